@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds and starts hx7conf. Without --module it talks to the module simulator on a pseudo-terminal,
+# with a private settings folder whose [Ports] section points COM1 at it; your own settings stay untouched.
+# With --module it runs with your own settings (~/.config/hx7conf.ini) against a real module.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake --build build -j"$(nproc)" --target hx7conf hx7sim
+
+app=build/src/app/hx7conf
+launch=()
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display found: starting under xvfb-run (nothing will be visible)."
+    launch=(xvfb-run -a)
+fi
+
+if [ "${1:-}" = "--module" ]; then
+    exec "${launch[@]}" "$app"
+fi
+
+demo=$(mktemp -d "${TMPDIR:-/tmp}/hx7conf-demo.XXXXXX")
+build/tools/hx7sim/hx7sim --type S --version 0x14 --link "$demo/module" > "$demo/sim.out" &
+sim=$!
+trap 'kill $sim 2>/dev/null || true; wait $sim 2>/dev/null || true; rm -rf "$demo"' EXIT
+for _ in $(seq 50); do [ -s "$demo/sim.out" ] && break; sleep 0.1; done
+printf '[Options]\r\nCOMserial=1\r\n[Ports]\r\nCOM1=%s\r\n' "$demo/module" > "$demo/hx7conf.ini"
+echo "Module simulator on $(head -n1 "$demo/sim.out") (COM1)"
+XDG_CONFIG_HOME="$demo" "${launch[@]}" "$app"

@@ -1,0 +1,324 @@
+// The main window.
+#include "hx7Main.h"
+
+#include "DLGkonfigHX7.h"
+#include "DLGmanServis2.h"
+#include "DLGsetCesta1.h"
+#include "DLGsetComm1.h"
+#include "DLGstoreData.h"
+#include "configtextfile.h"
+#include "prompts.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace hx7 {
+
+const QString TMainForm1::ApplicationTitle = QStringLiteral("HX7 konfig");
+
+namespace {
+constexpr int ColumnWidths[9] = {25, 42, 47, 46, 47, 48, 48, 45, 132};
+}
+
+TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &settings, Prompts &prompts,
+                       QWidget *parent)
+    : QMainWindow(parent), m_data(data), m_link(link), m_settings(settings), m_prompts(prompts),
+      m_controller(data, link, *this)
+{
+    setObjectName(QStringLiteral("TMainForm1"));
+    setWindowTitle(QStringLiteral("HX7  konfigurace"));
+
+    auto *central = new QWidget(this);
+    BuildGrid();
+    auto *Label1 = new QLabel(QStringLiteral("Klikněte  na vybraný řádek pro zobrazení detailů"), central);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Table1->setAccessibleName(QStringLiteral("Návěstní cesty"));
+
+    BTtest1 = new QPushButton(QStringLiteral("Test comm"), central);
+    BTtest1->setObjectName(QStringLiteral("BTtest1"));
+    LBverze1 = new QLabel(QStringLiteral("??"), central);
+    LBverze1->setObjectName(QStringLiteral("LBverze1"));
+    QFont big = LBverze1->font();
+    big.setPixelSize(16);
+    LBverze1->setFont(big);
+    LBverze1->setMinimumWidth(120);
+    LBbar1 = new QLabel(QStringLiteral("přenos dat"), central);
+    LBbar1->setObjectName(QStringLiteral("LBbar1"));
+    LBbar1->hide();
+    PBar1 = new QProgressBar(central);
+    PBar1->setObjectName(QStringLiteral("PBar1"));
+    PBar1->setRange(0, 100);
+    PBar1->setTextVisible(false);
+    PBar1->hide();
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(BTtest1);
+    bottom->addSpacing(12);
+    bottom->addWidget(LBverze1);
+    bottom->addStretch();
+    bottom->addWidget(LBbar1);
+    bottom->addWidget(PBar1, 1);
+    auto *layout = new QVBoxLayout(central);
+    layout->addWidget(Table1, 1);
+    layout->addWidget(Label1);
+    layout->addLayout(bottom);
+    setCentralWidget(central);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    connect(Timer1, &QTimer::timeout, this, &TMainForm1::Timer1Timer);
+    connect(BTtest1, &QPushButton::clicked, this, &TMainForm1::BTtest1Click);
+
+    BuildMenu();
+
+    m_storeDialog = new TDlgStore1(this);
+    m_configDialog = new TFormKonfDCC(data, [this] { return TypHX7S1->isChecked(); }, this);
+    m_testDialog = new TManualForm2(m_controller, this);
+    m_routeDialog = new TCestaForm1(this);
+    m_commDialog = new TOKcommDlg([this](int n) { return m_link.DeviceName(n); }, this);
+}
+
+TMainForm1::~TMainForm1() = default;
+
+QAction *TMainForm1::AddAction(QMenu *menu, const char *name, const QString &text, void (TMainForm1::*handler)())
+{
+    QAction *action = menu->addAction(text);
+    action->setObjectName(QLatin1String(name));
+    if (handler)
+        connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void TMainForm1::BuildMenu()
+{
+    QMenuBar *MainMenu1 = menuBar();
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+
+    QMenu *file = MainMenu1->addMenu(QStringLiteral("Soubor       "));
+    AddAction(file, "Nast1", QStringLiteral("Načíst data"), &TMainForm1::Nast1Click);
+    AddAction(file, "Uloit1", QStringLiteral("Uložit data"), &TMainForm1::Uloit1Click);
+    file->addSeparator()->setObjectName(QStringLiteral("N2"));
+    QAction *exit = AddAction(file, "Exit1", QStringLiteral("Exit"), nullptr);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu *config = MainMenu1->addMenu(QStringLiteral("Konfigurace        "));
+    AddAction(config, "Konfiguracevhybek1", QStringLiteral("Konfigurace modulu HX7_"),
+              &TMainForm1::Konfiguracevhybek1Click);
+    TypHX7S1 = AddAction(config, "TypHX7S1", QStringLiteral("Typ HX7S"), nullptr);
+    TypHX7S1->setCheckable(true); // each click inverts the mark
+    AddAction(config, "ResetkonfiguraceHX71", QStringLiteral("Inicializace konfigurace"),
+              &TMainForm1::Inicnastaven1Click);
+    AddAction(config, "Definicecesty1", QStringLiteral("Definice návěstní cesty"), &TMainForm1::Table1DblClick);
+    config->addSeparator()->setObjectName(QStringLiteral("N1"));
+    AddAction(config, "Manulnzen1", QStringLiteral("Test funkce"), &TMainForm1::Manulnzen1Click);
+
+    QMenu *link = MainMenu1->addMenu(QStringLiteral("Přenos       "));
+    AddAction(link, "KomunikaceRS2321", QStringLiteral("Nastavení RS232"), &TMainForm1::KonfiguraceRS2321Click);
+    link->addSeparator()->setObjectName(QStringLiteral("N3"));
+    AddAction(link, "Nastdatazmodulu1", QStringLiteral("Načíst data z modulu"), &TMainForm1::ReadData1Click);
+    AddAction(link, "Verifikovatdatasmodulem1", QStringLiteral("Verifikovat data s modulem"),
+              &TMainForm1::VerifData1Click);
+    AddAction(link, "Uloitdatadomodulu1", QStringLiteral("Uložit data do modulu"), &TMainForm1::UlozitData1Click);
+    NastpoleSIG1 = AddAction(link, "NastpoleSIG1", QStringLiteral("Načíst  poleSIG"), &TMainForm1::NastpoleSIG1Click);
+    NastpoleSIG1->setVisible(false);
+
+    QMenu *info = MainMenu1->addMenu(QStringLiteral("Info    "));
+    AddAction(info, "Oprogramu1", QStringLiteral("O programu"), &TMainForm1::Oprogramu1Click);
+}
+
+void TMainForm1::BuildGrid()
+{
+    Table1 = new QTableWidget(RouteCount, 9, this);
+    Table1->setObjectName(QStringLiteral("Table1"));
+    Table1->setHorizontalHeaderLabels(RouteGridHeader());
+    Table1->verticalHeader()->hide();
+    Table1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Table1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Table1->setSelectionMode(QAbstractItemView::SingleSelection);
+    Table1->setShowGrid(true);
+    Table1->setWordWrap(false);
+    Table1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    Table1->horizontalHeader()->setHighlightSections(false);
+    Table1->horizontalHeader()->setStyleSheet(
+        QStringLiteral("QHeaderView::section { background-color: yellow; border: 1px solid #a0a0a0; padding: 2px; }"));
+    Table1->verticalHeader()->setDefaultSectionSize(std::max(19, fontMetrics().height() + 4));
+    for (int r = 0; r < RouteCount; ++r)
+        for (int c = 0; c < 9; ++c)
+            Table1->setItem(r, c, new QTableWidgetItem);
+    Table1->selectRow(0);
+    connect(Table1, &QTableWidget::cellDoubleClicked, this, &TMainForm1::Table1DblClick);
+}
+
+void TMainForm1::FormCreate()
+{
+    m_link.ComPortNumber = 1;
+    m_settings.Read(m_link.ComPortNumber, DeveloperMode);
+    InitConfigImage(m_data.ConfigImage);
+    DecodeRoutes(m_data.ConfigImage.data(), m_data.RouteTable);
+    RefreshRouteGrid();
+
+    // The widths that fit the texts in this font, never narrower than the classic layout.
+    // Wide enough for the widest text each column can hold in this font, never narrower than the
+    // classic layout.
+    static const char *const widest[9] = {"24", "NAV2B", "1020/ O", "1020/ O", "1020/ O",
+                                          "1020/ O", "1020/ O", "1020/ O", "náv. povel č.507 /OP"};
+    const QFontMetrics metrics(Table1->font());
+    for (int c = 0; c < 9; ++c) {
+        const int text = metrics.horizontalAdvance(QString::fromUtf8(widest[c])) + 12;
+        const int header = Table1->horizontalHeader()->sectionSizeHint(c);
+        Table1->setColumnWidth(c, std::max({ColumnWidths[c], text, header}));
+    }
+    int width = 2 * Table1->frameWidth() + Table1->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < 9; ++c)
+        width += Table1->columnWidth(c);
+    Table1->setMinimumWidth(width);
+    // Tall enough to show all 24 routes at once.
+    const int height = Table1->horizontalHeader()->sizeHint().height() +
+                       RouteCount * Table1->verticalHeader()->defaultSectionSize() + 2 * Table1->frameWidth();
+    Table1->setMinimumHeight(std::min(height, 200));
+    resize(std::max(width + 24, 574), height + menuBar()->sizeHint().height() + 90);
+
+    NastpoleSIG1->setVisible(DeveloperMode);
+    if (!m_link.Open(m_link.ComPortNumber))
+        m_prompts.Warning(this, SerialLink::OpenErrorText(m_link.ComPortNumber));
+    Timer1->start();
+}
+
+void TMainForm1::RefreshRouteGrid()
+{
+    for (int i = 0; i < RouteCount; ++i) {
+        const QStringList cells = RouteGridRow(i, m_data.RouteTable[i]);
+        for (int c = 0; c < cells.size(); ++c)
+            Table1->item(i, c)->setText(cells[c]);
+    }
+}
+
+int TMainForm1::SelectedRoute() const
+{
+    const QModelIndexList rows = Table1->selectionModel()->selectedRows();
+    int row = Table1->currentRow();
+    for (const QModelIndex &index : rows)
+        row = std::min(row < 0 ? index.row() : row, index.row());
+    return std::clamp(row + 1, 1, RouteCount);
+}
+
+void TMainForm1::Timer1Timer()
+{
+    m_link.ReceiveStep();
+    // The label follows the bar as the previous ticks left it.
+    LBbar1->setVisible(!PBar1->isHidden());
+    m_controller.Tick();
+}
+
+void TMainForm1::BTtest1Click() { m_controller.StartVersionQuery(); }
+void TMainForm1::ReadData1Click() { m_controller.StartRead(); }
+void TMainForm1::VerifData1Click() { m_controller.StartVerify(); }
+void TMainForm1::NastpoleSIG1Click() { m_controller.StartPoleSigRead(); }
+
+void TMainForm1::UlozitData1Click()
+{
+    const int route = SelectedRoute(); // before the dialog, which a running read may outlast
+    const bool ok = m_storeDialog->exec() == QDialog::Accepted;
+    // Either button takes over the choice; a store already running ends by the newest reset choice.
+    m_controller.ResetAfterStore = m_storeDialog->ResetAfterStore;
+    if (ok)
+        m_controller.StartStore(m_storeDialog->StoreScope, route);
+}
+
+void TMainForm1::Inicnastaven1Click()
+{
+    if (m_prompts.WarnYesCancel(this, QStringLiteral("Resetovat konfiguraci do počátečního nastavení ?")))
+        m_controller.StartFactoryReset();
+}
+
+void TMainForm1::Uloit1Click()
+{
+    const QString path = m_prompts.SaveFileName(this);
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!SaveConfigText(path, m_data.ConfigImage, &error))
+        m_prompts.Warning(this, error);
+}
+
+void TMainForm1::Nast1Click()
+{
+    const QString path = m_prompts.OpenFileName(this);
+    if (path.isEmpty())
+        return;
+    const LoadOutcome outcome = LoadConfigText(path, m_data.ConfigImage);
+    if (outcome.status == LoadOutcome::Refused) {
+        m_prompts.Warning(this, outcome.message);
+    } else if (outcome.status == LoadOutcome::Loaded) {
+        DecodeRoutes(m_data.ConfigImage.data(), m_data.RouteTable);
+        RefreshRouteGrid();
+    }
+}
+
+void TMainForm1::Table1DblClick()
+{
+    const int r = SelectedRoute();
+    m_routeDialog->RouteEditBuffer = m_data.RouteTable[r - 1];
+    m_routeDialog->setWindowTitle(QStringLiteral("Konfigurace návěstní cesty č.") + QString::number(r));
+    m_routeDialog->FourTurnoutRoute = r > LongSlotRoutes;
+    if (m_routeDialog->exec() != QDialog::Accepted)
+        return;
+    m_data.RouteTable[r - 1] = m_routeDialog->RouteEditBuffer;
+    EncodeRoutes(m_data.RouteTable, m_data.ConfigImage.data());
+    RefreshRouteGrid();
+}
+
+void TMainForm1::Konfiguracevhybek1Click() { m_configDialog->exec(); }
+
+void TMainForm1::Manulnzen1Click() { m_testDialog->exec(); }
+
+void TMainForm1::KonfiguraceRS2321Click()
+{
+    m_commDialog->PortNumber = m_link.ComPortNumber;
+    if (m_commDialog->exec() != QDialog::Accepted)
+        return;
+    m_link.ComPortNumber = m_commDialog->PortNumber;
+    if (!m_link.Reopen(m_link.ComPortNumber))
+        m_prompts.Warning(this, SerialLink::OpenErrorText(m_link.ComPortNumber));
+}
+
+void TMainForm1::Oprogramu1Click()
+{
+    m_prompts.About(this, ApplicationTitle,
+                    QStringLiteral(" Konfigurátor  pro HX7, HX7V(M)   V1.1\n") +
+                        QStringLiteral("Sestaveno s knihovnou Qt ") + QLatin1String(QT_VERSION_STR));
+}
+
+void TMainForm1::closeEvent(QCloseEvent *event)
+{
+    if (!m_closed) {
+        m_closed = true;
+        Timer1->stop();
+        m_link.Close();
+        if (!m_settings.WriteComSerial(m_link.ComPortNumber))
+            m_prompts.Warning(this, SettingsWriteErrorText(m_settings.path()));
+    }
+    event->accept();
+}
+
+void TMainForm1::SetProgress(int position) { PBar1->setValue(position); }
+void TMainForm1::SetProgressVisible(bool visible) { PBar1->setVisible(visible); }
+void TMainForm1::SetVersionText(const QString &text) { LBverze1->setText(text); }
+void TMainForm1::CheckHx7S() { TypHX7S1->setChecked(true); }
+void TMainForm1::RoutesChanged() { RefreshRouteGrid(); }
+void TMainForm1::Warning(const QString &text) { m_prompts.Warning(this, text); }
+void TMainForm1::Information(const QString &text) { m_prompts.Information(this, text); }
+bool TMainForm1::Confirm(const QString &text) { return m_prompts.AskYesNo(this, text); }
+
+} // namespace hx7

@@ -1,0 +1,104 @@
+// The main window: the route table, the menu, "Test comm", the transfer progress and the 100 ms timer
+// that drives the serial link and the transfer controller.
+#pragma once
+
+#include "hx7_var1.h"
+#include "seriallink.h"
+#include "settings.h"
+#include "transfercontroller.h"
+#include "transferview.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+
+namespace hx7 {
+
+class Prompts;
+class TCestaForm1;
+class TDlgStore1;
+class TFormKonfDCC;
+class TManualForm2;
+class TOKcommDlg;
+
+class TMainForm1 : public QMainWindow, public TransferView
+{
+    Q_OBJECT
+public:
+    TMainForm1(SharedData &data, SerialLink &link, const Settings &settings, Prompts &prompts,
+               QWidget *parent = nullptr);
+    ~TMainForm1() override;
+
+    static const QString ApplicationTitle; // "HX7 konfig"
+
+    // Start-up: settings, image defaults, routes, grid, developer item, serial port, timer.
+    void FormCreate();
+
+    void RefreshRouteGrid();
+    int SelectedRoute() const; // 1..24
+    TransferController &Controller() { return m_controller; }
+    bool DeveloperMode = false;
+
+    // Handlers, public so that tests can run them as a click would.
+    void Timer1Timer();
+    void BTtest1Click();
+    void ReadData1Click();
+    void VerifData1Click();
+    void UlozitData1Click();
+    void NastpoleSIG1Click();
+    void Inicnastaven1Click();
+    void Uloit1Click();
+    void Nast1Click();
+    void Table1DblClick();
+    void Konfiguracevhybek1Click();
+    void Manulnzen1Click();
+    void KonfiguraceRS2321Click();
+    void Oprogramu1Click();
+
+    // TransferView
+    void SetProgress(int position) override;
+    void SetProgressVisible(bool visible) override;
+    void SetVersionText(const QString &text) override;
+    void CheckHx7S() override;
+    void RoutesChanged() override;
+    void Warning(const QString &text) override;
+    void Information(const QString &text) override;
+    bool Confirm(const QString &text) override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void BuildMenu();
+    void BuildGrid();
+    QAction *AddAction(QMenu *menu, const char *name, const QString &text, void (TMainForm1::*handler)());
+
+    SharedData &m_data;
+    SerialLink &m_link;
+    const Settings &m_settings;
+    Prompts &m_prompts;
+    TransferController m_controller;
+    bool m_closed = false;
+
+    QTableWidget *Table1;
+    QPushButton *BTtest1;
+    QLabel *LBverze1;
+    QProgressBar *PBar1;
+    QLabel *LBbar1;
+    QTimer *Timer1;
+    QAction *TypHX7S1;
+    QAction *NastpoleSIG1;
+
+    TDlgStore1 *m_storeDialog;
+    TFormKonfDCC *m_configDialog;
+    TManualForm2 *m_testDialog;
+    TCestaForm1 *m_routeDialog;
+    TOKcommDlg *m_commDialog;
+};
+
+} // namespace hx7

@@ -1,0 +1,31 @@
+// Program entry: the shared data, the serial link, the settings and the main window.
+#include "hx7Main.h"
+#include "prompts.h"
+#include "qtserialport.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("hx7conf"));
+
+    // Qt's own texts (Ano, Ne, Zrušit, the file dialog) in Czech, like everything else.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Czech, QLocale::CzechRepublic), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+
+    hx7::SharedData data;
+    hx7::Settings settings;
+    hx7::QtSerialPort port;
+    hx7::SerialLink link(port, [&settings](int n) { return settings.PortDeviceName(n); });
+    hx7::QtPrompts prompts;
+    hx7::TMainForm1 window(data, link, settings, prompts);
+    window.show();
+    window.FormCreate();
+    return QApplication::exec();
+}

@@ -1,0 +1,83 @@
+// Qt message boxes and file dialogs.
+#include "prompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace hx7 {
+
+namespace {
+
+int Box(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
+        QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, title, text, buttons, parent);
+    return box.exec();
+}
+
+QFileDialog *MakeFileDialog(const char *name, const QString &filter, QFileDialog::AcceptMode mode)
+{
+    auto *dialog = new QFileDialog;
+    dialog->setObjectName(QLatin1String(name));
+    dialog->setNameFilter(filter);
+    dialog->setDefaultSuffix(QStringLiteral("txt"));
+    dialog->setAcceptMode(mode);
+    // The load does not insist on an existing file; a missing one is reported by the load itself.
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    return dialog;
+}
+
+QString Run(QFileDialog *dialog)
+{
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return {};
+    return dialog->selectedFiles().constFirst();
+}
+
+} // namespace
+
+QtPrompts::QtPrompts()
+    : SaveDialog1(MakeFileDialog("SaveDialog1", QStringLiteral("Text file (*.txt)"), QFileDialog::AcceptSave)),
+      OpenDialog1(MakeFileDialog("OpenDialog1", QStringLiteral("Text files (*.txt)"), QFileDialog::AcceptOpen))
+{
+}
+
+QtPrompts::~QtPrompts()
+{
+    delete SaveDialog1;
+    delete OpenDialog1;
+}
+
+void QtPrompts::Warning(QWidget *parent, const QString &text)
+{
+    Box(parent, QMessageBox::Warning, QStringLiteral("Varování"), text, QMessageBox::Ok);
+}
+
+void QtPrompts::Information(QWidget *parent, const QString &text)
+{
+    Box(parent, QMessageBox::Information, QStringLiteral("Informace"), text, QMessageBox::Ok);
+}
+
+bool QtPrompts::AskYesNo(QWidget *parent, const QString &text)
+{
+    return Box(parent, QMessageBox::Question, QStringLiteral("Potvrzení"), text,
+               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool QtPrompts::WarnYesCancel(QWidget *parent, const QString &text)
+{
+    return Box(parent, QMessageBox::Warning, QStringLiteral("Varování"), text,
+               QMessageBox::Yes | QMessageBox::Cancel) == QMessageBox::Yes;
+}
+
+void QtPrompts::About(QWidget *parent, const QString &title, const QString &text)
+{
+    Box(parent, QMessageBox::NoIcon, title, text, QMessageBox::Ok);
+}
+
+QString QtPrompts::SaveFileName(QWidget *) { return Run(SaveDialog1); }
+
+QString QtPrompts::OpenFileName(QWidget *) { return Run(OpenDialog1); }
+
+} // namespace hx7

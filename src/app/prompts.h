@@ -1,0 +1,47 @@
+// Message boxes and file dialogs of the main window, behind one object that tests replace.
+#pragma once
+
+#include <QString>
+
+class QFileDialog;
+class QWidget;
+
+namespace hx7 {
+
+class Prompts
+{
+public:
+    virtual ~Prompts() = default;
+    virtual void Warning(QWidget *parent, const QString &text) = 0;
+    virtual void Information(QWidget *parent, const QString &text) = 0;
+    virtual bool AskYesNo(QWidget *parent, const QString &text) = 0;           // true on Yes
+    virtual bool WarnYesCancel(QWidget *parent, const QString &text) = 0;      // true on Yes
+    virtual void About(QWidget *parent, const QString &title, const QString &text) = 0;
+    virtual QString SaveFileName(QWidget *parent) = 0; // empty when cancelled
+    virtual QString OpenFileName(QWidget *parent) = 0; // empty when cancelled
+};
+
+// The real boxes and dialogs. The two file dialogs live as long as this object, so each offers the
+// folder and name last chosen in it.
+class QtPrompts : public Prompts
+{
+public:
+    QtPrompts();
+    ~QtPrompts() override;
+    QtPrompts(const QtPrompts &) = delete;
+    QtPrompts &operator=(const QtPrompts &) = delete;
+
+    void Warning(QWidget *parent, const QString &text) override;
+    void Information(QWidget *parent, const QString &text) override;
+    bool AskYesNo(QWidget *parent, const QString &text) override;
+    bool WarnYesCancel(QWidget *parent, const QString &text) override;
+    void About(QWidget *parent, const QString &title, const QString &text) override;
+    QString SaveFileName(QWidget *parent) override;
+    QString OpenFileName(QWidget *parent) override;
+
+private:
+    QFileDialog *SaveDialog1 = nullptr;
+    QFileDialog *OpenDialog1 = nullptr;
+};
+
+} // namespace hx7

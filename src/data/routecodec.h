@@ -1,0 +1,38 @@
+// The 24 signal routes: their unpacked form, where each lies in the image, and the two conversions.
+#pragma once
+
+#include <QStringList>
+#include <array>
+#include <cstdint>
+
+namespace hx7 {
+
+constexpr int RouteCount = 24;
+constexpr int TurnoutsPerRoute = 6;
+constexpr int LongSlotRoutes = 16; // routes 1..16 have six turnouts, 17..24 only four
+constexpr int RouteAreaBegin = 32;
+
+struct RouteRecord {
+    std::array<int, TurnoutsPerRoute> Position{};      // 0 straight, 1 diverging; only bit 0 is stored
+    std::array<int, TurnoutsPerRoute> TurnoutNumber{}; // 1..1020 in use; 0 or less unused
+    int SpeedCode = 0;                                 // 0 inactive, 1 stop, k >= 2: signal 2k - 3
+    std::uint8_t RepeatFlag = 0;
+
+    bool operator==(const RouteRecord &) const = default;
+};
+
+using RouteTable = std::array<RouteRecord, RouteCount>;
+
+// Image index of route i's first byte, i in 0..24 (24 gives 248, the end of the route area).
+constexpr int RouteSlotOffset(int i) { return i < LongSlotRoutes ? 10 * i + 32 : 7 * i + 80; }
+constexpr int RouteAreaEnd = RouteSlotOffset(RouteCount);
+
+// Both work on a whole configuration image (at least RouteAreaEnd bytes).
+void DecodeRoutes(const std::uint8_t *image, RouteTable &table);
+void EncodeRoutes(const RouteTable &table, std::uint8_t *image);
+
+// The route grid as the main window shows it: header and the nine cells of route i (0..23).
+const QStringList &RouteGridHeader();
+QStringList RouteGridRow(int i, const RouteRecord &route);
+
+} // namespace hx7

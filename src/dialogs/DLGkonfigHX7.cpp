@@ -1,0 +1,366 @@
+// The module configuration dialog.
+#include "DLGkonfigHX7.h"
+
+#include "radiogroup.h"
+#include "spinbox.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace hx7 {
+
+namespace {
+
+template <typename T> T *Named(T *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QFrame *Line(QFrame::Shape shape, QWidget *parent)
+{
+    auto *line = new QFrame(parent);
+    line->setFrameShape(shape);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+QLabel *BuddyLabel(const QString &text, QWidget *buddy, QWidget *parent, const char *name = nullptr)
+{
+    auto *label = new QLabel(text, parent);
+    if (name)
+        label->setObjectName(QLatin1String(name));
+    label->setBuddy(buddy);
+    buddy->setAccessibleName(text);
+    return label;
+}
+
+bool Bit(std::uint8_t byte, int bit) { return (byte >> bit) & 1; }
+
+// Aspect list k of signal s sits at image offset 4s + this: lists A, B, C, D hold A, B, C, D,
+// which the image keeps in the order A, D, C, B.
+constexpr int AspectOffset[4] = {0, 3, 2, 1};
+
+} // namespace
+
+TFormKonfDCC::TFormKonfDCC(SharedData &data, std::function<bool()> isHx7S, QWidget *parent)
+    : QDialog(parent), m_data(data), m_isHx7S(std::move(isHx7S))
+{
+    setObjectName(QStringLiteral("TFormKonfDCC"));
+    setWindowTitle(QStringLiteral("Konfigurace modulu HX7"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    PageControl1 = Named(new QTabWidget(this), "PageControl1");
+    PageControl1->addTab(BuildConfigPage(), QStringLiteral("konfig. HX7"));
+    PageControl1->addTab(BuildAspectPage(), QStringLiteral("Návěstní znaky"));
+    PageControl1->addTab(BuildSpeedPage(), QStringLiteral("Následná rychlost"));
+    PageControl1->addTab(BuildInputPage(), QStringLiteral("Vstupy HX7S"));
+
+    auto *BtOK1 = Named(new QPushButton(QStringLiteral("OK"), this), "BtOK1");
+    auto *BtCancel1 = Named(new QPushButton(QStringLiteral("Cancel"), this), "BtCancel1");
+    BtOK1->setDefault(true);
+    connect(BtOK1, &QPushButton::clicked, this, [this] {
+        BtOK1Click();
+        accept();
+    });
+    connect(BtCancel1, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BtOK1);
+    buttons->addWidget(BtCancel1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(PageControl1);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize); // a fixed dialog border
+}
+
+QWidget *TFormKonfDCC::BuildConfigPage()
+{
+    auto *page = Named(new QWidget, "TabSheet1");
+    SEadresa1 = Named(new SpinBox(1, 508, 4, 1, page), "SEadresa1");
+    SEadresa1->setToolTip(QStringLiteral("adresa DCC, (accessory decoder)"));
+    auto *addressLabel = BuddyLabel(QStringLiteral("adresa dekodéru (č. 1. povelu)"), SEadresa1, page, "LBbar1");
+    LBaddr = Named(new QLabel(page), "LBaddr");
+    LBaddr->setMinimumWidth(90);
+
+    RGtypZnaku = Named(new RadioGroup(QStringLiteral(" Návěstní znaky  "),
+                                      {QStringLiteral("uživ. volitelné"), QStringLiteral("závislá soustava")}, 2,
+                                      page),
+                       "RGtypZnaku");
+    auto *Label7 = Named(new QLabel(QStringLiteral("Spínací výstupy  HX7V / M / S"), page), "Label7");
+    SEdelayVYH = Named(new SpinBox(0, 15, 1, 0, page), "SEdelayVYH");
+    SEdelayVYH->setToolTip(QStringLiteral("délka pulsu"));
+    Label2txt = BuddyLabel(QString(), SEdelayVYH, page, "Label2txt");
+    SEdelayVYH->setAccessibleName(QStringLiteral("délka pulsu"));
+    CBmotor1 = Named(new QCheckBox(QStringLiteral("Motorový přestavník"), page), "CBmotor1");
+    CBparovani1 = Named(new QCheckBox(QStringLiteral("Ochrana sepnutí obou výstupů"), page), "CBparovani1");
+    CBnoOFFcmd = Named(new QCheckBox(QStringLiteral("Ignorovat příkazy vypnutí výstupu  (vypne aut. HX7)"), page),
+                       "CBnoOFFcmd");
+
+    auto *address = new QHBoxLayout;
+    address->addWidget(addressLabel);
+    address->addWidget(SEadresa1);
+    address->addWidget(LBaddr);
+    address->addStretch();
+    auto *pulse = new QHBoxLayout;
+    pulse->addWidget(SEdelayVYH);
+    pulse->addWidget(Label2txt);
+    pulse->addStretch();
+
+    auto *layout = new QVBoxLayout(page);
+    layout->addLayout(address);
+    layout->addWidget(RGtypZnaku);
+    layout->addWidget(Line(QFrame::HLine, page));
+    layout->addWidget(Label7);
+    layout->addLayout(pulse);
+    layout->addWidget(CBmotor1);
+    layout->addWidget(CBparovani1);
+    layout->addWidget(CBnoOFFcmd);
+    layout->addStretch();
+
+    connect(SEadresa1, &QSpinBox::valueChanged, this, [this] {
+        if (!m_filling)
+            m_addressTouched = true;
+        SEadresa1Change();
+    });
+    connect(RGtypZnaku, &RadioGroup::clicked, this, &TFormKonfDCC::RGtyp1Click);
+    connect(CBmotor1, &QCheckBox::clicked, this, &TFormKonfDCC::CBmotor1Click);
+    connect(CBparovani1, &QCheckBox::clicked, this, &TFormKonfDCC::CBparovani1Click);
+    return page;
+}
+
+QWidget *TFormKonfDCC::BuildAspectPage()
+{
+    auto *page = Named(new QWidget, "TabZnaky2");
+    SEcisloNavSEL = Named(new SpinBox(1, 4, 1, 1, page), "SEcisloNavSEL");
+    SEcisloNavSEL->setToolTip(QStringLiteral("Vyberte číslo  návěsti"));
+    auto *Label11 = BuddyLabel(QStringLiteral("č. návěsti (1..4 =  1A,2A,1B,2B)"), SEcisloNavSEL, page, "Label11");
+
+    auto *select = new QHBoxLayout;
+    select->addWidget(Label11);
+    select->addWidget(SEcisloNavSEL);
+    select->addStretch();
+    auto *lists = new QFormLayout;
+    static const char *const names[4] = {"CBnavestA", "CBnavestB", "CBnavestC", "CBnavestD"};
+    static const char *const letters[4] = {"A", "B", "C", "D"};
+    for (int k = 0; k < 4; ++k) {
+        auto *list = Named(new QComboBox(page), names[k]);
+        list->addItems(AspectTexts());
+        list->setEditable(false);
+        list->setMinimumContentsLength(30);
+        lists->addRow(BuddyLabel(QStringLiteral("znak ") + QLatin1String(letters[k]), list, page), list);
+        m_aspectLists[k] = list;
+        // Only the user's choice counts; selections made from code must not copy anything.
+        connect(list, &QComboBox::activated, this, &TFormKonfDCC::CBnavestAChange);
+    }
+    CBdoubleN12 = Named(new QCheckBox(QStringLiteral("Sloučení  znaku náv. 1A 2A"), page), "CBdoubleN12");
+    CBdoubleN34 = Named(new QCheckBox(QStringLiteral("Sloučení  znaku náv. 1B 2B"), page), "CBdoubleN34");
+
+    auto *layout = new QVBoxLayout(page);
+    layout->addLayout(select);
+    layout->addLayout(lists);
+    layout->addWidget(CBdoubleN12);
+    layout->addWidget(CBdoubleN34);
+    layout->addStretch();
+    connect(SEcisloNavSEL, &QSpinBox::valueChanged, this, &TFormKonfDCC::SEcisloNavSELChange);
+    return page;
+}
+
+QWidget *TFormKonfDCC::BuildSpeedPage()
+{
+    auto *page = Named(new QWidget, "TabRychlost");
+    auto *layout = new QFormLayout(page);
+    static const char *const names[4] = {"CBnaslRych1", "CBnaslRych2", "CBnaslRych3", "CBnaslRych4"};
+    static const char *const signalNames[4] = {"1A", "2A", "1B", "2B"};
+    for (int k = 0; k < 4; ++k) {
+        auto *list = Named(new QComboBox(page), names[k]);
+        list->addItems({QStringLiteral("STŮJ"), QStringLiteral("40km/h"), QStringLiteral("definována tabulkou"),
+                        QStringLiteral("VOLNO")});
+        layout->addRow(BuddyLabel(QStringLiteral("pro návěsť ") + QLatin1String(signalNames[k]), list, page), list);
+        m_speedLists[k] = list;
+    }
+    return page;
+}
+
+QWidget *TFormKonfDCC::BuildInputPage()
+{
+    auto *page = Named(new QWidget, "TabSnimace4");
+    static const char *const names[8] = {"CBsenzNav1", "CBautReleN1", "CBsenzNav2", "CBautReleN2",
+                                         "CBsenzNav3", "CBautReleN3", "CBsenzNav4", "CBautReleN4"};
+    static const char *const captions[8] = {"AUT rušit znak náv. 1A", "AUT spínání rele 0", "AUT rušit znak náv. 2A",
+                                            "AUT spínání rele 1",     "AUT rušit znak náv. 1B", "AUT spínání rele 2",
+                                            "AUT rušit znak náv. 2B", "AUT spínání rele 3"};
+    auto *left = new QVBoxLayout;
+    auto *right = new QVBoxLayout;
+    for (int bit = 0; bit < 8; ++bit) {
+        m_inputBoxes[bit] = Named(new QCheckBox(QString::fromUtf8(captions[bit]), page), names[bit]);
+        (bit < 4 ? left : right)->addWidget(m_inputBoxes[bit]);
+    }
+    CBspolKolej12 = Named(new QCheckBox(QStringLiteral("společná kolej náv. 1A+2A"), page), "CBspolKolej12");
+    CBspolKolej34 = Named(new QCheckBox(QStringLiteral("společná kolej náv. 1B+2B"), page), "CBspolKolej34");
+    left->addWidget(CBspolKolej12);
+    right->addWidget(CBspolKolej34);
+
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addWidget(Line(QFrame::VLine, page));
+    columns->addLayout(right);
+    auto *layout = new QVBoxLayout(page);
+    layout->addLayout(columns);
+    for (const char *note : {"Pro tyto funkce nutno zrušit časové vypínání výstupů (čas=O)",
+                             "a zrušit ochranu sepnutí obou výstupů"}) {
+        auto *label = new QLabel(QString::fromUtf8(note), page);
+        label->setStyleSheet(QStringLiteral("color: maroon;"));
+        layout->addWidget(label);
+    }
+    layout->addStretch();
+    return page;
+}
+
+void TFormKonfDCC::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous())
+        FormShow();
+    QDialog::showEvent(event);
+}
+
+int TFormKonfDCC::SelectedSignal() const { return SEcisloNavSEL->value() - 1; }
+
+void TFormKonfDCC::FormShow()
+{
+    const ImageBytes &image = m_data.ConfigImage;
+    const std::uint8_t options = image[OutputOptionsByte];
+    const std::uint8_t pairs = image[SignalPairByte];
+    m_filling = true;
+
+    PageControl1->setTabVisible(PageInputs, m_isHx7S && m_isHx7S());
+    for (int i = 0; i < 16; ++i)
+        AspectWorkCopy[i] = image[AspectTableByte + i];
+    m_shownAddressCode = image[AddressCodeByte];
+    m_addressTouched = false;
+    SEadresa1->setValue(FirstCommandNumber(m_shownAddressCode));
+    SEdelayVYH->setValue(options >> 4);
+    CBparovani1->setChecked(Bit(options, 1));
+    CBmotor1->setChecked(!Bit(options, 2));
+    CBnoOFFcmd->setChecked(Bit(options, 3));
+    CBdoubleN12->setChecked(!Bit(pairs, 0));
+    CBdoubleN34->setChecked(!Bit(pairs, 1));
+    CBspolKolej12->setChecked(!Bit(pairs, 2));
+    CBspolKolej34->setChecked(!Bit(pairs, 3));
+    RGtypZnaku->SetItemIndex(Bit(options, 0) ? 0 : 1);
+    for (int k = 0; k < 4; ++k)
+        m_speedLists[k]->setCurrentIndex((image[FollowOnSpeedByte] >> (2 * k)) & 3);
+    for (int bit = 0; bit < 8; ++bit)
+        m_inputBoxes[bit]->setChecked(!Bit(image[InputOptionsByte], bit));
+
+    m_filling = false;
+    RGtyp1Click();
+    SEcisloNavSELChange();
+    CBmotor1Click();
+    SEadresa1Change();
+    CBparovani1Click();
+    PageControl1->setCurrentIndex(PageConfig);
+}
+
+void TFormKonfDCC::RGtyp1Click()
+{
+    const bool userAspects = RGtypZnaku->ItemIndex() == 0;
+    PageControl1->setTabVisible(PageSpeeds, !userAspects);
+    PageControl1->setTabVisible(PageAspects, userAspects);
+}
+
+void TFormKonfDCC::SEcisloNavSELChange()
+{
+    const int s = SelectedSignal();
+    for (int k = 0; k < 4; ++k) {
+        const int code = AspectWorkCopy[4 * s + AspectOffset[k]] % 32;
+        // Codes 17..31 have no item: the list shows no choice.
+        m_aspectLists[k]->setCurrentIndex(code < AspectTexts().size() ? code : -1);
+    }
+}
+
+void TFormKonfDCC::CBnavestAChange()
+{
+    // All four entries of the signal are taken over, whichever list changed.
+    const int s = SelectedSignal();
+    for (int k = 0; k < 4; ++k)
+        AspectWorkCopy[4 * s + AspectOffset[k]] = m_aspectLists[k]->currentIndex();
+}
+
+void TFormKonfDCC::CBmotor1Click()
+{
+    Label2txt->setText(CBmotor1->isChecked() ? QStringLiteral("doba sepnutí [x 0.32 s]. 0=trvalé sepnutí")
+                                             : QStringLiteral("doba sepnutí [x 0.04 s]. 0=trvalé sepnutí"));
+}
+
+void TFormKonfDCC::SEadresa1Change()
+{
+    // An address code above the box's range that nobody touched is shown (and kept) as it is.
+    const bool keepCode = !m_addressTouched && m_shownAddressCode > AddressCodeFromCommand(508);
+    const int code = keepCode ? m_shownAddressCode : AddressCodeFromCommand(SEadresa1->value());
+    LBaddr->setText(QStringLiteral("DCC adr=") + QString::number(code));
+}
+
+void TFormKonfDCC::CBparovani1Click()
+{
+    CBnoOFFcmd->setEnabled(CBparovani1->isChecked());
+    if (!CBparovani1->isChecked())
+        CBnoOFFcmd->setChecked(false);
+}
+
+void TFormKonfDCC::BtOK1Click()
+{
+    ImageBytes &image = m_data.ConfigImage;
+    for (int i = 0; i < 16; ++i)
+        image[AspectTableByte + i] = static_cast<std::uint8_t>(AspectWorkCopy[i] & 0xFF);
+
+    const int v = SEadresa1->CurrentValue();
+    if (!m_addressTouched && m_shownAddressCode > AddressCodeFromCommand(508))
+        image[AddressCodeByte] = static_cast<std::uint8_t>(m_shownAddressCode);
+    else
+        image[AddressCodeByte] = static_cast<std::uint8_t>(AddressCodeFromCommand(v));
+
+    const int options = 16 * SEdelayVYH->CurrentValue() + (RGtypZnaku->ItemIndex() == 0 ? 1 : 0) +
+                        (CBparovani1->isChecked() ? 2 : 0) + (CBmotor1->isChecked() ? 0 : 4) +
+                        (CBnoOFFcmd->isChecked() ? 8 : 0);
+    image[OutputOptionsByte] = static_cast<std::uint8_t>(options & 0xFF);
+
+    // A merged pair cannot share a common track: merging switches the track off, and the box shows it.
+    int pairs = 0xFF;
+    if (CBdoubleN12->isChecked()) {
+        pairs &= ~1;
+        CBspolKolej12->setChecked(false);
+    }
+    if (CBdoubleN34->isChecked()) {
+        pairs &= ~2;
+        CBspolKolej34->setChecked(false);
+    }
+    if (CBspolKolej12->isChecked())
+        pairs &= ~4;
+    if (CBspolKolej34->isChecked())
+        pairs &= ~8;
+    image[SignalPairByte] = static_cast<std::uint8_t>(pairs);
+
+    int speeds = 0;
+    for (int k = 0; k < 4; ++k)
+        speeds += std::max(0, m_speedLists[k]->currentIndex()) << (2 * k);
+    image[FollowOnSpeedByte] = static_cast<std::uint8_t>(speeds & 0xFF);
+
+    int inputs = 0xFF;
+    for (int bit = 0; bit < 8; ++bit)
+        if (m_inputBoxes[bit]->isChecked())
+            inputs &= ~(1 << bit);
+    image[InputOptionsByte] = static_cast<std::uint8_t>(inputs);
+}
+
+} // namespace hx7

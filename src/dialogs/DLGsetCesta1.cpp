@@ -1,0 +1,222 @@
+// The route editor.
+#include "DLGsetCesta1.h"
+
+#include "radiogroup.h"
+#include "spinbox.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace hx7 {
+
+namespace {
+
+enum SpeedItem { Inactive = 0, Stop = 1, BySignal = 2 };
+
+QLabel *NamedLabel(const QString &text, const char *name, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+} // namespace
+
+TCestaForm1::TCestaForm1(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TCestaForm1"));
+    setWindowTitle(QStringLiteral("Konfigurace návěstní cesty"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    auto *turnouts = new QGridLayout;
+    turnouts->addWidget(NamedLabel(QStringLiteral("č. výh. (0=nepoužito)"), "Label1", this), 0, 1);
+    turnouts->addWidget(NamedLabel(QStringLiteral("č. výh."), "Label2", this), 0, 3);
+    for (int t = 0; t < TurnoutsPerRoute; ++t) {
+        RGvyh[t] = new RadioGroup(QStringLiteral("Výhybka"), {QStringLiteral("ROVNĚ"), QStringLiteral("ODBOČ")}, 2,
+                                  this);
+        RGvyh[t]->setObjectName(QStringLiteral("RGvyh%1").arg(t + 1));
+        RGvyh[t]->SetItemIndex(-1);
+        SEvyhC[t] = new SpinBox(0, 1020, 1, 0, this);
+        SEvyhC[t]->setObjectName(QStringLiteral("SEvyhC%1").arg(t + 1));
+        SEvyhC[t]->setToolTip(QStringLiteral("č. povelu výhybky"));
+        SEvyhC[t]->setAccessibleName(QStringLiteral("č. povelu výhybky %1").arg(t + 1));
+        const int row = 1 + t % 3;
+        const int column = t < 3 ? 0 : 2;
+        turnouts->addWidget(RGvyh[t], row, column);
+        turnouts->addWidget(SEvyhC[t], row, column + 1, Qt::AlignBottom);
+    }
+
+    CBrychl1 = new QComboBox(this);
+    CBrychl1->setObjectName(QStringLiteral("CBrychl1"));
+    CBrychl1->addItems({QStringLiteral("definice neaktivní"), QStringLiteral("STUJ"),
+                        QStringLiteral("dle znaku návěsti")});
+    CBrychl1->setPlaceholderText(QStringLiteral("kód návěsti"));
+    CBrychl1->setCurrentIndex(-1);
+    auto *Label4 = NamedLabel(QStringLiteral("následná rychlost"), "Label4", this);
+    Label4->setBuddy(CBrychl1);
+    CBrychl1->setAccessibleName(Label4->text());
+
+    SEnavestC = new SpinBox(1, 507, 2, 1, this);
+    SEnavestC->setObjectName(QStringLiteral("SEnavestC"));
+    SEnavestC->setToolTip(QStringLiteral("číslo návěstidla= 1.povelový výstup"));
+    auto *Label3 = NamedLabel(QStringLiteral("č. návěsti (č. povelu)"), "Label3", this);
+    Label3->setBuddy(SEnavestC);
+    SEnavestC->setAccessibleName(Label3->text());
+    SEnavestC->findChild<QLineEdit *>()->installEventFilter(this);
+
+    CBopakNav = new QCheckBox(QStringLiteral("opakovací znak"), this);
+    CBopakNav->setObjectName(QStringLiteral("CBopakNav"));
+    auto *Image6 = new SignalPicture(this);
+    Image6->setObjectName(QStringLiteral("Image6"));
+
+    auto *speed = new QVBoxLayout;
+    speed->addWidget(Label4);
+    speed->addWidget(CBrychl1);
+    speed->addStretch();
+    auto *signalBox = new QGridLayout;
+    signalBox->addWidget(Label3, 0, 0);
+    signalBox->addWidget(SEnavestC, 1, 0);
+    signalBox->addWidget(CBopakNav, 2, 0);
+    signalBox->addWidget(Image6, 2, 1);
+    auto *lower = new QHBoxLayout;
+    lower->addLayout(speed);
+    lower->addSpacing(24);
+    lower->addLayout(signalBox);
+
+    auto *BtOK1 = new QPushButton(QStringLiteral("OK"), this);
+    BtOK1->setObjectName(QStringLiteral("BtOK1"));
+    QFont bold = BtOK1->font();
+    bold.setBold(true);
+    BtOK1->setFont(bold);
+    BtOK1->setDefault(true);
+    auto *Button1 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BtOK1);
+    buttons->addWidget(Button1);
+    buttons->addStretch();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(turnouts);
+    layout->addLayout(lower);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(CBrychl1, &QComboBox::activated, this, [this] { CBrychl1Change(true); });
+    connect(BtOK1, &QPushButton::clicked, this, &TCestaForm1::BtOK1Click);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TCestaForm1::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous())
+        FormShow();
+    QDialog::showEvent(event);
+}
+
+bool TCestaForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress && watched == SEnavestC->findChild<QLineEdit *>())
+        SEnavestCChange();
+    return QDialog::eventFilter(watched, event);
+}
+
+void TCestaForm1::FormShow()
+{
+    const RouteRecord &r = RouteEditBuffer;
+    for (int t = 0; t < TurnoutsPerRoute; ++t) {
+        RGvyh[t]->SetItemIndex(r.Position[t]);
+        SEvyhC[t]->setValue(r.TurnoutNumber[t]); // an unused turnout (-3) shows as 0
+    }
+    SEnavestC->setValue(1);
+    if (r.SpeedCode <= 0) {
+        CBrychl1->setCurrentIndex(Inactive);
+    } else if (r.SpeedCode == 1) {
+        CBrychl1->setCurrentIndex(Stop);
+    } else {
+        CBrychl1->setCurrentIndex(BySignal);
+        SEnavestC->setValue(2 * r.SpeedCode - 3);
+    }
+    // Turnouts 5 and 6 do not exist in the four-turnout routes: nothing about them can be edited there.
+    for (int t = 4; t < TurnoutsPerRoute; ++t) {
+        if (FourTurnoutRoute)
+            SEvyhC[t]->setValue(0);
+        SEvyhC[t]->setEnabled(!FourTurnoutRoute);
+        RGvyh[t]->setEnabled(!FourTurnoutRoute);
+    }
+    CBopakNav->setChecked(r.RepeatFlag != 0);
+    CBrychl1Change(false);
+}
+
+void TCestaForm1::CBrychl1Change(bool byUser)
+{
+    const bool bySignal = CBrychl1->currentIndex() == BySignal;
+    SEnavestC->setEnabled(bySignal);
+    CBopakNav->setEnabled(bySignal);
+    // Only the user's change clears the repeat flag; opening the editor shows it as stored.
+    if (byUser)
+        CBopakNav->setChecked(false);
+}
+
+void TCestaForm1::SEnavestCChange()
+{
+    // Only a typed value can be even; the arrows step by two between odd bounds.
+    const int n = SEnavestC->CurrentValue();
+    if (n % 2 == 0)
+        SEnavestC->setValue(n + 1);
+}
+
+void TCestaForm1::BtOK1Click()
+{
+    SEnavestCChange();
+    RouteRecord &r = RouteEditBuffer;
+    for (int t = 0; t < TurnoutsPerRoute; ++t) {
+        r.Position[t] = RGvyh[t]->ItemIndex();
+        r.TurnoutNumber[t] = SEvyhC[t]->CurrentValue();
+    }
+    switch (CBrychl1->currentIndex()) {
+    case Inactive: r.SpeedCode = 0; break;
+    case Stop: r.SpeedCode = 1; break;
+    case BySignal: r.SpeedCode = (SEnavestC->value() + 1) / 2 + 1; break;
+    default: break; // no choice keeps the old code
+    }
+    r.RepeatFlag = CBopakNav->isChecked() ? 1 : 0;
+    accept();
+}
+
+SignalPicture::SignalPicture(QWidget *parent) : QWidget(parent) { setFixedSize(105, 25); }
+
+void SignalPicture::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Signal head: black body with a white, a red and a green lamp.
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawRoundedRect(QRectF(2, 2, 62, 21), 10, 10);
+    const QColor lamps[3] = {Qt::white, Qt::red, QColor(0, 200, 0)};
+    for (int i = 0; i < 3; ++i) {
+        p.setBrush(lamps[i]);
+        p.drawEllipse(QPointF(14 + 19 * i, 12.5), 6.5, 6.5);
+    }
+    // Mast bar: white with two red fields.
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(68, 9, 35, 7));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::red);
+    p.drawRect(QRectF(74, 9.5, 7, 6));
+    p.drawRect(QRectF(88, 9.5, 7, 6));
+}
+
+} // namespace hx7

@@ -1,0 +1,55 @@
+// "Konfigurace návěstní cesty": edits a copy of one route, RouteEditBuffer; the caller puts it back on OK.
+#pragma once
+
+#include "routecodec.h"
+
+#include <QDialog>
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+
+namespace hx7 {
+
+class RadioGroup;
+class SpinBox;
+
+class TCestaForm1 : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TCestaForm1(QWidget *parent = nullptr);
+
+    RouteRecord RouteEditBuffer;
+    bool FourTurnoutRoute = false; // routes 17..24 keep only four turnouts
+
+    void FormShow();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void CBrychl1Change(bool byUser);
+    void SEnavestCChange();
+    void BtOK1Click();
+
+    std::array<RadioGroup *, TurnoutsPerRoute> RGvyh{};
+    std::array<SpinBox *, TurnoutsPerRoute> SEvyhC{};
+    QComboBox *CBrychl1;
+    SpinBox *SEnavestC;
+    QCheckBox *CBopakNav;
+};
+
+// The small signal picture beside the signal box.
+class SignalPicture : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SignalPicture(QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace hx7

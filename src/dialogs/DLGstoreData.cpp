@@ -1,0 +1,64 @@
+// The store dialog.
+#include "DLGstoreData.h"
+
+#include "radiogroup.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace hx7 {
+
+TDlgStore1::TDlgStore1(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TDlgStore1"));
+    setWindowTitle(QStringLiteral("Uložení dat do modulu"));
+    // No close box: the choice is made with one of the two buttons.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+
+    RGtypcest1 = new RadioGroup(QStringLiteral("Data"),
+                                {QStringLiteral("konfig. HX7_ bez cest"),
+                                 QStringLiteral("konfig. HX7_  + všechny  cesty"),
+                                 QStringLiteral("pouze vybranou cestu")},
+                                1, this);
+    RGtypcest1->setObjectName(QStringLiteral("RGtypcest1"));
+    CBrst1 = new QCheckBox(QStringLiteral("Resetovat modul "), this);
+    CBrst1->setObjectName(QStringLiteral("CBrst1"));
+    auto *Button1 = new QPushButton(QStringLiteral("Uložit"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+    auto *Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(RGtypcest1);
+    layout->addWidget(CBrst1);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    resize(279, 204);
+
+    connect(Button1, &QPushButton::clicked, this, [this] {
+        Button1Click();
+        accept();
+    });
+    connect(Button2, &QPushButton::clicked, this, &TDlgStore1::reject);
+}
+
+void TDlgStore1::Button1Click()
+{
+    StoreScope = RGtypcest1->ItemIndex();
+    ResetAfterStore = CBrst1->isChecked();
+}
+
+void TDlgStore1::reject()
+{
+    Button1Click();
+    QDialog::reject();
+}
+
+} // namespace hx7

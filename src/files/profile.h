@@ -1,0 +1,31 @@
+// A small INI ("profile") file layer: names match without regard to case, and a write keeps every
+// other line of the file byte for byte.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace hx7 {
+
+class ProfileFile
+{
+public:
+    explicit ProfileFile(QString path) : m_path(std::move(path)) {}
+
+    // The value of key in section, blanks around it removed; nothing when the file, section or key is absent.
+    std::optional<QString> readString(const QString &section, const QString &key) const;
+    // Replaces or adds the key (creating section and file when missing); the file is replaced atomically.
+    bool writeString(const QString &section, const QString &key, const QString &value) const;
+
+    const QString &path() const { return m_path; }
+
+private:
+    QString m_path;
+};
+
+// Reads a profile value as a signed 32-bit integer: leading blanks, then an optional sign and decimal
+// digits, or "$", "0x" or "0X" and hex digits. Anything else (empty, words, trailing characters,
+// out of range) reads as absent.
+std::optional<int> ParseProfileInt(const QString &text);
+
+} // namespace hx7

@@ -1,0 +1,38 @@
+// The 7-byte command frames ("@", letter, four argument bytes, "*") and the replies to them.
+// Arguments travel as raw bytes (low 8 bits), never as text.
+#pragma once
+
+#include <QByteArray>
+#include <cstdint>
+#include <optional>
+
+namespace hx7 {
+
+constexpr int FrameSize = 7;
+
+QByteArray VersionQueryFrame();              // "@G0000*"
+QByteArray ReadFrame(int address);           // "@R" a "000*"
+QByteArray WriteFrame(int address, int data); // "@W" a d a "0*"
+QByteArray SignalTableFrame(int index);      // "@S" i "000*"
+QByteArray ResetModuleFrame();               // "@XR000*"
+QByteArray InitialiseConfigFrame();          // "@XI000*"
+QByteArray SignalAspectFrame(int head, int aspect);
+QByteArray TurnoutOutputFrame(int outputCode);
+// The address check before a store is the read of byte 4, kept ready-made.
+QByteArray AddressCheckFrame();
+
+// Output code of the turnout test: two codes per turnout, the odd one diverging.
+constexpr int TurnoutOutputCode(int turnout, bool diverging) { return 2 * (turnout - 1) + (diverging ? 1 : 0); }
+
+struct VersionReply {
+    char type;
+    std::uint8_t version;
+};
+
+// Each recogniser looks only at the start of the buffer and consumes nothing.
+std::optional<VersionReply> MatchVersionReply(const QByteArray &rx);
+std::optional<std::uint8_t> MatchReadReply(const QByteArray &rx);
+bool MatchWriteAck(const QByteArray &rx);
+std::optional<std::uint8_t> MatchSignalTableReply(const QByteArray &rx);
+
+} // namespace hx7

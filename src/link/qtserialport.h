@@ -1,0 +1,31 @@
+// The production serial port on QSerialPort.
+#pragma once
+
+#include "serialport.h"
+
+#include <QObject>
+#include <QSerialPort>
+
+namespace hx7 {
+
+class QtSerialPort : public QObject, public SerialPort
+{
+    Q_OBJECT
+public:
+    explicit QtSerialPort(QObject *parent = nullptr);
+
+    bool open(const QString &systemName) override;
+    void close() override;
+    bool isOpen() const override;
+    qint64 bytesWaiting() override;
+    QByteArray read(qint64 count) override;
+    void purgeInput() override;
+    void write(const QByteArray &bytes) override;
+
+private:
+    void onError(QSerialPort::SerialPortError error);
+
+    QSerialPort m_port;
+};
+
+} // namespace hx7

@@ -1,0 +1,42 @@
+// The program's one serial line: which port, the open port and the bytes received but not yet used.
+#pragma once
+
+#include "serialport.h"
+
+#include <functional>
+
+namespace hx7 {
+
+class SerialLink
+{
+public:
+    using DeviceNameFor = std::function<QString(int portNumber)>;
+
+    SerialLink(SerialPort &port, DeviceNameFor deviceName);
+
+    int ComPortNumber = 1;
+    QByteArray RxBuffer;
+
+    static constexpr qint64 FloodLimit = 100;  // more waiting bytes than this are thrown away
+    static constexpr qsizetype StaleLimit = 200; // a longer RxBuffer is dropped before appending
+
+    bool Open(int portNumber);
+    void Close();
+    bool Reopen(int portNumber) { Close(); return Open(portNumber); }
+    void Send(const QByteArray &frame);
+    // Moves the bytes waiting in the driver into RxBuffer; run first in every tick.
+    void ReceiveStep();
+
+    bool IsOpen() const { return m_port.isOpen(); }
+    QString DeviceName(int portNumber) const { return m_deviceName(portNumber); }
+    SerialPort &Port() { return m_port; }
+
+    // "Chyba otevření  COM" + n + two blanks.
+    static QString OpenErrorText(int portNumber);
+
+private:
+    SerialPort &m_port;
+    DeviceNameFor m_deviceName;
+};
+
+} // namespace hx7

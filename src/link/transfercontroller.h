@@ -1,0 +1,74 @@
+// The tick-driven state machine that talks to the module: version query, read, verify, store,
+// signal-table read and one-shot frames. The owner calls Tick() every 100 ms, after the receive step.
+#pragma once
+
+#include "hx7_var1.h"
+#include "seriallink.h"
+#include "transferview.h"
+
+namespace hx7 {
+
+class TransferController
+{
+public:
+    TransferController(SharedData &data, SerialLink &link, TransferView &view);
+
+    enum Scope { ConfigOnly = 0, ConfigAndRoutes = 1, SelectedRoute = 2 };
+
+    // Each start does nothing (and returns false) unless the controller is idle.
+    bool StartVersionQuery();
+    bool StartRead();
+    bool StartVerify();
+    bool StartStore(int storeScope, int selectedRoute);
+    bool StartPoleSigRead();
+    bool QueueOneShot(const QByteArray &frame);
+    // The factory reset takes over whatever runs; the caller has asked the user first.
+    void StartFactoryReset();
+
+    void Tick();
+
+    bool IsIdle() const { return TransferState == 0; }
+
+    int TransferState = 0;
+    int CurrentAddress = 0;
+    int EndAddress = 0;
+    int RetryCount = 0;
+    bool VerifyMode = false;
+    bool VerifyEqual = false;
+    bool ResetAfterStore = false; // taken from the store dialog whenever it closes
+    QByteArray PendingCommand;
+    QString PoleSigPath = QStringLiteral("poleSIG.txt");
+
+    static QString VersionText(char type, std::uint8_t version);
+    // Position of the progress bar after the byte at address: rounded half to even, never a division by 0.
+    static int ProgressPercent(int address, int endAddress);
+
+    static const QString OldFirmwareText;
+    static const QString ReadErrorText;
+    static const QString StoreErrorText;
+    static const QString CommErrorText;
+    static const QString EqualText;
+    static const QString DifferentText;
+    static const QString PoleSigDoneText;
+    static const QString NoScopeText;
+    static QString AddressMismatchText(int moduleCode, int imageCode);
+
+private:
+    void StartByteTransfer(int state, int first, int last);
+    void SendRead();
+    void SendWrite();
+    void SendSignalTable();
+    void WaitVersion();
+    void WaitRead();
+    void WaitAddress();
+    void WaitWrite();
+    void WaitSignalTable();
+    bool ByteDone();
+    void TimeOut(const QString &message, int sendState);
+
+    SharedData &m_data;
+    SerialLink &m_link;
+    TransferView &m_view;
+};
+
+} // namespace hx7

@@ -1,0 +1,252 @@
+// The main window offscreen: start-up, menu, route grid, the close handler.
+#include "fakes.h"
+#include "hx7Main.h"
+#include "recordingprompts.h"
+
+#include <QAction>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace hx7;
+using namespace hx7test;
+
+namespace {
+
+struct Fixture {
+    explicit Fixture(const QByteArray &ini = {})
+    {
+        iniPath = dir.filePath(QStringLiteral("hx7conf.ini"));
+        if (!ini.isNull()) {
+            QFile f(iniPath);
+            f.open(QIODevice::WriteOnly);
+            f.write(ini);
+        }
+        settings = std::make_unique<Settings>(iniPath);
+        link = std::make_unique<SerialLink>(port, [this](int n) { return settings->PortDeviceName(n); });
+        window = std::make_unique<TMainForm1>(data, *link, *settings, prompts);
+    }
+    void start()
+    {
+        window->FormCreate();
+        window->findChild<QTimer *>(QStringLiteral("Timer1"))->stop(); // the test ticks itself
+    }
+    QTableWidget *grid() const { return window->findChild<QTableWidget *>(QStringLiteral("Table1")); }
+    QAction *action(const char *name) const { return window->findChild<QAction *>(QLatin1String(name)); }
+    QStringList row(int r) const
+    {
+        QStringList cells;
+        for (int c = 0; c < 9; ++c)
+            cells << grid()->item(r, c)->text();
+        return cells;
+    }
+    QByteArray iniContent() const
+    {
+        QFile f(iniPath);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }
+
+    QTemporaryDir dir;
+    QString iniPath;
+    SharedData data;
+    FakeSerialPort port;
+    RecordingPrompts prompts;
+    std::unique_ptr<Settings> settings;
+    std::unique_ptr<SerialLink> link;
+    std::unique_ptr<TMainForm1> window;
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void menuCaptions_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        const char *const items[][2] = {
+            {"Nast1", "Načíst data"},
+            {"Uloit1", "Uložit data"},
+            {"Exit1", "Exit"},
+            {"Konfiguracevhybek1", "Konfigurace modulu HX7_"},
+            {"TypHX7S1", "Typ HX7S"},
+            {"ResetkonfiguraceHX71", "Inicializace konfigurace"},
+            {"Definicecesty1", "Definice návěstní cesty"},
+            {"Manulnzen1", "Test funkce"},
+            {"KomunikaceRS2321", "Nastavení RS232"},
+            {"Nastdatazmodulu1", "Načíst data z modulu"},
+            {"Verifikovatdatasmodulem1", "Verifikovat data s modulem"},
+            {"Uloitdatadomodulu1", "Uložit data do modulu"},
+            {"NastpoleSIG1", "Načíst  poleSIG"},
+            {"Oprogramu1", "O programu"},
+        };
+        for (const auto &item : items)
+            QTest::newRow(item[0]) << QString::fromUtf8(item[0]) << QString::fromUtf8(item[1]);
+    }
+    void menuCaptions()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        Fixture f;
+        f.start();
+        QAction *action = f.window->findChild<QAction *>(name);
+        QVERIFY(action);
+        QCOMPARE(action->text(), caption);
+        QCOMPARE(action->isVisible(), name != QLatin1String("NastpoleSIG1"));
+    }
+
+    void topLevelMenusKeepTheirBlanks()
+    {
+        Fixture f;
+        QStringList titles;
+        for (QAction *a : f.window->menuBar()->actions())
+            titles << a->text();
+        QCOMPARE(titles, (QStringList{"Soubor       ", "Konfigurace        ", "Přenos       ", "Info    "}));
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("HX7  konfigurace"));
+    }
+
+    void developerModeShowsPoleSigItem_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<bool>("visible");
+        QTest::newRow("one") << QByteArray("[Options]\r\nDeveloper=1\r\n") << true;
+        QTest::newRow("seven, other case") << QByteArray("[options]\r\ndeveloper = 7\r\n") << true;
+        QTest::newRow("zero") << QByteArray("[Options]\r\nDeveloper=0\r\n") << false;
+        QTest::newRow("true") << QByteArray("[Options]\r\nDeveloper=true\r\n") << false;
+        QTest::newRow("no file") << QByteArray() << false;
+    }
+    void developerModeShowsPoleSigItem()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(bool, visible);
+        Fixture f(ini);
+        f.start();
+        QCOMPARE(f.action("NastpoleSIG1")->isVisible(), visible);
+    }
+
+    void defaultGrid()
+    {
+        Fixture f;
+        f.start();
+        QTableWidget *grid = f.grid();
+        QCOMPARE(grid->rowCount(), 24);
+        QStringList header;
+        for (int c = 0; c < 9; ++c)
+            header << grid->horizontalHeaderItem(c)->text();
+        QCOMPARE(header, RouteGridHeader());
+        QCOMPARE(f.row(0), (QStringList{"1", "NAV1A", "---", "---", "---", "---", "---", "---", "neaktivní def."}));
+        QCOMPARE(f.row(8).at(1), QStringLiteral("NAV2A"));
+        QCOMPARE(f.row(16), (QStringList{"17", "NAV1B", "---", "---", "---", "---", "x", "x", "neaktivní def."}));
+        QCOMPARE(f.row(23).at(1), QStringLiteral("NAV2B"));
+        QCOMPARE(f.window->SelectedRoute(), 1);
+        QVERIFY(f.prompts.Shown.isEmpty());
+    }
+
+    void gridShowsTheWorkedExamples()
+    {
+        Fixture f;
+        f.start();
+        const std::uint8_t route1[] = {0x03, 0x81, 0x78, 0x01, 0, 0, 0, 0, 0, 0};
+        const std::uint8_t route17[] = {0x02, 0x00, 0xF4, 0x7F, 0x25, 0x0F, 0x00};
+        std::copy(std::begin(route1), std::end(route1), f.data.ConfigImage.begin() + 32);
+        std::copy(std::begin(route17), std::end(route17), f.data.ConfigImage.begin() + 192);
+        DecodeRoutes(f.data.ConfigImage.data(), f.data.RouteTable);
+        f.window->RefreshRouteGrid();
+        QCOMPARE(f.row(0), (QStringList{"1", "NAV1A", "5/ O", "12/ R", "---", "---", "---", "---",
+                                        "náv. povel č.3 /OP"}));
+        QCOMPARE(f.row(16), (QStringList{"17", "NAV1B", "1/ R", "1020/ O", "300/ O", "---", "x", "x",
+                                         "náv. povel č.1"}));
+    }
+
+    void hx7sToggles()
+    {
+        Fixture f;
+        f.start();
+        QAction *s = f.action("TypHX7S1");
+        QVERIFY(!s->isChecked());
+        s->trigger();
+        QVERIFY(s->isChecked());
+        s->trigger();
+        QVERIFY(!s->isChecked());
+    }
+
+    void aboutBox()
+    {
+        Fixture f;
+        f.start();
+        f.action("Oprogramu1")->trigger();
+        QCOMPARE(f.prompts.Shown.size(), 1);
+        QVERIFY(f.prompts.Shown[0].startsWith(
+            QStringLiteral("about: HX7 konfig| Konfigurátor  pro HX7, HX7V(M)   V1.1\n")));
+    }
+
+    void failedPortWarnsOnce()
+    {
+        Fixture f("[Options]\r\nCOMserial=4\r\n");
+        f.port.OpenSucceeds = false;
+        f.start();
+        QCOMPARE(f.port.Opened, QStringList{QStringLiteral("/dev/ttyS3")});
+        QCOMPARE(f.prompts.Shown, QStringList{QStringLiteral("warning: Chyba otevření  COM4  ")});
+        for (int i = 0; i < 30; ++i)
+            f.window->Timer1Timer();
+        QCOMPARE(f.prompts.Shown.size(), 1);
+    }
+
+    void closeShutsPortThenSavesPort()
+    {
+        Fixture f("; mine\r\n[Ports]\r\nCOM2=/dev/pts/9\r\n[Options]\r\nDeveloper=1\r\nCOMserial=2\r\n");
+        f.start();
+        QCOMPARE(f.port.Opened, QStringList{QStringLiteral("/dev/pts/9")});
+        f.link->ComPortNumber = 5;
+        f.window->close();
+        QCOMPARE(f.port.CloseCalls, 1);
+        QCOMPARE(f.iniContent(),
+                 QByteArray("; mine\r\n[Ports]\r\nCOM2=/dev/pts/9\r\n[Options]\r\nDeveloper=1\r\nCOMserial=5\r\n"));
+    }
+
+    void closeWithoutPortMakesNoCloseCall()
+    {
+        Fixture f;
+        f.port.OpenSucceeds = false;
+        f.start();
+        f.window->close();
+        QCOMPARE(f.port.CloseCalls, 0);
+        QCOMPARE(f.iniContent(), QByteArray("[Options]\r\nCOMserial=1\r\n"));
+    }
+
+    void labelFollowsProgressBarOneTickLate()
+    {
+        Fixture f;
+        f.start();
+        f.window->show();
+        auto *bar = f.window->findChild<QProgressBar *>(QStringLiteral("PBar1"));
+        auto *label = f.window->findChild<QLabel *>(QStringLiteral("LBbar1"));
+        f.window->ReadData1Click();
+        QVERIFY(bar->isVisible());
+        QVERIFY(!label->isVisible());
+        f.window->Timer1Timer();
+        QVERIFY(label->isVisible());
+    }
+
+    // Not an assertion: a picture of the window for whoever looks at the build.
+    void screenshot()
+    {
+        Fixture f;
+        f.start();
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QVERIFY(f.window->grab().save(QStringLiteral("mainwindow.png")));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"

@@ -1,0 +1,103 @@
+// Test doubles for one layer at a time: a scripted serial port, a recording transfer view.
+#pragma once
+
+#include "serialport.h"
+#include "transferview.h"
+
+#include <QStringList>
+#include <functional>
+
+namespace hx7test {
+
+// A port whose far end is the test: bytes to receive are put into Incoming, frames sent land in Written.
+class FakeSerialPort : public hx7::SerialPort
+{
+public:
+    bool open(const QString &name) override
+    {
+        Opened << name;
+        m_open = OpenSucceeds && !name.isEmpty();
+        return m_open;
+    }
+    void close() override
+    {
+        ++CloseCalls;
+        m_open = false;
+    }
+    bool isOpen() const override { return m_open; }
+    qint64 bytesWaiting() override { return m_open ? Incoming.size() : 0; }
+    QByteArray read(qint64 count) override
+    {
+        const QByteArray out = Incoming.left(count);
+        Incoming.remove(0, count);
+        return out;
+    }
+    void purgeInput() override
+    {
+        ++Purges;
+        Incoming.clear();
+    }
+    void write(const QByteArray &bytes) override
+    {
+        if (!m_open)
+            return;
+        Written << bytes;
+        if (Respond)
+            Incoming += Respond(bytes);
+    }
+
+    bool OpenSucceeds = true;
+    QStringList Opened;
+    int CloseCalls = 0;
+    int Purges = 0;
+    QByteArray Incoming;
+    QList<QByteArray> Written;
+    // The module: its answer to each frame, available at the next receive step.
+    std::function<QByteArray(const QByteArray &frame)> Respond;
+
+private:
+    bool m_open = false;
+};
+
+struct Message {
+    QString kind; // "warning", "information", "confirm"
+    QString text;
+    bool operator==(const Message &) const = default;
+};
+
+class RecordingView : public hx7::TransferView
+{
+public:
+    void SetProgress(int position) override { Progress << position; }
+    void SetProgressVisible(bool visible) override { ProgressVisible = visible; }
+    void SetVersionText(const QString &text) override { VersionText = text; }
+    void CheckHx7S() override { Hx7S = true; }
+    void RoutesChanged() override { ++Refreshes; }
+    void Warning(const QString &text) override { Box(QStringLiteral("warning"), text); }
+    void Information(const QString &text) override { Box(QStringLiteral("information"), text); }
+    bool Confirm(const QString &text) override
+    {
+        Box(QStringLiteral("confirm"), text);
+        return ConfirmAnswer;
+    }
+
+    QList<int> Progress;
+    bool ProgressVisible = false;
+    QString VersionText;
+    bool Hx7S = false;
+    int Refreshes = 0;
+    QList<Message> Messages;
+    bool ConfirmAnswer = true;
+    // Runs while a box is "open", as the nested event loop of a real message box would run ticks.
+    std::function<void()> WhileBoxOpen;
+
+private:
+    void Box(const QString &kind, const QString &text)
+    {
+        Messages << Message{kind, text};
+        if (WhileBoxOpen)
+            WhileBoxOpen();
+    }
+};
+
+} // namespace hx7test

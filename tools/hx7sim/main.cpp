@@ -1,0 +1,173 @@
+// hx7sim: plays an HX7 module on a pseudo-terminal, for tests, demonstrations and users without a module.
+// Prints the device path as its first line and serves until SIGINT or SIGTERM.
+#include "configtextfile.h"
+#include "simmodule.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <fcntl.h>
+#include <poll.h>
+#include <string>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+volatile std::sig_atomic_t g_stop = 0;
+void OnSignal(int) { g_stop = 1; }
+
+const char Usage[] =
+    "usage: hx7sim [--type D|V|S] [--version 0x14] [--address-code N] [--memory FILE]\n"
+    "              [--silent ADDR] [--drop N] [--noise] [--delay-ms N] [--flood ADDR]\n"
+    "              [--log] [--link PATH]\n";
+
+int Number(const char *text)
+{
+    char *end = nullptr;
+    const long v = std::strtol(text, &end, 0);
+    if (!end || *end != '\0') {
+        std::fprintf(stderr, "hx7sim: not a number: %s\n%s", text, Usage);
+        std::exit(2);
+    }
+    return static_cast<int>(v);
+}
+
+using Clock = std::chrono::steady_clock;
+struct Outgoing {
+    Clock::time_point due;
+    QByteArray bytes;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    hx7sim::SimOptions options;
+    QString memoryFile;
+    std::string linkPath;
+    int delayMs = 0;
+    bool log = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const auto value = [&]() -> const char * {
+            if (i + 1 >= argc) {
+                std::fprintf(stderr, "hx7sim: %s needs a value\n%s", a.c_str(), Usage);
+                std::exit(2);
+            }
+            return argv[++i];
+        };
+        if (a == "--type") {
+            options.type = value()[0];
+        } else if (a == "--version") {
+            options.version = static_cast<std::uint8_t>(Number(value()));
+        } else if (a == "--address-code") {
+            options.addressCode = Number(value());
+        } else if (a == "--memory") {
+            memoryFile = QString::fromLocal8Bit(value());
+        } else if (a == "--silent") {
+            options.silentAddress = Number(value());
+        } else if (a == "--drop") {
+            options.dropEvery = Number(value());
+        } else if (a == "--noise") {
+            options.noise = true;
+        } else if (a == "--delay-ms") {
+            delayMs = Number(value());
+        } else if (a == "--flood") {
+            options.floodAddress = Number(value());
+        } else if (a == "--log") {
+            log = true;
+        } else if (a == "--link") {
+            linkPath = value();
+        } else {
+            std::fprintf(stderr, "hx7sim: unknown option %s\n%s", a.c_str(), Usage);
+            return 2;
+        }
+    }
+
+    hx7sim::SimModule module(options);
+    if (!memoryFile.isEmpty()) {
+        hx7::ImageBytes image{};
+        std::copy(module.Memory.begin(), module.Memory.end(), image.begin());
+        const hx7::LoadOutcome outcome = hx7::LoadConfigText(memoryFile, image);
+        if (outcome.status == hx7::LoadOutcome::Refused) {
+            std::fprintf(stderr, "hx7sim: %s\n", outcome.message.toLocal8Bit().constData());
+            return 2;
+        }
+        std::copy(image.begin(), image.begin() + 512, module.Memory.begin());
+    }
+    if (log) {
+        module.OnFrame = [](const QByteArray &frame) {
+            std::fprintf(stderr, "%s\n", frame.toHex(' ').toUpper().constData());
+            std::fflush(stderr);
+        };
+    }
+
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
+        std::perror("hx7sim: pseudo-terminal");
+        return 1;
+    }
+    const std::string slavePath = ptsname(master);
+    // Holding the other end open keeps the master readable while no client is attached.
+    const int slave = open(slavePath.c_str(), O_RDWR | O_NOCTTY);
+    termios tio{};
+    if (slave >= 0 && tcgetattr(slave, &tio) == 0) {
+        cfmakeraw(&tio);
+        cfsetspeed(&tio, B19200);
+        tcsetattr(slave, TCSANOW, &tio);
+    }
+    if (!linkPath.empty()) {
+        unlink(linkPath.c_str());
+        if (symlink(slavePath.c_str(), linkPath.c_str()) != 0)
+            std::perror("hx7sim: --link");
+    }
+    std::printf("%s\n", slavePath.c_str());
+    std::fflush(stdout);
+
+    struct sigaction sa {};
+    sa.sa_handler = OnSignal;
+    sigaction(SIGINT, &sa, nullptr);
+    sigaction(SIGTERM, &sa, nullptr);
+
+    std::deque<Outgoing> queue;
+    char buffer[512];
+    while (!g_stop) {
+        int timeout = 200;
+        if (!queue.empty()) {
+            const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(queue.front().due - Clock::now());
+            timeout = static_cast<int>(std::max<long long>(0, wait.count()));
+        }
+        pollfd pfd{master, POLLIN, 0};
+        const int ready = poll(&pfd, 1, timeout);
+        if (ready < 0 && errno != EINTR)
+            break;
+        if (ready > 0 && (pfd.revents & POLLIN)) {
+            const ssize_t n = read(master, buffer, sizeof buffer);
+            if (n > 0) {
+                const QByteArray reply = module.Feed(QByteArray(buffer, static_cast<qsizetype>(n)));
+                if (!reply.isEmpty())
+                    queue.push_back({Clock::now() + std::chrono::milliseconds(delayMs), reply});
+            }
+        }
+        while (!queue.empty() && queue.front().due <= Clock::now()) {
+            const QByteArray &bytes = queue.front().bytes;
+            if (write(master, bytes.constData(), static_cast<size_t>(bytes.size())) < 0 && errno != EAGAIN)
+                break;
+            queue.pop_front();
+        }
+    }
+    if (!linkPath.empty())
+        unlink(linkPath.c_str());
+    if (slave >= 0)
+        close(slave);
+    close(master);
+    return 0;
+}

@@ -1,0 +1,83 @@
+// The simulated module.
+#include "simmodule.h"
+
+#include "hx7_var1.h"
+
+namespace hx7sim {
+
+SimModule::SimModule(const SimOptions &options) : m_options(options) { FactoryReset(); }
+
+void SimModule::FactoryReset()
+{
+    Memory.fill(0);
+    std::copy(hx7::ConfigDefaults.begin(), hx7::ConfigDefaults.end(), Memory.begin() + hx7::AddressCodeByte);
+    Memory[hx7::AddressCodeByte] = static_cast<std::uint8_t>(m_options.addressCode);
+    Memory[hx7::InputOptionsByte] = 0xFF;
+    for (int i = 0; i < 128; ++i)
+        SignalTable[i] = static_cast<std::uint8_t>(i * 7 + 3);
+}
+
+QByteArray SimModule::Feed(const QByteArray &bytes)
+{
+    m_pending += bytes;
+    QByteArray out;
+    while (m_pending.size() >= 7) {
+        if (m_pending[0] != '@' || m_pending[6] != '*') {
+            m_pending.remove(0, 1); // a stray byte: look for the next frame start
+            continue;
+        }
+        const QByteArray frame = m_pending.left(7);
+        m_pending.remove(0, 7);
+        if (OnFrame)
+            OnFrame(frame);
+        out += Answer(frame);
+    }
+    return out;
+}
+
+QByteArray SimModule::Reply(QByteArray reply)
+{
+    ++m_replies;
+    if (m_options.dropEvery > 0 && m_replies % m_options.dropEvery == 0)
+        return {};
+    if (m_options.noise)
+        reply.prepend('\x55');
+    return reply;
+}
+
+QByteArray SimModule::Answer(const QByteArray &frame)
+{
+    const auto arg = [&frame](int i) { return static_cast<std::uint8_t>(frame[i]); };
+    switch (frame[1]) {
+    case 'G': {
+        QByteArray r("N");
+        r += m_options.type;
+        r += static_cast<char>(m_options.version);
+        r += '*';
+        return Reply(r);
+    }
+    case 'R': {
+        const int address = arg(2);
+        if (address == m_options.silentAddress)
+            return {};
+        if (address == m_options.floodAddress && !m_flooded) {
+            m_flooded = true;
+            return QByteArray(500, '\x5A');
+        }
+        return Reply(QByteArray(1, static_cast<char>(Memory[address])) + '*');
+    }
+    case 'W':
+        Memory[arg(2)] = arg(3);
+        return Reply("Y*");
+    case 'S':
+        return Reply(QByteArray(1, static_cast<char>(SignalTable[arg(2) & 0x7F])) + "0*");
+    case 'X':
+        if (frame[2] == 'I')
+            FactoryReset();
+        return {};
+    default: // 'N', 'T' and anything unknown: no reply
+        return {};
+    }
+}
+
+} // namespace hx7sim
