@@ -1,0 +1,174 @@
+// The profile layer and the settings: reading values by the classic rules, and writes that keep
+// every other line.
+#include "settings.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace hx7;
+
+namespace {
+
+void Write(const QString &path, const QByteArray &content)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+}
+
+QByteArray Read(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+} // namespace
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void parseInt_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value"); // -999 stands for absent
+        QTest::newRow("plain") << "3" << 3;
+        QTest::newRow("negative") << "-2" << -2;
+        QTest::newRow("plus") << "+7" << 7;
+        QTest::newRow("leading blanks") << "   12" << 12;
+        QTest::newRow("0x") << "0x3" << 3;
+        QTest::newRow("0X upper digits") << "0X1F" << 31;
+        QTest::newRow("dollar") << "$3" << 3;
+        QTest::newRow("dollar lower") << "$ff" << 255;
+        QTest::newRow("hex fills 32 bits") << "$FFFFFFFF" << -1;
+        QTest::newRow("max") << "2147483647" << 2147483647;
+        QTest::newRow("empty") << "" << -999;
+        QTest::newRow("word") << "true" << -999;
+        QTest::newRow("trailing") << "12abc" << -999;
+        QTest::newRow("trailing blank") << "12 " << -999;
+        QTest::newRow("too large") << "2147483648" << -999;
+        QTest::newRow("0x alone") << "0x" << -999;
+        QTest::newRow("dollar alone") << "$" << -999;
+        QTest::newRow("hex too large") << "$100000000" << -999;
+        QTest::newRow("sign only") << "-" << -999;
+    }
+    void parseInt()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, value);
+        QCOMPARE(ParseProfileInt(text).value_or(-999), value);
+    }
+
+    void readSettings_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<bool>("developer");
+        QTest::newRow("no file") << QByteArray() << 1 << false;
+        QTest::newRow("zero keeps 1") << QByteArray("[Options]\r\nCOMserial=0\r\n") << 1 << false;
+        QTest::newRow("empty keeps 1") << QByteArray("[Options]\r\nCOMserial=\r\n") << 1 << false;
+        QTest::newRow("word keeps 1") << QByteArray("[Options]\r\nCOMserial=two\r\n") << 1 << false;
+        QTest::newRow("0x3") << QByteArray("[Options]\r\nCOMserial=0x3\r\n") << 3 << false;
+        QTest::newRow("$3") << QByteArray("[Options]\r\nCOMserial=$3\r\n") << 3 << false;
+        QTest::newRow("negative taken") << QByteArray("[Options]\r\nCOMserial=-2\r\n") << -2 << false;
+        QTest::newRow("above ten taken") << QByteArray("[Options]\r\nCOMserial=12\r\n") << 12 << false;
+        QTest::newRow("case and blanks") << QByteArray("[ options ]\r\n  comSERIAL  =  4  \r\nDEVELOPER=2\r\n") << 4
+                                         << true;
+        QTest::newRow("LF only") << QByteArray("[Options]\nCOMserial=6\nDeveloper=1\n") << 6 << true;
+        QTest::newRow("other section") << QByteArray("[Other]\r\nCOMserial=9\r\n[Options]\r\nDeveloper=yes\r\n") << 1
+                                       << false;
+    }
+    void readSettings()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(int, port);
+        QFETCH(bool, developer);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("hx7conf.ini"));
+        if (!ini.isNull())
+            Write(path, ini);
+        int n = 1;
+        bool dev = true;
+        Settings(path).Read(n, dev);
+        QCOMPARE(n, port);
+        QCOMPARE(dev, developer);
+    }
+
+    void writeKeepsEveryOtherLine_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("no file") << QByteArray() << QByteArray("[Options]\r\nCOMserial=3\r\n");
+        QTest::newRow("replace, keep Developer and comments")
+            << QByteArray("; hand made\r\n[Options]\r\nDeveloper=1\r\ncomserial = 9\r\n\r\n[Ports]\r\nCOM3=/dev/x\r\n")
+            << QByteArray("; hand made\r\n[Options]\r\nDeveloper=1\r\nCOMserial=3\r\n\r\n[Ports]\r\nCOM3=/dev/x\r\n");
+        QTest::newRow("key added at the end of its section")
+            << QByteArray("[Options]\r\nDeveloper=1\r\n\r\n[Ports]\r\nCOM1=/dev/y\r\n")
+            << QByteArray("[Options]\r\nDeveloper=1\r\nCOMserial=3\r\n\r\n[Ports]\r\nCOM1=/dev/y\r\n");
+        QTest::newRow("section added") << QByteArray("[Ports]\nCOM1=/dev/z\n")
+                                       << QByteArray("[Ports]\nCOM1=/dev/z\n[Options]\r\nCOMserial=3\r\n");
+        QTest::newRow("no final line end") << QByteArray("[Options]\r\nCOMserial=1")
+                                           << QByteArray("[Options]\r\nCOMserial=3\r\n");
+    }
+    void writeKeepsEveryOtherLine()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("hx7conf.ini"));
+        if (!before.isNull())
+            Write(path, before);
+        QVERIFY(Settings(path).WriteComSerial(3));
+        QCOMPARE(Read(path), after);
+    }
+
+    void writeRoundTripsNegativePort()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("hx7conf.ini"));
+        Write(path, "[Options]\r\nCOMserial=-2\r\n");
+        Settings settings(path);
+        int n = 1;
+        bool dev = false;
+        settings.Read(n, dev);
+        QVERIFY(settings.WriteComSerial(n));
+        QCOMPARE(Read(path), QByteArray("[Options]\r\nCOMserial=-2\r\n"));
+    }
+
+    void failedWriteLeavesFileAndReportsFalse()
+    {
+        QTemporaryDir dir;
+        QVERIFY(!Settings(dir.filePath(QStringLiteral("missing/folder/hx7conf.ini"))).WriteComSerial(2));
+        QCOMPARE(SettingsWriteErrorText(QStringLiteral("/x/hx7conf.ini")),
+                 QStringLiteral("Unable to write to /x/hx7conf.ini"));
+    }
+
+    void portNames_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<QString>("device");
+        QTest::newRow("default 3") << QByteArray() << 3 << "/dev/ttyS2";
+        QTest::newRow("default 10") << QByteArray() << 10 << "/dev/ttyS9";
+        QTest::newRow("mapped") << QByteArray("[Ports]\r\ncom3 = /dev/ttyUSB0\r\n") << 3 << "/dev/ttyUSB0";
+        QTest::newRow("other mapped") << QByteArray("[Ports]\r\nCOM3=/dev/ttyUSB0\r\n") << 13 << "/dev/ttyS12";
+        QTest::newRow("zero has none") << QByteArray() << 0 << "";
+        QTest::newRow("negative has none") << QByteArray() << -2 << "";
+    }
+    void portNames()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(int, port);
+        QFETCH(QString, device);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("hx7conf.ini"));
+        if (!ini.isNull())
+            Write(path, ini);
+        QCOMPARE(Settings(path).PortDeviceName(port), device);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "test_settings.moc"

@@ -1,0 +1,126 @@
+// The real QSerialPort against the simulator on a pseudo-terminal: replies, write and read-back,
+// the flood rule, and a far end that vanishes under an open port.
+#include "frames.h"
+#include "qtserialport.h"
+#include "seriallink.h"
+#include "simprocess.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <sys/resource.h>
+
+using namespace hx7;
+using namespace hx7test;
+
+namespace {
+
+struct Line {
+    explicit Line(const QStringList &simArguments = {}) : sim(simArguments), link(port, [this](int) {
+        return sim.Device;
+    })
+    {
+    }
+    // Receive steps until the buffer holds at least count bytes (or a second has passed).
+    bool ReceiveAtLeast(int count)
+    {
+        return QTest::qWaitFor(
+            [&] {
+                link.ReceiveStep();
+                return link.RxBuffer.size() >= count;
+            },
+            1000);
+    }
+    SimProcess sim;
+    QtSerialPort port;
+    SerialLink link;
+};
+
+double CpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+} // namespace
+
+class TestLinkSim : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void versionReply()
+    {
+        Line line({QStringLiteral("--type"), QStringLiteral("V"), QStringLiteral("--version"), QStringLiteral("0x13")});
+        QVERIFY(!line.sim.Device.isEmpty());
+        QVERIFY(line.link.Open(1));
+        line.link.Send(VersionQueryFrame());
+        QVERIFY(line.ReceiveAtLeast(4));
+        const auto reply = MatchVersionReply(line.link.RxBuffer);
+        QVERIFY(reply);
+        QCOMPARE(reply->type, 'V');
+        QCOMPARE(int(reply->version), 0x13);
+    }
+
+    void writeThenReadBack()
+    {
+        Line line;
+        QVERIFY(line.link.Open(1));
+        line.link.Send(WriteFrame(200, 0x2A));
+        QVERIFY(line.ReceiveAtLeast(2));
+        QVERIFY(MatchWriteAck(line.link.RxBuffer));
+        line.link.RxBuffer.clear();
+        line.link.Send(ReadFrame(200));
+        QVERIFY(line.ReceiveAtLeast(2));
+        QCOMPARE(int(*MatchReadReply(line.link.RxBuffer)), 0x2A);
+    }
+
+    void floodIsThrownAway()
+    {
+        Line line({QStringLiteral("--flood"), QStringLiteral("0")});
+        QVERIFY(line.link.Open(1));
+        line.link.Send(ReadFrame(0));
+        // Wait until the whole flood is waiting, then one receive step must discard it all.
+        QVERIFY(QTest::qWaitFor([&] { return line.port.bytesWaiting() >= 500; }, 2000));
+        line.link.RxBuffer = "old";
+        line.link.ReceiveStep();
+        QVERIFY(line.link.RxBuffer.isEmpty());
+        QCOMPARE(line.port.bytesWaiting(), 0);
+        // The line works again afterwards.
+        line.link.Send(ReadFrame(4));
+        QVERIFY(line.ReceiveAtLeast(2));
+        QCOMPARE(int(*MatchReadReply(line.link.RxBuffer)), 1);
+    }
+
+    void exclusiveOpen()
+    {
+        Line line;
+        QVERIFY(line.link.Open(1));
+        QtSerialPort second;
+        QVERIFY(!second.open(line.sim.Device));
+    }
+
+    void vanishedFarEndClosesThePortAndStaysIdle()
+    {
+        Line line;
+        QVERIFY(line.link.Open(1));
+        line.sim.Kill();
+        QVERIFY(QTest::qWaitFor([&] { return !line.link.IsOpen(); }, 2000));
+
+        // A second of ticks as the GUI would run them: sends go nowhere, nothing arrives, little CPU.
+        const double cpuBefore = CpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        while (wall.elapsed() < 1000) {
+            line.link.ReceiveStep();
+            line.link.Send(ReadFrame(0));
+            QTest::qWait(100);
+        }
+        const double cpu = CpuSeconds() - cpuBefore;
+        qInfo("CPU over one second after the far end vanished: %.3f s", cpu);
+        QVERIFY(cpu < 0.1);
+        QVERIFY(line.link.RxBuffer.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLinkSim)
+#include "test_link_sim.moc"
