@@ -1,9 +1,12 @@
 // The main window offscreen: start-up, menu, route grid, the close handler.
 #include "fakes.h"
+#include "frames.h"
 #include "hx7Main.h"
 #include "recordingprompts.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QDialog>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -235,6 +238,68 @@ private Q_SLOTS:
         QVERIFY(!label->isVisible());
         f.window->Timer1Timer();
         QVERIFY(label->isVisible());
+    }
+
+    void storeTakesTheSelectedRouteAndTheDialogChoice_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("item");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::newRow("route 17") << 17 << 2 << true << 20 << 192 << 198;
+        QTest::newRow("route 1") << 1 << 2 << true << 20 << 32 << 41;
+        QTest::newRow("configuration") << 5 << 0 << true << 20 << 4 << 31;
+        QTest::newRow("cancel") << 5 << 1 << false << 0 << 0 << 0;
+    }
+    void storeTakesTheSelectedRouteAndTheDialogChoice()
+    {
+        QFETCH(int, row);
+        QFETCH(int, item);
+        QFETCH(bool, ok);
+        QFETCH(int, state);
+        QFETCH(int, first);
+        QFETCH(int, last);
+        Fixture f;
+        f.start();
+        f.grid()->selectRow(row - 1);
+        QTimer::singleShot(0, [&] {
+            auto *dialog = f.window->findChild<QDialog *>(QStringLiteral("TDlgStore1"));
+            dialog->findChild<QWidget *>(QStringLiteral("RGtypcest1"))
+                ->findChild<QAbstractButton *>(QStringLiteral("item%1").arg(item))
+                ->click();
+            dialog->findChild<QAbstractButton *>(QStringLiteral("CBrst1"))->click();
+            dialog->findChild<QAbstractButton *>(ok ? QStringLiteral("Button1") : QStringLiteral("Button2"))->click();
+        });
+        f.window->UlozitData1Click();
+        TransferController &ctl = f.window->Controller();
+        QCOMPARE(ctl.TransferState, state);
+        QVERIFY(ctl.ResetAfterStore); // taken over by either button
+        if (ok) {
+            QCOMPARE(ctl.CurrentAddress, first);
+            QCOMPARE(ctl.EndAddress, last);
+        }
+    }
+
+    void factoryResetAsksFirst_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes") << true;
+        QTest::newRow("cancel") << false;
+    }
+    void factoryResetAsksFirst()
+    {
+        QFETCH(bool, yes);
+        Fixture f;
+        f.start();
+        f.prompts.Answer = yes;
+        f.window->ReadData1Click();
+        f.action("ResetkonfiguraceHX71")->trigger();
+        QCOMPARE(f.prompts.Shown,
+                 QStringList{QStringLiteral("warning?: Resetovat konfiguraci do počátečního nastavení ?")});
+        f.window->Timer1Timer();
+        QCOMPARE(f.port.Written.last(), yes ? InitialiseConfigFrame() : ReadFrame(0));
     }
 
     // Not an assertion: a picture of the window for whoever looks at the build.

@@ -1,0 +1,459 @@
+// The transfer controller tick by tick, against a scripted module on a fake port.
+#include "fakes.h"
+#include "frames.h"
+#include "transfercontroller.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <set>
+
+using namespace hx7;
+using namespace hx7test;
+
+namespace {
+
+QString Device(int) { return QStringLiteral("COM1"); }
+
+// The controller with a module that answers every frame at once (the reply is there at the next tick).
+struct Rig {
+    Rig()
+    {
+        InitConfigImage(data.ConfigImage);
+        for (int i = 0; i < 512; ++i)
+            module[i] = static_cast<std::uint8_t>(i * 37 + 11);
+        module[AddressCodeByte] = data.ConfigImage[AddressCodeByte];
+        for (int i = 0; i < 128; ++i)
+            signalTable[i] = static_cast<std::uint8_t>(255 - i);
+        link.Open(1);
+        port.Respond = [this](const QByteArray &f) { return Answer(f); };
+    }
+    QByteArray Answer(const QByteArray &f)
+    {
+        const int a = static_cast<std::uint8_t>(f[2]);
+        switch (f[1]) {
+        case 'G': return QByteArray("N") + versionType + char(version) + '*';
+        case 'R': return silent.count(a) ? QByteArray() : QByteArray(1, char(module[a])) + '*';
+        case 'W':
+            if (silent.count(a))
+                return {};
+            module[a] = static_cast<std::uint8_t>(f[3]);
+            return "Y*";
+        case 'S': return silent.count(a) ? QByteArray() : QByteArray(1, char(signalTable[a])) + "x*";
+        default: return {};
+        }
+    }
+    void Tick()
+    {
+        link.ReceiveStep();
+        ctl.Tick();
+        sentPerTick << static_cast<int>(port.Written.size());
+    }
+    int RunUntilIdle(int limit = 10000)
+    {
+        int ticks = 0;
+        do {
+            Tick();
+            ++ticks;
+        } while (ctl.TransferState != 0 && ticks < limit);
+        return ticks;
+    }
+    QList<int> WrittenAddresses(char command) const
+    {
+        QList<int> out;
+        for (const QByteArray &f : port.Written)
+            if (f[1] == command)
+                out << static_cast<std::uint8_t>(f[2]);
+        return out;
+    }
+
+    SharedData data;
+    FakeSerialPort port;
+    SerialLink link{port, Device};
+    RecordingView view;
+    TransferController ctl{data, link, view};
+    std::array<std::uint8_t, 512> module{};
+    std::array<std::uint8_t, 128> signalTable{};
+    std::set<int> silent;
+    char versionType = 'S';
+    int version = 0x14;
+    QList<int> sentPerTick; // frames written so far, after each tick
+};
+
+QList<int> Range(int first, int last)
+{
+    QList<int> out;
+    for (int i = first; i <= last; ++i)
+        out << i;
+    return out;
+}
+
+} // namespace
+
+class TestTransferController : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void fullReadTakes250Ticks()
+    {
+        Rig rig;
+        rig.data.ConfigImage[300] = 0x42; // outside the read range
+        QVERIFY(rig.ctl.StartRead());
+        QVERIFY(rig.view.ProgressVisible);
+        QCOMPARE(rig.RunUntilIdle(), 250);
+        for (int i = 0; i <= 248; ++i)
+            QCOMPARE(rig.data.ConfigImage[i], rig.module[i]);
+        QCOMPARE(int(rig.data.ConfigImage[300]), 0x42);
+        QCOMPARE(rig.view.Progress.first(), 0);
+        QCOMPARE(rig.view.Progress.last(), 100);
+        QVERIFY(!rig.view.ProgressVisible);
+        QCOMPARE(rig.view.Refreshes, 1);
+        QVERIFY(rig.view.Messages.isEmpty());
+        RouteTable expected;
+        DecodeRoutes(rig.data.ConfigImage.data(), expected);
+        QVERIFY(rig.data.RouteTable == expected);
+        QCOMPARE(rig.ctl.CurrentAddress, 249);
+    }
+
+    void silentByteFailsInTwelfthTick()
+    {
+        Rig rig;
+        rig.silent = {3};
+        const RouteTable tableBefore = rig.data.RouteTable;
+        QVERIFY(rig.ctl.StartRead());
+        for (int tick = 1; tick <= 14; ++tick) {
+            rig.Tick(); // addresses 0..2 answered; address 3 first requested in tick 4
+            QVERIFY2(rig.view.Messages.isEmpty(), qPrintable(QString::number(tick)));
+        }
+        rig.Tick(); // tick 15: the twelfth counted from the first request of address 3
+        QCOMPARE(rig.view.Messages, (QList<Message>{{"warning", TransferController::ReadErrorText}}));
+        QCOMPARE(rig.ctl.TransferState, 0);
+        QVERIFY(!rig.view.ProgressVisible);
+        // Three identical frames, four ticks apart.
+        QList<int> requestTicks;
+        for (int t = 0; t < rig.sentPerTick.size(); ++t) {
+            const int before = t == 0 ? 0 : rig.sentPerTick[t - 1];
+            if (rig.sentPerTick[t] > before && rig.port.Written[before] == ReadFrame(3))
+                requestTicks << t + 1;
+        }
+        QCOMPARE(requestTicks, (QList<int>{4, 8, 12}));
+        QCOMPARE(rig.port.Written.size(), 6);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(rig.data.ConfigImage[i], rig.module[i]);
+        QVERIFY(rig.data.RouteTable == tableBefore);
+    }
+
+    void replyOnThirdWaitingTickIsTaken()
+    {
+        Rig rig;
+        QByteArray held;
+        rig.port.Respond = [&](const QByteArray &f) {
+            held = rig.Answer(f);
+            return QByteArray();
+        };
+        rig.ctl.StartRead();
+        rig.Tick(); // sends address 0
+        rig.Tick();
+        rig.Tick();
+        rig.port.Incoming = held; // arrives for the third waiting tick
+        rig.Tick();
+        QCOMPARE(rig.ctl.CurrentAddress, 1);
+        QCOMPARE(rig.WrittenAddresses('R'), (QList<int>{0, 1}));
+    }
+
+    void verify_data()
+    {
+        QTest::addColumn<int>("changed");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("equal") << -1 << TransferController::EqualText;
+        QTest::newRow("last byte differs") << 248 << TransferController::DifferentText;
+        QTest::newRow("first byte differs") << 0 << TransferController::DifferentText;
+    }
+    void verify()
+    {
+        QFETCH(int, changed);
+        QFETCH(QString, result);
+        Rig rig;
+        for (int i = 0; i <= 248; ++i)
+            rig.data.ConfigImage[i] = rig.module[i];
+        if (changed >= 0)
+            rig.module[changed] ^= 0x10;
+        const ImageBytes before = rig.data.ConfigImage;
+        rig.ctl.StartVerify();
+        QCOMPARE(rig.RunUntilIdle(), 250); // runs to the end even after a difference
+        QCOMPARE(rig.view.Messages, (QList<Message>{{"information", result}}));
+        QVERIFY(rig.data.ConfigImage == before);
+        QCOMPARE(rig.view.Refreshes, 0);
+    }
+
+    void store_data()
+    {
+        QTest::addColumn<int>("scope");
+        QTest::addColumn<int>("route");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::newRow("configuration") << 0 << 5 << 4 << 31;
+        QTest::newRow("all") << 1 << 5 << 4 << 248;
+        QTest::newRow("route 1") << 2 << 1 << 32 << 41;
+        QTest::newRow("route 17") << 2 << 17 << 192 << 198;
+        QTest::newRow("route 24") << 2 << 24 << 241 << 247;
+    }
+    void store()
+    {
+        QFETCH(int, scope);
+        QFETCH(int, route);
+        QFETCH(int, first);
+        QFETCH(int, last);
+        Rig rig;
+        for (int i = 0; i < 512; ++i)
+            if (i != AddressCodeByte)
+                rig.data.ConfigImage[i] = static_cast<std::uint8_t>(i ^ 0x5A);
+        QVERIFY(rig.ctl.StartStore(scope, route));
+        rig.RunUntilIdle();
+        QCOMPARE(rig.port.Written.first(), AddressCheckFrame());
+        QCOMPARE(rig.WrittenAddresses('W'), Range(first, last));
+        for (const QByteArray &f : rig.port.Written.mid(1)) {
+            const int a = static_cast<std::uint8_t>(f[2]);
+            QCOMPARE(f, WriteFrame(a, rig.data.ConfigImage[a]));
+        }
+        QVERIFY(rig.view.Messages.isEmpty());
+        QVERIFY(!rig.view.ProgressVisible);
+        QCOMPARE(rig.view.Progress.at(1), TransferController::ProgressPercent(first, last));
+    }
+
+    void storeWithResetEndsWithResetFrame()
+    {
+        Rig rig;
+        rig.ctl.ResetAfterStore = true;
+        rig.ctl.StartStore(TransferController::ConfigOnly, 1);
+        rig.RunUntilIdle();
+        QCOMPARE(rig.port.Written.size(), 1 + 28 + 1);
+        QCOMPARE(rig.port.Written.last(), ResetModuleFrame());
+    }
+
+    void storeWithoutChoiceIsRefused()
+    {
+        Rig rig;
+        QVERIFY(!rig.ctl.StartStore(-1, 1));
+        QCOMPARE(rig.view.Messages, (QList<Message>{{"warning", TransferController::NoScopeText}}));
+        rig.RunUntilIdle();
+        QVERIFY(rig.port.Written.isEmpty());
+    }
+
+    void addressMismatch_data()
+    {
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("no") << false;
+        QTest::newRow("yes") << true;
+    }
+    void addressMismatch()
+    {
+        QFETCH(bool, answer);
+        Rig rig;
+        rig.module[AddressCodeByte] = 9;
+        rig.view.ConfirmAnswer = answer;
+        // While the question is open, nested ticks must find the controller idle and send nothing.
+        rig.view.WhileBoxOpen = [&] {
+            for (int i = 0; i < 3; ++i)
+                rig.Tick();
+            QCOMPARE(rig.ctl.TransferState, 0);
+            QVERIFY(!rig.view.ProgressVisible);
+        };
+        rig.ctl.StartStore(TransferController::ConfigOnly, 1);
+        rig.RunUntilIdle();
+        QCOMPARE(rig.view.Messages.size(), 1);
+        QCOMPARE(rig.view.Messages[0].text,
+                 QStringLiteral("DCC adresa modulu (9) nesouhlasí s konfigurací 1\n\r Chcete přesto uložit data? "));
+        QCOMPARE(rig.WrittenAddresses('W').size(), answer ? 28 : 0);
+    }
+
+    void silentModuleDuringStore()
+    {
+        Rig rig;
+        rig.silent = {AddressCodeByte};
+        rig.ctl.StartStore(TransferController::ConfigAndRoutes, 1);
+        QCOMPARE(rig.RunUntilIdle(), 4);
+        QCOMPARE(rig.view.Messages, (QList<Message>{{"warning", TransferController::CommErrorText}}));
+        QCOMPARE(rig.port.Written, QList<QByteArray>{AddressCheckFrame()});
+    }
+
+    void writeTimeOutRetriesThenFails()
+    {
+        Rig rig;
+        rig.silent = {6};
+        rig.ctl.StartStore(TransferController::ConfigOnly, 1);
+        rig.RunUntilIdle();
+        QCOMPARE(rig.WrittenAddresses('W'), (QList<int>{4, 5, 6, 6, 6}));
+        QCOMPARE(rig.view.Messages, (QList<Message>{{"warning", TransferController::StoreErrorText}}));
+    }
+
+    void factoryResetTakesOverARead()
+    {
+        Rig rig;
+        rig.ctl.StartRead();
+        for (int i = 0; i < 5; ++i)
+            rig.Tick();
+        rig.ctl.StartFactoryReset();
+        rig.Tick();
+        QCOMPARE(rig.port.Written.last(), InitialiseConfigFrame());
+        QCOMPARE(rig.ctl.TransferState, 0);
+        rig.Tick();
+        QVERIFY(rig.view.Messages.isEmpty());
+        QVERIFY(!rig.view.ProgressVisible);
+    }
+
+    void oneShotOnlyWhenIdle()
+    {
+        Rig rig;
+        QVERIFY(rig.ctl.QueueOneShot(TurnoutOutputFrame(5)));
+        QVERIFY(!rig.ctl.QueueOneShot(TurnoutOutputFrame(7))); // a second click before the tick
+        rig.Tick();
+        QCOMPARE(rig.port.Written, QList<QByteArray>{TurnoutOutputFrame(5)});
+        rig.ctl.StartRead();
+        rig.Tick();
+        QVERIFY(!rig.ctl.QueueOneShot(TurnoutOutputFrame(1)));
+        QCOMPARE(rig.RunUntilIdle(), 249);
+        QVERIFY(!rig.port.Written.contains(TurnoutOutputFrame(1)));
+    }
+
+    void startsWhileBusyDoNothing()
+    {
+        Rig rig;
+        rig.ctl.StartRead();
+        QVERIFY(!rig.ctl.StartVerify());
+        QVERIFY(!rig.ctl.StartStore(1, 1));
+        QVERIFY(!rig.ctl.StartPoleSigRead());
+        QVERIFY(!rig.ctl.StartVersionQuery());
+        QVERIFY(!rig.ctl.VerifyMode);
+    }
+
+    void unknownStatesBecomeIdle_data()
+    {
+        QTest::addColumn<int>("state");
+        for (int s : {7, 18, 24, 29, 54, 99, -1})
+            QTest::newRow(qPrintable(QString::number(s))) << s;
+    }
+    void unknownStatesBecomeIdle()
+    {
+        QFETCH(int, state);
+        Rig rig;
+        rig.ctl.TransferState = state;
+        rig.Tick();
+        QCOMPARE(rig.ctl.TransferState, 0);
+        QVERIFY(rig.port.Written.isEmpty());
+    }
+
+    void versionQuery_data()
+    {
+        QTest::addColumn<char>("type");
+        QTest::addColumn<int>("version");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("notice");
+        QTest::newRow("D 1.10") << 'D' << 0x1A << "HX7  V 1.10" << false;
+        QTest::newRow("V 1.3") << 'V' << 0x13 << "HX7V V 1.3" << false;
+        QTest::newRow("S 1.2 old") << 'S' << 0x12 << "HX7S V 1.2" << true;
+        QTest::newRow("unknown type") << 'Q' << 0x14 << "" << false;
+    }
+    void versionQuery()
+    {
+        QFETCH(char, type);
+        QFETCH(int, version);
+        QFETCH(QString, text);
+        QFETCH(bool, notice);
+        Rig rig;
+        rig.versionType = type;
+        rig.version = version;
+        rig.view.WhileBoxOpen = [&] {
+            for (int i = 0; i < 3; ++i)
+                rig.Tick();
+        };
+        QVERIFY(rig.ctl.StartVersionQuery());
+        QCOMPARE(rig.view.VersionText, QStringLiteral("??"));
+        QCOMPARE(rig.port.Written, QList<QByteArray>{VersionQueryFrame()}); // sent at once, not on a tick
+        rig.Tick();
+        QCOMPARE(rig.ctl.TransferState, 0);
+        QCOMPARE(rig.view.VersionText, text);
+        QCOMPARE(rig.view.Hx7S, type == 'S');
+        QCOMPARE(rig.view.Messages.size(), notice ? 1 : 0); // once, also with nested ticks
+        if (notice)
+            QCOMPARE(rig.view.Messages[0].text, TransferController::OldFirmwareText);
+    }
+
+    void versionQueryWithoutModule()
+    {
+        Rig rig;
+        rig.port.Respond = nullptr;
+        rig.ctl.StartVersionQuery();
+        rig.Tick();
+        QCOMPARE(rig.ctl.TransferState, 6);
+        rig.Tick();
+        QCOMPARE(rig.ctl.TransferState, 0);
+        QCOMPARE(rig.view.VersionText, QStringLiteral("??"));
+        QVERIFY(rig.view.Messages.isEmpty());
+    }
+
+    void nestedTicksDuringErrorBoxStayIdle()
+    {
+        Rig rig;
+        rig.silent = {0};
+        int nestedSends = -1;
+        rig.view.WhileBoxOpen = [&] {
+            const qsizetype before = rig.port.Written.size();
+            for (int i = 0; i < 5; ++i)
+                rig.Tick();
+            nestedSends = static_cast<int>(rig.port.Written.size() - before);
+        };
+        rig.ctl.StartRead();
+        rig.RunUntilIdle();
+        QCOMPARE(nestedSends, 0);
+        QCOMPARE(rig.view.Messages.size(), 1);
+    }
+
+    void poleSigRead()
+    {
+        QTemporaryDir dir;
+        Rig rig;
+        rig.ctl.PoleSigPath = dir.filePath(QStringLiteral("poleSIG.txt"));
+        QVERIFY(rig.ctl.StartPoleSigRead());
+        QCOMPARE(rig.RunUntilIdle(), 129);
+        for (int i = 0; i < 128; ++i)
+            QCOMPARE(rig.data.ConfigImage[PoleSigBase + i], rig.signalTable[i]);
+        QCOMPARE(QFileInfo(rig.ctl.PoleSigPath).size(), 548);
+        QCOMPARE(rig.view.Messages, (QList<Message>{{"information", TransferController::PoleSigDoneText}}));
+    }
+
+    void poleSigWriteFailureIsReported()
+    {
+        Rig rig;
+        rig.ctl.PoleSigPath = QStringLiteral("/nonexistent-folder/poleSIG.txt");
+        rig.ctl.StartPoleSigRead();
+        rig.RunUntilIdle();
+        QCOMPARE(rig.view.Messages.size(), 1);
+        QCOMPARE(rig.view.Messages[0].kind, QStringLiteral("warning"));
+        QVERIFY(rig.view.Messages[0].text.endsWith(rig.ctl.PoleSigPath));
+    }
+
+    void progress_data()
+    {
+        QTest::addColumn<int>("address");
+        QTest::addColumn<int>("end");
+        QTest::addColumn<int>("percent");
+        QTest::newRow("store starts at 2") << 4 << 248 << 2;
+        QTest::newRow("route store starts at 78") << 32 << 41 << 78;
+        QTest::newRow("half to even down") << 1 << 8 << 12;
+        QTest::newRow("half to even up") << 3 << 8 << 38;
+        QTest::newRow("end") << 248 << 248 << 100;
+        QTest::newRow("no division by zero") << 32 << 0 << 100;
+    }
+    void progress()
+    {
+        QFETCH(int, address);
+        QFETCH(int, end);
+        QFETCH(int, percent);
+        QCOMPARE(TransferController::ProgressPercent(address, end), percent);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTransferController)
+#include "test_transfercontroller.moc"
