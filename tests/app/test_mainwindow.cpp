@@ -302,6 +302,55 @@ private Q_SLOTS:
         QCOMPARE(f.port.Written.last(), yes ? InitialiseConfigFrame() : ReadFrame(0));
     }
 
+    void saveAndLoadThroughTheMenu()
+    {
+        Fixture f;
+        f.start();
+        const QString path = f.dir.filePath(QStringLiteral("routes.txt"));
+        f.data.RouteTable[20].TurnoutNumber[0] = 77; // route 21, beyond the classic 192 bytes
+        f.data.RouteTable[20].SpeedCode = 4;
+        EncodeRoutes(f.data.RouteTable, f.data.ConfigImage.data());
+        f.prompts.SavePath = path;
+        f.action("Uloit1")->trigger();
+        QVERIFY(f.prompts.Shown.isEmpty());
+
+        InitConfigImage(f.data.ConfigImage);
+        DecodeRoutes(f.data.ConfigImage.data(), f.data.RouteTable);
+        f.window->RefreshRouteGrid();
+        QCOMPARE(f.row(20).at(2), QStringLiteral("---"));
+        f.prompts.OpenPath = path;
+        f.action("Nast1")->trigger();
+        QVERIFY(f.prompts.Shown.isEmpty());
+        QCOMPARE(f.row(20).at(2), QStringLiteral("77/ R"));
+        QCOMPARE(f.row(20).at(8), QStringLiteral("náv. povel č.5"));
+    }
+
+    void loadAndSaveFailuresAreShown()
+    {
+        Fixture f;
+        f.start();
+        const QString bad = f.dir.filePath(QStringLiteral("bad.txt"));
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("N1.0\r\n*\r\n0021:05\r\nrubbish\r\n");
+        file.close();
+        const ImageBytes before = f.data.ConfigImage;
+        f.prompts.OpenPath = bad;
+        f.action("Nast1")->trigger();
+        QCOMPARE(f.prompts.Shown, QStringList{QStringLiteral("warning: Chyba formatu dat !")});
+        QVERIFY(f.data.ConfigImage == before);
+
+        f.prompts.Shown.clear();
+        f.prompts.SavePath = f.dir.path(); // a folder cannot be written as a file
+        f.action("Uloit1")->trigger();
+        QCOMPARE(f.prompts.Shown, QStringList{QStringLiteral("warning: Chyba zápisu souboru  dat") + f.dir.path()});
+
+        f.prompts.Shown.clear();
+        f.prompts.OpenPath.clear(); // cancelled dialog
+        f.action("Nast1")->trigger();
+        QVERIFY(f.prompts.Shown.isEmpty());
+    }
+
     // Not an assertion: a picture of the window for whoever looks at the build.
     void screenshot()
     {
