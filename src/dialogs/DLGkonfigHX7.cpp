@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTabWidget>
@@ -128,11 +129,17 @@ QWidget *TFormKonfDCC::BuildConfigPage()
     layout->addWidget(CBnoOFFcmd);
     layout->addStretch();
 
+    // Any user edit of the address counts, even one that clamps back to the value shown.
     connect(SEadresa1, &QSpinBox::valueChanged, this, [this] {
         if (!m_filling)
             m_addressTouched = true;
         SEadresa1Change();
     });
+    connect(SEadresa1->findChild<QLineEdit *>(), &QLineEdit::textEdited, this, [this] {
+        m_addressTouched = true;
+        SEadresa1Change();
+    });
+    CBmotor1Click(); // the label has its text before the first layout
     connect(RGtypZnaku, &RadioGroup::clicked, this, &TFormKonfDCC::RGtyp1Click);
     connect(CBmotor1, &QCheckBox::clicked, this, &TFormKonfDCC::CBmotor1Click);
     connect(CBparovani1, &QCheckBox::clicked, this, &TFormKonfDCC::CBparovani1Click);

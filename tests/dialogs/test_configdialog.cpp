@@ -1,0 +1,291 @@
+// The module configuration dialog offscreen, through the controls' names.
+#include "DLGkonfigHX7.h"
+#include "radiogroup.h"
+#include "spinbox.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace hx7;
+
+namespace {
+
+struct Rig {
+    Rig()
+    {
+        InitConfigImage(data.ConfigImage);
+    }
+    void Open()
+    {
+        dialog.show();
+    }
+    void Ok()
+    {
+        Find<QPushButton>("BtOK1")->click();
+    }
+    template <typename T> T *Find(const char *name) const
+    {
+        T *w = dialog.findChild<T *>(QLatin1String(name));
+        if (!w)
+            qFatal("no control %s", name);
+        return w;
+    }
+    QTabWidget *Pages() const { return Find<QTabWidget>("PageControl1"); }
+    bool PageVisible(const char *name) const
+    {
+        return Pages()->isTabVisible(Pages()->indexOf(Find<QWidget>(name)));
+    }
+    void Choose(const char *list, int index)
+    {
+        QComboBox *box = Find<QComboBox>(list);
+        box->setCurrentIndex(index);
+        Q_EMIT box->activated(index); // as the user's choice raises it
+    }
+    QList<int> Bytes(int from, int to) const
+    {
+        QList<int> out;
+        for (int i = from; i <= to; ++i)
+            out << data.ConfigImage[i];
+        return out;
+    }
+
+    SharedData data;
+    bool hx7s = false;
+    TFormKonfDCC dialog{data, [this] { return hx7s; }};
+};
+
+} // namespace
+
+class TestConfigDialog : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void startUpImageAsShown()
+    {
+        Rig rig;
+        rig.Open();
+        QCOMPARE(rig.dialog.windowTitle(), QStringLiteral("Konfigurace modulu HX7"));
+        QCOMPARE(rig.Find<SpinBox>("SEadresa1")->value(), 1);
+        QCOMPARE(rig.Find<QLabel>("LBaddr")->text(), QStringLiteral("DCC adr=1"));
+        QCOMPARE(rig.Find<SpinBox>("SEdelayVYH")->value(), 3);
+        QCOMPARE(rig.Find<QLabel>("Label2txt")->text(), QStringLiteral("doba sepnutí [x 0.04 s]. 0=trvalé sepnutí"));
+        QVERIFY(rig.Find<QCheckBox>("CBparovani1")->isChecked());
+        QVERIFY(!rig.Find<QCheckBox>("CBmotor1")->isChecked());
+        QVERIFY(rig.Find<QCheckBox>("CBnoOFFcmd")->isEnabled());
+        QVERIFY(rig.Find<QCheckBox>("CBnoOFFcmd")->isChecked());
+        QCOMPARE(rig.Find<RadioGroup>("RGtypZnaku")->ItemIndex(), 0);
+        QVERIFY(rig.PageVisible("TabZnaky2"));
+        QVERIFY(!rig.PageVisible("TabRychlost"));
+        QVERIFY(!rig.PageVisible("TabSnimace4"));
+        QCOMPARE(rig.Pages()->currentIndex(), 0);
+        QCOMPARE(rig.Find<QComboBox>("CBnavestA")->currentText(), AspectTexts()[0]);
+        QCOMPARE(rig.Find<QComboBox>("CBnavestB")->currentText(), AspectTexts()[1]);
+        QCOMPARE(rig.Find<QComboBox>("CBnavestC")->currentText(), AspectTexts()[8]);
+        QCOMPARE(rig.Find<QComboBox>("CBnavestD")->currentText(), AspectTexts()[4]);
+        for (const char *list : {"CBnaslRych1", "CBnaslRych2", "CBnaslRych3", "CBnaslRych4"})
+            QCOMPARE(rig.Find<QComboBox>(list)->currentText(), QStringLiteral("VOLNO"));
+        for (const char *box : {"CBdoubleN12", "CBdoubleN34", "CBspolKolej12", "CBspolKolej34"})
+            QVERIFY(!rig.Find<QCheckBox>(box)->isChecked());
+        for (const char *box : {"CBsenzNav1", "CBautReleN1", "CBsenzNav2", "CBautReleN2", "CBsenzNav3", "CBautReleN3",
+                                "CBsenzNav4", "CBautReleN4"})
+            QVERIFY(rig.Find<QCheckBox>(box)->isChecked());
+    }
+
+    void inputsPageOnlyForHx7S()
+    {
+        Rig rig;
+        rig.hx7s = true;
+        rig.Open();
+        QVERIFY(rig.PageVisible("TabSnimace4"));
+        rig.dialog.hide();
+        rig.hx7s = false;
+        rig.Open();
+        QVERIFY(!rig.PageVisible("TabSnimace4"));
+    }
+
+    // Open and OK without touching anything: byte -> value before, value after.
+    void openOkKeepsBytes_data()
+    {
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after");
+        QTest::newRow("defaults") << 7 << 0xFF << 0xFF;
+        QTest::newRow("byte 7 high bits become 1, merged pairs lose the track") << 7 << 0x00 << 0xFC;
+        QTest::newRow("common tracks without merge") << 7 << 0xF3 << 0xF3;
+        QTest::newRow("address code 0 becomes 1") << 4 << 0 << 1;
+        QTest::newRow("address code 127") << 4 << 127 << 127;
+        QTest::newRow("address code 200 kept") << 4 << 200 << 200;
+        QTest::newRow("ignore box off without pairing protection") << 5 << 0x3D << 0x35;
+        QTest::newRow("dependent system, motor, pulse 10") << 5 << 0xA2 << 0xA2;
+        QTest::newRow("pulse 15 everything on") << 5 << 0xFF << 0xFF;
+        QTest::newRow("speeds") << 6 << 0x1B << 0x1B;
+        QTest::newRow("inputs") << 24 << 0x5A << 0x5A;
+        QTest::newRow("aspect 20 untouched") << 13 << 20 << 20;
+        QTest::newRow("aspect 33 untouched") << 9 << 33 << 33;
+    }
+    void openOkKeepsBytes()
+    {
+        QFETCH(int, byte);
+        QFETCH(int, before);
+        QFETCH(int, after);
+        Rig rig;
+        rig.data.ConfigImage[byte] = static_cast<std::uint8_t>(before);
+        ImageBytes expected = rig.data.ConfigImage;
+        expected[byte] = static_cast<std::uint8_t>(after);
+        expected[7] |= 0xF0;
+        rig.Open();
+        rig.Ok();
+        QCOMPARE(rig.dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(rig.Bytes(0, 40), QList<int>(expected.begin(), expected.begin() + 41));
+    }
+
+    void selectingSignal3ShowsItsBytes()
+    {
+        Rig rig;
+        for (int i = 16; i <= 19; ++i)
+            rig.data.ConfigImage[i] = static_cast<std::uint8_t>(i - 6); // 10, 11, 12, 13
+        rig.Open();
+        rig.Find<SpinBox>("SEcisloNavSEL")->setValue(3);
+        QCOMPARE(rig.Find<QComboBox>("CBnavestA")->currentIndex(), 10); // byte 16
+        QCOMPARE(rig.Find<QComboBox>("CBnavestB")->currentIndex(), 13); // byte 19
+        QCOMPARE(rig.Find<QComboBox>("CBnavestC")->currentIndex(), 12); // byte 18
+        QCOMPARE(rig.Find<QComboBox>("CBnavestD")->currentIndex(), 11); // byte 17
+        rig.Find<SpinBox>("SEcisloNavSEL")->setValue(1);
+    }
+
+    void changingAspectBOfSignal2()
+    {
+        Rig rig;
+        rig.Open();
+        rig.Find<SpinBox>("SEcisloNavSEL")->setValue(2);
+        rig.Choose("CBnavestB", 9);
+        rig.Ok();
+        QCOMPARE(rig.Bytes(12, 15), (QList<int>{0, 4, 8, 9}));
+        QCOMPARE(rig.Bytes(8, 11), (QList<int>{0, 4, 8, 1}));
+        rig.Find<SpinBox>("SEcisloNavSEL")->setValue(1);
+    }
+
+    void aspectWithoutItem()
+    {
+        Rig rig;
+        rig.data.ConfigImage[11] = 20; // signal 1A, aspect B
+        rig.data.ConfigImage[8] = 35;  // aspect A: 35 mod 32 = 3
+        rig.Open();
+        QCOMPARE(rig.Find<QComboBox>("CBnavestB")->currentIndex(), -1);
+        QCOMPARE(rig.Find<QComboBox>("CBnavestA")->currentIndex(), 3);
+        rig.Choose("CBnavestC", 2); // touching another aspect of the same signal takes all four over
+        rig.Ok();
+        QCOMPARE(rig.Bytes(8, 11), (QList<int>{3, 4, 2, 255}));
+    }
+
+    void dependentSystemSwapsPages()
+    {
+        Rig rig;
+        rig.Open();
+        rig.Find<RadioGroup>("RGtypZnaku")->findChild<QAbstractButton *>(QStringLiteral("item1"))->click();
+        QVERIFY(!rig.PageVisible("TabZnaky2"));
+        QVERIFY(rig.PageVisible("TabRychlost"));
+        rig.Ok();
+        QCOMPARE(rig.data.ConfigImage[5] & 1, 0);
+        QCOMPARE(rig.Bytes(8, 11), (QList<int>{0, 4, 8, 1}));
+        rig.Open();
+        rig.Find<RadioGroup>("RGtypZnaku")->findChild<QAbstractButton *>(QStringLiteral("item0"))->click();
+        QVERIFY(rig.PageVisible("TabZnaky2"));
+        QVERIFY(!rig.PageVisible("TabRychlost"));
+    }
+
+    void motorBoxSwitchesTheLabel()
+    {
+        Rig rig;
+        rig.Open();
+        rig.Find<QCheckBox>("CBmotor1")->click();
+        QCOMPARE(rig.Find<QLabel>("Label2txt")->text(), QStringLiteral("doba sepnutí [x 0.32 s]. 0=trvalé sepnutí"));
+        rig.Ok();
+        QCOMPARE(rig.data.ConfigImage[5] & 4, 0);
+    }
+
+    void pairingProtectionRulesTheIgnoreBox()
+    {
+        Rig rig;
+        rig.Open();
+        auto *pairing = rig.Find<QCheckBox>("CBparovani1");
+        auto *ignore = rig.Find<QCheckBox>("CBnoOFFcmd");
+        pairing->click();
+        QVERIFY(!ignore->isChecked());
+        QVERIFY(!ignore->isEnabled());
+        pairing->click();
+        QVERIFY(ignore->isEnabled());
+        QVERIFY(!ignore->isChecked());
+    }
+
+    void addressTypedAndStored_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("505") << "505" << 127 << "DCC adr=127";
+        QTest::newRow("not a first number") << "6" << 2 << "DCC adr=2";
+        QTest::newRow("above range") << "999" << 128 << "DCC adr=128";
+        QTest::newRow("empty reads as minimum") << "" << 1 << "DCC adr=1";
+    }
+    void addressTypedAndStored()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, code);
+        QFETCH(QString, label);
+        Rig rig;
+        rig.data.ConfigImage[4] = 200;
+        rig.Open();
+        auto *box = rig.Find<SpinBox>("SEadresa1");
+        QLineEdit *edit = box->findChild<QLineEdit *>();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, typed);
+        box->CurrentValue();
+        QCOMPARE(rig.Find<QLabel>("LBaddr")->text(), label);
+        rig.Ok();
+        QCOMPARE(int(rig.data.ConfigImage[4]), code);
+    }
+
+    void cancelChangesNothing()
+    {
+        Rig rig;
+        rig.data.ConfigImage[7] = 0x00;
+        const ImageBytes before = rig.data.ConfigImage;
+        rig.Open();
+        rig.Find<QCheckBox>("CBmotor1")->click();
+        rig.Find<SpinBox>("SEadresa1")->setValue(101);
+        rig.Choose("CBnavestA", 5);
+        rig.Find<QPushButton>("BtCancel1")->click();
+        QCOMPARE(rig.dialog.result(), int(QDialog::Rejected));
+        QVERIFY(rig.data.ConfigImage == before);
+        rig.Open(); // shows the image again, not the abandoned edits
+        QCOMPARE(rig.Find<SpinBox>("SEadresa1")->value(), 1);
+        QVERIFY(!rig.Find<QCheckBox>("CBmotor1")->isChecked());
+        QCOMPARE(rig.Find<QComboBox>("CBnavestA")->currentIndex(), 0);
+    }
+
+    // Not assertions: pictures of every page for whoever looks at the build.
+    void screenshots()
+    {
+        Rig rig;
+        rig.hx7s = true;
+        rig.Open();
+        for (int page = 0; page < rig.Pages()->count(); ++page) {
+            if (!rig.Pages()->isTabVisible(page)) {
+                rig.Find<RadioGroup>("RGtypZnaku")->findChild<QAbstractButton *>(QStringLiteral("item1"))->click();
+            }
+            rig.Pages()->setCurrentIndex(page);
+            QVERIFY(rig.dialog.grab().save(QStringLiteral("configdialog-%1.png").arg(page)));
+        }
+    }
+};
+
+QTEST_MAIN(TestConfigDialog)
+#include "test_configdialog.moc"
