@@ -6,6 +6,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
+#include <QSpinBox>
 #include <QDialog>
 #include <QFile>
 #include <QHeaderView>
@@ -349,6 +351,56 @@ private Q_SLOTS:
         f.prompts.OpenPath.clear(); // cancelled dialog
         f.action("Nast1")->trigger();
         QVERIFY(f.prompts.Shown.isEmpty());
+    }
+
+    void routeEditorFromTheMenu()
+    {
+        Fixture f;
+        f.start();
+        QString caption;
+        QTimer::singleShot(0, [&] {
+            auto *editor = f.window->findChild<QDialog *>(QStringLiteral("TCestaForm1"));
+            caption = editor->windowTitle();
+            editor->findChild<QSpinBox *>(QStringLiteral("SEvyhC1"))->setValue(5);
+            editor->findChild<QWidget *>(QStringLiteral("RGvyh1"))
+                ->findChild<QAbstractButton *>(QStringLiteral("item1"))
+                ->click();
+            editor->findChild<QSpinBox *>(QStringLiteral("SEvyhC2"))->setValue(12);
+            auto *selector = editor->findChild<QComboBox *>(QStringLiteral("CBrychl1"));
+            selector->setCurrentIndex(2);
+            Q_EMIT selector->activated(2);
+            editor->findChild<QSpinBox *>(QStringLiteral("SEnavestC"))->setValue(3);
+            editor->findChild<QAbstractButton *>(QStringLiteral("CBopakNav"))->click();
+            editor->findChild<QAbstractButton *>(QStringLiteral("BtOK1"))->click();
+        });
+        f.action("Definicecesty1")->trigger();
+        QCOMPARE(caption, QStringLiteral("Konfigurace návěstní cesty č.1"));
+        // The worked example, byte for byte, and nothing else changed.
+        ImageBytes expected{};
+        InitConfigImage(expected);
+        const std::uint8_t slot[] = {0x03, 0x81, 0x78, 0x01, 0, 0, 0, 0, 0, 0};
+        std::copy(std::begin(slot), std::end(slot), expected.begin() + 32);
+        QVERIFY(f.data.ConfigImage == expected);
+        QCOMPARE(f.row(0).at(8), QStringLiteral("náv. povel č.3 /OP"));
+    }
+
+    void routeEditorCancelChangesNothing()
+    {
+        Fixture f;
+        f.start();
+        f.grid()->selectRow(18);
+        const ImageBytes before = f.data.ConfigImage;
+        QString caption;
+        QTimer::singleShot(0, [&] {
+            auto *editor = f.window->findChild<QDialog *>(QStringLiteral("TCestaForm1"));
+            caption = editor->windowTitle();
+            editor->findChild<QSpinBox *>(QStringLiteral("SEvyhC1"))->setValue(99);
+            editor->reject(); // as the close box does
+        });
+        f.window->Table1DblClick();
+        QCOMPARE(caption, QStringLiteral("Konfigurace návěstní cesty č.19"));
+        QVERIFY(f.data.ConfigImage == before);
+        QCOMPARE(f.row(18).at(2), QStringLiteral("---"));
     }
 
     // Not an assertion: a picture of the window for whoever looks at the build.

@@ -1,0 +1,221 @@
+// The route editor offscreen: loading a route, the selector's rules, the odd signal number and OK.
+#include "DLGsetCesta1.h"
+#include "radiogroup.h"
+#include "spinbox.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace hx7;
+
+namespace {
+
+struct Rig {
+    template <typename T> T *Find(const QString &name) const
+    {
+        T *w = dialog.findChild<T *>(name);
+        if (!w)
+            qFatal("no control %s", qPrintable(name));
+        return w;
+    }
+    SpinBox *Turnout(int t) const { return Find<SpinBox>(QStringLiteral("SEvyhC%1").arg(t)); }
+    RadioGroup *Position(int t) const { return Find<RadioGroup>(QStringLiteral("RGvyh%1").arg(t)); }
+    SpinBox *Signal() const { return Find<SpinBox>(QStringLiteral("SEnavestC")); }
+    QComboBox *Selector() const { return Find<QComboBox>(QStringLiteral("CBrychl1")); }
+    QCheckBox *Repeat() const { return Find<QCheckBox>(QStringLiteral("CBopakNav")); }
+    void Open(const RouteRecord &r, bool four = false)
+    {
+        dialog.RouteEditBuffer = r;
+        dialog.FourTurnoutRoute = four;
+        dialog.show();
+    }
+    void Choose(int item)
+    {
+        Selector()->setCurrentIndex(item);
+        Q_EMIT Selector()->activated(item);
+    }
+    void Type(SpinBox *box, const QString &text)
+    {
+        QLineEdit *edit = box->findChild<QLineEdit *>();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
+    RouteRecord Ok()
+    {
+        Find<QPushButton>(QStringLiteral("BtOK1"))->click();
+        return dialog.RouteEditBuffer;
+    }
+    TCestaForm1 dialog;
+};
+
+RouteRecord Record(int speed, int repeat, int t1 = -3)
+{
+    RouteRecord r;
+    r.TurnoutNumber.fill(-3);
+    r.TurnoutNumber[0] = t1;
+    r.SpeedCode = speed;
+    r.RepeatFlag = static_cast<std::uint8_t>(repeat);
+    return r;
+}
+
+} // namespace
+
+class TestRouteEditor : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    // SpeedCode as opened and stored again by OK without changes.
+    void speedCodes_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("repeat");
+        QTest::addColumn<int>("item");
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<bool>("signalEnabled");
+        QTest::newRow("inactive") << 0 << 0 << 0 << 1 << false;
+        QTest::newRow("stop with repeat flag") << 1 << 1 << 1 << 1 << false;
+        QTest::newRow("code 2") << 2 << 0 << 2 << 1 << true;
+        QTest::newRow("code 255") << 255 << 1 << 2 << 507 << true;
+    }
+    void speedCodes()
+    {
+        QFETCH(int, code);
+        QFETCH(int, repeat);
+        QFETCH(int, item);
+        QFETCH(int, signal);
+        QFETCH(bool, signalEnabled);
+        Rig rig;
+        rig.Open(Record(code, repeat));
+        QCOMPARE(rig.Selector()->currentIndex(), item);
+        QCOMPARE(rig.Signal()->value(), signal);
+        QCOMPARE(rig.Signal()->isEnabled(), signalEnabled);
+        QCOMPARE(rig.Repeat()->isChecked(), repeat != 0); // opening keeps the stored flag
+        QCOMPARE(rig.Repeat()->isEnabled(), signalEnabled);
+        const RouteRecord r = rig.Ok();
+        QCOMPARE(r.SpeedCode, code);
+        QCOMPARE(int(r.RepeatFlag), repeat);
+    }
+
+    void typedSignalNumbers_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("code");
+        QTest::newRow("4 becomes 5") << "4" << 4;
+        QTest::newRow("3") << "3" << 3;
+        QTest::newRow("empty reads as 1") << "" << 2;
+        QTest::newRow("508 becomes 507") << "508" << 255;
+        QTest::newRow("0 becomes 1") << "0" << 2;
+    }
+    void typedSignalNumbers()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, code);
+        Rig rig;
+        rig.Open(Record(3, 0));
+        rig.Type(rig.Signal(), typed);
+        QCOMPARE(rig.Ok().SpeedCode, code);
+    }
+
+    void clickIntoEvenSignalMakesItOdd()
+    {
+        Rig rig;
+        rig.Open(Record(3, 0));
+        rig.Type(rig.Signal(), QStringLiteral("10"));
+        rig.Signal()->CurrentValue();
+        QTest::mouseClick(rig.Signal()->findChild<QLineEdit *>(), Qt::LeftButton);
+        QCOMPARE(rig.Signal()->value(), 11);
+    }
+
+    void usersSelectorChangesClearTheRepeatBox()
+    {
+        Rig rig;
+        rig.Open(Record(3, 1));
+        QVERIFY(rig.Repeat()->isChecked());
+        rig.Choose(1); // to "STUJ"
+        QVERIFY(!rig.Repeat()->isChecked());
+        QVERIFY(!rig.Repeat()->isEnabled());
+        QVERIFY(!rig.Signal()->isEnabled());
+        RouteRecord r = rig.Ok();
+        QCOMPARE(r.SpeedCode, 1);
+        QCOMPARE(int(r.RepeatFlag), 0);
+
+        rig.Open(Record(1, 0));
+        rig.Repeat()->setChecked(true);
+        rig.Choose(2); // back to "dle znaku návěsti": both enabled, repeat cleared, signal kept
+        QVERIFY(rig.Signal()->isEnabled());
+        QVERIFY(rig.Repeat()->isEnabled());
+        QVERIFY(!rig.Repeat()->isChecked());
+        QCOMPARE(rig.Signal()->value(), 1);
+    }
+
+    void turnoutNumbers()
+    {
+        Rig rig;
+        RouteRecord rec = Record(0, 0, -3);
+        rec.TurnoutNumber[1] = 1020;
+        rec.TurnoutNumber[2] = 1500; // beyond the box: clamped
+        rec.Position = {1, 0, 1, 0, 1, 0};
+        rig.Open(rec);
+        QCOMPARE(rig.Turnout(1)->value(), 0);
+        QCOMPARE(rig.Turnout(2)->value(), 1020);
+        QCOMPARE(rig.Turnout(3)->value(), 1020);
+        rig.Type(rig.Turnout(2), QString()); // an emptied box stores 0
+        const RouteRecord r = rig.Ok();
+        QCOMPARE(r.TurnoutNumber, (std::array<int, 6>{0, 0, 1020, 0, 0, 0}));
+        QCOMPARE(r.Position, (std::array<int, 6>{1, 0, 1, 0, 1, 0}));
+    }
+
+    void fourTurnoutRoute()
+    {
+        Rig rig;
+        RouteRecord rec = Record(2, 0, 5);
+        rec.TurnoutNumber[4] = 44;
+        rec.TurnoutNumber[5] = 45;
+        rig.Open(rec, true);
+        for (int t : {5, 6}) {
+            QVERIFY(!rig.Turnout(t)->isEnabled());
+            QVERIFY(!rig.Position(t)->isEnabled());
+            QCOMPARE(rig.Turnout(t)->value(), 0);
+        }
+        const RouteRecord r = rig.Ok();
+        QCOMPARE(r.TurnoutNumber[4], 0);
+        QCOMPARE(r.TurnoutNumber[5], 0);
+        QCOMPARE(r.TurnoutNumber[0], 5);
+
+        rig.Open(rec, false); // route 16 and below: all six enabled again
+        for (int t = 1; t <= 6; ++t) {
+            QVERIFY(rig.Turnout(t)->isEnabled());
+            QVERIFY(rig.Position(t)->isEnabled());
+        }
+        QCOMPARE(rig.Turnout(5)->value(), 44);
+    }
+
+    void cancelLeavesTheBuffer()
+    {
+        Rig rig;
+        const RouteRecord rec = Record(7, 1, 12);
+        rig.Open(rec);
+        rig.Type(rig.Turnout(1), QStringLiteral("99"));
+        rig.Choose(0);
+        rig.Find<QPushButton>(QStringLiteral("Button1"))->click();
+        QCOMPARE(rig.dialog.result(), int(QDialog::Rejected));
+        QVERIFY(rig.dialog.RouteEditBuffer == rec);
+    }
+
+    void screenshot()
+    {
+        Rig rig;
+        RouteRecord rec = Record(3, 1, 12);
+        rec.Position = {0, 1, 0, 1, 0, 1};
+        rig.Open(rec);
+        QVERIFY(rig.dialog.grab().save(QStringLiteral("routeeditor.png")));
+    }
+};
+
+QTEST_MAIN(TestRouteEditor)
+#include "test_routeeditor.moc"
