@@ -29,8 +29,7 @@ namespace {
 constexpr int ColumnWidths[9] = {25, 42, 47, 46, 47, 48, 48, 45, 132};
 }
 
-TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &settings, Prompts &prompts,
-                       QWidget *parent)
+TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &settings, Prompts &prompts, QWidget *parent)
     : QMainWindow(parent), m_data(data), m_link(link), m_settings(settings), m_prompts(prompts),
       m_controller(data, link, *this)
 {
@@ -83,7 +82,8 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
     BuildMenu();
 
     m_storeDialog = new TDlgStore1(this);
-    m_configDialog = new TFormKonfDCC(data, [this] { return TypHX7S1->isChecked(); }, this);
+    m_configDialog = new TFormKonfDCC(
+        data, [this] { return TypHX7S1->isChecked(); }, this);
     m_testDialog = new TManualForm2(m_controller, this);
     m_routeDialog = new TCestaForm1(this);
     m_commDialog = new TOKcommDlg([this](int n) { return m_link.DeviceName(n); }, this);
@@ -171,8 +171,8 @@ void TMainForm1::FormCreate()
     // The widths that fit the texts in this font, never narrower than the classic layout.
     // Wide enough for the widest text each column can hold in this font, never narrower than the
     // classic layout.
-    static const char *const widest[9] = {"24", "NAV2B", "1020/ O", "1020/ O", "1020/ O",
-                                          "1020/ O", "1020/ O", "1020/ O", "náv. povel č.507 /OP"};
+    static const char *const widest[9] = {
+        "24", "NAV2B", "1020/ O", "1020/ O", "1020/ O", "1020/ O", "1020/ O", "1020/ O", "náv. povel č.507 /OP"};
     const QFontMetrics metrics(Table1->font());
     for (int c = 0; c < 9; ++c) {
         const int text = metrics.horizontalAdvance(QString::fromUtf8(widest[c])) + 12;
@@ -221,10 +221,22 @@ void TMainForm1::Timer1Timer()
     m_controller.Tick();
 }
 
-void TMainForm1::BTtest1Click() { m_controller.StartVersionQuery(); }
-void TMainForm1::ReadData1Click() { m_controller.StartRead(); }
-void TMainForm1::VerifData1Click() { m_controller.StartVerify(); }
-void TMainForm1::NastpoleSIG1Click() { m_controller.StartPoleSigRead(); }
+void TMainForm1::BTtest1Click()
+{
+    m_controller.StartVersionQuery();
+}
+void TMainForm1::ReadData1Click()
+{
+    m_controller.StartRead();
+}
+void TMainForm1::VerifData1Click()
+{
+    m_controller.StartVerify();
+}
+void TMainForm1::NastpoleSIG1Click()
+{
+    m_controller.StartPoleSigRead();
+}
 
 void TMainForm1::UlozitData1Click()
 {
@@ -279,9 +291,15 @@ void TMainForm1::Table1DblClick()
     RefreshRouteGrid();
 }
 
-void TMainForm1::Konfiguracevhybek1Click() { m_configDialog->exec(); }
+void TMainForm1::Konfiguracevhybek1Click()
+{
+    m_configDialog->exec();
+}
 
-void TMainForm1::Manulnzen1Click() { m_testDialog->exec(); }
+void TMainForm1::Manulnzen1Click()
+{
+    m_testDialog->exec();
+}
 
 void TMainForm1::KonfiguraceRS2321Click()
 {
@@ -312,13 +330,37 @@ void TMainForm1::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void TMainForm1::SetProgress(int position) { PBar1->setValue(position); }
-void TMainForm1::SetProgressVisible(bool visible) { PBar1->setVisible(visible); }
-void TMainForm1::SetVersionText(const QString &text) { LBverze1->setText(text); }
-void TMainForm1::CheckHx7S() { TypHX7S1->setChecked(true); }
-void TMainForm1::RoutesChanged() { RefreshRouteGrid(); }
-void TMainForm1::Warning(const QString &text) { m_prompts.Warning(this, text); }
-void TMainForm1::Information(const QString &text) { m_prompts.Information(this, text); }
-bool TMainForm1::Confirm(const QString &text) { return m_prompts.AskYesNo(this, text); }
+void TMainForm1::SetProgress(int position)
+{
+    PBar1->setValue(position);
+}
+void TMainForm1::SetProgressVisible(bool visible)
+{
+    PBar1->setVisible(visible);
+}
+void TMainForm1::SetVersionText(const QString &text)
+{
+    LBverze1->setText(text);
+}
+void TMainForm1::CheckHx7S()
+{
+    TypHX7S1->setChecked(true);
+}
+void TMainForm1::RoutesChanged()
+{
+    RefreshRouteGrid();
+}
+void TMainForm1::Warning(const QString &text)
+{
+    m_prompts.Warning(this, text);
+}
+void TMainForm1::Information(const QString &text)
+{
+    m_prompts.Information(this, text);
+}
+bool TMainForm1::Confirm(const QString &text)
+{
+    return m_prompts.AskYesNo(this, text);
+}
 
 } // namespace hx7

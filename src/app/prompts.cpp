@@ -40,8 +40,7 @@ QString Run(QFileDialog *dialog)
 QtPrompts::QtPrompts()
     : SaveDialog1(MakeFileDialog("SaveDialog1", QStringLiteral("Text file (*.txt)"), QFileDialog::AcceptSave)),
       OpenDialog1(MakeFileDialog("OpenDialog1", QStringLiteral("Text files (*.txt)"), QFileDialog::AcceptOpen))
-{
-}
+{}
 
 QtPrompts::~QtPrompts()
 {
@@ -61,8 +60,8 @@ void QtPrompts::Information(QWidget *parent, const QString &text)
 
 bool QtPrompts::AskYesNo(QWidget *parent, const QString &text)
 {
-    return Box(parent, QMessageBox::Question, QStringLiteral("Potvrzení"), text,
-               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return Box(parent, QMessageBox::Question, QStringLiteral("Potvrzení"), text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 bool QtPrompts::WarnYesCancel(QWidget *parent, const QString &text)
@@ -76,8 +75,14 @@ void QtPrompts::About(QWidget *parent, const QString &title, const QString &text
     Box(parent, QMessageBox::NoIcon, title, text, QMessageBox::Ok);
 }
 
-QString QtPrompts::SaveFileName(QWidget *) { return Run(SaveDialog1); }
+QString QtPrompts::SaveFileName(QWidget *)
+{
+    return Run(SaveDialog1);
+}
 
-QString QtPrompts::OpenFileName(QWidget *) { return Run(OpenDialog1); }
+QString QtPrompts::OpenFileName(QWidget *)
+{
+    return Run(OpenDialog1);
+}
 
 } // namespace hx7

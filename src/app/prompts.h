@@ -14,8 +14,8 @@ public:
     virtual ~Prompts() = default;
     virtual void Warning(QWidget *parent, const QString &text) = 0;
     virtual void Information(QWidget *parent, const QString &text) = 0;
-    virtual bool AskYesNo(QWidget *parent, const QString &text) = 0;           // true on Yes
-    virtual bool WarnYesCancel(QWidget *parent, const QString &text) = 0;      // true on Yes
+    virtual bool AskYesNo(QWidget *parent, const QString &text) = 0;      // true on Yes
+    virtual bool WarnYesCancel(QWidget *parent, const QString &text) = 0; // true on Yes
     virtual void About(QWidget *parent, const QString &title, const QString &text) = 0;
     virtual QString SaveFileName(QWidget *parent) = 0; // empty when cancelled
     virtual QString OpenFileName(QWidget *parent) = 0; // empty when cancelled

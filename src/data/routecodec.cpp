@@ -11,7 +11,10 @@ struct PairBytes {
 };
 constexpr PairBytes PairLayout[3] = {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}};
 
-int StoredNumber(int turnoutNumber) { return turnoutNumber == 0 ? 0 : (turnoutNumber + 3) & 0x3FF; }
+int StoredNumber(int turnoutNumber)
+{
+    return turnoutNumber == 0 ? 0 : (turnoutNumber + 3) & 0x3FF;
+}
 
 void DecodeTurnout(int high, int low3, int position, RouteRecord &r, int t)
 {

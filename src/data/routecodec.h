@@ -24,7 +24,10 @@ struct RouteRecord {
 using RouteTable = std::array<RouteRecord, RouteCount>;
 
 // Image index of route i's first byte, i in 0..24 (24 gives 248, the end of the route area).
-constexpr int RouteSlotOffset(int i) { return i < LongSlotRoutes ? 10 * i + 32 : 7 * i + 80; }
+constexpr int RouteSlotOffset(int i)
+{
+    return i < LongSlotRoutes ? 10 * i + 32 : 7 * i + 80;
+}
 constexpr int RouteAreaEnd = RouteSlotOffset(RouteCount);
 
 // Both work on a whole configuration image (at least RouteAreaEnd bytes).

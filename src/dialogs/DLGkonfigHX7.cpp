@@ -45,7 +45,10 @@ QLabel *BuddyLabel(const QString &text, QWidget *buddy, QWidget *parent, const c
     return label;
 }
 
-bool Bit(std::uint8_t byte, int bit) { return (byte >> bit) & 1; }
+bool Bit(std::uint8_t byte, int bit)
+{
+    return (byte >> bit) & 1;
+}
 
 // Aspect list k of signal s sits at image offset 4s + this: lists A, B, C, D hold A, B, C, D,
 // which the image keeps in the order A, D, C, B.
@@ -95,8 +98,7 @@ QWidget *TFormKonfDCC::BuildConfigPage()
     LBaddr->setMinimumWidth(90);
 
     RGtypZnaku = Named(new RadioGroup(QStringLiteral(" Návěstní znaky  "),
-                                      {QStringLiteral("uživ. volitelné"), QStringLiteral("závislá soustava")}, 2,
-                                      page),
+                                      {QStringLiteral("uživ. volitelné"), QStringLiteral("závislá soustava")}, 2, page),
                        "RGtypZnaku");
     auto *Label7 = Named(new QLabel(QStringLiteral("Spínací výstupy  HX7V / M / S"), page), "Label7");
     SEdelayVYH = Named(new SpinBox(0, 15, 1, 0, page), "SEdelayVYH");
@@ -105,8 +107,8 @@ QWidget *TFormKonfDCC::BuildConfigPage()
     SEdelayVYH->setAccessibleName(QStringLiteral("délka pulsu"));
     CBmotor1 = Named(new QCheckBox(QStringLiteral("Motorový přestavník"), page), "CBmotor1");
     CBparovani1 = Named(new QCheckBox(QStringLiteral("Ochrana sepnutí obou výstupů"), page), "CBparovani1");
-    CBnoOFFcmd = Named(new QCheckBox(QStringLiteral("Ignorovat příkazy vypnutí výstupu  (vypne aut. HX7)"), page),
-                       "CBnoOFFcmd");
+    CBnoOFFcmd =
+        Named(new QCheckBox(QStringLiteral("Ignorovat příkazy vypnutí výstupu  (vypne aut. HX7)"), page), "CBnoOFFcmd");
 
     auto *address = new QHBoxLayout;
     address->addWidget(addressLabel);
@@ -204,9 +206,9 @@ QWidget *TFormKonfDCC::BuildInputPage()
     auto *page = Named(new QWidget, "TabSnimace4");
     static const char *const names[8] = {"CBsenzNav1", "CBautReleN1", "CBsenzNav2", "CBautReleN2",
                                          "CBsenzNav3", "CBautReleN3", "CBsenzNav4", "CBautReleN4"};
-    static const char *const captions[8] = {"AUT rušit znak náv. 1A", "AUT spínání rele 0", "AUT rušit znak náv. 2A",
-                                            "AUT spínání rele 1",     "AUT rušit znak náv. 1B", "AUT spínání rele 2",
-                                            "AUT rušit znak náv. 2B", "AUT spínání rele 3"};
+    static const char *const captions[8] = {
+        "AUT rušit znak náv. 1A", "AUT spínání rele 0", "AUT rušit znak náv. 2A", "AUT spínání rele 1",
+        "AUT rušit znak náv. 1B", "AUT spínání rele 2", "AUT rušit znak náv. 2B", "AUT spínání rele 3"};
     auto *left = new QVBoxLayout;
     auto *right = new QVBoxLayout;
     for (int bit = 0; bit < 8; ++bit) {
@@ -224,8 +226,8 @@ QWidget *TFormKonfDCC::BuildInputPage()
     columns->addLayout(right);
     auto *layout = new QVBoxLayout(page);
     layout->addLayout(columns);
-    for (const char *note : {"Pro tyto funkce nutno zrušit časové vypínání výstupů (čas=O)",
-                             "a zrušit ochranu sepnutí obou výstupů"}) {
+    for (const char *note :
+         {"Pro tyto funkce nutno zrušit časové vypínání výstupů (čas=O)", "a zrušit ochranu sepnutí obou výstupů"}) {
         auto *label = new QLabel(QString::fromUtf8(note), page);
         label->setStyleSheet(QStringLiteral("color: maroon;"));
         layout->addWidget(label);
@@ -241,7 +243,10 @@ void TFormKonfDCC::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
-int TFormKonfDCC::SelectedSignal() const { return SEcisloNavSEL->value() - 1; }
+int TFormKonfDCC::SelectedSignal() const
+{
+    return SEcisloNavSEL->value() - 1;
+}
 
 void TFormKonfDCC::FormShow()
 {

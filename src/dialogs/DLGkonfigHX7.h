@@ -70,7 +70,7 @@ private:
     QCheckBox *CBdoubleN12;
     QCheckBox *CBdoubleN34;
     std::array<QComboBox *, 4> m_speedLists{}; // CBnaslRych1..4
-    std::array<QCheckBox *, 8> m_inputBoxes{};  // byte 24 bits 0..7
+    std::array<QCheckBox *, 8> m_inputBoxes{}; // byte 24 bits 0..7
     QCheckBox *CBspolKolej12;
     QCheckBox *CBspolKolej34;
 };

@@ -15,8 +15,7 @@
 
 namespace hx7 {
 
-TManualForm2::TManualForm2(TransferController &controller, QWidget *parent)
-    : QDialog(parent), m_controller(controller)
+TManualForm2::TManualForm2(TransferController &controller, QWidget *parent) : QDialog(parent), m_controller(controller)
 {
     setObjectName(QStringLiteral("TManualForm2"));
     setWindowTitle(QStringLiteral("Test  periferií"));

@@ -41,8 +41,8 @@ TCestaForm1::TCestaForm1(QWidget *parent) : QDialog(parent)
     turnouts->addWidget(NamedLabel(QStringLiteral("č. výh. (0=nepoužito)"), "Label1", this), 0, 1);
     turnouts->addWidget(NamedLabel(QStringLiteral("č. výh."), "Label2", this), 0, 3);
     for (int t = 0; t < TurnoutsPerRoute; ++t) {
-        RGvyh[t] = new RadioGroup(QStringLiteral("Výhybka"), {QStringLiteral("ROVNĚ"), QStringLiteral("ODBOČ")}, 2,
-                                  this);
+        RGvyh[t] =
+            new RadioGroup(QStringLiteral("Výhybka"), {QStringLiteral("ROVNĚ"), QStringLiteral("ODBOČ")}, 2, this);
         RGvyh[t]->setObjectName(QStringLiteral("RGvyh%1").arg(t + 1));
         RGvyh[t]->SetItemIndex(-1);
         SEvyhC[t] = new SpinBox(0, 1020, 1, 0, this);
@@ -57,8 +57,8 @@ TCestaForm1::TCestaForm1(QWidget *parent) : QDialog(parent)
 
     CBrychl1 = new QComboBox(this);
     CBrychl1->setObjectName(QStringLiteral("CBrychl1"));
-    CBrychl1->addItems({QStringLiteral("definice neaktivní"), QStringLiteral("STUJ"),
-                        QStringLiteral("dle znaku návěsti")});
+    CBrychl1->addItems(
+        {QStringLiteral("definice neaktivní"), QStringLiteral("STUJ"), QStringLiteral("dle znaku návěsti")});
     CBrychl1->setPlaceholderText(QStringLiteral("kód návěsti"));
     CBrychl1->setCurrentIndex(-1);
     auto *Label4 = NamedLabel(QStringLiteral("následná rychlost"), "Label4", this);
@@ -185,16 +185,26 @@ void TCestaForm1::BtOK1Click()
         r.TurnoutNumber[t] = SEvyhC[t]->CurrentValue();
     }
     switch (CBrychl1->currentIndex()) {
-    case Inactive: r.SpeedCode = 0; break;
-    case Stop: r.SpeedCode = 1; break;
-    case BySignal: r.SpeedCode = (SEnavestC->value() + 1) / 2 + 1; break;
-    default: break; // no choice keeps the old code
+    case Inactive:
+        r.SpeedCode = 0;
+        break;
+    case Stop:
+        r.SpeedCode = 1;
+        break;
+    case BySignal:
+        r.SpeedCode = (SEnavestC->value() + 1) / 2 + 1;
+        break;
+    default:
+        break; // no choice keeps the old code
     }
     r.RepeatFlag = CBopakNav->isChecked() ? 1 : 0;
     accept();
 }
 
-SignalPicture::SignalPicture(QWidget *parent) : QWidget(parent) { setFixedSize(105, 25); }
+SignalPicture::SignalPicture(QWidget *parent) : QWidget(parent)
+{
+    setFixedSize(105, 25);
+}
 
 void SignalPicture::paintEvent(QPaintEvent *)
 {

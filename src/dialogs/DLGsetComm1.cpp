@@ -70,7 +70,10 @@ void TOKcommDlg::FormShow()
     ShowDevice();
 }
 
-void TOKcommDlg::OKBtnClick() { PortNumber = SEdit1->CurrentValue(); }
+void TOKcommDlg::OKBtnClick()
+{
+    PortNumber = SEdit1->CurrentValue();
+}
 
 void TOKcommDlg::ShowDevice()
 {

@@ -17,11 +17,11 @@ TDlgStore1::TDlgStore1(QWidget *parent) : QDialog(parent)
     // No close box: the choice is made with one of the two buttons.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
-    RGtypcest1 = new RadioGroup(QStringLiteral("Data"),
-                                {QStringLiteral("konfig. HX7_ bez cest"),
-                                 QStringLiteral("konfig. HX7_  + všechny  cesty"),
-                                 QStringLiteral("pouze vybranou cestu")},
-                                1, this);
+    RGtypcest1 =
+        new RadioGroup(QStringLiteral("Data"),
+                       {QStringLiteral("konfig. HX7_ bez cest"), QStringLiteral("konfig. HX7_  + všechny  cesty"),
+                        QStringLiteral("pouze vybranou cestu")},
+                       1, this);
     RGtypcest1->setObjectName(QStringLiteral("RGtypcest1"));
     CBrst1 = new QCheckBox(QStringLiteral("Resetovat modul "), this);
     CBrst1->setObjectName(QStringLiteral("CBrst1"));

@@ -36,7 +36,10 @@ int HexValue(QByteArrayView text)
     return static_cast<int>(value);
 }
 
-QString WriteErrorText(const QString &path) { return QStringLiteral("Chyba zápisu souboru  dat") + path; }
+QString WriteErrorText(const QString &path)
+{
+    return QStringLiteral("Chyba zápisu souboru  dat") + path;
+}
 
 QByteArray ConfigTextContent(const ImageBytes &image)
 {
@@ -109,8 +112,8 @@ LoadOutcome ParseConfigText(const QByteArray &content, const QString &path, Imag
         const int address = colon < 0 ? -1 : HexValue(QByteArrayView(line).first(colon));
         if (address < 0 || address >= ModuleBytes)
             return {LoadOutcome::Refused, QStringLiteral("Chyba formatu dat !")};
-        const int value = HexValue(QByteArrayView(line).sliced(colon + 1).first(
-            std::min<qsizetype>(10, line.size() - colon - 1)));
+        const int value =
+            HexValue(QByteArrayView(line).sliced(colon + 1).first(std::min<qsizetype>(10, line.size() - colon - 1)));
         records.emplace_back(address, static_cast<std::uint8_t>(value & 0xFF));
     }
     for (const auto &[address, value] : records)

@@ -139,9 +139,8 @@ std::optional<int> ParseProfileInt(const QString &text)
     qsizetype d = 0;
     if (d < rest.size() && (rest[d] == QLatin1Char('+') || rest[d] == QLatin1Char('-')))
         ++d;
-    if (d >= rest.size() || !std::all_of(rest.begin() + d, rest.end(), [](QChar c) {
-            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-        }))
+    if (d >= rest.size() || !std::all_of(rest.begin() + d, rest.end(),
+                                         [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }))
         return std::nullopt;
     value = rest.toLongLong(&ok, 10);
     if (!ok || value < INT32_MIN || value > INT32_MAX)

@@ -46,6 +46,9 @@ QString Settings::PortDeviceName(int n) const
 #endif
 }
 
-QString SettingsWriteErrorText(const QString &path) { return QStringLiteral("Unable to write to ") + path; }
+QString SettingsWriteErrorText(const QString &path)
+{
+    return QStringLiteral("Unable to write to ") + path;
+}
 
 } // namespace hx7

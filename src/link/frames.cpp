@@ -20,18 +20,45 @@ QByteArray Frame(char command, int a2, int a3, int a4, int a5)
 
 constexpr int Fill = '0';
 
-std::uint8_t At(const QByteArray &rx, int i) { return static_cast<std::uint8_t>(rx[i]); }
+std::uint8_t At(const QByteArray &rx, int i)
+{
+    return static_cast<std::uint8_t>(rx[i]);
+}
 
 } // namespace
 
-QByteArray VersionQueryFrame() { return Frame('G', Fill, Fill, Fill, Fill); }
-QByteArray ReadFrame(int address) { return Frame('R', address, Fill, Fill, Fill); }
-QByteArray WriteFrame(int address, int data) { return Frame('W', address, data, address, Fill); }
-QByteArray SignalTableFrame(int index) { return Frame('S', index, Fill, Fill, Fill); }
-QByteArray ResetModuleFrame() { return Frame('X', 'R', Fill, Fill, Fill); }
-QByteArray InitialiseConfigFrame() { return Frame('X', 'I', Fill, Fill, Fill); }
-QByteArray SignalAspectFrame(int head, int aspect) { return Frame('N', head, aspect, 0, 0); }
-QByteArray TurnoutOutputFrame(int outputCode) { return Frame('T', outputCode, 0, 0, 0); }
+QByteArray VersionQueryFrame()
+{
+    return Frame('G', Fill, Fill, Fill, Fill);
+}
+QByteArray ReadFrame(int address)
+{
+    return Frame('R', address, Fill, Fill, Fill);
+}
+QByteArray WriteFrame(int address, int data)
+{
+    return Frame('W', address, data, address, Fill);
+}
+QByteArray SignalTableFrame(int index)
+{
+    return Frame('S', index, Fill, Fill, Fill);
+}
+QByteArray ResetModuleFrame()
+{
+    return Frame('X', 'R', Fill, Fill, Fill);
+}
+QByteArray InitialiseConfigFrame()
+{
+    return Frame('X', 'I', Fill, Fill, Fill);
+}
+QByteArray SignalAspectFrame(int head, int aspect)
+{
+    return Frame('N', head, aspect, 0, 0);
+}
+QByteArray TurnoutOutputFrame(int outputCode)
+{
+    return Frame('T', outputCode, 0, 0, 0);
+}
 
 QByteArray AddressCheckFrame()
 {
@@ -53,7 +80,10 @@ std::optional<std::uint8_t> MatchReadReply(const QByteArray &rx)
     return std::nullopt;
 }
 
-bool MatchWriteAck(const QByteArray &rx) { return rx.size() > 1 && rx[0] == 'Y' && rx[1] == '*'; }
+bool MatchWriteAck(const QByteArray &rx)
+{
+    return rx.size() > 1 && rx[0] == 'Y' && rx[1] == '*';
+}
 
 std::optional<std::uint8_t> MatchSignalTableReply(const QByteArray &rx)
 {

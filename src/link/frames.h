@@ -10,19 +10,22 @@ namespace hx7 {
 
 constexpr int FrameSize = 7;
 
-QByteArray VersionQueryFrame();              // "@G0000*"
-QByteArray ReadFrame(int address);           // "@R" a "000*"
+QByteArray VersionQueryFrame();               // "@G0000*"
+QByteArray ReadFrame(int address);            // "@R" a "000*"
 QByteArray WriteFrame(int address, int data); // "@W" a d a "0*"
-QByteArray SignalTableFrame(int index);      // "@S" i "000*"
-QByteArray ResetModuleFrame();               // "@XR000*"
-QByteArray InitialiseConfigFrame();          // "@XI000*"
+QByteArray SignalTableFrame(int index);       // "@S" i "000*"
+QByteArray ResetModuleFrame();                // "@XR000*"
+QByteArray InitialiseConfigFrame();           // "@XI000*"
 QByteArray SignalAspectFrame(int head, int aspect);
 QByteArray TurnoutOutputFrame(int outputCode);
 // The address check before a store is the read of byte 4, kept ready-made.
 QByteArray AddressCheckFrame();
 
 // Output code of the turnout test: two codes per turnout, the odd one diverging.
-constexpr int TurnoutOutputCode(int turnout, bool diverging) { return 2 * (turnout - 1) + (diverging ? 1 : 0); }
+constexpr int TurnoutOutputCode(int turnout, bool diverging)
+{
+    return 2 * (turnout - 1) + (diverging ? 1 : 0);
+}
 
 struct VersionReply {
     char type;

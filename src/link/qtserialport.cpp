@@ -35,11 +35,20 @@ void QtSerialPort::close()
         m_port.close();
 }
 
-bool QtSerialPort::isOpen() const { return m_port.isOpen(); }
+bool QtSerialPort::isOpen() const
+{
+    return m_port.isOpen();
+}
 
-qint64 QtSerialPort::bytesWaiting() { return m_port.isOpen() ? m_port.bytesAvailable() : 0; }
+qint64 QtSerialPort::bytesWaiting()
+{
+    return m_port.isOpen() ? m_port.bytesAvailable() : 0;
+}
 
-QByteArray QtSerialPort::read(qint64 count) { return m_port.isOpen() ? m_port.read(count) : QByteArray(); }
+QByteArray QtSerialPort::read(qint64 count)
+{
+    return m_port.isOpen() ? m_port.read(count) : QByteArray();
+}
 
 void QtSerialPort::purgeInput()
 {

@@ -3,12 +3,13 @@
 
 namespace hx7 {
 
-SerialLink::SerialLink(SerialPort &port, DeviceNameFor deviceName)
-    : m_port(port), m_deviceName(std::move(deviceName))
-{
-}
+SerialLink::SerialLink(SerialPort &port, DeviceNameFor deviceName) : m_port(port), m_deviceName(std::move(deviceName))
+{}
 
-bool SerialLink::Open(int portNumber) { return m_port.open(m_deviceName(portNumber)); }
+bool SerialLink::Open(int portNumber)
+{
+    return m_port.open(m_deviceName(portNumber));
+}
 
 void SerialLink::Close()
 {
@@ -16,7 +17,10 @@ void SerialLink::Close()
         m_port.close();
 }
 
-void SerialLink::Send(const QByteArray &frame) { m_port.write(frame); }
+void SerialLink::Send(const QByteArray &frame)
+{
+    m_port.write(frame);
+}
 
 void SerialLink::ReceiveStep()
 {

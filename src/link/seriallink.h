@@ -17,12 +17,16 @@ public:
     int ComPortNumber = 1;
     QByteArray RxBuffer;
 
-    static constexpr qint64 FloodLimit = 100;  // more waiting bytes than this are thrown away
+    static constexpr qint64 FloodLimit = 100;    // more waiting bytes than this are thrown away
     static constexpr qsizetype StaleLimit = 200; // a longer RxBuffer is dropped before appending
 
     bool Open(int portNumber);
     void Close();
-    bool Reopen(int portNumber) { Close(); return Open(portNumber); }
+    bool Reopen(int portNumber)
+    {
+        Close();
+        return Open(portNumber);
+    }
     void Send(const QByteArray &frame);
     // Moves the bytes waiting in the driver into RxBuffer; run first in every tick.
     void ReceiveStep();

@@ -2,24 +2,23 @@
 // box runs a nested event loop in which further ticks run, and they must find the controller idle.
 #include "transfercontroller.h"
 
+#include "configtextfile.h"
 #include "frames.h"
 #include "polesigdump.h"
-#include "configtextfile.h"
 
 #include <cmath>
 
 namespace hx7 {
 
-const QString TransferController::OldFirmwareText = QStringLiteral(
-    "Modul obsahuje  starší verzi FW (<1.3), a nepodporuje nové funkce. Verze FW lze updatovat !");
+const QString TransferController::OldFirmwareText =
+    QStringLiteral("Modul obsahuje  starší verzi FW (<1.3), a nepodporuje nové funkce. Verze FW lze updatovat !");
 const QString TransferController::ReadErrorText = QStringLiteral("Chyba čtení dat !");
 const QString TransferController::StoreErrorText = QStringLiteral("Chyba zapisu dat !");
 const QString TransferController::CommErrorText = QStringLiteral("Chyba komunikace !");
 const QString TransferController::EqualText = QStringLiteral("Data v modulu jsou shodná");
 const QString TransferController::DifferentText = QStringLiteral("Data v modulu jsou rozdílná !");
 const QString TransferController::PoleSigDoneText = QStringLiteral("Data poleSIG[] ulozeny ");
-const QString TransferController::NoScopeText =
-    QStringLiteral("Vyberte, která data se mají uložit do modulu.");
+const QString TransferController::NoScopeText = QStringLiteral("Vyberte, která data se mají uložit do modulu.");
 
 namespace {
 constexpr int FirmwareWithNewFunctions = 0x13;
@@ -34,17 +33,23 @@ QString TransferController::AddressMismatchText(int moduleCode, int imageCode)
 
 TransferController::TransferController(SharedData &data, SerialLink &link, TransferView &view)
     : m_data(data), m_link(link), m_view(view)
-{
-}
+{}
 
 QString TransferController::VersionText(char type, std::uint8_t version)
 {
     QString prefix;
     switch (type) {
-    case 'D': prefix = QStringLiteral("HX7  V "); break;
-    case 'V': prefix = QStringLiteral("HX7V V "); break;
-    case 'S': prefix = QStringLiteral("HX7S V "); break;
-    default: return {};
+    case 'D':
+        prefix = QStringLiteral("HX7  V ");
+        break;
+    case 'V':
+        prefix = QStringLiteral("HX7V V ");
+        break;
+    case 'S':
+        prefix = QStringLiteral("HX7S V ");
+        break;
+    default:
+        return {};
     }
     return prefix + QString::number(version / 16) + QLatin1Char('.') + QString::number(version % 16);
 }
@@ -104,9 +109,15 @@ bool TransferController::StartStore(int storeScope, int selectedRoute)
         return false;
     const int r = std::clamp(selectedRoute, 1, RouteCount);
     switch (storeScope) {
-    case ConfigOnly: StartByteTransfer(20, AddressCodeByte, RouteAreaBegin - 1); break;
-    case ConfigAndRoutes: StartByteTransfer(20, AddressCodeByte, LastTransferAddress); break;
-    case SelectedRoute: StartByteTransfer(20, RouteSlotOffset(r - 1), RouteSlotOffset(r) - 1); break;
+    case ConfigOnly:
+        StartByteTransfer(20, AddressCodeByte, RouteAreaBegin - 1);
+        break;
+    case ConfigAndRoutes:
+        StartByteTransfer(20, AddressCodeByte, LastTransferAddress);
+        break;
+    case SelectedRoute:
+        StartByteTransfer(20, RouteSlotOffset(r - 1), RouteSlotOffset(r) - 1);
+        break;
     default:
         // Closed with OK but nothing chosen: storing some guessed range could overwrite the module.
         m_view.Warning(NoScopeText);
@@ -141,13 +152,21 @@ void TransferController::StartFactoryReset()
 void TransferController::Tick()
 {
     switch (TransferState) {
-    case 0: m_view.SetProgressVisible(false); break;
+    case 0:
+        m_view.SetProgressVisible(false);
+        break;
     case 5:
-    case 6: WaitVersion(); break;
-    case 14: SendRead(); break;
+    case 6:
+        WaitVersion();
+        break;
+    case 14:
+        SendRead();
+        break;
     case 15:
     case 16:
-    case 17: WaitRead(); break;
+    case 17:
+        WaitRead();
+        break;
     case 20:
         m_link.Send(AddressCheckFrame());
         m_link.RxBuffer.clear();
@@ -155,23 +174,33 @@ void TransferController::Tick()
         break;
     case 21:
     case 22:
-    case 23: WaitAddress(); break;
+    case 23:
+        WaitAddress();
+        break;
     case 25:
         SendWrite();
         m_view.SetProgressVisible(true);
         break;
     case 26:
     case 27:
-    case 28: WaitWrite(); break;
+    case 28:
+        WaitWrite();
+        break;
     case 40:
         m_link.Send(PendingCommand);
         TransferState = 0;
         break;
-    case 50: SendSignalTable(); break;
+    case 50:
+        SendSignalTable();
+        break;
     case 51:
     case 52:
-    case 53: WaitSignalTable(); break;
-    default: TransferState = 0; break;
+    case 53:
+        WaitSignalTable();
+        break;
+    default:
+        TransferState = 0;
+        break;
     }
 }
 

@@ -7,13 +7,13 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
-#include <QSpinBox>
 #include <QDialog>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -166,10 +166,10 @@ private Q_SLOTS:
         std::copy(std::begin(route17), std::end(route17), f.data.ConfigImage.begin() + 192);
         DecodeRoutes(f.data.ConfigImage.data(), f.data.RouteTable);
         f.window->RefreshRouteGrid();
-        QCOMPARE(f.row(0), (QStringList{"1", "NAV1A", "5/ O", "12/ R", "---", "---", "---", "---",
-                                        "náv. povel č.3 /OP"}));
-        QCOMPARE(f.row(16), (QStringList{"17", "NAV1B", "1/ R", "1020/ O", "300/ O", "---", "x", "x",
-                                         "náv. povel č.1"}));
+        QCOMPARE(f.row(0),
+                 (QStringList{"1", "NAV1A", "5/ O", "12/ R", "---", "---", "---", "---", "náv. povel č.3 /OP"}));
+        QCOMPARE(f.row(16),
+                 (QStringList{"17", "NAV1B", "1/ R", "1020/ O", "300/ O", "---", "x", "x", "náv. povel č.1"}));
     }
 
     void hx7sToggles()
@@ -401,6 +401,36 @@ private Q_SLOTS:
         QCOMPARE(caption, QStringLiteral("Konfigurace návěstní cesty č.19"));
         QVERIFY(f.data.ConfigImage == before);
         QCOMPARE(f.row(18).at(2), QStringLiteral("---"));
+    }
+
+    void comPortChangeReopensAtOnce_data()
+    {
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("opens") << true << QStringList();
+        QTest::newRow("fails") << false << QStringList{QStringLiteral("warning: Chyba otevření  COM7  ")};
+    }
+    void comPortChangeReopensAtOnce()
+    {
+        QFETCH(bool, opens);
+        QFETCH(QStringList, shown);
+        Fixture f("[Ports]\r\nCOM7=/dev/pts/77\r\n");
+        f.start();
+        f.window->ReadData1Click(); // a running transfer goes on with the new port
+        f.port.OpenSucceeds = opens;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = f.window->findChild<QDialog *>(QStringLiteral("TOKcommDlg"));
+            dialog->findChild<QSpinBox *>(QStringLiteral("SEdit1"))->setValue(7);
+            dialog->findChild<QAbstractButton *>(QStringLiteral("OKBtn"))->click();
+        });
+        f.action("KomunikaceRS2321")->trigger();
+        QCOMPARE(f.port.Opened, (QStringList{"/dev/ttyS0", "/dev/pts/77"}));
+        QCOMPARE(f.port.CloseCalls, 1);
+        QCOMPARE(f.link->ComPortNumber, 7);
+        QCOMPARE(f.prompts.Shown, shown);
+        QCOMPARE(f.window->Controller().TransferState, 14);
+        f.window->close();
+        QVERIFY(f.iniContent().contains("COMserial=7"));
     }
 
     // Not an assertion: a picture of the window for whoever looks at the build.

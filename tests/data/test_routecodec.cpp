@@ -198,16 +198,15 @@ private Q_SLOTS:
         QTest::addColumn<RouteRecord>("record");
         QTest::addColumn<QStringList>("cells");
         QTest::newRow("unused") << 0 << Route({{-3, 0}}, 0, 0)
-                                << QStringList{"1", "NAV1A", "---", "---", "---", "---", "---", "---",
-                                               "neaktivní def."};
+                                << QStringList{"1",   "NAV1A", "---", "---",           "---",
+                                               "---", "---",   "---", "neaktivní def."};
         QTest::newRow("stop") << 8 << Route({{5, 1}, {5, 0}}, 1, 1)
                               << QStringList{"9", "NAV2A", "5/ O", "5/ R", "---", "---", "---", "---", "STUJ"};
         QTest::newRow("signal 1") << 16 << Route({{0, 0}, {0, 0}, {0, 0}, {0, 0}, {9, 1}, {9, 1}}, 2, 0)
-                                  << QStringList{"17", "NAV1B", "---", "---", "---", "---", "x", "x",
-                                                 "náv. povel č.1"};
+                                  << QStringList{"17", "NAV1B", "---", "---", "---", "---", "x", "x", "náv. povel č.1"};
         QTest::newRow("repeat") << 23 << Route({{1020, 1}}, 3, 1)
-                                << QStringList{"24", "NAV2B", "1020/ O", "---", "---", "---", "x", "x",
-                                               "náv. povel č.3 /OP"};
+                                << QStringList{"24", "NAV2B", "1020/ O",           "---", "---", "---",
+                                               "x",  "x",     "náv. povel č.3 /OP"};
     }
     void gridTexts()
     {

@@ -5,9 +5,9 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -17,18 +17,9 @@ using namespace hx7;
 namespace {
 
 struct Rig {
-    Rig()
-    {
-        InitConfigImage(data.ConfigImage);
-    }
-    void Open()
-    {
-        dialog.show();
-    }
-    void Ok()
-    {
-        Find<QPushButton>("BtOK1")->click();
-    }
+    Rig() { InitConfigImage(data.ConfigImage); }
+    void Open() { dialog.show(); }
+    void Ok() { Find<QPushButton>("BtOK1")->click(); }
     template <typename T> T *Find(const char *name) const
     {
         T *w = dialog.findChild<T *>(QLatin1String(name));
@@ -37,10 +28,7 @@ struct Rig {
         return w;
     }
     QTabWidget *Pages() const { return Find<QTabWidget>("PageControl1"); }
-    bool PageVisible(const char *name) const
-    {
-        return Pages()->isTabVisible(Pages()->indexOf(Find<QWidget>(name)));
-    }
+    bool PageVisible(const char *name) const { return Pages()->isTabVisible(Pages()->indexOf(Find<QWidget>(name))); }
     void Choose(const char *list, int index)
     {
         QComboBox *box = Find<QComboBox>(list);

@@ -10,8 +10,14 @@
 using namespace hx7;
 
 namespace {
-QPushButton *Button(QDialog &d, const char *name) { return d.findChild<QPushButton *>(QLatin1String(name)); }
-RadioGroup *Group(QDialog &d) { return d.findChild<RadioGroup *>(QStringLiteral("RGtypcest1")); }
+QPushButton *Button(QDialog &d, const char *name)
+{
+    return d.findChild<QPushButton *>(QLatin1String(name));
+}
+RadioGroup *Group(QDialog &d)
+{
+    return d.findChild<RadioGroup *>(QStringLiteral("RGtypcest1"));
+}
 } // namespace
 
 class TestStoreDialog : public QObject
@@ -27,7 +33,8 @@ private Q_SLOTS:
         QStringList items;
         for (QRadioButton *b : Group(dialog)->findChildren<QRadioButton *>())
             items << b->text();
-        QCOMPARE(items, (QStringList{"konfig. HX7_ bez cest", "konfig. HX7_  + všechny  cesty", "pouze vybranou cestu"}));
+        QCOMPARE(items,
+                 (QStringList{"konfig. HX7_ bez cest", "konfig. HX7_  + všechny  cesty", "pouze vybranou cestu"}));
         QCOMPARE(dialog.findChild<QCheckBox *>(QStringLiteral("CBrst1"))->text(), QStringLiteral("Resetovat modul "));
         QCOMPARE(Button(dialog, "Button1")->text(), QStringLiteral("Uložit"));
         QCOMPARE(Button(dialog, "Button2")->text(), QStringLiteral("Cancel"));

@@ -20,7 +20,10 @@ ImageBytes Marked()
     return image;
 }
 
-QByteArray Header() { return "N1.0\r\nD0000:00C0\r\n*\r\n"; }
+QByteArray Header()
+{
+    return "N1.0\r\nD0000:00C0\r\n*\r\n";
+}
 
 } // namespace
 
@@ -122,8 +125,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QList<int>>("changes");
-        QTest::newRow("extra header lines, wrong count") << QByteArray("N1.0\r\nD0000:0999\r\nhello\r\n*\r\n0005:07\r\n")
-                                                         << QList<int>{5, 7};
+        QTest::newRow("extra header lines, wrong count")
+            << QByteArray("N1.0\r\nD0000:0999\r\nhello\r\n*\r\n0005:07\r\n") << QList<int>{5, 7};
         QTest::newRow("later record wins") << Header() + "0005:01\r\n0005:02\r\n" << QList<int>{5, 2};
         QTest::newRow("closing star ends") << Header() + "0005:01\r\n*\r\n0006:02\r\n" << QList<int>{5, 1};
         QTest::newRow("low byte of long value") << Header() + "0001:1FF\r\n" << QList<int>{1, 255};
@@ -133,7 +136,9 @@ private Q_SLOTS:
         QTest::newRow("empty lines skipped") << Header() + "\r\n0003:04\r\n\r\n" << QList<int>{3, 4};
         QTest::newRow("lone CR ends lines") << QByteArray("N1.0\r*\r0009:09\r") << QList<int>{9, 9};
         QTest::newRow("no final line end") << Header() + "0009:09" << QList<int>{9, 9};
-        QTest::newRow("Ctrl-Z ends content") << Header() + "0009:09\r\n\x1A" "000A:0A\r\n" << QList<int>{9, 9};
+        QTest::newRow("Ctrl-Z ends content") << Header() + "0009:09\r\n\x1A"
+                                                           "000A:0A\r\n"
+                                             << QList<int>{9, 9};
         // A lone LF is an ordinary character: one record for address 1 with value text "01\n0002:02".
         QTest::newRow("LF inside a record") << Header() + "0001:01\n0002:02\r\n" << QList<int>{1, 0x02};
         QTest::newRow("address 511") << Header() + "01FF:11\r\n" << QList<int>{511, 0x11};

@@ -109,8 +109,8 @@ private Q_SLOTS:
             << QByteArray("[Options]\r\nDeveloper=1\r\nCOMserial=3\r\n\r\n[Ports]\r\nCOM1=/dev/y\r\n");
         QTest::newRow("section added") << QByteArray("[Ports]\nCOM1=/dev/z\n")
                                        << QByteArray("[Ports]\nCOM1=/dev/z\n[Options]\r\nCOMserial=3\r\n");
-        QTest::newRow("no final line end") << QByteArray("[Options]\r\nCOMserial=1")
-                                           << QByteArray("[Options]\r\nCOMserial=3\r\n");
+        QTest::newRow("no final line end")
+            << QByteArray("[Options]\r\nCOMserial=1") << QByteArray("[Options]\r\nCOMserial=3\r\n");
     }
     void writeKeepsEveryOtherLine()
     {

@@ -15,11 +15,9 @@ using namespace hx7test;
 namespace {
 
 struct Line {
-    explicit Line(const QStringList &simArguments = {}) : sim(simArguments), link(port, [this](int) {
-        return sim.Device;
-    })
-    {
-    }
+    explicit Line(const QStringList &simArguments = {})
+        : sim(simArguments), link(port, [this](int) { return sim.Device; })
+    {}
     // Receive steps until the buffer holds at least count bytes (or a second has passed).
     bool ReceiveAtLeast(int count)
     {

@@ -16,15 +16,17 @@ private Q_SLOTS:
         QTest::newRow("version") << VersionQueryFrame() << QByteArray("4047303030302a");
         QTest::newRow("read 0") << ReadFrame(0) << QByteArray("40520030303 02a").replace(' ', "");
         QTest::newRow("read 200 raw byte") << ReadFrame(200) << QByteArray("4052c83030302a");
-        QTest::newRow("read low 8 bits") << ReadFrame(0x104) << QByteArray("405204303030" "2a");
+        QTest::newRow("read low 8 bits") << ReadFrame(0x104)
+                                         << QByteArray("405204303030"
+                                                       "2a");
         QTest::newRow("write") << WriteFrame(5, 0x2A) << QByteArray("4057052a05302a");
         QTest::newRow("signal table") << SignalTableFrame(127) << QByteArray("40537f3030302a");
         QTest::newRow("reset") << ResetModuleFrame() << QByteArray("40585230303 02a").replace(' ', "");
         QTest::newRow("initialise") << InitialiseConfigFrame() << QByteArray("40584930303 02a").replace(' ', "");
         QTest::newRow("aspect") << SignalAspectFrame(1, 4) << QByteArray("404e010400002a");
         QTest::newRow("no aspect") << SignalAspectFrame(3, -1) << QByteArray("404e03ff00002a");
-        QTest::newRow("turnout 3 diverging") << TurnoutOutputFrame(TurnoutOutputCode(3, true))
-                                             << QByteArray("40540500000 02a").replace(' ', "");
+        QTest::newRow("turnout 3 diverging")
+            << TurnoutOutputFrame(TurnoutOutputCode(3, true)) << QByteArray("40540500000 02a").replace(' ', "");
         QTest::newRow("address check") << AddressCheckFrame() << ReadFrame(4).toHex();
     }
     void build()
@@ -57,7 +59,10 @@ private Q_SLOTS:
         QTest::newRow("read with tail") << QByteArray("\x00*zz", 4) << "-" << 0 << false << -1;
         QTest::newRow("ack") << QByteArray("Y*") << "-" << int('Y') << true << -1;
         QTest::newRow("ack needs Y") << QByteArray("y*") << "-" << int('y') << false << -1;
-        QTest::newRow("table reply") << QByteArray("\x09" "0*", 3) << "-" << -1 << false << 9;
+        QTest::newRow("table reply") << QByteArray("\x09"
+                                                   "0*",
+                                                   3)
+                                     << "-" << -1 << false << 9;
         QTest::newRow("two-byte table reply") << QByteArray("\x09*", 2) << "-" << 9 << false << -1;
         QTest::newRow("version S") << QByteArray("NS\x14*") << "S14" << -1 << false << -1;
         QTest::newRow("unknown type") << QByteArray("NQ\x14*") << "Q14" << -1 << false << -1;

@@ -8,7 +8,10 @@ using namespace hx7;
 using namespace hx7test;
 
 namespace {
-QString Device(int n) { return n > 0 ? QStringLiteral("COM") + QString::number(n) : QString(); }
+QString Device(int n)
+{
+    return n > 0 ? QStringLiteral("COM") + QString::number(n) : QString();
+}
 } // namespace
 
 class TestSerialLink : public QObject

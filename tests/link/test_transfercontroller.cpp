@@ -14,7 +14,10 @@ using namespace hx7test;
 
 namespace {
 
-QString Device(int) { return QStringLiteral("COM1"); }
+QString Device(int)
+{
+    return QStringLiteral("COM1");
+}
 
 // The controller with a module that answers every frame at once (the reply is there at the next tick).
 struct Rig {
@@ -33,15 +36,19 @@ struct Rig {
     {
         const int a = static_cast<std::uint8_t>(f[2]);
         switch (f[1]) {
-        case 'G': return QByteArray("N") + versionType + char(version) + '*';
-        case 'R': return silent.count(a) ? QByteArray() : QByteArray(1, char(module[a])) + '*';
+        case 'G':
+            return QByteArray("N") + versionType + char(version) + '*';
+        case 'R':
+            return silent.count(a) ? QByteArray() : QByteArray(1, char(module[a])) + '*';
         case 'W':
             if (silent.count(a))
                 return {};
             module[a] = static_cast<std::uint8_t>(f[3]);
             return "Y*";
-        case 'S': return silent.count(a) ? QByteArray() : QByteArray(1, char(signalTable[a])) + "x*";
-        default: return {};
+        case 'S':
+            return silent.count(a) ? QByteArray() : QByteArray(1, char(signalTable[a])) + "x*";
+        default:
+            return {};
         }
     }
     void Tick()

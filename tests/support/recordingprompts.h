@@ -11,10 +11,7 @@ class RecordingPrompts : public hx7::Prompts
 {
 public:
     void Warning(QWidget *, const QString &text) override { Shown << QStringLiteral("warning: ") + text; }
-    void Information(QWidget *, const QString &text) override
-    {
-        Shown << QStringLiteral("information: ") + text;
-    }
+    void Information(QWidget *, const QString &text) override { Shown << QStringLiteral("information: ") + text; }
     bool AskYesNo(QWidget *, const QString &text) override
     {
         Shown << QStringLiteral("question: ") + text;

@@ -21,12 +21,14 @@
 namespace {
 
 volatile std::sig_atomic_t g_stop = 0;
-void OnSignal(int) { g_stop = 1; }
+void OnSignal(int)
+{
+    g_stop = 1;
+}
 
-const char Usage[] =
-    "usage: hx7sim [--type D|V|S] [--version 0x14] [--address-code N] [--memory FILE]\n"
-    "              [--silent ADDR] [--drop N] [--noise] [--delay-ms N] [--flood ADDR]\n"
-    "              [--log] [--link PATH]\n";
+const char Usage[] = "usage: hx7sim [--type D|V|S] [--version 0x14] [--address-code N] [--memory FILE]\n"
+                     "              [--silent ADDR] [--drop N] [--noise] [--delay-ms N] [--flood ADDR]\n"
+                     "              [--log] [--link PATH]\n";
 
 int Number(const char *text)
 {
@@ -132,7 +134,8 @@ int main(int argc, char *argv[])
     std::printf("%s\n", slavePath.c_str());
     std::fflush(stdout);
 
-    struct sigaction sa {};
+    struct sigaction sa {
+    };
     sa.sa_handler = OnSignal;
     sigaction(SIGINT, &sa, nullptr);
     sigaction(SIGTERM, &sa, nullptr);

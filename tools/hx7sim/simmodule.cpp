@@ -5,7 +5,10 @@
 
 namespace hx7sim {
 
-SimModule::SimModule(const SimOptions &options) : m_options(options) { FactoryReset(); }
+SimModule::SimModule(const SimOptions &options) : m_options(options)
+{
+    FactoryReset();
+}
 
 void SimModule::FactoryReset()
 {
