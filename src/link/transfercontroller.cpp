@@ -271,8 +271,10 @@ void TransferController::WaitRead()
             std::uint8_t &byte = m_data.ConfigImage[CurrentAddress];
             if (!VerifyMode)
                 byte = *d;
-            else if (byte != *d)
+            else if (byte != *d) {
                 VerifyEqual = false;
+                m_view.ByteDiffers(CurrentAddress, byte, *d);
+            }
         }
         if (!ByteDone()) {
             SendRead();

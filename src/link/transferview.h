@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 
 namespace hx7 {
 
@@ -17,6 +18,13 @@ public:
     virtual void Warning(const QString &text) = 0;
     virtual void Information(const QString &text) = 0;
     virtual bool Confirm(const QString &text) = 0; // Yes / No; true only on Yes
+    // A verify found the module's byte at address different from the image's (for a detailed report).
+    virtual void ByteDiffers(int address, std::uint8_t imageByte, std::uint8_t moduleByte)
+    {
+        (void)address;
+        (void)imageByte;
+        (void)moduleByte;
+    }
 };
 
 } // namespace hx7

@@ -1,0 +1,73 @@
+// Terminal output of the transfer controller.
+#include "consoleview.h"
+
+#include "configtextfile.h"
+
+namespace hx7 {
+
+ConsoleView::ConsoleView(QTextStream &err, bool progressBar, std::function<std::optional<bool>(const QString &)> ask)
+    : m_err(err), m_progressBar(progressBar), m_ask(std::move(ask))
+{}
+
+void ConsoleView::SetProgress(int position)
+{
+    if (!m_progressBar)
+        return;
+    constexpr int Width = 40;
+    const int filled = position * Width / 100;
+    m_err << '\r' << '[' << QString(filled, QLatin1Char('#')) << QString(Width - filled, QLatin1Char(' ')) << "] "
+          << qSetFieldWidth(3) << position << qSetFieldWidth(0) << " %";
+    m_err.flush();
+    m_progressShown = true;
+}
+
+void ConsoleView::SetProgressVisible(bool visible)
+{
+    if (!visible)
+        EndProgressLine();
+}
+
+void ConsoleView::EndProgressLine()
+{
+    if (m_progressShown) {
+        m_err << '\n';
+        m_err.flush();
+        m_progressShown = false;
+    }
+}
+
+void ConsoleView::Warning(const QString &text)
+{
+    EndProgressLine();
+    Warnings << text;
+    m_err << text << '\n';
+    m_err.flush();
+}
+
+void ConsoleView::Information(const QString &text)
+{
+    EndProgressLine();
+    Informations << text;
+}
+
+bool ConsoleView::Confirm(const QString &text)
+{
+    EndProgressLine();
+    if (AssumeYes)
+        return true;
+    const std::optional<bool> answer =
+        m_ask ? m_ask(QString(text).replace(QLatin1String("\n\r"), QLatin1String("\n"))) : std::nullopt;
+    if (!answer || !*answer) {
+        Refused = true;
+        return false;
+    }
+    return true;
+}
+
+void ConsoleView::ByteDiffers(int address, std::uint8_t imageByte, std::uint8_t moduleByte)
+{
+    Differences << HexDigits(address, 4) + QStringLiteral(": file ") + HexDigits(imageByte, 2) +
+                       QStringLiteral(" module ") + HexDigits(moduleByte, 2);
+}
+
+} // namespace hx7

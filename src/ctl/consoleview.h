@@ -1,0 +1,45 @@
+// What the transfer controller shows, on a terminal: messages on stderr, a progress bar when stderr
+// is a terminal, questions answered by --yes or at the terminal.
+#pragma once
+
+#include "transferview.h"
+
+#include <QStringList>
+#include <QTextStream>
+#include <functional>
+
+namespace hx7 {
+
+class ConsoleView : public TransferView
+{
+public:
+    // ask: reads the answer to a question; empty when there is no terminal to ask.
+    ConsoleView(QTextStream &err, bool progressBar, std::function<std::optional<bool>(const QString &)> ask);
+
+    void SetProgress(int position) override;
+    void SetProgressVisible(bool visible) override;
+    void SetVersionText(const QString &text) override { VersionText = text; }
+    void CheckHx7S() override {}
+    void RoutesChanged() override {}
+    void Warning(const QString &text) override;
+    void Information(const QString &text) override;
+    bool Confirm(const QString &text) override;
+    void ByteDiffers(int address, std::uint8_t imageByte, std::uint8_t moduleByte) override;
+
+    bool AssumeYes = false;
+    QString VersionText;
+    QStringList Warnings;
+    QStringList Informations;
+    QStringList Differences; // "ADDR: file XX module YY"
+    bool Refused = false;    // a question was answered No or could not be asked
+
+private:
+    void EndProgressLine();
+
+    QTextStream &m_err;
+    bool m_progressBar;
+    bool m_progressShown = false;
+    std::function<std::optional<bool>(const QString &)> m_ask;
+};
+
+} // namespace hx7

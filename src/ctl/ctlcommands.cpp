@@ -1,0 +1,347 @@
+// The commands of hx7ctl.
+#include "ctlcommands.h"
+
+#include "configtextfile.h"
+#include "consoleview.h"
+#include "frames.h"
+#include "qtserialport.h"
+#include "settings.h"
+#include "showtext.h"
+
+#include <QEventLoop>
+#include <QRegularExpression>
+#include <QTimer>
+#include <memory>
+
+namespace hx7 {
+
+void TimerTicker::RunUntilIdle(SerialLink &link, TransferController &controller)
+{
+    if (controller.TransferState == 0)
+        return;
+    QEventLoop loop;
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.setInterval(100);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        link.ReceiveStep();
+        controller.Tick();
+        if (controller.TransferState == 0)
+            loop.quit();
+    });
+    timer.start();
+    loop.exec();
+}
+
+QString CtlHelp()
+{
+    return QStringLiteral("Použití: hx7ctl [--port PORT] PŘÍKAZ [ARGUMENTY]\n"
+                          "\n"
+                          "PORT je cesta k zařízení (/dev/ttyUSB0) nebo COMn podle [Ports] v hx7conf.ini;\n"
+                          "bez --port se použije port uložený v hx7conf.ini.\n"
+                          "\n"
+                          "Příkazy:\n"
+                          "  info                      typ a verze modulu\n"
+                          "  read FILE                 načte z modulu bajty 0..248 a uloží je do souboru\n"
+                          "  verify FILE               porovná modul se souborem; rozdíly: ADDR: file XX module YY\n"
+                          "  store FILE [--scope config|all|route N] [--reset] [--yes]\n"
+                          "                            uloží soubor do modulu (výchozí rozsah all)\n"
+                          "  show FILE                 vypíše konfiguraci a tabulku cest ze souboru\n"
+                          "  polesig [OUT]             načte poleSIG a zapíše výpis (výchozí poleSIG.txt)\n"
+                          "  factory-reset [--yes]     vrátí konfiguraci modulu do počátečního nastavení\n"
+                          "  test-output turnout N straight|diverging\n"
+                          "  test-output signal N ASPECT\n"
+                          "\n"
+                          "Návratové kódy: 0 v pořádku, 1 data rozdílná, 2 chybné argumenty nebo soubor,\n"
+                          "3 chyba komunikace, 4 odmítnuto.\n");
+}
+
+namespace {
+
+struct UsageError {
+    QString message;
+};
+
+int Fail(CtlIo &io, const QString &message, int code)
+{
+    io.err << message << '\n';
+    io.err.flush();
+    return code;
+}
+
+int ParseNumber(const QString &text, int minimum, int maximum, const QString &what)
+{
+    bool ok = false;
+    const int v = text.toInt(&ok);
+    if (!ok || v < minimum || v > maximum)
+        throw UsageError{what + QStringLiteral(" musí být číslo ") + QString::number(minimum) + QStringLiteral("..") +
+                         QString::number(maximum) + QStringLiteral(": ") + text};
+    return v;
+}
+
+// Loads a configuration file into a default image, as the module would hold it after start-up.
+std::optional<QString> LoadFile(const QString &path, SharedData &data)
+{
+    InitConfigImage(data.ConfigImage);
+    const LoadOutcome outcome = LoadConfigText(path, data.ConfigImage);
+    if (outcome.status == LoadOutcome::Refused)
+        return outcome.message;
+    if (outcome.status == LoadOutcome::NothingToLoad)
+        return QStringLiteral("Soubor neobsahuje žádná data: ") + path;
+    DecodeRoutes(data.ConfigImage.data(), data.RouteTable);
+    return std::nullopt;
+}
+
+struct Session {
+    Session(CtlIo &io, SerialPort &port, const QString &device)
+        : io(io), link(port, [device](int) { return device; }),
+          view(io.err, io.progressBar,
+               [&io](const QString &question) -> std::optional<bool> {
+                   if (!io.ask) {
+                       io.err << question << '\n'
+                              << QStringLiteral("Nelze se zeptat (chybí terminál); použijte --yes.\n");
+                       io.err.flush();
+                       return std::nullopt;
+                   }
+                   return io.ask(question);
+               }),
+          controller(data, link, view)
+    {
+        InitConfigImage(data.ConfigImage);
+    }
+    void Run(Ticker &ticker) { ticker.RunUntilIdle(link, controller); }
+
+    CtlIo &io;
+    SharedData data;
+    SerialLink link;
+    ConsoleView view;
+    TransferController controller;
+};
+
+int RunCommand(const QString &command, QStringList args, const QString &portOption, CtlIo &io);
+
+} // namespace
+
+int RunCtl(const QStringList &arguments, CtlIo &io)
+{
+    QStringList args = arguments;
+    if (args.value(0) == QLatin1String("--help") || args.value(0) == QLatin1String("-h")) {
+        io.out << CtlHelp();
+        io.out.flush();
+        return ExitOk;
+    }
+    QString portOption;
+    try {
+        if (args.value(0) == QLatin1String("--port")) {
+            if (args.size() < 2)
+                throw UsageError{QStringLiteral("--port potřebuje PORT")};
+            portOption = args[1];
+            args = args.mid(2);
+        }
+        if (args.isEmpty())
+            throw UsageError{QStringLiteral("chybí příkaz")};
+        const QString command = args.takeFirst();
+        return RunCommand(command, args, portOption, io);
+    } catch (const UsageError &e) {
+        return Fail(io, QStringLiteral("hx7ctl: ") + e.message + QStringLiteral(" (hx7ctl --help)"), ExitUsage);
+    }
+}
+
+namespace {
+
+// Takes a flag such as --yes out of args.
+bool TakeFlag(QStringList &args, const char *flag)
+{
+    return args.removeAll(QLatin1String(flag)) > 0;
+}
+
+void ExpectArguments(const QStringList &args, int minimum, int maximum)
+{
+    for (const QString &a : args)
+        if (a.startsWith(QLatin1String("--")))
+            throw UsageError{QStringLiteral("neznámá volba ") + a};
+    if (args.size() < minimum)
+        throw UsageError{QStringLiteral("chybí argument")};
+    if (args.size() > maximum)
+        throw UsageError{QStringLiteral("přebytečný argument ") + args[maximum]};
+}
+
+int RunCommand(const QString &command, QStringList args, const QString &portOption, CtlIo &io)
+{
+    // Everything is checked before the port is opened.
+    enum class Job { Info, Read, Verify, Store, Show, PoleSig, FactoryReset, TestOutput } job;
+    int scope = TransferController::ConfigAndRoutes;
+    int route = 1;
+    bool reset = false;
+    bool yes = false;
+    QByteArray frame;
+    if (command == QLatin1String("info")) {
+        job = Job::Info;
+        ExpectArguments(args, 0, 0);
+    } else if (command == QLatin1String("read") || command == QLatin1String("verify") ||
+               command == QLatin1String("show")) {
+        job = command == QLatin1String("read")     ? Job::Read
+              : command == QLatin1String("verify") ? Job::Verify
+                                                   : Job::Show;
+        ExpectArguments(args, 1, 1);
+    } else if (command == QLatin1String("store")) {
+        job = Job::Store;
+        reset = TakeFlag(args, "--reset");
+        yes = TakeFlag(args, "--yes");
+        const qsizetype at = args.indexOf(QStringLiteral("--scope"));
+        if (at >= 0) {
+            const QString value = args.value(at + 1);
+            qsizetype take = 2;
+            if (value == QLatin1String("config")) {
+                scope = TransferController::ConfigOnly;
+            } else if (value == QLatin1String("all")) {
+                scope = TransferController::ConfigAndRoutes;
+            } else if (value == QLatin1String("route")) {
+                scope = TransferController::SelectedRoute;
+                route = ParseNumber(args.value(at + 2), 1, RouteCount, QStringLiteral("číslo cesty"));
+                take = 3;
+            } else {
+                throw UsageError{QStringLiteral("--scope je config, all nebo route N")};
+            }
+            args.remove(at, take);
+        }
+        ExpectArguments(args, 1, 1);
+    } else if (command == QLatin1String("polesig")) {
+        job = Job::PoleSig;
+        ExpectArguments(args, 0, 1);
+    } else if (command == QLatin1String("factory-reset")) {
+        job = Job::FactoryReset;
+        yes = TakeFlag(args, "--yes");
+        ExpectArguments(args, 0, 0);
+    } else if (command == QLatin1String("test-output")) {
+        job = Job::TestOutput;
+        ExpectArguments(args, 3, 3);
+        const int n = ParseNumber(args[1], 1, 4,
+                                  args[0] == QLatin1String("signal") ? QStringLiteral("návěstidlo")
+                                                                     : QStringLiteral("přestavník"));
+        if (args[0] == QLatin1String("turnout")) {
+            if (args[2] != QLatin1String("straight") && args[2] != QLatin1String("diverging"))
+                throw UsageError{QStringLiteral("poloha je straight nebo diverging")};
+            frame = TurnoutOutputFrame(TurnoutOutputCode(n, args[2] == QLatin1String("diverging")));
+        } else if (args[0] == QLatin1String("signal")) {
+            frame = SignalAspectFrame(n - 1, ParseNumber(args[2], 0, 16, QStringLiteral("kód návěsti")));
+        } else {
+            throw UsageError{QStringLiteral("test-output turnout|signal")};
+        }
+    } else {
+        throw UsageError{QStringLiteral("neznámý příkaz ") + command};
+    }
+
+    SharedData fileData;
+    if (job == Job::Verify || job == Job::Store || job == Job::Show) {
+        if (const auto error = LoadFile(args[0], fileData))
+            return Fail(io, *error, ExitUsage);
+    }
+    if (job == Job::Show) {
+        for (const QString &line : ShowText(fileData))
+            io.out << line << '\n';
+        io.out.flush();
+        return ExitOk;
+    }
+    if (job == Job::FactoryReset && !yes) {
+        const QString question = QStringLiteral("Resetovat konfiguraci do počátečního nastavení ?");
+        const std::optional<bool> answer = io.ask ? io.ask(question) : std::nullopt;
+        if (!answer || !*answer)
+            return Fail(io,
+                        io.ask ? QStringLiteral("Zrušeno.")
+                               : question + QStringLiteral("\nNelze se zeptat (chybí terminál); použijte --yes."),
+                        ExitRefused);
+    }
+
+    // The port: a device path, COMn through the settings' [Ports], or the port saved in the settings.
+    const Settings settings(io.settingsPath.isEmpty() ? DefaultSettingsPath() : io.settingsPath);
+    QString device = portOption;
+    QString openError = QStringLiteral("Chyba otevření  ") + portOption + QStringLiteral("  ");
+    const QRegularExpression comName(QStringLiteral("^COM(-?\\d+)$"), QRegularExpression::CaseInsensitiveOption);
+    int number = 1;
+    if (const auto m = comName.match(portOption); portOption.isEmpty() || m.hasMatch()) {
+        bool developer = false;
+        if (portOption.isEmpty())
+            settings.Read(number, developer);
+        else
+            number = m.captured(1).toInt();
+        device = settings.PortDeviceName(number);
+        openError = SerialLink::OpenErrorText(number);
+    }
+    std::unique_ptr<QtSerialPort> ownPort;
+    SerialPort *port = io.port;
+    if (!port) {
+        ownPort = std::make_unique<QtSerialPort>();
+        port = ownPort.get();
+    }
+    TimerTicker timerTicker;
+    Ticker &ticker = io.ticker ? *io.ticker : timerTicker;
+    Session s(io, *port, device);
+    if (!s.link.Open(number))
+        return Fail(io, openError, ExitCommunication);
+
+    TransferController &ctl = s.controller;
+    ConsoleView &view = s.view;
+    switch (job) {
+    case Job::Info:
+        ctl.StartVersionQuery();
+        s.Run(ticker);
+        if (view.VersionText == QLatin1String("??"))
+            return Fail(io, QStringLiteral("Modul neodpovídá."), ExitCommunication);
+        io.out << view.VersionText << '\n';
+        for (const QString &notice : view.Informations)
+            io.err << notice << '\n';
+        return ExitOk;
+    case Job::Read: {
+        ctl.StartRead();
+        s.Run(ticker);
+        if (!view.Warnings.isEmpty())
+            return ExitCommunication;
+        QString error;
+        if (!SaveConfigText(args[0], s.data.ConfigImage, &error))
+            return Fail(io, error, ExitUsage);
+        return ExitOk;
+    }
+    case Job::Verify:
+        s.data = fileData;
+        ctl.StartVerify();
+        s.Run(ticker);
+        if (!view.Warnings.isEmpty())
+            return ExitCommunication;
+        io.out << (ctl.VerifyEqual ? TransferController::EqualText : TransferController::DifferentText) << '\n';
+        for (const QString &line : view.Differences)
+            io.out << line << '\n';
+        return ctl.VerifyEqual ? ExitOk : ExitDifferent;
+    case Job::Store:
+        s.data = fileData;
+        view.AssumeYes = yes;
+        ctl.ResetAfterStore = reset;
+        ctl.StartStore(scope, route);
+        s.Run(ticker);
+        if (view.Refused)
+            return ExitRefused;
+        return view.Warnings.isEmpty() ? ExitOk : ExitCommunication;
+    case Job::PoleSig:
+        ctl.PoleSigPath = args.value(0, QStringLiteral("poleSIG.txt"));
+        ctl.StartPoleSigRead();
+        s.Run(ticker);
+        if (view.Warnings.contains(TransferController::ReadErrorText))
+            return ExitCommunication;
+        return view.Warnings.isEmpty() ? ExitOk : ExitUsage;
+    case Job::FactoryReset:
+        ctl.StartFactoryReset();
+        s.Run(ticker);
+        return ExitOk;
+    case Job::TestOutput:
+        ctl.QueueOneShot(frame);
+        s.Run(ticker);
+        return ExitOk;
+    case Job::Show:
+        break;
+    }
+    return ExitOk;
+}
+
+} // namespace
+
+} // namespace hx7

@@ -1,0 +1,45 @@
+// hx7ctl: the module operations of the main window from the command line, on the same controller.
+#pragma once
+
+#include "seriallink.h"
+#include "transfercontroller.h"
+
+#include <QStringList>
+#include <QTextStream>
+#include <functional>
+#include <optional>
+
+namespace hx7 {
+
+// Runs ticks until the controller is idle. The tool uses the real 100 ms timer; tests pace it themselves.
+class Ticker
+{
+public:
+    virtual ~Ticker() = default;
+    virtual void RunUntilIdle(SerialLink &link, TransferController &controller) = 0;
+};
+
+class TimerTicker : public Ticker
+{
+public:
+    void RunUntilIdle(SerialLink &link, TransferController &controller) override;
+};
+
+struct CtlIo {
+    QTextStream &out;
+    QTextStream &err;
+    bool progressBar = false; // stderr is a terminal
+    // Asks a yes/no question at the terminal; nothing when there is no terminal to ask.
+    std::function<std::optional<bool>(const QString &question)> ask{};
+    QString settingsPath{};
+    SerialPort *port = nullptr; // the real port when not given
+    Ticker *ticker = nullptr;   // the 100 ms timer when not given
+};
+
+enum CtlExit { ExitOk = 0, ExitDifferent = 1, ExitUsage = 2, ExitCommunication = 3, ExitRefused = 4 };
+
+// arguments without the program name; returns the exit code.
+int RunCtl(const QStringList &arguments, CtlIo &io);
+QString CtlHelp();
+
+} // namespace hx7

@@ -1,0 +1,259 @@
+// hx7ctl against the simulator: every command and exit code. Most run in-process with ticks paced by
+// the replies; a few run the real executable with its 100 ms timer.
+#include "configtextfile.h"
+#include "ctlcommands.h"
+#include "fakes.h"
+#include "qtserialport.h"
+#include "simprocess.h"
+#include "waitforbytes.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <set>
+
+using namespace hx7;
+using namespace hx7test;
+
+namespace {
+
+// Ticks without the 100 ms pause: each waiting tick lasts only until the reply is there.
+class FastTicker : public Ticker
+{
+public:
+    explicit FastTicker(SerialPort &port) : m_port(port) {}
+    void RunUntilIdle(SerialLink &link, TransferController &controller) override
+    {
+        static const std::set<int> sending = {0, 14, 20, 25, 40, 50};
+        for (int ticks = 0; ticks == 0 || (controller.TransferState != 0 && ticks < 5000); ++ticks) {
+            if (!sending.count(controller.TransferState))
+                WaitForBytes(m_port, 40);
+            link.ReceiveStep();
+            controller.Tick();
+        }
+    }
+
+private:
+    SerialPort &m_port;
+};
+
+struct Result {
+    int code;
+    QString out;
+    QString err;
+};
+
+struct Ctl {
+    explicit Ctl(QStringList simArguments = {}) : sim(simArguments) {}
+    Result Run(const QStringList &arguments)
+    {
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        QtSerialPort port;
+        FastTicker ticker(port);
+        CtlIo io{.out = outStream, .err = errStream};
+        io.settingsPath = dir.filePath(QStringLiteral("hx7conf.ini"));
+        io.port = &port;
+        io.ticker = &ticker;
+        const int code = RunCtl(QStringList{QStringLiteral("--port"), sim.Device} + arguments, io);
+        outStream.flush();
+        errStream.flush();
+        return {code, out, err};
+    }
+    QString File(const char *name) const { return dir.filePath(QLatin1String(name)); }
+
+    QTemporaryDir dir;
+    SimProcess sim;
+};
+
+QStringList Args(std::initializer_list<const char *> args)
+{
+    QStringList out;
+    for (const char *a : args)
+        out << QString::fromLatin1(a);
+    return out;
+}
+
+void ChangeByte(const QString &path, int address, int value)
+{
+    ImageBytes image{};
+    QCOMPARE(LoadConfigText(path, image).status, LoadOutcome::Loaded);
+    image[address] = static_cast<std::uint8_t>(value);
+    QVERIFY(SaveConfigText(path, image, nullptr));
+}
+
+Result RunBinary(const QStringList &arguments, const QString &settingsFolder)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), settingsFolder);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(HX7CTL_PATH), arguments);
+    p.closeWriteChannel();
+    p.waitForFinished(60000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+} // namespace
+
+class TestCtlSim : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void readThenVerify()
+    {
+        Ctl ctl;
+        const QString file = ctl.File("backup.txt");
+        Result r = ctl.Run({QStringLiteral("read"), file});
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.out.isEmpty());
+        r = ctl.Run({QStringLiteral("verify"), file});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("Data v modulu jsou shodná\n"));
+
+        ChangeByte(file, 0x21, 0x99);
+        r = ctl.Run({QStringLiteral("verify"), file});
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.out, QStringLiteral("Data v modulu jsou rozdílná !\n0021: file 99 module 00\n"));
+    }
+
+    void storeThenReadBack()
+    {
+        Ctl ctl;
+        const QString file = ctl.File("config.txt");
+        QCOMPARE(ctl.Run({QStringLiteral("read"), file}).code, 0);
+        ChangeByte(file, 200, 0x5C);
+        ChangeByte(file, 5, 0x13);
+        QCOMPARE(ctl.Run({QStringLiteral("store"), file}).code, 0);
+        const Result verified = ctl.Run({QStringLiteral("verify"), file});
+        QCOMPARE(verified.out, QStringLiteral("Data v modulu jsou shodná\n"));
+        ChangeByte(file, 200, 0x11);
+        // Route 18 holds bytes 199..205.
+        QCOMPARE(ctl.Run(Args({"store", "--scope", "route", "18"}) << file).code, 0);
+        QCOMPARE(ctl.Run({QStringLiteral("verify"), file}).code, 0);
+    }
+
+    void silentAddressIsACommunicationError()
+    {
+        Ctl ctl(Args({"--silent", "7"}));
+        const Result r = ctl.Run({QStringLiteral("read"), ctl.File("x.txt")});
+        QCOMPARE(r.code, 3);
+        QVERIFY(r.err.contains(QStringLiteral("Chyba čtení dat !")));
+        QVERIFY(!QFile::exists(ctl.File("x.txt")));
+    }
+
+    void addressMismatch()
+    {
+        Ctl ctl(Args({"--address-code", "9", "--log"}));
+        const QString file = ctl.File("config.txt");
+        ImageBytes image{};
+        InitConfigImage(image);
+        QVERIFY(SaveConfigText(file, image, nullptr));
+        Result r = ctl.Run(Args({"store", "--scope", "config"}) << file);
+        QCOMPARE(r.code, 4);
+        QVERIFY(r.err.contains(QStringLiteral("DCC adresa modulu (9) nesouhlasí s konfigurací 1")));
+        QTest::qWait(50);
+        QVERIFY(!ctl.sim.Log().contains("40 57"));
+        r = ctl.Run(Args({"store", "--scope", "config", "--yes"}) << file);
+        QCOMPARE(r.code, 0);
+        QTest::qWait(50);
+        QVERIFY(ctl.sim.Log().contains("40 57 04 01 04 30 2A"));
+    }
+
+    void poleSigAndOneShots()
+    {
+        Ctl ctl(Args({"--log"}));
+        QCOMPARE(ctl.Run({QStringLiteral("polesig"), ctl.File("dump.txt")}).code, 0);
+        QCOMPARE(QFileInfo(ctl.File("dump.txt")).size(), 548);
+        QCOMPARE(ctl.Run(Args({"test-output", "turnout", "3", "diverging"})).code, 0);
+        QCOMPARE(ctl.Run(Args({"test-output", "signal", "2", "4"})).code, 0);
+        QCOMPARE(ctl.Run(Args({"factory-reset"})).code, 4); // no terminal to ask
+        QCOMPARE(ctl.Run(Args({"factory-reset", "--yes"})).code, 0);
+        QTest::qWait(50);
+        const QByteArray log = ctl.sim.Log();
+        QVERIFY(log.contains("40 54 05 00 00 00 2A"));
+        QVERIFY(log.contains("40 4E 01 04 00 00 2A"));
+        QCOMPARE(log.count("40 58 49 30 30 30 2A"), 1);
+    }
+
+    void noAnswerAndNoPort()
+    {
+        QString out, err;
+        QTextStream o(&out), e(&err);
+        FakeSerialPort silentPort;
+        CtlIo io{.out = o, .err = e};
+        io.port = &silentPort;
+        QTemporaryDir dir;
+        io.settingsPath = dir.filePath(QStringLiteral("hx7conf.ini"));
+        FastTicker ticker(silentPort);
+        io.ticker = &ticker;
+        QCOMPARE(RunCtl(Args({"--port", "/dev/whatever", "info"}), io), 3);
+
+        silentPort.OpenSucceeds = false;
+        QCOMPARE(RunCtl(Args({"--port", "COM4", "read", "x.txt"}), io), 3);
+        e.flush();
+        QVERIFY(err.endsWith(QStringLiteral("Chyba otevření  COM4  \n")));
+    }
+
+    void badArguments_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("nothing") << QStringList();
+        QTest::newRow("unknown command") << Args({"erase"});
+        QTest::newRow("read without file") << Args({"read"});
+        QTest::newRow("unknown option") << Args({"verify", "--fast", "f.txt"});
+        QTest::newRow("bad scope") << Args({"store", "f.txt", "--scope", "half"});
+        QTest::newRow("route 25") << Args({"store", "f.txt", "--scope", "route", "25"});
+        QTest::newRow("turnout 5") << Args({"test-output", "turnout", "5", "straight"});
+        QTest::newRow("aspect 17") << Args({"test-output", "signal", "1", "17"});
+        QTest::newRow("position") << Args({"test-output", "turnout", "1", "left"});
+        QTest::newRow("port without value") << Args({"--port"});
+        QTest::newRow("missing file") << Args({"show", "/no/such/file.txt"});
+    }
+    void badArguments()
+    {
+        QFETCH(QStringList, arguments);
+        QTemporaryDir dir;
+        const Result r = RunBinary(arguments, dir.path());
+        QCOMPARE(r.code, 2);
+        QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
+        QVERIFY(r.out.isEmpty());
+    }
+
+    void binaryShowAndInfo()
+    {
+        QTemporaryDir dir;
+        ImageBytes image{};
+        InitConfigImage(image);
+        const std::uint8_t route1[] = {0x03, 0x81, 0x78, 0x01, 0, 0, 0, 0, 0, 0};
+        const std::uint8_t route17[] = {0x02, 0x00, 0xF4, 0x7F, 0x25, 0x0F, 0x00};
+        std::copy(std::begin(route1), std::end(route1), image.begin() + 32);
+        std::copy(std::begin(route17), std::end(route17), image.begin() + 192);
+        const QString file = dir.filePath(QStringLiteral("routes.txt"));
+        QVERIFY(SaveConfigText(file, image, nullptr));
+        Result r = RunBinary({QStringLiteral("show"), file}, dir.path());
+        QCOMPARE(r.code, 0);
+        const QStringList lines = r.out.split(QLatin1Char('\n'));
+        QVERIFY(lines.contains(QStringLiteral("adresa DCC: 1")));
+        QVERIFY(lines.contains(QStringLiteral("znak B náv. 1A: 1 1:  [-z---]  VOLNO")));
+        QVERIFY(lines.contains(QStringLiteral("1\tNAV1A\t5/ O\t12/ R\t---\t---\t---\t---\tnáv. povel č.3 /OP")));
+        QVERIFY(lines.contains(QStringLiteral("17\tNAV1B\t1/ R\t1020/ O\t300/ O\t---\tx\tx\tnáv. povel č.1")));
+        const qsizetype blank = lines.indexOf(QString());
+        QCOMPARE(lines[blank + 1], RouteGridHeader().join(QLatin1Char('\t')));
+        QCOMPARE(lines.size() - blank - 2, 24 + 1); // 24 routes and the final line end
+
+        SimProcess sim(Args({"--type", "D", "--version", "0x12"}));
+        QFile ini(dir.filePath(QStringLiteral("hx7conf.ini")));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Options]\r\nCOMserial=3\r\n[Ports]\r\nCOM3=" + sim.Device.toLocal8Bit() + "\r\n");
+        ini.close();
+        r = RunBinary({QStringLiteral("info")}, dir.path()); // the port saved in the settings
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("HX7  V 1.2\n"));
+        QVERIFY(r.err.contains(QStringLiteral("starší verzi FW")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCtlSim)
+#include "test_ctl_sim.moc"
