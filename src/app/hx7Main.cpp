@@ -57,6 +57,7 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
     PBar1->setObjectName(QStringLiteral("PBar1"));
     PBar1->setRange(0, 100);
     PBar1->setTextVisible(false);
+    PBar1->setAccessibleName(QStringLiteral("přenos dat"));
     PBar1->hide();
 
     auto *bottom = new QHBoxLayout;

@@ -1,17 +1,12 @@
 // hx7ctl against the simulator: every command and exit code. Most run in-process with ticks paced by
 // the replies; a few run the real executable with its 100 ms timer.
-#include "configtextfile.h"
 #include "ctlcommands.h"
-#include "fakes.h"
-#include "qtserialport.h"
-#include "simprocess.h"
-#include "waitforbytes.h"
+#include "simrig.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <set>
 
 using namespace hx7;
 using namespace hx7test;
@@ -25,13 +20,8 @@ public:
     explicit FastTicker(SerialPort &port) : m_port(port) {}
     void RunUntilIdle(SerialLink &link, TransferController &controller) override
     {
-        static const std::set<int> sending = {0, 14, 20, 25, 40, 50};
-        for (int ticks = 0; ticks == 0 || (controller.TransferState != 0 && ticks < 5000); ++ticks) {
-            if (!sending.count(controller.TransferState))
-                WaitForBytes(m_port, 40);
-            link.ReceiveStep();
-            controller.Tick();
-        }
+        for (int ticks = 0; ticks == 0 || (controller.TransferState != 0 && ticks < 5000); ++ticks)
+            PacedTick(m_port, link, controller);
     }
 
 private:
@@ -66,14 +56,6 @@ struct Ctl {
     QTemporaryDir dir;
     SimProcess sim;
 };
-
-QStringList Args(std::initializer_list<const char *> args)
-{
-    QStringList out;
-    for (const char *a : args)
-        out << QString::fromLatin1(a);
-    return out;
-}
 
 void ChangeByte(const QString &path, int address, int value)
 {

@@ -1,77 +1,15 @@
 // Whole transfers through the real QSerialPort against the simulator. The test drives the ticks
 // itself, waiting only as long as the reply takes, so a full read takes well under 25 s.
-#include "configtextfile.h"
-#include "fakes.h"
-#include "qtserialport.h"
-#include "simprocess.h"
-#include "transfercontroller.h"
-#include "waitforbytes.h"
+#include "simrig.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
-#include <set>
 
 using namespace hx7;
 using namespace hx7test;
 
-namespace {
-
-// A configuration file whose bytes differ from the factory memory everywhere that matters.
-QString MemoryFile(const QTemporaryDir &dir, ImageBytes &bytes)
-{
-    bytes = {};
-    for (int i = 0; i < 512; ++i)
-        bytes[i] = static_cast<std::uint8_t>((i * 29 + 7) & 0xFF);
-    bytes[AddressCodeByte] = 1;
-    const QString path = dir.filePath(QStringLiteral("module.txt"));
-    SaveConfigText(path, bytes, nullptr);
-    return path;
-}
-
-struct Rig {
-    explicit Rig(const QStringList &simArguments) : sim(simArguments), link(port, [this](int) { return sim.Device; })
-    {
-        InitConfigImage(data.ConfigImage);
-        link.Open(1);
-    }
-    void Tick()
-    {
-        // Waiting states: give the reply its time to arrive, but no longer than it needs.
-        static const std::set<int> sending = {0, 14, 20, 25, 40, 50};
-        if (!sending.count(ctl.TransferState))
-            WaitForBytes(port, 40);
-        QCoreApplication::processEvents();
-        link.ReceiveStep();
-        ctl.Tick();
-    }
-    int RunUntilIdle(int limit = 5000)
-    {
-        int ticks = 0;
-        do {
-            Tick();
-            ++ticks;
-        } while (ctl.TransferState != 0 && ticks < limit);
-        return ticks;
-    }
-
-    SimProcess sim;
-    QtSerialPort port;
-    SerialLink link;
-    SharedData data;
-    RecordingView view;
-    TransferController ctl{data, link, view};
-};
-
-QStringList Args(std::initializer_list<const char *> args)
-{
-    QStringList out;
-    for (const char *a : args)
-        out << QString::fromLatin1(a);
-    return out;
-}
-
-} // namespace
+using Rig = SimRig;
 
 class TestTransferSim : public QObject
 {
@@ -81,7 +19,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         ImageBytes module;
-        Rig rig(Args({"--memory"}) << MemoryFile(dir, module));
+        Rig rig(Args({"--memory"}) << WriteModuleFile(dir, module));
         QVERIFY(rig.ctl.StartRead());
         QCOMPARE(rig.RunUntilIdle(), 250);
         for (int i = 0; i <= 248; ++i)
@@ -144,7 +82,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         ImageBytes module;
-        Rig rig(Args({"--silent", "40", "--memory"}) << MemoryFile(dir, module));
+        Rig rig(Args({"--silent", "40", "--memory"}) << WriteModuleFile(dir, module));
         const RouteTable before = rig.data.RouteTable;
         rig.ctl.StartRead();
         rig.RunUntilIdle();

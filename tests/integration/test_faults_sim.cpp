@@ -1,0 +1,184 @@
+// Faults on the line, injected by the simulator: lost, noisy, late and flooding replies, and a module
+// that disappears in the middle of a transfer.
+#include "simrig.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTest>
+#include <QTimer>
+#include <sys/resource.h>
+
+using namespace hx7;
+using namespace hx7test;
+
+namespace {
+
+double CpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// Ticks on the real 100 ms timer, as the main window runs them; returns the ticks run.
+int RunOnTimer(SimRig &rig)
+{
+    int ticks = 0;
+    QEventLoop loop;
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.setInterval(100);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        rig.link.ReceiveStep();
+        rig.ctl.Tick();
+        ++ticks;
+        if (rig.ctl.TransferState == 0)
+            loop.quit();
+    });
+    timer.start();
+    loop.exec();
+    return ticks;
+}
+
+bool ImageHoldsModule(const SimRig &rig, const ImageBytes &module, int from, int to)
+{
+    for (int i = from; i <= to; ++i)
+        if (rig.data.ConfigImage[i] != module[i])
+            return false;
+    return true;
+}
+
+} // namespace
+
+class TestFaultsSim : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    // Recovered by the protocol itself: the transfer completes with the right bytes.
+    void recovered_data()
+    {
+        QTest::addColumn<QStringList>("fault");
+        QTest::addColumn<bool>("storeToo");
+        QTest::newRow("every 7th reply lost") << Args({"--drop", "7"}) << true;
+        // Read only: the address check before a store has no retry, so a lost answer to it ends the store.
+        QTest::newRow("every 2nd reply lost") << Args({"--drop", "2"}) << false;
+        QTest::newRow("500-byte flood at address 30") << Args({"--flood", "30"}) << true;
+    }
+    void recovered()
+    {
+        QFETCH(QStringList, fault);
+        QFETCH(bool, storeToo);
+        QTemporaryDir dir;
+        ImageBytes module;
+        SimRig rig(fault << QStringLiteral("--memory") << WriteModuleFile(dir, module));
+        rig.ctl.StartRead();
+        rig.RunUntilIdle();
+        QVERIFY(rig.view.Messages.isEmpty());
+        QVERIFY(ImageHoldsModule(rig, module, 0, 248));
+        if (!storeToo)
+            return;
+
+        // A store through the same faults, then a verify.
+        for (int i = 4; i <= 248; ++i)
+            rig.data.ConfigImage[i] = static_cast<std::uint8_t>(i);
+        rig.data.ConfigImage[AddressCodeByte] = 1;
+        rig.ctl.StartStore(TransferController::ConfigAndRoutes, 1);
+        rig.RunUntilIdle();
+        rig.ctl.StartVerify();
+        rig.RunUntilIdle();
+        QCOMPARE(rig.view.Messages, (QList<Message>{{"information", TransferController::EqualText}}));
+    }
+
+    // A junk byte in front of every reply: no reply is ever recognised, the read gives up on address 0.
+    void noiseBeforeEveryReply()
+    {
+        SimRig rig(Args({"--noise"}));
+        const ImageBytes before = rig.data.ConfigImage;
+        rig.ctl.StartRead();
+        QCOMPARE(rig.RunUntilIdle(), 12);
+        QCOMPARE(rig.view.Messages, (QList<Message>{{"warning", TransferController::ReadErrorText}}));
+        QVERIFY(rig.data.ConfigImage == before);
+        QCOMPARE(rig.view.Refreshes, 0);
+    }
+
+    // Late replies on the real timer: within three ticks they are taken, later they are lost.
+    void lateReplies_data()
+    {
+        QTest::addColumn<int>("delay");
+        QTest::addColumn<int>("scope");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("150 ms store of one route") << 150 << 2 << QString();
+        QTest::newRow("350 ms address check") << 350 << 2 << TransferController::CommErrorText;
+        QTest::newRow("350 ms read") << 350 << -1 << TransferController::ReadErrorText;
+    }
+    void lateReplies()
+    {
+        QFETCH(int, delay);
+        QFETCH(int, scope);
+        QFETCH(QString, message);
+        SimRig rig(Args({"--delay-ms"}) << QString::number(delay));
+        if (scope < 0)
+            rig.ctl.StartRead();
+        else
+            rig.ctl.StartStore(scope, 1);
+        const int ticks = RunOnTimer(rig);
+        if (message.isEmpty()) {
+            QVERIFY(rig.view.Messages.isEmpty());
+            QCOMPARE(rig.ctl.CurrentAddress, 42);
+        } else {
+            QCOMPARE(rig.view.Messages, (QList<Message>{{"warning", message}}));
+            QCOMPARE(ticks, scope < 0 ? 12 : 4);
+        }
+    }
+
+    // The module vanishes mid-transfer: an error, the port closed, the CPU idle, the image holding
+    // exactly the bytes read so far and the route table as it was.
+    void killedMidTransfer_data()
+    {
+        QTest::addColumn<bool>("store");
+        QTest::newRow("read") << false;
+        QTest::newRow("store") << true;
+    }
+    void killedMidTransfer()
+    {
+        QFETCH(bool, store);
+        QTemporaryDir dir;
+        ImageBytes module;
+        SimRig rig(Args({"--memory"}) << WriteModuleFile(dir, module));
+        const ImageBytes before = rig.data.ConfigImage;
+        const RouteTable routes = rig.data.RouteTable;
+        if (store)
+            rig.ctl.StartStore(TransferController::ConfigAndRoutes, 1);
+        else
+            rig.ctl.StartRead();
+        for (int i = 0; i < 60; ++i)
+            rig.Tick();
+        rig.sim.Kill();
+        rig.RunUntilIdle();
+        QCOMPARE(rig.view.Messages.size(), 1);
+        QCOMPARE(rig.view.Messages[0].text,
+                 store ? TransferController::StoreErrorText : TransferController::ReadErrorText);
+        QVERIFY(!rig.link.IsOpen());
+        if (!store) {
+            const int reached = rig.ctl.CurrentAddress;
+            QVERIFY(reached > 40 && reached < 249);
+            QVERIFY(ImageHoldsModule(rig, module, 0, reached - 1));
+            for (int i = reached; i < ImageSize; ++i)
+                QCOMPARE(rig.data.ConfigImage[i], before[i]);
+        }
+        QVERIFY(rig.data.RouteTable == routes);
+
+        const double cpuBefore = CpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        while (wall.elapsed() < 1000) {
+            rig.link.ReceiveStep();
+            rig.ctl.Tick();
+            QTest::qWait(100);
+        }
+        QVERIFY(CpuSeconds() - cpuBefore < 0.1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFaultsSim)
+#include "test_faults_sim.moc"

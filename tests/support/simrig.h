@@ -1,0 +1,76 @@
+// The transfer controller on the real serial port against a running simulator, with the ticks
+// paced by the replies (a waiting tick lasts only until bytes arrive, at most 40 ms).
+#pragma once
+
+#include "configtextfile.h"
+#include "fakes.h"
+#include "qtserialport.h"
+#include "simprocess.h"
+#include "transfercontroller.h"
+#include "waitforbytes.h"
+
+#include <QTemporaryDir>
+#include <set>
+
+namespace hx7test {
+
+// A configuration file whose bytes differ from the simulator's factory memory almost everywhere.
+inline QString WriteModuleFile(const QTemporaryDir &dir, hx7::ImageBytes &bytes)
+{
+    bytes = {};
+    for (int i = 0; i < hx7::ModuleBytes; ++i)
+        bytes[i] = static_cast<std::uint8_t>((i * 29 + 7) & 0xFF);
+    bytes[hx7::AddressCodeByte] = 1;
+    const QString path = dir.filePath(QStringLiteral("module.txt"));
+    hx7::SaveConfigText(path, bytes, nullptr);
+    return path;
+}
+
+// One tick as the timer would run it, except that a waiting tick lasts only until the reply is there.
+inline void PacedTick(hx7::SerialPort &port, hx7::SerialLink &link, hx7::TransferController &ctl)
+{
+    static const std::set<int> sending = {0, 14, 20, 25, 40, 50};
+    if (!sending.count(ctl.TransferState))
+        WaitForBytes(port, 40);
+    link.ReceiveStep();
+    ctl.Tick();
+}
+
+struct SimRig {
+    explicit SimRig(const QStringList &simArguments) : sim(simArguments), link(port, [this](int) { return sim.Device; })
+    {
+        hx7::InitConfigImage(data.ConfigImage);
+        link.Open(1);
+    }
+    void Tick()
+    {
+        PacedTick(port, link, ctl);
+        ++ticks;
+    }
+    int RunUntilIdle(int limit = 5000)
+    {
+        const int start = ticks;
+        do {
+            Tick();
+        } while (ctl.TransferState != 0 && ticks - start < limit);
+        return ticks - start;
+    }
+
+    SimProcess sim;
+    hx7::QtSerialPort port;
+    hx7::SerialLink link;
+    hx7::SharedData data;
+    RecordingView view;
+    hx7::TransferController ctl{data, link, view};
+    int ticks = 0;
+};
+
+inline QStringList Args(std::initializer_list<const char *> args)
+{
+    QStringList out;
+    for (const char *a : args)
+        out << QString::fromLatin1(a);
+    return out;
+}
+
+} // namespace hx7test
