@@ -94,6 +94,8 @@ private Q_SLOTS:
         QCOMPARE(app.Cell(0, 2), QStringLiteral("5/ O"));
         QCOMPARE(app.Cell(0, 8), QStringLiteral("náv. povel č.3 /OP"));
         QCOMPARE(app.Cell(16, 3), QStringLiteral("1020/ O"));
+        app.window->show();
+        QVERIFY(app.window->grab().save(QStringLiteral("app-after-read.png"))); // for a look, not an assertion
 
         // Turnout 3 diverging from the output-test dialog, sent while the dialog stays open.
         QTimer::singleShot(0, [&] {
