@@ -3,12 +3,10 @@
 #include "fakes.h"
 #include "qtserialport.h"
 #include "simprocess.h"
-#include "transfercontroller.h"
+#include "ticker.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 #include <cstdio>
 #include <ctime>
 #include <functional>
@@ -40,24 +38,11 @@ int main(int argc, char *argv[])
     TransferController ctl(data, link, view);
 
     const auto run = [&](const char *name, const std::function<bool()> &start) {
-        int ticks = 0;
-        QEventLoop loop;
-        QTimer timer;
-        timer.setTimerType(Qt::PreciseTimer);
-        timer.setInterval(100);
-        QObject::connect(&timer, &QTimer::timeout, [&] {
-            link.ReceiveStep();
-            ctl.Tick();
-            ++ticks;
-            if (ctl.TransferState == 0)
-                loop.quit();
-        });
         QElapsedTimer wall;
         const double cpu0 = CpuSeconds();
         wall.start();
         start();
-        timer.start();
-        loop.exec();
+        const int ticks = TimerTicker().RunUntilIdle(link, ctl);
         const double seconds = wall.nsecsElapsed() / 1e9;
         const double cpu = CpuSeconds() - cpu0;
         std::printf("%-7s ticks %4d  wall %6.2f s  wall/(ticks x 0.1 s) %.3f  CPU %.3f s (%.2f %% of wall)%s\n", name,

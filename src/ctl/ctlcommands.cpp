@@ -8,30 +8,10 @@
 #include "settings.h"
 #include "showtext.h"
 
-#include <QEventLoop>
 #include <QRegularExpression>
-#include <QTimer>
 #include <memory>
 
 namespace hx7 {
-
-void TimerTicker::RunUntilIdle(SerialLink &link, TransferController &controller)
-{
-    if (controller.TransferState == 0)
-        return;
-    QEventLoop loop;
-    QTimer timer;
-    timer.setTimerType(Qt::PreciseTimer);
-    timer.setInterval(100);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        link.ReceiveStep();
-        controller.Tick();
-        if (controller.TransferState == 0)
-            loop.quit();
-    });
-    timer.start();
-    loop.exec();
-}
 
 QString CtlHelp()
 {

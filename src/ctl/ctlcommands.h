@@ -1,8 +1,7 @@
 // hx7ctl: the module operations of the main window from the command line, on the same controller.
 #pragma once
 
-#include "seriallink.h"
-#include "transfercontroller.h"
+#include "ticker.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -10,20 +9,6 @@
 #include <optional>
 
 namespace hx7 {
-
-// Runs ticks until the controller is idle. The tool uses the real 100 ms timer; tests pace it themselves.
-class Ticker
-{
-public:
-    virtual ~Ticker() = default;
-    virtual void RunUntilIdle(SerialLink &link, TransferController &controller) = 0;
-};
-
-class TimerTicker : public Ticker
-{
-public:
-    void RunUntilIdle(SerialLink &link, TransferController &controller) override;
-};
 
 struct CtlIo {
     QTextStream &out;

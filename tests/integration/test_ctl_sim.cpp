@@ -18,10 +18,14 @@ class FastTicker : public Ticker
 {
 public:
     explicit FastTicker(SerialPort &port) : m_port(port) {}
-    void RunUntilIdle(SerialLink &link, TransferController &controller) override
+    int RunUntilIdle(SerialLink &link, TransferController &controller) override
     {
-        for (int ticks = 0; ticks == 0 || (controller.TransferState != 0 && ticks < 5000); ++ticks)
+        int ticks = 0;
+        while (controller.TransferState != 0 && ticks < 5000) {
             PacedTick(m_port, link, controller);
+            ++ticks;
+        }
+        return ticks;
     }
 
 private:

@@ -1,11 +1,10 @@
 // Faults on the line, injected by the simulator: lost, noisy, late and flooding replies, and a module
 // that disappears in the middle of a transfer.
 #include "simrig.h"
+#include "ticker.h"
 
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QTest>
-#include <QTimer>
 #include <sys/resource.h>
 
 using namespace hx7;
@@ -18,26 +17,6 @@ double CpuSeconds()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// Ticks on the real 100 ms timer, as the main window runs them; returns the ticks run.
-int RunOnTimer(SimRig &rig)
-{
-    int ticks = 0;
-    QEventLoop loop;
-    QTimer timer;
-    timer.setTimerType(Qt::PreciseTimer);
-    timer.setInterval(100);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        rig.link.ReceiveStep();
-        rig.ctl.Tick();
-        ++ticks;
-        if (rig.ctl.TransferState == 0)
-            loop.quit();
-    });
-    timer.start();
-    loop.exec();
-    return ticks;
 }
 
 bool ImageHoldsModule(const SimRig &rig, const ImageBytes &module, int from, int to)
@@ -121,7 +100,7 @@ private Q_SLOTS:
             rig.ctl.StartRead();
         else
             rig.ctl.StartStore(scope, 1);
-        const int ticks = RunOnTimer(rig);
+        const int ticks = TimerTicker().RunUntilIdle(rig.link, rig.ctl);
         if (message.isEmpty()) {
             QVERIFY(rig.view.Messages.isEmpty());
             QCOMPARE(rig.ctl.CurrentAddress, 42);

@@ -1,0 +1,30 @@
+// The 100 ms tick loop for the command-line tool, benchmarks and timing tests.
+#include "ticker.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+namespace hx7 {
+
+int TimerTicker::RunUntilIdle(SerialLink &link, TransferController &controller)
+{
+    if (controller.TransferState == 0)
+        return 0;
+    int ticks = 0;
+    QEventLoop loop;
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.setInterval(100);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        link.ReceiveStep();
+        controller.Tick();
+        ++ticks;
+        if (controller.TransferState == 0)
+            loop.quit();
+    });
+    timer.start();
+    loop.exec();
+    return ticks;
+}
+
+} // namespace hx7
