@@ -37,7 +37,7 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
     setWindowTitle(QStringLiteral("HX7  konfigurace"));
 
     auto *central = new QWidget(this);
-    BuildGrid();
+    const QSize grid = BuildGrid();
     auto *Label1 = new QLabel(QStringLiteral("Klikněte  na vybraný řádek pro zobrazení detailů"), central);
     Label1->setObjectName(QStringLiteral("Label1"));
     Table1->setAccessibleName(QStringLiteral("Návěstní cesty"));
@@ -81,6 +81,7 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
     connect(BTtest1, &QPushButton::clicked, this, &TMainForm1::BTtest1Click);
 
     BuildMenu();
+    resize(std::max(grid.width() + 24, 574), grid.height() + menuBar()->sizeHint().height() + 90);
 
     m_storeDialog = new TDlgStore1(this);
     m_configDialog = new TFormKonfDCC(
@@ -138,7 +139,7 @@ void TMainForm1::BuildMenu()
     AddAction(info, "Oprogramu1", QStringLiteral("O programu"), &TMainForm1::Oprogramu1Click);
 }
 
-void TMainForm1::BuildGrid()
+QSize TMainForm1::BuildGrid()
 {
     Table1 = new QTableWidget(RouteCount, 9, this);
     Table1->setObjectName(QStringLiteral("Table1"));
@@ -159,17 +160,7 @@ void TMainForm1::BuildGrid()
             Table1->setItem(r, c, new QTableWidgetItem);
     Table1->selectRow(0);
     connect(Table1, &QTableWidget::cellDoubleClicked, this, &TMainForm1::Table1DblClick);
-}
 
-void TMainForm1::FormCreate()
-{
-    m_link.ComPortNumber = 1;
-    m_settings.Read(m_link.ComPortNumber, DeveloperMode);
-    InitConfigImage(m_data.ConfigImage);
-    DecodeRoutes(m_data.ConfigImage.data(), m_data.RouteTable);
-    RefreshRouteGrid();
-
-    // The widths that fit the texts in this font, never narrower than the classic layout.
     // Wide enough for the widest text each column can hold in this font, never narrower than the
     // classic layout.
     static const char *const widest[9] = {
@@ -188,7 +179,16 @@ void TMainForm1::FormCreate()
     const int height = Table1->horizontalHeader()->sizeHint().height() +
                        RouteCount * Table1->verticalHeader()->defaultSectionSize() + 2 * Table1->frameWidth();
     Table1->setMinimumHeight(std::min(height, 200));
-    resize(std::max(width + 24, 574), height + menuBar()->sizeHint().height() + 90);
+    return {width, height};
+}
+
+void TMainForm1::FormCreate()
+{
+    m_link.ComPortNumber = 1;
+    m_settings.Read(m_link.ComPortNumber, DeveloperMode);
+    InitConfigImage(m_data.ConfigImage);
+    DecodeRoutes(m_data.ConfigImage.data(), m_data.RouteTable);
+    RefreshRouteGrid();
 
     NastpoleSIG1->setVisible(DeveloperMode);
     if (!m_link.Open(m_link.ComPortNumber))
@@ -207,10 +207,13 @@ void TMainForm1::RefreshRouteGrid()
 
 int TMainForm1::SelectedRoute() const
 {
-    const QModelIndexList rows = Table1->selectionModel()->selectedRows();
     int row = Table1->currentRow();
-    for (const QModelIndex &index : rows)
-        row = std::min(row < 0 ? index.row() : row, index.row());
+    const QModelIndexList rows = Table1->selectionModel()->selectedRows();
+    if (!rows.isEmpty()) {
+        row = rows.first().row();
+        for (const QModelIndex &index : rows)
+            row = std::min(row, index.row());
+    }
     return std::clamp(row + 1, 1, RouteCount);
 }
 

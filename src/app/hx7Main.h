@@ -75,7 +75,7 @@ protected:
 
 private:
     void BuildMenu();
-    void BuildGrid();
+    QSize BuildGrid(); // returns the size that shows the whole grid
     QAction *AddAction(QMenu *menu, const char *name, const QString &text, void (TMainForm1::*handler)());
 
     SharedData &m_data;

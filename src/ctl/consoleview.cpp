@@ -5,7 +5,7 @@
 
 namespace hx7 {
 
-ConsoleView::ConsoleView(QTextStream &err, bool progressBar, std::function<std::optional<bool>(const QString &)> ask)
+ConsoleView::ConsoleView(QTextStream &err, bool progressBar, std::function<bool(const QString &)> ask)
     : m_err(err), m_progressBar(progressBar), m_ask(std::move(ask))
 {}
 
@@ -55,9 +55,8 @@ bool ConsoleView::Confirm(const QString &text)
     EndProgressLine();
     if (AssumeYes)
         return true;
-    const std::optional<bool> answer =
-        m_ask ? m_ask(QString(text).replace(QLatin1String("\n\r"), QLatin1String("\n"))) : std::nullopt;
-    if (!answer || !*answer) {
+    // The message box's line break (LF CR) as a terminal line break.
+    if (!m_ask || !m_ask(QString(text).replace(QLatin1String("\n\r"), QLatin1String("\n")))) {
         Refused = true;
         return false;
     }

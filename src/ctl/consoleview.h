@@ -13,8 +13,8 @@ namespace hx7 {
 class ConsoleView : public TransferView
 {
 public:
-    // ask: reads the answer to a question; empty when there is no terminal to ask.
-    ConsoleView(QTextStream &err, bool progressBar, std::function<std::optional<bool>(const QString &)> ask);
+    // ask: puts a yes/no question to the user; true only on yes.
+    ConsoleView(QTextStream &err, bool progressBar, std::function<bool(const QString &)> ask);
 
     void SetProgress(int position) override;
     void SetProgressVisible(bool visible) override;
@@ -39,7 +39,7 @@ private:
     QTextStream &m_err;
     bool m_progressBar;
     bool m_progressShown = false;
-    std::function<std::optional<bool>(const QString &)> m_ask;
+    std::function<bool(const QString &)> m_ask;
 };
 
 } // namespace hx7

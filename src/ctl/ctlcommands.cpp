@@ -72,19 +72,21 @@ std::optional<QString> LoadFile(const QString &path, SharedData &data)
     return std::nullopt;
 }
 
+// Asks at the terminal; without one the question is shown and counts as No.
+bool AskYes(CtlIo &io, const QString &question)
+{
+    if (!io.ask) {
+        io.err << question << '\n' << QStringLiteral("Nelze se zeptat (chybí terminál); použijte --yes.\n");
+        io.err.flush();
+        return false;
+    }
+    return io.ask(question).value_or(false);
+}
+
 struct Session {
     Session(CtlIo &io, SerialPort &port, const QString &device)
         : io(io), link(port, [device](int) { return device; }),
-          view(io.err, io.progressBar,
-               [&io](const QString &question) -> std::optional<bool> {
-                   if (!io.ask) {
-                       io.err << question << '\n'
-                              << QStringLiteral("Nelze se zeptat (chybí terminál); použijte --yes.\n");
-                       io.err.flush();
-                       return std::nullopt;
-                   }
-                   return io.ask(question);
-               }),
+          view(io.err, io.progressBar, [&io](const QString &question) { return AskYes(io, question); }),
           controller(data, link, view)
     {
         InitConfigImage(data.ConfigImage);
@@ -224,13 +226,8 @@ int RunCommand(const QString &command, QStringList args, const QString &portOpti
         return ExitOk;
     }
     if (job == Job::FactoryReset && !yes) {
-        const QString question = QStringLiteral("Resetovat konfiguraci do počátečního nastavení ?");
-        const std::optional<bool> answer = io.ask ? io.ask(question) : std::nullopt;
-        if (!answer || !*answer)
-            return Fail(io,
-                        io.ask ? QStringLiteral("Zrušeno.")
-                               : question + QStringLiteral("\nNelze se zeptat (chybí terminál); použijte --yes."),
-                        ExitRefused);
+        if (!AskYes(io, QStringLiteral("Resetovat konfiguraci do počátečního nastavení ?")))
+            return ExitRefused;
     }
 
     // The port: a device path, COMn through the settings' [Ports], or the port saved in the settings.

@@ -15,7 +15,6 @@ public:
     int ItemIndex() const { return m_buttons.checkedId(); }
     // Setting from code raises no clicked signal; an index outside the items clears the choice.
     void SetItemIndex(int index);
-    int Count() const { return static_cast<int>(m_buttons.buttons().size()); }
 
 Q_SIGNALS:
     void clicked(int index); // the user chose an item

@@ -33,7 +33,6 @@ public:
 
     bool IsOpen() const { return m_port.isOpen(); }
     QString DeviceName(int portNumber) const { return m_deviceName(portNumber); }
-    SerialPort &Port() { return m_port; }
 
     // "Chyba otevření  COM" + n + two blanks.
     static QString OpenErrorText(int portNumber);

@@ -27,8 +27,6 @@ public:
 
     void Tick();
 
-    bool IsIdle() const { return TransferState == 0; }
-
     int TransferState = 0;
     int CurrentAddress = 0;
     int EndAddress = 0;
