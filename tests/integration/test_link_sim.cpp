@@ -72,6 +72,15 @@ private Q_SLOTS:
         QCOMPARE(int(*MatchReadReply(line.link.RxBuffer)), 0x2A);
     }
 
+    void simulatorFindsFramesAfterStrayBytes()
+    {
+        Line line;
+        QVERIFY(line.link.Open(1));
+        line.link.Send(QByteArray("\x01@*") + ReadFrame(4));
+        QVERIFY(line.ReceiveAtLeast(2));
+        QCOMPARE(line.link.RxBuffer, QByteArray("\x01*", 2));
+    }
+
     void floodIsThrownAway()
     {
         Line line({QStringLiteral("--flood"), QStringLiteral("0")});
