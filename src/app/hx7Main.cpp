@@ -78,6 +78,10 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
     Timer1->setInterval(100);
     Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &TMainForm1::Timer1Timer);
+    m_nestedTicks = new QTimer(this);
+    m_nestedTicks->setInterval(100);
+    m_nestedTicks->setTimerType(Qt::PreciseTimer);
+    connect(m_nestedTicks, &QTimer::timeout, this, &TMainForm1::Timer1Timer);
     connect(BTtest1, &QPushButton::clicked, this, &TMainForm1::BTtest1Click);
 
     BuildMenu();
@@ -219,10 +223,26 @@ int TMainForm1::SelectedRoute() const
 
 void TMainForm1::Timer1Timer()
 {
+    ++m_tickDepth;
     m_link.ReceiveStep();
     // The label follows the bar as the previous ticks left it.
     LBbar1->setVisible(!PBar1->isHidden());
     m_controller.Tick();
+    --m_tickDepth;
+}
+
+template <typename Show> auto TMainForm1::WithNestedTicks(Show show)
+{
+    // Qt does not fire a timer again while its own slot runs, and a box opened by a tick runs inside
+    // Timer1's slot. A second timer keeps the ticks going while the box is open, as they go on under
+    // every other dialog: bytes keep arriving and the idle controller hides the progress bar.
+    const bool fromTick = m_tickDepth > 0 && !m_nestedTicks->isActive();
+    if (fromTick)
+        m_nestedTicks->start();
+    auto result = show();
+    if (fromTick)
+        m_nestedTicks->stop();
+    return result;
 }
 
 void TMainForm1::BTtest1Click()
@@ -356,15 +376,21 @@ void TMainForm1::RoutesChanged()
 }
 void TMainForm1::Warning(const QString &text)
 {
-    m_prompts.Warning(this, text);
+    WithNestedTicks([&] {
+        m_prompts.Warning(this, text);
+        return true;
+    });
 }
 void TMainForm1::Information(const QString &text)
 {
-    m_prompts.Information(this, text);
+    WithNestedTicks([&] {
+        m_prompts.Information(this, text);
+        return true;
+    });
 }
 bool TMainForm1::Confirm(const QString &text)
 {
-    return m_prompts.AskYesNo(this, text);
+    return WithNestedTicks([&] { return m_prompts.AskYesNo(this, text); });
 }
 
 } // namespace hx7

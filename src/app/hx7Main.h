@@ -83,7 +83,10 @@ private:
     const Settings &m_settings;
     Prompts &m_prompts;
     TransferController m_controller;
+    template <typename Show> auto WithNestedTicks(Show show);
+
     bool m_closed = false;
+    int m_tickDepth = 0; // Timer1Timer calls on the stack
 
     QTableWidget *Table1;
     QPushButton *BTtest1;
@@ -91,6 +94,7 @@ private:
     QProgressBar *PBar1;
     QLabel *LBbar1;
     QTimer *Timer1;
+    QTimer *m_nestedTicks; // ticks while a box opened by a tick is open
     QAction *TypHX7S1;
     QAction *NastpoleSIG1;
 

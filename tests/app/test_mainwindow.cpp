@@ -433,6 +433,26 @@ private Q_SLOTS:
         QVERIFY(f.iniContent().contains("COMserial=7"));
     }
 
+    // A box opened by a tick does not stop the ticks: the idle controller hides the bar meanwhile.
+    void ticksGoOnWhileABoxFromATickIsOpen()
+    {
+        Fixture f;
+        f.port.OpenSucceeds = false;
+        f.start();
+        f.window->show();
+        auto *bar = f.window->findChild<QProgressBar *>(QStringLiteral("PBar1"));
+        bool hiddenWhileOpen = false;
+        f.prompts.WhileShown = [&] {
+            QTest::qWait(350);
+            hiddenWhileOpen = bar->isHidden();
+        };
+        f.window->findChild<QTimer *>(QStringLiteral("Timer1"))->start();
+        f.window->ReadData1Click();
+        QTRY_COMPARE_WITH_TIMEOUT(f.prompts.Shown.size(), 2, 5000);
+        QCOMPARE(f.prompts.Shown.last(), QStringLiteral("warning: Chyba čtení dat !"));
+        QVERIFY(hiddenWhileOpen);
+    }
+
     // Not an assertion: a picture of the window for whoever looks at the build.
     void screenshot()
     {

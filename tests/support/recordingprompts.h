@@ -4,17 +4,18 @@
 #include "prompts.h"
 
 #include <QStringList>
+#include <functional>
 
 namespace hx7test {
 
 class RecordingPrompts : public hx7::Prompts
 {
 public:
-    void Warning(QWidget *, const QString &text) override { Shown << QStringLiteral("warning: ") + text; }
-    void Information(QWidget *, const QString &text) override { Shown << QStringLiteral("information: ") + text; }
+    void Warning(QWidget *, const QString &text) override { Show(QStringLiteral("warning: ") + text); }
+    void Information(QWidget *, const QString &text) override { Show(QStringLiteral("information: ") + text); }
     bool AskYesNo(QWidget *, const QString &text) override
     {
-        Shown << QStringLiteral("question: ") + text;
+        Show(QStringLiteral("question: ") + text);
         return Answer;
     }
     bool WarnYesCancel(QWidget *, const QString &text) override
@@ -30,9 +31,19 @@ public:
     QString OpenFileName(QWidget *) override { return OpenPath; }
 
     QStringList Shown;
+    // Runs while a box is "open", as the event loop of a real message box would.
+    std::function<void()> WhileShown;
     bool Answer = true;
     QString SavePath;
     QString OpenPath;
+
+private:
+    void Show(const QString &line)
+    {
+        Shown << line;
+        if (WhileShown)
+            WhileShown();
+    }
 };
 
 } // namespace hx7test
