@@ -17,6 +17,15 @@ void Write(const QString &path, const QByteArray &content)
     f.write(content);
 }
 
+// The settings file of a test: written with content unless content is null (no file at all).
+QString IniFile(const QTemporaryDir &dir, const QByteArray &content)
+{
+    const QString path = dir.filePath(QStringLiteral("hx7conf.ini"));
+    if (!content.isNull())
+        Write(path, content);
+    return path;
+}
+
 QByteArray Read(const QString &path)
 {
     QFile f(path);
@@ -86,9 +95,7 @@ private Q_SLOTS:
         QFETCH(int, port);
         QFETCH(bool, developer);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("hx7conf.ini"));
-        if (!ini.isNull())
-            Write(path, ini);
+        const QString path = IniFile(dir, ini);
         int n = 1;
         bool dev = true;
         Settings(path).Read(n, dev);
@@ -117,9 +124,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, after);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("hx7conf.ini"));
-        if (!before.isNull())
-            Write(path, before);
+        const QString path = IniFile(dir, before);
         QVERIFY(Settings(path).WriteComSerial(3));
         QCOMPARE(Read(path), after);
     }
@@ -127,8 +132,7 @@ private Q_SLOTS:
     void writeRoundTripsNegativePort()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("hx7conf.ini"));
-        Write(path, "[Options]\r\nCOMserial=-2\r\n");
+        const QString path = IniFile(dir, "[Options]\r\nCOMserial=-2\r\n");
         Settings settings(path);
         int n = 1;
         bool dev = false;
@@ -163,9 +167,7 @@ private Q_SLOTS:
         QFETCH(int, port);
         QFETCH(QString, device);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("hx7conf.ini"));
-        if (!ini.isNull())
-            Write(path, ini);
+        const QString path = IniFile(dir, ini);
         QCOMPARE(Settings(path).PortDeviceName(port), device);
     }
 };
