@@ -164,6 +164,8 @@ QSize TMainForm1::BuildGrid()
             Table1->setItem(r, c, new QTableWidgetItem);
     Table1->selectRow(0);
     connect(Table1, &QTableWidget::cellDoubleClicked, this, &TMainForm1::Table1DblClick);
+    // The header row cannot be selected; a double click on it opens the route of the selected row.
+    connect(Table1->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, &TMainForm1::Table1DblClick);
 
     // Wide enough for the widest text each column can hold in this font, never narrower than the
     // classic layout.

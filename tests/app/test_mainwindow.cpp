@@ -397,7 +397,8 @@ private Q_SLOTS:
             editor->findChild<QSpinBox *>(QStringLiteral("SEvyhC1"))->setValue(99);
             editor->reject(); // as the close box does
         });
-        f.window->Table1DblClick();
+        // A double click on the header row opens the selected row's route.
+        Q_EMIT f.grid()->horizontalHeader()->sectionDoubleClicked(3);
         QCOMPARE(caption, QStringLiteral("Konfigurace návěstní cesty č.19"));
         QVERIFY(f.data.ConfigImage == before);
         QCOMPARE(f.row(18).at(2), QStringLiteral("---"));
