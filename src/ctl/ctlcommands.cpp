@@ -85,7 +85,7 @@ bool AskYes(CtlIo &io, const QString &question)
 
 struct Session {
     Session(CtlIo &io, SerialPort &port, const QString &device)
-        : io(io), link(port, [device](int) { return device; }),
+        : link(port, [device](int) { return device; }),
           view(io.err, io.progressBar, [&io](const QString &question) { return AskYes(io, question); }),
           controller(data, link, view)
     {
@@ -93,7 +93,6 @@ struct Session {
     }
     void Run(Ticker &ticker) { ticker.RunUntilIdle(link, controller); }
 
-    CtlIo &io;
     SharedData data;
     SerialLink link;
     ConsoleView view;
