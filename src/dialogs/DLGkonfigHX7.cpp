@@ -319,7 +319,7 @@ void TFormKonfDCC::SEadresa1Change()
 {
     // An address code above the box's range that nobody touched is shown (and kept) as it is.
     const bool keepCode = !m_addressTouched && m_shownAddressCode > AddressCodeFromCommand(508);
-    const int code = keepCode ? m_shownAddressCode : AddressCodeFromCommand(SEadresa1->value());
+    const int code = keepCode ? m_shownAddressCode : AddressCodeFromCommand(SEadresa1->TextValue());
     LBaddr->setText(QStringLiteral("DCC adr=") + QString::number(code));
 }
 

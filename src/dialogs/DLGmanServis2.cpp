@@ -74,6 +74,12 @@ TManualForm2::TManualForm2(TransferController &controller, QWidget *parent) : QD
     layout->setColumnStretch(2, 1);
     resize(455, 241);
 
+    // Each button here moves a real turnout or lamp: Enter in a box must never press one of them.
+    for (QPushButton *button : {Button2, Button4, Button3}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+
     connect(Button2, &QPushButton::clicked, this, &TManualForm2::ButtonZAPclick);
     connect(Button4, &QPushButton::clicked, this, &TManualForm2::Button4Click);
     connect(Button3, &QPushButton::clicked, this, &QDialog::accept);

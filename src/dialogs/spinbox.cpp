@@ -20,6 +20,11 @@ int SpinBox::CurrentValue()
     return value();
 }
 
+int SpinBox::TextValue() const
+{
+    return valueFromText(cleanText());
+}
+
 QValidator::State SpinBox::validate(QString &input, int &) const
 {
     // Any signed whole number is fine while typing; it is pulled into range when the box is left.

@@ -15,6 +15,9 @@ public:
     // The value with whatever the user typed taken in first (a click on OK does not always move
     // the focus out of the box before the dialog reads it).
     int CurrentValue();
+    // The value the text in the box stands for right now, as CurrentValue() would take it, without
+    // taking it in (while "" or "-" is typed, value() still holds the last number).
+    int TextValue() const;
 
 protected:
     QValidator::State validate(QString &input, int &pos) const override;

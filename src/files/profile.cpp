@@ -1,7 +1,9 @@
 // Profile file reading and writing, with the matching rules of the classic Windows profile routines.
 #include "profile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
 #include <cstdint>
@@ -108,6 +110,10 @@ bool ProfileFile::writeString(const QString &section, const QString &key, const 
         if (i + 1 < lines.size())
             content += '\n';
     }
+    // On a fresh account the settings folder (~/.config) may not exist yet; the first write makes it.
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (!QDir().mkpath(folder))
+        return false;
     QSaveFile file(m_path);
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
 }

@@ -221,6 +221,7 @@ private Q_SLOTS:
         QTest::newRow("not a first number") << "6" << 2 << "DCC adr=2";
         QTest::newRow("above range") << "999" << 128 << "DCC adr=128";
         QTest::newRow("empty reads as minimum") << "" << 1 << "DCC adr=1";
+        QTest::newRow("a lone minus reads as minimum") << "-" << 1 << "DCC adr=1";
     }
     void addressTypedAndStored()
     {
@@ -235,6 +236,7 @@ private Q_SLOTS:
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
         QTest::keyClicks(edit, typed);
+        QCOMPARE(rig.Find<QLabel>("LBaddr")->text(), label); // while typing, before the box is left
         box->CurrentValue();
         QCOMPARE(rig.Find<QLabel>("LBaddr")->text(), label);
         rig.Ok();

@@ -1,6 +1,9 @@
 // The COM-port dialog and the output-test dialog.
+#include "DLGkonfigHX7.h"
 #include "DLGmanServis2.h"
+#include "DLGsetCesta1.h"
 #include "DLGsetComm1.h"
+#include "DLGstoreData.h"
 #include "fakes.h"
 #include "radiogroup.h"
 #include "spinbox.h"
@@ -11,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <memory>
 
 using namespace hx7;
 using namespace hx7test;
@@ -134,6 +138,70 @@ private Q_SLOTS:
         QCOMPARE(rig.ctl.TransferState, 15);
         QCOMPARE(rig.ctl.CurrentAddress, 0);
         QVERIFY(rig.ctl.PendingCommand.isEmpty());
+    }
+
+    // Enter in a box of a dialog: where OK is the default it closes the dialog with OK; in the output test,
+    // where every button moves a real output, it must press nothing.
+    void enterInEachDialog_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("output test, turnout box") << "TManualForm2"
+                                                  << "SEvyh1" << false;
+        QTest::newRow("output test, head box") << "TManualForm2"
+                                               << "SEnav1" << false;
+        QTest::newRow("output test, aspect list") << "TManualForm2"
+                                                  << "CBox1navest" << false;
+        QTest::newRow("COM port") << "TOKcommDlg"
+                                  << "SEdit1" << true;
+        QTest::newRow("route editor") << "TCestaForm1"
+                                      << "SEvyhC1" << true;
+        QTest::newRow("store") << "TDlgStore1"
+                               << "RGtypcest1" << true;
+        QTest::newRow("module configuration") << "TFormKonfDCC"
+                                              << "SEadresa1" << true;
+    }
+    void enterInEachDialog()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QString, focus);
+        QFETCH(bool, accepted);
+        TestRig rig;
+        SharedData data;
+        std::unique_ptr<QDialog> owned;
+        QDialog *d = &rig.dialog;
+        if (dialog == QLatin1String("TOKcommDlg"))
+            owned = std::make_unique<TOKcommDlg>([](int) { return QStringLiteral("/dev/null"); });
+        else if (dialog == QLatin1String("TCestaForm1"))
+            owned = std::make_unique<TCestaForm1>();
+        else if (dialog == QLatin1String("TDlgStore1"))
+            owned = std::make_unique<TDlgStore1>();
+        else if (dialog == QLatin1String("TFormKonfDCC"))
+            owned = std::make_unique<TFormKonfDCC>(data, [] { return false; });
+        if (owned)
+            d = owned.get();
+        int result = -1;
+        connect(d, &QDialog::finished, d, [&result](int r) { result = r; });
+        d->show();
+        QWidget *box = d->findChild<QWidget *>(focus);
+        QVERIFY(box);
+        QWidget *target = box->focusProxy() ? box->focusProxy() : box;
+        if (auto *spin = qobject_cast<QAbstractSpinBox *>(box))
+            target = spin;
+        d->activateWindow();
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Return);
+        QTest::keyClick(target, Qt::Key_Enter);
+        if (accepted) {
+            QCOMPARE(result, int(QDialog::Accepted));
+        } else {
+            QCOMPARE(result, -1);
+            QVERIFY(d->isVisible());
+            QCOMPARE(rig.ctl.TransferState, 0);
+            rig.Tick();
+            QVERIFY(rig.port.Written.isEmpty());
+        }
     }
 
     void keepsItsValuesAndLooks()

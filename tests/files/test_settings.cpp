@@ -141,10 +141,26 @@ private Q_SLOTS:
         QCOMPARE(Read(path), QByteArray("[Options]\r\nCOMserial=-2\r\n"));
     }
 
-    void failedWriteLeavesFileAndReportsFalse()
+    // A fresh account has no settings folder yet: the first write makes it. Where no folder can be made
+    // (a file stands in its way, which holds for root too), the write reports false and changes nothing.
+    void writeMakesTheFolder_data()
     {
+        QTest::addColumn<QString>("relative");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("folder missing") << "config/hx7conf.ini" << true;
+        QTest::newRow("two folders missing") << "new/config/hx7conf.ini" << true;
+        QTest::newRow("a file in the way") << "blocker/config/hx7conf.ini" << false;
+    }
+    void writeMakesTheFolder()
+    {
+        QFETCH(QString, relative);
+        QFETCH(bool, written);
         QTemporaryDir dir;
-        QVERIFY(!Settings(dir.filePath(QStringLiteral("missing/folder/hx7conf.ini"))).WriteComSerial(2));
+        Write(dir.filePath(QStringLiteral("blocker")), "keep");
+        const QString path = dir.filePath(relative);
+        QCOMPARE(Settings(path).WriteComSerial(2), written);
+        QCOMPARE(Read(path), written ? QByteArray("[Options]\r\nCOMserial=2\r\n") : QByteArray());
+        QCOMPARE(Read(dir.filePath(QStringLiteral("blocker"))), QByteArray("keep"));
         QCOMPARE(SettingsWriteErrorText(QStringLiteral("/x/hx7conf.ini")),
                  QStringLiteral("Unable to write to /x/hx7conf.ini"));
     }
