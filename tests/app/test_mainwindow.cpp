@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QRandomGenerator>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -382,6 +383,47 @@ private Q_SLOTS:
         std::copy(std::begin(slot), std::end(slot), expected.begin() + 32);
         QVERIFY(f.data.ConfigImage == expected);
         QCOMPARE(f.row(0).at(8), QStringLiteral("náv. povel č.3 /OP"));
+    }
+
+    // Opening a route and pressing OK must give back every byte of its slot. Route 16 still has six
+    // turnouts and route 17 only four: an off-by-one there deletes turnouts 5 and 6 of route 16.
+    void openAndOkKeepsEveryRoute()
+    {
+        QRandomGenerator rng(16);
+        RouteTable table;
+        for (RouteRecord &r : table) {
+            for (int t = 0; t < TurnoutsPerRoute; ++t) {
+                r.TurnoutNumber[t] = rng.bounded(4) == 0 ? 0 : 1 + int(rng.bounded(1020));
+                r.Position[t] = int(rng.bounded(2)); // kept for unused turnouts too
+            }
+            r.SpeedCode = int(rng.bounded(256));
+            r.RepeatFlag = std::uint8_t(rng.bounded(2));
+        }
+        table[15].TurnoutNumber[4] = 1020;
+        table[15].TurnoutNumber[5] = 7;
+        Fixture f;
+        f.start();
+        for (auto &b : f.data.ConfigImage)
+            b = std::uint8_t(rng.bounded(256));
+        EncodeRoutes(table, f.data.ConfigImage.data());
+        const ImageBytes before = f.data.ConfigImage;
+        f.data.RouteTable = table; // as a read leaves it
+        f.window->RoutesChanged();
+        for (int r = 0; r < RouteCount; ++r) {
+            f.grid()->selectRow(r);
+            bool sixTurnouts = false;
+            QTimer::singleShot(0, [&] {
+                auto *editor = f.window->findChild<QDialog *>(QStringLiteral("TCestaForm1"));
+                sixTurnouts = editor->findChild<QSpinBox *>(QStringLiteral("SEvyhC6"))->isEnabled();
+                editor->findChild<QAbstractButton *>(QStringLiteral("BtOK1"))->click();
+            });
+            f.action("Definicecesty1")->trigger();
+            QCOMPARE(sixTurnouts, r < LongSlotRoutes);
+        }
+        for (int i = 0; i < ImageSize; ++i)
+            QVERIFY2(f.data.ConfigImage[i] == before[i], qPrintable(QString::number(i)));
+        QVERIFY(f.row(15).at(6).startsWith(QStringLiteral("1020/")));
+        QVERIFY(f.row(15).at(7).startsWith(QStringLiteral("7/")));
     }
 
     void routeEditorCancelChangesNothing()

@@ -133,18 +133,73 @@ private Q_SLOTS:
         QCOMPARE(rig.Bytes(0, 40), QList<int>(expected.begin(), expected.begin() + 41));
     }
 
-    void selectingSignal3ShowsItsBytes()
+    // Every signal owns four distinct aspects (bytes 8+4s.. in the order A, D, C, B); switching between
+    // signals shows each one's own and copies none of them over another's.
+    void eachSignalShowsItsOwnAspects()
     {
         Rig rig;
-        for (int i = 16; i <= 19; ++i)
-            rig.data.ConfigImage[i] = static_cast<std::uint8_t>(i - 6); // 10, 11, 12, 13
+        for (int i = 0; i < 16; ++i)
+            rig.data.ConfigImage[AspectTableByte + i] = static_cast<std::uint8_t>(i);
+        const QList<int> before = rig.Bytes(8, 23);
         rig.Open();
-        rig.Find<SpinBox>("SEcisloNavSEL")->setValue(3);
-        QCOMPARE(rig.Find<QComboBox>("CBnavestA")->currentIndex(), 10); // byte 16
-        QCOMPARE(rig.Find<QComboBox>("CBnavestB")->currentIndex(), 13); // byte 19
-        QCOMPARE(rig.Find<QComboBox>("CBnavestC")->currentIndex(), 12); // byte 18
-        QCOMPARE(rig.Find<QComboBox>("CBnavestD")->currentIndex(), 11); // byte 17
+        for (int s : {3, 1, 4, 2, 3}) {
+            rig.Find<SpinBox>("SEcisloNavSEL")->setValue(s);
+            const int o = 4 * (s - 1);
+            QCOMPARE(rig.Find<QComboBox>("CBnavestA")->currentIndex(), o);
+            QCOMPARE(rig.Find<QComboBox>("CBnavestB")->currentIndex(), o + 3);
+            QCOMPARE(rig.Find<QComboBox>("CBnavestC")->currentIndex(), o + 2);
+            QCOMPARE(rig.Find<QComboBox>("CBnavestD")->currentIndex(), o + 1);
+        }
+        rig.Ok();
+        QCOMPARE(rig.Bytes(8, 23), before);
         rig.Find<SpinBox>("SEcisloNavSEL")->setValue(1);
+    }
+
+    // One field of the image changed at a time: exactly the control that shows it changes, to the value given.
+    void eachFieldShowsInItsControl_data()
+    {
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("shown"); // list index, or 1 for a ticked box
+        QTest::newRow("speed 1") << 6 << 0xFD << "CBnaslRych1" << 1;
+        QTest::newRow("speed 2") << 6 << 0xFB << "CBnaslRych2" << 2;
+        QTest::newRow("speed 3") << 6 << 0xCF << "CBnaslRych3" << 0;
+        QTest::newRow("speed 4") << 6 << 0x7F << "CBnaslRych4" << 1;
+        QTest::newRow("merge 1-2") << 7 << 0xFE << "CBdoubleN12" << 1;
+        QTest::newRow("merge 3-4") << 7 << 0xFD << "CBdoubleN34" << 1;
+        QTest::newRow("common track 1-2") << 7 << 0xFB << "CBspolKolej12" << 1;
+        QTest::newRow("common track 3-4") << 7 << 0xF7 << "CBspolKolej34" << 1;
+        const char *inputs[8] = {"CBsenzNav1", "CBautReleN1", "CBsenzNav2", "CBautReleN2",
+                                 "CBsenzNav3", "CBautReleN3", "CBsenzNav4", "CBautReleN4"};
+        for (int bit = 0; bit < 8; ++bit)
+            QTest::addRow("input bit %d", bit) << 24 << (0xFF & ~(1 << bit)) << inputs[bit] << 1;
+    }
+    void eachFieldShowsInItsControl()
+    {
+        QFETCH(int, byte);
+        QFETCH(int, value);
+        QFETCH(QString, control);
+        QFETCH(int, shown);
+        const QStringList controls = {"CBnaslRych1", "CBnaslRych2",   "CBnaslRych3",   "CBnaslRych4", "CBdoubleN12",
+                                      "CBdoubleN34", "CBspolKolej12", "CBspolKolej34", "CBsenzNav1",  "CBautReleN1",
+                                      "CBsenzNav2",  "CBautReleN2",   "CBsenzNav3",    "CBautReleN3", "CBsenzNav4",
+                                      "CBautReleN4", "CBparovani1",   "CBmotor1",      "CBnoOFFcmd"};
+        const auto state = [](const Rig &rig, const QString &name) {
+            QWidget *w = rig.Find<QWidget>(name.toLatin1().constData());
+            if (auto *list = qobject_cast<QComboBox *>(w))
+                return list->currentIndex();
+            return int(qobject_cast<QAbstractButton *>(w)->isChecked());
+        };
+        Rig plain;
+        plain.data.ConfigImage[InputOptionsByte] = 0xFF;
+        plain.Open();
+        Rig rig;
+        rig.data.ConfigImage[InputOptionsByte] = 0xFF;
+        rig.data.ConfigImage[byte] = static_cast<std::uint8_t>(value);
+        rig.Open();
+        for (const QString &name : controls)
+            QCOMPARE(state(rig, name), name == control ? shown : state(plain, name));
     }
 
     void changingAspectBOfSignal2()
