@@ -92,6 +92,39 @@ private Q_SLOTS:
         QCOMPARE(decoded[route].RepeatFlag, record.RepeatFlag);
     }
 
+    // Values outside their ranges keep only the bits their fields have: the speed code its low byte,
+    // a turnout number (n + 3) mod 1024, a position its bit 0. Nothing spills into a neighbouring field.
+    void outOfRangeValuesAreMasked_data()
+    {
+        QTest::addColumn<RouteRecord>("record");
+        QTest::addColumn<Bytes>("bytes");
+        QTest::newRow("speed -1") << Route({}, -1, 0) << Bytes{0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("speed 256") << Route({}, 256, 0) << Bytes{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("speed 511") << Route({}, 511, 1) << Bytes{0xFF, 0x80, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("turnout 1021 wraps to unused")
+            << Route({{1021, 0}}, 0, 0) << Bytes{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("turnout 1023") << Route({{1023, 0}}, 0, 0) << Bytes{0, 0, 0x02, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("turnout -4") << Route({{-4, 0}}, 0, 0) << Bytes{0, 0x7F, 0x07, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("turnout -5000") << Route({{0, 0}, {-5000, 0}}, 0, 0)
+                                       << Bytes{0, 0, 0x30, 0x0F, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("position 2 is straight") << Route({{5, 2}}, 0, 0) << Bytes{0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("position 3 is diverging") << Route({{5, 3}}, 0, 0) << Bytes{0, 1, 0x08, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("position -1, second of a pair")
+            << Route({{0, 0}, {5, -1}}, 0, 0) << Bytes{0, 0, 0x80, 1, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("turnout 6 out of range") << Route({{0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {2045, 7}}, 0, 0)
+                                                << Bytes{0, 0, 0, 0, 0, 0, 0, 0, 0x80, 0, 0};
+    }
+    void outOfRangeValuesAreMasked()
+    {
+        QFETCH(RouteRecord, record);
+        QFETCH(Bytes, bytes);
+        RouteTable table{};
+        table[0] = record;
+        ImageBytes image{};
+        EncodeRoutes(table, image.data());
+        QCOMPARE(Slice(image, RouteSlotOffset(0), 11), bytes); // the slot and the next route's first byte
+    }
+
     void zeroAreaDecodesToInactiveRoutes()
     {
         ImageBytes image{};
