@@ -65,6 +65,9 @@ bool ConsoleView::Confirm(const QString &text)
 
 void ConsoleView::ByteDiffers(int address, std::uint8_t imageByte, std::uint8_t moduleByte)
 {
+    // A byte the file does not hold was filled in by default; it says nothing about the module.
+    if (address < 0 || address >= ModuleBytes || !Compared.test(address))
+        return;
     Differences << HexDigits(address, 4) + QStringLiteral(": file ") + HexDigits(imageByte, 2) +
                        QStringLiteral(" module ") + HexDigits(moduleByte, 2);
 }

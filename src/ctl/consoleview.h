@@ -2,6 +2,7 @@
 // is a terminal, questions answered by --yes or at the terminal.
 #pragma once
 
+#include "configtextfile.h"
 #include "transferview.h"
 
 #include <QStringList>
@@ -30,8 +31,9 @@ public:
     QString VersionText;
     QStringList Warnings;
     QStringList Informations;
-    QStringList Differences; // "ADDR: file XX module YY"
-    bool Refused = false;    // a question was answered No or could not be asked
+    QStringList Differences; // "ADDR: file XX module YY", only for the addresses in Compared
+    HeldAddresses Compared = HeldAddresses().set();
+    bool Refused = false; // a question was answered No or could not be asked
 
 private:
     void EndProgressLine();

@@ -10,6 +10,7 @@
 
 #include <QRegularExpression>
 #include <memory>
+#include <variant>
 
 namespace hx7 {
 
@@ -23,7 +24,8 @@ QString CtlHelp()
                           "Příkazy:\n"
                           "  info                      typ a verze modulu\n"
                           "  read FILE                 načte z modulu bajty 0..248 a uloží je do souboru\n"
-                          "  verify FILE               porovná modul se souborem; rozdíly: ADDR: file XX module YY\n"
+                          "  verify FILE               porovná modul se souborem (jen bajty, které soubor obsahuje);\n"
+                          "                            rozdíly: ADDR: file XX module YY\n"
                           "  store FILE [--scope config|all|route N] [--reset] [--yes]\n"
                           "                            uloží soubor do modulu (výchozí rozsah all)\n"
                           "  show FILE                 vypíše konfiguraci a tabulku cest ze souboru\n"
@@ -60,7 +62,8 @@ int ParseNumber(const QString &text, int minimum, int maximum, const QString &wh
 }
 
 // Loads a configuration file into a default image, as the module would hold it after start-up.
-std::optional<QString> LoadFile(const QString &path, SharedData &data)
+// The defaults only fill the gaps of the image: held tells which bytes the file gave.
+std::optional<QString> LoadFile(const QString &path, SharedData &data, HeldAddresses &held)
 {
     InitConfigImage(data.ConfigImage);
     const LoadOutcome outcome = LoadConfigText(path, data.ConfigImage);
@@ -68,8 +71,55 @@ std::optional<QString> LoadFile(const QString &path, SharedData &data)
         return outcome.message;
     if (outcome.status == LoadOutcome::NothingToLoad)
         return QStringLiteral("Soubor neobsahuje žádná data: ") + path;
+    held = outcome.held;
     DecodeRoutes(data.ConfigImage.data(), data.RouteTable);
     return std::nullopt;
+}
+
+QString Span(int first, int last)
+{
+    return first == last ? QString::number(first)
+                         : QString::number(first) + QStringLiteral("..") + QString::number(last);
+}
+
+// The addresses of first..last that the file does not hold, as "5, 192..248".
+QString MissingSpans(const HeldAddresses &held, int first, int last)
+{
+    QStringList spans;
+    for (int a = first; a <= last; ++a) {
+        if (held.test(a))
+            continue;
+        const int start = a;
+        while (a < last && !held.test(a + 1))
+            ++a;
+        spans << Span(start, a);
+    }
+    return spans.join(QStringLiteral(", "));
+}
+
+struct StoreRange {
+    int first;
+    int last;
+};
+
+// What a store of the file may write of first..last: up to the first byte the file lacks. The
+// module's bytes from there on stay as they are, which is sound only when the file holds nothing
+// further on in the range; otherwise the file's later bytes would be lost without a word.
+std::variant<StoreRange, QString> StorableRange(const HeldAddresses &held, int first, int last)
+{
+    int gap = first;
+    while (gap <= last && held.test(gap))
+        ++gap;
+    int next = gap;
+    while (next <= last && !held.test(next))
+        ++next;
+    if (next <= last)
+        return QStringLiteral("V souboru chybí bajty ") + Span(gap, next - 1) + QStringLiteral(" uprostřed rozsahu ") +
+               Span(first, last) + QStringLiteral("; do modulu se neuložilo nic.");
+    if (gap == first)
+        return QStringLiteral("Soubor neobsahuje žádný z bajtů ") + Span(first, last) +
+               QStringLiteral(", které se mají uložit; do modulu se neuložilo nic.");
+    return StoreRange{first, gap - 1};
 }
 
 // Asks at the terminal; without one the question is shown and counts as No.
@@ -214,12 +264,32 @@ int RunCommand(const QString &command, QStringList args, const QString &portOpti
     }
 
     SharedData fileData;
+    HeldAddresses held;
     if (job == Job::Verify || job == Job::Store || job == Job::Show) {
-        if (const auto error = LoadFile(args[0], fileData))
+        if (const auto error = LoadFile(args[0], fileData, held))
             return Fail(io, *error, ExitUsage);
     }
+    // A module read covers 0..248; the file may hold fewer (older versions saved 0..191).
+    int notCompared = 0;
+    for (int a = 0; a <= LastTransferAddress; ++a)
+        notCompared += held.test(a) ? 0 : 1;
+    if (job == Job::Verify && notCompared == LastTransferAddress + 1)
+        return Fail(io,
+                    QStringLiteral("Soubor neobsahuje žádný z bajtů 0..") + QString::number(LastTransferAddress) +
+                        QStringLiteral(", není co porovnat: ") + args[0],
+                    ExitUsage);
+    StoreRange storeRange{};
+    int scopeLast = 0;
+    if (job == Job::Store) {
+        const auto [first, last] = TransferController::StoreScopeRange(scope, route).value();
+        scopeLast = last;
+        const auto range = StorableRange(held, first, scopeLast);
+        if (const QString *refusal = std::get_if<QString>(&range))
+            return Fail(io, *refusal, ExitUsage);
+        storeRange = std::get<StoreRange>(range);
+    }
     if (job == Job::Show) {
-        for (const QString &line : ShowText(fileData))
+        for (const QString &line : ShowText(fileData, held))
             io.out << line << '\n';
         io.out.flush();
         return ExitOk;
@@ -278,25 +348,39 @@ int RunCommand(const QString &command, QStringList args, const QString &portOpti
             return Fail(io, error, ExitUsage);
         return ExitOk;
     }
-    case Job::Verify:
+    case Job::Verify: {
         s.data = fileData;
+        view.Compared = held;
         ctl.StartVerify();
         s.Run(ticker);
         if (!view.Warnings.isEmpty())
             return ExitCommunication;
-        io.out << (ctl.VerifyEqual ? TransferController::EqualText : TransferController::DifferentText) << '\n';
+        // The controller compares every byte; only the bytes the file gave decide.
+        const bool equal = view.Differences.isEmpty();
+        io.out << (equal ? TransferController::EqualText : TransferController::DifferentText) << '\n';
         for (const QString &line : view.Differences)
             io.out << line << '\n';
-        return ctl.VerifyEqual ? ExitOk : ExitDifferent;
+        if (notCompared > 0)
+            io.err << QStringLiteral("Soubor neobsahuje ") << notCompared << QStringLiteral(" z bajtů 0..")
+                   << LastTransferAddress << QStringLiteral(" (") << MissingSpans(held, 0, LastTransferAddress)
+                   << QStringLiteral("); ty nebyly porovnány.\n");
+        return equal ? ExitOk : ExitDifferent;
+    }
     case Job::Store:
         s.data = fileData;
         view.AssumeYes = yes;
         ctl.ResetAfterStore = reset;
-        ctl.StartStore(scope, route);
+        ctl.StartStoreRange(storeRange.first, storeRange.last);
         s.Run(ticker);
         if (view.Refused)
             return ExitRefused;
-        return view.Warnings.isEmpty() ? ExitOk : ExitCommunication;
+        if (!view.Warnings.isEmpty())
+            return ExitCommunication;
+        if (storeRange.last < scopeLast)
+            io.err << QStringLiteral("Uloženy bajty ") << Span(storeRange.first, storeRange.last)
+                   << QStringLiteral("; bajty ") << Span(storeRange.last + 1, scopeLast)
+                   << QStringLiteral(" soubor neobsahuje, v modulu zůstaly beze změny.\n");
+        return ExitOk;
     case Job::PoleSig:
         ctl.PoleSigPath = args.value(0, QStringLiteral("poleSIG.txt"));
         ctl.StartPoleSigRead();

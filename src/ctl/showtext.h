@@ -2,10 +2,11 @@
 // line, then the route table as the main window's grid shows it (cells separated by TAB).
 #pragma once
 
-#include "hx7_var1.h"
+#include "configtextfile.h"
 
 namespace hx7 {
 
-QStringList ShowText(const SharedData &data);
+// An option whose byte, or a route whose slot, is not all in held reads "není v souboru".
+QStringList ShowText(const SharedData &data, const HeldAddresses &held);
 
 } // namespace hx7

@@ -116,9 +116,12 @@ LoadOutcome ParseConfigText(const QByteArray &content, const QString &path, Imag
             HexValue(QByteArrayView(line).sliced(colon + 1).first(std::min<qsizetype>(10, line.size() - colon - 1)));
         records.emplace_back(address, static_cast<std::uint8_t>(value & 0xFF));
     }
-    for (const auto &[address, value] : records)
+    LoadOutcome outcome{LoadOutcome::Loaded, {}};
+    for (const auto &[address, value] : records) {
         image[address] = value;
-    return {LoadOutcome::Loaded, {}};
+        outcome.held.set(address);
+    }
+    return outcome;
 }
 
 LoadOutcome LoadConfigText(const QString &path, ImageBytes &image)

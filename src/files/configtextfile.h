@@ -5,6 +5,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <bitset>
 
 namespace hx7 {
 
@@ -21,6 +22,9 @@ QByteArray ConfigTextContent(const ImageBytes &image);
 // Writes the file all or nothing; on failure the old file is untouched and error holds the message.
 bool SaveConfigText(const QString &path, const ImageBytes &image, QString *error);
 
+// Which of the configuration bytes 0..511 a file gave a record for.
+using HeldAddresses = std::bitset<ModuleBytes>;
+
 struct LoadOutcome {
     enum Status {
         Loaded,        // the image changed; the routes need decoding
@@ -28,9 +32,13 @@ struct LoadOutcome {
         Refused,       // nothing changed; message says why
     } status = Refused;
     QString message;
+    // Set when Loaded. Files of older versions hold only bytes 0..191, so whoever sends or shows the
+    // image must know which bytes came from the file and which were there before.
+    HeldAddresses held{};
 };
 
-// Checks the whole file before the image changes: a refused file changes no byte.
+// Checks the whole file before the image changes: a refused file changes no byte. Bytes the file
+// does not list keep their value.
 LoadOutcome LoadConfigText(const QString &path, ImageBytes &image);
 LoadOutcome ParseConfigText(const QByteArray &content, const QString &path, ImageBytes &image);
 

@@ -76,6 +76,7 @@ bool TransferController::StartVersionQuery()
 
 void TransferController::StartByteTransfer(int state, int first, int last)
 {
+    m_firstAddress = first;
     CurrentAddress = first;
     EndAddress = last;
     m_view.SetProgress(0);
@@ -103,26 +104,40 @@ bool TransferController::StartVerify()
     return true;
 }
 
+std::optional<std::pair<int, int>> TransferController::StoreScopeRange(int storeScope, int selectedRoute)
+{
+    const int r = std::clamp(selectedRoute, 1, RouteCount);
+    switch (storeScope) {
+    case ConfigOnly:
+        return std::pair{AddressCodeByte, RouteAreaBegin - 1};
+    case ConfigAndRoutes:
+        return std::pair{AddressCodeByte, LastTransferAddress};
+    case SelectedRoute:
+        return std::pair{RouteSlotOffset(r - 1), RouteSlotOffset(r) - 1};
+    default:
+        return std::nullopt;
+    }
+}
+
 bool TransferController::StartStore(int storeScope, int selectedRoute)
 {
     if (TransferState != 0)
         return false;
-    const int r = std::clamp(selectedRoute, 1, RouteCount);
-    switch (storeScope) {
-    case ConfigOnly:
-        StartByteTransfer(20, AddressCodeByte, RouteAreaBegin - 1);
-        break;
-    case ConfigAndRoutes:
-        StartByteTransfer(20, AddressCodeByte, LastTransferAddress);
-        break;
-    case SelectedRoute:
-        StartByteTransfer(20, RouteSlotOffset(r - 1), RouteSlotOffset(r) - 1);
-        break;
-    default:
+    const auto range = StoreScopeRange(storeScope, selectedRoute);
+    if (!range) {
         // Closed with OK but nothing chosen: storing some guessed range could overwrite the module.
         m_view.Warning(NoScopeText);
         return false;
     }
+    StartByteTransfer(20, range->first, range->second);
+    return true;
+}
+
+bool TransferController::StartStoreRange(int first, int last)
+{
+    if (TransferState != 0 || first < 0 || last < first || last >= ModuleBytes)
+        return false;
+    StartByteTransfer(20, first, last);
     return true;
 }
 
@@ -234,6 +249,14 @@ bool TransferController::ByteDone()
     return CurrentAddress > EndAddress;
 }
 
+void TransferController::CommitIncoming(int base, int areaSize)
+{
+    const int first = std::clamp(m_firstAddress, 0, areaSize);
+    const int end = std::clamp(EndAddress + 1, first, areaSize);
+    std::copy(m_incoming.begin() + base + first, m_incoming.begin() + base + end,
+              m_data.ConfigImage.begin() + base + first);
+}
+
 void TransferController::TimeOut(const QString &message, int sendState)
 {
     ++RetryCount;
@@ -268,9 +291,9 @@ void TransferController::WaitRead()
     ++TransferState;
     if (const auto d = MatchReadReply(m_link.RxBuffer)) {
         if (CurrentAddress >= 0 && CurrentAddress < ModuleBytes) {
-            std::uint8_t &byte = m_data.ConfigImage[CurrentAddress];
+            const std::uint8_t byte = m_data.ConfigImage[CurrentAddress];
             if (!VerifyMode)
-                byte = *d;
+                m_incoming[CurrentAddress] = *d;
             else if (byte != *d) {
                 VerifyEqual = false;
                 m_view.ByteDiffers(CurrentAddress, byte, *d);
@@ -285,6 +308,7 @@ void TransferController::WaitRead()
         if (VerifyMode) {
             m_view.Information(VerifyEqual ? EqualText : DifferentText);
         } else {
+            CommitIncoming(0, ModuleBytes);
             DecodeRoutes(m_data.ConfigImage.data(), m_data.RouteTable);
             m_view.RoutesChanged();
         }
@@ -337,13 +361,14 @@ void TransferController::WaitSignalTable()
     ++TransferState;
     if (const auto d = MatchSignalTableReply(m_link.RxBuffer)) {
         if (CurrentAddress >= 0 && CurrentAddress < PoleSigBytes)
-            m_data.ConfigImage[PoleSigBase + CurrentAddress] = *d;
+            m_incoming[PoleSigBase + CurrentAddress] = *d;
         if (!ByteDone()) {
             SendSignalTable();
             return;
         }
         TransferState = 0;
         m_view.SetProgressVisible(false);
+        CommitIncoming(PoleSigBase, PoleSigBytes);
         if (WritePoleSigDump(PoleSigPath, m_data.ConfigImage))
             m_view.Information(PoleSigDoneText);
         else

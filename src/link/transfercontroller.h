@@ -6,6 +6,9 @@
 #include "seriallink.h"
 #include "transferview.h"
 
+#include <optional>
+#include <utility>
+
 namespace hx7 {
 
 class TransferController
@@ -20,6 +23,11 @@ public:
     bool StartRead();
     bool StartVerify();
     bool StartStore(int storeScope, int selectedRoute);
+    // The bytes a store of that scope covers (route 1..24 for SelectedRoute); nothing for no scope.
+    static std::optional<std::pair<int, int>> StoreScopeRange(int storeScope, int selectedRoute);
+    // A store of the bytes first..last (after the same address check), for callers that know which bytes
+    // they hold, such as a command-line store of a file that does not hold every byte.
+    bool StartStoreRange(int first, int last);
     bool StartPoleSigRead();
     bool QueueOneShot(const QByteArray &frame);
     // The factory reset takes over whatever runs; the caller has asked the user first.
@@ -63,10 +71,15 @@ private:
     void WaitSignalTable();
     bool ByteDone();
     void TimeOut(const QString &message, int sendState);
+    void CommitIncoming(int base, int areaSize);
 
     SharedData &m_data;
     SerialLink &m_link;
     TransferView &m_view;
+    // A read collects its bytes here and hands them to the image only once all of them have come: a read
+    // that fails part-way, or that a factory reset takes over, leaves the image as it was.
+    ImageBytes m_incoming{};
+    int m_firstAddress = 0; // where the running transfer began
 };
 
 } // namespace hx7

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 using namespace hx7;
 using namespace hx7test;
@@ -69,12 +70,25 @@ void ChangeByte(const QString &path, int address, int value)
     QVERIFY(SaveConfigText(path, image, nullptr));
 }
 
+// A configuration file with the header and only the records of the given addresses, in the older
+// program's format (which saved bytes 0..191).
+void WriteRecords(const QString &path, const ImageBytes &image, const QList<std::pair<int, int>> &spans)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("N1.0\r\nD0000:00C0\r\n*\r\n");
+    for (const auto &[first, last] : spans)
+        for (int i = first; i <= last; ++i)
+            f.write(HexDigits(i, 4).toLatin1() + ':' + HexDigits(image[i], 2).toLatin1() + "\r\n");
+}
+
 Result RunBinary(const QStringList &arguments, const QString &settingsFolder)
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), settingsFolder);
     p.setProcessEnvironment(env);
+    p.setWorkingDirectory(settingsFolder);
     p.start(QStringLiteral(HX7CTL_PATH), arguments);
     p.closeWriteChannel();
     p.waitForFinished(60000);
@@ -118,6 +132,34 @@ private Q_SLOTS:
         // Route 18 holds bytes 199..205.
         QCOMPARE(ctl.Run(Args({"store", "--scope", "route", "18"}) << file).code, 0);
         QCOMPARE(ctl.Run({QStringLiteral("verify"), file}).code, 0);
+    }
+
+    void fileWithoutRoutes17To24()
+    {
+        QTemporaryDir dir;
+        ImageBytes module;
+        const QString full = WriteModuleFile(dir, module);
+        Ctl ctl(QStringList{QStringLiteral("--memory"), full, QStringLiteral("--log")});
+        const QString old = ctl.File("old.txt");
+        WriteRecords(old, module, {{0, 191}});
+
+        Result r = ctl.Run({QStringLiteral("verify"), old});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("Data v modulu jsou shodná\n"));
+        QVERIFY(r.err.contains(QStringLiteral("57 z bajtů 0..248 (192..248)")));
+
+        r = ctl.Run({QStringLiteral("store"), old});
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.err.contains(QStringLiteral("4..191")) && r.err.contains(QStringLiteral("192..248")));
+        QTest::qWait(50);
+        const QList<QByteArray> frames = ctl.sim.Log().split('\n');
+        QCOMPARE(std::count_if(frames.begin(), frames.end(), [](const QByteArray &f) { return f.startsWith("40 57"); }),
+                 188);
+        QCOMPARE(ctl.Run({QStringLiteral("verify"), full}).code, 0); // routes 17..24 and byte 248 kept
+
+        r = ctl.Run({QStringLiteral("show"), old});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out.count(QStringLiteral("\t\t\t\t\t\tnení v souboru\n")), 8);
     }
 
     void silentAddressIsACommunicationError()
@@ -196,11 +238,20 @@ private Q_SLOTS:
         QTest::newRow("position") << Args({"test-output", "turnout", "1", "left"});
         QTest::newRow("port without value") << Args({"--port"});
         QTest::newRow("missing file") << Args({"show", "/no/such/file.txt"});
+        // Files that do not hold what a command needs; refused before the port is opened.
+        QTest::newRow("route 20 not in file") << Args({"store", "old.txt", "--scope", "route", "20"});
+        QTest::newRow("gap inside scope") << Args({"store", "gap.txt", "--scope", "config"});
+        QTest::newRow("nothing to verify") << Args({"verify", "high.txt"});
     }
     void badArguments()
     {
         QFETCH(QStringList, arguments);
         QTemporaryDir dir;
+        ImageBytes image{};
+        InitConfigImage(image);
+        WriteRecords(dir.filePath(QStringLiteral("old.txt")), image, {{0, 191}});
+        WriteRecords(dir.filePath(QStringLiteral("gap.txt")), image, {{0, 9}, {11, 191}});
+        WriteRecords(dir.filePath(QStringLiteral("high.txt")), image, {{300, 300}});
         const Result r = RunBinary(arguments, dir.path());
         QCOMPARE(r.code, 2);
         QCOMPARE(r.err.count(QLatin1Char('\n')), 1);

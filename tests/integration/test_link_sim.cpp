@@ -106,6 +106,26 @@ private Q_SLOTS:
         QVERIFY(!second.open(line.sim.Device));
     }
 
+    // Asking the simulator for its usage is not an error; an unknown option is.
+    void simulatorCommandLine_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("help") << QStringLiteral("--help") << 0;
+        QTest::newRow("unknown option") << QStringLiteral("--bogus") << 2;
+    }
+    void simulatorCommandLine()
+    {
+        QFETCH(QString, option);
+        QFETCH(int, exitCode);
+        QProcess sim;
+        sim.start(QStringLiteral(HX7SIM_PATH), {option});
+        QVERIFY(sim.waitForFinished(5000));
+        QCOMPARE(sim.exitCode(), exitCode);
+        const QByteArray text = exitCode == 0 ? sim.readAllStandardOutput() : sim.readAllStandardError();
+        QVERIFY(text.contains("usage: hx7sim"));
+    }
+
     void vanishedFarEndClosesThePortAndStaysIdle()
     {
         Line line;

@@ -1,7 +1,9 @@
 // Whole transfers through the real QSerialPort against the simulator. The test drives the ticks
 // itself, waiting only as long as the reply takes, so a full read takes well under 25 s.
+#include "frames.h"
 #include "simrig.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -53,9 +55,22 @@ private Q_SLOTS:
             QCOMPARE(rig.data.ConfigImage[i], module[i]);
     }
 
+    // The simulator's --address-code also overrides the byte 4 of a --memory file (which holds 1).
+    void addressMismatchWritesNothing_data()
+    {
+        QTest::addColumn<bool>("memoryFile");
+        QTest::newRow("factory memory") << false;
+        QTest::newRow("memory file") << true;
+    }
     void addressMismatchWritesNothing()
     {
-        Rig rig(Args({"--address-code", "9", "--log"}));
+        QFETCH(bool, memoryFile);
+        QTemporaryDir dir;
+        ImageBytes module;
+        QStringList args = Args({"--address-code", "9", "--log"});
+        if (memoryFile)
+            args << QStringLiteral("--memory") << WriteModuleFile(dir, module);
+        Rig rig(args);
         rig.view.ConfirmAnswer = false;
         rig.ctl.StartStore(TransferController::ConfigOnly, 1);
         rig.RunUntilIdle();
@@ -78,19 +93,54 @@ private Q_SLOTS:
         QCOMPARE(rig.view.Messages, (QList<Message>{{"information", TransferController::PoleSigDoneText}}));
     }
 
-    void silentAddressFailsAndKeepsWhatWasRead()
+    // Address 40 never answered on the real port: the transfer gives up in the twelfth tick after the first
+    // request, having asked three times and sent nothing after, and leaves image, routes and dump untouched.
+    void silentAddressFailsAndKeepsTheImage_data()
     {
+        QTest::addColumn<char>("command");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("read") << 'R' << 40 + 12 << TransferController::ReadErrorText;
+        QTest::newRow("verify") << 'V' << 40 + 12 << TransferController::ReadErrorText;
+        QTest::newRow("poleSIG") << 'S' << 40 + 12 << TransferController::ReadErrorText;
+        // Address check and its reply first, then address a is written in tick a - 1.
+        QTest::newRow("store with reset") << 'W' << 40 + 10 << TransferController::StoreErrorText;
+    }
+    void silentAddressFailsAndKeepsTheImage()
+    {
+        QFETCH(char, command);
+        QFETCH(int, ticks);
+        QFETCH(QString, message);
         QTemporaryDir dir;
         ImageBytes module;
-        Rig rig(Args({"--silent", "40", "--memory"}) << WriteModuleFile(dir, module));
-        const RouteTable before = rig.data.RouteTable;
-        rig.ctl.StartRead();
-        rig.RunUntilIdle();
-        QCOMPARE(rig.view.Messages, (QList<Message>{{"warning", TransferController::ReadErrorText}}));
-        for (int i = 0; i < 40; ++i)
-            QCOMPARE(rig.data.ConfigImage[i], module[i]);
-        QCOMPARE(int(rig.data.ConfigImage[40]), 0);
-        QVERIFY(rig.data.RouteTable == before);
+        Rig rig(Args({"--silent", "40", "--log", "--memory"}) << WriteModuleFile(dir, module));
+        rig.ctl.PoleSigPath = dir.filePath(QStringLiteral("poleSIG.txt"));
+        rig.ctl.ResetAfterStore = true;
+        const ImageBytes imageBefore = rig.data.ConfigImage;
+        const RouteTable routesBefore = rig.data.RouteTable;
+        QByteArray lastFrame = ReadFrame(40);
+        if (command == 'R') {
+            rig.ctl.StartRead();
+        } else if (command == 'V') {
+            rig.ctl.StartVerify();
+        } else if (command == 'S') {
+            rig.ctl.StartPoleSigRead();
+            lastFrame = SignalTableFrame(40);
+        } else {
+            rig.ctl.StartStore(TransferController::ConfigAndRoutes, 1);
+            lastFrame = WriteFrame(40, imageBefore[40]);
+        }
+        QCOMPARE(rig.RunUntilIdle(), ticks);
+        QCOMPARE(rig.view.Messages, (QList<Message>{{"warning", message}}));
+        QVERIFY(rig.data.ConfigImage == imageBefore);
+        QVERIFY(rig.data.RouteTable == routesBefore);
+        QCOMPARE(rig.view.Refreshes, 0);
+        QVERIFY(!QFile::exists(rig.ctl.PoleSigPath));
+        QTest::qWait(50);
+        const QList<QByteArray> logged = rig.sim.Log().trimmed().split('\n');
+        const QByteArray hex = lastFrame.toHex(' ').toUpper();
+        QCOMPARE(logged.count(hex), 3);
+        QCOMPARE(logged.last(), hex); // in particular no reset after the failed store
     }
 
     void versionOfTheSimulator()

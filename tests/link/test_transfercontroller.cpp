@@ -66,6 +66,16 @@ struct Rig {
         } while (ctl.TransferState != 0 && ticks < limit);
         return ticks;
     }
+    // The ticks, counted from 1, in which the frame went out.
+    QList<int> TicksOf(const QByteArray &frame) const
+    {
+        QList<int> out;
+        for (int t = 0; t < sentPerTick.size(); ++t)
+            for (int i = t == 0 ? 0 : sentPerTick[t - 1]; i < sentPerTick[t]; ++i)
+                if (port.Written[i] == frame)
+                    out << t + 1;
+        return out;
+    }
     QList<int> WrittenAddresses(char command) const
     {
         QList<int> out;
@@ -123,12 +133,27 @@ private Q_SLOTS:
         QCOMPARE(rig.ctl.CurrentAddress, 249);
     }
 
+    // A byte never answered: three requests four ticks apart, the warning in the twelfth tick counting the
+    // first request's, and nothing of the failed transfer left in the image, the routes or a dump file.
+    void silentByteFailsInTwelfthTick_data()
+    {
+        QTest::addColumn<char>("command");
+        QTest::newRow("read") << 'R';
+        QTest::newRow("verify") << 'V';
+        QTest::newRow("poleSIG") << 'S';
+    }
     void silentByteFailsInTwelfthTick()
     {
+        QFETCH(char, command);
+        QTemporaryDir dir;
         Rig rig;
         rig.silent = {3};
+        rig.ctl.PoleSigPath = dir.filePath(QStringLiteral("poleSIG.txt"));
+        const ImageBytes imageBefore = rig.data.ConfigImage;
         const RouteTable tableBefore = rig.data.RouteTable;
-        QVERIFY(rig.ctl.StartRead());
+        QVERIFY(command == 'R'   ? rig.ctl.StartRead()
+                : command == 'V' ? rig.ctl.StartVerify()
+                                 : rig.ctl.StartPoleSigRead());
         for (int tick = 1; tick <= 14; ++tick) {
             rig.Tick(); // addresses 0..2 answered; address 3 first requested in tick 4
             QVERIFY2(rig.view.Messages.isEmpty(), qPrintable(QString::number(tick)));
@@ -137,18 +162,12 @@ private Q_SLOTS:
         QCOMPARE(rig.view.Messages, (QList<Message>{{"warning", TransferController::ReadErrorText}}));
         QCOMPARE(rig.ctl.TransferState, 0);
         QVERIFY(!rig.view.ProgressVisible);
-        // Three identical frames, four ticks apart.
-        QList<int> requestTicks;
-        for (int t = 0; t < rig.sentPerTick.size(); ++t) {
-            const int before = t == 0 ? 0 : rig.sentPerTick[t - 1];
-            if (rig.sentPerTick[t] > before && rig.port.Written[before] == ReadFrame(3))
-                requestTicks << t + 1;
-        }
-        QCOMPARE(requestTicks, (QList<int>{4, 8, 12}));
+        QCOMPARE(rig.TicksOf(command == 'S' ? SignalTableFrame(3) : ReadFrame(3)), (QList<int>{4, 8, 12}));
         QCOMPARE(rig.port.Written.size(), 6);
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(rig.data.ConfigImage[i], rig.module[i]);
+        QVERIFY(rig.data.ConfigImage == imageBefore);
         QVERIFY(rig.data.RouteTable == tableBefore);
+        QCOMPARE(rig.view.Refreshes, 0);
+        QVERIFY(!QFile::exists(rig.ctl.PoleSigPath));
     }
 
     void replyOnThirdWaitingTickIsTaken()
@@ -289,15 +308,20 @@ private Q_SLOTS:
     {
         Rig rig;
         rig.silent = {6};
+        rig.ctl.ResetAfterStore = true; // only a store that completed may reset the module
         rig.ctl.StartStore(TransferController::ConfigOnly, 1);
-        rig.RunUntilIdle();
+        QCOMPARE(rig.RunUntilIdle(), 16);
         QCOMPARE(rig.WrittenAddresses('W'), (QList<int>{4, 5, 6, 6, 6}));
+        // Address check in tick 1, its reply in tick 2, writes from tick 3: address 6 first in tick 5.
+        QCOMPARE(rig.TicksOf(WriteFrame(6, rig.data.ConfigImage[6])), (QList<int>{5, 9, 13}));
         QCOMPARE(rig.view.Messages, (QList<Message>{{"warning", TransferController::StoreErrorText}}));
+        QVERIFY(!rig.port.Written.contains(ResetModuleFrame()));
     }
 
     void factoryResetTakesOverARead()
     {
         Rig rig;
+        const ImageBytes before = rig.data.ConfigImage;
         rig.ctl.StartRead();
         for (int i = 0; i < 5; ++i)
             rig.Tick();
@@ -308,6 +332,8 @@ private Q_SLOTS:
         rig.Tick();
         QVERIFY(rig.view.Messages.isEmpty());
         QVERIFY(!rig.view.ProgressVisible);
+        QVERIFY(rig.data.ConfigImage == before); // the abandoned read leaves nothing behind
+        QCOMPARE(rig.view.Refreshes, 0);
     }
 
     void oneShotOnlyWhenIdle()

@@ -28,7 +28,9 @@ void OnSignal(int)
 
 const char Usage[] = "usage: hx7sim [--type D|V|S] [--version 0x14] [--address-code N] [--memory FILE]\n"
                      "              [--silent ADDR] [--drop N] [--noise] [--delay-ms N] [--flood ADDR]\n"
-                     "              [--log] [--link PATH]\n";
+                     "              [--log] [--link PATH] [--help]\n"
+                     "  --address-code N  byte 4 of the memory, also over a --memory file\n"
+                     "  --silent ADDR     never answer a read or write of ADDR or a signal-table read of index ADDR\n";
 
 int Number(const char *text)
 {
@@ -54,6 +56,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     hx7sim::SimOptions options;
     QString memoryFile;
+    bool addressCodeGiven = false;
     std::string linkPath;
     int delayMs = 0;
     bool log = false;
@@ -72,6 +75,7 @@ int main(int argc, char *argv[])
             options.version = static_cast<std::uint8_t>(Number(value()));
         } else if (a == "--address-code") {
             options.addressCode = Number(value());
+            addressCodeGiven = true;
         } else if (a == "--memory") {
             memoryFile = QString::fromLocal8Bit(value());
         } else if (a == "--silent") {
@@ -88,6 +92,9 @@ int main(int argc, char *argv[])
             log = true;
         } else if (a == "--link") {
             linkPath = value();
+        } else if (a == "--help" || a == "-h") {
+            std::fputs(Usage, stdout);
+            return 0;
         } else {
             std::fprintf(stderr, "hx7sim: unknown option %s\n%s", a.c_str(), Usage);
             return 2;
@@ -104,6 +111,9 @@ int main(int argc, char *argv[])
             return 2;
         }
         std::copy(image.begin(), image.begin() + 512, module.Memory.begin());
+        // Asked for explicitly, so it beats the file: a test can pair any memory with a mismatching address.
+        if (addressCodeGiven)
+            module.Memory[hx7::AddressCodeByte] = static_cast<std::uint8_t>(options.addressCode);
     }
     if (log) {
         module.OnFrame = [](const QByteArray &frame) {

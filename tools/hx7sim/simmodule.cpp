@@ -70,9 +70,14 @@ QByteArray SimModule::Answer(const QByteArray &frame)
         return Reply(QByteArray(1, static_cast<char>(Memory[address])) + '*');
     }
     case 'W':
+        // A module that never heard the frame: the byte is not taken either.
+        if (arg(2) == m_options.silentAddress)
+            return {};
         Memory[arg(2)] = arg(3);
         return Reply("Y*");
     case 'S':
+        if (arg(2) == m_options.silentAddress)
+            return {};
         return Reply(QByteArray(1, static_cast<char>(SignalTable[arg(2) & 0x7F])) + "0*");
     case 'X':
         if (frame[2] == 'I')

@@ -12,7 +12,7 @@ struct SimOptions {
     char type = 'S';
     std::uint8_t version = 0x14;
     int addressCode = 1;
-    int silentAddress = -1; // reads of this address are never answered
+    int silentAddress = -1; // frames for this address (read, write) or signal-table index are never answered
     int dropEvery = 0;      // every n-th reply is lost
     bool noise = false;     // a junk byte in front of every reply
     int floodAddress = -1;  // a read of this address is answered by 500 junk bytes once
