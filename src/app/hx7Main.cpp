@@ -8,6 +8,7 @@
 #include "DLGstoreData.h"
 #include "configtextfile.h"
 #include "prompts.h"
+#include "qtserialport.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -29,7 +30,8 @@ namespace {
 constexpr int ColumnWidths[9] = {25, 42, 47, 46, 47, 48, 48, 45, 132};
 }
 
-TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &settings, Prompts &prompts, QWidget *parent)
+TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &settings, Prompts &prompts, QWidget *parent,
+                       SerialPort *probePort)
     : QMainWindow(parent), m_data(data), m_link(link), m_settings(settings), m_prompts(prompts),
       m_controller(data, link, *this)
 {
@@ -93,6 +95,13 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
     m_testDialog = new TManualForm2(m_controller, this);
     m_routeDialog = new TCestaForm1(this);
     m_commDialog = new TOKcommDlg([this](int n) { return m_link.DeviceName(n); }, this);
+    if (!probePort) {
+        m_ownProbePort = std::make_unique<QtSerialPort>();
+        probePort = m_ownProbePort.get();
+    }
+    m_prober = new PortProber(*probePort, this);
+    m_commDialog->SetPortLister([this] { return ListPorts(m_settings); });
+    m_commDialog->SetSearch({m_prober, [this] { return BeginPortSearch(); }, [this] { EndPortSearch(); }});
 }
 
 TMainForm1::~TMainForm1() = default;
@@ -198,7 +207,7 @@ void TMainForm1::FormCreate()
 
     NastpoleSIG1->setVisible(DeveloperMode);
     if (!m_link.Open(m_link.ComPortNumber))
-        m_prompts.Warning(this, SerialLink::OpenErrorText(m_link.ComPortNumber));
+        m_prompts.Warning(this, SerialLink::OpenErrorText(m_link.ComPortNumber, m_link.LastOpenFailure()));
     Timer1->start();
 }
 
@@ -230,6 +239,7 @@ void TMainForm1::Timer1Timer()
     // The label follows the bar as the previous ticks left it.
     LBbar1->setVisible(!PBar1->isHidden());
     m_controller.Tick();
+    m_prober->Tick();
     --m_tickDepth;
 }
 
@@ -332,9 +342,31 @@ void TMainForm1::KonfiguraceRS2321Click()
     m_commDialog->PortNumber = m_link.ComPortNumber;
     if (m_commDialog->exec() != QDialog::Accepted)
         return;
-    m_link.ComPortNumber = m_commDialog->PortNumber;
-    if (!m_link.Reopen(m_link.ComPortNumber))
-        m_prompts.Warning(this, SerialLink::OpenErrorText(m_link.ComPortNumber));
+    const int n = m_commDialog->PortNumber;
+    const QString device = m_commDialog->PortDevice;
+    // An adapter chosen from the list is remembered for its number at once, every other line kept.
+    if (!device.isEmpty() && m_settings.PortDeviceName(n) != device && !m_settings.WritePortMapping(n, device))
+        m_prompts.Warning(this, SettingsWriteErrorText(m_settings.path()));
+    m_link.ComPortNumber = n;
+    if (!m_link.Reopen(n))
+        m_prompts.Warning(this, SerialLink::OpenErrorText(n, m_link.LastOpenFailure()));
+}
+
+bool TMainForm1::BeginPortSearch()
+{
+    // The search needs the ports to itself, the program's own included (a port opens only once).
+    if (m_controller.TransferState != 0)
+        return false;
+    m_reopenAfterSearch = m_link.IsOpen();
+    m_link.Close();
+    return true;
+}
+
+void TMainForm1::EndPortSearch()
+{
+    if (m_reopenAfterSearch)
+        m_link.Open(m_link.ComPortNumber);
+    m_reopenAfterSearch = false;
 }
 
 void TMainForm1::Oprogramu1Click()

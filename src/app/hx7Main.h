@@ -3,12 +3,14 @@
 #pragma once
 
 #include "hx7_var1.h"
+#include "portprober.h"
 #include "seriallink.h"
 #include "settings.h"
 #include "transfercontroller.h"
 #include "transferview.h"
 
 #include <QMainWindow>
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -30,8 +32,9 @@ class TMainForm1 : public QMainWindow, public TransferView
 {
     Q_OBJECT
 public:
+    // probePort: the port object the module search opens the candidates on (a QSerialPort when null).
     TMainForm1(SharedData &data, SerialLink &link, const Settings &settings, Prompts &prompts,
-               QWidget *parent = nullptr);
+               QWidget *parent = nullptr, SerialPort *probePort = nullptr);
     ~TMainForm1() override;
 
     static const QString ApplicationTitle; // "HX7 konfig"
@@ -42,6 +45,7 @@ public:
     void RefreshRouteGrid();
     int SelectedRoute() const; // 1..24
     TransferController &Controller() { return m_controller; }
+    PortProber &Prober() { return *m_prober; }
     bool DeveloperMode = false;
 
     // Handlers, public so that tests can run them as a click would.
@@ -84,6 +88,12 @@ private:
     Prompts &m_prompts;
     TransferController m_controller;
     template <typename Show> auto WithNestedTicks(Show show);
+
+    bool BeginPortSearch();
+    void EndPortSearch();
+    std::unique_ptr<SerialPort> m_ownProbePort;
+    PortProber *m_prober;
+    bool m_reopenAfterSearch = false;
 
     bool m_closed = false;
     int m_tickDepth = 0; // Timer1Timer calls on the stack

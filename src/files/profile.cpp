@@ -68,6 +68,26 @@ std::optional<QString> ProfileFile::readString(const QString &section, const QSt
     return std::nullopt;
 }
 
+std::vector<std::pair<QString, QString>> ProfileFile::readSection(const QString &section) const
+{
+    std::vector<std::pair<QString, QString>> entries;
+    bool inSection = false;
+    for (const QByteArray &line : ReadLines(m_path)) {
+        if (const auto name = SectionName(line)) {
+            if (inSection)
+                break;
+            inSection = SameName(name, section);
+            continue;
+        }
+        const qsizetype eq = line.indexOf('=');
+        if (!inSection || eq < 0 || line.trimmed().startsWith(';'))
+            continue;
+        entries.emplace_back(QString::fromLocal8Bit(line.left(eq)).trimmed(),
+                             QString::fromLocal8Bit(line.mid(eq + 1)).trimmed());
+    }
+    return entries;
+}
+
 bool ProfileFile::writeString(const QString &section, const QString &key, const QString &value) const
 {
     std::vector<QByteArray> lines = ReadLines(m_path);

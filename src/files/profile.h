@@ -4,6 +4,8 @@
 
 #include <QString>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace hx7 {
 
@@ -14,6 +16,8 @@ public:
 
     // The value of key in section, blanks around it removed; nothing when the file, section or key is absent.
     std::optional<QString> readString(const QString &section, const QString &key) const;
+    // Every key of the first section of that name with its value, in file order (comments skipped).
+    std::vector<std::pair<QString, QString>> readSection(const QString &section) const;
     // Replaces or adds the key (creating section and file when missing); the file is replaced atomically.
     bool writeString(const QString &section, const QString &key, const QString &value) const;
 

@@ -9,6 +9,48 @@ namespace hx7 {
 namespace {
 const QString Options = QStringLiteral("Options");
 const QString ComSerial = QStringLiteral("COMserial");
+const QString Ports = QStringLiteral("Ports");
+
+// "COM7" (any case) -> 7; anything else -> 0.
+int ComNumber(const QString &name)
+{
+    if (!name.startsWith(QLatin1String("COM"), Qt::CaseInsensitive))
+        return 0;
+    bool ok = false;
+    const int n = name.mid(3).toInt(&ok);
+    return ok && n > 0 ? n : 0;
+}
+
+// The device a port number opens when [Ports] does not name one. On macOS the serial devices carry
+// the adapter's own name (/dev/cu.usbserial-1410), so no number has a device of its own there.
+QString PlatformDeviceName(int n)
+{
+#if defined(Q_OS_WIN)
+    return QStringLiteral("COM") + QString::number(n);
+#elif defined(Q_OS_MACOS)
+    Q_UNUSED(n);
+    return {};
+#else
+    return QStringLiteral("/dev/ttyS") + QString::number(n - 1);
+#endif
+}
+
+int PlatformPortNumber(const QString &device)
+{
+#if defined(Q_OS_WIN)
+    return ComNumber(device);
+#elif defined(Q_OS_MACOS)
+    Q_UNUSED(device);
+    return 0;
+#else
+    const QString prefix = QStringLiteral("/dev/ttyS");
+    if (!device.startsWith(prefix))
+        return 0;
+    bool ok = false;
+    const int k = device.mid(prefix.size()).toInt(&ok);
+    return ok && k >= 0 ? k + 1 : 0;
+#endif
+}
 } // namespace
 
 QString DefaultSettingsPath()
@@ -37,13 +79,36 @@ QString Settings::PortDeviceName(int n) const
     if (n <= 0)
         return {};
     const QString name = QStringLiteral("COM") + QString::number(n);
-    if (const auto mapped = m_profile.readString(QStringLiteral("Ports"), name); mapped && !mapped->isEmpty())
+    if (const auto mapped = m_profile.readString(Ports, name); mapped && !mapped->isEmpty())
         return *mapped;
-#ifdef Q_OS_WIN
-    return name;
-#else
-    return QStringLiteral("/dev/ttyS") + QString::number(n - 1);
-#endif
+    return PlatformDeviceName(n);
+}
+
+std::map<int, QString> Settings::PortMappings() const
+{
+    std::map<int, QString> mappings;
+    for (const auto &[key, device] : m_profile.readSection(Ports)) {
+        const int n = ComNumber(key);
+        if (n > 0 && !device.isEmpty())
+            mappings.try_emplace(n, device);
+    }
+    return mappings;
+}
+
+bool Settings::WritePortMapping(int n, const QString &device) const
+{
+    return m_profile.writeString(Ports, QStringLiteral("COM") + QString::number(n), device);
+}
+
+int Settings::PortNumberFor(const QString &device) const
+{
+    const std::map<int, QString> mappings = PortMappings();
+    for (const auto &[n, mapped] : mappings) {
+        if (mapped == device)
+            return n;
+    }
+    const int n = PlatformPortNumber(device);
+    return n > 0 && !mappings.count(n) ? n : 0;
 }
 
 QString SettingsWriteErrorText(const QString &path)

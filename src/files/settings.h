@@ -3,6 +3,8 @@
 
 #include "profile.h"
 
+#include <map>
+
 namespace hx7 {
 
 // One settings file per user, wherever the program is started from.
@@ -20,6 +22,14 @@ public:
     // The device that port n opens: the [Ports] mapping "COMn=...", else the platform's name for it.
     // Ports 0 and below have no device (empty name).
     QString PortDeviceName(int n) const;
+
+    // The [Ports] entries "COMn=device" with n >= 1 and a device, by port number (the first entry of a
+    // number wins, as for PortDeviceName).
+    std::map<int, QString> PortMappings() const;
+    bool WritePortMapping(int n, const QString &device) const;
+    // The port number that opens device: a [Ports] entry naming it, else the platform's own name for
+    // that number if no entry maps the number elsewhere; 0 when no number opens it.
+    int PortNumberFor(const QString &device) const;
 
     const QString &path() const { return m_profile.path(); }
 

@@ -1,6 +1,14 @@
 // QSerialPort behind the SerialPort seam.
 #include "qtserialport.h"
 
+#include <QFile>
+
+#ifdef Q_OS_UNIX
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace hx7 {
 
 QtSerialPort::QtSerialPort(QObject *parent) : QObject(parent)
@@ -8,15 +16,60 @@ QtSerialPort::QtSerialPort(QObject *parent) : QObject(parent)
     connect(&m_port, &QSerialPort::errorOccurred, this, &QtSerialPort::onError);
 }
 
+namespace {
+
+// QSerialPort reports a missing permission and a lock held by another program alike (PermissionError),
+// so the device itself is asked which of the two it is.
+OpenFailure Classify(const QSerialPort &port, const QString &device)
+{
+    OpenFailure f;
+    f.device = device;
+    switch (port.error()) {
+    case QSerialPort::DeviceNotFoundError:
+        f.kind = OpenFailure::NotFound;
+        break;
+    case QSerialPort::PermissionError:
+#ifdef Q_OS_UNIX
+    {
+        const QByteArray path = QFile::encodeName(device);
+        struct stat st {
+        };
+        if (::stat(path.constData(), &st) == 0) {
+            if (const group *g = ::getgrgid(st.st_gid))
+                f.group = QString::fromLocal8Bit(g->gr_name);
+        }
+        f.kind = ::access(path.constData(), R_OK | W_OK) == 0 ? OpenFailure::InUse : OpenFailure::PermissionDenied;
+        break;
+    }
+#else
+        // Windows answers "access denied" for a port that another program has open.
+        f.kind = OpenFailure::InUse;
+        break;
+#endif
+    default:
+        f.kind = OpenFailure::Other;
+        f.detail = port.errorString();
+        break;
+    }
+    return f;
+}
+
+} // namespace
+
 bool QtSerialPort::open(const QString &systemName)
 {
     if (m_port.isOpen())
         m_port.close();
-    if (systemName.isEmpty())
+    m_failure = {};
+    if (systemName.isEmpty()) {
+        m_failure.kind = OpenFailure::NoDevice;
         return false;
+    }
     m_port.setPortName(systemName);
-    if (!m_port.open(QIODevice::ReadWrite))
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        m_failure = Classify(m_port, systemName);
         return false;
+    }
     // On a pseudo-terminal some of these fail ("Inappropriate ioctl"); the port is usable all the same.
     m_port.setBaudRate(QSerialPort::Baud19200);
     m_port.setDataBits(QSerialPort::Data8);

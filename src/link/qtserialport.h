@@ -21,11 +21,13 @@ public:
     QByteArray read(qint64 count) override;
     void purgeInput() override;
     void write(const QByteArray &bytes) override;
+    OpenFailure lastOpenFailure() const override { return m_failure; }
 
 private:
     void onError(QSerialPort::SerialPortError error);
 
     QSerialPort m_port;
+    OpenFailure m_failure;
 };
 
 } // namespace hx7

@@ -11,6 +11,11 @@ bool SerialLink::Open(int portNumber)
     return m_port.open(m_deviceName(portNumber));
 }
 
+bool SerialLink::EnsureOpen()
+{
+    return m_port.isOpen() || Open(ComPortNumber);
+}
+
 void SerialLink::Close()
 {
     if (m_port.isOpen())
@@ -40,6 +45,46 @@ void SerialLink::ReceiveStep()
 QString SerialLink::OpenErrorText(int portNumber)
 {
     return QStringLiteral("Chyba otevření  COM") + QString::number(portNumber) + QStringLiteral("  ");
+}
+
+} // namespace hx7
+
+namespace hx7 {
+
+QString SerialLink::OpenErrorText(int portNumber, const OpenFailure &failure)
+{
+    const QString reason = OpenFailureReason(failure);
+    return reason.isEmpty() ? OpenErrorText(portNumber) : OpenErrorText(portNumber) + QLatin1Char('\n') + reason;
+}
+
+QString SerialLink::OpenFailureReason(const OpenFailure &f)
+{
+    switch (f.kind) {
+    case OpenFailure::None:
+        return {};
+    case OpenFailure::NoDevice:
+        return QStringLiteral("Port nemá přiřazené žádné zařízení: vyberte převodník v nabídce Přenos → "
+                              "Nastavení RS232 (nebo v oddílu [Ports] souboru hx7conf.ini).");
+    case OpenFailure::NotFound:
+        return QStringLiteral("Zařízení %1 neexistuje. Je převodník připojený?").arg(f.device);
+    case OpenFailure::PermissionDenied: {
+        QString text = QStringLiteral("K zařízení %1 nemáte přístup.").arg(f.device);
+#ifdef Q_OS_LINUX
+        const QString group =
+            f.group.isEmpty() || f.group == QLatin1String("root") ? QStringLiteral("dialout") : f.group;
+        text += QStringLiteral(" Zařízení patří skupině %1; přidejte se do ní příkazem\n"
+                               "    sudo usermod -aG %1 $USER\n"
+                               "a přihlaste se znovu.")
+                    .arg(group);
+#endif
+        return text;
+    }
+    case OpenFailure::InUse:
+        return QStringLiteral("Zařízení %1 používá jiný program. Ukončete ho a zkuste to znovu.").arg(f.device);
+    case OpenFailure::Other:
+        return QStringLiteral("Zařízení %1 nelze otevřít: %2").arg(f.device, f.detail);
+    }
+    return {};
 }
 
 } // namespace hx7

@@ -31,11 +31,19 @@ public:
     // Moves the bytes waiting in the driver into RxBuffer; run first in every tick.
     void ReceiveStep();
 
+    // Opens ComPortNumber again when the port is not open (an adapter pulled and plugged back, a failed
+    // open at start-up); true when the port is open afterwards.
+    bool EnsureOpen();
+
     bool IsOpen() const { return m_port.isOpen(); }
+    OpenFailure LastOpenFailure() const { return m_port.lastOpenFailure(); }
     QString DeviceName(int portNumber) const { return m_deviceName(portNumber); }
 
     // "Chyba otevření  COM" + n + two blanks.
     static QString OpenErrorText(int portNumber);
+    // The same first line, then why, in words the user can act on.
+    static QString OpenErrorText(int portNumber, const OpenFailure &failure);
+    static QString OpenFailureReason(const OpenFailure &failure);
 
 private:
     SerialPort &m_port;

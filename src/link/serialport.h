@@ -6,6 +6,21 @@
 
 namespace hx7 {
 
+// Why the last open failed, in terms a user can act on.
+struct OpenFailure {
+    enum Kind {
+        None,             // the last open succeeded
+        NoDevice,         // the port number names no device on this platform
+        NotFound,         // no such device (adapter not plugged in, wrong name)
+        PermissionDenied, // the user may not open the device
+        InUse,            // another program holds the device
+        Other,            // anything else; detail has the system's words
+    } kind = None;
+    QString device;
+    QString group;  // the device's owning group, where the system has one (the group to join)
+    QString detail; // the system's own description, for Other
+};
+
 class SerialPort
 {
 public:
@@ -18,6 +33,8 @@ public:
     virtual QByteArray read(qint64 count) = 0;
     virtual void purgeInput() = 0;
     virtual void write(const QByteArray &bytes) = 0;
+    // Why the last open() returned false.
+    virtual OpenFailure lastOpenFailure() const { return {}; }
 };
 
 } // namespace hx7

@@ -63,9 +63,19 @@ int TransferController::ProgressPercent(int address, int endAddress)
     return static_cast<int>(std::clamp(percent, 0.0, 100.0));
 }
 
+bool TransferController::EnsurePort()
+{
+    // A pulled and replugged adapter, or a port that failed at start-up: try again before each action,
+    // and when that fails say why once instead of sending into nothing and timing out.
+    if (m_link.EnsureOpen())
+        return true;
+    m_view.Warning(SerialLink::OpenErrorText(m_link.ComPortNumber, m_link.LastOpenFailure()));
+    return false;
+}
+
 bool TransferController::StartVersionQuery()
 {
-    if (TransferState != 0)
+    if (TransferState != 0 || !EnsurePort())
         return false;
     m_link.Send(VersionQueryFrame());
     m_link.RxBuffer.clear();
@@ -87,7 +97,7 @@ void TransferController::StartByteTransfer(int state, int first, int last)
 
 bool TransferController::StartRead()
 {
-    if (TransferState != 0)
+    if (TransferState != 0 || !EnsurePort())
         return false;
     VerifyMode = false;
     StartByteTransfer(14, 0, LastTransferAddress);
@@ -96,7 +106,7 @@ bool TransferController::StartRead()
 
 bool TransferController::StartVerify()
 {
-    if (TransferState != 0)
+    if (TransferState != 0 || !EnsurePort())
         return false;
     VerifyMode = true;
     VerifyEqual = true;
@@ -129,13 +139,15 @@ bool TransferController::StartStore(int storeScope, int selectedRoute)
         m_view.Warning(NoScopeText);
         return false;
     }
+    if (!EnsurePort())
+        return false;
     StartByteTransfer(20, range->first, range->second);
     return true;
 }
 
 bool TransferController::StartStoreRange(int first, int last)
 {
-    if (TransferState != 0 || first < 0 || last < first || last >= ModuleBytes)
+    if (TransferState != 0 || first < 0 || last < first || last >= ModuleBytes || !EnsurePort())
         return false;
     StartByteTransfer(20, first, last);
     return true;
@@ -143,7 +155,7 @@ bool TransferController::StartStoreRange(int first, int last)
 
 bool TransferController::StartPoleSigRead()
 {
-    if (TransferState != 0)
+    if (TransferState != 0 || !EnsurePort())
         return false;
     StartByteTransfer(50, 0, PoleSigBytes - 1);
     return true;
@@ -151,7 +163,7 @@ bool TransferController::StartPoleSigRead()
 
 bool TransferController::QueueOneShot(const QByteArray &frame)
 {
-    if (TransferState != 0)
+    if (TransferState != 0 || !EnsurePort())
         return false;
     PendingCommand = frame;
     TransferState = 40;
@@ -160,6 +172,8 @@ bool TransferController::QueueOneShot(const QByteArray &frame)
 
 void TransferController::StartFactoryReset()
 {
+    if (!EnsurePort())
+        return;
     PendingCommand = InitialiseConfigFrame();
     TransferState = 40;
 }

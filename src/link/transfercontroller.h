@@ -18,7 +18,8 @@ public:
 
     enum Scope { ConfigOnly = 0, ConfigAndRoutes = 1, SelectedRoute = 2 };
 
-    // Each start does nothing (and returns false) unless the controller is idle.
+    // Each start does nothing (and returns false) unless the controller is idle. Each one, the factory
+    // reset too, first opens the port again when it is not open; when that fails it warns why and sends nothing.
     bool StartVersionQuery();
     bool StartRead();
     bool StartVerify();
@@ -60,6 +61,7 @@ public:
     static QString AddressMismatchText(int moduleCode, int imageCode);
 
 private:
+    bool EnsurePort();
     void StartByteTransfer(int state, int first, int last);
     void SendRead();
     void SendWrite();

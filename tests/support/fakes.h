@@ -17,8 +17,13 @@ public:
     {
         Opened << name;
         m_open = OpenSucceeds && !name.isEmpty();
+        m_failure = {};
+        if (!m_open)
+            m_failure = {name.isEmpty() ? hx7::OpenFailure::NoDevice : Failure, name, QStringLiteral("dialout"),
+                         QStringLiteral("I/O error")};
         return m_open;
     }
+    hx7::OpenFailure lastOpenFailure() const override { return m_failure; }
     void close() override
     {
         ++CloseCalls;
@@ -47,6 +52,7 @@ public:
     }
 
     bool OpenSucceeds = true;
+    hx7::OpenFailure::Kind Failure = hx7::OpenFailure::NotFound; // why an open fails
     QStringList Opened;
     int CloseCalls = 0;
     int Purges = 0;
@@ -57,6 +63,7 @@ public:
 
 private:
     bool m_open = false;
+    hx7::OpenFailure m_failure;
 };
 
 struct Message {

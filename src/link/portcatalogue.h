@@ -1,0 +1,29 @@
+// The serial ports a module may hang on: what the system lists, and the devices the settings map to a
+// port number (a pseudo-terminal or a hand-named device is not listed by the system).
+#pragma once
+
+#include "settings.h"
+
+#include <QList>
+#include <QString>
+
+namespace hx7 {
+
+struct PortEntry {
+    QString device;       // what opens it: /dev/ttyUSB0, COM3
+    QString description;  // "USB-Serial Controller"
+    QString manufacturer; // "Prolific"
+    QString serialNumber;
+    QString vidPid;      // "067b:2303" for a USB adapter, else empty
+    int portNumber = 0;  // the COM number that opens it, 0 when none does
+    bool listed = false; // listed by the system (else only named in the settings)
+    bool exists = false; // the device is there right now
+};
+
+// Mapped devices first, by port number, then the other ports the system lists, by name.
+QList<PortEntry> ListPorts(const Settings &settings);
+
+// "067b:2303" from the two USB identifiers; empty when the port has none.
+QString VidPidText(bool has, quint16 vid, quint16 pid);
+
+} // namespace hx7
