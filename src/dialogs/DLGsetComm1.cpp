@@ -168,7 +168,13 @@ void TOKcommDlg::FillList()
     for (const PortEntry &e : m_lister()) {
         auto *item = new QTreeWidgetItem(LVports);
         item->setText(Device, e.device);
-        item->setText(Description, e.exists ? e.description : QStringLiteral("(nepřipojeno)"));
+        // Devices only named in the settings (a pseudo-terminal, a hand-named adapter) say where they come from.
+        QString description = e.description;
+        if (!e.exists)
+            description = QStringLiteral("(nepřipojeno)");
+        else if (!e.listed)
+            description = QStringLiteral("(z nastavení [Ports])");
+        item->setText(Description, description);
         item->setText(Manufacturer, e.manufacturer);
         item->setText(SerialNumber, e.serialNumber);
         item->setText(VidPid, e.vidPid);

@@ -177,6 +177,39 @@ private Q_SLOTS:
         QTest::newRow("zero has none") << QByteArray() << 0 << "";
         QTest::newRow("negative has none") << QByteArray() << -2 << "";
     }
+    // Which COM number opens a device (the port list shows it), and a mapping written for the chosen one.
+    void portNumberFor_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<int>("port");
+        const QByteArray usb("; mine\r\n[Ports]\r\nCOM3=/dev/ttyUSB0\r\n");
+        QTest::newRow("mapped") << usb << "/dev/ttyUSB0" << 3;
+        QTest::newRow("two numbers, the lower")
+            << QByteArray("[Ports]\r\nCOM4=/dev/x\r\nCOM2=/dev/x\r\n") << "/dev/x" << 2;
+        QTest::newRow("platform name") << QByteArray() << "/dev/ttyS2" << 3;
+        QTest::newRow("platform name, number mapped elsewhere") << usb << "/dev/ttyS2" << 0;
+        QTest::newRow("unknown device") << usb << "/dev/ttyUSB1" << 0;
+        QTest::newRow("empty entry ignored") << QByteArray("[Ports]\r\nCOM3=\r\n") << "/dev/ttyS2" << 3;
+        QTest::newRow("names in any case") << QByteArray("[ports]\r\ncom2 = /dev/y\r\n") << "/dev/y" << 2;
+        QTest::newRow("not a port key") << QByteArray("[Ports]\r\nPORT2=/dev/y\r\nCOM0=/dev/y\r\n") << "/dev/y" << 0;
+        QTest::newRow("other section") << QByteArray("[Options]\r\nCOM2=/dev/y\r\n") << "/dev/y" << 0;
+    }
+    void portNumberFor()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QString, device);
+        QFETCH(int, port);
+        QTemporaryDir dir;
+        const QString path = IniFile(dir, ini);
+        Settings settings(path);
+        QCOMPARE(settings.PortNumberFor(device), port);
+        QVERIFY(settings.WritePortMapping(9, QStringLiteral("/dev/chosen")));
+        QCOMPARE(settings.PortDeviceName(9), QStringLiteral("/dev/chosen"));
+        QCOMPARE(settings.PortNumberFor(device), port);
+        QVERIFY(Read(path).startsWith(ini.left(ini.lastIndexOf('\n') + 1)));
+    }
+
     void portNames()
     {
         QFETCH(QByteArray, ini);

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 using namespace hx7;
 using namespace hx7test;
@@ -24,7 +25,8 @@ using namespace hx7test;
 namespace {
 
 struct App {
-    explicit App(QStringList simArguments)
+    // morePorts: further [Ports] lines; with "--link PATH" among the arguments COM1 names PATH.
+    explicit App(QStringList simArguments, const QByteArray &morePorts = {})
     {
         // The module holds the two worked route examples.
         ImageBytes memory{};
@@ -39,7 +41,9 @@ struct App {
 
         QFile ini(dir.filePath(QStringLiteral("hx7conf.ini")));
         ini.open(QIODevice::WriteOnly);
-        ini.write("[Ports]\r\nCOM1=" + sim->Device.toLocal8Bit() + "\r\n");
+        const qsizetype linkAt = simArguments.indexOf(QStringLiteral("--link"));
+        const QString com1 = linkAt >= 0 ? simArguments.value(linkAt + 1) : sim->Device;
+        ini.write("[Ports]\r\nCOM1=" + com1.toLocal8Bit() + "\r\n" + morePorts);
         ini.close();
         settings = std::make_unique<Settings>(ini.fileName());
         link = std::make_unique<SerialLink>(port, [this](int n) { return settings->PortDeviceName(n); });
@@ -55,6 +59,12 @@ struct App {
             WaitForBytes(port, 40);
             window->Timer1Timer();
         } while (window->Controller().TransferState != 0 && ++ticks < 2000);
+    }
+    QString TestComm()
+    {
+        window->findChild<QAbstractButton *>(QStringLiteral("BTtest1"))->click();
+        RunUntilIdle();
+        return window->findChild<QLabel *>(QStringLiteral("LBverze1"))->text();
     }
     QString Cell(int row, int column) const
     {
@@ -110,6 +120,67 @@ private Q_SLOTS:
         });
         app.window->findChild<QAction *>(QStringLiteral("Manulnzen1"))->trigger();
         QVERIFY(QTest::qWaitFor([&] { return app.sim->Log().contains("40 54 05 00 00 00 2A"); }, 2000));
+    }
+
+    // The adapter pulled and plugged back: the next Test comm opens the port again by itself.
+    void testCommReconnects()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("module"));
+        App app({QStringLiteral("--type"), QStringLiteral("V"), QStringLiteral("--link"), path});
+        QCOMPARE(app.TestComm(), QStringLiteral("HX7V V 1.4"));
+        app.sim->Kill();
+        QTRY_VERIFY_WITH_TIMEOUT(!app.link->IsOpen(), 3000); // the vanished far end closes the port
+        SimProcess again({QStringLiteral("--type"), QStringLiteral("S"), QStringLiteral("--link"), path});
+        QCOMPARE(app.TestComm(), QStringLiteral("HX7S V 1.4"));
+        QVERIFY(app.prompts.Shown.isEmpty());
+    }
+
+    // "Najít modul" in the COM-port dialog: two modules and a dead mapping. The live ones answer, the dead
+    // one says why, the first answering port is chosen, and the program's own port is back afterwards.
+    // Choosing the second module for COM5 maps it in [Ports] on OK and opens it.
+    void findModuleInTheComDialog()
+    {
+        SimProcess second(
+            {QStringLiteral("--type"), QStringLiteral("D"), QStringLiteral("--version"), QStringLiteral("0x12")});
+        App app({QStringLiteral("--type"), QStringLiteral("S")},
+                "COM2=/dev/hx7-no-such-device\r\nCOM3=" + second.Device.toLocal8Bit() + "\r\n");
+        QMap<QString, QString> found, why;
+        bool ownPortFreed = false;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = app.window->findChild<QDialog *>(QStringLiteral("TOKcommDlg"));
+            auto *list = dialog->findChild<QTreeWidget *>(QStringLiteral("LVports"));
+            dialog->findChild<QAbstractButton *>(QStringLiteral("BTfind"))->click();
+            ownPortFreed = !app.link->IsOpen();
+            for (int i = 0; i < 200 && app.window->Prober().IsRunning(); ++i) {
+                QTest::qWait(10);
+                app.window->Timer1Timer();
+            }
+            for (int i = 0; i < list->topLevelItemCount(); ++i) {
+                found[list->topLevelItem(i)->text(0)] = list->topLevelItem(i)->text(6);
+                why[list->topLevelItem(i)->text(0)] = list->topLevelItem(i)->toolTip(6);
+            }
+            QCOMPARE(list->currentItem()->text(0), app.sim->Device);
+            dialog->grab().save(QStringLiteral("comport-dialog.png")); // for a look, not an assertion
+            list->setCurrentItem(list->findItems(second.Device, Qt::MatchExactly).value(0));
+            Q_EMIT list->itemClicked(list->currentItem(), 0);
+            dialog->findChild<QSpinBox *>(QStringLiteral("SEdit1"))->setValue(5);
+            dialog->findChild<QAbstractButton *>(QStringLiteral("OKBtn"))->click();
+        });
+        QVERIFY(app.link->IsOpen());
+        app.window->findChild<QAction *>(QStringLiteral("KomunikaceRS2321"))->trigger();
+        QVERIFY(ownPortFreed);
+        QCOMPARE(found.value(app.sim->Device), QStringLiteral("HX7S V 1.4"));
+        QCOMPARE(found.value(second.Device), QStringLiteral("HX7  V 1.2"));
+        QCOMPARE(found.value(QStringLiteral("/dev/hx7-no-such-device")), QStringLiteral("nenalezeno"));
+        QVERIFY(why.value(QStringLiteral("/dev/hx7-no-such-device")).contains(QStringLiteral("neexistuje")));
+        QCOMPARE(app.link->ComPortNumber, 5);
+        QCOMPARE(app.TestComm(), QStringLiteral("HX7  V 1.2"));
+        QFile ini(app.settings->path());
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QVERIFY(ini.readAll().contains("COM3=" + second.Device.toLocal8Bit() +
+                                       "\r\nCOM5=" + second.Device.toLocal8Bit() + "\r\n"));
+        QCOMPARE(app.prompts.Shown, QStringList{QStringLiteral("information: ") + TransferController::OldFirmwareText});
     }
 };
 

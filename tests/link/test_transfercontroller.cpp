@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <map>
 #include <set>
 
 using namespace hx7;
@@ -359,6 +360,53 @@ private Q_SLOTS:
         QVERIFY(!rig.ctl.StartPoleSigRead());
         QVERIFY(!rig.ctl.StartVersionQuery());
         QVERIFY(!rig.ctl.VerifyMode);
+    }
+
+    // A closed port (adapter pulled, failed at start-up) is opened again by every action that needs the
+    // module; when that fails the action warns once, why, and sends nothing.
+    void actionsReopenAClosedPort_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("opens");
+        for (const char *action :
+             {"version", "read", "verify", "store", "store range", "poleSIG", "one shot", "reset"}) {
+            QTest::addRow("%s, reopens", action) << action << true;
+            QTest::addRow("%s, stays closed", action) << action << false;
+        }
+    }
+    void actionsReopenAClosedPort()
+    {
+        QFETCH(QString, action);
+        QFETCH(bool, opens);
+        Rig rig;
+        rig.link.Close();
+        rig.port.OpenSucceeds = opens;
+        const std::map<QString, std::function<bool()>> start = {
+            {"version", [&] { return rig.ctl.StartVersionQuery(); }},
+            {"read", [&] { return rig.ctl.StartRead(); }},
+            {"verify", [&] { return rig.ctl.StartVerify(); }},
+            {"store", [&] { return rig.ctl.StartStore(TransferController::SelectedRoute, 3); }},
+            {"store range", [&] { return rig.ctl.StartStoreRange(4, 9); }},
+            {"poleSIG", [&] { return rig.ctl.StartPoleSigRead(); }},
+            {"one shot", [&] { return rig.ctl.QueueOneShot(TurnoutOutputFrame(5)); }},
+            {"reset",
+             [&] {
+                 rig.ctl.StartFactoryReset();
+                 return rig.ctl.TransferState != 0;
+             }},
+        };
+        QCOMPARE(start.at(action)(), opens);
+        QCOMPARE(rig.port.Opened, (QStringList{"COM1", "COM1"}));
+        rig.Tick();
+        QCOMPARE(rig.port.Written.isEmpty(), !opens);
+        if (opens) {
+            QVERIFY(rig.view.Messages.isEmpty());
+        } else {
+            QCOMPARE(rig.ctl.TransferState, 0);
+            const QList<Message> warned{{"warning", SerialLink::OpenErrorText(1, rig.port.lastOpenFailure())}};
+            QCOMPARE(rig.view.Messages, warned);
+            QVERIFY(rig.view.Messages[0].text.contains(QStringLiteral("\nZařízení COM1 neexistuje")));
+        }
     }
 
     void unknownStatesBecomeIdle_data()
