@@ -4,11 +4,17 @@
 #include "configtextfile.h"
 #include "consoleview.h"
 #include "frames.h"
+#include "portcatalogue.h"
+#include "portprober.h"
 #include "qtserialport.h"
 #include "settings.h"
 #include "showtext.h"
 
+#include <QEventLoop>
+#include <QHash>
 #include <QRegularExpression>
+#include <QTimer>
+#include <algorithm>
 #include <memory>
 #include <variant>
 
@@ -18,10 +24,12 @@ QString CtlHelp()
 {
     return QStringLiteral("Použití: hx7ctl [--port PORT] PŘÍKAZ [ARGUMENTY]\n"
                           "\n"
-                          "PORT je cesta k zařízení (/dev/ttyUSB0) nebo COMn podle [Ports] v hx7conf.ini;\n"
-                          "bez --port se použije port uložený v hx7conf.ini.\n"
+                          "PORT je cesta k zařízení (/dev/ttyUSB0), COMn podle [Ports] v hx7conf.ini nebo auto\n"
+                          "(první port, na kterém modul odpoví); bez --port se použije port uložený v hx7conf.ini.\n"
                           "\n"
                           "Příkazy:\n"
+                          "  ports [--probe]           vypíše porty: zařízení, popis, VID:PID, COMn;\n"
+                          "                            s --probe i odpověď modulu na dotaz na verzi\n"
                           "  info                      typ a verze modulu\n"
                           "  read FILE                 načte z modulu bajty 0..248 a uloží je do souboru\n"
                           "  verify FILE               porovná modul se souborem (jen bajty, které soubor obsahuje);\n"
@@ -197,8 +205,135 @@ void ExpectArguments(const QStringList &args, int minimum, int maximum)
         throw UsageError{QStringLiteral("přebytečný argument ") + args[maximum]};
 }
 
+QString SettingsPath(const CtlIo &io)
+{
+    return io.settingsPath.isEmpty() ? DefaultSettingsPath() : io.settingsPath;
+}
+
+// Asks the ports for the module on the 100 ms timer, as the COM-port dialog does. With firstOnly it
+// stops at the first port that answers.
+void RunProber(PortProber &prober, const QStringList &devices, bool firstOnly)
+{
+    const auto done = [&] { return !prober.IsRunning() || (firstOnly && !prober.FirstAnswering().isEmpty()); };
+    prober.Start(devices);
+    prober.Tick(); // the first port now rather than a tick later
+    if (!done()) {
+        QEventLoop loop;
+        QTimer timer;
+        timer.setTimerType(Qt::PreciseTimer);
+        timer.setInterval(100);
+        QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+            prober.Tick();
+            if (done())
+                loop.quit();
+        });
+        timer.start();
+        loop.exec();
+    }
+    prober.Stop();
+}
+
+QString PortLabel(const PortEntry &e)
+{
+    return e.portNumber > 0 ? e.device + QStringLiteral(" (COM") + QString::number(e.portNumber) + QLatin1Char(')')
+                            : e.device;
+}
+
+QString Cell(QString text)
+{
+    return text.isEmpty() ? QStringLiteral("-") : text.replace(QLatin1Char('\t'), QLatin1Char(' '));
+}
+
+// As the COM-port dialog says it: a device only named in the settings says where it comes from.
+QString Description(const PortEntry &e)
+{
+    if (!e.exists)
+        return QStringLiteral("(nepřipojeno)");
+    if (!e.listed)
+        return QStringLiteral("(z nastavení [Ports])");
+    return Cell(e.description);
+}
+
+// hx7ctl ports [--probe]: one line per port, cells separated by TAB, empty cells as "-".
+int RunPorts(QStringList args, SerialPort &port, CtlIo &io)
+{
+    const bool probe = TakeFlag(args, "--probe");
+    ExpectArguments(args, 0, 0);
+    const QList<PortEntry> ports = ListPorts(Settings(SettingsPath(io)));
+    QList<ProbeResult> probed;
+    QHash<QString, QString> answers;
+    if (probe) {
+        QStringList devices;
+        for (const PortEntry &e : ports)
+            devices << e.device;
+        PortProber prober(port);
+        RunProber(prober, devices, false);
+        probed = prober.Results();
+        for (const ProbeResult &r : probed)
+            answers.insert(r.device, r.answer);
+    }
+    for (const PortEntry &e : ports) {
+        QStringList cells{e.device, Description(e), Cell(e.vidPid),
+                          e.portNumber > 0 ? QStringLiteral("COM") + QString::number(e.portNumber)
+                                           : QStringLiteral("-")};
+        if (probe)
+            cells << Cell(answers.value(e.device));
+        io.out << cells.join(QLatin1Char('\t')) << '\n';
+    }
+    // A port the user may not open, or one another program holds, is worth saying why: it is the
+    // usual reason a connected module stays silent.
+    for (const ProbeResult &r : std::as_const(probed)) {
+        if (r.failure.kind == OpenFailure::PermissionDenied || r.failure.kind == OpenFailure::InUse)
+            io.err << SerialLink::OpenFailureReason(r.failure) << '\n';
+    }
+    if (ports.isEmpty())
+        io.err << QStringLiteral("Nenalezen žádný sériový port.\n");
+    return ExitOk;
+}
+
+// --port auto: the first port whose module answers, in the order of the port list (the ports mapped in
+// hx7conf.ini first, by number). When none answers, says what each port did.
+std::optional<QString> FindModule(SerialPort &port, CtlIo &io)
+{
+    const QList<PortEntry> ports = ListPorts(Settings(SettingsPath(io)));
+    QStringList devices;
+    for (const PortEntry &e : ports)
+        devices << e.device;
+    PortProber prober(port);
+    RunProber(prober, devices, true);
+    const auto label = [&](const QString &device) {
+        const auto e = std::find_if(ports.begin(), ports.end(), [&](const PortEntry &p) { return p.device == device; });
+        return e != ports.end() ? PortLabel(*e) : device;
+    };
+    if (const QString found = prober.FirstAnswering(); !found.isEmpty()) {
+        io.err << QStringLiteral("Modul nalezen na ") << label(found) << QStringLiteral(".\n");
+        return found;
+    }
+    if (ports.isEmpty()) {
+        Fail(io, QStringLiteral("Modul nenalezen: není žádný sériový port."), ExitCommunication);
+        return std::nullopt;
+    }
+    io.err << QStringLiteral("Modul nenalezen. Zkoušené porty:\n");
+    for (const ProbeResult &r : prober.Results()) {
+        const QString why = r.failure.kind == OpenFailure::None ? QStringLiteral("neodpovídá")
+                                                                : SerialLink::OpenFailureReason(r.failure);
+        io.err << QStringLiteral("  ") << label(r.device) << QStringLiteral(": ")
+               << QString(why).replace(QLatin1Char('\n'), QStringLiteral("\n    ")) << '\n';
+    }
+    io.err.flush();
+    return std::nullopt;
+}
+
 int RunCommand(const QString &command, QStringList args, const QString &portOption, CtlIo &io)
 {
+    std::unique_ptr<QtSerialPort> ownPort;
+    SerialPort &port = io.port ? *io.port : *(ownPort = std::make_unique<QtSerialPort>());
+    if (command == QLatin1String("ports")) {
+        if (!portOption.isEmpty())
+            throw UsageError{QStringLiteral("ports nepoužívá --port")};
+        return RunPorts(args, port, io);
+    }
+
     // Everything is checked before the port is opened.
     enum class Job { Info, Read, Verify, Store, Show, PoleSig, FactoryReset, TestOutput } job;
     int scope = TransferController::ConfigAndRoutes;
@@ -299,32 +434,40 @@ int RunCommand(const QString &command, QStringList args, const QString &portOpti
             return ExitRefused;
     }
 
-    // The port: a device path, COMn through the settings' [Ports], or the port saved in the settings.
-    const Settings settings(io.settingsPath.isEmpty() ? DefaultSettingsPath() : io.settingsPath);
+    // The port: a device path, COMn through the settings' [Ports], the port saved in the settings, or
+    // the first port where a module answers.
+    const Settings settings(SettingsPath(io));
     QString device = portOption;
-    QString openError = QStringLiteral("Chyba otevření  ") + portOption + QStringLiteral("  ");
     const QRegularExpression comName(QStringLiteral("^COM(-?\\d+)$"), QRegularExpression::CaseInsensitiveOption);
     int number = 1;
-    if (const auto m = comName.match(portOption); portOption.isEmpty() || m.hasMatch()) {
+    bool byNumber = false;
+    if (portOption.compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0) {
+        const auto found = FindModule(port, io);
+        if (!found)
+            return ExitCommunication;
+        device = *found;
+    } else if (const auto m = comName.match(portOption); portOption.isEmpty() || m.hasMatch()) {
         bool developer = false;
         if (portOption.isEmpty())
             settings.Read(number, developer);
         else
             number = m.captured(1).toInt();
         device = settings.PortDeviceName(number);
-        openError = SerialLink::OpenErrorText(number);
-    }
-    std::unique_ptr<QtSerialPort> ownPort;
-    SerialPort *port = io.port;
-    if (!port) {
-        ownPort = std::make_unique<QtSerialPort>();
-        port = ownPort.get();
+        byNumber = true;
     }
     TimerTicker timerTicker;
     Ticker &ticker = io.ticker ? *io.ticker : timerTicker;
-    Session s(io, *port, device);
-    if (!s.link.Open(number))
-        return Fail(io, openError, ExitCommunication);
+    Session s(io, port, device);
+    if (!s.link.Open(number)) {
+        const OpenFailure failure = s.link.LastOpenFailure();
+        if (byNumber)
+            return Fail(io, SerialLink::OpenErrorText(number, failure), ExitCommunication);
+        const QString reason = SerialLink::OpenFailureReason(failure);
+        return Fail(io,
+                    QStringLiteral("Chyba otevření  ") + device + QStringLiteral("  ") +
+                        (reason.isEmpty() ? QString() : QLatin1Char('\n') + reason),
+                    ExitCommunication);
+    }
 
     TransferController &ctl = s.controller;
     ConsoleView &view = s.view;

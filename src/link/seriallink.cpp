@@ -47,10 +47,6 @@ QString SerialLink::OpenErrorText(int portNumber)
     return QStringLiteral("Chyba otevření  COM") + QString::number(portNumber) + QStringLiteral("  ");
 }
 
-} // namespace hx7
-
-namespace hx7 {
-
 QString SerialLink::OpenErrorText(int portNumber, const OpenFailure &failure)
 {
     const QString reason = OpenFailureReason(failure);

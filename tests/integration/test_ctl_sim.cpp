@@ -82,6 +82,15 @@ void WriteRecords(const QString &path, const ImageBytes &image, const QList<std:
             f.write(HexDigits(i, 4).toLatin1() + ':' + HexDigits(image[i], 2).toLatin1() + "\r\n");
 }
 
+// Args for texts with Czech letters.
+QStringList Texts(std::initializer_list<const char *> texts)
+{
+    QStringList out;
+    for (const char *t : texts)
+        out << QString::fromUtf8(t);
+    return out;
+}
+
 Result RunBinary(const QStringList &arguments, const QString &settingsFolder)
 {
     QProcess p;
@@ -218,10 +227,76 @@ private Q_SLOTS:
         io.ticker = &ticker;
         QCOMPARE(RunCtl(Args({"--port", "/dev/whatever", "info"}), io), 3);
 
+        // The first line names the port as the user gave it; the second says why it did not open.
         silentPort.OpenSucceeds = false;
-        QCOMPARE(RunCtl(Args({"--port", "COM4", "read", "x.txt"}), io), 3);
-        e.flush();
-        QVERIFY(err.endsWith(QStringLiteral("Chyba otevření  COM4  \n")));
+        for (const auto &[port, device] : {std::pair{"COM4", "/dev/ttyS3"}, {"/dev/hx7-missing", "/dev/hx7-missing"}}) {
+            err.clear();
+            QCOMPARE(RunCtl(Args({"--port", port, "read", "x.txt"}), io), 3);
+            e.flush();
+            OpenFailure failure;
+            failure.kind = OpenFailure::NotFound;
+            failure.device = QLatin1String(device);
+            QCOMPARE(err, QStringLiteral("Chyba otevření  %1  \n%2\n")
+                              .arg(QLatin1String(port), SerialLink::OpenFailureReason(failure)));
+        }
+    }
+
+    // Modules on COM3 (%1, HX7 V 1.2) and COM5 (%2, HX7S V 1.4), COM2 mapped to a device that is not
+    // there (%3). The machine's own ports may be listed too: only these lines are looked for.
+    void portsAndAuto_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("simArguments");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QStringList>("outLines");
+        QTest::addColumn<QStringList>("errParts");
+        const QStringList none;
+        QTest::newRow("list") << Args({"ports"}) << none << 0
+                              << Texts({"%3\t(nepřipojeno)\t-\tCOM2", "%1\t(z nastavení [Ports])\t-\tCOM3",
+                                        "%2\t(z nastavení [Ports])\t-\tCOM5"})
+                              << none;
+        QTest::newRow("probe") << Args({"ports", "--probe"}) << none << 0
+                               << Texts({"%3\t(nepřipojeno)\t-\tCOM2\t-",
+                                         "%1\t(z nastavení [Ports])\t-\tCOM3\tHX7  V 1.2",
+                                         "%2\t(z nastavení [Ports])\t-\tCOM5\tHX7S V 1.4"})
+                               << none;
+        // The mapped ports come first, by number: COM3's module, not COM5's.
+        QTest::newRow("auto") << Args({"--port", "auto", "info"}) << none << 0 << Args({"HX7  V 1.2"})
+                              << Args({"%1 (COM3)"});
+        // Modules that answer only after a second are silent to a search that waits 0.3 s per port.
+        QTest::newRow("auto, no module answers")
+            << Args({"--port", "auto", "info"}) << Args({"--delay-ms", "1000"}) << 3 << none
+            << Texts({"Modul nenalezen", "  %3 (COM2): Zařízení %3 neexistuje", "  %1 (COM3): neodpovídá\n",
+                      "  %2 (COM5): neodpovídá\n"});
+    }
+    void portsAndAuto()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, simArguments);
+        QFETCH(int, code);
+        QFETCH(QStringList, outLines);
+        QFETCH(QStringList, errParts);
+        QTemporaryDir dir;
+        SimProcess older(Args({"--type", "D", "--version", "0x12"}) + simArguments), newer(simArguments);
+        const QString missing = dir.filePath(QStringLiteral("ttyUSB9"));
+        QFile ini(dir.filePath(QStringLiteral("hx7conf.ini")));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write(QStringLiteral("[Ports]\r\nCOM5=%2\r\nCOM3=%1\r\nCOM2=%3\r\n")
+                      .arg(older.Device, newer.Device, missing)
+                      .toLocal8Bit());
+        ini.close();
+        const Result r = RunBinary(arguments, dir.path());
+        QCOMPARE(r.code, code);
+        const auto fill = [&](QString text) {
+            return text.replace(QLatin1String("%1"), older.Device)
+                .replace(QLatin1String("%2"), newer.Device)
+                .replace(QLatin1String("%3"), missing);
+        };
+        const QStringList lines = r.out.split(QLatin1Char('\n'));
+        for (const QString &line : outLines)
+            QVERIFY2(lines.contains(fill(line)), qPrintable(r.out));
+        for (const QString &part : errParts)
+            QVERIFY2(r.err.contains(fill(part)), qPrintable(r.err));
     }
 
     void badArguments_data()
@@ -237,6 +312,8 @@ private Q_SLOTS:
         QTest::newRow("aspect 17") << Args({"test-output", "signal", "1", "17"});
         QTest::newRow("position") << Args({"test-output", "turnout", "1", "left"});
         QTest::newRow("port without value") << Args({"--port"});
+        QTest::newRow("ports with a port") << Args({"--port", "COM1", "ports"});
+        QTest::newRow("ports with an argument") << Args({"ports", "--all"});
         QTest::newRow("missing file") << Args({"show", "/no/such/file.txt"});
         // Files that do not hold what a command needs; refused before the port is opened.
         QTest::newRow("route 20 not in file") << Args({"store", "old.txt", "--scope", "route", "20"});
