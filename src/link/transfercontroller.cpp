@@ -75,12 +75,12 @@ bool TransferController::EnsurePort()
 
 bool TransferController::StartVersionQuery()
 {
-    if (TransferState != 0 || !EnsurePort())
+    if (TransferState != Idle || !EnsurePort())
         return false;
     m_link.Send(VersionQueryFrame());
     m_link.RxBuffer.clear();
     m_view.SetVersionText(QStringLiteral("??"));
-    TransferState = 5;
+    TransferState = VersionWait;
     return true;
 }
 
@@ -93,24 +93,25 @@ void TransferController::StartByteTransfer(int state, int first, int last)
     m_view.SetProgressVisible(true);
     RetryCount = 0;
     TransferState = state;
+    Advance(); // in the fast mode the first frame goes out now, not at the next tick
 }
 
 bool TransferController::StartRead()
 {
-    if (TransferState != 0 || !EnsurePort())
+    if (TransferState != Idle || !EnsurePort())
         return false;
     VerifyMode = false;
-    StartByteTransfer(14, 0, LastTransferAddress);
+    StartByteTransfer(ReadSend, 0, LastTransferAddress);
     return true;
 }
 
 bool TransferController::StartVerify()
 {
-    if (TransferState != 0 || !EnsurePort())
+    if (TransferState != Idle || !EnsurePort())
         return false;
     VerifyMode = true;
     VerifyEqual = true;
-    StartByteTransfer(14, 0, LastTransferAddress);
+    StartByteTransfer(ReadSend, 0, LastTransferAddress);
     return true;
 }
 
@@ -131,7 +132,7 @@ std::optional<std::pair<int, int>> TransferController::StoreScopeRange(int store
 
 bool TransferController::StartStore(int storeScope, int selectedRoute)
 {
-    if (TransferState != 0)
+    if (TransferState != Idle)
         return false;
     const auto range = StoreScopeRange(storeScope, selectedRoute);
     if (!range) {
@@ -141,32 +142,32 @@ bool TransferController::StartStore(int storeScope, int selectedRoute)
     }
     if (!EnsurePort())
         return false;
-    StartByteTransfer(20, range->first, range->second);
+    StartByteTransfer(AddressCheckSend, range->first, range->second);
     return true;
 }
 
 bool TransferController::StartStoreRange(int first, int last)
 {
-    if (TransferState != 0 || first < 0 || last < first || last >= ModuleBytes || !EnsurePort())
+    if (TransferState != Idle || first < 0 || last < first || last >= ModuleBytes || !EnsurePort())
         return false;
-    StartByteTransfer(20, first, last);
+    StartByteTransfer(AddressCheckSend, first, last);
     return true;
 }
 
 bool TransferController::StartPoleSigRead()
 {
-    if (TransferState != 0 || !EnsurePort())
+    if (TransferState != Idle || !EnsurePort())
         return false;
-    StartByteTransfer(50, 0, PoleSigBytes - 1);
+    StartByteTransfer(SignalTableSend, 0, PoleSigBytes - 1);
     return true;
 }
 
 bool TransferController::QueueOneShot(const QByteArray &frame)
 {
-    if (TransferState != 0 || !EnsurePort())
+    if (TransferState != Idle || !EnsurePort())
         return false;
     PendingCommand = frame;
-    TransferState = 40;
+    TransferState = OneShotSend;
     return true;
 }
 
@@ -175,61 +176,129 @@ void TransferController::StartFactoryReset()
     if (!EnsurePort())
         return;
     PendingCommand = InitialiseConfigFrame();
-    TransferState = 40;
+    TransferState = OneShotSend;
 }
 
 void TransferController::Tick()
 {
+    // A waiting state first counts the tick, then looks for its reply; one past its last waiting
+    // state means that the last tick has gone by without one.
     switch (TransferState) {
-    case 0:
+    case Idle:
         m_view.SetProgressVisible(false);
         break;
-    case 5:
-    case 6:
-        WaitVersion();
+    case VersionWait:
+    case VersionWait + 1:
+        ++TransferState;
+        if (!TakeVersionReply() && TransferState == VersionGivenUp)
+            TransferState = Idle;
         break;
-    case 14:
+    case ReadSend:
         SendRead();
         break;
-    case 15:
-    case 16:
-    case 17:
-        WaitRead();
+    case ReadWait:
+    case ReadWait + 1:
+    case ReadWait + 2:
+        ++TransferState;
+        if (!TakeReadReply() && TransferState == ReadTimedOut)
+            TimeOut(ReadErrorText, ReadSend);
         break;
-    case 20:
-        m_link.Send(AddressCheckFrame());
-        m_link.RxBuffer.clear();
-        TransferState = 21;
+    case AddressCheckSend:
+        SendAddressCheck();
         break;
-    case 21:
-    case 22:
-    case 23:
-        WaitAddress();
+    case AddressWait:
+    case AddressWait + 1:
+    case AddressWait + 2:
+        ++TransferState;
+        if (!TakeAddressReply() && TransferState == AddressTimedOut) {
+            TransferState = Idle;
+            m_view.Warning(CommErrorText);
+        }
         break;
-    case 25:
+    case WriteSend:
         SendWrite();
-        m_view.SetProgressVisible(true);
+        m_view.SetProgressVisible(true); // a nested idle tick may have hidden it during the address question
         break;
-    case 26:
-    case 27:
-    case 28:
-        WaitWrite();
+    case WriteWait:
+    case WriteWait + 1:
+    case WriteWait + 2:
+        ++TransferState;
+        if (!TakeWriteAck() && TransferState == WriteTimedOut)
+            TimeOut(StoreErrorText, WriteSend);
         break;
-    case 40:
+    case OneShotSend:
         m_link.Send(PendingCommand);
-        TransferState = 0;
+        TransferState = Idle;
         break;
-    case 50:
+    case SignalTableSend:
         SendSignalTable();
         break;
-    case 51:
-    case 52:
-    case 53:
-        WaitSignalTable();
+    case SignalTableWait:
+    case SignalTableWait + 1:
+    case SignalTableWait + 2:
+        ++TransferState;
+        if (!TakeSignalTableReply() && TransferState == SignalTableTimedOut)
+            TimeOut(ReadErrorText, SignalTableSend);
         break;
     default:
-        TransferState = 0;
+        TransferState = Idle;
         break;
+    }
+}
+
+void TransferController::Advance()
+{
+    if (!FastMode)
+        return;
+    // Whatever follows a complete reply goes out now; a reply still missing is left to the ticks, which
+    // count its time-out exactly as in the tick mode. Every step either sends (and so waits again),
+    // takes a reply, or stops here.
+    for (;;) {
+        switch (TransferState) {
+        case ReadSend:
+            SendRead();
+            continue;
+        case AddressCheckSend:
+            SendAddressCheck();
+            continue;
+        case WriteSend:
+            SendWrite();
+            m_view.SetProgressVisible(true);
+            continue;
+        case SignalTableSend:
+            SendSignalTable();
+            continue;
+        case VersionWait:
+        case VersionWait + 1:
+            TakeVersionReply();
+            return;
+        case ReadWait:
+        case ReadWait + 1:
+        case ReadWait + 2:
+            if (TakeReadReply())
+                continue;
+            return;
+        case AddressWait:
+        case AddressWait + 1:
+        case AddressWait + 2:
+            if (TakeAddressReply())
+                continue;
+            return;
+        case WriteWait:
+        case WriteWait + 1:
+        case WriteWait + 2:
+            if (TakeWriteAck())
+                continue;
+            return;
+        case SignalTableWait:
+        case SignalTableWait + 1:
+        case SignalTableWait + 2:
+            if (TakeSignalTableReply())
+                continue;
+            return;
+        default:
+            return;
+        }
     }
 }
 
@@ -237,7 +306,14 @@ void TransferController::SendRead()
 {
     m_link.Send(ReadFrame(CurrentAddress));
     m_link.RxBuffer.clear();
-    TransferState = 15;
+    TransferState = ReadWait;
+}
+
+void TransferController::SendAddressCheck()
+{
+    m_link.Send(AddressCheckFrame());
+    m_link.RxBuffer.clear();
+    TransferState = AddressWait;
 }
 
 void TransferController::SendWrite()
@@ -245,14 +321,14 @@ void TransferController::SendWrite()
     m_link.RxBuffer.clear();
     const int data = CurrentAddress >= 0 && CurrentAddress < ModuleBytes ? m_data.ConfigImage[CurrentAddress] : 0;
     m_link.Send(WriteFrame(CurrentAddress, data));
-    TransferState = 26;
+    TransferState = WriteWait;
 }
 
 void TransferController::SendSignalTable()
 {
     m_link.Send(SignalTableFrame(CurrentAddress));
     m_link.RxBuffer.clear();
-    TransferState = 51;
+    TransferState = SignalTableWait;
 }
 
 bool TransferController::ByteDone()
@@ -275,7 +351,7 @@ void TransferController::TimeOut(const QString &message, int sendState)
 {
     ++RetryCount;
     if (RetryCount > 2) {
-        TransferState = 0;
+        TransferState = Idle;
         m_view.Warning(message);
         m_view.SetProgressVisible(false);
     } else {
@@ -283,114 +359,101 @@ void TransferController::TimeOut(const QString &message, int sendState)
     }
 }
 
-void TransferController::WaitVersion()
+bool TransferController::TakeVersionReply()
 {
-    ++TransferState;
-    if (const auto reply = MatchVersionReply(m_link.RxBuffer)) {
-        if (reply->type == 'S')
-            m_view.CheckHx7S();
-        m_view.SetVersionText(VersionText(reply->type, reply->version));
-        // Idle before the notice: a nested tick must not take the same reply and show it twice.
-        TransferState = 0;
-        if (reply->version < FirmwareWithNewFunctions)
-            m_view.Information(OldFirmwareText);
-        return;
-    }
-    if (TransferState == 7)
-        TransferState = 0;
+    const auto reply = MatchVersionReply(m_link.RxBuffer);
+    if (!reply)
+        return false;
+    if (reply->type == 'S')
+        m_view.CheckHx7S();
+    m_view.SetVersionText(VersionText(reply->type, reply->version));
+    // Idle before the notice: a nested tick must not take the same reply and show it twice.
+    TransferState = Idle;
+    if (reply->version < FirmwareWithNewFunctions)
+        m_view.Information(OldFirmwareText);
+    return true;
 }
 
-void TransferController::WaitRead()
+bool TransferController::TakeReadReply()
 {
-    ++TransferState;
-    if (const auto d = MatchReadReply(m_link.RxBuffer)) {
-        if (CurrentAddress >= 0 && CurrentAddress < ModuleBytes) {
-            const std::uint8_t byte = m_data.ConfigImage[CurrentAddress];
-            if (!VerifyMode)
-                m_incoming[CurrentAddress] = *d;
-            else if (byte != *d) {
-                VerifyEqual = false;
-                m_view.ByteDiffers(CurrentAddress, byte, *d);
-            }
+    const auto d = MatchReadReply(m_link.RxBuffer);
+    if (!d)
+        return false;
+    if (CurrentAddress >= 0 && CurrentAddress < ModuleBytes) {
+        const std::uint8_t byte = m_data.ConfigImage[CurrentAddress];
+        if (!VerifyMode)
+            m_incoming[CurrentAddress] = *d;
+        else if (byte != *d) {
+            VerifyEqual = false;
+            m_view.ByteDiffers(CurrentAddress, byte, *d);
         }
-        if (!ByteDone()) {
-            SendRead();
-            return;
-        }
-        TransferState = 0;
-        m_view.SetProgressVisible(false);
-        if (VerifyMode) {
-            m_view.Information(VerifyEqual ? EqualText : DifferentText);
-        } else {
-            CommitIncoming(0, ModuleBytes);
-            DecodeRoutes(m_data.ConfigImage.data(), m_data.RouteTable);
-            m_view.RoutesChanged();
-        }
-        return;
     }
-    if (TransferState > 17)
-        TimeOut(ReadErrorText, 14);
+    if (!ByteDone()) {
+        SendRead();
+        return true;
+    }
+    TransferState = Idle;
+    m_view.SetProgressVisible(false);
+    if (VerifyMode) {
+        m_view.Information(VerifyEqual ? EqualText : DifferentText);
+    } else {
+        CommitIncoming(0, ModuleBytes);
+        DecodeRoutes(m_data.ConfigImage.data(), m_data.RouteTable);
+        m_view.RoutesChanged();
+    }
+    return true;
 }
 
-void TransferController::WaitAddress()
+bool TransferController::TakeAddressReply()
 {
-    ++TransferState;
-    if (const auto a = MatchReadReply(m_link.RxBuffer)) {
-        const int imageCode = m_data.ConfigImage[AddressCodeByte];
-        if (*a == imageCode) {
-            TransferState = 25;
-        } else {
-            TransferState = 0;
-            if (m_view.Confirm(AddressMismatchText(*a, imageCode)))
-                TransferState = 25;
-        }
-        return;
+    const auto a = MatchReadReply(m_link.RxBuffer);
+    if (!a)
+        return false;
+    const int imageCode = m_data.ConfigImage[AddressCodeByte];
+    if (*a == imageCode) {
+        TransferState = WriteSend;
+    } else {
+        TransferState = Idle;
+        if (m_view.Confirm(AddressMismatchText(*a, imageCode)))
+            TransferState = WriteSend;
     }
-    if (TransferState > 23) {
-        TransferState = 0;
-        m_view.Warning(CommErrorText);
-    }
+    return true;
 }
 
-void TransferController::WaitWrite()
+bool TransferController::TakeWriteAck()
 {
-    ++TransferState;
-    if (MatchWriteAck(m_link.RxBuffer)) {
-        if (!ByteDone()) {
-            SendWrite();
-            return;
-        }
-        TransferState = 0;
-        m_view.SetProgressVisible(false);
-        if (ResetAfterStore)
-            m_link.Send(ResetModuleFrame());
-        return;
+    if (!MatchWriteAck(m_link.RxBuffer))
+        return false;
+    if (!ByteDone()) {
+        SendWrite();
+        return true;
     }
-    if (TransferState > 28)
-        TimeOut(StoreErrorText, 25);
+    TransferState = Idle;
+    m_view.SetProgressVisible(false);
+    if (ResetAfterStore)
+        m_link.Send(ResetModuleFrame());
+    return true;
 }
 
-void TransferController::WaitSignalTable()
+bool TransferController::TakeSignalTableReply()
 {
-    ++TransferState;
-    if (const auto d = MatchSignalTableReply(m_link.RxBuffer)) {
-        if (CurrentAddress >= 0 && CurrentAddress < PoleSigBytes)
-            m_incoming[PoleSigBase + CurrentAddress] = *d;
-        if (!ByteDone()) {
-            SendSignalTable();
-            return;
-        }
-        TransferState = 0;
-        m_view.SetProgressVisible(false);
-        CommitIncoming(PoleSigBase, PoleSigBytes);
-        if (WritePoleSigDump(PoleSigPath, m_data.ConfigImage))
-            m_view.Information(PoleSigDoneText);
-        else
-            m_view.Warning(hx7::WriteErrorText(PoleSigPath));
-        return;
+    const auto d = MatchSignalTableReply(m_link.RxBuffer);
+    if (!d)
+        return false;
+    if (CurrentAddress >= 0 && CurrentAddress < PoleSigBytes)
+        m_incoming[PoleSigBase + CurrentAddress] = *d;
+    if (!ByteDone()) {
+        SendSignalTable();
+        return true;
     }
-    if (TransferState > 53)
-        TimeOut(ReadErrorText, 50);
+    TransferState = Idle;
+    m_view.SetProgressVisible(false);
+    CommitIncoming(PoleSigBase, PoleSigBytes);
+    if (WritePoleSigDump(PoleSigPath, m_data.ConfigImage))
+        m_view.Information(PoleSigDoneText);
+    else
+        m_view.Warning(hx7::WriteErrorText(PoleSigPath));
+    return true;
 }
 
 } // namespace hx7

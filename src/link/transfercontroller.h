@@ -18,6 +18,27 @@ public:
 
     enum Scope { ConfigOnly = 0, ConfigAndRoutes = 1, SelectedRoute = 2 };
 
+    // The values of TransferState. A waiting state counts its ticks by adding 1 each tick, so a wait of
+    // three ticks is three consecutive values; the value after them means the wait ran out.
+    enum State : int {
+        Idle = 0,
+        VersionWait = 5, // 5, 6: the version query went out when the button was pressed
+        VersionGivenUp = 7,
+        ReadSend = 14, // read or verify: ask for the byte at CurrentAddress
+        ReadWait = 15, // 15..17
+        ReadTimedOut = 18,
+        AddressCheckSend = 20, // store: ask for the module's address code first
+        AddressWait = 21,      // 21..23
+        AddressTimedOut = 24,
+        WriteSend = 25, // store: write the byte at CurrentAddress
+        WriteWait = 26, // 26..28, for the acknowledge
+        WriteTimedOut = 29,
+        OneShotSend = 40, // PendingCommand, nothing awaited
+        SignalTableSend = 50,
+        SignalTableWait = 51, // 51..53
+        SignalTableTimedOut = 54,
+    };
+
     // Each start does nothing (and returns false) unless the controller is idle. Each one, the factory
     // reset too, first opens the port again when it is not open; when that fails it warns why and sends nothing.
     bool StartVersionQuery();
@@ -34,7 +55,13 @@ public:
     // The factory reset takes over whatever runs; the caller has asked the user first.
     void StartFactoryReset();
 
+    // One 100 ms step: sends what is due and counts the waits.
     void Tick();
+    // The fast mode's step, run by the owner whenever bytes arrive (after the receive step): takes a
+    // complete reply at once and sends the next frame without waiting for the tick. Does nothing
+    // unless FastMode is on.
+    void Advance();
+    bool FastMode = false;
 
     int TransferState = 0;
     int CurrentAddress = 0;
@@ -64,13 +91,15 @@ private:
     bool EnsurePort();
     void StartByteTransfer(int state, int first, int last);
     void SendRead();
+    void SendAddressCheck();
     void SendWrite();
     void SendSignalTable();
-    void WaitVersion();
-    void WaitRead();
-    void WaitAddress();
-    void WaitWrite();
-    void WaitSignalTable();
+    // Each takes its reply from RxBuffer if it is complete and moves on; false when it is not there yet.
+    bool TakeVersionReply();
+    bool TakeReadReply();
+    bool TakeAddressReply();
+    bool TakeWriteAck();
+    bool TakeSignalTableReply();
     bool ByteDone();
     void TimeOut(const QString &message, int sendState);
     void CommitIncoming(int base, int areaSize);
