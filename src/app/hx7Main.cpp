@@ -100,11 +100,21 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
         probePort = m_ownProbePort.get();
     }
     m_prober = new PortProber(*probePort, this);
+    // The fast transfer takes each reply as it arrives; the tick mode looks only on the tick.
+    m_link.SetBytesArrivedHandler([this] {
+        if (!m_controller.FastMode)
+            return;
+        m_link.ReceiveStep();
+        m_controller.Advance();
+    });
     m_commDialog->SetPortLister([this] { return ListPorts(m_settings); });
     m_commDialog->SetSearch({m_prober, [this] { return BeginPortSearch(); }, [this] { EndPortSearch(); }});
 }
 
-TMainForm1::~TMainForm1() = default;
+TMainForm1::~TMainForm1()
+{
+    m_link.SetBytesArrivedHandler({}); // the link outlives the window
+}
 
 QAction *TMainForm1::AddAction(QMenu *menu, const char *name, const QString &text, void (TMainForm1::*handler)())
 {
@@ -140,6 +150,10 @@ void TMainForm1::BuildMenu()
 
     QMenu *link = MainMenu1->addMenu(QStringLiteral("Přenos       "));
     AddAction(link, "KomunikaceRS2321", QStringLiteral("Nastavení RS232"), &TMainForm1::KonfiguraceRS2321Click);
+    RychlyPrenos1 = AddAction(link, "RychlyPrenos1", QStringLiteral("Rychlý přenos"), &TMainForm1::RychlyPrenos1Click);
+    RychlyPrenos1->setCheckable(true);
+    RychlyPrenos1->setToolTip(
+        QStringLiteral("Další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms"));
     link->addSeparator()->setObjectName(QStringLiteral("N3"));
     AddAction(link, "Nastdatazmodulu1", QStringLiteral("Načíst data z modulu"), &TMainForm1::ReadData1Click);
     AddAction(link, "Verifikovatdatasmodulem1", QStringLiteral("Verifikovat data s modulem"),
@@ -206,6 +220,8 @@ void TMainForm1::FormCreate()
     RefreshRouteGrid();
 
     NastpoleSIG1->setVisible(DeveloperMode);
+    m_controller.FastMode = m_settings.FastTransfer();
+    RychlyPrenos1->setChecked(m_controller.FastMode);
     if (!m_link.Open(m_link.ComPortNumber))
         m_prompts.Warning(this, SerialLink::OpenErrorText(m_link.ComPortNumber, m_link.LastOpenFailure()));
     Timer1->start();
@@ -350,6 +366,14 @@ void TMainForm1::KonfiguraceRS2321Click()
     m_link.ComPortNumber = n;
     if (!m_link.Reopen(n))
         m_prompts.Warning(this, SerialLink::OpenErrorText(n, m_link.LastOpenFailure()));
+}
+
+void TMainForm1::RychlyPrenos1Click()
+{
+    // A transfer already running changes pace at once; both modes keep the same frames and time-outs.
+    m_controller.FastMode = RychlyPrenos1->isChecked();
+    if (!m_settings.WriteFastTransfer(m_controller.FastMode))
+        m_prompts.Warning(this, SettingsWriteErrorText(m_settings.path()));
 }
 
 bool TMainForm1::BeginPortSearch()

@@ -62,6 +62,7 @@ public:
     void Konfiguracevhybek1Click();
     void Manulnzen1Click();
     void KonfiguraceRS2321Click();
+    void RychlyPrenos1Click();
     void Oprogramu1Click();
 
     // TransferView
@@ -107,6 +108,7 @@ private:
     QTimer *m_nestedTicks; // ticks while a box opened by a tick is open
     QAction *TypHX7S1;
     QAction *NastpoleSIG1;
+    QAction *RychlyPrenos1;
 
     TDlgStore1 *m_storeDialog;
     TFormKonfDCC *m_configDialog;

@@ -22,7 +22,10 @@ namespace hx7 {
 
 QString CtlHelp()
 {
-    return QStringLiteral("Použití: hx7ctl [--port PORT] PŘÍKAZ [ARGUMENTY]\n"
+    return QStringLiteral("Použití: hx7ctl [--port PORT] [--fast] PŘÍKAZ [ARGUMENTY]\n"
+                          "\n"
+                          "--fast: další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms\n"
+                          "(stejné rámce a stejné časové limity; přenos trvá asi sekundu místo 25 s).\n"
                           "\n"
                           "PORT je cesta k zařízení (/dev/ttyUSB0), COMn podle [Ports] v hx7conf.ini nebo auto\n"
                           "(první port, na kterém modul odpoví); bez --port se použije port uložený v hx7conf.ini.\n"
@@ -157,7 +160,12 @@ struct Session {
     TransferController controller;
 };
 
-int RunCommand(const QString &command, QStringList args, const QString &portOption, CtlIo &io);
+struct GlobalOptions {
+    QString port;
+    bool fast = false;
+};
+
+int RunCommand(const QString &command, QStringList args, const GlobalOptions &options, CtlIo &io);
 
 } // namespace
 
@@ -169,18 +177,26 @@ int RunCtl(const QStringList &arguments, CtlIo &io)
         io.out.flush();
         return ExitOk;
     }
-    QString portOption;
+    GlobalOptions options;
     try {
-        if (args.value(0) == QLatin1String("--port")) {
-            if (args.size() < 2)
-                throw UsageError{QStringLiteral("--port potřebuje PORT")};
-            portOption = args[1];
-            args = args.mid(2);
+        // Options before the command, in any order.
+        while (!args.isEmpty() && args[0].startsWith(QLatin1String("--"))) {
+            if (args[0] == QLatin1String("--port")) {
+                if (args.size() < 2)
+                    throw UsageError{QStringLiteral("--port potřebuje PORT")};
+                options.port = args[1];
+                args = args.mid(2);
+            } else if (args[0] == QLatin1String("--fast")) {
+                options.fast = true;
+                args.removeFirst();
+            } else {
+                break;
+            }
         }
         if (args.isEmpty())
             throw UsageError{QStringLiteral("chybí příkaz")};
         const QString command = args.takeFirst();
-        return RunCommand(command, args, portOption, io);
+        return RunCommand(command, args, options, io);
     } catch (const UsageError &e) {
         return Fail(io, QStringLiteral("hx7ctl: ") + e.message + QStringLiteral(" (hx7ctl --help)"), ExitUsage);
     }
@@ -324,8 +340,9 @@ std::optional<QString> FindModule(SerialPort &port, CtlIo &io)
     return std::nullopt;
 }
 
-int RunCommand(const QString &command, QStringList args, const QString &portOption, CtlIo &io)
+int RunCommand(const QString &command, QStringList args, const GlobalOptions &options, CtlIo &io)
 {
+    const QString &portOption = options.port;
     std::unique_ptr<QtSerialPort> ownPort;
     SerialPort &port = io.port ? *io.port : *(ownPort = std::make_unique<QtSerialPort>());
     if (command == QLatin1String("ports")) {
@@ -470,6 +487,7 @@ int RunCommand(const QString &command, QStringList args, const QString &portOpti
     }
 
     TransferController &ctl = s.controller;
+    ctl.FastMode = options.fast;
     ConsoleView &view = s.view;
     switch (job) {
     case Job::Info:

@@ -74,6 +74,19 @@ bool Settings::WriteComSerial(int comPortNumber) const
     return m_profile.writeString(Options, ComSerial, QString::number(comPortNumber));
 }
 
+bool Settings::FastTransfer() const
+{
+    const auto fast =
+        ParseProfileInt(m_profile.readString(Options, QStringLiteral("FastTransfer")).value_or(QString()));
+    return fast && *fast != 0;
+}
+
+bool Settings::WriteFastTransfer(bool fast) const
+{
+    return m_profile.writeString(Options, QStringLiteral("FastTransfer"),
+                                 fast ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
 QString Settings::PortDeviceName(int n) const
 {
     if (n <= 0)

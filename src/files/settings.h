@@ -18,6 +18,9 @@ public:
     // A non-zero "COMserial" replaces comPortNumber (no range check); "Developer" != 0 sets developerMode.
     void Read(int &comPortNumber, bool &developerMode) const;
     bool WriteComSerial(int comPortNumber) const;
+    // "FastTransfer" != 0: each frame goes out as soon as the previous reply is complete.
+    bool FastTransfer() const;
+    bool WriteFastTransfer(bool fast) const;
 
     // The device that port n opens: the [Ports] mapping "COMn=...", else the platform's name for it.
     // Ports 0 and below have no device (empty name).

@@ -14,6 +14,10 @@ namespace hx7 {
 QtSerialPort::QtSerialPort(QObject *parent) : QObject(parent)
 {
     connect(&m_port, &QSerialPort::errorOccurred, this, &QtSerialPort::onError);
+    connect(&m_port, &QSerialPort::readyRead, this, [this] {
+        if (m_bytesArrived)
+            m_bytesArrived();
+    });
 }
 
 namespace {

@@ -22,12 +22,14 @@ public:
     void purgeInput() override;
     void write(const QByteArray &bytes) override;
     OpenFailure lastOpenFailure() const override { return m_failure; }
+    void setBytesArrivedHandler(std::function<void()> handler) override { m_bytesArrived = std::move(handler); }
 
 private:
     void onError(QSerialPort::SerialPortError error);
 
     QSerialPort m_port;
     OpenFailure m_failure;
+    std::function<void()> m_bytesArrived;
 };
 
 } // namespace hx7

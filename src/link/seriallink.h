@@ -30,6 +30,8 @@ public:
     void Send(const QByteArray &frame);
     // Moves the bytes waiting in the driver into RxBuffer; run first in every tick.
     void ReceiveStep();
+    // Runs handler whenever the port reports new bytes (the fast transfer takes replies as they come).
+    void SetBytesArrivedHandler(std::function<void()> handler) { m_port.setBytesArrivedHandler(std::move(handler)); }
 
     // Opens ComPortNumber again when the port is not open (an adapter pulled and plugged back, a failed
     // open at start-up); true when the port is open afterwards.

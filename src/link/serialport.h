@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 namespace hx7 {
 
@@ -35,6 +36,8 @@ public:
     virtual void write(const QByteArray &bytes) = 0;
     // Why the last open() returned false.
     virtual OpenFailure lastOpenFailure() const { return {}; }
+    // Called whenever new bytes have arrived (from the event loop, never from inside a call of this port).
+    virtual void setBytesArrivedHandler(std::function<void()> handler) { Q_UNUSED(handler); }
 };
 
 } // namespace hx7

@@ -89,6 +89,7 @@ private Q_SLOTS:
             {"Definicecesty1", "Definice návěstní cesty"},
             {"Manulnzen1", "Test funkce"},
             {"KomunikaceRS2321", "Nastavení RS232"},
+            {"RychlyPrenos1", "Rychlý přenos"},
             {"Nastdatazmodulu1", "Načíst data z modulu"},
             {"Verifikovatdatasmodulem1", "Verifikovat data s modulem"},
             {"Uloitdatadomodulu1", "Uložit data do modulu"},
@@ -137,6 +138,30 @@ private Q_SLOTS:
         Fixture f(ini);
         f.start();
         QCOMPARE(f.action("NastpoleSIG1")->isVisible(), visible);
+    }
+
+    // "Rychlý přenos" starts as saved, switches the controller and is saved at once.
+    void fastTransferItem_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<bool>("fast");
+        QTest::newRow("saved on") << QByteArray("[Options]\r\nFastTransfer=1\r\n") << true;
+        QTest::newRow("saved off") << QByteArray("[Options]\r\nFastTransfer=0\r\n") << false;
+        QTest::newRow("no file") << QByteArray() << false;
+    }
+    void fastTransferItem()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(bool, fast);
+        Fixture f(ini);
+        f.start();
+        QAction *item = f.action("RychlyPrenos1");
+        QVERIFY(item->isCheckable());
+        QCOMPARE(item->isChecked(), fast);
+        QCOMPARE(f.window->Controller().FastMode, fast);
+        item->trigger();
+        QCOMPARE(f.window->Controller().FastMode, !fast);
+        QVERIFY(f.iniContent().contains(fast ? "FastTransfer=0\r\n" : "FastTransfer=1\r\n"));
     }
 
     void defaultGrid()

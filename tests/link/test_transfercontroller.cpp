@@ -56,6 +56,21 @@ struct Rig {
     {
         link.ReceiveStep();
         ctl.Tick();
+        Deliver();
+        sentPerTick << static_cast<int>(port.Written.size());
+    }
+    // The fast mode: the owner takes bytes as the port reports them, between the ticks.
+    void Deliver()
+    {
+        while (ctl.FastMode && port.bytesWaiting() > 0) {
+            link.ReceiveStep();
+            ctl.Advance();
+        }
+    }
+    // Starts the fast mode's delivery; what goes out before the first tick counts as tick 1.
+    void StartDelivering()
+    {
+        Deliver();
         sentPerTick << static_cast<int>(port.Written.size());
     }
     int RunUntilIdle(int limit = 10000)
@@ -136,18 +151,27 @@ private Q_SLOTS:
 
     // A byte never answered: three requests four ticks apart, the warning in the twelfth tick counting the
     // first request's, and nothing of the failed transfer left in the image, the routes or a dump file.
+    // The fast mode sends address 3's first request before any tick, and then waits the same ticks.
     void silentByteFailsInTwelfthTick_data()
     {
         QTest::addColumn<char>("command");
-        QTest::newRow("read") << 'R';
-        QTest::newRow("verify") << 'V';
-        QTest::newRow("poleSIG") << 'S';
+        QTest::addColumn<bool>("fast");
+        QTest::addColumn<QList<int>>("requests");
+        QTest::addColumn<int>("warned");
+        for (const auto &[name, command] : {std::pair{"read", 'R'}, {"verify", 'V'}, {"poleSIG", 'S'}}) {
+            QTest::addRow("%s", name) << command << false << QList<int>{4, 8, 12} << 15;
+            QTest::addRow("%s, fast", name) << command << true << QList<int>{1, 5, 9} << 12;
+        }
     }
     void silentByteFailsInTwelfthTick()
     {
         QFETCH(char, command);
+        QFETCH(bool, fast);
+        QFETCH(QList<int>, requests);
+        QFETCH(int, warned);
         QTemporaryDir dir;
         Rig rig;
+        rig.ctl.FastMode = fast;
         rig.silent = {3};
         rig.ctl.PoleSigPath = dir.filePath(QStringLiteral("poleSIG.txt"));
         const ImageBytes imageBefore = rig.data.ConfigImage;
@@ -155,20 +179,61 @@ private Q_SLOTS:
         QVERIFY(command == 'R'   ? rig.ctl.StartRead()
                 : command == 'V' ? rig.ctl.StartVerify()
                                  : rig.ctl.StartPoleSigRead());
-        for (int tick = 1; tick <= 14; ++tick) {
-            rig.Tick(); // addresses 0..2 answered; address 3 first requested in tick 4
+        if (fast)
+            rig.StartDelivering();
+        for (int tick = rig.sentPerTick.size() + 1; tick < warned; ++tick) {
+            rig.Tick(); // addresses 0..2 answered; then address 3 asked three times
             QVERIFY2(rig.view.Messages.isEmpty(), qPrintable(QString::number(tick)));
         }
-        rig.Tick(); // tick 15: the twelfth counted from the first request of address 3
+        rig.Tick(); // the twelfth tick counted from the first request of address 3
         QCOMPARE(rig.view.Messages, (QList<Message>{{"warning", TransferController::ReadErrorText}}));
         QCOMPARE(rig.ctl.TransferState, 0);
         QVERIFY(!rig.view.ProgressVisible);
-        QCOMPARE(rig.TicksOf(command == 'S' ? SignalTableFrame(3) : ReadFrame(3)), (QList<int>{4, 8, 12}));
+        QCOMPARE(rig.TicksOf(command == 'S' ? SignalTableFrame(3) : ReadFrame(3)), requests);
         QCOMPARE(rig.port.Written.size(), 6);
         QVERIFY(rig.data.ConfigImage == imageBefore);
         QVERIFY(rig.data.RouteTable == tableBefore);
         QCOMPARE(rig.view.Refreshes, 0);
         QVERIFY(!QFile::exists(rig.ctl.PoleSigPath));
+    }
+
+    // The fast mode with a module that answers at once: the same frames in the same order, the same
+    // progress, messages and image as the tick mode, and no tick needed at all.
+    void fastModeSendsTheSameFrames_data()
+    {
+        QTest::addColumn<QString>("operation");
+        for (const char *op : {"version", "read", "verify", "store all with reset", "store route 17", "poleSIG"})
+            QTest::newRow(op) << op;
+    }
+    void fastModeSendsTheSameFrames()
+    {
+        QFETCH(QString, operation);
+        QTemporaryDir dir;
+        Rig tick, fast;
+        fast.ctl.FastMode = true;
+        for (Rig *rig : {&tick, &fast}) {
+            rig->module[40] ^= 0x22; // verify finds a difference
+            rig->data.ConfigImage[100] = 0x66;
+            rig->ctl.PoleSigPath = dir.filePath(rig == &tick ? QStringLiteral("a.txt") : QStringLiteral("b.txt"));
+            rig->ctl.ResetAfterStore = true;
+            TransferController &c = rig->ctl;
+            QVERIFY(operation == "version"     ? c.StartVersionQuery()
+                    : operation == "read"      ? c.StartRead()
+                    : operation == "verify"    ? c.StartVerify()
+                    : operation == "poleSIG"   ? c.StartPoleSigRead()
+                    : operation.endsWith("17") ? c.StartStore(TransferController::SelectedRoute, 17)
+                                               : c.StartStore(TransferController::ConfigAndRoutes, 1));
+        }
+        fast.StartDelivering();
+        QCOMPARE(fast.ctl.TransferState, 0);
+        QVERIFY(tick.RunUntilIdle() >= 1);
+        QCOMPARE(fast.port.Written, tick.port.Written);
+        QCOMPARE(fast.view.Messages, tick.view.Messages);
+        QCOMPARE(fast.view.Progress, tick.view.Progress);
+        QCOMPARE(fast.view.Refreshes, tick.view.Refreshes);
+        QCOMPARE(fast.view.VersionText, tick.view.VersionText);
+        QVERIFY(fast.data.ConfigImage == tick.data.ConfigImage);
+        QVERIFY(fast.module == tick.module);
     }
 
     void replyOnThirdWaitingTickIsTaken()
