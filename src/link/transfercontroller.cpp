@@ -93,7 +93,15 @@ void TransferController::StartByteTransfer(int state, int first, int last)
     m_view.SetProgressVisible(true);
     RetryCount = 0;
     TransferState = state;
-    Advance(); // in the fast mode the first frame goes out now, not at the next tick
+    if (!FastMode)
+        return;
+    // The fast mode sends the first frame now instead of at the next tick.
+    if (state == ReadSend)
+        SendRead();
+    else if (state == AddressCheckSend)
+        SendAddressCheck();
+    else if (state == SignalTableSend)
+        SendSignalTable();
 }
 
 bool TransferController::StartRead()
@@ -250,55 +258,40 @@ void TransferController::Advance()
 {
     if (!FastMode)
         return;
-    // Whatever follows a complete reply goes out now; a reply still missing is left to the ticks, which
-    // count its time-out exactly as in the tick mode. Every step either sends (and so waits again),
-    // takes a reply, or stops here.
-    for (;;) {
-        switch (TransferState) {
-        case ReadSend:
-            SendRead();
-            continue;
-        case AddressCheckSend:
-            SendAddressCheck();
-            continue;
-        case WriteSend:
+    // What follows a complete reply goes out now. A reply still missing is left to the ticks, which count
+    // its time-out and send the repeat exactly as in the tick mode: a late byte never hurries a repeat.
+    while (TakeReply()) {
+        if (TransferState == WriteSend) { // the module's address checked: the first write
             SendWrite();
             m_view.SetProgressVisible(true);
-            continue;
-        case SignalTableSend:
-            SendSignalTable();
-            continue;
-        case VersionWait:
-        case VersionWait + 1:
-            TakeVersionReply();
-            return;
-        case ReadWait:
-        case ReadWait + 1:
-        case ReadWait + 2:
-            if (TakeReadReply())
-                continue;
-            return;
-        case AddressWait:
-        case AddressWait + 1:
-        case AddressWait + 2:
-            if (TakeAddressReply())
-                continue;
-            return;
-        case WriteWait:
-        case WriteWait + 1:
-        case WriteWait + 2:
-            if (TakeWriteAck())
-                continue;
-            return;
-        case SignalTableWait:
-        case SignalTableWait + 1:
-        case SignalTableWait + 2:
-            if (TakeSignalTableReply())
-                continue;
-            return;
-        default:
-            return;
         }
+    }
+}
+
+bool TransferController::TakeReply()
+{
+    switch (TransferState) {
+    case VersionWait:
+    case VersionWait + 1:
+        return TakeVersionReply();
+    case ReadWait:
+    case ReadWait + 1:
+    case ReadWait + 2:
+        return TakeReadReply();
+    case AddressWait:
+    case AddressWait + 1:
+    case AddressWait + 2:
+        return TakeAddressReply();
+    case WriteWait:
+    case WriteWait + 1:
+    case WriteWait + 2:
+        return TakeWriteAck();
+    case SignalTableWait:
+    case SignalTableWait + 1:
+    case SignalTableWait + 2:
+        return TakeSignalTableReply();
+    default:
+        return false;
     }
 }
 

@@ -94,6 +94,7 @@ private:
     void SendAddressCheck();
     void SendWrite();
     void SendSignalTable();
+    bool TakeReply(); // the Take step of the waiting state, if any
     // Each takes its reply from RxBuffer if it is complete and moves on; false when it is not there yet.
     bool TakeVersionReply();
     bool TakeReadReply();

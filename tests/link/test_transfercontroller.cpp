@@ -236,6 +236,27 @@ private Q_SLOTS:
         QVERIFY(fast.module == tick.module);
     }
 
+    // A reply that comes after its time-out does not hurry the repeat: that waits for the tick, as ever.
+    void fastModeLeavesRepeatsToTheTick()
+    {
+        Rig rig;
+        rig.ctl.FastMode = true;
+        QByteArray held;
+        rig.port.Respond = [&](const QByteArray &f) {
+            held = rig.Answer(f);
+            return QByteArray();
+        };
+        rig.ctl.StartRead(); // address 0 goes out at once
+        for (int i = 0; i < 3; ++i)
+            rig.Tick();
+        QCOMPARE(rig.ctl.TransferState, int(TransferController::ReadSend));
+        rig.port.Incoming = held; // too late
+        rig.Deliver();
+        QCOMPARE(rig.port.Written.size(), 1);
+        rig.Tick();
+        QCOMPARE(rig.WrittenAddresses('R'), (QList<int>{0, 0}));
+    }
+
     void replyOnThirdWaitingTickIsTaken()
     {
         Rig rig;
