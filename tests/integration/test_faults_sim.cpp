@@ -38,18 +38,24 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("fault");
         QTest::addColumn<bool>("storeToo");
-        QTest::newRow("every 7th reply lost") << Args({"--drop", "7"}) << true;
-        // Read only: the address check before a store has no retry, so a lost answer to it ends the store.
-        QTest::newRow("every 2nd reply lost") << Args({"--drop", "2"}) << false;
-        QTest::newRow("500-byte flood at address 30") << Args({"--flood", "30"}) << true;
+        QTest::addColumn<bool>("fast");
+        for (bool fast : {false, true}) {
+            const char *mode = fast ? ", fast" : "";
+            QTest::addRow("every 7th reply lost%s", mode) << Args({"--drop", "7"}) << true << fast;
+            // Read only: the address check before a store has no retry, so a lost answer to it ends the store.
+            QTest::addRow("every 2nd reply lost%s", mode) << Args({"--drop", "2"}) << false << fast;
+            QTest::addRow("500-byte flood at address 30%s", mode) << Args({"--flood", "30"}) << true << fast;
+        }
     }
     void recovered()
     {
         QFETCH(QStringList, fault);
         QFETCH(bool, storeToo);
+        QFETCH(bool, fast);
         QTemporaryDir dir;
         ImageBytes module;
         SimRig rig(fault << QStringLiteral("--memory") << WriteModuleFile(dir, module));
+        rig.SetFast(fast);
         rig.ctl.StartRead();
         rig.RunUntilIdle();
         QVERIFY(rig.view.Messages.isEmpty());
@@ -68,13 +74,22 @@ private Q_SLOTS:
         QCOMPARE(rig.view.Messages, (QList<Message>{{"information", TransferController::EqualText}}));
     }
 
-    // A junk byte in front of every reply: no reply is ever recognised, the read gives up on address 0.
+    // A junk byte in front of every reply: no reply is ever recognised, the read gives up on address 0, in
+    // the twelfth tick after its first request (which the fast mode sends before the first tick).
+    void noiseBeforeEveryReply_data()
+    {
+        QTest::addColumn<bool>("fast");
+        QTest::newRow("tick") << false;
+        QTest::newRow("fast") << true;
+    }
     void noiseBeforeEveryReply()
     {
+        QFETCH(bool, fast);
         SimRig rig(Args({"--noise"}));
+        rig.SetFast(fast);
         const ImageBytes before = rig.data.ConfigImage;
         rig.ctl.StartRead();
-        QCOMPARE(rig.RunUntilIdle(), 12);
+        QCOMPARE(rig.RunUntilIdle(), fast ? 11 : 12);
         QCOMPARE(rig.view.Messages, (QList<Message>{{"warning", TransferController::ReadErrorText}}));
         QVERIFY(rig.data.ConfigImage == before);
         QCOMPARE(rig.view.Refreshes, 0);
@@ -86,16 +101,22 @@ private Q_SLOTS:
         QTest::addColumn<int>("delay");
         QTest::addColumn<int>("scope");
         QTest::addColumn<QString>("message");
-        QTest::newRow("150 ms store of one route") << 150 << 2 << QString();
-        QTest::newRow("350 ms address check") << 350 << 2 << TransferController::CommErrorText;
-        QTest::newRow("350 ms read") << 350 << -1 << TransferController::ReadErrorText;
+        QTest::addColumn<bool>("fast");
+        for (bool fast : {false, true}) {
+            const char *mode = fast ? ", fast" : "";
+            QTest::addRow("150 ms store of one route%s", mode) << 150 << 2 << QString() << fast;
+            QTest::addRow("350 ms address check%s", mode) << 350 << 2 << TransferController::CommErrorText << fast;
+            QTest::addRow("350 ms read%s", mode) << 350 << -1 << TransferController::ReadErrorText << fast;
+        }
     }
     void lateReplies()
     {
         QFETCH(int, delay);
         QFETCH(int, scope);
         QFETCH(QString, message);
+        QFETCH(bool, fast);
         SimRig rig(Args({"--delay-ms"}) << QString::number(delay));
+        rig.ctl.FastMode = fast; // the ticker takes the replies as they come
         if (scope < 0)
             rig.ctl.StartRead();
         else
@@ -106,7 +127,7 @@ private Q_SLOTS:
             QCOMPARE(rig.ctl.CurrentAddress, 42);
         } else {
             QCOMPARE(rig.view.Messages, (QList<Message>{{"warning", message}}));
-            QCOMPARE(ticks, scope < 0 ? 12 : 4);
+            QCOMPARE(ticks, (scope < 0 ? 12 : 4) - (fast ? 1 : 0)); // the fast mode's first frame needs no tick
         }
     }
 
@@ -115,23 +136,33 @@ private Q_SLOTS:
     void killedMidTransfer_data()
     {
         QTest::addColumn<bool>("store");
-        QTest::newRow("read") << false;
-        QTest::newRow("store") << true;
+        QTest::addColumn<bool>("fast");
+        QTest::newRow("read") << false << false;
+        QTest::newRow("store") << true << false;
+        QTest::newRow("read, fast") << false << true;
+        QTest::newRow("store, fast") << true << true;
     }
     void killedMidTransfer()
     {
         QFETCH(bool, store);
+        QFETCH(bool, fast);
         QTemporaryDir dir;
         ImageBytes module;
-        SimRig rig(Args({"--memory"}) << WriteModuleFile(dir, module));
+        // The fast mode against a line at 19200 baud, so that it is still mid-transfer when killed.
+        SimRig rig(Args({"--memory"}) << WriteModuleFile(dir, module)
+                                      << (fast ? Args({"--baud", "19200", "--write-ms", "4"}) : QStringList()));
+        rig.SetFast(fast);
         const ImageBytes before = rig.data.ConfigImage;
         const RouteTable routes = rig.data.RouteTable;
         if (store)
             rig.ctl.StartStore(TransferController::ConfigAndRoutes, 1);
         else
             rig.ctl.StartRead();
-        for (int i = 0; i < 60; ++i)
-            rig.Tick();
+        if (fast)
+            QVERIFY(QTest::qWaitFor([&] { return rig.ctl.CurrentAddress > 120; }, 3000));
+        else
+            for (int i = 0; i < 60; ++i)
+                rig.Tick();
         rig.sim.Kill();
         rig.RunUntilIdle();
         QCOMPARE(rig.view.Messages.size(), 1);

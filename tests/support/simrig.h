@@ -42,6 +42,15 @@ struct SimRig {
         hx7::InitConfigImage(data.ConfigImage);
         link.Open(1);
     }
+    // The fast mode takes replies as the port reports them, between the ticks.
+    void SetFast(bool fast)
+    {
+        ctl.FastMode = fast;
+        link.SetBytesArrivedHandler([this] {
+            link.ReceiveStep();
+            ctl.Advance();
+        });
+    }
     void Tick()
     {
         PacedTick(port, link, ctl);
