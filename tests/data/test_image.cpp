@@ -1,4 +1,5 @@
 // The start-up image and the shared aspect texts.
+#include "bytemap.h"
 #include "hx7_var1.h"
 
 #include <QTest>
@@ -51,6 +52,57 @@ private Q_SLOTS:
         QCOMPARE(texts[16], QStringLiteral("16:[ž*--bž]  opakovací navěst "));
         for (int k = 0; k < texts.size(); ++k)
             QVERIFY(texts[k].startsWith(QString::number(k) + QLatin1Char(':')));
+    }
+
+    // The byte map: every address a transfer moves is described once, and the route bytes lie where the
+    // slot codec puts them (a route's bytes are exactly its slot, in order).
+    void byteMapCoversEveryAddressOnce()
+    {
+        int next = 0;
+        for (const ByteMapEntry &e : ByteMap()) {
+            QCOMPARE(e.first, next);
+            QVERIFY(e.last >= e.first);
+            QVERIFY(!e.description.isEmpty());
+            next = e.last + 1;
+        }
+        QCOMPARE(next, LastTransferAddress + 1);
+        for (int r = 1; r <= RouteCount; ++r)
+            for (int a = RouteSlotOffset(r - 1); a < RouteSlotOffset(r); ++a) {
+                QCOMPARE(DescribeAddress(a).route, r);
+                QVERIFY(DescribeAddress(a).description.startsWith(QStringLiteral("Cesta %1: ").arg(r)));
+            }
+        QCOMPARE(DescribeAddress(249).first, -1);
+    }
+
+    void byteMapTexts_data()
+    {
+        QTest::addColumn<int>("address");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("address") << 4 << "DCC adresa (kód adresy, 1. povel = 4 × kód − 3)";
+        QTest::newRow("signal 2A aspect B") << 15 << "Návěstidlo 2A: znak B";
+        QTest::newRow("signal 2A aspect D") << 13 << "Návěstidlo 2A: znak D";
+        QTest::newRow("pulse length") << 5
+                                      << "Spínací výstupy: typ znaku (1 = uživ. volitelné) (bit 0); ochrana sepnutí "
+                                         "obou výstupů (bit 1); motorový přestavník (0 = ano) (bit 2); ignorovat "
+                                         "příkazy vypnutí výstupu (bit 3); délka impulsu výhybek (bity 4-7)";
+        QTest::newRow("route 1, byte 1") << 33
+                                         << "Cesta 1: číslo výhybky 1 (vyšší bity), opakovací znak: číslo "
+                                            "výhybky 1 (vyšší bity) (bity 0-6); opakovací znak (bit 7)";
+        QTest::newRow("route 5, turnout 2 high") << 75 << "Cesta 5: číslo výhybky 2 (vyšší bity)";
+        QTest::newRow("route 16, turnout 6 high") << 191 << "Cesta 16: číslo výhybky 6 (vyšší bity)";
+        QTest::newRow("route 17, turnouts 3 and 4")
+            << 197
+            << "Cesta 17: výhybky 3 a 4 (nižší bity čísla, polohy): číslo výhybky 3 (nižší bity) (bity 0-2); "
+               "poloha výhybky 3 (bit 3); číslo výhybky 4 (nižší bity) (bity 4-6); poloha výhybky 4 (bit 7)";
+        QTest::newRow("route 24, last byte") << 247 << "Cesta 24: číslo výhybky 4 (vyšší bity)";
+        QTest::newRow("after the routes") << 248 << "nevyužito (přenáší se s cestami)";
+    }
+    void byteMapTexts()
+    {
+        QFETCH(int, address);
+        QFETCH(QString, text);
+        QCOMPARE(DescribeAddressInFull(address), text);
+        QCOMPARE(BitsText(7, 0, 3), QStringLiteral("bajt 0x07, bity 0-3"));
     }
 };
 

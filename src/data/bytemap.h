@@ -1,0 +1,34 @@
+// What each byte of the configuration image holds, in words for the user: the verify details, the
+// traffic monitor, the controls' tooltips and hx7ctl all describe bytes from this one table.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace hx7 {
+
+struct BitField {
+    int firstBit;
+    int lastBit;
+    QString name;
+};
+
+// One entry covers one address, or a run of addresses that hold nothing the program interprets.
+struct ByteMapEntry {
+    int first;
+    int last;
+    QString description;    // "DCC adresa (kód adresy)", "Cesta 5: číslo výhybky 2 (vyšší bity)"
+    int route = 0;          // 1..24 for the bytes of a route slot
+    QList<BitField> fields; // the fields of a byte that holds several; empty when it is one field
+};
+
+// The entries in address order, covering 0..248 (all that a read, verify or store moves) exactly once.
+const QList<ByteMapEntry> &ByteMap();
+// The entry of an address 0..248; an empty entry (first -1) for any other address.
+const ByteMapEntry &DescribeAddress(int address);
+// The description with its fields: "Volby výstupů: typ znaku (bit 0), ...".
+QString DescribeAddressInFull(int address);
+// "bajt 0x04", "bajt 0x07, bit 2", "bajt 0x05, bity 4-7".
+QString BitsText(int address, int firstBit = 0, int lastBit = 7);
+
+} // namespace hx7
