@@ -20,7 +20,7 @@ if [ "${1:-}" = "--module" ]; then
 fi
 
 demo=$(mktemp -d "${TMPDIR:-/tmp}/hx7conf-demo.XXXXXX")
-build/tools/hx7sim/hx7sim --type S --version 0x14 --link "$demo/module" > "$demo/sim.out" &
+build/tools/hx7sim/hx7sim --type S --version 0x14 --baud 19200 --write-ms 4 --link "$demo/module" > "$demo/sim.out" &
 sim=$!
 trap 'kill $sim 2>/dev/null || true; wait $sim 2>/dev/null || true; rm -rf "$demo"' EXIT
 for _ in $(seq 50); do [ -s "$demo/sim.out" ] && break; sleep 0.1; done

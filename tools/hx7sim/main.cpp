@@ -1,20 +1,22 @@
 // hx7sim: plays an HX7 module on a pseudo-terminal, for tests, demonstrations and users without a module.
 // Prints the device path as its first line and serves until SIGINT or SIGTERM.
 #include "configtextfile.h"
+#include "simline.h"
 #include "simmodule.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <deque>
 #include <fcntl.h>
 #include <poll.h>
 #include <string>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -28,9 +30,12 @@ void OnSignal(int)
 
 const char Usage[] = "usage: hx7sim [--type D|V|S] [--version 0x14] [--address-code N] [--memory FILE]\n"
                      "              [--silent ADDR] [--drop N] [--noise] [--delay-ms N] [--flood ADDR]\n"
-                     "              [--log] [--link PATH] [--help]\n"
+                     "              [--baud N] [--write-ms N] [--log] [--link PATH] [--help]\n"
                      "  --address-code N  byte 4 of the memory, also over a --memory file\n"
-                     "  --silent ADDR     never answer a read or write of ADDR or a signal-table read of index ADDR\n";
+                     "  --silent ADDR     never answer a read or write of ADDR or a signal-table read of index ADDR\n"
+                     "  --baud N          take as long as a line at N baud (10 bits a byte) to hear a frame and to\n"
+                     "                    send the reply, byte by byte; without it replies go out at once\n"
+                     "  --write-ms N      acknowledge a write N ms later, as a module's memory write takes\n";
 
 int Number(const char *text)
 {
@@ -43,11 +48,17 @@ int Number(const char *text)
     return static_cast<int>(v);
 }
 
-using Clock = std::chrono::steady_clock;
-struct Outgoing {
-    Clock::time_point due;
-    QByteArray bytes;
-};
+using Clock = hx7sim::SimLine::Clock;
+
+// How long poll() may sleep: until the next reply byte falls due, or a while to look at the stop flag.
+timespec PollTimeout(const hx7sim::SimLine &line)
+{
+    std::chrono::nanoseconds wait = std::chrono::milliseconds(200);
+    if (const auto due = line.NextDue())
+        wait = std::max(std::chrono::nanoseconds::zero(),
+                        std::chrono::duration_cast<std::chrono::nanoseconds>(*due - Clock::now()));
+    return {static_cast<time_t>(wait.count() / 1'000'000'000), static_cast<long>(wait.count() % 1'000'000'000)};
+}
 
 } // namespace
 
@@ -59,6 +70,8 @@ int main(int argc, char *argv[])
     bool addressCodeGiven = false;
     std::string linkPath;
     int delayMs = 0;
+    int baud = 0;
+    int writeMs = 0;
     bool log = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -86,6 +99,14 @@ int main(int argc, char *argv[])
             options.noise = true;
         } else if (a == "--delay-ms") {
             delayMs = Number(value());
+        } else if (a == "--baud") {
+            baud = Number(value());
+            if (baud <= 0) {
+                std::fprintf(stderr, "hx7sim: --baud needs a rate above 0\n%s", Usage);
+                return 2;
+            }
+        } else if (a == "--write-ms") {
+            writeMs = Number(value());
         } else if (a == "--flood") {
             options.floodAddress = Number(value());
         } else if (a == "--log") {
@@ -150,32 +171,32 @@ int main(int argc, char *argv[])
     sigaction(SIGINT, &sa, nullptr);
     sigaction(SIGTERM, &sa, nullptr);
 
-    std::deque<Outgoing> queue;
+    hx7sim::SimLine line(baud, std::chrono::milliseconds(std::max(0, delayMs)),
+                         std::chrono::milliseconds(std::max(0, writeMs)));
+    // The default timer slack (50 us) would make every paced byte late by a tenth of its own line time.
+    if (baud > 0)
+        prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
     char buffer[512];
     while (!g_stop) {
-        int timeout = 200;
-        if (!queue.empty()) {
-            const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(queue.front().due - Clock::now());
-            timeout = static_cast<int>(std::max<long long>(0, wait.count()));
-        }
+        // Sleeps until a byte arrives or the next reply byte is due: idle while there is nothing to do.
+        const timespec timeout = PollTimeout(line);
         pollfd pfd{master, POLLIN, 0};
-        const int ready = poll(&pfd, 1, timeout);
+        const int ready = ppoll(&pfd, 1, &timeout, nullptr);
         if (ready < 0 && errno != EINTR)
             break;
         if (ready > 0 && (pfd.revents & POLLIN)) {
             const ssize_t n = read(master, buffer, sizeof buffer);
             if (n > 0) {
-                const QByteArray reply = module.Feed(QByteArray(buffer, static_cast<qsizetype>(n)));
-                if (!reply.isEmpty())
-                    queue.push_back({Clock::now() + std::chrono::milliseconds(delayMs), reply});
+                line.Received(Clock::now(), n);
+                for (const hx7sim::Response &response : module.Feed(QByteArray(buffer, static_cast<qsizetype>(n))))
+                    line.Queue(response);
             }
         }
-        while (!queue.empty() && queue.front().due <= Clock::now()) {
-            const QByteArray &bytes = queue.front().bytes;
-            if (write(master, bytes.constData(), static_cast<size_t>(bytes.size())) < 0 && errno != EAGAIN)
-                break;
-            queue.pop_front();
-        }
+        // With --baud only one byte is due at a time, so the reply leaves paced at the line's rate. A failed
+        // write loses those bytes, as a line would.
+        const QByteArray due = line.TakeDue(Clock::now());
+        if (!due.isEmpty())
+            (void)!write(master, due.constData(), static_cast<size_t>(due.size()));
     }
     if (!linkPath.empty())
         unlink(linkPath.c_str());

@@ -20,20 +20,28 @@ void SimModule::FactoryReset()
         SignalTable[i] = static_cast<std::uint8_t>(i * 7 + 3);
 }
 
-QByteArray SimModule::Feed(const QByteArray &bytes)
+std::vector<Response> SimModule::Feed(const QByteArray &bytes)
 {
+    // Bytes left over from earlier calls stand in front of the new ones: the offset of a pending byte in
+    // `bytes` is its index here minus `carried`.
+    qsizetype carried = m_pending.size();
     m_pending += bytes;
-    QByteArray out;
+    std::vector<Response> out;
     while (m_pending.size() >= 7) {
         if (m_pending[0] != '@' || m_pending[6] != '*') {
             m_pending.remove(0, 1); // a stray byte: look for the next frame start
+            --carried;
             continue;
         }
         const QByteArray frame = m_pending.left(7);
         m_pending.remove(0, 7);
+        const qsizetype frameEnd = 6 - carried;
+        carried -= 7;
         if (OnFrame)
             OnFrame(frame);
-        out += Answer(frame);
+        QByteArray answer = Answer(frame);
+        if (!answer.isEmpty())
+            out.push_back({std::move(answer), frameEnd, frame[1] == 'W'});
     }
     return out;
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace hx7sim {
 
@@ -18,13 +19,21 @@ struct SimOptions {
     int floodAddress = -1;  // a read of this address is answered by 500 junk bytes once
 };
 
+// The answer to one frame, with what the line needs to time it.
+struct Response {
+    QByteArray bytes;
+    qsizetype frameEnd = 0;   // offset, in the bytes fed, of the frame's last byte
+    bool memoryWrite = false; // a write acknowledge: it comes only after the memory write
+};
+
 class SimModule
 {
 public:
     explicit SimModule(const SimOptions &options);
 
-    // Takes received bytes; returns what the module sends back. Frames are found again after stray bytes.
-    QByteArray Feed(const QByteArray &bytes);
+    // Takes received bytes; returns the replies to the frames they complete, in order (frames that get
+    // no answer give none). Frames are found again after stray bytes.
+    std::vector<Response> Feed(const QByteArray &bytes);
     void FactoryReset();
 
     std::array<std::uint8_t, 512> Memory{};
