@@ -59,17 +59,37 @@ private Q_SLOTS:
         QCOMPARE(int(reply->version), 0x13);
     }
 
+    // Without a line the replies come at once; at 1200 baud no reply is complete before the 7-byte frame
+    // and its 2 bytes could have crossed the line (9 x 8.33 ms), a write acknowledge 20 ms later still.
+    void writeThenReadBack_data()
+    {
+        QTest::addColumn<QStringList>("line");
+        QTest::addColumn<int>("writeAtLeastMs");
+        QTest::addColumn<int>("readAtLeastMs");
+        QTest::newRow("no line") << QStringList() << 0 << 0;
+        QTest::newRow("1200 baud, 20 ms writes") << QStringList{QStringLiteral("--baud"), QStringLiteral("1200"),
+                                                                QStringLiteral("--write-ms"), QStringLiteral("20")}
+                                                 << 94 << 74;
+    }
     void writeThenReadBack()
     {
-        Line line;
-        QVERIFY(line.link.Open(1));
-        line.link.Send(WriteFrame(200, 0x2A));
-        QVERIFY(line.ReceiveAtLeast(2));
-        QVERIFY(MatchWriteAck(line.link.RxBuffer));
-        line.link.RxBuffer.clear();
-        line.link.Send(ReadFrame(200));
-        QVERIFY(line.ReceiveAtLeast(2));
-        QCOMPARE(int(*MatchReadReply(line.link.RxBuffer)), 0x2A);
+        QFETCH(QStringList, line);
+        QFETCH(int, writeAtLeastMs);
+        QFETCH(int, readAtLeastMs);
+        Line sim(line);
+        QVERIFY(sim.link.Open(1));
+        QElapsedTimer clock;
+        clock.start();
+        sim.link.Send(WriteFrame(200, 0x2A));
+        QVERIFY(sim.ReceiveAtLeast(2));
+        QVERIFY(clock.elapsed() >= writeAtLeastMs);
+        QVERIFY(MatchWriteAck(sim.link.RxBuffer));
+        sim.link.RxBuffer.clear();
+        clock.restart();
+        sim.link.Send(ReadFrame(200));
+        QVERIFY(sim.ReceiveAtLeast(2));
+        QVERIFY(clock.elapsed() >= readAtLeastMs);
+        QCOMPARE(int(*MatchReadReply(sim.link.RxBuffer)), 0x2A);
     }
 
     void simulatorFindsFramesAfterStrayBytes()
