@@ -46,6 +46,8 @@ struct SimRig {
     void SetFast(bool fast)
     {
         ctl.FastMode = fast;
+        if (!fast)
+            return;
         link.SetBytesArrivedHandler([this] {
             link.ReceiveStep();
             ctl.Advance();
