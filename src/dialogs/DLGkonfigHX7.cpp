@@ -3,6 +3,7 @@
 
 #include "radiogroup.h"
 #include "spinbox.h"
+#include "verifydetails.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -86,6 +87,26 @@ TFormKonfDCC::TFormKonfDCC(SharedData &data, std::function<bool()> isHx7S, QWidg
     layout->addWidget(PageControl1);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize); // a fixed dialog border
+    SetFixedToolTips();
+}
+
+void TFormKonfDCC::SetFixedToolTips()
+{
+    // Every control names the image bits it edits; the aspect lists follow the selected signal.
+    SetBitsToolTip(SEadresa1, {BitsLine(AddressCodeByte)});
+    SetBitsToolTip(RGtypZnaku, {BitsLine(OutputOptionsByte, 0, 0)});
+    SetBitsToolTip(CBparovani1, {BitsLine(OutputOptionsByte, 1, 1)});
+    SetBitsToolTip(CBmotor1, {BitsLine(OutputOptionsByte, 2, 2)});
+    SetBitsToolTip(CBnoOFFcmd, {BitsLine(OutputOptionsByte, 3, 3)});
+    SetBitsToolTip(SEdelayVYH, {BitsLine(OutputOptionsByte, 4, 7)});
+    for (int k = 0; k < 4; ++k)
+        SetBitsToolTip(m_speedLists[k], {BitsLine(FollowOnSpeedByte, 2 * k, 2 * k + 1)});
+    SetBitsToolTip(CBdoubleN12, {BitsLine(SignalPairByte, 0, 0)});
+    SetBitsToolTip(CBdoubleN34, {BitsLine(SignalPairByte, 1, 1)});
+    SetBitsToolTip(CBspolKolej12, {BitsLine(SignalPairByte, 2, 2)});
+    SetBitsToolTip(CBspolKolej34, {BitsLine(SignalPairByte, 3, 3)});
+    for (int bit = 0; bit < 8; ++bit)
+        SetBitsToolTip(m_inputBoxes[bit], {BitsLine(InputOptionsByte, bit, bit)});
 }
 
 QWidget *TFormKonfDCC::BuildConfigPage()
@@ -298,6 +319,7 @@ void TFormKonfDCC::SEcisloNavSELChange()
         const int code = AspectWorkCopy[4 * s + AspectOffset[k]] % 32;
         // Codes 17..31 have no item: the list shows no choice.
         m_aspectLists[k]->setCurrentIndex(code < AspectTexts().size() ? code : -1);
+        SetBitsToolTip(m_aspectLists[k], {BitsLine(AspectTableByte + 4 * s + AspectOffset[k])});
     }
 }
 

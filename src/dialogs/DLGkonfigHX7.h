@@ -48,6 +48,7 @@ private:
     QWidget *BuildAspectPage();
     QWidget *BuildSpeedPage();
     QWidget *BuildInputPage();
+    void SetFixedToolTips();
     int SelectedSignal() const;
 
     SharedData &m_data;

@@ -3,6 +3,7 @@
 
 #include "radiogroup.h"
 #include "spinbox.h"
+#include "verifydetails.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace hx7 {
 
@@ -156,6 +158,33 @@ void TCestaForm1::FormShow()
     }
     CBopakNav->setChecked(r.RepeatFlag != 0);
     CBrychl1Change(false);
+    SetToolTips();
+}
+
+void TCestaForm1::SetToolTips()
+{
+    // The slot of the route being edited, as the codec lays it out: the speed byte, then per pair of
+    // turnouts a high byte, the shared byte (low bits and positions of both) and a high byte.
+    const int route = std::clamp(RouteNumber, 1, RouteCount);
+    const int o = RouteSlotOffset(route - 1);
+    const int size = RouteSlotOffset(route) - o;
+    SetBitsToolTip(CBrychl1, {BitsLine(o)});
+    SetBitsToolTip(SEnavestC, {BitsLine(o)});
+    SetBitsToolTip(CBopakNav, {BitsLine(o + 1, 7, 7)});
+    for (int t = 0; t < TurnoutsPerRoute; ++t) {
+        const int pair = t / 2;
+        const bool first = t % 2 == 0;
+        const int shared = o + 3 * pair + 2;
+        if (3 * pair + 3 >= size) {
+            const QString none = QStringLiteral("neukládá se: cesty 17-24 mají jen 4 výhybky");
+            SetBitsToolTip(SEvyhC[t], {none});
+            SetBitsToolTip(RGvyh[t], {none});
+            continue;
+        }
+        SetBitsToolTip(SEvyhC[t], {BitsLine(o + 3 * pair + (first ? 1 : 3), 0, 6),
+                                   BitsLine(shared, first ? 0 : 4, first ? 2 : 6)});
+        SetBitsToolTip(RGvyh[t], {BitsLine(shared, first ? 3 : 7, first ? 3 : 7)});
+    }
 }
 
 void TCestaForm1::CBrychl1Change(bool byUser)

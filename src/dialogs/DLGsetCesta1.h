@@ -22,6 +22,7 @@ public:
 
     RouteRecord RouteEditBuffer;
     bool FourTurnoutRoute = false; // routes 17..24 keep only four turnouts
+    int RouteNumber = 1;           // 1..24: which slot of the image the tooltips name
 
     void FormShow();
 
@@ -33,6 +34,7 @@ private:
     void CBrychl1Change(bool byUser);
     void SEnavestCChange();
     void BtOK1Click();
+    void SetToolTips();
 
     std::array<RadioGroup *, TurnoutsPerRoute> RGvyh{};
     std::array<SpinBox *, TurnoutsPerRoute> SEvyhC{};

@@ -1,2 +1,52 @@
-// (being written)
+// "Rozdíly proti modulu": the bytes in which the last verify found the module different from the program,
+// each with what it holds, for reading and for copying out. Also the lines by which the editing dialogs'
+// tooltips name the image bits a control edits, from the same byte map.
 #pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QStringList>
+#include <cstdint>
+
+class QLabel;
+class QTableWidget;
+
+namespace hx7 {
+
+struct ByteDifference {
+    int address = 0;
+    std::uint8_t imageByte = 0;  // what the program holds
+    std::uint8_t moduleByte = 0; // what the module answered
+};
+
+// A window of its own, not modal: create it once, hand it the differences after each verify, then show().
+class VerifyDetails : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit VerifyDetails(QWidget *parent = nullptr);
+
+    // Replaces all rows with these, in the order given (the verify reports them by rising address).
+    void SetDifferences(const QList<ByteDifference> &differences);
+    // The rows as "Kopírovat" puts them on the clipboard: a header line, then one TAB-separated line a row.
+    QString RowsAsText() const;
+
+private:
+    void CopyRows();
+
+    QTableWidget *TableRozdily;
+    QLabel *LBpocet;
+};
+
+// "0x3F (63)": a byte or an address as the details window shows it.
+QString HexAndDecimal(int value);
+// What the bits that differ between two values of an address hold: "Spínací výstupy: délka impulsu výhybek
+// (bity 4-7)"; the entry's description alone when the byte is one field or no named field differs.
+QString DifferenceText(int address, std::uint8_t imageByte, std::uint8_t moduleByte);
+// "bajt 0x05, bit 2: motorový přestavník (0 = ano)": the bits a control edits, named as the map names them.
+// A route's bytes are named without their route: the window that shows the line is about that route.
+QString BitsLine(int address, int firstBit = 0, int lastBit = 7);
+// Puts these lines under the tooltip the widget had before the first call; a later call replaces them.
+void SetBitsToolTip(QWidget *widget, const QStringList &lines);
+
+} // namespace hx7

@@ -202,6 +202,49 @@ private Q_SLOTS:
             QCOMPARE(state(rig, name), name == control ? shown : state(plain, name));
     }
 
+    // The line each control adds to its tooltip; the aspect lists name the bytes of the signal selected.
+    void controlsNameTheirBits_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("toolTip");
+        QTest::newRow("address keeps its hint")
+            << 1 << "SEadresa1"
+            << "adresa DCC, (accessory decoder)\nbajt 0x04: DCC adresa (kód adresy, 1. povel = 4 × kód − 3)";
+        QTest::newRow("pulse length") << 1 << "SEdelayVYH"
+                                      << "délka pulsu\nbajt 0x05, bity 4-7: délka impulsu výhybek";
+        QTest::newRow("signal type") << 1 << "RGtypZnaku"
+                                     << "bajt 0x05, bit 0: typ znaku (1 = uživ. volitelné)";
+        QTest::newRow("motor") << 1 << "CBmotor1"
+                               << "bajt 0x05, bit 2: motorový přestavník (0 = ano)";
+        QTest::newRow("speed 1B") << 1 << "CBnaslRych3"
+                                  << "bajt 0x06, bity 4-5: následná rychlost náv. 1B";
+        QTest::newRow("common track 1B+2B") << 1 << "CBspolKolej34"
+                                            << "bajt 0x07, bit 3: společná kolej náv. 1B+2B";
+        QTest::newRow("relay 2") << 1 << "CBautReleN3"
+                                 << "bajt 0x18, bit 5: AUT spínání rele 2";
+        QTest::newRow("1A aspect B") << 1 << "CBnavestB"
+                                     << "bajt 0x0b: Návěstidlo 1A: znak B";
+        QTest::newRow("2A aspect D") << 2 << "CBnavestD"
+                                     << "bajt 0x0d: Návěstidlo 2A: znak D";
+        QTest::newRow("2B aspect B") << 4 << "CBnavestB"
+                                     << "bajt 0x17: Návěstidlo 2B: znak B";
+        QTest::newRow("2B aspect A") << 4 << "CBnavestA"
+                                     << "bajt 0x14: Návěstidlo 2B: znak A";
+    }
+    void controlsNameTheirBits()
+    {
+        QFETCH(int, signal);
+        QFETCH(QString, control);
+        QFETCH(QString, toolTip);
+        Rig rig;
+        rig.Open();
+        rig.Find<SpinBox>("SEcisloNavSEL")->setValue(3); // another signal first: its lines must not stay
+        rig.Find<SpinBox>("SEcisloNavSEL")->setValue(signal);
+        QCOMPARE(rig.Find<QWidget>(control.toLatin1().constData())->toolTip(), toolTip);
+        rig.Find<SpinBox>("SEcisloNavSEL")->setValue(1);
+    }
+
     void changingAspectBOfSignal2()
     {
         Rig rig;

@@ -195,6 +195,47 @@ private Q_SLOTS:
         QCOMPARE(rig.Turnout(5)->value(), 44);
     }
 
+    // Each control names the bits of the route's slot it edits; a turnout number names both of its bytes.
+    void controlsNameTheirBits_data()
+    {
+        QTest::addColumn<int>("route");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("toolTip");
+        QTest::newRow("route 5, turnout 2") << 5 << "SEvyhC2"
+                                            << "č. povelu výhybky\nbajt 0x4b, bity 0-6: číslo výhybky 2 (vyšší bity)\n"
+                                               "bajt 0x4a, bity 4-6: číslo výhybky 2 (nižší bity)";
+        QTest::newRow("route 17, turnout 3") << 17 << "SEvyhC3"
+                                             << "č. povelu výhybky\nbajt 0xc4, bity 0-6: číslo výhybky 3 (vyšší bity)\n"
+                                                "bajt 0xc5, bity 0-2: číslo výhybky 3 (nižší bity)";
+        QTest::newRow("route 5, turnout 6") << 5 << "SEvyhC6"
+                                            << "č. povelu výhybky\nbajt 0x51, bity 0-6: číslo výhybky 6 (vyšší bity)\n"
+                                               "bajt 0x50, bity 4-6: číslo výhybky 6 (nižší bity)";
+        QTest::newRow("route 17, turnout 5") << 17 << "SEvyhC5"
+                                             << "č. povelu výhybky\nneukládá se: cesty 17-24 mají jen 4 výhybky";
+        QTest::newRow("route 5, position 1") << 5 << "RGvyh1"
+                                             << "bajt 0x4a, bit 3: poloha výhybky 1";
+        QTest::newRow("route 17, position 4") << 17 << "RGvyh4"
+                                              << "bajt 0xc5, bit 7: poloha výhybky 4";
+        QTest::newRow("route 1, signal") << 1 << "SEnavestC"
+                                         << "číslo návěstidla= 1.povelový výstup\n"
+                                            "bajt 0x20: rychlost (neaktivní, STUJ, nebo návěst podle povelu)";
+        QTest::newRow("route 24, repeat") << 24 << "CBopakNav"
+                                          << "bajt 0xf2, bit 7: opakovací znak";
+    }
+    void controlsNameTheirBits()
+    {
+        QFETCH(int, route);
+        QFETCH(QString, control);
+        QFETCH(QString, toolTip);
+        Rig rig;
+        rig.dialog.RouteNumber = 9; // another route first: its lines must not stay
+        rig.Open(Record(0, 0));
+        rig.dialog.hide();
+        rig.dialog.RouteNumber = route;
+        rig.Open(Record(0, 0), route > 16);
+        QCOMPARE(rig.Find<QWidget>(control)->toolTip(), toolTip);
+    }
+
     void cancelLeavesTheBuffer()
     {
         Rig rig;

@@ -1,4 +1,4 @@
-// The COM-port dialog and the output-test dialog.
+// The COM-port dialog, the output-test dialog and the verify details window.
 #include "DLGkonfigHX7.h"
 #include "DLGmanServis2.h"
 #include "DLGsetCesta1.h"
@@ -8,11 +8,14 @@
 #include "radiogroup.h"
 #include "spinbox.h"
 #include "transfercontroller.h"
+#include "verifydetails.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <memory>
 
@@ -161,6 +164,8 @@ private Q_SLOTS:
                                << "RGtypcest1" << true;
         QTest::newRow("module configuration") << "TFormKonfDCC"
                                               << "SEadresa1" << true;
+        QTest::newRow("verify details: closes") << "VerifyDetails"
+                                                << "TableRozdily" << true;
     }
     void enterInEachDialog()
     {
@@ -179,6 +184,8 @@ private Q_SLOTS:
             owned = std::make_unique<TDlgStore1>();
         else if (dialog == QLatin1String("TFormKonfDCC"))
             owned = std::make_unique<TFormKonfDCC>(data, [] { return false; });
+        else if (dialog == QLatin1String("VerifyDetails"))
+            owned = std::make_unique<VerifyDetails>();
         if (owned)
             d = owned.get();
         int result = -1;
@@ -202,6 +209,31 @@ private Q_SLOTS:
             rig.Tick();
             QVERIFY(rig.port.Written.isEmpty());
         }
+    }
+
+    // A configuration byte and a route byte: each row says what differs, the route row which route.
+    void verifyDetailsRowsAndClipboard()
+    {
+        VerifyDetails details;
+        details.SetDifferences({{1, 0, 0}, {2, 0, 0}, {3, 0, 0}}); // a longer earlier verify leaves nothing behind
+        details.SetDifferences({{OutputOptionsByte, 0x3F, 0x2F}, {0xC2, 0x00, 0x08}});
+        details.show();
+        QVERIFY(!details.isModal());
+        QCOMPARE(details.windowTitle(), QStringLiteral("Rozdíly proti modulu"));
+        QCOMPARE(details.findChild<QLabel *>(QStringLiteral("LBpocet"))->text(), QStringLiteral("Rozdílných bajtů: 2"));
+        const QString text =
+            QStringLiteral("Adresa\tCesta\tPopis\tV programu\tV modulu\n"
+                           "0x05 (5)\t\tSpínací výstupy: délka impulsu výhybek (bity 4-7)\t0x3F (63)\t0x2F (47)\n"
+                           "0xC2 (194)\t17\tCesta 17: výhybky 1 a 2 (nižší bity čísla, polohy): poloha výhybky 1 (bit "
+                           "3)\t0x00 (0)\t0x08 (8)\n");
+        QCOMPARE(details.findChild<QTableWidget *>(QStringLiteral("TableRozdily"))->rowCount(), 2);
+        QCOMPARE(details.RowsAsText(), text);
+        QGuiApplication::clipboard()->clear();
+        details.findChild<QPushButton *>(QStringLiteral("BTkopirovat"))->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), text);
+        QVERIFY(details.isVisible());
+        QTest::keyClick(details.findChild<QTableWidget *>(QStringLiteral("TableRozdily")), Qt::Key_Escape);
+        QVERIFY(!details.isVisible());
     }
 
     void keepsItsValuesAndLooks()
