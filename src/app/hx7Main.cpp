@@ -95,6 +95,7 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
     m_testDialog = new TManualForm2(m_controller, this);
     m_routeDialog = new TCestaForm1(this);
     m_commDialog = new TOKcommDlg([this](int n) { return m_link.DeviceName(n); }, this);
+    m_verifyDetails = new VerifyDetails(this);
     if (!probePort) {
         m_ownProbePort = std::make_unique<QtSerialPort>();
         probePort = m_ownProbePort.get();
@@ -283,6 +284,8 @@ void TMainForm1::ReadData1Click()
 }
 void TMainForm1::VerifData1Click()
 {
+    if (m_controller.TransferState == 0)
+        m_differences.clear();
     m_controller.StartVerify();
 }
 void TMainForm1::NastpoleSIG1Click()
@@ -336,6 +339,7 @@ void TMainForm1::Table1DblClick()
     m_routeDialog->RouteEditBuffer = m_data.RouteTable[r - 1];
     m_routeDialog->setWindowTitle(QStringLiteral("Konfigurace návěstní cesty č.") + QString::number(r));
     m_routeDialog->FourTurnoutRoute = r > LongSlotRoutes;
+    m_routeDialog->RouteNumber = r;
     if (m_routeDialog->exec() != QDialog::Accepted)
         return;
     m_data.RouteTable[r - 1] = m_routeDialog->RouteEditBuffer;
@@ -445,6 +449,16 @@ void TMainForm1::Information(const QString &text)
         m_prompts.Information(this, text);
         return true;
     });
+    // The verify's box stays as it was; the bytes that differ follow in a window of their own.
+    if (text == TransferController::DifferentText && !m_differences.isEmpty()) {
+        m_verifyDetails->SetDifferences(m_differences);
+        m_verifyDetails->show();
+        m_verifyDetails->raise();
+    }
+}
+void TMainForm1::ByteDiffers(int address, std::uint8_t imageByte, std::uint8_t moduleByte)
+{
+    m_differences << ByteDifference{address, imageByte, moduleByte};
 }
 bool TMainForm1::Confirm(const QString &text)
 {

@@ -8,6 +8,7 @@
 #include "settings.h"
 #include "transfercontroller.h"
 #include "transferview.h"
+#include "verifydetails.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -27,6 +28,7 @@ class TDlgStore1;
 class TFormKonfDCC;
 class TManualForm2;
 class TOKcommDlg;
+class VerifyDetails;
 
 class TMainForm1 : public QMainWindow, public TransferView
 {
@@ -74,6 +76,7 @@ public:
     void Warning(const QString &text) override;
     void Information(const QString &text) override;
     bool Confirm(const QString &text) override;
+    void ByteDiffers(int address, std::uint8_t imageByte, std::uint8_t moduleByte) override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -115,6 +118,8 @@ private:
     TManualForm2 *m_testDialog;
     TCestaForm1 *m_routeDialog;
     TOKcommDlg *m_commDialog;
+    VerifyDetails *m_verifyDetails;
+    QList<ByteDifference> m_differences; // of the running or last verify
 };
 
 } // namespace hx7

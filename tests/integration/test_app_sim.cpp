@@ -122,6 +122,32 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitFor([&] { return app.sim->Log().contains("40 54 05 00 00 00 2A"); }, 2000));
     }
 
+    // A verify that finds two bytes changed: the usual box, then the details window with one row each.
+    void verifyShowsTheDifferingBytes()
+    {
+        App app({});
+        app.window->findChild<QAction *>(QStringLiteral("Nastdatazmodulu1"))->trigger();
+        app.RunUntilIdle();
+        app.data.ConfigImage[5] ^= 0x30;   // pulse length
+        app.data.ConfigImage[197] ^= 0x08; // route 17, position of turnout 3
+        app.window->findChild<QAction *>(QStringLiteral("Verifikovatdatasmodulem1"))->trigger();
+        app.RunUntilIdle();
+        QCOMPARE(app.prompts.Shown, QStringList{QStringLiteral("information: ") + TransferController::DifferentText});
+        auto *details = app.window->findChild<QDialog *>(QStringLiteral("VerifyDetails"));
+        QVERIFY(details && details->isVisible());
+        auto *table = details->findChild<QTableWidget *>(QStringLiteral("TableRozdily"));
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(0, 0)->text(), QStringLiteral("0x05 (5)"));
+        QCOMPARE(table->item(1, 0)->text(), QStringLiteral("0xC5 (197)"));
+        QCOMPARE(table->item(1, 1)->text(), QStringLiteral("17"));
+        const int program = app.data.ConfigImage[197];
+        QCOMPARE(table->item(1, 3)->text(), QStringLiteral("0x%1 (%2)")
+                                                .arg(QString::number(program, 16).toUpper().rightJustified(2, '0'))
+                                                .arg(program));
+        details->resize(820, 200);
+        details->grab().save(QStringLiteral("verify-details.png")); // for a look, not an assertion
+    }
+
     // The adapter pulled and plugged back: the next Test comm opens the port again by itself.
     void testCommReconnects()
     {
