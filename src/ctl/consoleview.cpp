@@ -1,6 +1,7 @@
 // Terminal output of the transfer controller.
 #include "consoleview.h"
 
+#include "bytemap.h"
 #include "configtextfile.h"
 
 namespace hx7 {
@@ -68,8 +69,12 @@ void ConsoleView::ByteDiffers(int address, std::uint8_t imageByte, std::uint8_t 
     // A byte the file does not hold was filled in by default; it says nothing about the module.
     if (address < 0 || address >= ModuleBytes || !Compared.test(address))
         return;
-    Differences << HexDigits(address, 4) + QStringLiteral(": file ") + HexDigits(imageByte, 2) +
-                       QStringLiteral(" module ") + HexDigits(moduleByte, 2);
+    // Scripts read the line up to the module byte; what the byte holds follows for the person reading it.
+    QString line = HexDigits(address, 4) + QStringLiteral(": file ") + HexDigits(imageByte, 2) +
+                   QStringLiteral(" module ") + HexDigits(moduleByte, 2);
+    if (const QString &description = DescribeAddress(address).description; !description.isEmpty())
+        line += QStringLiteral("  ") + description;
+    Differences << line;
 }
 
 } // namespace hx7

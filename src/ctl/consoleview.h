@@ -31,7 +31,8 @@ public:
     QString VersionText;
     QStringList Warnings;
     QStringList Informations;
-    QStringList Differences; // "ADDR: file XX module YY", only for the addresses in Compared
+    // "ADDR: file XX module YY  what the byte holds", only for the addresses in Compared
+    QStringList Differences;
     HeldAddresses Compared = HeldAddresses().set();
     bool Refused = false; // a question was answered No or could not be asked
 

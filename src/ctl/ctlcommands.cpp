@@ -9,6 +9,7 @@
 #include "qtserialport.h"
 #include "settings.h"
 #include "showtext.h"
+#include "trafficlog.h"
 
 #include <QEventLoop>
 #include <QHash>
@@ -22,10 +23,12 @@ namespace hx7 {
 
 QString CtlHelp()
 {
-    return QStringLiteral("Použití: hx7ctl [--port PORT] [--fast] PŘÍKAZ [ARGUMENTY]\n"
+    return QStringLiteral("Použití: hx7ctl [--port PORT] [--fast] [--trace] PŘÍKAZ [ARGUMENTY]\n"
                           "\n"
                           "--fast: další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms\n"
                           "(stejné rámce a stejné časové limity; přenos trvá asi sekundu místo 25 s).\n"
+                          "--trace: vypisuje na stderr každý odeslaný rámec a přijatá data, jako Monitor komunikace\n"
+                          "(čas v ms, směr, bajty hexadecimálně, znaky a význam).\n"
                           "\n"
                           "PORT je cesta k zařízení (/dev/ttyUSB0), COMn podle [Ports] v hx7conf.ini nebo auto\n"
                           "(první port, na kterém modul odpoví); bez --port se použije port uložený v hx7conf.ini.\n"
@@ -36,7 +39,7 @@ QString CtlHelp()
                           "  info                      typ a verze modulu\n"
                           "  read FILE                 načte z modulu bajty 0..248 a uloží je do souboru\n"
                           "  verify FILE               porovná modul se souborem (jen bajty, které soubor obsahuje);\n"
-                          "                            rozdíly: ADDR: file XX module YY\n"
+                          "                            rozdíly: ADDR: file XX module YY  co bajt obsahuje\n"
                           "  store FILE [--scope config|all|route N] [--reset] [--yes]\n"
                           "                            uloží soubor do modulu (výchozí rozsah all)\n"
                           "  show FILE                 vypíše konfiguraci a tabulku cest ze souboru\n"
@@ -145,9 +148,10 @@ bool AskYes(CtlIo &io, const QString &question)
 }
 
 struct Session {
-    Session(CtlIo &io, SerialPort &port, const QString &device)
+    // The progress bar and the trace lines would overwrite each other on the terminal: one at a time.
+    Session(CtlIo &io, SerialPort &port, const QString &device, bool progressBar)
         : link(port, [device](int) { return device; }),
-          view(io.err, io.progressBar, [&io](const QString &question) { return AskYes(io, question); }),
+          view(io.err, progressBar, [&io](const QString &question) { return AskYes(io, question); }),
           controller(data, link, view)
     {
         InitConfigImage(data.ConfigImage);
@@ -163,6 +167,7 @@ struct Session {
 struct GlobalOptions {
     QString port;
     bool fast = false;
+    bool trace = false; // the traffic log's lines on stderr
 };
 
 int RunCommand(const QString &command, QStringList args, const GlobalOptions &options, CtlIo &io);
@@ -188,6 +193,9 @@ int RunCtl(const QStringList &arguments, CtlIo &io)
                 args = args.mid(2);
             } else if (args[0] == QLatin1String("--fast")) {
                 options.fast = true;
+                args.removeFirst();
+            } else if (args[0] == QLatin1String("--trace")) {
+                options.trace = true;
                 args.removeFirst();
             } else {
                 break;
@@ -474,7 +482,16 @@ int RunCommand(const QString &command, QStringList args, const GlobalOptions &op
     }
     TimerTicker timerTicker;
     Ticker &ticker = io.ticker ? *io.ticker : timerTicker;
-    Session s(io, port, device);
+    TrafficLog trace;
+    Session s(io, port, device, io.progressBar && !options.trace);
+    if (options.trace) {
+        QObject::connect(&trace, &TrafficLog::LineAdded, [&io](const QString &line) {
+            io.err << line << '\n';
+            io.err.flush();
+        });
+        s.link.SetTrafficLog(&trace);
+        trace.Start();
+    }
     if (!s.link.Open(number)) {
         const OpenFailure failure = s.link.LastOpenFailure();
         if (byNumber)

@@ -1,6 +1,8 @@
 // Opening, closing, sending and the polled receive step.
 #include "seriallink.h"
 
+#include "trafficlog.h"
+
 namespace hx7 {
 
 SerialLink::SerialLink(SerialPort &port, DeviceNameFor deviceName) : m_port(port), m_deviceName(std::move(deviceName))
@@ -22,8 +24,15 @@ void SerialLink::Close()
         m_port.close();
 }
 
+bool SerialLink::Logging() const
+{
+    return m_log && m_log->IsEnabled();
+}
+
 void SerialLink::Send(const QByteArray &frame)
 {
+    if (Logging())
+        m_log->RecordSent(frame, m_port.isOpen());
     m_port.write(frame);
 }
 
@@ -32,13 +41,18 @@ void SerialLink::ReceiveStep()
     const qint64 waiting = m_port.bytesWaiting();
     if (waiting > FloodLimit) {
         // Replies are 2 to 4 bytes; this much is a flood. The awaited reply is lost with it and its
-        // time-out asks again.
+        // time-out asks again. Someone watching the line sees what was thrown away.
+        if (Logging())
+            m_log->RecordDiscarded(m_port.read(waiting));
         m_port.purgeInput();
         RxBuffer.clear();
     } else if (waiting > 0) {
         if (RxBuffer.size() > StaleLimit)
             RxBuffer.clear();
-        RxBuffer += m_port.read(waiting);
+        const QByteArray bytes = m_port.read(waiting);
+        if (Logging())
+            m_log->RecordReceived(bytes);
+        RxBuffer += bytes;
     }
 }
 

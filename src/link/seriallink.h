@@ -7,6 +7,8 @@
 
 namespace hx7 {
 
+class TrafficLog;
+
 class SerialLink
 {
 public:
@@ -33,6 +35,9 @@ public:
     // Runs handler whenever the port reports new bytes (the fast transfer takes replies as they come).
     void SetBytesArrivedHandler(std::function<void()> handler) { m_port.setBytesArrivedHandler(std::move(handler)); }
 
+    // Frames sent and bytes received go to log while it is enabled; nullptr detaches it.
+    void SetTrafficLog(TrafficLog *log) { m_log = log; }
+
     // Opens ComPortNumber again when the port is not open (an adapter pulled and plugged back, a failed
     // open at start-up); true when the port is open afterwards.
     bool EnsureOpen();
@@ -48,8 +53,11 @@ public:
     static QString OpenFailureReason(const OpenFailure &failure);
 
 private:
+    bool Logging() const;
+
     SerialPort &m_port;
     DeviceNameFor m_deviceName;
+    TrafficLog *m_log = nullptr;
 };
 
 } // namespace hx7

@@ -1,2 +1,252 @@
-// (being written)
+// Recording and naming the serial traffic.
 #include "trafficlog.h"
+
+#include "bytemap.h"
+#include "frames.h"
+#include "hx7_var1.h"
+#include "transfercontroller.h"
+
+#include <QSaveFile>
+
+namespace hx7 {
+
+namespace {
+
+QString Hex(int value)
+{
+    return QStringLiteral("0x%1").arg(value & 0xFF, 2, 16, QLatin1Char('0'));
+}
+
+int Byte(const QByteArray &bytes, int i)
+{
+    return static_cast<std::uint8_t>(bytes[i]);
+}
+
+// The byte map's name of an address, only while it stays short enough to keep the line readable:
+// "DCC adresa", "Cesta 5: rychlost".
+QString ShortDescription(int address)
+{
+    constexpr qsizetype Longest = 40;
+    const QString name = DescribeAddress(address).description.section(QLatin1String(" ("), 0, 0);
+    if (name.isEmpty() || name.size() > Longest)
+        return {};
+    return QStringLiteral(" (") + name + QLatin1Char(')');
+}
+
+QString Printable(const QByteArray &bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (const char c : bytes)
+        text += c >= 0x20 && c < 0x7F ? QLatin1Char(c) : QLatin1Char('.');
+    return text;
+}
+
+const QString UnknownData = QStringLiteral("neznámá data");
+const QString PartOfReply = QStringLiteral("část odpovědi");
+
+} // namespace
+
+QString TrafficLine::Text() const
+{
+    // Columns fit a 7-byte frame; the rare longer line (junk) pushes its meaning further right.
+    QString text = QString::number(ms).rightJustified(8) + QStringLiteral(" ms  ");
+    if (direction == Note)
+        return text + QStringLiteral("-- ") + meaning;
+    text += direction == Sent ? QStringLiteral("-> ") : QStringLiteral("<- ");
+    text += QString::fromLatin1(bytes.toHex(' ').toUpper()).leftJustified(3 * FrameSize - 1) + QStringLiteral("  ") +
+            Printable(bytes).leftJustified(FrameSize) + QStringLiteral("  ") + meaning;
+    while (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    return text;
+}
+
+QString DescribeFrame(const QByteArray &f)
+{
+    const QString unknown = QStringLiteral("neznámý rámec");
+    if (f.size() != FrameSize || f[0] != '@' || f[6] != '*')
+        return unknown;
+    const int a = Byte(f, 2);
+    switch (f[1]) {
+    case 'G':
+        return QStringLiteral("dotaz na verzi");
+    case 'R':
+        return QStringLiteral("čtení ") + Hex(a) + ShortDescription(a);
+    case 'W':
+        return QStringLiteral("zápis ") + Hex(a) + QStringLiteral(" = ") + Hex(Byte(f, 3)) + ShortDescription(a);
+    case 'S':
+        return QStringLiteral("čtení poleSIG ") + Hex(a);
+    case 'X':
+        if (f[2] == 'R')
+            return QStringLiteral("reset modulu");
+        if (f[2] == 'I')
+            return QStringLiteral("inicializace konfigurace (tovární nastavení)");
+        return unknown;
+    case 'N': {
+        const int aspect = Byte(f, 3);
+        return QStringLiteral("test návěstidla %1: ").arg(a + 1) +
+               (aspect < AspectTexts().size() ? QStringLiteral("návěst %1").arg(aspect)
+                                              : QStringLiteral("návěst %1 (neplatná)").arg(Hex(aspect)));
+    }
+    case 'T':
+        return QStringLiteral("test přestavníku %1: %2")
+            .arg(QString::number(a / 2 + 1), a % 2 ? QStringLiteral("odbočka") : QStringLiteral("rovně"));
+    }
+    return unknown;
+}
+
+TrafficLog::TrafficLog(QObject *parent) : QObject(parent)
+{
+    m_clock.start();
+}
+
+void TrafficLog::Start()
+{
+    m_enabled = true;
+    m_clock.restart();
+    m_awaited = Awaited::Nothing;
+    m_replySoFar.clear();
+    if (!m_lines.empty())
+        Add(TrafficLine::Note, {}, QStringLiteral("nový záznam, čas znovu od nuly"));
+}
+
+void TrafficLog::Clear()
+{
+    m_lines.clear();
+    emit Cleared();
+}
+
+void TrafficLog::Add(TrafficLine::Direction direction, const QByteArray &bytes, const QString &meaning)
+{
+    if (m_lines.size() >= MaxLines)
+        m_lines.pop_front();
+    m_lines.push_back({m_clock.elapsed(), direction, bytes, meaning});
+    ++m_totalAdded;
+    emit LineAdded(m_lines.back().Text());
+}
+
+void TrafficLog::AddChunked(TrafficLine::Direction direction, const QByteArray &bytes, const QString &meaning)
+{
+    for (qsizetype at = 0; at < bytes.size(); at += BytesPerLine)
+        Add(direction, bytes.mid(at, BytesPerLine), meaning);
+}
+
+void TrafficLog::RecordSent(const QByteArray &frame, bool sent)
+{
+    if (!m_enabled)
+        return;
+    QString meaning = DescribeFrame(frame);
+    if (!sent)
+        meaning += QStringLiteral(" – neodesláno, port není otevřen");
+    AddChunked(TrafficLine::Sent, frame, meaning);
+    m_replySoFar.clear();
+    m_awaited = Awaited::Nothing;
+    if (!sent || frame.size() != FrameSize)
+        return;
+    m_index = Byte(frame, 2);
+    switch (frame[1]) {
+    case 'G':
+        m_awaited = Awaited::Version;
+        break;
+    case 'R':
+        m_awaited = Awaited::Read;
+        break;
+    case 'W':
+        m_awaited = Awaited::Write;
+        break;
+    case 'S':
+        m_awaited = Awaited::SignalTable;
+        break;
+    }
+}
+
+TrafficLog::ReplyMatch TrafficLog::MatchAwaitedReply() const
+{
+    const QByteArray &rx = m_replySoFar;
+    ReplyMatch m;
+    switch (m_awaited) {
+    case Awaited::Version:
+        if (const auto v = MatchVersionReply(rx)) {
+            const QString text = TransferController::VersionText(v->type, v->version);
+            m.length = 4;
+            m.meaning = text.isEmpty()
+                            ? QStringLiteral("verze %1.%2, neznámý typ").arg(v->version / 16).arg(v->version % 16)
+                            : QStringLiteral("verze ") + text;
+        }
+        m.possible = rx.size() < 4 && rx[0] == 'N';
+        break;
+    case Awaited::Read:
+        if (const auto d = MatchReadReply(rx)) {
+            m.length = 2;
+            m.meaning = QStringLiteral("odpověď ") + Hex(*d);
+        }
+        m.possible = rx.size() < 2;
+        break;
+    case Awaited::Write:
+        if (MatchWriteAck(rx)) {
+            m.length = 2;
+            m.meaning = QStringLiteral("potvrzení zápisu");
+        }
+        m.possible = rx.size() < 2 && rx[0] == 'Y';
+        break;
+    case Awaited::SignalTable:
+        if (const auto d = MatchSignalTableReply(rx)) {
+            m.length = 3;
+            m.meaning = QStringLiteral("poleSIG ") + Hex(m_index) + QStringLiteral(" = ") + Hex(*d);
+        }
+        m.possible = rx.size() < 3;
+        break;
+    case Awaited::Nothing:
+        break;
+    }
+    return m;
+}
+
+void TrafficLog::RecordReceived(const QByteArray &bytes)
+{
+    if (!m_enabled || bytes.isEmpty())
+        return;
+    qsizetype taken = 0;
+    if (m_awaited != Awaited::Nothing) {
+        // The controller's rules: a reply counts only at the start of what came after the frame, so
+        // anything in front of it makes the rest unknown data.
+        const qsizetype before = m_replySoFar.size();
+        m_replySoFar += bytes.left(4 - before); // no reply is longer than 4 bytes
+        const ReplyMatch reply = MatchAwaitedReply();
+        if (reply.length > 0) {
+            taken = reply.length - before;
+            Add(TrafficLine::Received, bytes.left(taken), reply.meaning);
+            m_awaited = Awaited::Nothing;
+        } else if (reply.possible) {
+            Add(TrafficLine::Received, bytes, PartOfReply);
+            return;
+        } else {
+            m_awaited = Awaited::Nothing;
+        }
+    }
+    AddChunked(TrafficLine::Received, bytes.mid(taken), UnknownData);
+}
+
+void TrafficLog::RecordDiscarded(const QByteArray &bytes)
+{
+    if (!m_enabled)
+        return;
+    m_awaited = Awaited::Nothing;
+    AddChunked(TrafficLine::Discarded, bytes, QStringLiteral("zahozeno (zahlcení vstupu)"));
+}
+
+bool TrafficLog::Save(const QString &path, QString *error) const
+{
+    QByteArray text;
+    for (const TrafficLine &line : m_lines)
+        text += line.Text().toUtf8() + '\n';
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+        if (error)
+            *error = QStringLiteral("Záznam nelze uložit do souboru %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+} // namespace hx7

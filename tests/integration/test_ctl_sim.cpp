@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -124,7 +125,10 @@ private Q_SLOTS:
         ChangeByte(file, 0x21, 0x99);
         r = ctl.Run({QStringLiteral("verify"), file});
         QCOMPARE(r.code, 1);
-        QCOMPARE(r.out, QStringLiteral("Data v modulu jsou rozdílná !\n0021: file 99 module 00\n"));
+        // The start of the line is for scripts; what the byte holds follows after two blanks.
+        QCOMPARE(r.out,
+                 QStringLiteral("Data v modulu jsou rozdílná !\n"
+                                "0021: file 99 module 00  Cesta 1: číslo výhybky 1 (vyšší bity), opakovací znak\n"));
     }
 
     void storeThenReadBack()
@@ -169,6 +173,24 @@ private Q_SLOTS:
         r = ctl.Run({QStringLiteral("show"), old});
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out.count(QStringLiteral("\t\t\t\t\t\tnení v souboru\n")), 8);
+    }
+
+    // --trace: the monitor's lines on stderr as they happen; stdout stays as without it.
+    void trace()
+    {
+        Ctl ctl;
+        const Result r = ctl.Run(Args({"--trace", "info"}));
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("HX7S V 1.4\n"));
+        const QStringList lines = r.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(QRegularExpression(QStringLiteral("^ *\\d+ ms  -> 40 47 30 30 30 30 2A  @G0000\\*  dotaz na verzi$"))
+                     .match(lines[0])
+                     .hasMatch(),
+                 qPrintable(r.err));
+        QVERIFY2(lines[1].endsWith(QStringLiteral("ms  <- 4E 53 14 2A           NS.*     verze HX7S V 1.4")),
+                 qPrintable(r.err));
+        QVERIFY(ctl.Run(Args({"info"})).err.isEmpty());
     }
 
     void silentAddressIsACommunicationError()
