@@ -11,6 +11,7 @@
 #include "qtserialport.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -24,7 +25,8 @@
 
 namespace hx7 {
 
-const QString TMainForm1::ApplicationTitle = QStringLiteral("HX7 konfig");
+// Looked up when the about box opens: statics are made before main() installs the translator.
+const QString TMainForm1::ApplicationTitle = QString::fromUtf8(QT_TRANSLATE_NOOP("hx7", "HX7 konfig"));
 
 namespace {
 constexpr int ColumnWidths[9] = {25, 42, 47, 46, 47, 48, 48, 45, 132};
@@ -36,15 +38,15 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
       m_controller(data, link, *this)
 {
     setObjectName(QStringLiteral("TMainForm1"));
-    setWindowTitle(QStringLiteral("HX7  konfigurace"));
+    setWindowTitle(tr("HX7  konfigurace"));
 
     auto *central = new QWidget(this);
     const QSize grid = BuildGrid();
-    auto *Label1 = new QLabel(QStringLiteral("Klikněte  na vybraný řádek pro zobrazení detailů"), central);
+    auto *Label1 = new QLabel(tr("Klikněte  na vybraný řádek pro zobrazení detailů"), central);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Table1->setAccessibleName(QStringLiteral("Návěstní cesty"));
+    Table1->setAccessibleName(tr("Návěstní cesty"));
 
-    BTtest1 = new QPushButton(QStringLiteral("Test comm"), central);
+    BTtest1 = new QPushButton(tr("Test comm"), central);
     BTtest1->setObjectName(QStringLiteral("BTtest1"));
     LBverze1 = new QLabel(QStringLiteral("??"), central);
     LBverze1->setObjectName(QStringLiteral("LBverze1"));
@@ -52,14 +54,14 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
     big.setPixelSize(16);
     LBverze1->setFont(big);
     LBverze1->setMinimumWidth(120);
-    LBbar1 = new QLabel(QStringLiteral("přenos dat"), central);
+    LBbar1 = new QLabel(tr("přenos dat"), central);
     LBbar1->setObjectName(QStringLiteral("LBbar1"));
     LBbar1->hide();
     PBar1 = new QProgressBar(central);
     PBar1->setObjectName(QStringLiteral("PBar1"));
     PBar1->setRange(0, 100);
     PBar1->setTextVisible(false);
-    PBar1->setAccessibleName(QStringLiteral("přenos dat"));
+    PBar1->setAccessibleName(tr("přenos dat"));
     PBar1->hide();
 
     auto *bottom = new QHBoxLayout;
@@ -131,40 +133,36 @@ void TMainForm1::BuildMenu()
     QMenuBar *MainMenu1 = menuBar();
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
 
-    QMenu *file = MainMenu1->addMenu(QStringLiteral("Soubor       "));
-    AddAction(file, "Nast1", QStringLiteral("Načíst data"), &TMainForm1::Nast1Click);
-    AddAction(file, "Uloit1", QStringLiteral("Uložit data"), &TMainForm1::Uloit1Click);
+    QMenu *file = MainMenu1->addMenu(tr("Soubor       "));
+    AddAction(file, "Nast1", tr("Načíst data"), &TMainForm1::Nast1Click);
+    AddAction(file, "Uloit1", tr("Uložit data"), &TMainForm1::Uloit1Click);
     file->addSeparator()->setObjectName(QStringLiteral("N2"));
-    QAction *exit = AddAction(file, "Exit1", QStringLiteral("Exit"), nullptr);
+    QAction *exit = AddAction(file, "Exit1", tr("Exit"), nullptr);
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu *config = MainMenu1->addMenu(QStringLiteral("Konfigurace        "));
-    AddAction(config, "Konfiguracevhybek1", QStringLiteral("Konfigurace modulu HX7_"),
-              &TMainForm1::Konfiguracevhybek1Click);
-    TypHX7S1 = AddAction(config, "TypHX7S1", QStringLiteral("Typ HX7S"), nullptr);
+    QMenu *config = MainMenu1->addMenu(tr("Konfigurace        "));
+    AddAction(config, "Konfiguracevhybek1", tr("Konfigurace modulu HX7_"), &TMainForm1::Konfiguracevhybek1Click);
+    TypHX7S1 = AddAction(config, "TypHX7S1", tr("Typ HX7S"), nullptr);
     TypHX7S1->setCheckable(true); // each click inverts the mark
-    AddAction(config, "ResetkonfiguraceHX71", QStringLiteral("Inicializace konfigurace"),
-              &TMainForm1::Inicnastaven1Click);
-    AddAction(config, "Definicecesty1", QStringLiteral("Definice návěstní cesty"), &TMainForm1::Table1DblClick);
+    AddAction(config, "ResetkonfiguraceHX71", tr("Inicializace konfigurace"), &TMainForm1::Inicnastaven1Click);
+    AddAction(config, "Definicecesty1", tr("Definice návěstní cesty"), &TMainForm1::Table1DblClick);
     config->addSeparator()->setObjectName(QStringLiteral("N1"));
-    AddAction(config, "Manulnzen1", QStringLiteral("Test funkce"), &TMainForm1::Manulnzen1Click);
+    AddAction(config, "Manulnzen1", tr("Test funkce"), &TMainForm1::Manulnzen1Click);
 
-    QMenu *link = MainMenu1->addMenu(QStringLiteral("Přenos       "));
-    AddAction(link, "KomunikaceRS2321", QStringLiteral("Nastavení RS232"), &TMainForm1::KonfiguraceRS2321Click);
-    RychlyPrenos1 = AddAction(link, "RychlyPrenos1", QStringLiteral("Rychlý přenos"), &TMainForm1::RychlyPrenos1Click);
+    QMenu *link = MainMenu1->addMenu(tr("Přenos       "));
+    AddAction(link, "KomunikaceRS2321", tr("Nastavení RS232"), &TMainForm1::KonfiguraceRS2321Click);
+    RychlyPrenos1 = AddAction(link, "RychlyPrenos1", tr("Rychlý přenos"), &TMainForm1::RychlyPrenos1Click);
     RychlyPrenos1->setCheckable(true);
-    RychlyPrenos1->setToolTip(
-        QStringLiteral("Další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms"));
+    RychlyPrenos1->setToolTip(tr("Další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms"));
     link->addSeparator()->setObjectName(QStringLiteral("N3"));
-    AddAction(link, "Nastdatazmodulu1", QStringLiteral("Načíst data z modulu"), &TMainForm1::ReadData1Click);
-    AddAction(link, "Verifikovatdatasmodulem1", QStringLiteral("Verifikovat data s modulem"),
-              &TMainForm1::VerifData1Click);
-    AddAction(link, "Uloitdatadomodulu1", QStringLiteral("Uložit data do modulu"), &TMainForm1::UlozitData1Click);
-    NastpoleSIG1 = AddAction(link, "NastpoleSIG1", QStringLiteral("Načíst  poleSIG"), &TMainForm1::NastpoleSIG1Click);
+    AddAction(link, "Nastdatazmodulu1", tr("Načíst data z modulu"), &TMainForm1::ReadData1Click);
+    AddAction(link, "Verifikovatdatasmodulem1", tr("Verifikovat data s modulem"), &TMainForm1::VerifData1Click);
+    AddAction(link, "Uloitdatadomodulu1", tr("Uložit data do modulu"), &TMainForm1::UlozitData1Click);
+    NastpoleSIG1 = AddAction(link, "NastpoleSIG1", tr("Načíst  poleSIG"), &TMainForm1::NastpoleSIG1Click);
     NastpoleSIG1->setVisible(false);
 
-    QMenu *info = MainMenu1->addMenu(QStringLiteral("Info    "));
-    AddAction(info, "Oprogramu1", QStringLiteral("O programu"), &TMainForm1::Oprogramu1Click);
+    QMenu *info = MainMenu1->addMenu(tr("Info    "));
+    AddAction(info, "Oprogramu1", tr("O programu"), &TMainForm1::Oprogramu1Click);
 }
 
 QSize TMainForm1::BuildGrid()
@@ -191,13 +189,20 @@ QSize TMainForm1::BuildGrid()
     // The header row cannot be selected; a double click on it opens the route of the selected row.
     connect(Table1->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, &TMainForm1::Table1DblClick);
 
-    // Wide enough for the widest text each column can hold in this font, never narrower than the
-    // classic layout.
-    static const char *const widest[9] = {
-        "24", "NAV2B", "1020/ O", "1020/ O", "1020/ O", "1020/ O", "1020/ O", "1020/ O", "náv. povel č.507 /OP"};
+    // Wide enough for the widest text each column can hold in this font and language, never narrower
+    // than the classic layout: route 24 gives the widest number and signal, a long route with the
+    // highest turnout and signal command numbers the rest.
+    RouteRecord longest;
+    longest.Position.fill(1);
+    longest.TurnoutNumber.fill(1020);
+    longest.SpeedCode = 255;
+    longest.RepeatFlag = 1;
+    QStringList widest = RouteGridRow(0, longest);
+    widest.replace(0, QString::number(RouteCount));
+    widest.replace(1, RouteGridRow(RouteCount - 1, longest)[1]);
     const QFontMetrics metrics(Table1->font());
     for (int c = 0; c < 9; ++c) {
-        const int text = metrics.horizontalAdvance(QString::fromUtf8(widest[c])) + 12;
+        const int text = metrics.horizontalAdvance(widest[c]) + 12;
         const int header = Table1->horizontalHeader()->sectionSizeHint(c);
         Table1->setColumnWidth(c, std::max({ColumnWidths[c], text, header}));
     }
@@ -305,7 +310,7 @@ void TMainForm1::UlozitData1Click()
 
 void TMainForm1::Inicnastaven1Click()
 {
-    if (m_prompts.WarnYesCancel(this, QStringLiteral("Resetovat konfiguraci do počátečního nastavení ?")))
+    if (m_prompts.WarnYesCancel(this, tr("Resetovat konfiguraci do počátečního nastavení ?")))
         m_controller.StartFactoryReset();
 }
 
@@ -337,7 +342,7 @@ void TMainForm1::Table1DblClick()
 {
     const int r = SelectedRoute();
     m_routeDialog->RouteEditBuffer = m_data.RouteTable[r - 1];
-    m_routeDialog->setWindowTitle(QStringLiteral("Konfigurace návěstní cesty č.") + QString::number(r));
+    m_routeDialog->setWindowTitle(tr("Konfigurace návěstní cesty č.%1").arg(r));
     m_routeDialog->FourTurnoutRoute = r > LongSlotRoutes;
     m_routeDialog->RouteNumber = r;
     if (m_routeDialog->exec() != QDialog::Accepted)
@@ -399,9 +404,9 @@ void TMainForm1::EndPortSearch()
 
 void TMainForm1::Oprogramu1Click()
 {
-    m_prompts.About(this, ApplicationTitle,
-                    QStringLiteral(" Konfigurátor  pro HX7, HX7V(M)   V1.1\n") +
-                        QStringLiteral("Sestaveno s knihovnou Qt ") + QLatin1String(QT_VERSION_STR));
+    m_prompts.About(this, QCoreApplication::translate("hx7", ApplicationTitle.toUtf8().constData()),
+                    tr(" Konfigurátor  pro HX7, HX7V(M)   V%1\nSestaveno s knihovnou Qt %2")
+                        .arg(QStringLiteral("1.1"), QLatin1String(QT_VERSION_STR)));
 }
 
 void TMainForm1::closeEvent(QCloseEvent *event)
@@ -450,7 +455,7 @@ void TMainForm1::Information(const QString &text)
         return true;
     });
     // The verify's box stays as it was; the bytes that differ follow in a window of their own.
-    if (text == TransferController::DifferentText && !m_differences.isEmpty()) {
+    if (text == TransferController::Translated(TransferController::DifferentText) && !m_differences.isEmpty()) {
         m_verifyDetails->SetDifferences(m_differences);
         m_verifyDetails->show();
         m_verifyDetails->raise();

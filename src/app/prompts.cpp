@@ -1,6 +1,7 @@
 // Qt message boxes and file dialogs.
 #include "prompts.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -38,8 +39,10 @@ QString Run(QFileDialog *dialog)
 } // namespace
 
 QtPrompts::QtPrompts()
-    : SaveDialog1(MakeFileDialog("SaveDialog1", QStringLiteral("Text file (*.txt)"), QFileDialog::AcceptSave)),
-      OpenDialog1(MakeFileDialog("OpenDialog1", QStringLiteral("Text files (*.txt)"), QFileDialog::AcceptOpen))
+    : SaveDialog1(MakeFileDialog("SaveDialog1", QCoreApplication::translate("hx7", "Text file (*.txt)"),
+                                 QFileDialog::AcceptSave)),
+      OpenDialog1(MakeFileDialog("OpenDialog1", QCoreApplication::translate("hx7", "Text files (*.txt)"),
+                                 QFileDialog::AcceptOpen))
 {}
 
 QtPrompts::~QtPrompts()
@@ -50,23 +53,23 @@ QtPrompts::~QtPrompts()
 
 void QtPrompts::Warning(QWidget *parent, const QString &text)
 {
-    Box(parent, QMessageBox::Warning, QStringLiteral("Varování"), text, QMessageBox::Ok);
+    Box(parent, QMessageBox::Warning, QCoreApplication::translate("hx7", "Varování"), text, QMessageBox::Ok);
 }
 
 void QtPrompts::Information(QWidget *parent, const QString &text)
 {
-    Box(parent, QMessageBox::Information, QStringLiteral("Informace"), text, QMessageBox::Ok);
+    Box(parent, QMessageBox::Information, QCoreApplication::translate("hx7", "Informace"), text, QMessageBox::Ok);
 }
 
 bool QtPrompts::AskYesNo(QWidget *parent, const QString &text)
 {
-    return Box(parent, QMessageBox::Question, QStringLiteral("Potvrzení"), text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return Box(parent, QMessageBox::Question, QCoreApplication::translate("hx7", "Potvrzení"), text,
+               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool QtPrompts::WarnYesCancel(QWidget *parent, const QString &text)
 {
-    return Box(parent, QMessageBox::Warning, QStringLiteral("Varování"), text,
+    return Box(parent, QMessageBox::Warning, QCoreApplication::translate("hx7", "Varování"), text,
                QMessageBox::Yes | QMessageBox::Cancel) == QMessageBox::Yes;
 }
 

@@ -3,6 +3,8 @@
 
 #include "hx7_var1.h"
 
+#include <QCoreApplication>
+
 namespace hx7 {
 
 namespace {
@@ -20,25 +22,26 @@ void AddRoute(QList<ByteMapEntry> &map, int r)
 {
     const int o = RouteSlotOffset(r - 1);
     const int size = RouteSlotOffset(r) - o;
-    const QString route = QStringLiteral("Cesta %1: ").arg(r);
     auto add = [&](int k, const QString &text, QList<BitField> fields = {}) {
-        map << ByteMapEntry{o + k, o + k, route + text, r, std::move(fields)};
+        const QString description = QCoreApplication::translate("hx7", "Cesta %1: %2").arg(QString::number(r), text);
+        map << ByteMapEntry{o + k, o + k, description, r, std::move(fields)};
     };
-    add(0, QStringLiteral("rychlost (neaktivní, STUJ, nebo návěst podle povelu)"));
+    add(0, QCoreApplication::translate("hx7", "rychlost (neaktivní, STUJ, nebo návěst podle povelu)"));
     for (int pair = 0; 3 * pair + 1 < size; ++pair) {
         const int t1 = 2 * pair + 1, t2 = 2 * pair + 2;
-        const QString high1 = QStringLiteral("číslo výhybky %1 (vyšší bity)").arg(t1);
-        const QString high2 = QStringLiteral("číslo výhybky %1 (vyšší bity)").arg(t2);
+        const QString high1 = QCoreApplication::translate("hx7", "číslo výhybky %1 (vyšší bity)").arg(t1);
+        const QString high2 = QCoreApplication::translate("hx7", "číslo výhybky %1 (vyšší bity)").arg(t2);
         if (pair == 0)
-            add(1, high1 + QStringLiteral(", opakovací znak"),
-                {{0, 6, high1}, {7, 7, QStringLiteral("opakovací znak")}});
+            add(1, QCoreApplication::translate("hx7", "%1, opakovací znak").arg(high1),
+                {{0, 6, high1}, {7, 7, QCoreApplication::translate("hx7", "opakovací znak")}});
         else
             add(3 * pair + 1, high1);
-        add(3 * pair + 2, QStringLiteral("výhybky %1 a %2 (nižší bity čísla, polohy)").arg(t1).arg(t2),
-            {{0, 2, QStringLiteral("číslo výhybky %1 (nižší bity)").arg(t1)},
-             {3, 3, QStringLiteral("poloha výhybky %1").arg(t1)},
-             {4, 6, QStringLiteral("číslo výhybky %1 (nižší bity)").arg(t2)},
-             {7, 7, QStringLiteral("poloha výhybky %1").arg(t2)}});
+        add(3 * pair + 2,
+            QCoreApplication::translate("hx7", "výhybky %1 a %2 (nižší bity čísla, polohy)").arg(t1).arg(t2),
+            {{0, 2, QCoreApplication::translate("hx7", "číslo výhybky %1 (nižší bity)").arg(t1)},
+             {3, 3, QCoreApplication::translate("hx7", "poloha výhybky %1").arg(t1)},
+             {4, 6, QCoreApplication::translate("hx7", "číslo výhybky %1 (nižší bity)").arg(t2)},
+             {7, 7, QCoreApplication::translate("hx7", "poloha výhybky %1").arg(t2)}});
         add(3 * pair + 3, high2);
     }
 }
@@ -46,52 +49,72 @@ void AddRoute(QList<ByteMapEntry> &map, int r)
 QList<ByteMapEntry> BuildMap()
 {
     QList<ByteMapEntry> map;
-    map << Entry(0, AddressCodeByte - 1, QStringLiteral("nevyužito (jen se přenáší)"));
-    map << Entry(AddressCodeByte, AddressCodeByte, QStringLiteral("DCC adresa (kód adresy, 1. povel = 4 × kód − 3)"));
-    map << Entry(OutputOptionsByte, OutputOptionsByte, QStringLiteral("Spínací výstupy"),
-                 {{0, 0, QStringLiteral("typ znaku (1 = uživ. volitelné)")},
-                  {1, 1, QStringLiteral("ochrana sepnutí obou výstupů")},
-                  {2, 2, QStringLiteral("motorový přestavník (0 = ano)")},
-                  {3, 3, QStringLiteral("ignorovat příkazy vypnutí výstupu")},
-                  {4, 7, QStringLiteral("délka impulsu výhybek")}});
+    map << Entry(0, AddressCodeByte - 1, QCoreApplication::translate("hx7", "nevyužito (jen se přenáší)"));
+    map << Entry(AddressCodeByte, AddressCodeByte,
+                 QCoreApplication::translate("hx7", "DCC adresa (kód adresy, 1. povel = 4 × kód − 3)"));
+    map << Entry(OutputOptionsByte, OutputOptionsByte, QCoreApplication::translate("hx7", "Spínací výstupy"),
+                 {{0, 0, QCoreApplication::translate("hx7", "typ znaku (1 = uživ. volitelné)")},
+                  {1, 1, QCoreApplication::translate("hx7", "ochrana sepnutí obou výstupů")},
+                  {2, 2, QCoreApplication::translate("hx7", "motorový přestavník (0 = ano)")},
+                  {3, 3, QCoreApplication::translate("hx7", "ignorovat příkazy vypnutí výstupu")},
+                  {4, 7, QCoreApplication::translate("hx7", "délka impulsu výhybek")}});
     QList<BitField> speeds;
     for (int s = 0; s < 4; ++s)
-        speeds << BitField{2 * s, 2 * s + 1,
-                           QStringLiteral("následná rychlost náv. %1").arg(QLatin1String(SignalNames[s]))};
-    map << Entry(FollowOnSpeedByte, FollowOnSpeedByte, QStringLiteral("Následné rychlosti návěstidel"), speeds);
-    map << Entry(SignalPairByte, SignalPairByte, QStringLiteral("Dvojice návěstidel (platí při 0)"),
-                 {{0, 0, QStringLiteral("sloučení znaku náv. 1A 2A")},
-                  {1, 1, QStringLiteral("sloučení znaku náv. 1B 2B")},
-                  {2, 2, QStringLiteral("společná kolej náv. 1A+2A")},
-                  {3, 3, QStringLiteral("společná kolej náv. 1B+2B")},
-                  {4, 7, QStringLiteral("nevyužito")}});
+        speeds << BitField{
+            2 * s, 2 * s + 1,
+            QCoreApplication::translate("hx7", "následná rychlost náv. %1").arg(QLatin1String(SignalNames[s]))};
+    map << Entry(FollowOnSpeedByte, FollowOnSpeedByte,
+                 QCoreApplication::translate("hx7", "Následné rychlosti návěstidel"), speeds);
+    map << Entry(SignalPairByte, SignalPairByte, QCoreApplication::translate("hx7", "Dvojice návěstidel (platí při 0)"),
+                 {{0, 0, QCoreApplication::translate("hx7", "sloučení znaku náv. 1A 2A")},
+                  {1, 1, QCoreApplication::translate("hx7", "sloučení znaku náv. 1B 2B")},
+                  {2, 2, QCoreApplication::translate("hx7", "společná kolej náv. 1A+2A")},
+                  {3, 3, QCoreApplication::translate("hx7", "společná kolej náv. 1B+2B")},
+                  {4, 7, QCoreApplication::translate("hx7", "nevyužito")}});
     // Each signal's four aspects lie in the order A, D, C, B.
     const char aspectOrder[4] = {'A', 'D', 'C', 'B'};
     for (int s = 0; s < 4; ++s)
         for (int k = 0; k < 4; ++k) {
             const int a = AspectTableByte + 4 * s + k;
             map << Entry(a, a,
-                         QStringLiteral("Návěstidlo %1: znak %2")
+                         QCoreApplication::translate("hx7", "Návěstidlo %1: znak %2")
                              .arg(QLatin1String(SignalNames[s]))
                              .arg(QLatin1Char(aspectOrder[k])));
         }
     QList<BitField> inputs;
     for (int s = 0; s < 4; ++s) {
-        inputs << BitField{2 * s, 2 * s, QStringLiteral("AUT rušit znak náv. %1").arg(QLatin1String(SignalNames[s]))};
-        inputs << BitField{2 * s + 1, 2 * s + 1, QStringLiteral("AUT spínání rele %1").arg(s)};
+        inputs << BitField{
+            2 * s, 2 * s,
+            QCoreApplication::translate("hx7", "AUT rušit znak náv. %1").arg(QLatin1String(SignalNames[s]))};
+        inputs << BitField{2 * s + 1, 2 * s + 1, QCoreApplication::translate("hx7", "AUT spínání rele %1").arg(s)};
     }
-    map << Entry(InputOptionsByte, InputOptionsByte, QStringLiteral("Vstupy HX7S (platí při 0)"), inputs);
-    map << Entry(InputOptionsByte + 1, RouteAreaBegin - 1, QStringLiteral("nevyužito (jen se přenáší)"));
+    map << Entry(InputOptionsByte, InputOptionsByte, QCoreApplication::translate("hx7", "Vstupy HX7S (platí při 0)"),
+                 inputs);
+    map << Entry(InputOptionsByte + 1, RouteAreaBegin - 1,
+                 QCoreApplication::translate("hx7", "nevyužito (jen se přenáší)"));
     for (int r = 1; r <= RouteCount; ++r)
         AddRoute(map, r);
-    map << Entry(RouteAreaEnd, LastTransferAddress, QStringLiteral("nevyužito (přenáší se s cestami)"));
+    map << Entry(RouteAreaEnd, LastTransferAddress,
+                 QCoreApplication::translate("hx7", "nevyužito (přenáší se s cestami)"));
     return map;
+}
+
+// "bit 2", "bity 4-7"; empty for the whole byte.
+QString BitsOnly(int firstBit, int lastBit)
+{
+    if (firstBit == 0 && lastBit == 7)
+        return {};
+    if (firstBit == lastBit)
+        return QCoreApplication::translate("hx7", "bit %1").arg(firstBit);
+    return QCoreApplication::translate("hx7", "bity %1-%2").arg(firstBit).arg(lastBit);
 }
 
 } // namespace
 
 const QList<ByteMapEntry> &ByteMap()
 {
+    // Built on first use, which comes after main() has installed the translator: the descriptions are
+    // looked up once, in the user's language.
     static const QList<ByteMapEntry> map = BuildMap();
     return map;
 }
@@ -110,19 +133,16 @@ QString DescribeAddressInFull(int address)
     const ByteMapEntry &e = DescribeAddress(address);
     QStringList fields;
     for (const BitField &f : e.fields)
-        fields << f.name + QStringLiteral(" (") +
-                      BitsText(address, f.firstBit, f.lastBit).section(QLatin1String(", "), 1) + QLatin1Char(')');
+        fields << f.name + QStringLiteral(" (") + BitsOnly(f.firstBit, f.lastBit) + QLatin1Char(')');
     return fields.isEmpty() ? e.description : e.description + QStringLiteral(": ") + fields.join(QStringLiteral("; "));
 }
 
 QString BitsText(int address, int firstBit, int lastBit)
 {
-    QString text = QStringLiteral("bajt 0x%1").arg(address, 2, 16, QLatin1Char('0'));
-    if (firstBit == 0 && lastBit == 7)
-        return text;
-    if (firstBit == lastBit)
-        return text + QStringLiteral(", bit %1").arg(firstBit);
-    return text + QStringLiteral(", bity %1-%2").arg(firstBit).arg(lastBit);
+    // The ", " stays out of the translation: the verify details take the bits part after it.
+    const QString byte = QCoreApplication::translate("hx7", "bajt 0x%1").arg(address, 2, 16, QLatin1Char('0'));
+    const QString bits = BitsOnly(firstBit, lastBit);
+    return bits.isEmpty() ? byte : byte + QStringLiteral(", ") + bits;
 }
 
 } // namespace hx7

@@ -1,6 +1,8 @@
 // Packing of the signal routes into the image, bit for bit as the module firmware reads them.
 #include "routecodec.h"
 
+#include <QCoreApplication>
+
 namespace hx7 {
 
 namespace {
@@ -71,39 +73,46 @@ void EncodeRoutes(const RouteTable &table, std::uint8_t *image)
     }
 }
 
+// The grid texts are looked up when the grid is built and refreshed, after main() has installed the
+// translator; the turnout numbers, "x" and "---" are codes and stay as they are.
 const QStringList &RouteGridHeader()
 {
-    static const QStringList header = {
-        QStringLiteral("poř."), QStringLiteral("náv."), QStringLiteral("Vyh1"),
-        QStringLiteral("Vyh2"), QStringLiteral("Vyh3"), QStringLiteral("Vyh4"),
-        QStringLiteral("Vyh5"), QStringLiteral("Vyh6"), QStringLiteral("Následná návěsť"),
-    };
+    static const QStringList header = [] {
+        QStringList h{QCoreApplication::translate("hx7", "poř."), QCoreApplication::translate("hx7", "náv.")};
+        for (int t = 1; t <= TurnoutsPerRoute; ++t)
+            h << QCoreApplication::translate("hx7", "Vyh%1").arg(t);
+        h << QCoreApplication::translate("hx7", "Následná návěsť");
+        return h;
+    }();
     return header;
 }
 
 QStringList RouteGridRow(int i, const RouteRecord &route)
 {
-    static const char *const signalNames[] = {"NAV1A", "NAV2A", "NAV1B", "NAV2B"};
+    static const char *const signalNames[] = {"1A", "2A", "1B", "2B"};
     const int signal = i < 16 ? i / 8 : 2 + (i - 16) / 4;
     QStringList cells;
-    cells << QString::number(i + 1) << QString::fromLatin1(signalNames[signal]);
+    cells << QString::number(i + 1)
+          << QCoreApplication::translate("hx7", "NAV%1").arg(QLatin1String(signalNames[signal]));
     for (int t = 0; t < TurnoutsPerRoute; ++t) {
         if (i >= LongSlotRoutes && t >= 4)
             cells << QStringLiteral("x");
         else if (route.TurnoutNumber[t] <= 0)
             cells << QStringLiteral("---");
+        else if (route.Position[t] == 0)
+            cells << QCoreApplication::translate("hx7", "%1/ R").arg(route.TurnoutNumber[t]);
         else
-            cells << QString::number(route.TurnoutNumber[t]) +
-                         (route.Position[t] == 0 ? QStringLiteral("/ R") : QStringLiteral("/ O"));
+            cells << QCoreApplication::translate("hx7", "%1/ O").arg(route.TurnoutNumber[t]);
     }
     const int k = route.SpeedCode;
     if (k == 0)
-        cells << QStringLiteral("neaktivní def.");
+        cells << QCoreApplication::translate("hx7", "neaktivní def.");
     else if (k == 1)
-        cells << QStringLiteral("STUJ");
+        cells << QCoreApplication::translate("hx7", "STUJ");
+    else if (route.RepeatFlag)
+        cells << QCoreApplication::translate("hx7", "náv. povel č.%1 /OP").arg(2 * k - 3);
     else
-        cells << QStringLiteral("náv. povel č.") + QString::number(2 * k - 3) +
-                     (route.RepeatFlag ? QStringLiteral(" /OP") : QString());
+        cells << QCoreApplication::translate("hx7", "náv. povel č.%1").arg(2 * k - 3);
     return cells;
 }
 

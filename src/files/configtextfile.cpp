@@ -1,6 +1,7 @@
 // Saving and loading the configuration image as text.
 #include "configtextfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <utility>
@@ -38,7 +39,7 @@ int HexValue(QByteArrayView text)
 
 QString WriteErrorText(const QString &path)
 {
-    return QStringLiteral("Chyba zápisu souboru  dat") + path;
+    return QCoreApplication::translate("hx7", "Chyba zápisu souboru  dat%1").arg(path);
 }
 
 QByteArray ConfigTextContent(const ImageBytes &image)
@@ -94,7 +95,7 @@ LoadOutcome ParseConfigText(const QByteArray &content, const QString &path, Imag
 {
     const std::vector<QByteArray> lines = SplitLines(content);
     if (lines.empty() || lines[0] != "N1.0")
-        return {LoadOutcome::Refused, QStringLiteral("Neznámý format dat !") + path};
+        return {LoadOutcome::Refused, QCoreApplication::translate("hx7", "Neznámý format dat !%1").arg(path)};
 
     std::size_t n = 1;
     while (n < lines.size() && lines[n] != "*")
@@ -111,7 +112,7 @@ LoadOutcome ParseConfigText(const QByteArray &content, const QString &path, Imag
         const qsizetype colon = line.indexOf(':');
         const int address = colon < 0 ? -1 : HexValue(QByteArrayView(line).first(colon));
         if (address < 0 || address >= ModuleBytes)
-            return {LoadOutcome::Refused, QStringLiteral("Chyba formatu dat !")};
+            return {LoadOutcome::Refused, QCoreApplication::translate("hx7", "Chyba formatu dat !")};
         const int value =
             HexValue(QByteArrayView(line).sliced(colon + 1).first(std::min<qsizetype>(10, line.size() - colon - 1)));
         records.emplace_back(address, static_cast<std::uint8_t>(value & 0xFF));
@@ -128,10 +129,10 @@ LoadOutcome LoadConfigText(const QString &path, ImageBytes &image)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {LoadOutcome::Refused, QStringLiteral("Chyba otevreni souboru  dat") + path};
+        return {LoadOutcome::Refused, QCoreApplication::translate("hx7", "Chyba otevreni souboru  dat%1").arg(path)};
     const QByteArray content = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return {LoadOutcome::Refused, QStringLiteral("Chyba čtení souboru  dat") + path};
+        return {LoadOutcome::Refused, QCoreApplication::translate("hx7", "Chyba čtení souboru  dat%1").arg(path)};
     return ParseConfigText(content, path, image);
 }
 

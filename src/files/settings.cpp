@@ -1,6 +1,7 @@
 // Reading and writing the program's settings.
 #include "settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -126,7 +127,7 @@ int Settings::PortNumberFor(const QString &device) const
 
 QString SettingsWriteErrorText(const QString &path)
 {
-    return QStringLiteral("Unable to write to ") + path;
+    return QCoreApplication::translate("hx7", "Unable to write to %1").arg(path);
 }
 
 } // namespace hx7

@@ -6,19 +6,25 @@
 #include "frames.h"
 #include "polesigdump.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace hx7 {
 
-const QString TransferController::OldFirmwareText =
-    QStringLiteral("Modul obsahuje  starší verzi FW (<1.3), a nepodporuje nové funkce. Verze FW lze updatovat !");
-const QString TransferController::ReadErrorText = QStringLiteral("Chyba čtení dat !");
-const QString TransferController::StoreErrorText = QStringLiteral("Chyba zapisu dat !");
-const QString TransferController::CommErrorText = QStringLiteral("Chyba komunikace !");
-const QString TransferController::EqualText = QStringLiteral("Data v modulu jsou shodná");
-const QString TransferController::DifferentText = QStringLiteral("Data v modulu jsou rozdílná !");
-const QString TransferController::PoleSigDoneText = QStringLiteral("Data poleSIG[] ulozeny ");
-const QString TransferController::NoScopeText = QStringLiteral("Vyberte, která data se mají uložit do modulu.");
+// The constants hold the Czech source texts, which callers compare against; the view gets them in the
+// user's language through Translated().
+const QString TransferController::OldFirmwareText = QString::fromUtf8(QT_TRANSLATE_NOOP(
+    "hx7", "Modul obsahuje  starší verzi FW (<1.3), a nepodporuje nové funkce. Verze FW lze updatovat !"));
+const QString TransferController::ReadErrorText = QString::fromUtf8(QT_TRANSLATE_NOOP("hx7", "Chyba čtení dat !"));
+const QString TransferController::StoreErrorText = QString::fromUtf8(QT_TRANSLATE_NOOP("hx7", "Chyba zapisu dat !"));
+const QString TransferController::CommErrorText = QString::fromUtf8(QT_TRANSLATE_NOOP("hx7", "Chyba komunikace !"));
+const QString TransferController::EqualText = QString::fromUtf8(QT_TRANSLATE_NOOP("hx7", "Data v modulu jsou shodná"));
+const QString TransferController::DifferentText =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("hx7", "Data v modulu jsou rozdílná !"));
+const QString TransferController::PoleSigDoneText =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("hx7", "Data poleSIG[] ulozeny "));
+const QString TransferController::NoScopeText =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("hx7", "Vyberte, která data se mají uložit do modulu."));
 
 namespace {
 constexpr int FirmwareWithNewFunctions = 0x13;
@@ -26,9 +32,15 @@ constexpr int FirmwareWithNewFunctions = 0x13;
 
 QString TransferController::AddressMismatchText(int moduleCode, int imageCode)
 {
-    return QStringLiteral("DCC adresa modulu (") + QString::number(moduleCode) +
-           QStringLiteral(") nesouhlasí s konfigurací ") + QString::number(imageCode) +
-           QStringLiteral("\n\r Chcete přesto uložit data? ");
+    return QCoreApplication::translate(
+               "hx7", "DCC adresa modulu (%1) nesouhlasí s konfigurací %2\n\r Chcete přesto uložit data? ")
+        .arg(moduleCode)
+        .arg(imageCode);
+}
+
+QString TransferController::Translated(const QString &text)
+{
+    return QCoreApplication::translate("hx7", text.toUtf8().constData());
 }
 
 TransferController::TransferController(SharedData &data, SerialLink &link, TransferView &view)
@@ -145,7 +157,7 @@ bool TransferController::StartStore(int storeScope, int selectedRoute)
     const auto range = StoreScopeRange(storeScope, selectedRoute);
     if (!range) {
         // Closed with OK but nothing chosen: storing some guessed range could overwrite the module.
-        m_view.Warning(NoScopeText);
+        m_view.Warning(Translated(NoScopeText));
         return false;
     }
     if (!EnsurePort())
@@ -220,7 +232,7 @@ void TransferController::Tick()
         ++TransferState;
         if (!TakeAddressReply() && TransferState == AddressTimedOut) {
             TransferState = Idle;
-            m_view.Warning(CommErrorText);
+            m_view.Warning(Translated(CommErrorText));
         }
         break;
     case WriteSend:
@@ -345,7 +357,7 @@ void TransferController::TimeOut(const QString &message, int sendState)
     ++RetryCount;
     if (RetryCount > 2) {
         TransferState = Idle;
-        m_view.Warning(message);
+        m_view.Warning(Translated(message));
         m_view.SetProgressVisible(false);
     } else {
         TransferState = sendState;
@@ -363,7 +375,7 @@ bool TransferController::TakeVersionReply()
     // Idle before the notice: a nested tick must not take the same reply and show it twice.
     TransferState = Idle;
     if (reply->version < FirmwareWithNewFunctions)
-        m_view.Information(OldFirmwareText);
+        m_view.Information(Translated(OldFirmwareText));
     return true;
 }
 
@@ -388,7 +400,7 @@ bool TransferController::TakeReadReply()
     TransferState = Idle;
     m_view.SetProgressVisible(false);
     if (VerifyMode) {
-        m_view.Information(VerifyEqual ? EqualText : DifferentText);
+        m_view.Information(Translated(VerifyEqual ? EqualText : DifferentText));
     } else {
         CommitIncoming(0, ModuleBytes);
         DecodeRoutes(m_data.ConfigImage.data(), m_data.RouteTable);
@@ -443,7 +455,7 @@ bool TransferController::TakeSignalTableReply()
     m_view.SetProgressVisible(false);
     CommitIncoming(PoleSigBase, PoleSigBytes);
     if (WritePoleSigDump(PoleSigPath, m_data.ConfigImage))
-        m_view.Information(PoleSigDoneText);
+        m_view.Information(Translated(PoleSigDoneText));
     else
         m_view.Warning(hx7::WriteErrorText(PoleSigPath));
     return true;

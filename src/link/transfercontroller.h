@@ -77,6 +77,7 @@ public:
     // Position of the progress bar after the byte at address: rounded half to even, never a division by 0.
     static int ProgressPercent(int address, int endAddress);
 
+    // Czech, as the program is written; the view gets them through Translated().
     static const QString OldFirmwareText;
     static const QString ReadErrorText;
     static const QString StoreErrorText;
@@ -85,7 +86,9 @@ public:
     static const QString DifferentText;
     static const QString PoleSigDoneText;
     static const QString NoScopeText;
-    static QString AddressMismatchText(int moduleCode, int imageCode);
+    static QString AddressMismatchText(int moduleCode, int imageCode); // already in the user's language
+    // One of the texts above in the user's language, as the view shows it.
+    static QString Translated(const QString &text);
 
 private:
     bool EnsurePort();
