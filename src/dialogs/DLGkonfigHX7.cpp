@@ -55,23 +55,25 @@ bool Bit(std::uint8_t byte, int bit)
 // which the image keeps in the order A, D, C, B.
 constexpr int AspectOffset[4] = {0, 3, 2, 1};
 
+const char *const SignalNames[4] = {"1A", "2A", "1B", "2B"};
+
 } // namespace
 
 TFormKonfDCC::TFormKonfDCC(SharedData &data, std::function<bool()> isHx7S, QWidget *parent)
     : QDialog(parent), m_data(data), m_isHx7S(std::move(isHx7S))
 {
     setObjectName(QStringLiteral("TFormKonfDCC"));
-    setWindowTitle(QStringLiteral("Konfigurace modulu HX7"));
+    setWindowTitle(tr("Konfigurace modulu HX7"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     PageControl1 = Named(new QTabWidget(this), "PageControl1");
-    PageControl1->addTab(BuildConfigPage(), QStringLiteral("konfig. HX7"));
-    PageControl1->addTab(BuildAspectPage(), QStringLiteral("Návěstní znaky"));
-    PageControl1->addTab(BuildSpeedPage(), QStringLiteral("Následná rychlost"));
-    PageControl1->addTab(BuildInputPage(), QStringLiteral("Vstupy HX7S"));
+    PageControl1->addTab(BuildConfigPage(), tr("konfig. HX7"));
+    PageControl1->addTab(BuildAspectPage(), tr("Návěstní znaky"));
+    PageControl1->addTab(BuildSpeedPage(), tr("Následná rychlost"));
+    PageControl1->addTab(BuildInputPage(), tr("Vstupy HX7S"));
 
-    auto *BtOK1 = Named(new QPushButton(QStringLiteral("OK"), this), "BtOK1");
-    auto *BtCancel1 = Named(new QPushButton(QStringLiteral("Cancel"), this), "BtCancel1");
+    auto *BtOK1 = Named(new QPushButton(tr("OK"), this), "BtOK1");
+    auto *BtCancel1 = Named(new QPushButton(tr("Cancel"), this), "BtCancel1");
     BtOK1->setDefault(true);
     connect(BtOK1, &QPushButton::clicked, this, [this] {
         BtOK1Click();
@@ -113,23 +115,22 @@ QWidget *TFormKonfDCC::BuildConfigPage()
 {
     auto *page = Named(new QWidget, "TabSheet1");
     SEadresa1 = Named(new SpinBox(1, 508, 4, 1, page), "SEadresa1");
-    SEadresa1->setToolTip(QStringLiteral("adresa DCC, (accessory decoder)"));
-    auto *addressLabel = BuddyLabel(QStringLiteral("adresa dekodéru (č. 1. povelu)"), SEadresa1, page, "LBbar1");
+    SEadresa1->setToolTip(tr("adresa DCC, (accessory decoder)"));
+    auto *addressLabel = BuddyLabel(tr("adresa dekodéru (č. 1. povelu)"), SEadresa1, page, "LBbar1");
     LBaddr = Named(new QLabel(page), "LBaddr");
     LBaddr->setMinimumWidth(90);
 
-    RGtypZnaku = Named(new RadioGroup(QStringLiteral(" Návěstní znaky  "),
-                                      {QStringLiteral("uživ. volitelné"), QStringLiteral("závislá soustava")}, 2, page),
-                       "RGtypZnaku");
-    auto *Label7 = Named(new QLabel(QStringLiteral("Spínací výstupy  HX7V / M / S"), page), "Label7");
+    RGtypZnaku =
+        Named(new RadioGroup(tr(" Návěstní znaky  "), {tr("uživ. volitelné"), tr("závislá soustava")}, 2, page),
+              "RGtypZnaku");
+    auto *Label7 = Named(new QLabel(tr("Spínací výstupy  HX7V / M / S"), page), "Label7");
     SEdelayVYH = Named(new SpinBox(0, 15, 1, 0, page), "SEdelayVYH");
-    SEdelayVYH->setToolTip(QStringLiteral("délka pulsu"));
+    SEdelayVYH->setToolTip(tr("délka pulsu"));
     Label2txt = BuddyLabel(QString(), SEdelayVYH, page, "Label2txt");
-    SEdelayVYH->setAccessibleName(QStringLiteral("délka pulsu"));
-    CBmotor1 = Named(new QCheckBox(QStringLiteral("Motorový přestavník"), page), "CBmotor1");
-    CBparovani1 = Named(new QCheckBox(QStringLiteral("Ochrana sepnutí obou výstupů"), page), "CBparovani1");
-    CBnoOFFcmd =
-        Named(new QCheckBox(QStringLiteral("Ignorovat příkazy vypnutí výstupu  (vypne aut. HX7)"), page), "CBnoOFFcmd");
+    SEdelayVYH->setAccessibleName(tr("délka pulsu"));
+    CBmotor1 = Named(new QCheckBox(tr("Motorový přestavník"), page), "CBmotor1");
+    CBparovani1 = Named(new QCheckBox(tr("Ochrana sepnutí obou výstupů"), page), "CBparovani1");
+    CBnoOFFcmd = Named(new QCheckBox(tr("Ignorovat příkazy vypnutí výstupu  (vypne aut. HX7)"), page), "CBnoOFFcmd");
 
     auto *address = new QHBoxLayout;
     address->addWidget(addressLabel);
@@ -173,8 +174,8 @@ QWidget *TFormKonfDCC::BuildAspectPage()
 {
     auto *page = Named(new QWidget, "TabZnaky2");
     SEcisloNavSEL = Named(new SpinBox(1, 4, 1, 1, page), "SEcisloNavSEL");
-    SEcisloNavSEL->setToolTip(QStringLiteral("Vyberte číslo  návěsti"));
-    auto *Label11 = BuddyLabel(QStringLiteral("č. návěsti (1..4 =  1A,2A,1B,2B)"), SEcisloNavSEL, page, "Label11");
+    SEcisloNavSEL->setToolTip(tr("Vyberte číslo  návěsti"));
+    auto *Label11 = BuddyLabel(tr("č. návěsti (1..4 =  1A,2A,1B,2B)"), SEcisloNavSEL, page, "Label11");
 
     auto *select = new QHBoxLayout;
     select->addWidget(Label11);
@@ -188,13 +189,13 @@ QWidget *TFormKonfDCC::BuildAspectPage()
         list->addItems(AspectTexts());
         list->setEditable(false);
         list->setMinimumContentsLength(30);
-        lists->addRow(BuddyLabel(QStringLiteral("znak ") + QLatin1String(letters[k]), list, page), list);
+        lists->addRow(BuddyLabel(tr("znak %1").arg(QLatin1String(letters[k])), list, page), list);
         m_aspectLists[k] = list;
         // Only the user's choice counts; selections made from code must not copy anything.
         connect(list, &QComboBox::activated, this, &TFormKonfDCC::CBnavestAChange);
     }
-    CBdoubleN12 = Named(new QCheckBox(QStringLiteral("Sloučení  znaku náv. 1A 2A"), page), "CBdoubleN12");
-    CBdoubleN34 = Named(new QCheckBox(QStringLiteral("Sloučení  znaku náv. 1B 2B"), page), "CBdoubleN34");
+    CBdoubleN12 = Named(new QCheckBox(tr("Sloučení  znaku náv. 1A 2A"), page), "CBdoubleN12");
+    CBdoubleN34 = Named(new QCheckBox(tr("Sloučení  znaku náv. 1B 2B"), page), "CBdoubleN34");
 
     auto *layout = new QVBoxLayout(page);
     layout->addLayout(select);
@@ -211,12 +212,10 @@ QWidget *TFormKonfDCC::BuildSpeedPage()
     auto *page = Named(new QWidget, "TabRychlost");
     auto *layout = new QFormLayout(page);
     static const char *const names[4] = {"CBnaslRych1", "CBnaslRych2", "CBnaslRych3", "CBnaslRych4"};
-    static const char *const signalNames[4] = {"1A", "2A", "1B", "2B"};
     for (int k = 0; k < 4; ++k) {
         auto *list = Named(new QComboBox(page), names[k]);
-        list->addItems({QStringLiteral("STŮJ"), QStringLiteral("40km/h"), QStringLiteral("definována tabulkou"),
-                        QStringLiteral("VOLNO")});
-        layout->addRow(BuddyLabel(QStringLiteral("pro návěsť ") + QLatin1String(signalNames[k]), list, page), list);
+        list->addItems({tr("STŮJ"), tr("40km/h"), tr("definována tabulkou"), tr("VOLNO")});
+        layout->addRow(BuddyLabel(tr("pro návěsť %1").arg(QLatin1String(SignalNames[k])), list, page), list);
         m_speedLists[k] = list;
     }
     return page;
@@ -227,17 +226,17 @@ QWidget *TFormKonfDCC::BuildInputPage()
     auto *page = Named(new QWidget, "TabSnimace4");
     static const char *const names[8] = {"CBsenzNav1", "CBautReleN1", "CBsenzNav2", "CBautReleN2",
                                          "CBsenzNav3", "CBautReleN3", "CBsenzNav4", "CBautReleN4"};
-    static const char *const captions[8] = {
-        "AUT rušit znak náv. 1A", "AUT spínání rele 0", "AUT rušit znak náv. 2A", "AUT spínání rele 1",
-        "AUT rušit znak náv. 1B", "AUT spínání rele 2", "AUT rušit znak náv. 2B", "AUT spínání rele 3"};
     auto *left = new QVBoxLayout;
     auto *right = new QVBoxLayout;
     for (int bit = 0; bit < 8; ++bit) {
-        m_inputBoxes[bit] = Named(new QCheckBox(QString::fromUtf8(captions[bit]), page), names[bit]);
+        // Even bits clear a signal's aspect, odd bits switch a relay: both run over the four signals.
+        const QString caption = bit % 2 == 0 ? tr("AUT rušit znak náv. %1").arg(QLatin1String(SignalNames[bit / 2]))
+                                             : tr("AUT spínání rele %1").arg(bit / 2);
+        m_inputBoxes[bit] = Named(new QCheckBox(caption, page), names[bit]);
         (bit < 4 ? left : right)->addWidget(m_inputBoxes[bit]);
     }
-    CBspolKolej12 = Named(new QCheckBox(QStringLiteral("společná kolej náv. 1A+2A"), page), "CBspolKolej12");
-    CBspolKolej34 = Named(new QCheckBox(QStringLiteral("společná kolej náv. 1B+2B"), page), "CBspolKolej34");
+    CBspolKolej12 = Named(new QCheckBox(tr("společná kolej náv. 1A+2A"), page), "CBspolKolej12");
+    CBspolKolej34 = Named(new QCheckBox(tr("společná kolej náv. 1B+2B"), page), "CBspolKolej34");
     left->addWidget(CBspolKolej12);
     right->addWidget(CBspolKolej34);
 
@@ -247,9 +246,9 @@ QWidget *TFormKonfDCC::BuildInputPage()
     columns->addLayout(right);
     auto *layout = new QVBoxLayout(page);
     layout->addLayout(columns);
-    for (const char *note :
-         {"Pro tyto funkce nutno zrušit časové vypínání výstupů (čas=O)", "a zrušit ochranu sepnutí obou výstupů"}) {
-        auto *label = new QLabel(QString::fromUtf8(note), page);
+    for (const QString &note : {tr("Pro tyto funkce nutno zrušit časové vypínání výstupů (čas=O)"),
+                                tr("a zrušit ochranu sepnutí obou výstupů")}) {
+        auto *label = new QLabel(note, page);
         label->setStyleSheet(QStringLiteral("color: maroon;"));
         layout->addWidget(label);
     }
@@ -333,8 +332,8 @@ void TFormKonfDCC::CBnavestAChange()
 
 void TFormKonfDCC::CBmotor1Click()
 {
-    Label2txt->setText(CBmotor1->isChecked() ? QStringLiteral("doba sepnutí [x 0.32 s]. 0=trvalé sepnutí")
-                                             : QStringLiteral("doba sepnutí [x 0.04 s]. 0=trvalé sepnutí"));
+    Label2txt->setText(CBmotor1->isChecked() ? tr("doba sepnutí [x 0.32 s]. 0=trvalé sepnutí")
+                                             : tr("doba sepnutí [x 0.04 s]. 0=trvalé sepnutí"));
 }
 
 void TFormKonfDCC::SEadresa1Change()
@@ -342,7 +341,7 @@ void TFormKonfDCC::SEadresa1Change()
     // An address code above the box's range that nobody touched is shown (and kept) as it is.
     const bool keepCode = !m_addressTouched && m_shownAddressCode > AddressCodeFromCommand(508);
     const int code = keepCode ? m_shownAddressCode : AddressCodeFromCommand(SEadresa1->TextValue());
-    LBaddr->setText(QStringLiteral("DCC adr=") + QString::number(code));
+    LBaddr->setText(tr("DCC adr=%1").arg(code));
 }
 
 void TFormKonfDCC::CBparovani1Click()

@@ -18,19 +18,19 @@ namespace hx7 {
 TManualForm2::TManualForm2(TransferController &controller, QWidget *parent) : QDialog(parent), m_controller(controller)
 {
     setObjectName(QStringLiteral("TManualForm2"));
-    setWindowTitle(QStringLiteral("Test  periferií"));
+    setWindowTitle(tr("Test  periferií"));
 
-    auto *LBbar1 = new QLabel(QStringLiteral("přestavník č."), this);
+    auto *LBbar1 = new QLabel(tr("přestavník č."), this);
     LBbar1->setObjectName(QStringLiteral("LBbar1"));
     SEvyh1 = new SpinBox(1, 4, 1, 1, this);
     SEvyh1->setObjectName(QStringLiteral("SEvyh1"));
-    SEvyh1->setToolTip(QStringLiteral("Vyberte číslo přestavníku"));
+    SEvyh1->setToolTip(tr("Vyberte číslo přestavníku"));
     LBbar1->setBuddy(SEvyh1);
     SEvyh1->setAccessibleName(LBbar1->text());
-    RGvyh1 = new RadioGroup(QStringLiteral("poloha"), {QStringLiteral("rovně"), QStringLiteral("odbočka")}, 2, this);
+    RGvyh1 = new RadioGroup(tr("poloha"), {tr("rovně"), tr("odbočka")}, 2, this);
     RGvyh1->setObjectName(QStringLiteral("RGvyh1"));
     RGvyh1->SetItemIndex(0);
-    auto *Button2 = new QPushButton(QStringLiteral("Set"), this);
+    auto *Button2 = new QPushButton(tr("Set"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
 
     auto *Bevel1 = new QFrame(this);
@@ -38,7 +38,7 @@ TManualForm2::TManualForm2(TransferController &controller, QWidget *parent) : QD
     Bevel1->setFrameShape(QFrame::HLine);
     Bevel1->setFrameShadow(QFrame::Sunken);
 
-    auto *Label1 = new QLabel(QStringLiteral("návěstidlo"), this);
+    auto *Label1 = new QLabel(tr("návěstidlo"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     SEnav1 = new SpinBox(1, 4, 1, 1, this);
     SEnav1->setObjectName(QStringLiteral("SEnav1"));
@@ -47,13 +47,13 @@ TManualForm2::TManualForm2(TransferController &controller, QWidget *parent) : QD
     CBox1navest = new QComboBox(this);
     CBox1navest->setObjectName(QStringLiteral("CBox1navest"));
     CBox1navest->addItems(AspectTexts());
-    CBox1navest->setPlaceholderText(QStringLiteral("kód návěsti"));
+    CBox1navest->setPlaceholderText(tr("kód návěsti"));
     CBox1navest->setCurrentIndex(-1);
-    CBox1navest->setAccessibleName(QStringLiteral("kód návěsti"));
-    auto *Button4 = new QPushButton(QStringLiteral("Set"), this);
+    CBox1navest->setAccessibleName(tr("kód návěsti"));
+    auto *Button4 = new QPushButton(tr("Set"), this);
     Button4->setObjectName(QStringLiteral("Button4"));
 
-    auto *Button3 = new QPushButton(QStringLiteral("ZAVŘÍT"), this);
+    auto *Button3 = new QPushButton(tr("ZAVŘÍT"), this);
     Button3->setObjectName(QStringLiteral("Button3"));
     QFont big = Button3->font();
     big.setBold(true);

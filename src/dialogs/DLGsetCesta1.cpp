@@ -36,21 +36,20 @@ QLabel *NamedLabel(const QString &text, const char *name, QWidget *parent)
 TCestaForm1::TCestaForm1(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TCestaForm1"));
-    setWindowTitle(QStringLiteral("Konfigurace návěstní cesty"));
+    setWindowTitle(tr("Konfigurace návěstní cesty"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     auto *turnouts = new QGridLayout;
-    turnouts->addWidget(NamedLabel(QStringLiteral("č. výh. (0=nepoužito)"), "Label1", this), 0, 1);
-    turnouts->addWidget(NamedLabel(QStringLiteral("č. výh."), "Label2", this), 0, 3);
+    turnouts->addWidget(NamedLabel(tr("č. výh. (0=nepoužito)"), "Label1", this), 0, 1);
+    turnouts->addWidget(NamedLabel(tr("č. výh."), "Label2", this), 0, 3);
     for (int t = 0; t < TurnoutsPerRoute; ++t) {
-        RGvyh[t] =
-            new RadioGroup(QStringLiteral("Výhybka"), {QStringLiteral("ROVNĚ"), QStringLiteral("ODBOČ")}, 2, this);
+        RGvyh[t] = new RadioGroup(tr("Výhybka"), {tr("ROVNĚ"), tr("ODBOČ")}, 2, this);
         RGvyh[t]->setObjectName(QStringLiteral("RGvyh%1").arg(t + 1));
         RGvyh[t]->SetItemIndex(-1);
         SEvyhC[t] = new SpinBox(0, 1020, 1, 0, this);
         SEvyhC[t]->setObjectName(QStringLiteral("SEvyhC%1").arg(t + 1));
-        SEvyhC[t]->setToolTip(QStringLiteral("č. povelu výhybky"));
-        SEvyhC[t]->setAccessibleName(QStringLiteral("č. povelu výhybky %1").arg(t + 1));
+        SEvyhC[t]->setToolTip(tr("č. povelu výhybky"));
+        SEvyhC[t]->setAccessibleName(tr("č. povelu výhybky %1").arg(t + 1));
         const int row = 1 + t % 3;
         const int column = t < 3 ? 0 : 2;
         turnouts->addWidget(RGvyh[t], row, column);
@@ -59,23 +58,22 @@ TCestaForm1::TCestaForm1(QWidget *parent) : QDialog(parent)
 
     CBrychl1 = new QComboBox(this);
     CBrychl1->setObjectName(QStringLiteral("CBrychl1"));
-    CBrychl1->addItems(
-        {QStringLiteral("definice neaktivní"), QStringLiteral("STUJ"), QStringLiteral("dle znaku návěsti")});
-    CBrychl1->setPlaceholderText(QStringLiteral("kód návěsti"));
+    CBrychl1->addItems({tr("definice neaktivní"), tr("STUJ"), tr("dle znaku návěsti")});
+    CBrychl1->setPlaceholderText(tr("kód návěsti"));
     CBrychl1->setCurrentIndex(-1);
-    auto *Label4 = NamedLabel(QStringLiteral("následná rychlost"), "Label4", this);
+    auto *Label4 = NamedLabel(tr("následná rychlost"), "Label4", this);
     Label4->setBuddy(CBrychl1);
     CBrychl1->setAccessibleName(Label4->text());
 
     SEnavestC = new SpinBox(1, 507, 2, 1, this);
     SEnavestC->setObjectName(QStringLiteral("SEnavestC"));
-    SEnavestC->setToolTip(QStringLiteral("číslo návěstidla= 1.povelový výstup"));
-    auto *Label3 = NamedLabel(QStringLiteral("č. návěsti (č. povelu)"), "Label3", this);
+    SEnavestC->setToolTip(tr("číslo návěstidla= 1.povelový výstup"));
+    auto *Label3 = NamedLabel(tr("č. návěsti (č. povelu)"), "Label3", this);
     Label3->setBuddy(SEnavestC);
     SEnavestC->setAccessibleName(Label3->text());
     SEnavestC->findChild<QLineEdit *>()->installEventFilter(this);
 
-    CBopakNav = new QCheckBox(QStringLiteral("opakovací znak"), this);
+    CBopakNav = new QCheckBox(tr("opakovací znak"), this);
     CBopakNav->setObjectName(QStringLiteral("CBopakNav"));
     auto *Image6 = new SignalPicture(this);
     Image6->setObjectName(QStringLiteral("Image6"));
@@ -94,13 +92,13 @@ TCestaForm1::TCestaForm1(QWidget *parent) : QDialog(parent)
     lower->addSpacing(24);
     lower->addLayout(signalBox);
 
-    auto *BtOK1 = new QPushButton(QStringLiteral("OK"), this);
+    auto *BtOK1 = new QPushButton(tr("OK"), this);
     BtOK1->setObjectName(QStringLiteral("BtOK1"));
     QFont bold = BtOK1->font();
     bold.setBold(true);
     BtOK1->setFont(bold);
     BtOK1->setDefault(true);
-    auto *Button1 = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *Button1 = new QPushButton(tr("Cancel"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -176,7 +174,7 @@ void TCestaForm1::SetToolTips()
         const bool first = t % 2 == 0;
         const int shared = o + 3 * pair + 2;
         if (3 * pair + 3 >= size) {
-            const QString none = QStringLiteral("neukládá se: cesty 17-24 mají jen 4 výhybky");
+            const QString none = tr("neukládá se: cesty 17-24 mají jen 4 výhybky");
             SetBitsToolTip(SEvyhC[t], {none});
             SetBitsToolTip(RGvyh[t], {none});
             continue;

@@ -5,6 +5,7 @@
 #include "seriallink.h"
 #include "spinbox.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,16 +22,18 @@ namespace {
 enum Column { Device, Description, Manufacturer, SerialNumber, VidPid, Port, Module, ColumnCount };
 }
 
-const QString TOKcommDlg::BusyText = QStringLiteral("Probíhá přenos: modul lze hledat, až skončí.");
+// Kept in Czech, the source language, so it can be compared; it is translated where it is shown.
+const QString TOKcommDlg::BusyText =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("hx7", "Probíhá přenos: modul lze hledat, až skončí."));
 
 TOKcommDlg::TOKcommDlg(std::function<QString(int)> deviceName, QWidget *parent)
     : QDialog(parent), m_deviceName(std::move(deviceName))
 {
     setObjectName(QStringLiteral("TOKcommDlg"));
-    setWindowTitle(QStringLiteral("COM port"));
+    setWindowTitle(tr("COM port"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    auto *LBbar1 = new QLabel(QStringLiteral("port COM"), this);
+    auto *LBbar1 = new QLabel(tr("port COM"), this);
     LBbar1->setObjectName(QStringLiteral("LBbar1"));
     SEdit1 = new SpinBox(1, 10, 1, 1, this);
     SEdit1->setObjectName(QStringLiteral("SEdit1"));
@@ -41,34 +44,32 @@ TOKcommDlg::TOKcommDlg(std::function<QString(int)> deviceName, QWidget *parent)
     LBdevice->setObjectName(QStringLiteral("LBdevice"));
     LBdevice->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto *LBports =
-        new QLabel(QStringLiteral("Sériové porty (výběrem přiřadíte zařízení zvolenému číslu portu):"), this);
+    auto *LBports = new QLabel(tr("Sériové porty (výběrem přiřadíte zařízení zvolenému číslu portu):"), this);
     LBports->setObjectName(QStringLiteral("LBports"));
     LVports = new QTreeWidget(this);
     LVports->setObjectName(QStringLiteral("LVports"));
-    LVports->setAccessibleName(QStringLiteral("Sériové porty"));
+    LVports->setAccessibleName(tr("Sériové porty"));
     LVports->setRootIsDecorated(false);
     LVports->setUniformRowHeights(true);
     LVports->setAllColumnsShowFocus(true);
-    LVports->setHeaderLabels({QStringLiteral("Zařízení"), QStringLiteral("Popis"), QStringLiteral("Výrobce"),
-                              QStringLiteral("Sériové číslo"), QStringLiteral("VID:PID"), QStringLiteral("Port"),
-                              QStringLiteral("Modul")});
+    LVports->setHeaderLabels(
+        {tr("Zařízení"), tr("Popis"), tr("Výrobce"), tr("Sériové číslo"), tr("VID:PID"), tr("Port"), tr("Modul")});
     LBports->setBuddy(LVports);
 
-    BTrefresh = new QPushButton(QStringLiteral("Obnovit seznam"), this);
+    BTrefresh = new QPushButton(tr("Obnovit seznam"), this);
     BTrefresh->setObjectName(QStringLiteral("BTrefresh"));
-    BTrefresh->setToolTip(QStringLiteral("Znovu načte seznam portů, např. po připojení převodníku"));
-    BTfind = new QPushButton(QStringLiteral("Najít modul"), this);
+    BTrefresh->setToolTip(tr("Znovu načte seznam portů, např. po připojení převodníku"));
+    BTfind = new QPushButton(tr("Najít modul"), this);
     BTfind->setObjectName(QStringLiteral("BTfind"));
-    BTfind->setToolTip(QStringLiteral("Zeptá se na každém portu v seznamu na typ a verzi modulu"));
+    BTfind->setToolTip(tr("Zeptá se na každém portu v seznamu na typ a verzi modulu"));
     LBsearch = new QLabel(this);
     LBsearch->setObjectName(QStringLiteral("LBsearch"));
     LBsearch->setWordWrap(true);
 
-    auto *OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    auto *OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);
-    auto *CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *CancelBtn = new QPushButton(tr("Cancel"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     // Enter means OK wherever the focus is; the other buttons take a click or Space.
     for (QPushButton *b : {BTrefresh, BTfind, CancelBtn})
@@ -156,8 +157,7 @@ void TOKcommDlg::ShowDevice()
     bool present = !device.isEmpty() && QFileInfo::exists(device);
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
         present = present || (!device.isEmpty() && (info.portName() == device || info.systemLocation() == device));
-    LBdevice->setText(QStringLiteral("zařízení: ") + device +
-                      (present ? QStringLiteral(" (nalezeno)") : QStringLiteral(" (nenalezeno)")));
+    LBdevice->setText((present ? tr("zařízení: %1 (nalezeno)") : tr("zařízení: %1 (nenalezeno)")).arg(device));
 }
 
 void TOKcommDlg::FillList()
@@ -171,9 +171,9 @@ void TOKcommDlg::FillList()
         // Devices only named in the settings (a pseudo-terminal, a hand-named adapter) say where they come from.
         QString description = e.description;
         if (!e.exists)
-            description = QStringLiteral("(nepřipojeno)");
+            description = tr("(nepřipojeno)");
         else if (!e.listed)
-            description = QStringLiteral("(z nastavení [Ports])");
+            description = tr("(z nastavení [Ports])");
         item->setText(Description, description);
         item->setText(Manufacturer, e.manufacturer);
         item->setText(SerialNumber, e.serialNumber);
@@ -214,7 +214,7 @@ void TOKcommDlg::FindModule()
     if (!m_search.prober || m_searching)
         return;
     if (m_search.begin && !m_search.begin()) {
-        LBsearch->setText(BusyText);
+        LBsearch->setText(QCoreApplication::translate("hx7", BusyText.toUtf8().constData()));
         return;
     }
     QStringList devices;
@@ -232,9 +232,9 @@ void TOKcommDlg::OnTrying(const QString &device)
 {
     if (!m_searching)
         return;
-    LBsearch->setText(QStringLiteral("Zkouším %1 …").arg(device));
+    LBsearch->setText(tr("Zkouším %1 …").arg(device));
     if (QTreeWidgetItem *item = ItemFor(device)) {
-        item->setText(Module, QStringLiteral("zkouším…"));
+        item->setText(Module, tr("zkouším…"));
         LVports->scrollToItem(item);
     }
 }
@@ -244,15 +244,15 @@ QString TOKcommDlg::FailureShortText(int kind)
     switch (kind) {
     case OpenFailure::NoDevice:
     case OpenFailure::NotFound:
-        return QStringLiteral("nenalezeno");
+        return tr("nenalezeno");
     case OpenFailure::PermissionDenied:
-        return QStringLiteral("přístup odepřen");
+        return tr("přístup odepřen");
     case OpenFailure::InUse:
-        return QStringLiteral("používá jiný program");
+        return tr("používá jiný program");
     case OpenFailure::Other:
-        return QStringLiteral("nelze otevřít");
+        return tr("nelze otevřít");
     default:
-        return QStringLiteral("neodpovídá");
+        return tr("neodpovídá");
     }
 }
 
@@ -280,10 +280,10 @@ void TOKcommDlg::OnFinished()
     const QString found = m_search.prober->FirstAnswering();
     QTreeWidgetItem *item = ItemFor(found);
     if (!item) {
-        LBsearch->setText(QStringLiteral("Na žádném portu modul neodpověděl."));
+        LBsearch->setText(tr("Na žádném portu modul neodpověděl."));
         return;
     }
-    LBsearch->setText(QStringLiteral("Modul nalezen: %1 (%2)").arg(found, item->text(Module)));
+    LBsearch->setText(tr("Modul nalezen: %1 (%2)").arg(found, item->text(Module)));
     LVports->setCurrentItem(item);
     ItemChosen();
 }

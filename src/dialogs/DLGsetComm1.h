@@ -43,7 +43,7 @@ public:
     void FormShow();
     void done(int result) override;
 
-    static const QString BusyText;
+    static const QString BusyText; // the Czech source text; the dialog shows its translation
     static QString FailureShortText(int kind);
 
 protected:

@@ -13,22 +13,20 @@ namespace hx7 {
 TDlgStore1::TDlgStore1(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TDlgStore1"));
-    setWindowTitle(QStringLiteral("Uložení dat do modulu"));
+    setWindowTitle(tr("Uložení dat do modulu"));
     // No close box: the choice is made with one of the two buttons.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
-    RGtypcest1 =
-        new RadioGroup(QStringLiteral("Data"),
-                       {QStringLiteral("konfig. HX7_ bez cest"), QStringLiteral("konfig. HX7_  + všechny  cesty"),
-                        QStringLiteral("pouze vybranou cestu")},
-                       1, this);
+    RGtypcest1 = new RadioGroup(
+        tr("Data"), {tr("konfig. HX7_ bez cest"), tr("konfig. HX7_  + všechny  cesty"), tr("pouze vybranou cestu")}, 1,
+        this);
     RGtypcest1->setObjectName(QStringLiteral("RGtypcest1"));
-    CBrst1 = new QCheckBox(QStringLiteral("Resetovat modul "), this);
+    CBrst1 = new QCheckBox(tr("Resetovat modul "), this);
     CBrst1->setObjectName(QStringLiteral("CBrst1"));
-    auto *Button1 = new QPushButton(QStringLiteral("Uložit"), this);
+    auto *Button1 = new QPushButton(tr("Uložit"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
-    auto *Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *Button2 = new QPushButton(tr("Cancel"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
 
     auto *buttons = new QHBoxLayout;

@@ -4,6 +4,7 @@
 #include "bytemap.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -17,13 +18,6 @@ namespace hx7 {
 namespace {
 
 enum Column { ColAddress, ColRoute, ColDescription, ColProgram, ColModule, ColumnCount };
-
-const QStringList &Headers()
-{
-    static const QStringList headers = {QStringLiteral("Adresa"), QStringLiteral("Cesta"), QStringLiteral("Popis"),
-                                        QStringLiteral("V programu"), QStringLiteral("V modulu")};
-    return headers;
-}
 
 int FieldMask(const BitField &f)
 {
@@ -58,7 +52,8 @@ QString BitsLine(int address, int firstBit, int lastBit)
     for (const BitField &f : e.fields)
         if (f.firstBit == firstBit && f.lastBit == lastBit)
             name = f.name;
-    const QString route = QStringLiteral("Cesta %1: ").arg(e.route);
+    // The byte map's own route template with an empty rest: the prefix it put before the text, in any language.
+    const QString route = QCoreApplication::translate("hx7", "Cesta %1: %2").arg(QString::number(e.route), QString());
     if (e.route > 0 && name.startsWith(route))
         name = name.mid(route.size());
     const QString bits = BitsText(address, firstBit, lastBit);
@@ -83,7 +78,7 @@ void SetBitsToolTip(QWidget *widget, const QStringList &lines)
 VerifyDetails::VerifyDetails(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("VerifyDetails"));
-    setWindowTitle(QStringLiteral("Rozdíly proti modulu"));
+    setWindowTitle(tr("Rozdíly proti modulu"));
     setModal(false);
 
     LBpocet = new QLabel(this);
@@ -91,7 +86,7 @@ VerifyDetails::VerifyDetails(QWidget *parent) : QDialog(parent)
     TableRozdily = new QTableWidget(0, ColumnCount, this);
     TableRozdily->setObjectName(QStringLiteral("TableRozdily"));
     TableRozdily->setAccessibleName(windowTitle());
-    TableRozdily->setHorizontalHeaderLabels(Headers());
+    TableRozdily->setHorizontalHeaderLabels({tr("Adresa"), tr("Cesta"), tr("Popis"), tr("V programu"), tr("V modulu")});
     TableRozdily->verticalHeader()->hide();
     TableRozdily->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TableRozdily->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -99,9 +94,9 @@ VerifyDetails::VerifyDetails(QWidget *parent) : QDialog(parent)
     TableRozdily->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     TableRozdily->horizontalHeader()->setSectionResizeMode(ColDescription, QHeaderView::Stretch);
 
-    auto *BTkopirovat = new QPushButton(QStringLiteral("Kopírovat"), this);
+    auto *BTkopirovat = new QPushButton(tr("Kopírovat"), this);
     BTkopirovat->setObjectName(QStringLiteral("BTkopirovat"));
-    auto *BTzavrit = new QPushButton(QStringLiteral("Zavřít"), this);
+    auto *BTzavrit = new QPushButton(tr("Zavřít"), this);
     BTzavrit->setObjectName(QStringLiteral("BTzavrit"));
     // Enter closes the window (nothing here changes any data); Escape closes it as in every dialog.
     BTzavrit->setDefault(true);
@@ -139,12 +134,15 @@ void VerifyDetails::SetDifferences(const QList<ByteDifference> &differences)
             TableRozdily->setItem(row, column, item);
         }
     }
-    LBpocet->setText(QStringLiteral("Rozdílných bajtů: %1").arg(differences.size()));
+    LBpocet->setText(tr("Rozdílných bajtů: %1").arg(differences.size()));
 }
 
 QString VerifyDetails::RowsAsText() const
 {
-    QString text = Headers().join(QLatin1Char('\t')) + QLatin1Char('\n');
+    QStringList headers;
+    for (int column = 0; column < ColumnCount; ++column)
+        headers << TableRozdily->horizontalHeaderItem(column)->text();
+    QString text = headers.join(QLatin1Char('\t')) + QLatin1Char('\n');
     for (int row = 0; row < TableRozdily->rowCount(); ++row) {
         QStringList cells;
         for (int column = 0; column < ColumnCount; ++column)
