@@ -7,9 +7,12 @@
 #include "DLGsetComm1.h"
 #include "DLGstoreData.h"
 #include "configtextfile.h"
+#include "language.h"
+#include "monitorwindow.h"
 #include "prompts.h"
 #include "qtserialport.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -98,6 +101,8 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
     m_routeDialog = new TCestaForm1(this);
     m_commDialog = new TOKcommDlg([this](int n) { return m_link.DeviceName(n); }, this);
     m_verifyDetails = new VerifyDetails(this);
+    m_link.SetTrafficLog(&m_trafficLog);
+    m_monitor = new MonitorWindow(m_trafficLog, this);
     if (!probePort) {
         m_ownProbePort = std::make_unique<QtSerialPort>();
         probePort = m_ownProbePort.get();
@@ -117,6 +122,7 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
 TMainForm1::~TMainForm1()
 {
     m_link.SetBytesArrivedHandler({}); // the link outlives the window
+    m_link.SetTrafficLog(nullptr);
 }
 
 QAction *TMainForm1::AddAction(QMenu *menu, const char *name, const QString &text, void (TMainForm1::*handler)())
@@ -154,6 +160,7 @@ void TMainForm1::BuildMenu()
     RychlyPrenos1 = AddAction(link, "RychlyPrenos1", tr("Rychlý přenos"), &TMainForm1::RychlyPrenos1Click);
     RychlyPrenos1->setCheckable(true);
     RychlyPrenos1->setToolTip(tr("Další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms"));
+    AddAction(link, "MonitorKomunikace1", tr("Monitor komunikace"), &TMainForm1::MonitorKomunikace1Click);
     link->addSeparator()->setObjectName(QStringLiteral("N3"));
     AddAction(link, "Nastdatazmodulu1", tr("Načíst data z modulu"), &TMainForm1::ReadData1Click);
     AddAction(link, "Verifikovatdatasmodulem1", tr("Verifikovat data s modulem"), &TMainForm1::VerifData1Click);
@@ -163,6 +170,29 @@ void TMainForm1::BuildMenu()
 
     QMenu *info = MainMenu1->addMenu(tr("Info    "));
     AddAction(info, "Oprogramu1", tr("O programu"), &TMainForm1::Oprogramu1Click);
+    // Each language is named in itself, so that a user who cannot read the other finds the way back.
+    QMenu *language = info->addMenu(QStringLiteral("Jazyk / Language"));
+    language->setObjectName(QStringLiteral("Jazyk1"));
+    auto *languages = new QActionGroup(this);
+    for (const auto &[name, code, text] : {std::tuple{"JazykCestina1", "cs", QStringLiteral("Čeština")},
+                                           std::tuple{"JazykEnglish1", "en", QStringLiteral("English")}}) {
+        QAction *item = language->addAction(text);
+        item->setObjectName(QLatin1String(name));
+        item->setCheckable(true);
+        item->setData(QLatin1String(code));
+        languages->addAction(item);
+        connect(item, &QAction::triggered, this, [this, item] { JazykClick(item->data().toString()); });
+    }
+}
+
+void TMainForm1::JazykClick(const QString &language)
+{
+    if (!WriteSettingsLanguage(m_settings.path(), language)) {
+        m_prompts.Warning(this, SettingsWriteErrorText(m_settings.path()));
+        return;
+    }
+    m_prompts.Information(this, QStringLiteral("Jazyk se změní po novém spuštění programu.\n"
+                                               "The language changes when the program is started again."));
 }
 
 QSize TMainForm1::BuildGrid()
@@ -226,6 +256,10 @@ void TMainForm1::FormCreate()
     RefreshRouteGrid();
 
     NastpoleSIG1->setVisible(DeveloperMode);
+    const QString language = SettingsLanguage(m_settings.path());
+    findChild<QAction *>(language == QLatin1String("en") ? QStringLiteral("JazykEnglish1")
+                                                         : QStringLiteral("JazykCestina1"))
+        ->setChecked(true);
     m_controller.FastMode = m_settings.FastTransfer();
     RychlyPrenos1->setChecked(m_controller.FastMode);
     if (!m_link.Open(m_link.ComPortNumber))
@@ -375,6 +409,13 @@ void TMainForm1::KonfiguraceRS2321Click()
     m_link.ComPortNumber = n;
     if (!m_link.Reopen(n))
         m_prompts.Warning(this, SerialLink::OpenErrorText(n, m_link.LastOpenFailure()));
+}
+
+void TMainForm1::MonitorKomunikace1Click()
+{
+    m_monitor->show();
+    m_monitor->raise();
+    m_monitor->activateWindow();
 }
 
 void TMainForm1::RychlyPrenos1Click()

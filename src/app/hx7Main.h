@@ -6,6 +6,7 @@
 #include "portprober.h"
 #include "seriallink.h"
 #include "settings.h"
+#include "trafficlog.h"
 #include "transfercontroller.h"
 #include "transferview.h"
 #include "verifydetails.h"
@@ -29,6 +30,7 @@ class TFormKonfDCC;
 class TManualForm2;
 class TOKcommDlg;
 class VerifyDetails;
+class MonitorWindow;
 
 class TMainForm1 : public QMainWindow, public TransferView
 {
@@ -65,6 +67,8 @@ public:
     void Manulnzen1Click();
     void KonfiguraceRS2321Click();
     void RychlyPrenos1Click();
+    void MonitorKomunikace1Click();
+    void JazykClick(const QString &language); // "cs" or "en", from the next start on
     void Oprogramu1Click();
 
     // TransferView
@@ -119,6 +123,8 @@ private:
     TCestaForm1 *m_routeDialog;
     TOKcommDlg *m_commDialog;
     VerifyDetails *m_verifyDetails;
+    TrafficLog m_trafficLog; // records only while the monitor is open
+    MonitorWindow *m_monitor;
     QList<ByteDifference> m_differences; // of the running or last verify
 };
 

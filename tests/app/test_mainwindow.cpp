@@ -90,6 +90,9 @@ private Q_SLOTS:
             {"Manulnzen1", "Test funkce"},
             {"KomunikaceRS2321", "Nastavení RS232"},
             {"RychlyPrenos1", "Rychlý přenos"},
+            {"MonitorKomunikace1", "Monitor komunikace"},
+            {"JazykCestina1", "Čeština"},
+            {"JazykEnglish1", "English"},
             {"Nastdatazmodulu1", "Načíst data z modulu"},
             {"Verifikovatdatasmodulem1", "Verifikovat data s modulem"},
             {"Uloitdatadomodulu1", "Uložit data do modulu"},
@@ -138,6 +141,19 @@ private Q_SLOTS:
         Fixture f(ini);
         f.start();
         QCOMPARE(f.action("NastpoleSIG1")->isVisible(), visible);
+    }
+
+    // The language menu shows the saved language and saves the choice for the next start.
+    void languageMenu()
+    {
+        Fixture f("[Options]\r\nLanguage=en\r\n");
+        f.start();
+        QVERIFY(f.action("JazykEnglish1")->isChecked());
+        QVERIFY(!f.action("JazykCestina1")->isChecked());
+        f.action("JazykCestina1")->trigger();
+        QVERIFY(f.iniContent().contains("Language=cs\r\n"));
+        QCOMPARE(f.prompts.Shown.size(), 1);
+        QVERIFY(f.prompts.Shown[0].contains(QStringLiteral("The language changes when the program is started again.")));
     }
 
     // "Rychlý přenos" starts as saved, switches the controller and is saved at once.
