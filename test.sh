@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test (offscreen), printing the output of any test that fails; then
-# builds again with AddressSanitizer and UndefinedBehaviorSanitizer and runs the whole suite under them.
+# Builds everything and runs every test (offscreen), printing the output of any test that fails; builds the
+# Debian package and checks what it installs; then builds again with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs the whole suite under them.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh
@@ -9,6 +10,9 @@ jobs=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON > /dev/null
 cmake --build build -j"$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
+
+echo "== the Debian package, unpacked and checked"
+packaging/check-deb.sh build
 
 echo "== the same tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DHX7_SANITIZE=ON -DBUILD_TESTING=ON > /dev/null

@@ -1,5 +1,6 @@
 // Program entry: the shared data, the serial link, the settings and the main window.
 #include "hx7Main.h"
+#include "hx7version.h"
 #include "prompts.h"
 #include "qtserialport.h"
 
@@ -7,9 +8,18 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <cstdio>
+#include <cstring>
 
 int main(int argc, char *argv[])
 {
+    // Answered before QApplication exists, so it needs no display: scripts and package checks ask it too.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::puts("hx7conf " HX7_VERSION);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("hx7conf"));
 

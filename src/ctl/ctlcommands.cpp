@@ -1,6 +1,8 @@
 // The commands of hx7ctl.
 #include "ctlcommands.h"
 
+#include "hx7version.h"
+
 #include "configtextfile.h"
 #include "consoleview.h"
 #include "frames.h"
@@ -177,6 +179,11 @@ int RunCommand(const QString &command, QStringList args, const GlobalOptions &op
 int RunCtl(const QStringList &arguments, CtlIo &io)
 {
     QStringList args = arguments;
+    if (args.value(0) == QLatin1String("--version")) {
+        io.out << "hx7ctl " HX7_VERSION "\n";
+        io.out.flush();
+        return ExitOk;
+    }
     if (args.value(0) == QLatin1String("--help") || args.value(0) == QLatin1String("-h")) {
         io.out << CtlHelp();
         io.out.flush();

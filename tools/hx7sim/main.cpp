@@ -1,6 +1,7 @@
 // hx7sim: plays an HX7 module on a pseudo-terminal, for tests, demonstrations and users without a module.
 // Prints the device path as its first line and serves until SIGINT or SIGTERM.
 #include "configtextfile.h"
+#include "hx7version.h"
 #include "simline.h"
 #include "simmodule.h"
 
@@ -31,6 +32,8 @@ void OnSignal(int)
 const char Usage[] = "usage: hx7sim [--type D|V|S] [--version 0x14] [--address-code N] [--memory FILE]\n"
                      "              [--silent ADDR] [--drop N] [--noise] [--delay-ms N] [--flood ADDR]\n"
                      "              [--baud N] [--write-ms N] [--log] [--link PATH] [--help]\n"
+                     "  --version CODE    the firmware version the version query reports\n"
+                     "  --version         without a value: print the program's version and exit\n"
                      "  --address-code N  byte 4 of the memory, also over a --memory file\n"
                      "  --silent ADDR     never answer a read or write of ADDR or a signal-table read of index ADDR\n"
                      "  --baud N          take as long as a line at N baud (10 bits a byte) to hear a frame and to\n"
@@ -85,6 +88,11 @@ int main(int argc, char *argv[])
         if (a == "--type") {
             options.type = value()[0];
         } else if (a == "--version") {
+            // --version CODE is the module's firmware version; alone, or before another option, it asks for ours.
+            if (i + 1 >= argc || std::strncmp(argv[i + 1], "--", 2) == 0) {
+                std::puts("hx7sim " HX7_VERSION);
+                return 0;
+            }
             options.version = static_cast<std::uint8_t>(Number(value()));
         } else if (a == "--address-code") {
             options.addressCode = Number(value());

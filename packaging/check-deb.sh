@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Builds the Debian package in a build folder (default build/) and checks what it would install: every
+# executable answers --version with the package's version (hx7conf without a display), hx7ctl reads a sample
+# configuration file, the desktop entry, the AppStream metadata, the icon and the manual pages are valid.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${1:-$here/../build}" && pwd)
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+fail() {
+    echo "package: FAILED: $*" >&2
+    exit 1
+}
+
+cd "$build"
+rm -f hx7conf_*.deb
+cpack -G DEB > "$scratch/cpack.log" 2>&1 || { cat "$scratch/cpack.log" >&2; fail "cpack"; }
+debs=(hx7conf_*.deb)
+{ [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ]; } || fail "expected one hx7conf_*.deb in $build, found: ${debs[*]}"
+deb=${debs[0]}
+version=$(dpkg-deb -f "$deb" Version)
+[ "$deb" = "hx7conf_${version}_$(dpkg --print-architecture).deb" ] || fail "$deb: name does not match version $version"
+# dpkg-shlibdeps worked the libraries out; without it the package would install and then not start.
+depends=$(dpkg-deb -f "$deb" Depends)
+for lib in libqt6widgets6 libqt6serialport6 libc6; do
+    [[ $depends == *"$lib"* ]] || fail "Depends lacks $lib: $depends"
+done
+
+root="$scratch/root"
+dpkg-deb -x "$deb" "$root"
+bin="$root/usr/bin"
+share="$root/usr/share"
+for program in hx7conf hx7ctl hx7sim; do
+    [ -x "$bin/$program" ] || fail "usr/bin/$program missing"
+    answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin/$program" --version 2>&1) ||
+        fail "$program --version: $answer"
+    [ "$answer" = "$program $version" ] || fail "$program --version printed '$answer', expected '$program $version'"
+done
+
+shown=$(XDG_CONFIG_HOME="$scratch" "$bin/hx7ctl" show "$here/sample-config.txt" 2>&1) ||
+    fail "hx7ctl show: $shown"
+grep -qx "adresa DCC: 5" <<< "$shown" || fail "hx7ctl show did not print the sample's address: $shown"
+
+desktop="$share/applications/hx7conf.desktop"
+metainfo="$share/metainfo/org.hx7conf.hx7conf.metainfo.xml"
+icon="$share/icons/hicolor/scalable/apps/hx7conf.svg"
+for f in "$desktop" "$metainfo" "$icon" "$share/man/man1/hx7ctl.1.gz" "$share/man/man1/hx7sim.1.gz"; do
+    [ -f "$f" ] || fail "${f#"$root"/} missing"
+done
+{ report=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$report" ]; } || fail "desktop-file-validate: $report"
+report=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli validate: $report"
+# The entry starts what the package installs and shows the icon it installs.
+grep -qx "Exec=hx7conf" "$desktop" || fail "the desktop entry does not start hx7conf"
+grep -qx "Icon=$(basename "$icon" .svg)" "$desktop" || fail "the desktop entry names another icon"
+rsvg-convert -w 48 -h 48 "$icon" -o "$scratch/icon.png" || fail "the icon does not render"
+for page in hx7ctl hx7sim; do
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$share/man/man1/$page.1.gz" 2>&1 >/dev/null) ||
+        fail "man $page: $warnings"
+    [ -z "$warnings" ] || fail "man $page: $warnings"
+done
+
+files=$(dpkg-deb -c "$deb" | grep -vc '/$')
+echo "package: OK ($deb, $files files)"

@@ -1,0 +1,51 @@
+# What `cmake --install` puts where, and the Debian package built from it with `cpack -G DEB`.
+include(GNUInstallDirs)
+
+install(TARGETS hx7conf hx7ctl hx7sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/hx7conf.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/hx7conf.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/org.hx7conf.hx7conf.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# Manual pages carry the project version and are installed compressed, as Debian keeps them; -n leaves the
+# time stamp out, so the same sources give the same package.
+set(manpages)
+foreach(page hx7ctl hx7sim)
+    set(roff ${PROJECT_BINARY_DIR}/packaging/${page}.1)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/${page}.1.in ${roff} @ONLY)
+    add_custom_command(OUTPUT ${roff}.gz
+                       COMMAND gzip -9nkf ${roff}
+                       DEPENDS ${roff}
+                       COMMENT "Compressing the manual page ${page}.1"
+                       VERBATIM)
+    list(APPEND manpages ${roff}.gz)
+endforeach()
+add_custom_target(hx7_manpages ALL DEPENDS ${manpages})
+install(FILES ${manpages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME hx7conf)
+set(CPACK_PACKAGE_VENDOR hx7conf)
+set(CPACK_PACKAGE_CONTACT "hx7conf <hx7conf@hx7conf.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "konfigurace modulů HX7 (dekodéry DCC pro návěstidla a výhybky)")
+set(CPACK_PACKAGE_DESCRIPTION
+    "HX7 konfig čte, kontroluje a zapisuje po sériové lince RS232 konfiguraci
+modulů řady HX7 (HX7, HX7V, HX7S, i s motorovou volbou M): adresu DCC,
+výstupy, návěstní znaky a 24 návěstních cest. Konfiguraci ukládá do textového
+souboru a načte ji i bez připojeného modulu.
+
+Balíček obsahuje grafický program hx7conf, nástroj příkazové řádky hx7ctl pro
+skripty a zálohy a simulátor modulu hx7sim.
+
+HX7 configurator reads, verifies and stores the configuration of HX7 DCC
+accessory decoders for model-railway signals and turnouts over an RS232
+serial line.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries come from the binaries themselves (dpkg-shlibdeps); Qt's Czech texts for the standard buttons
+# and dialogs are a separate package.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+include(CPack)
