@@ -4,10 +4,9 @@
 #include "prompts.h"
 #include "qtserialport.h"
 
+#include "language.h"
+
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 #include <cstring>
 
@@ -23,14 +22,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("hx7conf"));
 
-    // Qt's own texts (Ano, Ne, Zrušit, the file dialog) in Czech, like everything else.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Czech, QLocale::CzechRepublic), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    hx7::Settings settings;
+    // Czech (with Qt's own buttons and file dialogs in Czech) unless the settings ask for English; before any
+    // window exists, since every text is looked up as it is made.
+    hx7::InstallLanguage(hx7::SettingsLanguage(settings.path()));
 
     hx7::SharedData data;
-    hx7::Settings settings;
     hx7::QtSerialPort port;
     hx7::SerialLink link(port, [&settings](int n) { return settings.PortDeviceName(n); });
     hx7::QtPrompts prompts;
