@@ -6,6 +6,7 @@
 #include "configtextfile.h"
 #include "consoleview.h"
 #include "frames.h"
+#include "language.h"
 #include "portcatalogue.h"
 #include "portprober.h"
 #include "qtserialport.h"
@@ -13,6 +14,7 @@
 #include "showtext.h"
 #include "trafficlog.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QHash>
 #include <QRegularExpression>
@@ -25,33 +27,36 @@ namespace hx7 {
 
 QString CtlHelp()
 {
-    return QStringLiteral("Použití: hx7ctl [--port PORT] [--fast] [--trace] PŘÍKAZ [ARGUMENTY]\n"
-                          "\n"
-                          "--fast: další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms\n"
-                          "(stejné rámce a stejné časové limity; přenos trvá asi sekundu místo 25 s).\n"
-                          "--trace: vypisuje na stderr každý odeslaný rámec a přijatá data, jako Monitor komunikace\n"
-                          "(čas v ms, směr, bajty hexadecimálně, znaky a význam).\n"
-                          "\n"
-                          "PORT je cesta k zařízení (/dev/ttyUSB0), COMn podle [Ports] v hx7conf.ini nebo auto\n"
-                          "(první port, na kterém modul odpoví); bez --port se použije port uložený v hx7conf.ini.\n"
-                          "\n"
-                          "Příkazy:\n"
-                          "  ports [--probe]           vypíše porty: zařízení, popis, VID:PID, COMn;\n"
-                          "                            s --probe i odpověď modulu na dotaz na verzi\n"
-                          "  info                      typ a verze modulu\n"
-                          "  read FILE                 načte z modulu bajty 0..248 a uloží je do souboru\n"
-                          "  verify FILE               porovná modul se souborem (jen bajty, které soubor obsahuje);\n"
-                          "                            rozdíly: ADDR: file XX module YY  co bajt obsahuje\n"
-                          "  store FILE [--scope config|all|route N] [--reset] [--yes]\n"
-                          "                            uloží soubor do modulu (výchozí rozsah all)\n"
-                          "  show FILE                 vypíše konfiguraci a tabulku cest ze souboru\n"
-                          "  polesig [OUT]             načte poleSIG a zapíše výpis (výchozí poleSIG.txt)\n"
-                          "  factory-reset [--yes]     vrátí konfiguraci modulu do počátečního nastavení\n"
-                          "  test-output turnout N straight|diverging\n"
-                          "  test-output signal N ASPECT\n"
-                          "\n"
-                          "Návratové kódy: 0 v pořádku, 1 data rozdílná, 2 chybné argumenty nebo soubor,\n"
-                          "3 chyba komunikace, 4 odmítnuto.\n");
+    return QCoreApplication::translate(
+        "hx7", "Použití: hx7ctl [--port PORT] [--fast] [--trace] [--lang cs|en] PŘÍKAZ [ARGUMENTY]\n"
+               "\n"
+               "--fast: další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms\n"
+               "(stejné rámce a stejné časové limity; přenos trvá asi sekundu místo 25 s).\n"
+               "--trace: vypisuje na stderr každý odeslaný rámec a přijatá data, jako Monitor komunikace\n"
+               "(čas v ms, směr, bajty hexadecimálně, znaky a význam).\n"
+               "--lang: jazyk výpisů, cs (čeština) nebo en (angličtina); bez --lang jazyk nastavený\n"
+               "v programu ([Options] Language v hx7conf.ini).\n"
+               "\n"
+               "PORT je cesta k zařízení (/dev/ttyUSB0), COMn podle [Ports] v hx7conf.ini nebo auto\n"
+               "(první port, na kterém modul odpoví); bez --port se použije port uložený v hx7conf.ini.\n"
+               "\n"
+               "Příkazy:\n"
+               "  ports [--probe]           vypíše porty: zařízení, popis, VID:PID, COMn;\n"
+               "                            s --probe i odpověď modulu na dotaz na verzi\n"
+               "  info                      typ a verze modulu\n"
+               "  read FILE                 načte z modulu bajty 0..248 a uloží je do souboru\n"
+               "  verify FILE               porovná modul se souborem (jen bajty, které soubor obsahuje);\n"
+               "                            rozdíly: ADDR: file XX module YY  co bajt obsahuje\n"
+               "  store FILE [--scope config|all|route N] [--reset] [--yes]\n"
+               "                            uloží soubor do modulu (výchozí rozsah all)\n"
+               "  show FILE                 vypíše konfiguraci a tabulku cest ze souboru\n"
+               "  polesig [OUT]             načte poleSIG a zapíše výpis (výchozí poleSIG.txt)\n"
+               "  factory-reset [--yes]     vrátí konfiguraci modulu do počátečního nastavení\n"
+               "  test-output turnout N straight|diverging\n"
+               "  test-output signal N ASPECT\n"
+               "\n"
+               "Návratové kódy: 0 v pořádku, 1 data rozdílná, 2 chybné argumenty nebo soubor,\n"
+               "3 chyba komunikace, 4 odmítnuto.\n");
 }
 
 namespace {
@@ -59,6 +64,11 @@ namespace {
 struct UsageError {
     QString message;
 };
+
+QString SettingsPath(const CtlIo &io)
+{
+    return io.settingsPath.isEmpty() ? DefaultSettingsPath() : io.settingsPath;
+}
 
 int Fail(CtlIo &io, const QString &message, int code)
 {
@@ -72,8 +82,8 @@ int ParseNumber(const QString &text, int minimum, int maximum, const QString &wh
     bool ok = false;
     const int v = text.toInt(&ok);
     if (!ok || v < minimum || v > maximum)
-        throw UsageError{what + QStringLiteral(" musí být číslo ") + QString::number(minimum) + QStringLiteral("..") +
-                         QString::number(maximum) + QStringLiteral(": ") + text};
+        throw UsageError{QCoreApplication::translate("hx7", "%1 musí být číslo %2..%3: %4")
+                             .arg(what, QString::number(minimum), QString::number(maximum), text)};
     return v;
 }
 
@@ -86,7 +96,7 @@ std::optional<QString> LoadFile(const QString &path, SharedData &data, HeldAddre
     if (outcome.status == LoadOutcome::Refused)
         return outcome.message;
     if (outcome.status == LoadOutcome::NothingToLoad)
-        return QStringLiteral("Soubor neobsahuje žádná data: ") + path;
+        return QCoreApplication::translate("hx7", "Soubor neobsahuje žádná data: %1").arg(path);
     held = outcome.held;
     DecodeRoutes(data.ConfigImage.data(), data.RouteTable);
     return std::nullopt;
@@ -130,11 +140,14 @@ std::variant<StoreRange, QString> StorableRange(const HeldAddresses &held, int f
     while (next <= last && !held.test(next))
         ++next;
     if (next <= last)
-        return QStringLiteral("V souboru chybí bajty ") + Span(gap, next - 1) + QStringLiteral(" uprostřed rozsahu ") +
-               Span(first, last) + QStringLiteral("; do modulu se neuložilo nic.");
+        return QCoreApplication::translate("hx7", "V souboru chybí bajty %1 uprostřed rozsahu %2; do modulu se "
+                                                  "neuložilo nic.")
+            .arg(Span(gap, next - 1), Span(first, last));
     if (gap == first)
-        return QStringLiteral("Soubor neobsahuje žádný z bajtů ") + Span(first, last) +
-               QStringLiteral(", které se mají uložit; do modulu se neuložilo nic.");
+        return QCoreApplication::translate("hx7",
+                                           "Soubor neobsahuje žádný z bajtů %1, které se mají uložit; do modulu se "
+                                           "neuložilo nic.")
+            .arg(Span(first, last));
     return StoreRange{first, gap - 1};
 }
 
@@ -142,7 +155,8 @@ std::variant<StoreRange, QString> StorableRange(const HeldAddresses &held, int f
 bool AskYes(CtlIo &io, const QString &question)
 {
     if (!io.ask) {
-        io.err << question << '\n' << QStringLiteral("Nelze se zeptat (chybí terminál); použijte --yes.\n");
+        io.err << question << '\n'
+               << QCoreApplication::translate("hx7", "Nelze se zeptat (chybí terminál); použijte --yes.") << '\n';
         io.err.flush();
         return false;
     }
@@ -168,6 +182,7 @@ struct Session {
 
 struct GlobalOptions {
     QString port;
+    QString language; // empty: the program's setting
     bool fast = false;
     bool trace = false; // the traffic log's lines on stderr
 };
@@ -179,38 +194,56 @@ int RunCommand(const QString &command, QStringList args, const GlobalOptions &op
 int RunCtl(const QStringList &arguments, CtlIo &io)
 {
     QStringList args = arguments;
-    if (args.value(0) == QLatin1String("--version")) {
-        io.out << "hx7ctl " HX7_VERSION "\n";
-        io.out.flush();
-        return ExitOk;
-    }
-    if (args.value(0) == QLatin1String("--help") || args.value(0) == QLatin1String("-h")) {
-        io.out << CtlHelp();
-        io.out.flush();
-        return ExitOk;
-    }
     GlobalOptions options;
-    try {
-        // Options before the command, in any order.
-        while (!args.isEmpty() && args[0].startsWith(QLatin1String("--"))) {
-            if (args[0] == QLatin1String("--port")) {
-                if (args.size() < 2)
-                    throw UsageError{QStringLiteral("--port potřebuje PORT")};
-                options.port = args[1];
-                args = args.mid(2);
-            } else if (args[0] == QLatin1String("--fast")) {
-                options.fast = true;
-                args.removeFirst();
-            } else if (args[0] == QLatin1String("--trace")) {
-                options.trace = true;
-                args.removeFirst();
-            } else {
+    // Options before the command, in any order. Nothing is said before the language is known, so an
+    // option without its value is only noted here.
+    QString withoutValue;
+    while (!args.isEmpty() && args[0].startsWith(QLatin1String("--"))) {
+        if (args[0] == QLatin1String("--port") || args[0] == QLatin1String("--lang")) {
+            if (args.size() < 2) {
+                withoutValue = args[0];
+                args.clear();
                 break;
             }
+            (args[0] == QLatin1String("--port") ? options.port : options.language) = args[1];
+            args = args.mid(2);
+        } else if (args[0] == QLatin1String("--fast")) {
+            options.fast = true;
+            args.removeFirst();
+        } else if (args[0] == QLatin1String("--trace")) {
+            options.trace = true;
+            args.removeFirst();
+        } else {
+            break;
         }
+    }
+    const bool knownLanguage = options.language.isEmpty() || options.language == QLatin1String("cs") ||
+                               options.language == QLatin1String("en");
+    // An unknown --lang is reported in the program's language.
+    const QString language =
+        knownLanguage && !options.language.isEmpty() ? options.language : SettingsLanguage(SettingsPath(io));
+    if (io.installLanguage)
+        io.installLanguage(language);
+    try {
+        if (!knownLanguage)
+            throw UsageError{QCoreApplication::translate("hx7", "--lang je cs nebo en")};
+        if (withoutValue == QLatin1String("--port"))
+            throw UsageError{QCoreApplication::translate("hx7", "--port potřebuje PORT")};
+        if (withoutValue == QLatin1String("--lang"))
+            throw UsageError{QCoreApplication::translate("hx7", "--lang potřebuje cs nebo en")};
         if (args.isEmpty())
-            throw UsageError{QStringLiteral("chybí příkaz")};
+            throw UsageError{QCoreApplication::translate("hx7", "chybí příkaz")};
         const QString command = args.takeFirst();
+        if (command == QLatin1String("--version")) {
+            io.out << "hx7ctl " HX7_VERSION "\n";
+            io.out.flush();
+            return ExitOk;
+        }
+        if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+            io.out << CtlHelp();
+            io.out.flush();
+            return ExitOk;
+        }
         return RunCommand(command, args, options, io);
     } catch (const UsageError &e) {
         return Fail(io, QStringLiteral("hx7ctl: ") + e.message + QStringLiteral(" (hx7ctl --help)"), ExitUsage);
@@ -229,16 +262,11 @@ void ExpectArguments(const QStringList &args, int minimum, int maximum)
 {
     for (const QString &a : args)
         if (a.startsWith(QLatin1String("--")))
-            throw UsageError{QStringLiteral("neznámá volba ") + a};
+            throw UsageError{QCoreApplication::translate("hx7", "neznámá volba %1").arg(a)};
     if (args.size() < minimum)
-        throw UsageError{QStringLiteral("chybí argument")};
+        throw UsageError{QCoreApplication::translate("hx7", "chybí argument")};
     if (args.size() > maximum)
-        throw UsageError{QStringLiteral("přebytečný argument ") + args[maximum]};
-}
-
-QString SettingsPath(const CtlIo &io)
-{
-    return io.settingsPath.isEmpty() ? DefaultSettingsPath() : io.settingsPath;
+        throw UsageError{QCoreApplication::translate("hx7", "přebytečný argument %1").arg(args[maximum])};
 }
 
 // Asks the ports for the module on the 100 ms timer, as the COM-port dialog does. With firstOnly it
@@ -279,9 +307,9 @@ QString Cell(QString text)
 QString Description(const PortEntry &e)
 {
     if (!e.exists)
-        return QStringLiteral("(nepřipojeno)");
+        return QCoreApplication::translate("hx7", "(nepřipojeno)");
     if (!e.listed)
-        return QStringLiteral("(z nastavení [Ports])");
+        return QCoreApplication::translate("hx7", "(z nastavení [Ports])");
     return Cell(e.description);
 }
 
@@ -318,7 +346,7 @@ int RunPorts(QStringList args, SerialPort &port, CtlIo &io)
             io.err << SerialLink::OpenFailureReason(r.failure) << '\n';
     }
     if (ports.isEmpty())
-        io.err << QStringLiteral("Nenalezen žádný sériový port.\n");
+        io.err << QCoreApplication::translate("hx7", "Nenalezen žádný sériový port.") << '\n';
     return ExitOk;
 }
 
@@ -337,16 +365,16 @@ std::optional<QString> FindModule(SerialPort &port, CtlIo &io)
         return e != ports.end() ? PortLabel(*e) : device;
     };
     if (const QString found = prober.FirstAnswering(); !found.isEmpty()) {
-        io.err << QStringLiteral("Modul nalezen na ") << label(found) << QStringLiteral(".\n");
+        io.err << QCoreApplication::translate("hx7", "Modul nalezen na %1.").arg(label(found)) << '\n';
         return found;
     }
     if (ports.isEmpty()) {
-        Fail(io, QStringLiteral("Modul nenalezen: není žádný sériový port."), ExitCommunication);
+        Fail(io, QCoreApplication::translate("hx7", "Modul nenalezen: není žádný sériový port."), ExitCommunication);
         return std::nullopt;
     }
-    io.err << QStringLiteral("Modul nenalezen. Zkoušené porty:\n");
+    io.err << QCoreApplication::translate("hx7", "Modul nenalezen. Zkoušené porty:") << '\n';
     for (const ProbeResult &r : prober.Results()) {
-        const QString why = r.failure.kind == OpenFailure::None ? QStringLiteral("neodpovídá")
+        const QString why = r.failure.kind == OpenFailure::None ? QCoreApplication::translate("hx7", "neodpovídá")
                                                                 : SerialLink::OpenFailureReason(r.failure);
         io.err << QStringLiteral("  ") << label(r.device) << QStringLiteral(": ")
                << QString(why).replace(QLatin1Char('\n'), QStringLiteral("\n    ")) << '\n';
@@ -362,7 +390,7 @@ int RunCommand(const QString &command, QStringList args, const GlobalOptions &op
     SerialPort &port = io.port ? *io.port : *(ownPort = std::make_unique<QtSerialPort>());
     if (command == QLatin1String("ports")) {
         if (!portOption.isEmpty())
-            throw UsageError{QStringLiteral("ports nepoužívá --port")};
+            throw UsageError{QCoreApplication::translate("hx7", "ports nepoužívá --port")};
         return RunPorts(args, port, io);
     }
 
@@ -396,10 +424,11 @@ int RunCommand(const QString &command, QStringList args, const GlobalOptions &op
                 scope = TransferController::ConfigAndRoutes;
             } else if (value == QLatin1String("route")) {
                 scope = TransferController::SelectedRoute;
-                route = ParseNumber(args.value(at + 2), 1, RouteCount, QStringLiteral("číslo cesty"));
+                route =
+                    ParseNumber(args.value(at + 2), 1, RouteCount, QCoreApplication::translate("hx7", "číslo cesty"));
                 take = 3;
             } else {
-                throw UsageError{QStringLiteral("--scope je config, all nebo route N")};
+                throw UsageError{QCoreApplication::translate("hx7", "--scope je config, all nebo route N")};
             }
             args.remove(at, take);
         }
@@ -414,20 +443,22 @@ int RunCommand(const QString &command, QStringList args, const GlobalOptions &op
     } else if (command == QLatin1String("test-output")) {
         job = Job::TestOutput;
         ExpectArguments(args, 3, 3);
-        const int n = ParseNumber(args[1], 1, 4,
-                                  args[0] == QLatin1String("signal") ? QStringLiteral("návěstidlo")
-                                                                     : QStringLiteral("přestavník"));
+        const int n =
+            ParseNumber(args[1], 1, 4,
+                        args[0] == QLatin1String("signal") ? QCoreApplication::translate("hx7", "návěstidlo")
+                                                           : QCoreApplication::translate("hx7", "přestavník"));
         if (args[0] == QLatin1String("turnout")) {
             if (args[2] != QLatin1String("straight") && args[2] != QLatin1String("diverging"))
-                throw UsageError{QStringLiteral("poloha je straight nebo diverging")};
+                throw UsageError{QCoreApplication::translate("hx7", "poloha je straight nebo diverging")};
             frame = TurnoutOutputFrame(TurnoutOutputCode(n, args[2] == QLatin1String("diverging")));
         } else if (args[0] == QLatin1String("signal")) {
-            frame = SignalAspectFrame(n - 1, ParseNumber(args[2], 0, 16, QStringLiteral("kód návěsti")));
+            frame = SignalAspectFrame(n - 1,
+                                      ParseNumber(args[2], 0, 16, QCoreApplication::translate("hx7", "kód návěsti")));
         } else {
             throw UsageError{QStringLiteral("test-output turnout|signal")};
         }
     } else {
-        throw UsageError{QStringLiteral("neznámý příkaz ") + command};
+        throw UsageError{QCoreApplication::translate("hx7", "neznámý příkaz %1").arg(command)};
     }
 
     SharedData fileData;
@@ -442,8 +473,8 @@ int RunCommand(const QString &command, QStringList args, const GlobalOptions &op
         notCompared += held.test(a) ? 0 : 1;
     if (job == Job::Verify && notCompared == LastTransferAddress + 1)
         return Fail(io,
-                    QStringLiteral("Soubor neobsahuje žádný z bajtů 0..") + QString::number(LastTransferAddress) +
-                        QStringLiteral(", není co porovnat: ") + args[0],
+                    QCoreApplication::translate("hx7", "Soubor neobsahuje žádný z bajtů 0..%1, není co porovnat: %2")
+                        .arg(QString::number(LastTransferAddress), args[0]),
                     ExitUsage);
     StoreRange storeRange{};
     int scopeLast = 0;
@@ -462,7 +493,7 @@ int RunCommand(const QString &command, QStringList args, const GlobalOptions &op
         return ExitOk;
     }
     if (job == Job::FactoryReset && !yes) {
-        if (!AskYes(io, QStringLiteral("Resetovat konfiguraci do počátečního nastavení ?")))
+        if (!AskYes(io, QCoreApplication::translate("hx7", "Resetovat konfiguraci do počátečního nastavení ?")))
             return ExitRefused;
     }
 
@@ -505,7 +536,7 @@ int RunCommand(const QString &command, QStringList args, const GlobalOptions &op
             return Fail(io, SerialLink::OpenErrorText(number, failure), ExitCommunication);
         const QString reason = SerialLink::OpenFailureReason(failure);
         return Fail(io,
-                    QStringLiteral("Chyba otevření  ") + device + QStringLiteral("  ") +
+                    QCoreApplication::translate("hx7", "Chyba otevření  %1  ").arg(device) +
                         (reason.isEmpty() ? QString() : QLatin1Char('\n') + reason),
                     ExitCommunication);
     }
@@ -518,7 +549,7 @@ int RunCommand(const QString &command, QStringList args, const GlobalOptions &op
         ctl.StartVersionQuery();
         s.Run(ticker);
         if (view.VersionText == QLatin1String("??"))
-            return Fail(io, QStringLiteral("Modul neodpovídá."), ExitCommunication);
+            return Fail(io, QCoreApplication::translate("hx7", "Modul neodpovídá."), ExitCommunication);
         io.out << view.VersionText << '\n';
         for (const QString &notice : view.Informations)
             io.err << notice << '\n';
@@ -542,13 +573,17 @@ int RunCommand(const QString &command, QStringList args, const GlobalOptions &op
             return ExitCommunication;
         // The controller compares every byte; only the bytes the file gave decide.
         const bool equal = view.Differences.isEmpty();
-        io.out << (equal ? TransferController::EqualText : TransferController::DifferentText) << '\n';
+        io.out << TransferController::Translated(equal ? TransferController::EqualText
+                                                       : TransferController::DifferentText)
+               << '\n';
         for (const QString &line : view.Differences)
             io.out << line << '\n';
         if (notCompared > 0)
-            io.err << QStringLiteral("Soubor neobsahuje ") << notCompared << QStringLiteral(" z bajtů 0..")
-                   << LastTransferAddress << QStringLiteral(" (") << MissingSpans(held, 0, LastTransferAddress)
-                   << QStringLiteral("); ty nebyly porovnány.\n");
+            io.err << QCoreApplication::translate("hx7",
+                                                  "Soubor neobsahuje %1 z bajtů 0..%2 (%3); ty nebyly porovnány.")
+                          .arg(QString::number(notCompared), QString::number(LastTransferAddress),
+                               MissingSpans(held, 0, LastTransferAddress))
+                   << '\n';
         return equal ? ExitOk : ExitDifferent;
     }
     case Job::Store:
@@ -562,15 +597,18 @@ int RunCommand(const QString &command, QStringList args, const GlobalOptions &op
         if (!view.Warnings.isEmpty())
             return ExitCommunication;
         if (storeRange.last < scopeLast)
-            io.err << QStringLiteral("Uloženy bajty ") << Span(storeRange.first, storeRange.last)
-                   << QStringLiteral("; bajty ") << Span(storeRange.last + 1, scopeLast)
-                   << QStringLiteral(" soubor neobsahuje, v modulu zůstaly beze změny.\n");
+            io.err << QCoreApplication::translate("hx7",
+                                                  "Uloženy bajty %1; bajty %2 soubor neobsahuje, v modulu zůstaly beze "
+                                                  "změny.")
+                          .arg(Span(storeRange.first, storeRange.last), Span(storeRange.last + 1, scopeLast))
+                   << '\n';
         return ExitOk;
     case Job::PoleSig:
         ctl.PoleSigPath = args.value(0, QStringLiteral("poleSIG.txt"));
         ctl.StartPoleSigRead();
         s.Run(ticker);
-        if (view.Warnings.contains(TransferController::ReadErrorText))
+        // The view holds the texts as the user reads them.
+        if (view.Warnings.contains(TransferController::Translated(TransferController::ReadErrorText)))
             return ExitCommunication;
         return view.Warnings.isEmpty() ? ExitOk : ExitUsage;
     case Job::FactoryReset:

@@ -19,6 +19,9 @@ struct CtlIo {
     QString settingsPath{};
     SerialPort *port = nullptr; // the real port when not given
     Ticker *ticker = nullptr;   // the 100 ms timer when not given
+    // Installs the translators of "cs" or "en" before anything is said. The program installs them; the
+    // tests run in one process and leave this empty, so they read the texts as written.
+    std::function<void(const QString &language)> installLanguage{};
 };
 
 enum CtlExit { ExitOk = 0, ExitDifferent = 1, ExitUsage = 2, ExitCommunication = 3, ExitRefused = 4 };

@@ -1,5 +1,6 @@
 // hx7ctl: back up, verify and restore HX7 modules from scripts.
 #include "ctlcommands.h"
+#include "language.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -12,10 +13,11 @@ int main(int argc, char *argv[])
     QTextStream err(stderr);
     QTextStream in(stdin);
     hx7::CtlIo io{.out = out, .err = err};
+    io.installLanguage = [](const QString &language) { hx7::InstallLanguage(language); };
     io.progressBar = isatty(STDERR_FILENO);
     if (isatty(STDIN_FILENO) && isatty(STDERR_FILENO)) {
         io.ask = [&](const QString &question) -> std::optional<bool> {
-            err << question << QStringLiteral(" [a/N] ");
+            err << question << ' ' << QCoreApplication::translate("hx7", "[a/N]") << ' ';
             err.flush();
             const QString answer = in.readLine().trimmed().toLower();
             return answer == QLatin1String("a") || answer == QLatin1String("ano") || answer == QLatin1String("y") ||

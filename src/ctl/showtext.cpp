@@ -1,13 +1,15 @@
 // The options of image bytes 4..24 and the route table as text.
 #include "showtext.h"
 
+#include <QCoreApplication>
+
 namespace hx7 {
 
 namespace {
 
 QString YesNo(bool on)
 {
-    return on ? QStringLiteral("ano") : QStringLiteral("ne");
+    return on ? QCoreApplication::translate("hx7", "ano") : QCoreApplication::translate("hx7", "ne");
 }
 bool Bit(std::uint8_t byte, int bit)
 {
@@ -17,7 +19,7 @@ bool Bit(std::uint8_t byte, int bit)
 QString Aspect(int code)
 {
     return QString::number(code) + QStringLiteral(" ") +
-           (code < AspectTexts().size() ? AspectTexts()[code] : QStringLiteral("(neznámý kód)"));
+           (code < AspectTexts().size() ? AspectTexts()[code] : QCoreApplication::translate("hx7", "(neznámý kód)"));
 }
 
 } // namespace
@@ -28,44 +30,51 @@ QStringList ShowText(const SharedData &data, const HeldAddresses &held)
     const std::uint8_t options = image[OutputOptionsByte];
     const std::uint8_t pairs = image[SignalPairByte];
     static const char *const signalNames[4] = {"1A", "2A", "1B", "2B"};
-    static const char *const speeds[4] = {"STŮJ", "40km/h", "definována tabulkou", "VOLNO"};
-    static const QString notInFile = QStringLiteral("není v souboru");
+    static const char *const speeds[4] = {QT_TRANSLATE_NOOP("hx7", "STŮJ"), QT_TRANSLATE_NOOP("hx7", "40km/h"),
+                                          QT_TRANSLATE_NOOP("hx7", "definována tabulkou"),
+                                          QT_TRANSLATE_NOOP("hx7", "VOLNO")};
+    // Not kept between calls: the language is chosen per run.
+    const QString notInFile = QCoreApplication::translate("hx7", "není v souboru");
     QStringList lines;
     // A byte the file does not hold would show the default image's value as if the file said so.
     const auto add = [&](const QString &name, int byte, const QString &value) {
         lines << name + QStringLiteral(": ") + (held.test(byte) ? value : notInFile);
     };
 
-    add(QStringLiteral("adresa DCC"), AddressCodeByte, QString::number(image[AddressCodeByte]));
-    add(QStringLiteral("č. 1. povelu"), AddressCodeByte, QString::number(FirstCommandNumber(image[AddressCodeByte])));
-    add(QStringLiteral("návěstní znaky"), OutputOptionsByte,
-        Bit(options, 0) ? QStringLiteral("uživ. volitelné") : QStringLiteral("závislá soustava"));
-    add(QStringLiteral("délka pulsu"), OutputOptionsByte, QString::number(options >> 4));
-    add(QStringLiteral("Motorový přestavník"), OutputOptionsByte, YesNo(!Bit(options, 2)));
-    add(QStringLiteral("Ochrana sepnutí obou výstupů"), OutputOptionsByte, YesNo(Bit(options, 1)));
-    add(QStringLiteral("Ignorovat příkazy vypnutí výstupu"), OutputOptionsByte, YesNo(Bit(options, 3)));
+    add(QCoreApplication::translate("hx7", "adresa DCC"), AddressCodeByte, QString::number(image[AddressCodeByte]));
+    add(QCoreApplication::translate("hx7", "č. 1. povelu"), AddressCodeByte,
+        QString::number(FirstCommandNumber(image[AddressCodeByte])));
+    add(QCoreApplication::translate("hx7", "návěstní znaky"), OutputOptionsByte,
+        Bit(options, 0) ? QCoreApplication::translate("hx7", "uživ. volitelné")
+                        : QCoreApplication::translate("hx7", "závislá soustava"));
+    add(QCoreApplication::translate("hx7", "délka pulsu"), OutputOptionsByte, QString::number(options >> 4));
+    add(QCoreApplication::translate("hx7", "Motorový přestavník"), OutputOptionsByte, YesNo(!Bit(options, 2)));
+    add(QCoreApplication::translate("hx7", "Ochrana sepnutí obou výstupů"), OutputOptionsByte, YesNo(Bit(options, 1)));
+    add(QCoreApplication::translate("hx7", "Ignorovat příkazy vypnutí výstupu"), OutputOptionsByte,
+        YesNo(Bit(options, 3)));
     for (int s = 0; s < 4; ++s)
-        add(QStringLiteral("následná rychlost ") + QLatin1String(signalNames[s]), FollowOnSpeedByte,
-            QString::fromUtf8(speeds[(image[FollowOnSpeedByte] >> (2 * s)) & 3]));
+        add(QCoreApplication::translate("hx7", "následná rychlost %1").arg(QLatin1String(signalNames[s])),
+            FollowOnSpeedByte, QCoreApplication::translate("hx7", speeds[(image[FollowOnSpeedByte] >> (2 * s)) & 3]));
     // The image keeps each signal's aspects in the order A, D, C, B.
     static const char letters[4] = {'A', 'B', 'C', 'D'};
     static const int offsets[4] = {0, 3, 2, 1};
     for (int s = 0; s < 4; ++s)
         for (int k = 0; k < 4; ++k) {
             const int byte = AspectTableByte + 4 * s + offsets[k];
-            add(QStringLiteral("znak ") + QLatin1Char(letters[k]) + QStringLiteral(" náv. ") +
-                    QLatin1String(signalNames[s]),
+            add(QCoreApplication::translate("hx7", "znak %1 náv. %2")
+                    .arg(QString(QLatin1Char(letters[k])), QLatin1String(signalNames[s])),
                 byte, Aspect(image[byte]));
         }
-    add(QStringLiteral("Sloučení znaku náv. 1A 2A"), SignalPairByte, YesNo(!Bit(pairs, 0)));
-    add(QStringLiteral("Sloučení znaku náv. 1B 2B"), SignalPairByte, YesNo(!Bit(pairs, 1)));
-    add(QStringLiteral("společná kolej náv. 1A+2A"), SignalPairByte, YesNo(!Bit(pairs, 2)));
-    add(QStringLiteral("společná kolej náv. 1B+2B"), SignalPairByte, YesNo(!Bit(pairs, 3)));
-    static const char *const inputs[8] = {"AUT rušit znak náv. 1A", "AUT spínání rele 0",     "AUT rušit znak náv. 2A",
-                                          "AUT spínání rele 1",     "AUT rušit znak náv. 1B", "AUT spínání rele 2",
-                                          "AUT rušit znak náv. 2B", "AUT spínání rele 3"};
+    add(QCoreApplication::translate("hx7", "Sloučení znaku náv. 1A 2A"), SignalPairByte, YesNo(!Bit(pairs, 0)));
+    add(QCoreApplication::translate("hx7", "Sloučení znaku náv. 1B 2B"), SignalPairByte, YesNo(!Bit(pairs, 1)));
+    add(QCoreApplication::translate("hx7", "společná kolej náv. 1A+2A"), SignalPairByte, YesNo(!Bit(pairs, 2)));
+    add(QCoreApplication::translate("hx7", "společná kolej náv. 1B+2B"), SignalPairByte, YesNo(!Bit(pairs, 3)));
+    // The even bits cancel the aspect of a signal, the odd ones switch a relay.
     for (int bit = 0; bit < 8; ++bit)
-        add(QString::fromUtf8(inputs[bit]), InputOptionsByte, YesNo(!Bit(image[InputOptionsByte], bit)));
+        add(bit % 2
+                ? QCoreApplication::translate("hx7", "AUT spínání rele %1").arg(bit / 2)
+                : QCoreApplication::translate("hx7", "AUT rušit znak náv. %1").arg(QLatin1String(signalNames[bit / 2])),
+            InputOptionsByte, YesNo(!Bit(image[InputOptionsByte], bit)));
 
     lines << QString();
     lines << RouteGridHeader().join(QLatin1Char('\t'));

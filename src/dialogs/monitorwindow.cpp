@@ -18,7 +18,7 @@ namespace hx7 {
 MonitorWindow::MonitorWindow(TrafficLog &log, QWidget *parent) : QWidget(parent, Qt::Window), m_log(log)
 {
     setObjectName(QStringLiteral("MonitorWindow"));
-    setWindowTitle(QStringLiteral("Monitor komunikace"));
+    setWindowTitle(tr("Monitor komunikace"));
     resize(820, 440);
 
     MEmonitor1 = new QPlainTextEdit(this);
@@ -29,14 +29,14 @@ MonitorWindow::MonitorWindow(TrafficLog &log, QWidget *parent) : QWidget(parent,
     MEmonitor1->setMaximumBlockCount(TrafficLog::MaxLines);
     MEmonitor1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
-    BTpauza1 = new QPushButton(QStringLiteral("Pozastavit"), this);
+    BTpauza1 = new QPushButton(tr("Pozastavit"), this);
     BTpauza1->setObjectName(QStringLiteral("BTpauza1"));
-    BTpauza1->setToolTip(QStringLiteral("Zastaví výpis; záznam běží dál a po pokračování se doplní"));
-    auto *BTvymazat1 = new QPushButton(QStringLiteral("Vymazat"), this);
+    BTpauza1->setToolTip(tr("Zastaví výpis; záznam běží dál a po pokračování se doplní"));
+    auto *BTvymazat1 = new QPushButton(tr("Vymazat"), this);
     BTvymazat1->setObjectName(QStringLiteral("BTvymazat1"));
-    auto *BTulozit1 = new QPushButton(QStringLiteral("Uložit…"), this);
+    auto *BTulozit1 = new QPushButton(tr("Uložit…"), this);
     BTulozit1->setObjectName(QStringLiteral("BTulozit1"));
-    BTulozit1->setToolTip(QStringLiteral("Uloží celý záznam do textového souboru"));
+    BTulozit1->setToolTip(tr("Uloží celý záznam do textového souboru"));
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(BTpauza1);
@@ -62,7 +62,7 @@ void MonitorWindow::showEvent(QShowEvent *event)
         return;
     // A window opened again starts running, with all that the log holds.
     m_paused = false;
-    BTpauza1->setText(QStringLiteral("Pozastavit"));
+    BTpauza1->setText(tr("Pozastavit"));
     ShowAllLines();
     m_log.Start();
 }
@@ -102,7 +102,7 @@ void MonitorWindow::ShowAllLines()
 void MonitorWindow::BTpauza1Click()
 {
     m_paused = !m_paused;
-    BTpauza1->setText(m_paused ? QStringLiteral("Pokračovat") : QStringLiteral("Pozastavit"));
+    BTpauza1->setText(m_paused ? tr("Pokračovat") : tr("Pozastavit"));
     if (m_paused) {
         m_pausedAt = m_log.TotalAdded();
         return;
@@ -121,14 +121,13 @@ void MonitorWindow::BTvymazat1Click()
 
 void MonitorWindow::BTulozit1Click()
 {
-    const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Uložit záznam komunikace"), QStringLiteral("komunikace.txt"),
-                                     QStringLiteral("Textové soubory (*.txt);;Všechny soubory (*)"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Uložit záznam komunikace"), tr("komunikace.txt"),
+                                                      tr("Textové soubory (*.txt);;Všechny soubory (*)"));
     if (path.isEmpty())
         return;
     QString error;
     if (!m_log.Save(path, &error))
-        QMessageBox::warning(this, QStringLiteral("Varování"), error);
+        QMessageBox::warning(this, tr("Varování"), error);
 }
 
 } // namespace hx7

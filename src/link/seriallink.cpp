@@ -3,6 +3,8 @@
 
 #include "trafficlog.h"
 
+#include <QCoreApplication>
+
 namespace hx7 {
 
 SerialLink::SerialLink(SerialPort &port, DeviceNameFor deviceName) : m_port(port), m_deviceName(std::move(deviceName))
@@ -58,7 +60,7 @@ void SerialLink::ReceiveStep()
 
 QString SerialLink::OpenErrorText(int portNumber)
 {
-    return QStringLiteral("Chyba otevření  COM") + QString::number(portNumber) + QStringLiteral("  ");
+    return QCoreApplication::translate("hx7", "Chyba otevření  COM%1  ").arg(portNumber);
 }
 
 QString SerialLink::OpenErrorText(int portNumber, const OpenFailure &failure)
@@ -73,26 +75,28 @@ QString SerialLink::OpenFailureReason(const OpenFailure &f)
     case OpenFailure::None:
         return {};
     case OpenFailure::NoDevice:
-        return QStringLiteral("Port nemá přiřazené žádné zařízení: vyberte převodník v nabídce Přenos → "
-                              "Nastavení RS232 (nebo v oddílu [Ports] souboru hx7conf.ini).");
+        return QCoreApplication::translate("hx7",
+                                           "Port nemá přiřazené žádné zařízení: vyberte převodník v nabídce "
+                                           "Přenos → Nastavení RS232 (nebo v oddílu [Ports] souboru hx7conf.ini).");
     case OpenFailure::NotFound:
-        return QStringLiteral("Zařízení %1 neexistuje. Je převodník připojený?").arg(f.device);
+        return QCoreApplication::translate("hx7", "Zařízení %1 neexistuje. Je převodník připojený?").arg(f.device);
     case OpenFailure::PermissionDenied: {
-        QString text = QStringLiteral("K zařízení %1 nemáte přístup.").arg(f.device);
 #ifdef Q_OS_LINUX
         const QString group =
             f.group.isEmpty() || f.group == QLatin1String("root") ? QStringLiteral("dialout") : f.group;
-        text += QStringLiteral(" Zařízení patří skupině %1; přidejte se do ní příkazem\n"
-                               "    sudo usermod -aG %1 $USER\n"
-                               "a přihlaste se znovu.")
-                    .arg(group);
+        return QCoreApplication::translate("hx7", "K zařízení %1 nemáte přístup. Zařízení patří skupině %2; přidejte "
+                                                  "se do ní příkazem\n    sudo usermod -aG %2 $USER\na přihlaste se "
+                                                  "znovu.")
+            .arg(f.device, group);
+#else
+        return QCoreApplication::translate("hx7", "K zařízení %1 nemáte přístup.").arg(f.device);
 #endif
-        return text;
     }
     case OpenFailure::InUse:
-        return QStringLiteral("Zařízení %1 používá jiný program. Ukončete ho a zkuste to znovu.").arg(f.device);
+        return QCoreApplication::translate("hx7", "Zařízení %1 používá jiný program. Ukončete ho a zkuste to znovu.")
+            .arg(f.device);
     case OpenFailure::Other:
-        return QStringLiteral("Zařízení %1 nelze otevřít: %2").arg(f.device, f.detail);
+        return QCoreApplication::translate("hx7", "Zařízení %1 nelze otevřít: %2").arg(f.device, f.detail);
     }
     return {};
 }

@@ -46,7 +46,7 @@ public:
     OpenFailure LastOpenFailure() const { return m_port.lastOpenFailure(); }
     QString DeviceName(int portNumber) const { return m_deviceName(portNumber); }
 
-    // "Chyba otevření  COM" + n + two blanks.
+    // "Chyba otevření  COM" + n + two blanks, in the user's language.
     static QString OpenErrorText(int portNumber);
     // The same first line, then why, in words the user can act on.
     static QString OpenErrorText(int portNumber, const OpenFailure &failure);

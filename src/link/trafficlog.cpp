@@ -6,6 +6,7 @@
 #include "hx7_var1.h"
 #include "transfercontroller.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 namespace hx7 {
@@ -42,9 +43,6 @@ QString Printable(const QByteArray &bytes)
     return text;
 }
 
-const QString UnknownData = QStringLiteral("neznámá data");
-const QString PartOfReply = QStringLiteral("část odpovědi");
-
 } // namespace
 
 QString TrafficLine::Text() const
@@ -63,34 +61,37 @@ QString TrafficLine::Text() const
 
 QString DescribeFrame(const QByteArray &f)
 {
-    const QString unknown = QStringLiteral("neznámý rámec");
+    const QString unknown = QCoreApplication::translate("hx7", "neznámý rámec");
     if (f.size() != FrameSize || f[0] != '@' || f[6] != '*')
         return unknown;
     const int a = Byte(f, 2);
     switch (f[1]) {
     case 'G':
-        return QStringLiteral("dotaz na verzi");
+        return QCoreApplication::translate("hx7", "dotaz na verzi");
     case 'R':
-        return QStringLiteral("čtení ") + Hex(a) + ShortDescription(a);
+        return QCoreApplication::translate("hx7", "čtení %1%2").arg(Hex(a), ShortDescription(a));
     case 'W':
-        return QStringLiteral("zápis ") + Hex(a) + QStringLiteral(" = ") + Hex(Byte(f, 3)) + ShortDescription(a);
+        return QCoreApplication::translate("hx7", "zápis %1 = %2%3").arg(Hex(a), Hex(Byte(f, 3)), ShortDescription(a));
     case 'S':
-        return QStringLiteral("čtení poleSIG ") + Hex(a);
+        return QCoreApplication::translate("hx7", "čtení poleSIG %1").arg(Hex(a));
     case 'X':
         if (f[2] == 'R')
-            return QStringLiteral("reset modulu");
+            return QCoreApplication::translate("hx7", "reset modulu");
         if (f[2] == 'I')
-            return QStringLiteral("inicializace konfigurace (tovární nastavení)");
+            return QCoreApplication::translate("hx7", "inicializace konfigurace (tovární nastavení)");
         return unknown;
     case 'N': {
         const int aspect = Byte(f, 3);
-        return QStringLiteral("test návěstidla %1: ").arg(a + 1) +
-               (aspect < AspectTexts().size() ? QStringLiteral("návěst %1").arg(aspect)
-                                              : QStringLiteral("návěst %1 (neplatná)").arg(Hex(aspect)));
+        return aspect < AspectTexts().size()
+                   ? QCoreApplication::translate("hx7", "test návěstidla %1: návěst %2")
+                         .arg(QString::number(a + 1), QString::number(aspect))
+                   : QCoreApplication::translate("hx7", "test návěstidla %1: návěst %2 (neplatná)")
+                         .arg(QString::number(a + 1), Hex(aspect));
     }
     case 'T':
-        return QStringLiteral("test přestavníku %1: %2")
-            .arg(QString::number(a / 2 + 1), a % 2 ? QStringLiteral("odbočka") : QStringLiteral("rovně"));
+        return QCoreApplication::translate("hx7", "test přestavníku %1: %2")
+            .arg(QString::number(a / 2 + 1),
+                 a % 2 ? QCoreApplication::translate("hx7", "odbočka") : QCoreApplication::translate("hx7", "rovně"));
     }
     return unknown;
 }
@@ -107,7 +108,7 @@ void TrafficLog::Start()
     m_awaited = Awaited::Nothing;
     m_replySoFar.clear();
     if (!m_lines.empty())
-        Add(TrafficLine::Note, {}, QStringLiteral("nový záznam, čas znovu od nuly"));
+        Add(TrafficLine::Note, {}, tr("nový záznam, čas znovu od nuly"));
 }
 
 void TrafficLog::Clear()
@@ -137,7 +138,7 @@ void TrafficLog::RecordSent(const QByteArray &frame, bool sent)
         return;
     QString meaning = DescribeFrame(frame);
     if (!sent)
-        meaning += QStringLiteral(" – neodesláno, port není otevřen");
+        meaning = tr("%1 – neodesláno, port není otevřen").arg(meaning);
     AddChunked(TrafficLine::Sent, frame, meaning);
     m_replySoFar.clear();
     m_awaited = Awaited::Nothing;
@@ -169,23 +170,22 @@ TrafficLog::ReplyMatch TrafficLog::MatchAwaitedReply() const
         if (const auto v = MatchVersionReply(rx)) {
             const QString text = TransferController::VersionText(v->type, v->version);
             m.length = 4;
-            m.meaning = text.isEmpty()
-                            ? QStringLiteral("verze %1.%2, neznámý typ").arg(v->version / 16).arg(v->version % 16)
-                            : QStringLiteral("verze ") + text;
+            m.meaning = text.isEmpty() ? tr("verze %1.%2, neznámý typ").arg(v->version / 16).arg(v->version % 16)
+                                       : tr("verze %1").arg(text);
         }
         m.possible = rx.size() < 4 && rx[0] == 'N';
         break;
     case Awaited::Read:
         if (const auto d = MatchReadReply(rx)) {
             m.length = 2;
-            m.meaning = QStringLiteral("odpověď ") + Hex(*d);
+            m.meaning = tr("odpověď %1").arg(Hex(*d));
         }
         m.possible = rx.size() < 2;
         break;
     case Awaited::Write:
         if (MatchWriteAck(rx)) {
             m.length = 2;
-            m.meaning = QStringLiteral("potvrzení zápisu");
+            m.meaning = tr("potvrzení zápisu");
         }
         m.possible = rx.size() < 2 && rx[0] == 'Y';
         break;
@@ -218,13 +218,13 @@ void TrafficLog::RecordReceived(const QByteArray &bytes)
             Add(TrafficLine::Received, bytes.left(taken), reply.meaning);
             m_awaited = Awaited::Nothing;
         } else if (reply.possible) {
-            Add(TrafficLine::Received, bytes, PartOfReply);
+            Add(TrafficLine::Received, bytes, tr("část odpovědi"));
             return;
         } else {
             m_awaited = Awaited::Nothing;
         }
     }
-    AddChunked(TrafficLine::Received, bytes.mid(taken), UnknownData);
+    AddChunked(TrafficLine::Received, bytes.mid(taken), tr("neznámá data"));
 }
 
 void TrafficLog::RecordDiscarded(const QByteArray &bytes)
@@ -232,7 +232,7 @@ void TrafficLog::RecordDiscarded(const QByteArray &bytes)
     if (!m_enabled)
         return;
     m_awaited = Awaited::Nothing;
-    AddChunked(TrafficLine::Discarded, bytes, QStringLiteral("zahozeno (zahlcení vstupu)"));
+    AddChunked(TrafficLine::Discarded, bytes, tr("zahozeno (zahlcení vstupu)"));
 }
 
 bool TrafficLog::Save(const QString &path, QString *error) const
@@ -243,7 +243,7 @@ bool TrafficLog::Save(const QString &path, QString *error) const
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
         if (error)
-            *error = QStringLiteral("Záznam nelze uložit do souboru %1: %2").arg(path, file.errorString());
+            *error = tr("Záznam nelze uložit do souboru %1: %2").arg(path, file.errorString());
         return false;
     }
     return true;

@@ -285,6 +285,9 @@ private Q_SLOTS:
         // The mapped ports come first, by number: COM3's module, not COM5's.
         QTest::newRow("auto") << Args({"--port", "auto", "info"}) << none << 0 << Args({"HX7  V 1.2"})
                               << Args({"%1 (COM3)"});
+        // In English the version and the port stay as they are: scripts read them.
+        QTest::newRow("auto, in English") << Args({"--lang", "en", "--port", "auto", "info"}) << none << 0
+                                          << Args({"HX7  V 1.2"}) << Args({"%1 (COM3)"});
         // Modules that answer only after a second are silent to a search that waits 0.3 s per port.
         QTest::newRow("auto, no module answers")
             << Args({"--port", "auto", "info"}) << Args({"--delay-ms", "1000"}) << 3 << none
@@ -334,6 +337,7 @@ private Q_SLOTS:
         QTest::newRow("aspect 17") << Args({"test-output", "signal", "1", "17"});
         QTest::newRow("position") << Args({"test-output", "turnout", "1", "left"});
         QTest::newRow("port without value") << Args({"--port"});
+        QTest::newRow("unknown language") << Args({"--lang", "xx", "info"});
         QTest::newRow("ports with a port") << Args({"--port", "COM1", "ports"});
         QTest::newRow("ports with an argument") << Args({"ports", "--all"});
         QTest::newRow("missing file") << Args({"show", "/no/such/file.txt"});
