@@ -1,4 +1,1376 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="cs_CZ">
+<context>
+    <name>hx7</name>
+    <message>
+        <source>HX7 konfig</source>
+        <translation>HX7 config</translation>
+    </message>
+    <message>
+        <source>Text file (*.txt)</source>
+        <translation>Text file (*.txt)</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Text files (*.txt)</translation>
+    </message>
+    <message>
+        <source>Varování</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Informace</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Potvrzení</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Použití: hx7ctl [--port PORT] [--fast] [--trace] [--lang cs|en] PŘÍKAZ [ARGUMENTY]
+
+--fast: další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms
+(stejné rámce a stejné časové limity; přenos trvá asi sekundu místo 25 s).
+--trace: vypisuje na stderr každý odeslaný rámec a přijatá data, jako Monitor komunikace
+(čas v ms, směr, bajty hexadecimálně, znaky a význam).
+--lang: jazyk výpisů, cs (čeština) nebo en (angličtina); bez --lang jazyk nastavený
+v programu ([Options] Language v hx7conf.ini).
+
+PORT je cesta k zařízení (/dev/ttyUSB0), COMn podle [Ports] v hx7conf.ini nebo auto
+(první port, na kterém modul odpoví); bez --port se použije port uložený v hx7conf.ini.
+
+Příkazy:
+  ports [--probe]           vypíše porty: zařízení, popis, VID:PID, COMn;
+                            s --probe i odpověď modulu na dotaz na verzi
+  info                      typ a verze modulu
+  read FILE                 načte z modulu bajty 0..248 a uloží je do souboru
+  verify FILE               porovná modul se souborem (jen bajty, které soubor obsahuje);
+                            rozdíly: ADDR: file XX module YY  co bajt obsahuje
+  store FILE [--scope config|all|route N] [--reset] [--yes]
+                            uloží soubor do modulu (výchozí rozsah all)
+  show FILE                 vypíše konfiguraci a tabulku cest ze souboru
+  polesig [OUT]             načte poleSIG a zapíše výpis (výchozí poleSIG.txt)
+  factory-reset [--yes]     vrátí konfiguraci modulu do počátečního nastavení
+  test-output turnout N straight|diverging
+  test-output signal N ASPECT
+
+Návratové kódy: 0 v pořádku, 1 data rozdílná, 2 chybné argumenty nebo soubor,
+3 chyba komunikace, 4 odmítnuto.
+</source>
+        <translation>Usage: hx7ctl [--port PORT] [--fast] [--trace] [--lang cs|en] COMMAND [ARGUMENTS]
+
+--fast: the next frame goes out as soon as the module replies, not at the next 100 ms tick
+(the same frames and the same time-outs; a transfer takes about a second instead of 25 s).
+--trace: prints every frame sent and the data received on stderr, as the communication monitor
+does (time in ms, direction, bytes in hex, characters and meaning).
+--lang: language of the output, cs (Czech) or en (English); without --lang the language set
+in the program ([Options] Language in hx7conf.ini).
+
+PORT is a device path (/dev/ttyUSB0), COMn as mapped in [Ports] of hx7conf.ini, or auto
+(the first port where a module answers); without --port the port saved in hx7conf.ini is used.
+
+Commands:
+  ports [--probe]           lists the ports: device, description, VID:PID, COMn;
+                            with --probe also the module&apos;s answer to a version query
+  info                      module type and version
+  read FILE                 reads bytes 0..248 from the module and saves them to FILE
+  verify FILE               compares the module with FILE (only the bytes the file holds);
+                            differences: ADDR: file XX module YY  what the byte holds
+  store FILE [--scope config|all|route N] [--reset] [--yes]
+                            stores FILE to the module (default scope all)
+  show FILE                 prints the configuration and the route table of FILE
+  polesig [OUT]             reads poleSIG and writes the dump (default poleSIG.txt)
+  factory-reset [--yes]     resets the module&apos;s configuration to the factory settings
+  test-output turnout N straight|diverging
+  test-output signal N ASPECT
+
+Exit codes: 0 success, 1 data differ, 2 bad arguments or file,
+3 communication error, 4 refused.
+</translation>
+    </message>
+    <message>
+        <source>%1 musí být číslo %2..%3: %4</source>
+        <translation>%1 must be a number %2..%3: %4</translation>
+    </message>
+    <message>
+        <source>Soubor neobsahuje žádná data: %1</source>
+        <translation>The file holds no data: %1</translation>
+    </message>
+    <message>
+        <source>V souboru chybí bajty %1 uprostřed rozsahu %2; do modulu se neuložilo nic.</source>
+        <translation>The file lacks bytes %1 in the middle of the range %2; nothing was stored to the module.</translation>
+    </message>
+    <message>
+        <source>Soubor neobsahuje žádný z bajtů %1, které se mají uložit; do modulu se neuložilo nic.</source>
+        <translation>The file holds none of the bytes %1 to be stored; nothing was stored to the module.</translation>
+    </message>
+    <message>
+        <source>Nelze se zeptat (chybí terminál); použijte --yes.</source>
+        <translation>Cannot ask (no terminal); use --yes.</translation>
+    </message>
+    <message>
+        <source>--lang je cs nebo en</source>
+        <translation>--lang is cs or en</translation>
+    </message>
+    <message>
+        <source>--port potřebuje PORT</source>
+        <translation>--port needs PORT</translation>
+    </message>
+    <message>
+        <source>--lang potřebuje cs nebo en</source>
+        <translation>--lang needs cs or en</translation>
+    </message>
+    <message>
+        <source>chybí příkaz</source>
+        <translation>missing command</translation>
+    </message>
+    <message>
+        <source>neznámá volba %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>chybí argument</source>
+        <translation>missing argument</translation>
+    </message>
+    <message>
+        <source>přebytečný argument %1</source>
+        <translation>extra argument %1</translation>
+    </message>
+    <message>
+        <source>(nepřipojeno)</source>
+        <translation>(not connected)</translation>
+    </message>
+    <message>
+        <source>(z nastavení [Ports])</source>
+        <translation>(from settings [Ports])</translation>
+    </message>
+    <message>
+        <source>Nenalezen žádný sériový port.</source>
+        <translation>No serial port found.</translation>
+    </message>
+    <message>
+        <source>Modul nalezen na %1.</source>
+        <translation>Module found on %1.</translation>
+    </message>
+    <message>
+        <source>Modul nenalezen: není žádný sériový port.</source>
+        <translation>Module not found: there is no serial port.</translation>
+    </message>
+    <message>
+        <source>Modul nenalezen. Zkoušené porty:</source>
+        <translation>Module not found. Ports tried:</translation>
+    </message>
+    <message>
+        <source>neodpovídá</source>
+        <translation>no answer</translation>
+    </message>
+    <message>
+        <source>ports nepoužívá --port</source>
+        <translation>ports does not take --port</translation>
+    </message>
+    <message>
+        <source>číslo cesty</source>
+        <translation>route number</translation>
+    </message>
+    <message>
+        <source>--scope je config, all nebo route N</source>
+        <translation>--scope is config, all or route N</translation>
+    </message>
+    <message>
+        <source>návěstidlo</source>
+        <translation>signal</translation>
+    </message>
+    <message>
+        <source>přestavník</source>
+        <translation>turnout drive</translation>
+    </message>
+    <message>
+        <source>poloha je straight nebo diverging</source>
+        <translation>position is straight or diverging</translation>
+    </message>
+    <message>
+        <source>kód návěsti</source>
+        <translation>aspect code</translation>
+    </message>
+    <message>
+        <source>neznámý příkaz %1</source>
+        <translation>unknown command %1</translation>
+    </message>
+    <message>
+        <source>Soubor neobsahuje žádný z bajtů 0..%1, není co porovnat: %2</source>
+        <translation>The file holds none of the bytes 0..%1, nothing to compare: %2</translation>
+    </message>
+    <message>
+        <source>Resetovat konfiguraci do počátečního nastavení ?</source>
+        <translation>Reset the configuration to the factory settings?</translation>
+    </message>
+    <message>
+        <source>Chyba otevření  %1  </source>
+        <translation>Error opening %1</translation>
+    </message>
+    <message>
+        <source>Modul neodpovídá.</source>
+        <translation>The module does not answer.</translation>
+    </message>
+    <message>
+        <source>Soubor neobsahuje %1 z bajtů 0..%2 (%3); ty nebyly porovnány.</source>
+        <translation>The file lacks %1 of the bytes 0..%2 (%3); they were not compared.</translation>
+    </message>
+    <message>
+        <source>Uloženy bajty %1; bajty %2 soubor neobsahuje, v modulu zůstaly beze změny.</source>
+        <translation>Stored bytes %1; the file does not hold bytes %2, they stayed unchanged in the module.</translation>
+    </message>
+    <message>
+        <source>[a/N]</source>
+        <translation>[y/N]</translation>
+    </message>
+    <message>
+        <source>ano</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>ne</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>(neznámý kód)</source>
+        <translation>(unknown code)</translation>
+    </message>
+    <message>
+        <source>STŮJ</source>
+        <translation>STOP</translation>
+    </message>
+    <message>
+        <source>40km/h</source>
+        <translation>40 km/h</translation>
+    </message>
+    <message>
+        <source>definována tabulkou</source>
+        <translation>set by table</translation>
+    </message>
+    <message>
+        <source>VOLNO</source>
+        <translation>CLEAR</translation>
+    </message>
+    <message>
+        <source>není v souboru</source>
+        <translation>not in the file</translation>
+    </message>
+    <message>
+        <source>adresa DCC</source>
+        <translation>DCC address</translation>
+    </message>
+    <message>
+        <source>č. 1. povelu</source>
+        <translation>1st command no.</translation>
+    </message>
+    <message>
+        <source>návěstní znaky</source>
+        <translation>signal aspects</translation>
+    </message>
+    <message>
+        <source>uživ. volitelné</source>
+        <translation>user-defined</translation>
+    </message>
+    <message>
+        <source>závislá soustava</source>
+        <translation>dependent system</translation>
+    </message>
+    <message>
+        <source>délka pulsu</source>
+        <translation>pulse length</translation>
+    </message>
+    <message>
+        <source>Motorový přestavník</source>
+        <translation>Motor turnout drive</translation>
+    </message>
+    <message>
+        <source>Ochrana sepnutí obou výstupů</source>
+        <translation>Prevent both outputs being on at once</translation>
+    </message>
+    <message>
+        <source>Ignorovat příkazy vypnutí výstupu</source>
+        <translation>Ignore output-off commands</translation>
+    </message>
+    <message>
+        <source>následná rychlost %1</source>
+        <translation>follow-on speed of signal %1</translation>
+    </message>
+    <message>
+        <source>znak %1 náv. %2</source>
+        <translation>aspect %1 of signal %2</translation>
+    </message>
+    <message>
+        <source>Sloučení znaku náv. 1A 2A</source>
+        <translation>Merge aspects of signals 1A 2A</translation>
+    </message>
+    <message>
+        <source>Sloučení znaku náv. 1B 2B</source>
+        <translation>Merge aspects of signals 1B 2B</translation>
+    </message>
+    <message>
+        <source>společná kolej náv. 1A+2A</source>
+        <translation>common track of signals 1A+2A</translation>
+    </message>
+    <message>
+        <source>společná kolej náv. 1B+2B</source>
+        <translation>common track of signals 1B+2B</translation>
+    </message>
+    <message>
+        <source>AUT spínání rele %1</source>
+        <translation>AUT switches relay %1</translation>
+    </message>
+    <message>
+        <source>AUT rušit znak náv. %1</source>
+        <translation>AUT cancels the aspect of signal %1</translation>
+    </message>
+    <message>
+        <source>Cesta %1: %2</source>
+        <translation>Route %1: %2</translation>
+    </message>
+    <message>
+        <source>rychlost (neaktivní, STUJ, nebo návěst podle povelu)</source>
+        <translation>speed (inactive, STOP, or aspect by command)</translation>
+    </message>
+    <message>
+        <source>číslo výhybky %1 (vyšší bity)</source>
+        <translation>turnout %1 number (high bits)</translation>
+    </message>
+    <message>
+        <source>%1, opakovací znak</source>
+        <translation>%1, repeater aspect</translation>
+    </message>
+    <message>
+        <source>opakovací znak</source>
+        <translation>repeater aspect</translation>
+    </message>
+    <message>
+        <source>výhybky %1 a %2 (nižší bity čísla, polohy)</source>
+        <translation>turnouts %1 and %2 (low bits of the numbers, positions)</translation>
+    </message>
+    <message>
+        <source>číslo výhybky %1 (nižší bity)</source>
+        <translation>turnout %1 number (low bits)</translation>
+    </message>
+    <message>
+        <source>poloha výhybky %1</source>
+        <translation>turnout %1 position</translation>
+    </message>
+    <message>
+        <source>nevyužito (jen se přenáší)</source>
+        <translation>unused (only transferred)</translation>
+    </message>
+    <message>
+        <source>DCC adresa (kód adresy, 1. povel = 4 × kód − 3)</source>
+        <translation>DCC address (address code, 1st command = 4 × code − 3)</translation>
+    </message>
+    <message>
+        <source>Spínací výstupy</source>
+        <translation>Switching outputs</translation>
+    </message>
+    <message>
+        <source>typ znaku (1 = uživ. volitelné)</source>
+        <translation>aspect type (1 = user-defined)</translation>
+    </message>
+    <message>
+        <source>ochrana sepnutí obou výstupů</source>
+        <translation>protection against both outputs on</translation>
+    </message>
+    <message>
+        <source>motorový přestavník (0 = ano)</source>
+        <translation>motor turnout drive (0 = yes)</translation>
+    </message>
+    <message>
+        <source>ignorovat příkazy vypnutí výstupu</source>
+        <translation>ignore output-off commands</translation>
+    </message>
+    <message>
+        <source>délka impulsu výhybek</source>
+        <translation>turnout pulse length</translation>
+    </message>
+    <message>
+        <source>následná rychlost náv. %1</source>
+        <translation>follow-on speed of signal %1</translation>
+    </message>
+    <message>
+        <source>Následné rychlosti návěstidel</source>
+        <translation>Follow-on speeds of the signals</translation>
+    </message>
+    <message>
+        <source>Dvojice návěstidel (platí při 0)</source>
+        <translation>Signal pairs (active at 0)</translation>
+    </message>
+    <message>
+        <source>sloučení znaku náv. 1A 2A</source>
+        <translation>merged aspect of signals 1A 2A</translation>
+    </message>
+    <message>
+        <source>sloučení znaku náv. 1B 2B</source>
+        <translation>merged aspect of signals 1B 2B</translation>
+    </message>
+    <message>
+        <source>nevyužito</source>
+        <translation>unused</translation>
+    </message>
+    <message>
+        <source>Návěstidlo %1: znak %2</source>
+        <translation>Signal %1: aspect %2</translation>
+    </message>
+    <message>
+        <source>Vstupy HX7S (platí při 0)</source>
+        <translation>HX7S inputs (active at 0)</translation>
+    </message>
+    <message>
+        <source>nevyužito (přenáší se s cestami)</source>
+        <translation>unused (transferred with the routes)</translation>
+    </message>
+    <message>
+        <source>bit %1</source>
+        <translation>bit %1</translation>
+    </message>
+    <message>
+        <source>bity %1-%2</source>
+        <translation>bits %1-%2</translation>
+    </message>
+    <message>
+        <source>bajt 0x%1</source>
+        <translation>byte 0x%1</translation>
+    </message>
+    <message>
+        <source>0:  [--č--]  STOP    ( posuv zakázán )</source>
+        <translation>0:  [--r--]  STOP    ( no shunting )</translation>
+    </message>
+    <message>
+        <source>1:  [-z---]  VOLNO</source>
+        <translation>1:  [-g---]  CLEAR</translation>
+    </message>
+    <message>
+        <source>2:  [ž----]  výstraha (příští náv. STUJ)</source>
+        <translation>2:  [y----]  caution (next signal STOP)</translation>
+    </message>
+    <message>
+        <source>3:  [ž*----] volno (příští náv. 40kmh)</source>
+        <translation>3:  [y*----] clear (next signal 40kmh)</translation>
+    </message>
+    <message>
+        <source>4:  [-z--ž] 40kmh (příští náv. VOLNO)</source>
+        <translation>4:  [-g--y] 40kmh (next signal CLEAR)</translation>
+    </message>
+    <message>
+        <source>5:  [žzčbž] nedef. kod Qcod- rezerva</source>
+        <translation>5:  [ygrwy] undef. code Qcod- reserve</translation>
+    </message>
+    <message>
+        <source>6:  [ž---ž] 40kmh (příští náv. STUJ)</source>
+        <translation>6:  [y---y] 40kmh (next signal STOP)</translation>
+    </message>
+    <message>
+        <source>7:  [ž*---ž] 40kmh (příští náv. 40kmh)</source>
+        <translation>7:  [y*---y] 40kmh (next signal 40kmh)</translation>
+    </message>
+    <message>
+        <source>8:  [--čb*-] přivolávací návěst</source>
+        <translation>8:  [--rw*-] call-on aspect</translation>
+    </message>
+    <message>
+        <source>9:  [---b-]   zabezpečený posun</source>
+        <translation>9:  [---w-]   protected shunting</translation>
+    </message>
+    <message>
+        <source>10:[--čb-]  nezabezpečený posun</source>
+        <translation>10:[--rw-]  unprotected shunting</translation>
+    </message>
+    <message>
+        <source>11:[-z-b-]  opakovací navěst </source>
+        <translation>11:[-g-w-]  repeater aspect </translation>
+    </message>
+    <message>
+        <source>12:[ž--b-]  opakovací navěst </source>
+        <translation>12:[y--w-]  repeater aspect </translation>
+    </message>
+    <message>
+        <source>13:[-----]  nic, zhasnuto </source>
+        <translation>13:[-----]  none, dark </translation>
+    </message>
+    <message>
+        <source>14:[ž*--b-]  opakovací navěst </source>
+        <translation>14:[y*--w-]  repeater aspect </translation>
+    </message>
+    <message>
+        <source>15:[ž--bž]  opakovací navěst </source>
+        <translation>15:[y--wy]  repeater aspect </translation>
+    </message>
+    <message>
+        <source>16:[ž*--bž]  opakovací navěst </source>
+        <translation>16:[y*--wy]  repeater aspect </translation>
+    </message>
+    <message>
+        <source>poř.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>náv.</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>Vyh%1</source>
+        <translation>Turnout %1</translation>
+    </message>
+    <message>
+        <source>Následná návěsť</source>
+        <translation>Follow-on aspect</translation>
+    </message>
+    <message>
+        <source>NAV%1</source>
+        <translation>SIG%1</translation>
+    </message>
+    <message>
+        <source>%1/ R</source>
+        <translation>%1/ S</translation>
+    </message>
+    <message>
+        <source>%1/ O</source>
+        <translation>%1/ D</translation>
+    </message>
+    <message>
+        <source>neaktivní def.</source>
+        <translation>inactive</translation>
+    </message>
+    <message>
+        <source>STUJ</source>
+        <translation>STOP</translation>
+    </message>
+    <message>
+        <source>náv. povel č.%1 /OP</source>
+        <translation>sig. command %1 /RP</translation>
+    </message>
+    <message>
+        <source>náv. povel č.%1</source>
+        <translation>sig. command %1</translation>
+    </message>
+    <message>
+        <source>Probíhá přenos: modul lze hledat, až skončí.</source>
+        <translation>A transfer is running: search for the module when it has finished.</translation>
+    </message>
+    <message>
+        <source>Chyba zápisu souboru  dat%1</source>
+        <translation>Error writing the data file %1</translation>
+    </message>
+    <message>
+        <source>Neznámý format dat !%1</source>
+        <translation>Unknown data format! %1</translation>
+    </message>
+    <message>
+        <source>Chyba formatu dat !</source>
+        <translation>Data format error!</translation>
+    </message>
+    <message>
+        <source>Chyba otevreni souboru  dat%1</source>
+        <translation>Error opening the data file %1</translation>
+    </message>
+    <message>
+        <source>Chyba čtení souboru  dat%1</source>
+        <translation>Error reading the data file %1</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Unable to write to %1</translation>
+    </message>
+    <message>
+        <source>Chyba otevření  COM%1  </source>
+        <translation>Error opening COM%1</translation>
+    </message>
+    <message>
+        <source>Port nemá přiřazené žádné zařízení: vyberte převodník v nabídce Přenos → Nastavení RS232 (nebo v oddílu [Ports] souboru hx7conf.ini).</source>
+        <translation>No device is assigned to the port: choose the adapter in Transfer → RS232 settings (or in the [Ports] section of hx7conf.ini).</translation>
+    </message>
+    <message>
+        <source>Zařízení %1 neexistuje. Je převodník připojený?</source>
+        <translation>Device %1 does not exist. Is the adapter plugged in?</translation>
+    </message>
+    <message>
+        <source>K zařízení %1 nemáte přístup. Zařízení patří skupině %2; přidejte se do ní příkazem
+    sudo usermod -aG %2 $USER
+a přihlaste se znovu.</source>
+        <translation>You have no access to device %1. The device belongs to the group %2; add yourself to it with
+    sudo usermod -aG %2 $USER
+and log in again.</translation>
+    </message>
+    <message>
+        <source>K zařízení %1 nemáte přístup.</source>
+        <translation>You have no access to device %1.</translation>
+    </message>
+    <message>
+        <source>Zařízení %1 používá jiný program. Ukončete ho a zkuste to znovu.</source>
+        <translation>Device %1 is in use by another program. Close it and try again.</translation>
+    </message>
+    <message>
+        <source>Zařízení %1 nelze otevřít: %2</source>
+        <translation>Cannot open device %1: %2</translation>
+    </message>
+    <message>
+        <source>neznámý rámec</source>
+        <translation>unknown frame</translation>
+    </message>
+    <message>
+        <source>dotaz na verzi</source>
+        <translation>version query</translation>
+    </message>
+    <message>
+        <source>čtení %1%2</source>
+        <translation>read %1%2</translation>
+    </message>
+    <message>
+        <source>zápis %1 = %2%3</source>
+        <translation>write %1 = %2%3</translation>
+    </message>
+    <message>
+        <source>čtení poleSIG %1</source>
+        <translation>read poleSIG %1</translation>
+    </message>
+    <message>
+        <source>reset modulu</source>
+        <translation>module reset</translation>
+    </message>
+    <message>
+        <source>inicializace konfigurace (tovární nastavení)</source>
+        <translation>configuration reset (factory settings)</translation>
+    </message>
+    <message>
+        <source>test návěstidla %1: návěst %2</source>
+        <translation>signal %1 test: aspect %2</translation>
+    </message>
+    <message>
+        <source>test návěstidla %1: návěst %2 (neplatná)</source>
+        <translation>signal %1 test: aspect %2 (invalid)</translation>
+    </message>
+    <message>
+        <source>test přestavníku %1: %2</source>
+        <translation>turnout drive %1 test: %2</translation>
+    </message>
+    <message>
+        <source>odbočka</source>
+        <translation>diverging</translation>
+    </message>
+    <message>
+        <source>rovně</source>
+        <translation>straight</translation>
+    </message>
+    <message>
+        <source>Modul obsahuje  starší verzi FW (&lt;1.3), a nepodporuje nové funkce. Verze FW lze updatovat !</source>
+        <translation>The module has older firmware (&lt;1.3) and does not support the new functions. The firmware can be updated!</translation>
+    </message>
+    <message>
+        <source>Chyba čtení dat !</source>
+        <translation>Error reading data!</translation>
+    </message>
+    <message>
+        <source>Chyba zapisu dat !</source>
+        <translation>Error writing data!</translation>
+    </message>
+    <message>
+        <source>Chyba komunikace !</source>
+        <translation>Communication error!</translation>
+    </message>
+    <message>
+        <source>Data v modulu jsou shodná</source>
+        <translation>The module&apos;s data are the same</translation>
+    </message>
+    <message>
+        <source>Data v modulu jsou rozdílná !</source>
+        <translation>The module&apos;s data differ!</translation>
+    </message>
+    <message>
+        <source>Data poleSIG[] ulozeny </source>
+        <translation>poleSIG[] data saved</translation>
+    </message>
+    <message>
+        <source>Vyberte, která data se mají uložit do modulu.</source>
+        <translation>Choose which data to store to the module.</translation>
+    </message>
+    <message>
+        <source>DCC adresa modulu (%1) nesouhlasí s konfigurací %2
+<byte value="xd"/> Chcete přesto uložit data? </source>
+        <translation>The module&apos;s DCC address (%1) does not match the configuration (%2).
+Store the data anyway?</translation>
+    </message>
+</context>
+<context>
+    <name>hx7::MonitorWindow</name>
+    <message>
+        <source>Monitor komunikace</source>
+        <translation>Communication monitor</translation>
+    </message>
+    <message>
+        <source>Pozastavit</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Zastaví výpis; záznam běží dál a po pokračování se doplní</source>
+        <translation>Stops the display; recording goes on and the display catches up when resumed</translation>
+    </message>
+    <message>
+        <source>Vymazat</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Uložit…</source>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>Uloží celý záznam do textového souboru</source>
+        <translation>Saves the whole record to a text file</translation>
+    </message>
+    <message>
+        <source>Pokračovat</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Uložit záznam komunikace</source>
+        <translation>Save the communication record</translation>
+    </message>
+    <message>
+        <source>komunikace.txt</source>
+        <translation>communication.txt</translation>
+    </message>
+    <message>
+        <source>Textové soubory (*.txt);;Všechny soubory (*)</source>
+        <translation>Text files (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Varování</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>hx7::TCestaForm1</name>
+    <message>
+        <source>Konfigurace návěstní cesty</source>
+        <translation>Signal route configuration</translation>
+    </message>
+    <message>
+        <source>č. výh. (0=nepoužito)</source>
+        <translation>Turnout no. (0=unused)</translation>
+    </message>
+    <message>
+        <source>č. výh.</source>
+        <translation>Turnout no.</translation>
+    </message>
+    <message>
+        <source>Výhybka</source>
+        <translation>Turnout</translation>
+    </message>
+    <message>
+        <source>ROVNĚ</source>
+        <translation>STRAIGHT</translation>
+    </message>
+    <message>
+        <source>ODBOČ</source>
+        <translation>DIVERGING</translation>
+    </message>
+    <message>
+        <source>č. povelu výhybky</source>
+        <translation>turnout command number</translation>
+    </message>
+    <message>
+        <source>č. povelu výhybky %1</source>
+        <translation>turnout %1 command number</translation>
+    </message>
+    <message>
+        <source>definice neaktivní</source>
+        <translation>definition inactive</translation>
+    </message>
+    <message>
+        <source>STUJ</source>
+        <translation>STOP</translation>
+    </message>
+    <message>
+        <source>dle znaku návěsti</source>
+        <translation>by signal aspect</translation>
+    </message>
+    <message>
+        <source>kód návěsti</source>
+        <translation>aspect code</translation>
+    </message>
+    <message>
+        <source>následná rychlost</source>
+        <translation>follow-on speed</translation>
+    </message>
+    <message>
+        <source>číslo návěstidla= 1.povelový výstup</source>
+        <translation>signal number = 1st command output</translation>
+    </message>
+    <message>
+        <source>č. návěsti (č. povelu)</source>
+        <translation>Signal no. (command no.)</translation>
+    </message>
+    <message>
+        <source>opakovací znak</source>
+        <translation>repeater aspect</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>neukládá se: cesty 17-24 mají jen 4 výhybky</source>
+        <translation>not stored: routes 17-24 have only 4 turnouts</translation>
+    </message>
+</context>
+<context>
+    <name>hx7::TDlgStore1</name>
+    <message>
+        <source>Uložení dat do modulu</source>
+        <translation>Store to module</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>konfig. HX7_ bez cest</source>
+        <translation>HX7 configuration without routes</translation>
+    </message>
+    <message>
+        <source>konfig. HX7_  + všechny  cesty</source>
+        <translation>HX7 configuration + all routes</translation>
+    </message>
+    <message>
+        <source>pouze vybranou cestu</source>
+        <translation>selected route only</translation>
+    </message>
+    <message>
+        <source>Resetovat modul </source>
+        <translation>Reset module</translation>
+    </message>
+    <message>
+        <source>Uložit</source>
+        <translation>Store</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>hx7::TFormKonfDCC</name>
+    <message>
+        <source>Konfigurace modulu HX7</source>
+        <translation>HX7 module configuration</translation>
+    </message>
+    <message>
+        <source>konfig. HX7</source>
+        <translation>HX7 config.</translation>
+    </message>
+    <message>
+        <source>Návěstní znaky</source>
+        <translation>Signal aspects</translation>
+    </message>
+    <message>
+        <source>Následná rychlost</source>
+        <translation>Follow-on speed</translation>
+    </message>
+    <message>
+        <source>Vstupy HX7S</source>
+        <translation>HX7S inputs</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>adresa DCC, (accessory decoder)</source>
+        <translation>DCC address (accessory decoder)</translation>
+    </message>
+    <message>
+        <source>adresa dekodéru (č. 1. povelu)</source>
+        <translation>decoder address (1st command no.)</translation>
+    </message>
+    <message>
+        <source> Návěstní znaky  </source>
+        <translation> Signal aspects  </translation>
+    </message>
+    <message>
+        <source>uživ. volitelné</source>
+        <translation>user-defined</translation>
+    </message>
+    <message>
+        <source>závislá soustava</source>
+        <translation>dependent system</translation>
+    </message>
+    <message>
+        <source>Spínací výstupy  HX7V / M / S</source>
+        <translation>Switched outputs  HX7V / M / S</translation>
+    </message>
+    <message>
+        <source>délka pulsu</source>
+        <translation>pulse length</translation>
+    </message>
+    <message>
+        <source>Motorový přestavník</source>
+        <translation>Motor turnout drive</translation>
+    </message>
+    <message>
+        <source>Ochrana sepnutí obou výstupů</source>
+        <translation>Prevent both outputs being on at once</translation>
+    </message>
+    <message>
+        <source>Ignorovat příkazy vypnutí výstupu  (vypne aut. HX7)</source>
+        <translation>Ignore output-off commands  (HX7 switches off by itself)</translation>
+    </message>
+    <message>
+        <source>Vyberte číslo  návěsti</source>
+        <translation>Choose the signal number</translation>
+    </message>
+    <message>
+        <source>č. návěsti (1..4 =  1A,2A,1B,2B)</source>
+        <translation>Signal no. (1..4 =  1A,2A,1B,2B)</translation>
+    </message>
+    <message>
+        <source>znak %1</source>
+        <translation>aspect %1</translation>
+    </message>
+    <message>
+        <source>Sloučení  znaku náv. 1A 2A</source>
+        <translation>Merge aspects of signals 1A 2A</translation>
+    </message>
+    <message>
+        <source>Sloučení  znaku náv. 1B 2B</source>
+        <translation>Merge aspects of signals 1B 2B</translation>
+    </message>
+    <message>
+        <source>STŮJ</source>
+        <translation>STOP</translation>
+    </message>
+    <message>
+        <source>40km/h</source>
+        <translation>40 km/h</translation>
+    </message>
+    <message>
+        <source>definována tabulkou</source>
+        <translation>set by table</translation>
+    </message>
+    <message>
+        <source>VOLNO</source>
+        <translation>CLEAR</translation>
+    </message>
+    <message>
+        <source>pro návěsť %1</source>
+        <translation>for signal %1</translation>
+    </message>
+    <message>
+        <source>AUT rušit znak náv. %1</source>
+        <translation>AUTO cancel aspect of signal %1</translation>
+    </message>
+    <message>
+        <source>AUT spínání rele %1</source>
+        <translation>AUTO switch relay %1</translation>
+    </message>
+    <message>
+        <source>společná kolej náv. 1A+2A</source>
+        <translation>common track of signals 1A+2A</translation>
+    </message>
+    <message>
+        <source>společná kolej náv. 1B+2B</source>
+        <translation>common track of signals 1B+2B</translation>
+    </message>
+    <message>
+        <source>Pro tyto funkce nutno zrušit časové vypínání výstupů (čas=O)</source>
+        <translation>These functions need the timed switch-off of outputs turned off (time=0)</translation>
+    </message>
+    <message>
+        <source>a zrušit ochranu sepnutí obou výstupů</source>
+        <translation>and the protection against both outputs being on turned off</translation>
+    </message>
+    <message>
+        <source>doba sepnutí [x 0.32 s]. 0=trvalé sepnutí</source>
+        <translation>on time [x 0.32 s]. 0=permanently on</translation>
+    </message>
+    <message>
+        <source>doba sepnutí [x 0.04 s]. 0=trvalé sepnutí</source>
+        <translation>on time [x 0.04 s]. 0=permanently on</translation>
+    </message>
+    <message>
+        <source>DCC adr=%1</source>
+        <translation>DCC addr=%1</translation>
+    </message>
+</context>
+<context>
+    <name>hx7::TMainForm1</name>
+    <message>
+        <source>HX7  konfigurace</source>
+        <translation>HX7 configuration</translation>
+    </message>
+    <message>
+        <source>Klikněte  na vybraný řádek pro zobrazení detailů</source>
+        <translation>Double-click a route to see its details</translation>
+    </message>
+    <message>
+        <source>Návěstní cesty</source>
+        <translation>Signal routes</translation>
+    </message>
+    <message>
+        <source>Test comm</source>
+        <translation>Test comm</translation>
+    </message>
+    <message>
+        <source>přenos dat</source>
+        <translation>data transfer</translation>
+    </message>
+    <message>
+        <source>Soubor       </source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Načíst data</source>
+        <translation>Load data</translation>
+    </message>
+    <message>
+        <source>Uložit data</source>
+        <translation>Save data</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Konfigurace        </source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Konfigurace modulu HX7_</source>
+        <translation>HX7 module configuration</translation>
+    </message>
+    <message>
+        <source>Typ HX7S</source>
+        <translation>Type HX7S</translation>
+    </message>
+    <message>
+        <source>Inicializace konfigurace</source>
+        <translation>Factory reset</translation>
+    </message>
+    <message>
+        <source>Definice návěstní cesty</source>
+        <translation>Define signal route</translation>
+    </message>
+    <message>
+        <source>Test funkce</source>
+        <translation>Output test</translation>
+    </message>
+    <message>
+        <source>Přenos       </source>
+        <translation>Transfer</translation>
+    </message>
+    <message>
+        <source>Nastavení RS232</source>
+        <translation>RS232 settings</translation>
+    </message>
+    <message>
+        <source>Rychlý přenos</source>
+        <translation>Fast transfer</translation>
+    </message>
+    <message>
+        <source>Další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms</source>
+        <translation>The next frame goes out as soon as the module replies, not at the next 100 ms tick</translation>
+    </message>
+    <message>
+        <source>Monitor komunikace</source>
+        <translation>Communication monitor</translation>
+    </message>
+    <message>
+        <source>Načíst data z modulu</source>
+        <translation>Read from module</translation>
+    </message>
+    <message>
+        <source>Verifikovat data s modulem</source>
+        <translation>Verify with module</translation>
+    </message>
+    <message>
+        <source>Uložit data do modulu</source>
+        <translation>Store to module</translation>
+    </message>
+    <message>
+        <source>Načíst  poleSIG</source>
+        <translation>Read poleSIG</translation>
+    </message>
+    <message>
+        <source>Info    </source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>O programu</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Resetovat konfiguraci do počátečního nastavení ?</source>
+        <translation>Reset the configuration to the factory settings?</translation>
+    </message>
+    <message>
+        <source>Konfigurace návěstní cesty č.%1</source>
+        <translation>Signal route %1 configuration</translation>
+    </message>
+    <message>
+        <source> Konfigurátor  pro HX7, HX7V(M)   V%1
+Sestaveno s knihovnou Qt %2</source>
+        <translation>Configurator for HX7, HX7V(M) V%1
+Built with Qt %2</translation>
+    </message>
+</context>
+<context>
+    <name>hx7::TManualForm2</name>
+    <message>
+        <source>Test  periferií</source>
+        <translation>Output test</translation>
+    </message>
+    <message>
+        <source>přestavník č.</source>
+        <translation>turnout drive no.</translation>
+    </message>
+    <message>
+        <source>Vyberte číslo přestavníku</source>
+        <translation>Choose the turnout drive number</translation>
+    </message>
+    <message>
+        <source>poloha</source>
+        <translation>position</translation>
+    </message>
+    <message>
+        <source>rovně</source>
+        <translation>straight</translation>
+    </message>
+    <message>
+        <source>odbočka</source>
+        <translation>diverging</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>návěstidlo</source>
+        <translation>signal</translation>
+    </message>
+    <message>
+        <source>kód návěsti</source>
+        <translation>aspect code</translation>
+    </message>
+    <message>
+        <source>ZAVŘÍT</source>
+        <translation>CLOSE</translation>
+    </message>
+</context>
+<context>
+    <name>hx7::TOKcommDlg</name>
+    <message>
+        <source>COM port</source>
+        <translation>COM port</translation>
+    </message>
+    <message>
+        <source>port COM</source>
+        <translation>COM port</translation>
+    </message>
+    <message>
+        <source>Sériové porty (výběrem přiřadíte zařízení zvolenému číslu portu):</source>
+        <translation>Serial ports (pick one to assign its device to the chosen port number):</translation>
+    </message>
+    <message>
+        <source>Sériové porty</source>
+        <translation>Serial ports</translation>
+    </message>
+    <message>
+        <source>Zařízení</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Popis</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Výrobce</source>
+        <translation>Manufacturer</translation>
+    </message>
+    <message>
+        <source>Sériové číslo</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>VID:PID</source>
+        <translation>VID:PID</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Modul</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Obnovit seznam</source>
+        <translation>Refresh list</translation>
+    </message>
+    <message>
+        <source>Znovu načte seznam portů, např. po připojení převodníku</source>
+        <translation>Reloads the list of ports, e.g. after plugging in an adapter</translation>
+    </message>
+    <message>
+        <source>Najít modul</source>
+        <translation>Find module</translation>
+    </message>
+    <message>
+        <source>Zeptá se na každém portu v seznamu na typ a verzi modulu</source>
+        <translation>Asks every port in the list for the module type and version</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>zařízení: %1 (nalezeno)</source>
+        <translation>device: %1 (found)</translation>
+    </message>
+    <message>
+        <source>zařízení: %1 (nenalezeno)</source>
+        <translation>device: %1 (not found)</translation>
+    </message>
+    <message>
+        <source>(nepřipojeno)</source>
+        <translation>(not connected)</translation>
+    </message>
+    <message>
+        <source>(z nastavení [Ports])</source>
+        <translation>(from settings [Ports])</translation>
+    </message>
+    <message>
+        <source>Zkouším %1 …</source>
+        <translation>Trying %1 …</translation>
+    </message>
+    <message>
+        <source>zkouším…</source>
+        <translation>trying…</translation>
+    </message>
+    <message>
+        <source>nenalezeno</source>
+        <translation>not found</translation>
+    </message>
+    <message>
+        <source>přístup odepřen</source>
+        <translation>access denied</translation>
+    </message>
+    <message>
+        <source>používá jiný program</source>
+        <translation>in use by another program</translation>
+    </message>
+    <message>
+        <source>nelze otevřít</source>
+        <translation>cannot open</translation>
+    </message>
+    <message>
+        <source>neodpovídá</source>
+        <translation>no answer</translation>
+    </message>
+    <message>
+        <source>Na žádném portu modul neodpověděl.</source>
+        <translation>No module answered on any port.</translation>
+    </message>
+    <message>
+        <source>Modul nalezen: %1 (%2)</source>
+        <translation>Module found: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>hx7::TrafficLog</name>
+    <message>
+        <source>nový záznam, čas znovu od nuly</source>
+        <translation>new record, time starts from zero again</translation>
+    </message>
+    <message>
+        <source>%1 – neodesláno, port není otevřen</source>
+        <translation>%1 – not sent, the port is not open</translation>
+    </message>
+    <message>
+        <source>verze %1.%2, neznámý typ</source>
+        <translation>version %1.%2, unknown type</translation>
+    </message>
+    <message>
+        <source>verze %1</source>
+        <translation>version %1</translation>
+    </message>
+    <message>
+        <source>odpověď %1</source>
+        <translation>reply %1</translation>
+    </message>
+    <message>
+        <source>potvrzení zápisu</source>
+        <translation>write acknowledged</translation>
+    </message>
+    <message>
+        <source>část odpovědi</source>
+        <translation>part of a reply</translation>
+    </message>
+    <message>
+        <source>neznámá data</source>
+        <translation>unknown data</translation>
+    </message>
+    <message>
+        <source>zahozeno (zahlcení vstupu)</source>
+        <translation>discarded (input flood)</translation>
+    </message>
+    <message>
+        <source>Záznam nelze uložit do souboru %1: %2</source>
+        <translation>Cannot save the record to the file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hx7::VerifyDetails</name>
+    <message>
+        <source>Rozdíly proti modulu</source>
+        <translation>Differences from module</translation>
+    </message>
+    <message>
+        <source>Adresa</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Cesta</source>
+        <translation>Route</translation>
+    </message>
+    <message>
+        <source>Popis</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>V programu</source>
+        <translation>In program</translation>
+    </message>
+    <message>
+        <source>V modulu</source>
+        <translation>In module</translation>
+    </message>
+    <message>
+        <source>Kopírovat</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Rozdílných bajtů: %1</source>
+        <translation>Bytes that differ: %1</translation>
+    </message>
+</context>
 </TS>

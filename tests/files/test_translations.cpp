@@ -22,6 +22,21 @@ struct Message {
     bool operator<(const Message &o) const { return std::tie(context, source) < std::tie(o.context, o.source); }
 };
 
+// The text of the current element; lupdate writes characters that XML cannot hold (a CR) as <byte value="xd"/>.
+QString ElementText(QXmlStreamReader &xml)
+{
+    QString text;
+    while (xml.readNext() != QXmlStreamReader::EndElement || xml.name() == QLatin1String("byte")) {
+        if (xml.atEnd())
+            break;
+        if (xml.isCharacters())
+            text += xml.text();
+        else if (xml.isStartElement() && xml.name() == QLatin1String("byte"))
+            text += QChar(xml.attributes().value(QLatin1String("value")).mid(1).toUInt(nullptr, 16));
+    }
+    return text;
+}
+
 std::set<Message> ReadTs(const QString &path)
 {
     QFile file(path);
@@ -40,10 +55,10 @@ std::set<Message> ReadTs(const QString &path)
         else if (xml.name() == QLatin1String("message"))
             m = {context, {}, {}, {}};
         else if (xml.name() == QLatin1String("source"))
-            m.source = xml.readElementText();
+            m.source = ElementText(xml);
         else if (xml.name() == QLatin1String("translation")) {
             m.type = xml.attributes().value(QLatin1String("type")).toString();
-            m.translation = xml.readElementText();
+            m.translation = ElementText(xml);
             messages.insert(m);
         }
     }
