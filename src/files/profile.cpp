@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
 #include <QSaveFile>
 #include <algorithm>
 #include <cstdint>
@@ -13,36 +14,53 @@ namespace hx7 {
 
 namespace {
 
-std::vector<QByteArray> ReadLines(const QString &path)
+// An absent or unreadable file reads as empty, as the classic routines treat it.
+QByteArray ReadContent(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    // Split at LF only; a CR stays with its line so that untouched lines are written back as they were.
-    const QList<QByteArray> parts = file.readAll().split('\n');
-    return {parts.begin(), parts.end()};
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-std::optional<QString> SectionName(const QByteArray &line)
+// The lines of content as views into it, without their LF. Split at LF only: a CR stays with its line
+// so that untouched lines are written back as they were.
+QList<QByteArrayView> Lines(QByteArrayView content)
 {
-    const QByteArray t = line.trimmed();
+    QList<QByteArrayView> lines;
+    lines.reserve(content.count('\n') + 1);
+    qsizetype start = 0;
+    for (qsizetype lf = content.indexOf('\n'); lf >= 0; lf = content.indexOf('\n', start)) {
+        lines << content.sliced(start, lf - start);
+        start = lf + 1;
+    }
+    lines << content.sliced(start);
+    return lines;
+}
+
+std::optional<QString> SectionName(QByteArrayView line)
+{
+    const QByteArrayView t = line.trimmed();
     if (!t.startsWith('['))
         return std::nullopt;
     const qsizetype close = t.indexOf(']');
     if (close < 0)
         return std::nullopt;
-    return QString::fromLocal8Bit(t.mid(1, close - 1)).trimmed();
+    return QString::fromLocal8Bit(t.sliced(1, close - 1)).trimmed();
 }
 
-bool IsKeyLine(const QByteArray &line, const QString &key, QString *value = nullptr)
+bool IsComment(QByteArrayView line)
+{
+    return line.trimmed().startsWith(';');
+}
+
+bool IsKeyLine(QByteArrayView line, const QString &key, QString *value = nullptr)
 {
     const qsizetype eq = line.indexOf('=');
-    if (eq < 0 || line.trimmed().startsWith(';'))
+    if (eq < 0 || IsComment(line))
         return false;
-    if (QString::fromLocal8Bit(line.left(eq)).trimmed().compare(key, Qt::CaseInsensitive) != 0)
+    if (QString::fromLocal8Bit(line.first(eq)).trimmed().compare(key, Qt::CaseInsensitive) != 0)
         return false;
     if (value)
-        *value = QString::fromLocal8Bit(line.mid(eq + 1)).trimmed();
+        *value = QString::fromLocal8Bit(line.sliced(eq + 1)).trimmed();
     return true;
 }
 
@@ -53,10 +71,10 @@ bool SameName(const std::optional<QString> &name, const QString &wanted)
 
 } // namespace
 
-std::optional<QString> ProfileFile::readString(const QString &section, const QString &key) const
+std::optional<QString> ReadProfileString(const QByteArray &content, const QString &section, const QString &key)
 {
     bool inSection = false;
-    for (const QByteArray &line : ReadLines(m_path)) {
+    for (const QByteArrayView line : Lines(content)) {
         if (const auto name = SectionName(line)) {
             inSection = SameName(name, section);
             continue;
@@ -68,11 +86,11 @@ std::optional<QString> ProfileFile::readString(const QString &section, const QSt
     return std::nullopt;
 }
 
-std::vector<std::pair<QString, QString>> ProfileFile::readSection(const QString &section) const
+std::vector<std::pair<QString, QString>> ReadProfileSection(const QByteArray &content, const QString &section)
 {
     std::vector<std::pair<QString, QString>> entries;
     bool inSection = false;
-    for (const QByteArray &line : ReadLines(m_path)) {
+    for (const QByteArrayView line : Lines(content)) {
         if (const auto name = SectionName(line)) {
             if (inSection)
                 break;
@@ -80,23 +98,24 @@ std::vector<std::pair<QString, QString>> ProfileFile::readSection(const QString 
             continue;
         }
         const qsizetype eq = line.indexOf('=');
-        if (!inSection || eq < 0 || line.trimmed().startsWith(';'))
+        if (!inSection || eq < 0 || IsComment(line))
             continue;
-        entries.emplace_back(QString::fromLocal8Bit(line.left(eq)).trimmed(),
-                             QString::fromLocal8Bit(line.mid(eq + 1)).trimmed());
+        entries.emplace_back(QString::fromLocal8Bit(line.first(eq)).trimmed(),
+                             QString::fromLocal8Bit(line.sliced(eq + 1)).trimmed());
     }
     return entries;
 }
 
-bool ProfileFile::writeString(const QString &section, const QString &key, const QString &value) const
+QByteArray SetProfileString(const QByteArray &content, const QString &section, const QString &key, const QString &value)
 {
-    std::vector<QByteArray> lines = ReadLines(m_path);
-    if (!lines.empty() && lines.back().isEmpty())
+    QList<QByteArrayView> lines = Lines(content);
+    if (!lines.isEmpty() && lines.back().isEmpty())
         lines.pop_back(); // the final line end, put back below
     const QByteArray newLine = (key + QLatin1Char('=') + value).toLocal8Bit() + '\r';
+    const QByteArray sectionLine = '[' + section.toLocal8Bit() + "]\r";
 
-    std::optional<std::size_t> sectionAt, keyAt, lastInSection;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
+    std::optional<qsizetype> sectionAt, keyAt, lastInSection;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
         if (const auto name = SectionName(lines[i])) {
             if (sectionAt)
                 break; // the key goes into the first matching section only
@@ -117,19 +136,37 @@ bool ProfileFile::writeString(const QString &section, const QString &key, const 
     if (keyAt) {
         lines[*keyAt] = newLine;
     } else if (sectionAt) {
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*lastInSection) + 1, newLine);
+        lines.insert(*lastInSection + 1, newLine);
     } else {
-        lines.push_back('[' + section.toLocal8Bit() + "]\r");
+        lines.push_back(sectionLine);
         lines.push_back(newLine);
     }
-    lines.emplace_back(); // every line, the last one too, ends with its line end
+    QByteArray out;
+    out.reserve(content.size() + sectionLine.size() + newLine.size() + 2);
+    for (const QByteArrayView line : lines)
+        out.append(line).append('\n'); // every line, the last one too, ends with its line end
+    return out;
+}
 
-    QByteArray content;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        content += lines[i];
-        if (i + 1 < lines.size())
-            content += '\n';
-    }
+std::optional<QString> ProfileFile::readString(const QString &section, const QString &key) const
+{
+    return ReadProfileString(ReadContent(m_path), section, key);
+}
+
+std::vector<std::pair<QString, QString>> ProfileFile::readSection(const QString &section) const
+{
+    return ReadProfileSection(ReadContent(m_path), section);
+}
+
+bool ProfileFile::writeString(const QString &section, const QString &key, const QString &value) const
+{
+    // A file that is there but cannot be read (made by another user) must not be replaced by one holding
+    // only this key: every other line of it would be lost.
+    QFile existing(m_path);
+    if (existing.exists() && !existing.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray content =
+        SetProfileString(existing.isOpen() ? existing.readAll() : QByteArray(), section, key, value);
     // On a fresh account the settings folder (~/.config) may not exist yet; the first write makes it.
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder))

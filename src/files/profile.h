@@ -2,12 +2,25 @@
 // other line of the file byte for byte.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 #include <utility>
 #include <vector>
 
 namespace hx7 {
+
+// The line logic works on the file's content in memory; ProfileFile only reads and writes the file
+// around it.
+
+// The value of key in section, blanks around it removed; nothing when the section or key is absent.
+std::optional<QString> ReadProfileString(const QByteArray &content, const QString &section, const QString &key);
+// Every key of the first section of that name with its value, in file order (comments skipped).
+std::vector<std::pair<QString, QString>> ReadProfileSection(const QByteArray &content, const QString &section);
+// The content with the key replaced, or added at the end of its section (the section added at the end
+// when missing); every other line stays as it was.
+QByteArray SetProfileString(const QByteArray &content, const QString &section, const QString &key,
+                            const QString &value);
 
 class ProfileFile
 {
