@@ -39,13 +39,13 @@ QList<PortEntry> ListPorts(const Settings &settings)
     QList<PortEntry> ports;
     for (const auto &[n, device] : settings.PortMappings()) {
         const auto listed =
-            std::find_if(system.begin(), system.end(), [&](const PortEntry &e) { return e.device == device; });
+            std::find_if(system.begin(), system.end(), [&d = device](const PortEntry &e) { return e.device == d; });
         if (listed != system.end()) {
             ports << *listed;
             system.erase(listed);
             continue;
         }
-        if (std::any_of(ports.begin(), ports.end(), [&](const PortEntry &e) { return e.device == device; }))
+        if (std::any_of(ports.begin(), ports.end(), [&d = device](const PortEntry &e) { return e.device == d; }))
             continue; // two numbers for one device: the lower one stands for it
         PortEntry e;
         e.device = device;

@@ -12,9 +12,9 @@ namespace hx7 {
 struct PortEntry {
     QString device;       // what opens it: /dev/ttyUSB0, COM3
     QString description;  // "USB-Serial Controller"
-    QString manufacturer; // "Prolific"
+    QString manufacturer; // the adapter maker's name, as the system reports it
     QString serialNumber;
-    QString vidPid;      // "067b:2303" for a USB adapter, else empty
+    QString vidPid;      // "1234:abcd" (vendor:product) for a USB adapter, else empty
     int portNumber = 0;  // the COM number that opens it, 0 when none does
     bool listed = false; // listed by the system (else only named in the settings)
     bool exists = false; // the device is there right now
@@ -23,7 +23,7 @@ struct PortEntry {
 // Mapped devices first, by port number, then the other ports the system lists, by name.
 QList<PortEntry> ListPorts(const Settings &settings);
 
-// "067b:2303" from the two USB identifiers; empty when the port has none.
+// "1234:abcd" from the two USB identifiers; empty when the port has none.
 QString VidPidText(bool has, quint16 vid, quint16 pid);
 
 } // namespace hx7

@@ -108,6 +108,7 @@ void TransferController::StartByteTransfer(int state, int first, int last)
     if (!FastMode)
         return;
     // The fast mode sends the first frame now instead of at the next tick.
+    m_sentBetweenTicks = true;
     if (state == ReadSend)
         SendRead();
     else if (state == AddressCheckSend)
@@ -201,6 +202,9 @@ void TransferController::StartFactoryReset()
 
 void TransferController::Tick()
 {
+    // A frame that the fast mode sent between two ticks waits the full ticks of the tick mode: the first tick
+    // after it comes early and does not count.
+    const bool uncounted = std::exchange(m_sentBetweenTicks, false);
     // A waiting state first counts the tick, then looks for its reply; one past its last waiting
     // state means that the last tick has gone by without one.
     switch (TransferState) {
@@ -219,6 +223,10 @@ void TransferController::Tick()
     case ReadWait:
     case ReadWait + 1:
     case ReadWait + 2:
+        if (uncounted) {
+            TakeReadReply();
+            break;
+        }
         ++TransferState;
         if (!TakeReadReply() && TransferState == ReadTimedOut)
             TimeOut(ReadErrorText, ReadSend);
@@ -229,6 +237,10 @@ void TransferController::Tick()
     case AddressWait:
     case AddressWait + 1:
     case AddressWait + 2:
+        if (uncounted) {
+            TakeAddressReply();
+            break;
+        }
         ++TransferState;
         if (!TakeAddressReply() && TransferState == AddressTimedOut) {
             TransferState = Idle;
@@ -242,6 +254,10 @@ void TransferController::Tick()
     case WriteWait:
     case WriteWait + 1:
     case WriteWait + 2:
+        if (uncounted) {
+            TakeWriteAck();
+            break;
+        }
         ++TransferState;
         if (!TakeWriteAck() && TransferState == WriteTimedOut)
             TimeOut(StoreErrorText, WriteSend);
@@ -256,6 +272,10 @@ void TransferController::Tick()
     case SignalTableWait:
     case SignalTableWait + 1:
     case SignalTableWait + 2:
+        if (uncounted) {
+            TakeSignalTableReply();
+            break;
+        }
         ++TransferState;
         if (!TakeSignalTableReply() && TransferState == SignalTableTimedOut)
             TimeOut(ReadErrorText, SignalTableSend);
@@ -277,6 +297,7 @@ void TransferController::Advance()
             SendWrite();
             m_view.SetProgressVisible(true);
         }
+        m_sentBetweenTicks = TransferState != Idle;
     }
 }
 

@@ -114,7 +114,8 @@ private:
     // A read collects its bytes here and hands them to the image only once all of them have come: a read
     // that fails part-way, or that a factory reset takes over, leaves the image as it was.
     ImageBytes m_incoming{};
-    int m_firstAddress = 0; // where the running transfer began
+    int m_firstAddress = 0;          // where the running transfer began
+    bool m_sentBetweenTicks = false; // the fast mode's last frame went out between two ticks
 };
 
 } // namespace hx7
