@@ -26,7 +26,7 @@ install(FILES ${manpages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME hx7conf)
 set(CPACK_PACKAGE_VENDOR hx7conf)
-set(CPACK_PACKAGE_CONTACT "hx7conf <hx7conf@hx7conf.org>")
+set(CPACK_PACKAGE_CONTACT "hx7conf maintainers <hx7conf@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "konfigurace modulů HX7 (dekodéry DCC pro návěstidla a výhybky)")
 set(CPACK_PACKAGE_DESCRIPTION
     "HX7 konfig čte, kontroluje a zapisuje po sériové lince RS232 konfiguraci
@@ -47,5 +47,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries come from the binaries themselves (dpkg-shlibdeps); Qt's Czech texts for the standard buttons
 # and dialogs are a separate package.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Plugins are invisible to dpkg-shlibdeps, and Qt's GUI library only recommends its platform plugins: without
+# them (an install without recommended packages) the program cannot open a window.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 include(CPack)

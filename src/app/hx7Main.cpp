@@ -323,8 +323,10 @@ void TMainForm1::ReadData1Click()
 }
 void TMainForm1::VerifData1Click()
 {
-    if (m_controller.TransferState == 0)
+    if (m_controller.TransferState == 0) {
         m_differences.clear();
+        m_verifyDetails->hide(); // its rows belong to the last verify
+    }
     m_controller.StartVerify();
 }
 void TMainForm1::NastpoleSIG1Click()
@@ -404,8 +406,11 @@ void TMainForm1::KonfiguraceRS2321Click()
     const int n = m_commDialog->PortNumber;
     const QString device = m_commDialog->PortDevice;
     // An adapter chosen from the list is remembered for its number at once, every other line kept.
-    if (!device.isEmpty() && m_settings.PortDeviceName(n) != device && !m_settings.WritePortMapping(n, device))
+    if (!device.isEmpty() && m_settings.PortDeviceName(n) != device && !m_settings.WritePortMapping(n, device)) {
+        // Not remembered for the next start, but the adapter the user chose is the one used now.
         m_prompts.Warning(this, SettingsWriteErrorText(m_settings.path()));
+        m_link.UseDevice(n, device);
+    }
     m_link.ComPortNumber = n;
     if (!m_link.Reopen(n))
         m_prompts.Warning(this, SerialLink::OpenErrorText(n, m_link.LastOpenFailure()));

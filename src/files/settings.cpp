@@ -92,9 +92,10 @@ QString Settings::PortDeviceName(int n) const
 {
     if (n <= 0)
         return {};
-    const QString name = QStringLiteral("COM") + QString::number(n);
-    if (const auto mapped = m_profile.readString(Ports, name); mapped && !mapped->isEmpty())
-        return *mapped;
+    // The same reading of the section as the port list's, so "COM07" is port 7 for both.
+    const std::map<int, QString> mappings = PortMappings();
+    if (const auto mapped = mappings.find(n); mapped != mappings.end())
+        return mapped->second;
     return PlatformDeviceName(n);
 }
 

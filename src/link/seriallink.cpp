@@ -12,7 +12,7 @@ SerialLink::SerialLink(SerialPort &port, DeviceNameFor deviceName) : m_port(port
 
 bool SerialLink::Open(int portNumber)
 {
-    return m_port.open(m_deviceName(portNumber));
+    return m_port.open(DeviceName(portNumber));
 }
 
 bool SerialLink::EnsureOpen()

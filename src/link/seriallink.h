@@ -44,7 +44,16 @@ public:
 
     bool IsOpen() const { return m_port.isOpen(); }
     OpenFailure LastOpenFailure() const { return m_port.lastOpenFailure(); }
-    QString DeviceName(int portNumber) const { return m_deviceName(portNumber); }
+    QString DeviceName(int portNumber) const
+    {
+        return portNumber == m_chosenNumber && !m_chosenDevice.isEmpty() ? m_chosenDevice : m_deviceName(portNumber);
+    }
+    // For this run, port portNumber opens device whatever the settings say (they could not be written).
+    void UseDevice(int portNumber, const QString &device)
+    {
+        m_chosenNumber = portNumber;
+        m_chosenDevice = device;
+    }
 
     // "Chyba otevření  COM" + n + two blanks, in the user's language.
     static QString OpenErrorText(int portNumber);
@@ -57,6 +66,8 @@ private:
 
     SerialPort &m_port;
     DeviceNameFor m_deviceName;
+    int m_chosenNumber = 0;
+    QString m_chosenDevice;
     TrafficLog *m_log = nullptr;
 };
 

@@ -174,6 +174,9 @@ private Q_SLOTS:
         QTest::newRow("default 10") << QByteArray() << 10 << "/dev/ttyS9";
         QTest::newRow("mapped") << QByteArray("[Ports]\r\ncom3 = /dev/ttyUSB0\r\n") << 3 << "/dev/ttyUSB0";
         QTest::newRow("other mapped") << QByteArray("[Ports]\r\nCOM3=/dev/ttyUSB0\r\n") << 13 << "/dev/ttyS12";
+        QTest::newRow("leading zero, as the port list reads it")
+            << QByteArray("[Ports]\r\nCOM07=/dev/x\r\n") << 7 << "/dev/x";
+        QTest::newRow("empty mapping") << QByteArray("[Ports]\r\nCOM3=\r\n") << 3 << "/dev/ttyS2";
         QTest::newRow("zero has none") << QByteArray() << 0 << "";
         QTest::newRow("negative has none") << QByteArray() << -2 << "";
     }

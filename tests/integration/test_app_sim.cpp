@@ -146,6 +146,14 @@ private Q_SLOTS:
                                                 .arg(program));
         details->resize(820, 200);
         details->grab().save(QStringLiteral("verify-details.png")); // for a look, not an assertion
+
+        // The next verify finds them equal: the old rows do not stay beside its result.
+        app.data.ConfigImage[5] ^= 0x30;
+        app.data.ConfigImage[197] ^= 0x08;
+        app.window->findChild<QAction *>(QStringLiteral("Verifikovatdatasmodulem1"))->trigger();
+        app.RunUntilIdle();
+        QCOMPARE(app.prompts.Shown.last(), QStringLiteral("information: ") + TransferController::EqualText);
+        QVERIFY(!details->isVisible());
     }
 
     // The adapter pulled and plugged back: the next Test comm opens the port again by itself.
