@@ -223,12 +223,7 @@ void TransferController::Tick()
     case ReadWait:
     case ReadWait + 1:
     case ReadWait + 2:
-        if (uncounted) {
-            TakeReadReply();
-            break;
-        }
-        ++TransferState;
-        if (!TakeReadReply() && TransferState == ReadTimedOut)
+        if (WaitRanOut(uncounted, &TransferController::TakeReadReply))
             TimeOut(ReadErrorText, ReadSend);
         break;
     case AddressCheckSend:
@@ -237,12 +232,7 @@ void TransferController::Tick()
     case AddressWait:
     case AddressWait + 1:
     case AddressWait + 2:
-        if (uncounted) {
-            TakeAddressReply();
-            break;
-        }
-        ++TransferState;
-        if (!TakeAddressReply() && TransferState == AddressTimedOut) {
+        if (WaitRanOut(uncounted, &TransferController::TakeAddressReply)) { // no repeat for the address check
             TransferState = Idle;
             m_view.Warning(Translated(CommErrorText));
         }
@@ -254,12 +244,7 @@ void TransferController::Tick()
     case WriteWait:
     case WriteWait + 1:
     case WriteWait + 2:
-        if (uncounted) {
-            TakeWriteAck();
-            break;
-        }
-        ++TransferState;
-        if (!TakeWriteAck() && TransferState == WriteTimedOut)
+        if (WaitRanOut(uncounted, &TransferController::TakeWriteAck))
             TimeOut(StoreErrorText, WriteSend);
         break;
     case OneShotSend:
@@ -272,18 +257,25 @@ void TransferController::Tick()
     case SignalTableWait:
     case SignalTableWait + 1:
     case SignalTableWait + 2:
-        if (uncounted) {
-            TakeSignalTableReply();
-            break;
-        }
-        ++TransferState;
-        if (!TakeSignalTableReply() && TransferState == SignalTableTimedOut)
+        if (WaitRanOut(uncounted, &TransferController::TakeSignalTableReply))
             TimeOut(ReadErrorText, SignalTableSend);
         break;
     default:
         TransferState = Idle;
         break;
     }
+}
+
+bool TransferController::WaitRanOut(bool uncounted, bool (TransferController::*take)())
+{
+    if (uncounted) {
+        (this->*take)();
+        return false;
+    }
+    ++TransferState;
+    // Each waiting group is three values long: the fourth is the one past it.
+    return !(this->*take)() && (TransferState == ReadTimedOut || TransferState == AddressTimedOut ||
+                                TransferState == WriteTimedOut || TransferState == SignalTableTimedOut);
 }
 
 void TransferController::Advance()

@@ -98,6 +98,9 @@ private:
     void SendWrite();
     void SendSignalTable();
     bool TakeReply(); // the Take step of the waiting state, if any
+    // One waiting tick: counts it (unless it is the early tick after a frame sent between ticks), then takes
+    // the reply; true when the wait has run out without one.
+    bool WaitRanOut(bool uncounted, bool (TransferController::*take)());
     // Each takes its reply from RxBuffer if it is complete and moves on; false when it is not there yet.
     bool TakeVersionReply();
     bool TakeReadReply();
