@@ -128,18 +128,18 @@ const ByteMapEntry &DescribeAddress(int address)
     return none;
 }
 
-QString DescribeAddressInFull(int address)
+QString DescribeAddressInFull(int address, int bitMask)
 {
     const ByteMapEntry &e = DescribeAddress(address);
     QStringList fields;
     for (const BitField &f : e.fields)
-        fields << f.name + QStringLiteral(" (") + BitsOnly(f.firstBit, f.lastBit) + QLatin1Char(')');
+        if (bitMask & (((1 << (f.lastBit - f.firstBit + 1)) - 1) << f.firstBit))
+            fields << f.name + QStringLiteral(" (") + BitsOnly(f.firstBit, f.lastBit) + QLatin1Char(')');
     return fields.isEmpty() ? e.description : e.description + QStringLiteral(": ") + fields.join(QStringLiteral("; "));
 }
 
 QString BitsText(int address, int firstBit, int lastBit)
 {
-    // The ", " stays out of the translation: the verify details take the bits part after it.
     const QString byte = QCoreApplication::translate("hx7", "bajt 0x%1").arg(address, 2, 16, QLatin1Char('0'));
     const QString bits = BitsOnly(firstBit, lastBit);
     return bits.isEmpty() ? byte : byte + QStringLiteral(", ") + bits;

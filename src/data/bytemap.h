@@ -26,8 +26,9 @@ struct ByteMapEntry {
 const QList<ByteMapEntry> &ByteMap();
 // The entry of an address 0..248; an empty entry (first -1) for any other address.
 const ByteMapEntry &DescribeAddress(int address);
-// The description with its fields: "Volby výstupů: typ znaku (bit 0), ...".
-QString DescribeAddressInFull(int address);
+// The description with its fields that touch bitMask: "Spínací výstupy: délka impulsu výhybek (bity 4-7)";
+// the description alone when the byte is one field or none of its fields touches the mask.
+QString DescribeAddressInFull(int address, int bitMask = 0xFF);
 // "bajt 0x04", "bajt 0x07, bit 2", "bajt 0x05, bity 4-7".
 QString BitsText(int address, int firstBit = 0, int lastBit = 7);
 

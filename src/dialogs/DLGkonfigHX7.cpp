@@ -1,9 +1,9 @@
 // The module configuration dialog.
 #include "DLGkonfigHX7.h"
 
+#include "bitstooltip.h"
 #include "radiogroup.h"
 #include "spinbox.h"
-#include "verifydetails.h"
 
 #include <QCheckBox>
 #include <QComboBox>

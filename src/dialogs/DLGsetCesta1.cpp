@@ -1,9 +1,9 @@
 // The route editor.
 #include "DLGsetCesta1.h"
 
+#include "bitstooltip.h"
 #include "radiogroup.h"
 #include "spinbox.h"
-#include "verifydetails.h"
 
 #include <QCheckBox>
 #include <QComboBox>

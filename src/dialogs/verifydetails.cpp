@@ -1,10 +1,9 @@
-// The verify details window, and the byte lines of the editing dialogs' tooltips.
+// The verify details window.
 #include "verifydetails.h"
 
 #include "bytemap.h"
 
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -16,14 +15,7 @@
 namespace hx7 {
 
 namespace {
-
 enum Column { ColAddress, ColRoute, ColDescription, ColProgram, ColModule, ColumnCount };
-
-int FieldMask(const BitField &f)
-{
-    return ((1 << (f.lastBit - f.firstBit + 1)) - 1) << f.firstBit;
-}
-
 } // namespace
 
 QString HexAndDecimal(int value)
@@ -35,44 +27,7 @@ QString HexAndDecimal(int value)
 
 QString DifferenceText(int address, std::uint8_t imageByte, std::uint8_t moduleByte)
 {
-    const ByteMapEntry &e = DescribeAddress(address);
-    const int changed = imageByte ^ moduleByte;
-    QStringList fields;
-    for (const BitField &f : e.fields)
-        if (changed & FieldMask(f))
-            fields << f.name + QStringLiteral(" (") +
-                          BitsText(address, f.firstBit, f.lastBit).section(QLatin1String(", "), 1) + QLatin1Char(')');
-    return fields.isEmpty() ? e.description : e.description + QStringLiteral(": ") + fields.join(QStringLiteral("; "));
-}
-
-QString BitsLine(int address, int firstBit, int lastBit)
-{
-    const ByteMapEntry &e = DescribeAddress(address);
-    QString name = e.description;
-    for (const BitField &f : e.fields)
-        if (f.firstBit == firstBit && f.lastBit == lastBit)
-            name = f.name;
-    // The byte map's own route template with an empty rest: the prefix it put before the text, in any language.
-    const QString route = QCoreApplication::translate("hx7", "Cesta %1: %2").arg(QString::number(e.route), QString());
-    if (e.route > 0 && name.startsWith(route))
-        name = name.mid(route.size());
-    const QString bits = BitsText(address, firstBit, lastBit);
-    return name.isEmpty() ? bits : bits + QStringLiteral(": ") + name;
-}
-
-void SetBitsToolTip(QWidget *widget, const QStringList &lines)
-{
-    // The widget's own tooltip is kept aside once, so showing another route or signal replaces only our lines.
-    static const char *const baseKey = "hx7BaseToolTip";
-    QVariant base = widget->property(baseKey);
-    if (!base.isValid()) {
-        base = widget->toolTip();
-        widget->setProperty(baseKey, base);
-    }
-    QStringList all = lines;
-    if (!base.toString().isEmpty())
-        all.prepend(base.toString());
-    widget->setToolTip(all.join(QLatin1Char('\n')));
+    return DescribeAddressInFull(address, imageByte ^ moduleByte);
 }
 
 VerifyDetails::VerifyDetails(QWidget *parent) : QDialog(parent)

@@ -1,6 +1,5 @@
 // "Rozdíly proti modulu": the bytes in which the last verify found the module different from the program,
-// each with what it holds, for reading and for copying out. Also the lines by which the editing dialogs'
-// tooltips name the image bits a control edits, from the same byte map.
+// each with what it holds, for reading and for copying out.
 #pragma once
 
 #include <QDialog>
@@ -43,10 +42,5 @@ QString HexAndDecimal(int value);
 // What the bits that differ between two values of an address hold: "Spínací výstupy: délka impulsu výhybek
 // (bity 4-7)"; the entry's description alone when the byte is one field or no named field differs.
 QString DifferenceText(int address, std::uint8_t imageByte, std::uint8_t moduleByte);
-// "bajt 0x05, bit 2: motorový přestavník (0 = ano)": the bits a control edits, named as the map names them.
-// A route's bytes are named without their route: the window that shows the line is about that route.
-QString BitsLine(int address, int firstBit = 0, int lastBit = 7);
-// Puts these lines under the tooltip the widget had before the first call; a later call replaces them.
-void SetBitsToolTip(QWidget *widget, const QStringList &lines);
 
 } // namespace hx7

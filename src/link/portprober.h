@@ -31,7 +31,6 @@ public:
     void Tick();
 
     bool IsRunning() const { return m_next >= 0; }
-    QString CurrentDevice() const { return m_current; }
     const QList<ProbeResult> &Results() const { return m_results; }
     // The first device that answered, or empty.
     QString FirstAnswering() const;
