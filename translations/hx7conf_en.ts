@@ -1330,6 +1330,10 @@ Built with Qt %2</translation>
         <translation>discarded (input flood)</translation>
     </message>
     <message>
+        <source>zahozeno (přišlo dřív, než modul mohl odpovědět)</source>
+        <translation>discarded (came before the module could have answered)</translation>
+    </message>
+    <message>
         <source>Záznam nelze uložit do souboru %1: %2</source>
         <translation>Cannot save the record to the file %1: %2</translation>
     </message>

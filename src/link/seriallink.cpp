@@ -35,6 +35,8 @@ void SerialLink::Send(const QByteArray &frame)
 {
     if (Logging())
         m_log->RecordSent(frame, m_port.isOpen());
+    // Taken before the write: the frame leaves no sooner, so the guard never mistakes an answer for early.
+    m_sentAt = m_port.microsecondsNow();
     m_port.write(frame);
 }
 
@@ -45,8 +47,15 @@ void SerialLink::ReceiveStep()
         // Replies are 2 to 4 bytes; this much is a flood. The awaited reply is lost with it and its
         // time-out asks again. Someone watching the line sees what was thrown away.
         if (Logging())
-            m_log->RecordDiscarded(m_port.read(waiting));
+            m_log->RecordDiscarded(m_port.read(waiting), TrafficLog::Flood);
         m_port.purgeInput();
+        RxBuffer.clear();
+    } else if (waiting > 0 && m_port.microsecondsNow() - m_sentAt < FrameLineMicroseconds) {
+        // Everything read now was there before the frame could have been heard whole.
+        const QByteArray bytes = m_port.read(waiting);
+        if (Logging())
+            m_log->RecordDiscarded(bytes, TrafficLog::TooEarly);
+        m_earlyBytes = m_earlyBytes.value_or(QByteArray()) + bytes;
         RxBuffer.clear();
     } else if (waiting > 0) {
         if (RxBuffer.size() > StaleLimit)

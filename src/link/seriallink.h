@@ -4,6 +4,7 @@
 #include "serialport.h"
 
 #include <functional>
+#include <optional>
 
 namespace hx7 {
 
@@ -21,6 +22,14 @@ public:
 
     static constexpr qint64 FloodLimit = 100;    // more waiting bytes than this are thrown away
     static constexpr qsizetype StaleLimit = 200; // a longer RxBuffer is dropped before appending
+    // A 7-byte frame takes this long on the line at 19200 baud (10 bits a byte). No answer to it can
+    // begin before it has gone out whole, so bytes heard sooner belong to something earlier.
+    static constexpr qint64 FrameLineMicroseconds = 7 * 10 * 1'000'000LL / 19200;
+
+    // The receive step throws away bytes that come before the last frame sent could have reached the
+    // module: they cannot be its answer (a second or late answer to an earlier frame, a stray byte
+    // behind one). What it threw away since the last call, if anything:
+    std::optional<QByteArray> TakeEarlyBytes() { return std::exchange(m_earlyBytes, std::nullopt); }
 
     bool Open(int portNumber);
     void Close();
@@ -69,6 +78,8 @@ private:
     int m_chosenNumber = 0;
     QString m_chosenDevice;
     TrafficLog *m_log = nullptr;
+    qint64 m_sentAt = 0;
+    std::optional<QByteArray> m_earlyBytes;
 };
 
 } // namespace hx7

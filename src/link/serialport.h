@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <chrono>
 #include <functional>
 
 namespace hx7 {
@@ -38,6 +39,13 @@ public:
     virtual OpenFailure lastOpenFailure() const { return {}; }
     // Called whenever new bytes have arrived (from the event loop, never from inside a call of this port).
     virtual void setBytesArrivedHandler(std::function<void()> handler) { Q_UNUSED(handler); }
+    // Microseconds on a monotonic clock. Bytes that read() hands over had arrived by then, so the link can
+    // tell bytes that came too soon after a frame to be its answer.
+    virtual qint64 microsecondsNow() const
+    {
+        using namespace std::chrono;
+        return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+    }
 };
 
 } // namespace hx7

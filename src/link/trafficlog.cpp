@@ -227,12 +227,17 @@ void TrafficLog::RecordReceived(const QByteArray &bytes)
     AddChunked(TrafficLine::Received, bytes.mid(taken), tr("neznámá data"));
 }
 
-void TrafficLog::RecordDiscarded(const QByteArray &bytes)
+void TrafficLog::RecordDiscarded(const QByteArray &bytes, DiscardReason reason)
 {
     if (!m_enabled)
         return;
-    m_awaited = Awaited::Nothing;
-    AddChunked(TrafficLine::Discarded, bytes, tr("zahozeno (zahlcení vstupu)"));
+    if (reason == Flood) {
+        m_awaited = Awaited::Nothing;
+        AddChunked(TrafficLine::Discarded, bytes, tr("zahozeno (zahlcení vstupu)"));
+    } else {
+        // The frame's own reply is still to come: keep waiting for it.
+        AddChunked(TrafficLine::Discarded, bytes, tr("zahozeno (přišlo dřív, než modul mohl odpovědět)"));
+    }
 }
 
 bool TrafficLog::Save(const QString &path, QString *error) const

@@ -42,8 +42,10 @@ public:
     // Fed by SerialLink. sent is false for a frame that found no open port.
     void RecordSent(const QByteArray &frame, bool sent = true);
     void RecordReceived(const QByteArray &bytes);
-    // Bytes thrown away by the receive step as a flood; the awaited reply is lost with them.
-    void RecordDiscarded(const QByteArray &bytes);
+    // Bytes thrown away by the receive step: a flood (the awaited reply is lost with it), or bytes that came
+    // before the frame just sent could have been answered.
+    enum DiscardReason { Flood, TooEarly };
+    void RecordDiscarded(const QByteArray &bytes, DiscardReason reason);
 
     const std::deque<TrafficLine> &Lines() const { return m_lines; }
     // Lines added since the log was created, also those that have since been dropped or cleared: a

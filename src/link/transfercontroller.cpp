@@ -28,7 +28,18 @@ const QString TransferController::NoScopeText =
 
 namespace {
 constexpr int FirmwareWithNewFunctions = 0x13;
+
+// The sending state of the waiting group that state belongs to; Idle for none of them.
+int SendStateOf(int state)
+{
+    using C = TransferController;
+    for (const auto &[wait, send] : {std::pair{C::ReadWait, C::ReadSend}, std::pair{C::WriteWait, C::WriteSend},
+                                     std::pair{C::SignalTableWait, C::SignalTableSend}})
+        if (state >= wait && state < wait + 3)
+            return send;
+    return C::Idle;
 }
+} // namespace
 
 QString TransferController::AddressMismatchText(int moduleCode, int imageCode)
 {
@@ -105,16 +116,12 @@ void TransferController::StartByteTransfer(int state, int first, int last)
     m_view.SetProgressVisible(true);
     RetryCount = 0;
     TransferState = state;
-    if (!FastMode)
-        return;
+    m_byteJustDone = false;
+    m_tickPace = false;
+    m_holdTicks = 0;
     // The fast mode sends the first frame now instead of at the next tick.
-    m_sentBetweenTicks = true;
-    if (state == ReadSend)
-        SendRead();
-    else if (state == AddressCheckSend)
-        SendAddressCheck();
-    else if (state == SignalTableSend)
-        SendSignalTable();
+    if (FastMode)
+        SendFor(state);
 }
 
 bool TransferController::StartRead()
@@ -202,9 +209,12 @@ void TransferController::StartFactoryReset()
 
 void TransferController::Tick()
 {
+    // A tick can run nested in a box that an earlier tick, or the fast mode's Advance(), opened.
+    const bool outerInTick = std::exchange(m_inTick, true);
     // A frame that the fast mode sent between two ticks waits the full ticks of the tick mode: the first tick
     // after it comes early and does not count.
     const bool uncounted = std::exchange(m_sentBetweenTicks, false);
+    CheckEarlyBytes();
     // A waiting state first counts the tick, then looks for its reply; one past its last waiting
     // state means that the last tick has gone by without one.
     switch (TransferState) {
@@ -218,7 +228,9 @@ void TransferController::Tick()
             TransferState = Idle;
         break;
     case ReadSend:
-        SendRead();
+    case SignalTableSend:
+        if (!Holding())
+            SendFor(TransferState);
         break;
     case ReadWait:
     case ReadWait + 1:
@@ -238,8 +250,8 @@ void TransferController::Tick()
         }
         break;
     case WriteSend:
-        SendWrite();
-        m_view.SetProgressVisible(true); // a nested idle tick may have hidden it during the address question
+        if (!Holding())
+            SendFor(WriteSend);
         break;
     case WriteWait:
     case WriteWait + 1:
@@ -251,9 +263,6 @@ void TransferController::Tick()
         m_link.Send(PendingCommand);
         TransferState = Idle;
         break;
-    case SignalTableSend:
-        SendSignalTable();
-        break;
     case SignalTableWait:
     case SignalTableWait + 1:
     case SignalTableWait + 2:
@@ -264,6 +273,7 @@ void TransferController::Tick()
         TransferState = Idle;
         break;
     }
+    m_inTick = outerInTick;
 }
 
 bool TransferController::WaitRanOut(bool uncounted, bool (TransferController::*take)())
@@ -282,14 +292,80 @@ void TransferController::Advance()
 {
     if (!FastMode)
         return;
-    // What follows a complete reply goes out now. A reply still missing is left to the ticks, which count
-    // its time-out and send the repeat exactly as in the tick mode: a late byte never hurries a repeat.
-    while (TakeReply()) {
-        if (TransferState == WriteSend) { // the module's address checked: the first write
-            SendWrite();
-            m_view.SetProgressVisible(true);
-        }
-        m_sentBetweenTicks = TransferState != Idle;
+    // What follows a complete reply goes out now (Continue() says when it waits). A reply still missing is
+    // left to the ticks, which count its time-out and send the repeat exactly as in the tick mode: a late
+    // byte never hurries a repeat.
+    CheckEarlyBytes();
+    TakeReply();
+}
+
+void TransferController::CheckEarlyBytes()
+{
+    const auto early = m_link.TakeEarlyBytes();
+    // A '*' heard just after the next request went out may be the true end of the reply taken before it: a
+    // stray byte in front of that reply made it look complete one byte early, with the stray as its value
+    // (a data byte may itself be '*'). So that byte is asked again. Any other early byte is noise or a
+    // late copy of an answer, and the guard has already thrown it away.
+    // Only the fast mode's own haste calls for it, and once: after that the transfer keeps the tick's pace.
+    if (early && !std::exchange(m_earlySinceSend, true) && early->startsWith('*') && m_sentOnReply && FastMode &&
+        !m_tickPace)
+        StepBack();
+}
+
+void TransferController::StepBack()
+{
+    const int sendState = SendStateOf(TransferState);
+    if (sendState == Idle)
+        return;
+    --CurrentAddress;
+    RetryCount = 0;
+    m_sentOnReply = false;
+    // The request already sent will still be answered: let that answer come and go before asking again.
+    m_tickPace = true;
+    m_holdTicks = 1;
+    TransferState = sendState;
+}
+
+bool TransferController::Holding()
+{
+    if (m_holdTicks == 0)
+        return false;
+    --m_holdTicks;
+    m_link.RxBuffer.clear();
+    return true;
+}
+
+void TransferController::Continue(int sendState, bool repeated)
+{
+    // The tick mode asks for the next byte in the tick that took the reply, and its send drops whatever the
+    // line brought meanwhile. The fast mode asks at once, except after a byte that needed a repeat (the
+    // module may still answer the earlier attempt) or once the line has misled it: then it waits for the
+    // tick as the tick mode does.
+    if (FastMode && !m_inTick && (repeated || m_tickPace)) {
+        TransferState = sendState;
+        return;
+    }
+    SendFor(sendState);
+}
+
+void TransferController::SendFor(int sendState)
+{
+    switch (sendState) {
+    case ReadSend:
+        SendRead();
+        break;
+    case AddressCheckSend:
+        SendAddressCheck();
+        break;
+    case WriteSend:
+        SendWrite();
+        m_view.SetProgressVisible(true); // a nested idle tick may have hidden it during the address question
+        break;
+    case SignalTableSend:
+        SendSignalTable();
+        break;
+    default:
+        break;
     }
 }
 
@@ -322,6 +398,7 @@ bool TransferController::TakeReply()
 
 void TransferController::SendRead()
 {
+    NoteSend();
     m_link.Send(ReadFrame(CurrentAddress));
     m_link.RxBuffer.clear();
     TransferState = ReadWait;
@@ -329,6 +406,7 @@ void TransferController::SendRead()
 
 void TransferController::SendAddressCheck()
 {
+    NoteSend();
     m_link.Send(AddressCheckFrame());
     m_link.RxBuffer.clear();
     TransferState = AddressWait;
@@ -336,6 +414,7 @@ void TransferController::SendAddressCheck()
 
 void TransferController::SendWrite()
 {
+    NoteSend();
     m_link.RxBuffer.clear();
     const int data = CurrentAddress >= 0 && CurrentAddress < ModuleBytes ? m_data.ConfigImage[CurrentAddress] : 0;
     m_link.Send(WriteFrame(CurrentAddress, data));
@@ -344,6 +423,7 @@ void TransferController::SendWrite()
 
 void TransferController::SendSignalTable()
 {
+    NoteSend();
     m_link.Send(SignalTableFrame(CurrentAddress));
     m_link.RxBuffer.clear();
     TransferState = SignalTableWait;
@@ -354,7 +434,25 @@ bool TransferController::ByteDone()
     m_view.SetProgress(ProgressPercent(CurrentAddress, EndAddress));
     RetryCount = 0;
     ++CurrentAddress;
+    m_byteJustDone = true;
     return CurrentAddress > EndAddress;
+}
+
+void TransferController::NoteSend()
+{
+    m_sentBetweenTicks = !m_inTick;
+    m_sentOnReply = std::exchange(m_byteJustDone, false);
+    m_earlySinceSend = false;
+}
+
+void TransferController::ReportDifferences()
+{
+    for (int a = std::clamp(m_firstAddress, 0, ModuleBytes); a <= EndAddress && a < ModuleBytes; ++a) {
+        if (m_incoming[a] != m_data.ConfigImage[a]) {
+            VerifyEqual = false;
+            m_view.ByteDiffers(a, m_data.ConfigImage[a], m_incoming[a]);
+        }
+    }
 }
 
 void TransferController::CommitIncoming(int base, int areaSize)
@@ -368,13 +466,17 @@ void TransferController::CommitIncoming(int base, int areaSize)
 void TransferController::TimeOut(const QString &message, int sendState)
 {
     ++RetryCount;
-    if (RetryCount > 2) {
-        TransferState = Idle;
-        m_view.Warning(Translated(message));
-        m_view.SetProgressVisible(false);
-    } else {
+    if (RetryCount > 2)
+        Fail(message);
+    else
         TransferState = sendState;
-    }
+}
+
+void TransferController::Fail(const QString &message)
+{
+    TransferState = Idle;
+    m_view.Warning(Translated(message));
+    m_view.SetProgressVisible(false);
 }
 
 bool TransferController::TakeVersionReply()
@@ -397,22 +499,18 @@ bool TransferController::TakeReadReply()
     const auto d = MatchReadReply(m_link.RxBuffer);
     if (!d)
         return false;
-    if (CurrentAddress >= 0 && CurrentAddress < ModuleBytes) {
-        const std::uint8_t byte = m_data.ConfigImage[CurrentAddress];
-        if (!VerifyMode)
-            m_incoming[CurrentAddress] = *d;
-        else if (byte != *d) {
-            VerifyEqual = false;
-            m_view.ByteDiffers(CurrentAddress, byte, *d);
-        }
-    }
+    // A verify compares only when every byte has come: a byte asked again replaces its first answer.
+    if (CurrentAddress >= 0 && CurrentAddress < ModuleBytes)
+        m_incoming[CurrentAddress] = *d;
+    const bool repeated = RetryCount > 0;
     if (!ByteDone()) {
-        SendRead();
+        Continue(ReadSend, repeated);
         return true;
     }
     TransferState = Idle;
     m_view.SetProgressVisible(false);
     if (VerifyMode) {
+        ReportDifferences();
         m_view.Information(Translated(VerifyEqual ? EqualText : DifferentText));
     } else {
         CommitIncoming(0, ModuleBytes);
@@ -428,13 +526,15 @@ bool TransferController::TakeAddressReply()
     if (!a)
         return false;
     const int imageCode = m_data.ConfigImage[AddressCodeByte];
-    if (*a == imageCode) {
-        TransferState = WriteSend;
-    } else {
+    if (*a != imageCode) {
         TransferState = Idle;
-        if (m_view.Confirm(AddressMismatchText(*a, imageCode)))
-            TransferState = WriteSend;
+        if (!m_view.Confirm(AddressMismatchText(*a, imageCode)))
+            return true;
     }
+    // The tick mode writes the first byte on the next tick; the fast mode at once.
+    TransferState = WriteSend;
+    if (FastMode && !m_inTick)
+        SendFor(WriteSend);
     return true;
 }
 
@@ -442,8 +542,9 @@ bool TransferController::TakeWriteAck()
 {
     if (!MatchWriteAck(m_link.RxBuffer))
         return false;
+    const bool repeated = RetryCount > 0;
     if (!ByteDone()) {
-        SendWrite();
+        Continue(WriteSend, repeated);
         return true;
     }
     TransferState = Idle;
@@ -460,8 +561,9 @@ bool TransferController::TakeSignalTableReply()
         return false;
     if (CurrentAddress >= 0 && CurrentAddress < PoleSigBytes)
         m_incoming[PoleSigBase + CurrentAddress] = *d;
+    const bool repeated = RetryCount > 0;
     if (!ByteDone()) {
-        SendSignalTable();
+        Continue(SignalTableSend, repeated);
         return true;
     }
     TransferState = Idle;

@@ -108,8 +108,17 @@ private:
     bool TakeWriteAck();
     bool TakeSignalTableReply();
     bool ByteDone();
+    // The next byte's first request, after a reply that completed a byte.
+    void Continue(int sendState, bool repeated);
+    void SendFor(int sendState);
+    void NoteSend();
+    bool Holding();
+    void CheckEarlyBytes();
+    void StepBack();
     void TimeOut(const QString &message, int sendState);
+    void Fail(const QString &message);
     void CommitIncoming(int base, int areaSize);
+    void ReportDifferences();
 
     SharedData &m_data;
     SerialLink &m_link;
@@ -119,6 +128,14 @@ private:
     ImageBytes m_incoming{};
     int m_firstAddress = 0;          // where the running transfer began
     bool m_sentBetweenTicks = false; // the fast mode's last frame went out between two ticks
+    bool m_inTick = false;           // Tick() runs (perhaps nested in a box that Advance() opened)
+    bool m_byteJustDone = false;     // a byte was taken and its successor not yet asked for
+    bool m_sentOnReply = false;      // the frame in flight asks for the byte after one just taken
+    bool m_earlySinceSend = false;   // the guard has thrown bytes away since the last frame went out
+    // The fast mode's caution once the line has misled it in this transfer: every frame waits for the
+    // tick, as in the tick mode, and the next one first sits out m_holdTicks ticks with the line ignored.
+    bool m_tickPace = false;
+    int m_holdTicks = 0;
 };
 
 } // namespace hx7

@@ -56,7 +56,7 @@ struct App {
     {
         int ticks = 0;
         do {
-            WaitForBytes(port, 40);
+            WaitForReply(port, 40);
             window->Timer1Timer();
         } while (window->Controller().TransferState != 0 && ++ticks < 2000);
     }

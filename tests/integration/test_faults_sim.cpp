@@ -27,6 +27,17 @@ bool ImageHoldsModule(const SimRig &rig, const ImageBytes &module, int from, int
     return true;
 }
 
+// What one transfer left for the user to see.
+struct Outcome {
+    QList<Message> messages;
+    QList<int> differing;
+    ImageBytes image;
+    bool operator==(const Outcome &o) const
+    {
+        return messages == o.messages && differing == o.differing && image == o.image;
+    }
+};
+
 } // namespace
 
 class TestFaultsSim : public QObject
@@ -72,6 +83,71 @@ private Q_SLOTS:
         rig.ctl.StartVerify();
         rig.RunUntilIdle();
         QCOMPARE(rig.view.Messages, (QList<Message>{{"information", TransferController::EqualText}}));
+    }
+
+    // Modules that misbehave as real ones do, in both modes: the outcome is the module's truth, and the fast
+    // mode's equals the tick mode's byte for byte. The module's byte 63 is 0x2A, the value that a stray byte in
+    // front of its reply can pass off as a whole reply.
+    void misbehavingModule_data()
+    {
+        QTest::addColumn<QStringList>("fault");
+        QTest::addColumn<QString>("order"); // r read, v verify, s store, in the order they run
+        const QStringList busy = Args({"--busy-at", "10:250"});
+        QTest::newRow("busy 250 ms once, in a read") << busy << "rvs";
+        QTest::newRow("busy 250 ms once, in a verify") << busy << "vrs";
+        QTest::newRow("busy 250 ms once, in a store") << busy << "srv";
+        QTest::newRow("stray 0D 2 ms after every reply") << Args({"--trail", "0D:2"}) << "rvs";
+        QTest::newRow("stray 2A 2 ms after every reply") << Args({"--trail", "2A:2"}) << "rvs";
+        QTest::newRow("every 3rd reply twice") << Args({"--twice", "3"}) << "rvs";
+    }
+    void misbehavingModule()
+    {
+        QFETCH(QStringList, fault);
+        QFETCH(QString, order);
+        QTemporaryDir dir;
+        ImageBytes module;
+        const QString file = WriteModuleFile(dir, module);
+        QCOMPARE(module[63], 0x2A);
+        ImageBytes stored = module;
+        for (int i = 4; i <= 248; ++i)
+            stored[i] = static_cast<std::uint8_t>(255 - i);
+        stored[AddressCodeByte] = 1;
+
+        QList<QList<Outcome>> modes;
+        for (bool fast : {false, true}) {
+            SimRig rig(QStringList(fault) << QStringLiteral("--memory") << file);
+            rig.SetFast(fast);
+            QList<Outcome> steps;
+            ImageBytes truth = module;
+            for (QChar step : order) {
+                rig.view.Messages.clear();
+                rig.view.Differing.clear();
+                if (step == QLatin1Char('r')) {
+                    rig.ctl.StartRead();
+                } else if (step == QLatin1Char('v')) {
+                    rig.data.ConfigImage = truth;
+                    rig.data.ConfigImage[100] ^= 0x40;
+                    rig.ctl.StartVerify();
+                } else {
+                    rig.data.ConfigImage = stored;
+                    rig.ctl.StartStore(TransferController::ConfigAndRoutes, 1);
+                }
+                rig.RunUntilIdle();
+                if (step == QLatin1Char('r'))
+                    QVERIFY2(ImageHoldsModule(rig, truth, 0, 248), fast ? "fast" : "tick");
+                else if (step == QLatin1Char('v'))
+                    QCOMPARE(rig.view.Differing, QList<int>{100});
+                else
+                    std::copy(stored.begin() + 4, stored.begin() + 249, truth.begin() + 4);
+                const QList<Message> expected =
+                    step == QLatin1Char('v') ? QList<Message>{{"information", TransferController::DifferentText}}
+                                             : QList<Message>{};
+                QCOMPARE(rig.view.Messages, expected);
+                steps.append({rig.view.Messages, rig.view.Differing, rig.data.ConfigImage});
+            }
+            modes.append(QList<QList<Outcome>>{steps});
+        }
+        QVERIFY(modes[0] == modes[1]);
     }
 
     // A junk byte in front of every reply: no reply is ever recognised, the read gives up on address 0 in the

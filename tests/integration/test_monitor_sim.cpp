@@ -27,7 +27,7 @@ void Ask(SimRig &rig, const QByteArray &frame, int replySize)
     rig.link.RxBuffer.clear();
     rig.link.Send(frame);
     for (int i = 0; i < 20 && rig.link.RxBuffer.size() < replySize; ++i) {
-        WaitForBytes(rig.port, 50);
+        WaitForReply(rig.port, 50);
         rig.link.ReceiveStep();
     }
 }
@@ -124,7 +124,7 @@ private Q_SLOTS:
         QCOMPARE(ViewLines(w).size(), int(log.Lines().size()));
 
         // However much arrives, the view keeps the same last lines as the log.
-        log.RecordDiscarded(QByteArray(TrafficLog::BytesPerLine * (TrafficLog::MaxLines + 50), 'Z'));
+        log.RecordDiscarded(QByteArray(TrafficLog::BytesPerLine * (TrafficLog::MaxLines + 50), 'Z'), TrafficLog::Flood);
         QCOMPARE(ViewLines(w).size(), TrafficLog::MaxLines);
         QCOMPARE(log.Lines().size(), size_t(TrafficLog::MaxLines));
     }

@@ -31,6 +31,7 @@ struct Rig {
         for (int i = 0; i < 128; ++i)
             signalTable[i] = static_cast<std::uint8_t>(255 - i);
         link.Open(1);
+        port.Clock = [this] { return now; };
         port.Respond = [this](const QByteArray &f) { return Answer(f); };
     }
     QByteArray Answer(const QByteArray &f)
@@ -54,6 +55,7 @@ struct Rig {
     }
     void Tick()
     {
+        now += 100'000;
         link.ReceiveStep();
         ctl.Tick();
         Deliver();
@@ -63,6 +65,7 @@ struct Rig {
     void Deliver()
     {
         while (ctl.FastMode && port.bytesWaiting() > 0) {
+            now += 5'000; // a frame and its reply on the line
             link.ReceiveStep();
             ctl.Advance();
         }
@@ -112,6 +115,7 @@ struct Rig {
     char versionType = 'S';
     int version = 0x14;
     QList<int> sentPerTick; // frames written so far, after each tick
+    qint64 now = 0;         // the link's clock, in microseconds
 };
 
 QList<int> Range(int first, int last)

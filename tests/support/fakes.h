@@ -51,6 +51,11 @@ public:
             Incoming += Respond(bytes);
     }
 
+    // The clock the link reads; without one, every call is a second later than the one before, so no
+    // byte ever looks too early to be an answer.
+    qint64 microsecondsNow() const override { return Clock ? Clock() : (m_seconds += 1'000'000); }
+    std::function<qint64()> Clock;
+
     bool OpenSucceeds = true;
     hx7::OpenFailure::Kind Failure = hx7::OpenFailure::NotFound; // why an open fails
     QStringList Opened;
@@ -64,6 +69,7 @@ public:
 private:
     bool m_open = false;
     hx7::OpenFailure m_failure;
+    mutable qint64 m_seconds = 0;
 };
 
 struct Message {
@@ -87,6 +93,7 @@ public:
         Box(QStringLiteral("confirm"), text);
         return ConfirmAnswer;
     }
+    void ByteDiffers(int address, std::uint8_t, std::uint8_t) override { Differing << address; }
 
     QList<int> Progress;
     bool ProgressVisible = false;
@@ -94,6 +101,7 @@ public:
     bool Hx7S = false;
     int Refreshes = 0;
     QList<Message> Messages;
+    QList<int> Differing; // the addresses a verify found different, in order
     bool ConfirmAnswer = true;
     // Runs while a box is "open", as the nested event loop of a real message box would run ticks.
     std::function<void()> WhileBoxOpen;

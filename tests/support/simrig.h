@@ -26,12 +26,17 @@ inline QString WriteModuleFile(const QTemporaryDir &dir, hx7::ImageBytes &bytes)
     return path;
 }
 
-// One tick as the timer would run it, except that a waiting tick lasts only until the reply is there.
+// One tick as the timer would run it, except that a waiting tick lasts only until the reply is there (or,
+// in the fast mode, which takes it between the ticks, until the controller has moved on), and a sending
+// tick only until the line has been quiet for a few milliseconds.
 inline void PacedTick(hx7::SerialPort &port, hx7::SerialLink &link, hx7::TransferController &ctl)
 {
     static const std::set<int> sending = {0, 14, 20, 25, 40, 50};
-    if (!sending.count(ctl.TransferState))
-        WaitForBytes(port, 40);
+    const int state = ctl.TransferState;
+    if (!sending.count(state))
+        WaitForReply(port, 40, [&] { return ctl.TransferState != state && sending.count(ctl.TransferState); });
+    else if (state != 0)
+        WaitForReply(port, 6);
     link.ReceiveStep();
     ctl.Tick();
 }

@@ -31,14 +31,33 @@ void OnSignal(int)
 
 const char Usage[] = "usage: hx7sim [--type D|V|S] [--version 0x14] [--address-code N] [--memory FILE]\n"
                      "              [--silent ADDR] [--drop N] [--noise] [--delay-ms N] [--flood ADDR]\n"
+                     "              [--busy-at ADDR:MS] [--trail HEX:MS] [--twice N]\n"
                      "              [--baud N] [--write-ms N] [--log] [--link PATH] [--help]\n"
                      "  --version CODE    the firmware version the version query reports\n"
                      "  --version         without a value: print the program's version and exit\n"
                      "  --address-code N  byte 4 of the memory, also over a --memory file\n"
                      "  --silent ADDR     never answer a read or write of ADDR or a signal-table read of index ADDR\n"
+                     "  --busy-at ADDR:MS the first read or write of ADDR is answered MS ms late; frames that\n"
+                     "                    come meanwhile are answered after it, in order\n"
+                     "  --trail HEX:MS    the bytes HEX (e.g. 0D or 2A0D) on the line MS ms after every reply\n"
+                     "  --twice N         every N-th reply comes twice\n"
                      "  --baud N          take as long as a line at N baud (10 bits a byte) to hear a frame and to\n"
-                     "                    send the reply, byte by byte; without it replies go out at once\n"
+                     "                    send the reply, byte by byte (default 19200, the module's own rate);\n"
+                     "                    0: no line, replies go out at once\n"
                      "  --write-ms N      acknowledge a write N ms later, as a module's memory write takes\n";
+
+int Number(const char *text);
+
+// "A:B" as two numbers, or "HEX:B" with the first part as hex bytes.
+std::pair<std::string, int> Pair(const char *option, const char *text)
+{
+    const char *colon = std::strchr(text, ':');
+    if (!colon || colon == text) {
+        std::fprintf(stderr, "hx7sim: %s needs VALUE:MS, not %s\n%s", option, text, Usage);
+        std::exit(2);
+    }
+    return {std::string(text, colon), Number(colon + 1)};
+}
 
 int Number(const char *text)
 {
@@ -73,7 +92,7 @@ int main(int argc, char *argv[])
     bool addressCodeGiven = false;
     std::string linkPath;
     int delayMs = 0;
-    int baud = 0;
+    int baud = 19200;
     int writeMs = 0;
     bool log = false;
     for (int i = 1; i < argc; ++i) {
@@ -103,14 +122,28 @@ int main(int argc, char *argv[])
             options.silentAddress = Number(value());
         } else if (a == "--drop") {
             options.dropEvery = Number(value());
+        } else if (a == "--busy-at") {
+            const auto [address, ms] = Pair("--busy-at", value());
+            options.busyAddress = Number(address.c_str());
+            options.busyMs = ms;
+        } else if (a == "--trail") {
+            const auto [hex, ms] = Pair("--trail", value());
+            options.trail = QByteArray::fromHex(QByteArray::fromStdString(hex));
+            options.trailMs = ms;
+            if (options.trail.isEmpty()) {
+                std::fprintf(stderr, "hx7sim: --trail needs hex bytes\n%s", Usage);
+                return 2;
+            }
+        } else if (a == "--twice") {
+            options.twiceEvery = Number(value());
         } else if (a == "--noise") {
             options.noise = true;
         } else if (a == "--delay-ms") {
             delayMs = Number(value());
         } else if (a == "--baud") {
             baud = Number(value());
-            if (baud <= 0) {
-                std::fprintf(stderr, "hx7sim: --baud needs a rate above 0\n%s", Usage);
+            if (baud < 0) {
+                std::fprintf(stderr, "hx7sim: --baud needs a rate, or 0 for no line\n%s", Usage);
                 return 2;
             }
         } else if (a == "--write-ms") {

@@ -24,9 +24,18 @@ void SimLine::Received(Clock::time_point now, qsizetype count)
 void SimLine::Queue(const Response &response)
 {
     const Clock::time_point frameArrived = m_chunkStart + (response.frameEnd + 1) * m_byteTime;
-    const Clock::time_point ready = frameArrived + m_delay + (response.memoryWrite ? m_writeTime : m_delay.zero());
+    const Clock::time_point ready =
+        frameArrived + m_delay + response.busy + (response.memoryWrite ? m_writeTime : m_delay.zero());
     Clock::time_point due = std::max(m_sendFree, ready);
-    for (const char c : response.bytes) {
+    for (qsizetype i = 0; i < response.bytes.size(); ++i) {
+        if (!response.burst || i == 0)
+            due += m_byteTime;
+        m_queue.push_back({due, response.bytes[i]});
+    }
+    // Behind the reply, any stray bytes; the line carries one byte at a time, so later replies queue behind.
+    if (!response.trail.isEmpty())
+        due += response.trailDelay;
+    for (const char c : response.trail) {
         due += m_byteTime;
         m_queue.push_back({due, c});
     }

@@ -39,9 +39,12 @@ std::vector<Response> SimModule::Feed(const QByteArray &bytes)
         carried -= 7;
         if (OnFrame)
             OnFrame(frame);
+        m_busyNow = {};
+        m_burstNow = false;
         QByteArray answer = Answer(frame);
         if (!answer.isEmpty())
-            out.push_back({std::move(answer), frameEnd, frame[1] == 'W'});
+            out.push_back({std::move(answer), frameEnd, frame[1] == 'W', m_busyNow, m_burstNow, m_options.trail,
+                           std::chrono::milliseconds(m_options.trailMs)});
     }
     return out;
 }
@@ -53,12 +56,18 @@ QByteArray SimModule::Reply(QByteArray reply)
         return {};
     if (m_options.noise)
         reply.prepend('\x55');
+    if (m_options.twiceEvery > 0 && m_replies % m_options.twiceEvery == 0)
+        reply += reply;
     return reply;
 }
 
 QByteArray SimModule::Answer(const QByteArray &frame)
 {
     const auto arg = [&frame](int i) { return static_cast<std::uint8_t>(frame[i]); };
+    if ((frame[1] == 'R' || frame[1] == 'W') && arg(2) == m_options.busyAddress && !m_wasBusy) {
+        m_wasBusy = true;
+        m_busyNow = std::chrono::milliseconds(m_options.busyMs);
+    }
     switch (frame[1]) {
     case 'G': {
         QByteArray r("N");
@@ -73,6 +82,7 @@ QByteArray SimModule::Answer(const QByteArray &frame)
             return {};
         if (address == m_options.floodAddress && !m_flooded) {
             m_flooded = true;
+            m_burstNow = true;
             return QByteArray(500, '\x5A');
         }
         return Reply(QByteArray(1, static_cast<char>(Memory[address])) + '*');
