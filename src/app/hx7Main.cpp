@@ -115,7 +115,7 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
         m_link.ReceiveStep();
         m_controller.Advance();
     });
-    m_commDialog->SetPortLister([this] { return ListPorts(m_settings); });
+    m_commDialog->SetPortLister([this] { return ListPorts(m_settings, m_link.ChosenDevices()); });
     m_commDialog->SetSearch({m_prober, [this] { return BeginPortSearch(); }, [this] { EndPortSearch(); }});
 }
 
@@ -406,10 +406,15 @@ void TMainForm1::KonfiguraceRS2321Click()
     const int n = m_commDialog->PortNumber;
     const QString device = m_commDialog->PortDevice;
     // An adapter chosen from the list is remembered for its number at once, every other line kept.
-    if (!device.isEmpty() && m_settings.PortDeviceName(n) != device && !m_settings.WritePortMapping(n, device)) {
-        // Not remembered for the next start, but the adapter the user chose is the one used now.
-        m_prompts.Warning(this, SettingsWriteErrorText(m_settings.path()));
-        m_link.UseDevice(n, device);
+    if (!device.isEmpty()) {
+        const bool remembered = m_settings.PortDeviceName(n) == device || m_settings.WritePortMapping(n, device);
+        if (!remembered)
+            m_prompts.Warning(this, SettingsWriteErrorText(m_settings.path()));
+        // Not remembered for the next start, the adapter the user chose is still the one used now. Once the
+        // settings name it (or name it again), they decide: an earlier choice of this run must not win.
+        // An earlier line for the same number ("COM03=") can outweigh the line just written: then the
+        // choice stays this run's own too.
+        m_link.UseDevice(n, remembered && m_settings.PortDeviceName(n) == device ? QString() : device);
     }
     m_link.ComPortNumber = n;
     if (!m_link.Reopen(n))

@@ -14,8 +14,20 @@ QString VidPidText(bool has, quint16 vid, quint16 pid)
     return QStringLiteral("%1:%2").arg(vid, 4, 16, QLatin1Char('0')).arg(pid, 4, 16, QLatin1Char('0'));
 }
 
-QList<PortEntry> ListPorts(const Settings &settings)
+QList<PortEntry> ListPorts(const Settings &settings, const std::map<int, QString> &chosen)
 {
+    std::map<int, QString> mappings = settings.PortMappings();
+    for (const auto &[n, device] : chosen)
+        mappings[n] = device;
+    // The lowest number that opens the device, as SerialLink::DeviceName decides it; else the platform's
+    // own number for it, unless that number is mapped elsewhere.
+    const auto numberFor = [&](const QString &device) {
+        for (const auto &[n, d] : mappings)
+            if (d == device)
+                return n;
+        const int n = settings.PortNumberFor(device);
+        return n > 0 && !mappings.count(n) ? n : 0;
+    };
     QList<PortEntry> system;
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
         PortEntry e;
@@ -29,7 +41,7 @@ QList<PortEntry> ListPorts(const Settings &settings)
         e.serialNumber = info.serialNumber();
         e.vidPid = VidPidText(info.hasVendorIdentifier() && info.hasProductIdentifier(), info.vendorIdentifier(),
                               info.productIdentifier());
-        e.portNumber = settings.PortNumberFor(e.device);
+        e.portNumber = numberFor(e.device);
         e.listed = true;
         e.exists = true;
         system << e;
@@ -37,7 +49,7 @@ QList<PortEntry> ListPorts(const Settings &settings)
     std::sort(system.begin(), system.end(), [](const PortEntry &a, const PortEntry &b) { return a.device < b.device; });
 
     QList<PortEntry> ports;
-    for (const auto &[n, device] : settings.PortMappings()) {
+    for (const auto &[n, device] : mappings) {
         const auto listed =
             std::find_if(system.begin(), system.end(), [&d = device](const PortEntry &e) { return e.device == d; });
         if (listed != system.end()) {

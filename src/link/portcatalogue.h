@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <map>
 
 namespace hx7 {
 
@@ -20,8 +21,10 @@ struct PortEntry {
     bool exists = false; // the device is there right now
 };
 
-// Mapped devices first, by port number, then the other ports the system lists, by name.
-QList<PortEntry> ListPorts(const Settings &settings);
+// Mapped devices first, by port number, then the other ports the system lists, by name. chosen: the
+// numbers that open another device this run than the settings say (their write failed); they take
+// the number from the settings' device, as they do when the port is opened.
+QList<PortEntry> ListPorts(const Settings &settings, const std::map<int, QString> &chosen = {});
 
 // "1234:abcd" from the two USB identifiers; empty when the port has none.
 QString VidPidText(bool has, quint16 vid, quint16 pid);

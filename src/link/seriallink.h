@@ -4,6 +4,7 @@
 #include "serialport.h"
 
 #include <functional>
+#include <map>
 #include <optional>
 
 namespace hx7 {
@@ -55,14 +56,20 @@ public:
     OpenFailure LastOpenFailure() const { return m_port.lastOpenFailure(); }
     QString DeviceName(int portNumber) const
     {
-        return portNumber == m_chosenNumber && !m_chosenDevice.isEmpty() ? m_chosenDevice : m_deviceName(portNumber);
+        const auto chosen = m_chosenDevices.find(portNumber);
+        return chosen != m_chosenDevices.end() ? chosen->second : m_deviceName(portNumber);
     }
     // For this run, port portNumber opens device whatever the settings say (they could not be written).
+    // An empty device gives the number back to the settings: each new choice replaces the last one.
     void UseDevice(int portNumber, const QString &device)
     {
-        m_chosenNumber = portNumber;
-        m_chosenDevice = device;
+        if (device.isEmpty())
+            m_chosenDevices.erase(portNumber);
+        else
+            m_chosenDevices[portNumber] = device;
     }
+    // The port numbers that open a device of this run's choosing rather than the settings' one.
+    const std::map<int, QString> &ChosenDevices() const { return m_chosenDevices; }
 
     // "Chyba otevření  COM" + n + two blanks, in the user's language.
     static QString OpenErrorText(int portNumber);
@@ -75,8 +82,7 @@ private:
 
     SerialPort &m_port;
     DeviceNameFor m_deviceName;
-    int m_chosenNumber = 0;
-    QString m_chosenDevice;
+    std::map<int, QString> m_chosenDevices;
     TrafficLog *m_log = nullptr;
     qint64 m_sentAt = 0;
     std::optional<QByteArray> m_earlyBytes;

@@ -1,4 +1,5 @@
 // The main window offscreen: start-up, menu, route grid, the close handler.
+#include "DLGsetComm1.h"
 #include "fakes.h"
 #include "frames.h"
 #include "hx7Main.h"
@@ -8,6 +9,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -19,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 using namespace hx7;
 using namespace hx7test;
@@ -545,6 +548,68 @@ private Q_SLOTS:
         QCOMPARE(f.window->Controller().TransferState, 14);
         f.window->close();
         QVERIFY(f.iniContent().contains("COMserial=7"));
+    }
+
+    // An adapter chosen while the settings could not be written is used for this run. A later choice for the
+    // same number replaces it, whether its write succeeds or fails again, and whether the settings already
+    // name it: the dialog, its list and the port opened all name the newest choice.
+    void laterAdapterChoiceWins_data()
+    {
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<int>("warnings");
+        QTest::newRow("written") << true << "/dev/pts/82" << 1;
+        QTest::newRow("write fails again") << false << "/dev/pts/82" << 2;
+        QTest::newRow("the settings' own device") << false << "/dev/ttyS2" << 1;
+    }
+    void laterAdapterChoiceWins()
+    {
+        QFETCH(bool, writable);
+        QFETCH(QString, second);
+        QFETCH(int, warnings);
+        Fixture f;
+        QVERIFY(QDir().mkdir(f.iniPath)); // a folder where the file should be: neither read nor written
+        f.start();
+        QString shown;
+        QStringList onCom3;
+        const auto choose = [&](const QString &device) {
+            QTimer::singleShot(0, [&] {
+                auto *dialog = f.window->findChild<TOKcommDlg *>(QStringLiteral("TOKcommDlg"));
+                dialog->findChild<QSpinBox *>(QStringLiteral("SEdit1"))->setValue(3);
+                shown = dialog->findChild<QLabel *>(QStringLiteral("LBdevice"))->text();
+                onCom3.clear();
+                auto *list = dialog->findChild<QTreeWidget *>(QStringLiteral("LVports"));
+                for (int i = 0; i < list->topLevelItemCount(); ++i)
+                    if (list->topLevelItem(i)->text(5) == QLatin1String("COM3"))
+                        onCom3 << list->topLevelItem(i)->text(0);
+                if (device.isEmpty()) {
+                    dialog->reject();
+                    return;
+                }
+                dialog->PortDevice = device; // as a click on its row leaves it
+                dialog->findChild<QAbstractButton *>(QStringLiteral("OKBtn"))->click();
+            });
+            f.action("KomunikaceRS2321")->trigger();
+        };
+        choose(QStringLiteral("/dev/pts/81"));
+        QCOMPARE(f.port.Opened.last(), QStringLiteral("/dev/pts/81"));
+        choose({});
+        QCOMPARE(onCom3, QStringList{QStringLiteral("/dev/pts/81")});
+        if (writable)
+            QVERIFY(QDir().rmdir(f.iniPath));
+        choose(second);
+        QCOMPARE(f.port.Opened.last(), second);
+        choose({});
+        QVERIFY2(shown.contains(second), qPrintable(shown));
+        QVERIFY(!onCom3.contains(QStringLiteral("/dev/pts/81")));
+        QVERIFY(onCom3.size() <= 1);
+        QCOMPARE(f.prompts.Shown.size(), warnings);
+        if (writable)
+            QVERIFY(f.iniContent().contains("COM3=" + second.toLocal8Bit()));
+        // Every later open of the port (a replugged adapter, after a module search) takes the same device.
+        f.link->Close();
+        QVERIFY(f.link->EnsureOpen());
+        QCOMPARE(f.port.Opened.last(), second);
     }
 
     // A box opened by a tick does not stop the ticks: the idle controller hides the bar meanwhile.
