@@ -28,68 +28,6 @@
         <translation>Confirmation</translation>
     </message>
     <message>
-        <source>Použití: hx7ctl [--port PORT] [--fast] [--trace] [--lang cs|en] PŘÍKAZ [ARGUMENTY]
-
---fast: další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms
-(stejné rámce a stejné časové limity; přenos trvá asi sekundu místo 25 s).
---trace: vypisuje na stderr každý odeslaný rámec a přijatá data, jako Monitor komunikace
-(čas v ms, směr, bajty hexadecimálně, znaky a význam).
---lang: jazyk výpisů, cs (čeština) nebo en (angličtina); bez --lang jazyk nastavený
-v programu ([Options] Language v hx7conf.ini).
-
-PORT je cesta k zařízení (/dev/ttyUSB0), COMn podle [Ports] v hx7conf.ini nebo auto
-(první port, na kterém modul odpoví); bez --port se použije port uložený v hx7conf.ini.
-
-Příkazy:
-  ports [--probe]           vypíše porty: zařízení, popis, VID:PID, COMn;
-                            s --probe i odpověď modulu na dotaz na verzi
-  info                      typ a verze modulu
-  read FILE                 načte z modulu bajty 0..248 a uloží je do souboru
-  verify FILE               porovná modul se souborem (jen bajty, které soubor obsahuje);
-                            rozdíly: ADDR: file XX module YY  co bajt obsahuje
-  store FILE [--scope config|all|route N] [--reset] [--yes]
-                            uloží soubor do modulu (výchozí rozsah all)
-  show FILE                 vypíše konfiguraci a tabulku cest ze souboru
-  polesig [OUT]             načte poleSIG a zapíše výpis (výchozí poleSIG.txt)
-  factory-reset [--yes]     vrátí konfiguraci modulu do počátečního nastavení
-  test-output turnout N straight|diverging
-  test-output signal N ASPECT
-
-Návratové kódy: 0 v pořádku, 1 data rozdílná, 2 chybné argumenty nebo soubor,
-3 chyba komunikace, 4 odmítnuto.
-</source>
-        <translation>Usage: hx7ctl [--port PORT] [--fast] [--trace] [--lang cs|en] COMMAND [ARGUMENTS]
-
---fast: the next frame goes out as soon as the module replies, not at the next 100 ms tick
-(the same frames and the same time-outs; a transfer takes about a second instead of 25 s).
---trace: prints every frame sent and the data received on stderr, as the communication monitor
-does (time in ms, direction, bytes in hex, characters and meaning).
---lang: language of the output, cs (Czech) or en (English); without --lang the language set
-in the program ([Options] Language in hx7conf.ini).
-
-PORT is a device path (/dev/ttyUSB0), COMn as mapped in [Ports] of hx7conf.ini, or auto
-(the first port where a module answers); without --port the port saved in hx7conf.ini is used.
-
-Commands:
-  ports [--probe]           lists the ports: device, description, VID:PID, COMn;
-                            with --probe also the module&apos;s answer to a version query
-  info                      module type and version
-  read FILE                 reads bytes 0..248 from the module and saves them to FILE
-  verify FILE               compares the module with FILE (only the bytes the file holds);
-                            differences: ADDR: file XX module YY  what the byte holds
-  store FILE [--scope config|all|route N] [--reset] [--yes]
-                            stores FILE to the module (default scope all)
-  show FILE                 prints the configuration and the route table of FILE
-  polesig [OUT]             reads poleSIG and writes the dump (default poleSIG.txt)
-  factory-reset [--yes]     resets the module&apos;s configuration to the factory settings
-  test-output turnout N straight|diverging
-  test-output signal N ASPECT
-
-Exit codes: 0 success, 1 data differ, 2 bad arguments or file,
-3 communication error, 4 refused.
-</translation>
-    </message>
-    <message>
         <source>%1 musí být číslo %2..%3: %4</source>
         <translation>%1 must be a number %2..%3: %4</translation>
     </message>
@@ -694,6 +632,96 @@ and log in again.</translation>
 <byte value="xd"/> Chcete přesto uložit data? </source>
         <translation>The module&apos;s DCC address (%1) does not match the configuration (%2).
 Store the data anyway?</translation>
+    </message>
+    <message>
+        <source>Použití: hx7ctl [--port PORT] [--fast] [--trace] [--lang cs|en] PŘÍKAZ [ARGUMENTY]
+
+--fast: další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms
+(stejné rámce a stejné časové limity; přenos trvá asi sekundu místo 25 s).
+--trace: vypisuje na stderr každý odeslaný rámec a přijatá data, jako Monitor komunikace
+(čas v ms, směr, bajty hexadecimálně, znaky a význam).
+--lang: jazyk výpisů, cs (čeština) nebo en (angličtina); bez --lang jazyk nastavený
+v programu ([Options] Language v hx7conf.ini).
+
+PORT je cesta k zařízení (/dev/ttyUSB0), COMn podle [Ports] v hx7conf.ini nebo auto
+(první port, na kterém modul odpoví; store, factory-reset a test-output ho použijí, jen když
+odpoví jediný modul a žádný port není obsazený ani nepřístupný); bez --port se použije port
+uložený v hx7conf.ini.
+
+Příkazy:
+  ports [--probe]           vypíše porty: zařízení, popis, VID:PID, COMn;
+                            s --probe i odpověď modulu na dotaz na verzi
+  info                      typ a verze modulu
+  read FILE                 načte z modulu bajty 0..248 a uloží je do souboru
+  verify FILE               porovná modul se souborem (jen bajty, které soubor obsahuje);
+                            rozdíly: ADDR: file XX module YY  co bajt obsahuje
+  store FILE [--scope config|all|route N] [--reset] [--yes]
+                            uloží soubor do modulu (výchozí rozsah all)
+  show FILE                 vypíše konfiguraci a tabulku cest ze souboru
+  polesig [OUT]             načte poleSIG a zapíše výpis (výchozí poleSIG.txt)
+  factory-reset [--yes]     vrátí konfiguraci modulu do počátečního nastavení
+  test-output turnout N straight|diverging
+  test-output signal N ASPECT
+
+Návratové kódy: 0 v pořádku, 1 data rozdílná, 2 chybné argumenty nebo soubor,
+3 chyba komunikace, 4 odmítnuto.
+</source>
+        <translation>Usage: hx7ctl [--port PORT] [--fast] [--trace] [--lang cs|en] COMMAND [ARGUMENTS]
+
+--fast: the next frame goes out as soon as the module replies, not at the next 100 ms tick
+(the same frames and the same time-outs; a transfer takes about a second instead of 25 s).
+--trace: prints every frame sent and the data received on stderr, as the communication monitor
+does (time in ms, direction, bytes in hex, characters and meaning).
+--lang: language of the output, cs (Czech) or en (English); without --lang the language set
+in the program ([Options] Language in hx7conf.ini).
+
+PORT is a device path (/dev/ttyUSB0), COMn as mapped in [Ports] of hx7conf.ini, or auto
+(the first port where a module answers; store, factory-reset and test-output use it only when
+exactly one module answers and no port is busy or inaccessible); without --port the port saved
+in hx7conf.ini is used.
+
+Commands:
+  ports [--probe]           lists the ports: device, description, VID:PID, COMn;
+                            with --probe also the module&apos;s answer to a version query
+  info                      module type and version
+  read FILE                 reads bytes 0..248 from the module and saves them to FILE
+  verify FILE               compares the module with FILE (only the bytes the file holds);
+                            differences: ADDR: file XX module YY  what the byte holds
+  store FILE [--scope config|all|route N] [--reset] [--yes]
+                            stores FILE to the module (default scope all)
+  show FILE                 prints the configuration and the route table of FILE
+  polesig [OUT]             reads poleSIG and writes the dump (default poleSIG.txt)
+  factory-reset [--yes]     resets the module&apos;s configuration to the factory settings
+  test-output turnout N straight|diverging
+  test-output signal N ASPECT
+
+Exit codes: 0 success, 1 data differ, 2 bad arguments or file,
+3 communication error, 4 refused.
+</translation>
+    </message>
+    <message>
+        <source>Port nemá přiřazené žádné zařízení: zadejte ho volbou --port (například --port /dev/ttyUSB0) nebo v oddílu [Ports] souboru hx7conf.ini. Porty s modulem vypíše hx7ctl ports --probe.</source>
+        <translation>No device is assigned to the port: give one with --port (for example --port /dev/ttyUSB0) or in the [Ports] section of hx7conf.ini. hx7ctl ports --probe lists the ports with a module.</translation>
+    </message>
+    <message>
+        <source>Porty, na kterých se nešlo zeptat:</source>
+        <translation>Ports that could not be asked:</translation>
+    </message>
+    <message>
+        <source>--port auto nelze použít: příkaz mění modul, a tak musí odpovědět jediný modul a žádný port nesmí být obsazený ani nepřístupný. Do modulu se nic neodeslalo; zvolte port volbou --port.</source>
+        <translation>--port auto cannot be used: the command changes a module, so exactly one module must answer and no port may be busy or inaccessible. Nothing was sent to a module; choose the port with --port.</translation>
+    </message>
+    <message>
+        <source>Odpověděly moduly:</source>
+        <translation>Modules that answered:</translation>
+    </message>
+    <message>
+        <source>Odpověděly i další moduly:</source>
+        <translation>Other modules answered too:</translation>
+    </message>
+    <message>
+        <source>typ %1, verze %2.%3</source>
+        <translation>type %1, version %2.%3</translation>
     </message>
 </context>
 <context>

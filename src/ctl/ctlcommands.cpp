@@ -38,7 +38,9 @@ QString CtlHelp()
                "v programu ([Options] Language v hx7conf.ini).\n"
                "\n"
                "PORT je cesta k zařízení (/dev/ttyUSB0), COMn podle [Ports] v hx7conf.ini nebo auto\n"
-               "(první port, na kterém modul odpoví); bez --port se použije port uložený v hx7conf.ini.\n"
+               "(první port, na kterém modul odpoví; store, factory-reset a test-output ho použijí, jen když\n"
+               "odpoví jediný modul a žádný port není obsazený ani nepřístupný); bez --port se použije port\n"
+               "uložený v hx7conf.ini.\n"
                "\n"
                "Příkazy:\n"
                "  ports [--probe]           vypíše porty: zařízení, popis, VID:PID, COMn;\n"
@@ -269,11 +271,10 @@ void ExpectArguments(const QStringList &args, int minimum, int maximum)
         throw UsageError{QCoreApplication::translate("hx7", "přebytečný argument %1").arg(args[maximum])};
 }
 
-// Asks the ports for the module on the 100 ms timer, as the COM-port dialog does. With firstOnly it
-// stops at the first port that answers.
-void RunProber(PortProber &prober, const QStringList &devices, bool firstOnly)
+// Asks every port for the module on the 100 ms timer, as the COM-port dialog does.
+void RunProber(PortProber &prober, const QStringList &devices)
 {
-    const auto done = [&] { return !prober.IsRunning() || (firstOnly && !prober.FirstAnswering().isEmpty()); };
+    const auto done = [&] { return !prober.IsRunning(); };
     prober.Start(devices);
     prober.Tick(); // the first port now rather than a tick later
     if (!done()) {
@@ -313,6 +314,26 @@ QString Description(const PortEntry &e)
     return Cell(e.description);
 }
 
+// Why a port did not open, as SerialLink words it for the program, except where the program's advice is
+// its menu: here the way out is an option of this command.
+QString FailureReason(const OpenFailure &failure)
+{
+    if (failure.kind == OpenFailure::NoDevice)
+        return QCoreApplication::translate("hx7", "Port nemá přiřazené žádné zařízení: zadejte ho volbou --port "
+                                                  "(například --port /dev/ttyUSB0) nebo v oddílu [Ports] souboru "
+                                                  "hx7conf.ini. Porty s modulem vypíše hx7ctl ports --probe.");
+    return SerialLink::OpenFailureReason(failure);
+}
+
+// A port that is there but could not be asked (another program holds it, the user may not open it, it
+// failed to open): a module on it would not have been heard. A port that does not exist, or opened and
+// stayed silent, hides no module.
+bool Skipped(const ProbeResult &r)
+{
+    return r.failure.kind == OpenFailure::PermissionDenied || r.failure.kind == OpenFailure::InUse ||
+           r.failure.kind == OpenFailure::Other;
+}
+
 // hx7ctl ports [--probe]: one line per port, cells separated by TAB, empty cells as "-".
 int RunPorts(QStringList args, SerialPort &port, CtlIo &io)
 {
@@ -326,7 +347,7 @@ int RunPorts(QStringList args, SerialPort &port, CtlIo &io)
         for (const PortEntry &e : ports)
             devices << e.device;
         PortProber prober(port);
-        RunProber(prober, devices, false);
+        RunProber(prober, devices);
         probed = prober.Results();
         for (const ProbeResult &r : probed)
             answers.insert(r.device, r.answer);
@@ -342,8 +363,8 @@ int RunPorts(QStringList args, SerialPort &port, CtlIo &io)
     // A port the user may not open, or one another program holds, is worth saying why: it is the
     // usual reason a connected module stays silent.
     for (const ProbeResult &r : std::as_const(probed)) {
-        if (r.failure.kind == OpenFailure::PermissionDenied || r.failure.kind == OpenFailure::InUse)
-            io.err << SerialLink::OpenFailureReason(r.failure) << '\n';
+        if (Skipped(r))
+            io.err << FailureReason(r.failure) << '\n';
     }
     if (ports.isEmpty())
         io.err << QCoreApplication::translate("hx7", "Nenalezen žádný sériový port.") << '\n';
@@ -351,36 +372,77 @@ int RunPorts(QStringList args, SerialPort &port, CtlIo &io)
 }
 
 // --port auto: the first port whose module answers, in the order of the port list (the ports mapped in
-// hx7conf.ini first, by number). When none answers, says what each port did.
-std::optional<QString> FindModule(SerialPort &port, CtlIo &io)
+// hx7conf.ini first, by number). Every port is asked, so that the other modules can be named: a command
+// that changes a module takes the port only when its module is the one module there could be, never a
+// guess between several or beside a port that could not be asked. When none answers, says what each
+// port did.
+std::optional<QString> FindModule(SerialPort &port, CtlIo &io, bool changesModule)
 {
     const QList<PortEntry> ports = ListPorts(Settings(SettingsPath(io)));
     QStringList devices;
     for (const PortEntry &e : ports)
         devices << e.device;
     PortProber prober(port);
-    RunProber(prober, devices, true);
+    RunProber(prober, devices);
     const auto label = [&](const QString &device) {
         const auto e = std::find_if(ports.begin(), ports.end(), [&](const PortEntry &p) { return p.device == device; });
         return e != ports.end() ? PortLabel(*e) : device;
     };
-    if (const QString found = prober.FirstAnswering(); !found.isEmpty()) {
-        io.err << QCoreApplication::translate("hx7", "Modul nalezen na %1.").arg(label(found)) << '\n';
-        return found;
+    // "  /dev/ttyUSB0 (COM3): HX7S V 1.4", or why the port could not be asked, indented under it.
+    const auto list = [&](const QList<ProbeResult> &results) {
+        for (const ProbeResult &r : results) {
+            QString what = r.answer;
+            if (what.isEmpty())
+                what = r.failure.kind == OpenFailure::None ? QCoreApplication::translate("hx7", "neodpovídá")
+                                                           : FailureReason(r.failure);
+            io.err << QStringLiteral("  ") << label(r.device) << QStringLiteral(": ")
+                   << what.replace(QLatin1Char('\n'), QStringLiteral("\n    ")) << '\n';
+        }
+    };
+    QList<ProbeResult> answered, skipped;
+    for (const ProbeResult &r : prober.Results()) {
+        if (!r.answer.isEmpty())
+            answered << r;
+        else if (Skipped(r))
+            skipped << r;
     }
-    if (ports.isEmpty()) {
-        Fail(io, QCoreApplication::translate("hx7", "Modul nenalezen: není žádný sériový port."), ExitCommunication);
+    const auto listSkipped = [&] {
+        if (skipped.isEmpty())
+            return;
+        io.err << QCoreApplication::translate("hx7", "Porty, na kterých se nešlo zeptat:") << '\n';
+        list(skipped);
+    };
+    if (answered.isEmpty()) {
+        if (ports.isEmpty()) {
+            Fail(io, QCoreApplication::translate("hx7", "Modul nenalezen: není žádný sériový port."),
+                 ExitCommunication);
+            return std::nullopt;
+        }
+        io.err << QCoreApplication::translate("hx7", "Modul nenalezen. Zkoušené porty:") << '\n';
+        list(prober.Results());
+        io.err.flush();
         return std::nullopt;
     }
-    io.err << QCoreApplication::translate("hx7", "Modul nenalezen. Zkoušené porty:") << '\n';
-    for (const ProbeResult &r : prober.Results()) {
-        const QString why = r.failure.kind == OpenFailure::None ? QCoreApplication::translate("hx7", "neodpovídá")
-                                                                : SerialLink::OpenFailureReason(r.failure);
-        io.err << QStringLiteral("  ") << label(r.device) << QStringLiteral(": ")
-               << QString(why).replace(QLatin1Char('\n'), QStringLiteral("\n    ")) << '\n';
+    if (changesModule && (answered.size() > 1 || !skipped.isEmpty())) {
+        io.err << QCoreApplication::translate("hx7", "--port auto nelze použít: příkaz mění modul, a tak musí "
+                                                     "odpovědět jediný modul a žádný port nesmí být obsazený ani "
+                                                     "nepřístupný. Do modulu se nic neodeslalo; zvolte port "
+                                                     "volbou --port.")
+               << '\n'
+               << QCoreApplication::translate("hx7", "Odpověděly moduly:") << '\n';
+        list(answered);
+        listSkipped();
+        io.err.flush();
+        return std::nullopt;
     }
+    io.err << QCoreApplication::translate("hx7", "Modul nalezen na %1.").arg(label(answered.first().device)) << '\n';
+    if (answered.size() > 1) {
+        io.err << QCoreApplication::translate("hx7", "Odpověděly i další moduly:") << '\n';
+        list(answered.mid(1));
+    }
+    listSkipped();
     io.err.flush();
-    return std::nullopt;
+    return answered.first().device;
 }
 
 int RunCommand(const QString &command, QStringList args, const GlobalOptions &options, CtlIo &io)
@@ -505,7 +567,8 @@ int RunCommand(const QString &command, QStringList args, const GlobalOptions &op
     int number = 1;
     bool byNumber = false;
     if (portOption.compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0) {
-        const auto found = FindModule(port, io);
+        const bool changesModule = job == Job::Store || job == Job::FactoryReset || job == Job::TestOutput;
+        const auto found = FindModule(port, io, changesModule);
         if (!found)
             return ExitCommunication;
         device = *found;
@@ -531,14 +594,10 @@ int RunCommand(const QString &command, QStringList args, const GlobalOptions &op
         trace.Start();
     }
     if (!s.link.Open(number)) {
-        const OpenFailure failure = s.link.LastOpenFailure();
-        if (byNumber)
-            return Fail(io, SerialLink::OpenErrorText(number, failure), ExitCommunication);
-        const QString reason = SerialLink::OpenFailureReason(failure);
-        return Fail(io,
-                    QCoreApplication::translate("hx7", "Chyba otevření  %1  ").arg(device) +
-                        (reason.isEmpty() ? QString() : QLatin1Char('\n') + reason),
-                    ExitCommunication);
+        const QString reason = FailureReason(s.link.LastOpenFailure());
+        const QString first = byNumber ? SerialLink::OpenErrorText(number)
+                                       : QCoreApplication::translate("hx7", "Chyba otevření  %1  ").arg(device);
+        return Fail(io, reason.isEmpty() ? first : first + QLatin1Char('\n') + reason, ExitCommunication);
     }
 
     TransferController &ctl = s.controller;
@@ -550,6 +609,10 @@ int RunCommand(const QString &command, QStringList args, const GlobalOptions &op
         s.Run(ticker);
         if (view.VersionText == QLatin1String("??"))
             return Fail(io, QCoreApplication::translate("hx7", "Modul neodpovídá."), ExitCommunication);
+        // The main window shows no text for a type it does not know; a script is told the letter and the
+        // version. The reply is still at the start of RxBuffer: no frame has gone out since.
+        if (const auto reply = MatchVersionReply(s.link.RxBuffer); reply && view.VersionText.isEmpty())
+            view.VersionText = ModuleAnswerText(reply->type, reply->version);
         io.out << view.VersionText << '\n';
         for (const QString &notice : view.Informations)
             io.err << notice << '\n';

@@ -4,7 +4,21 @@
 #include "frames.h"
 #include "transfercontroller.h"
 
+#include <QCoreApplication>
+
 namespace hx7 {
+
+QString ModuleAnswerText(char type, std::uint8_t version)
+{
+    if (QString known = TransferController::VersionText(type, version); !known.isEmpty())
+        return known;
+    const auto code = static_cast<std::uint8_t>(type);
+    // Any byte may come in the letter's place: one that does not print is shown by its value.
+    const QString letter = code > 0x20 && code < 0x7F ? QString(QLatin1Char(type))
+                                                      : QStringLiteral("0x%1").arg(code, 2, 16, QLatin1Char('0'));
+    return QCoreApplication::translate("hx7", "typ %1, verze %2.%3")
+        .arg(letter, QString::number(version / 16), QString::number(version % 16));
+}
 
 PortProber::PortProber(SerialPort &port, QObject *parent) : QObject(parent), m_port(port) {}
 
@@ -44,7 +58,7 @@ void PortProber::Tick()
     if (const qint64 n = m_port.bytesWaiting(); n > 0)
         m_rx += m_port.read(n);
     if (const auto reply = MatchVersionReply(m_rx)) {
-        Conclude(TransferController::VersionText(reply->type, reply->version));
+        Conclude(ModuleAnswerText(reply->type, reply->version));
         return;
     }
     if (++m_waited >= ReplyTicks)

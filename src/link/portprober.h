@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <cstdint>
 
 namespace hx7 {
 
@@ -14,6 +15,10 @@ struct ProbeResult {
     QString answer;      // "HX7S V 1.4"; empty when the port did not answer or could not be opened
     OpenFailure failure; // kind None when the port opened
 };
+
+// What a module's version reply says: "HX7S V 1.4" for the types the program knows, else its type letter
+// and version ("typ X, verze 1.4"). A module of a type this program does not know still answers.
+QString ModuleAnswerText(char type, std::uint8_t version);
 
 class PortProber : public QObject
 {

@@ -170,15 +170,18 @@ private Q_SLOTS:
         QVERIFY(app.prompts.Shown.isEmpty());
     }
 
-    // "Najít modul" in the COM-port dialog: two modules and a dead mapping. The live ones answer, the dead
-    // one says why, the first answering port is chosen, and the program's own port is back afterwards.
-    // Choosing the second module for COM5 maps it in [Ports] on OK and opens it.
+    // "Najít modul" in the COM-port dialog: three modules (one of a type the program does not know) and a
+    // dead mapping. The live ones answer, the dead one says why, the first answering port is chosen, and
+    // the program's own port is back afterwards. Choosing the second module for COM5 maps it in [Ports]
+    // on OK and opens it.
     void findModuleInTheComDialog()
     {
         SimProcess second(
             {QStringLiteral("--type"), QStringLiteral("D"), QStringLiteral("--version"), QStringLiteral("0x12")});
+        SimProcess unknownType({QStringLiteral("--type"), QStringLiteral("X")});
         App app({QStringLiteral("--type"), QStringLiteral("S")},
-                "COM2=/dev/hx7-no-such-device\r\nCOM3=" + second.Device.toLocal8Bit() + "\r\n");
+                "COM2=/dev/hx7-no-such-device\r\nCOM3=" + second.Device.toLocal8Bit() +
+                    "\r\nCOM4=" + unknownType.Device.toLocal8Bit() + "\r\n");
         QMap<QString, QString> found, why;
         bool ownPortFreed = false;
         QTimer::singleShot(0, [&] {
@@ -206,14 +209,16 @@ private Q_SLOTS:
         QVERIFY(ownPortFreed);
         QCOMPARE(found.value(app.sim->Device), QStringLiteral("HX7S V 1.4"));
         QCOMPARE(found.value(second.Device), QStringLiteral("HX7  V 1.2"));
+        QCOMPARE(found.value(unknownType.Device), QStringLiteral("typ X, verze 1.4"));
         QCOMPARE(found.value(QStringLiteral("/dev/hx7-no-such-device")), QStringLiteral("nenalezeno"));
         QVERIFY(why.value(QStringLiteral("/dev/hx7-no-such-device")).contains(QStringLiteral("neexistuje")));
         QCOMPARE(app.link->ComPortNumber, 5);
         QCOMPARE(app.TestComm(), QStringLiteral("HX7  V 1.2"));
         QFile ini(app.settings->path());
         QVERIFY(ini.open(QIODevice::ReadOnly));
-        QVERIFY(ini.readAll().contains("COM3=" + second.Device.toLocal8Bit() +
-                                       "\r\nCOM5=" + second.Device.toLocal8Bit() + "\r\n"));
+        const QByteArray written = ini.readAll();
+        QVERIFY(written.contains("COM3=" + second.Device.toLocal8Bit() + "\r\n"));
+        QVERIFY(written.contains("\r\nCOM5=" + second.Device.toLocal8Bit() + "\r\n"));
         QCOMPARE(app.prompts.Shown, QStringList{QStringLiteral("information: ") + TransferController::OldFirmwareText});
     }
 };

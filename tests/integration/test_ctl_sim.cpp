@@ -261,48 +261,105 @@ private Q_SLOTS:
             QCOMPARE(err, QStringLiteral("Chyba otevření  %1  \n%2\n")
                               .arg(QLatin1String(port), SerialLink::OpenFailureReason(failure)));
         }
+        // A number with no device: the way out is an option here, not the program's menu.
+        err.clear();
+        QCOMPARE(RunCtl(Args({"--port", "COM0", "info"}), io), 3);
+        e.flush();
+        QVERIFY2(err.startsWith(QStringLiteral("Chyba otevření  COM0  \n")) &&
+                     err.contains(QStringLiteral("--port /dev/ttyUSB0")) &&
+                     err.contains(QStringLiteral("hx7ctl ports --probe")) && !err.contains(QStringLiteral("RS232")),
+                 qPrintable(err));
     }
 
     // Modules on COM3 (%1, HX7 V 1.2) and COM5 (%2, HX7S V 1.4), COM2 mapped to a device that is not
-    // there (%3). The machine's own ports may be listed too: only these lines are looked for.
+    // there (%3). The machine's own ports may be listed too: only these lines are looked for. held: the
+    // test holds COM5's device open, as another program would. No module is changed, except where COM3's
+    // takes the store.
     void portsAndAuto_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("simArguments");
+        QTest::addColumn<QStringList>("simArguments");   // for both simulators
+        QTest::addColumn<QStringList>("newerArguments"); // for COM5's alone
+        QTest::addColumn<bool>("held");
         QTest::addColumn<int>("code");
         QTest::addColumn<QStringList>("outLines");
         QTest::addColumn<QStringList>("errParts");
+        QTest::addColumn<bool>("stored"); // COM3's module took the store
         const QStringList none;
-        QTest::newRow("list") << Args({"ports"}) << none << 0
+        QTest::newRow("list") << Args({"ports"}) << none << none << false << 0
                               << Texts({"%3\t(nepřipojeno)\t-\tCOM2", "%1\t(z nastavení [Ports])\t-\tCOM3",
                                         "%2\t(z nastavení [Ports])\t-\tCOM5"})
-                              << none;
-        QTest::newRow("probe") << Args({"ports", "--probe"}) << none << 0
+                              << none << false;
+        QTest::newRow("probe") << Args({"ports", "--probe"}) << none << none << false << 0
                                << Texts({"%3\t(nepřipojeno)\t-\tCOM2\t-",
                                          "%1\t(z nastavení [Ports])\t-\tCOM3\tHX7  V 1.2",
                                          "%2\t(z nastavení [Ports])\t-\tCOM5\tHX7S V 1.4"})
-                               << none;
-        // The mapped ports come first, by number: COM3's module, not COM5's.
-        QTest::newRow("auto") << Args({"--port", "auto", "info"}) << none << 0 << Args({"HX7  V 1.2"})
-                              << Args({"%1 (COM3)"});
+                               << none << false;
+        // A type letter the program does not know still answers.
+        QTest::newRow("probe, unknown type")
+            << Args({"ports", "--probe"}) << none << Args({"--type", "X"}) << false << 0
+            << Texts({"%2\t(z nastavení [Ports])\t-\tCOM5\ttyp X, verze 1.4"}) << none << false;
+        QTest::newRow("info, unknown type") << Args({"--port", "COM5", "info"}) << none << Args({"--type", "X"})
+                                            << false << 0 << Texts({"typ X, verze 1.4"}) << none << false;
+        QTest::newRow("probe, a port held")
+            << Args({"ports", "--probe"}) << none << none << true << 0
+            << Texts({"%2\t(z nastavení [Ports])\t-\tCOM5\t-"}) << Texts({"Zařízení %2 používá jiný program"}) << false;
+        // The mapped ports come first, by number: COM3's module, not COM5's, which is named beside it.
+        QTest::newRow("auto") << Args({"--port", "auto", "info"}) << none << none << false << 0 << Args({"HX7  V 1.2"})
+                              << Texts({"Modul nalezen na %1 (COM3).", "Odpověděly i další moduly:\n",
+                                        "  %2 (COM5): HX7S V 1.4\n"})
+                              << false;
         // In English the version and the port stay as they are: scripts read them.
-        QTest::newRow("auto, in English") << Args({"--lang", "en", "--port", "auto", "info"}) << none << 0
-                                          << Args({"HX7  V 1.2"}) << Args({"%1 (COM3)"});
+        QTest::newRow("auto, in English") << Args({"--lang", "en", "--port", "auto", "info"}) << none << none << false
+                                          << 0 << Args({"HX7  V 1.2"}) << Args({"%1 (COM3)"}) << false;
+        QTest::newRow("auto, unknown type")
+            << Args({"--port", "auto", "info"}) << Args({"--type", "X"}) << none << false << 0
+            << Texts({"typ X, verze 1.2"}) << Texts({"  %2 (COM5): typ X, verze 1.4\n"}) << false;
         // Modules that answer only after a second are silent to a search that waits 0.3 s per port.
         QTest::newRow("auto, no module answers")
-            << Args({"--port", "auto", "info"}) << Args({"--delay-ms", "1000"}) << 3 << none
+            << Args({"--port", "auto", "info"}) << Args({"--delay-ms", "1000"}) << none << false << 3 << none
             << Texts({"Modul nenalezen", "  %3 (COM2): Zařízení %3 neexistuje", "  %1 (COM3): neodpovídá\n",
-                      "  %2 (COM5): neodpovídá\n"});
+                      "  %2 (COM5): neodpovídá\n"})
+            << false;
+        // What changes a module goes only to the one module there could be: not a guess between two, nor
+        // the one that answered while the intended one was held by another program.
+        const QStringList bothListed = Texts(
+            {"--port auto nelze použít", "Odpověděly moduly:\n  %1 (COM3): HX7  V 1.2\n  %2 (COM5): HX7S V 1.4\n"});
+        QTest::newRow("store, two modules") << Args({"--port", "auto", "store", "config.txt", "--yes"}) << none << none
+                                            << false << 3 << none << bothListed << false;
+        QTest::newRow("test-output, two modules") << Args({"--port", "auto", "test-output", "turnout", "1", "straight"})
+                                                  << none << none << false << 3 << none << bothListed << false;
+        QTest::newRow("store, a port held")
+            << Args({"--port", "auto", "store", "config.txt", "--yes"}) << none << none << true << 3 << none
+            << Texts({"Odpověděly moduly:\n  %1 (COM3): HX7  V 1.2\nPorty, na kterých se nešlo zeptat:\n  %2 (COM5): "
+                      "Zařízení %2 používá jiný program"})
+            << false;
+        QTest::newRow("factory-reset, a port held")
+            << Args({"--port", "auto", "factory-reset", "--yes"}) << none << none << true << 3 << none
+            << Texts({"--port auto nelze"}) << false;
+        QTest::newRow("read, a port held")
+            << Args({"--port", "auto", "read", "backup.txt"}) << none << none << true << 0 << none
+            << Texts({"Modul nalezen na %1 (COM3).\nPorty, na kterých se nešlo zeptat:\n  %2 (COM5): Zařízení %2 "
+                      "používá jiný program"})
+            << false;
+        // A port that is there but silent hides no module: the one that answers takes the store.
+        QTest::newRow("store, one module")
+            << Args({"--port", "auto", "store", "config.txt", "--yes"}) << none << Args({"--delay-ms", "1000"}) << false
+            << 0 << none << Texts({"Modul nalezen na %1 (COM3)."}) << true;
     }
     void portsAndAuto()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, simArguments);
+        QFETCH(QStringList, newerArguments);
+        QFETCH(bool, held);
         QFETCH(int, code);
         QFETCH(QStringList, outLines);
         QFETCH(QStringList, errParts);
+        QFETCH(bool, stored);
         QTemporaryDir dir;
-        SimProcess older(Args({"--type", "D", "--version", "0x12"}) + simArguments), newer(simArguments);
+        SimProcess older(Args({"--type", "D", "--version", "0x12", "--log"}) + simArguments),
+            newer(Args({"--log"}) + simArguments + newerArguments);
         const QString missing = dir.filePath(QStringLiteral("ttyUSB9"));
         QFile ini(dir.filePath(QStringLiteral("hx7conf.ini")));
         QVERIFY(ini.open(QIODevice::WriteOnly));
@@ -310,6 +367,12 @@ private Q_SLOTS:
                       .arg(older.Device, newer.Device, missing)
                       .toLocal8Bit());
         ini.close();
+        ImageBytes image{};
+        InitConfigImage(image);
+        QVERIFY(SaveConfigText(dir.filePath(QStringLiteral("config.txt")), image, nullptr));
+        QtSerialPort otherProgram;
+        if (held)
+            QVERIFY(otherProgram.open(newer.Device));
         const Result r = RunBinary(arguments, dir.path());
         QCOMPARE(r.code, code);
         const auto fill = [&](QString text) {
@@ -322,6 +385,18 @@ private Q_SLOTS:
             QVERIFY2(lines.contains(fill(line)), qPrintable(r.out));
         for (const QString &part : errParts)
             QVERIFY2(r.err.contains(fill(part)), qPrintable(r.err));
+        QTest::qWait(50);
+        // A write, a reset or an output test: "@W", "@X", "@N", "@T".
+        const auto changed = [](const QByteArray &log) {
+            const QList<QByteArray> frames = log.split('\n');
+            return std::any_of(frames.begin(), frames.end(), [](const QByteArray &f) {
+                return f.startsWith("40 57") || f.startsWith("40 58") || f.startsWith("40 4E") || f.startsWith("40 54");
+            });
+        };
+        QVERIFY(!changed(newer.Log()));
+        QCOMPARE(changed(older.Log()), stored);
+        if (stored)
+            QVERIFY(older.Log().contains("40 57 04 01 04 30 2A"));
     }
 
     void badArguments_data()
