@@ -288,10 +288,6 @@
         <translation>turnouts %1 and %2 (low bits of the numbers, positions)</translation>
     </message>
     <message>
-        <source>číslo výhybky %1 (nižší bity)</source>
-        <translation>turnout %1 number (low bits)</translation>
-    </message>
-    <message>
         <source>poloha výhybky %1</source>
         <translation>turnout %1 position</translation>
     </message>
@@ -720,6 +716,18 @@ Exit codes: 0 success, 1 data differ, 2 bad arguments or file,
         <translation>Other modules answered too:</translation>
     </message>
     <message>
+        <source>bity 3-9 hodnoty (číslo výhybky %1 + 3)</source>
+        <translation>bits 3-9 of (turnout %1 number + 3)</translation>
+    </message>
+    <message>
+        <source>bity 0-2 hodnoty (číslo výhybky %1 + 3)</source>
+        <translation>bits 0-2 of (turnout %1 number + 3)</translation>
+    </message>
+    <message>
+        <source>platí při 0</source>
+        <translation>active at 0</translation>
+    </message>
+    <message>
         <source>typ %1, verze %2.%3</source>
         <translation>type %1, version %2.%3</translation>
     </message>
@@ -1030,6 +1038,26 @@ Exit codes: 0 success, 1 data differ, 2 bad arguments or file,
     <message>
         <source>DCC adr=%1</source>
         <translation>DCC addr=%1</translation>
+    </message>
+    <message>
+        <source>Nezaškrtnuté: zruší i volbu Ignorovat příkazy vypnutí výstupu; OK zapíše %1 = 0.</source>
+        <translation>Unticked: also clears Ignore output-off commands; OK writes %1 = 0.</translation>
+    </message>
+    <message>
+        <source>Lze zvolit jen s ochranou sepnutí obou výstupů.</source>
+        <translation>Can be chosen only with Prevent both outputs being on at once.</translation>
+    </message>
+    <message>
+        <source>Zaškrtnuté: OK zruší i společnou kolej náv. %1 a zapíše %2 = 1.</source>
+        <translation>Ticked: OK also clears the common track of signals %1 and writes %2 = 1.</translation>
+    </message>
+    <message>
+        <source>Je-li znak náv. %1 sloučen, OK toto pole zruší a zapíše %2 = 1.</source>
+        <translation>If the aspects of signals %1 are merged, OK clears this box and writes %2 = 1.</translation>
+    </message>
+    <message>
+        <source>Změna kteréhokoli znaku přepíše při OK všechny čtyři bajty návěstidla %1 (0x%2 až 0x%3); znak bez výběru se zapíše jako 255.</source>
+        <translation>Changing any aspect rewrites all four bytes of signal %1 (0x%2 to 0x%3) on OK; an aspect without a choice is written as 255.</translation>
     </message>
 </context>
 <context>

@@ -72,7 +72,9 @@ void ConsoleView::ByteDiffers(int address, std::uint8_t imageByte, std::uint8_t 
     // Scripts read the line up to the module byte; what the byte holds follows for the person reading it.
     QString line = HexDigits(address, 4) + QStringLiteral(": file ") + HexDigits(imageByte, 2) +
                    QStringLiteral(" module ") + HexDigits(moduleByte, 2);
-    if (const QString &description = DescribeAddress(address).description; !description.isEmpty())
+    // Named down to the fields the difference touches, as the verify details window names them: a byte
+    // that differs only in a bit nothing uses says so.
+    if (const QString description = DescribeAddressInFull(address, imageByte ^ moduleByte); !description.isEmpty())
         line += QStringLiteral("  ") + description;
     Differences << line;
 }

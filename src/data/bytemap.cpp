@@ -18,6 +18,8 @@ ByteMapEntry Entry(int first, int last, const QString &description, QList<BitFie
 
 // The bytes of route r's slot (10 bytes for routes 1..16, 7 for 17..24), after the slot codec's layout:
 // turnouts go in pairs of a high byte, a shared byte (low bits and positions of both) and a high byte.
+// A turnout is stored as its number + 3, ten bits: bits 3-9 fill bits 0-6 of its high byte, whose bit 7
+// is the repeat flag in the slot's byte 1 and unused in the others; bits 0-2 lie in the shared byte.
 void AddRoute(QList<ByteMapEntry> &map, int r)
 {
     const int o = RouteSlotOffset(r - 1);
@@ -26,6 +28,13 @@ void AddRoute(QList<ByteMapEntry> &map, int r)
         const QString description = QCoreApplication::translate("hx7", "Cesta %1: %2").arg(QString::number(r), text);
         map << ByteMapEntry{o + k, o + k, description, r, std::move(fields)};
     };
+    const auto highBits = [](int t) {
+        return QCoreApplication::translate("hx7", "bity 3-9 hodnoty (číslo výhybky %1 + 3)").arg(t);
+    };
+    const auto lowBits = [](int t) {
+        return QCoreApplication::translate("hx7", "bity 0-2 hodnoty (číslo výhybky %1 + 3)").arg(t);
+    };
+    const QString unused = QCoreApplication::translate("hx7", "nevyužito");
     add(0, QCoreApplication::translate("hx7", "rychlost (neaktivní, STUJ, nebo návěst podle povelu)"));
     for (int pair = 0; 3 * pair + 1 < size; ++pair) {
         const int t1 = 2 * pair + 1, t2 = 2 * pair + 2;
@@ -33,16 +42,16 @@ void AddRoute(QList<ByteMapEntry> &map, int r)
         const QString high2 = QCoreApplication::translate("hx7", "číslo výhybky %1 (vyšší bity)").arg(t2);
         if (pair == 0)
             add(1, QCoreApplication::translate("hx7", "%1, opakovací znak").arg(high1),
-                {{0, 6, high1}, {7, 7, QCoreApplication::translate("hx7", "opakovací znak")}});
+                {{0, 6, highBits(t1)}, {7, 7, QCoreApplication::translate("hx7", "opakovací znak")}});
         else
-            add(3 * pair + 1, high1);
+            add(3 * pair + 1, high1, {{0, 6, highBits(t1)}, {7, 7, unused}});
         add(3 * pair + 2,
             QCoreApplication::translate("hx7", "výhybky %1 a %2 (nižší bity čísla, polohy)").arg(t1).arg(t2),
-            {{0, 2, QCoreApplication::translate("hx7", "číslo výhybky %1 (nižší bity)").arg(t1)},
+            {{0, 2, lowBits(t1)},
              {3, 3, QCoreApplication::translate("hx7", "poloha výhybky %1").arg(t1)},
-             {4, 6, QCoreApplication::translate("hx7", "číslo výhybky %1 (nižší bity)").arg(t2)},
+             {4, 6, lowBits(t2)},
              {7, 7, QCoreApplication::translate("hx7", "poloha výhybky %1").arg(t2)}});
-        add(3 * pair + 3, high2);
+        add(3 * pair + 3, high2, {{0, 6, highBits(t2)}, {7, 7, unused}});
     }
 }
 
@@ -66,10 +75,10 @@ QList<ByteMapEntry> BuildMap()
     map << Entry(FollowOnSpeedByte, FollowOnSpeedByte,
                  QCoreApplication::translate("hx7", "Následné rychlosti návěstidel"), speeds);
     map << Entry(SignalPairByte, SignalPairByte, QCoreApplication::translate("hx7", "Dvojice návěstidel (platí při 0)"),
-                 {{0, 0, QCoreApplication::translate("hx7", "sloučení znaku náv. 1A 2A")},
-                  {1, 1, QCoreApplication::translate("hx7", "sloučení znaku náv. 1B 2B")},
-                  {2, 2, QCoreApplication::translate("hx7", "společná kolej náv. 1A+2A")},
-                  {3, 3, QCoreApplication::translate("hx7", "společná kolej náv. 1B+2B")},
+                 {{0, 0, QCoreApplication::translate("hx7", "sloučení znaku náv. 1A 2A"), true},
+                  {1, 1, QCoreApplication::translate("hx7", "sloučení znaku náv. 1B 2B"), true},
+                  {2, 2, QCoreApplication::translate("hx7", "společná kolej náv. 1A+2A"), true},
+                  {3, 3, QCoreApplication::translate("hx7", "společná kolej náv. 1B+2B"), true},
                   {4, 7, QCoreApplication::translate("hx7", "nevyužito")}});
     // Each signal's four aspects lie in the order A, D, C, B.
     const char aspectOrder[4] = {'A', 'D', 'C', 'B'};
@@ -85,8 +94,9 @@ QList<ByteMapEntry> BuildMap()
     for (int s = 0; s < 4; ++s) {
         inputs << BitField{
             2 * s, 2 * s,
-            QCoreApplication::translate("hx7", "AUT rušit znak náv. %1").arg(QLatin1String(SignalNames[s]))};
-        inputs << BitField{2 * s + 1, 2 * s + 1, QCoreApplication::translate("hx7", "AUT spínání rele %1").arg(s)};
+            QCoreApplication::translate("hx7", "AUT rušit znak náv. %1").arg(QLatin1String(SignalNames[s])), true};
+        inputs << BitField{2 * s + 1, 2 * s + 1, QCoreApplication::translate("hx7", "AUT spínání rele %1").arg(s),
+                           true};
     }
     map << Entry(InputOptionsByte, InputOptionsByte, QCoreApplication::translate("hx7", "Vstupy HX7S (platí při 0)"),
                  inputs);
@@ -136,6 +146,11 @@ QString DescribeAddressInFull(int address, int bitMask)
         if (bitMask & (((1 << (f.lastBit - f.firstBit + 1)) - 1) << f.firstBit))
             fields << f.name + QStringLiteral(" (") + BitsOnly(f.firstBit, f.lastBit) + QLatin1Char(')');
     return fields.isEmpty() ? e.description : e.description + QStringLiteral(": ") + fields.join(QStringLiteral("; "));
+}
+
+QString ActiveAtZeroText()
+{
+    return QCoreApplication::translate("hx7", "platí při 0");
 }
 
 QString BitsText(int address, int firstBit, int lastBit)

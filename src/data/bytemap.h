@@ -11,6 +11,7 @@ struct BitField {
     int firstBit;
     int lastBit;
     QString name;
+    bool activeAtZero = false; // a flag that is on while its bit is 0 (a ticked box stores 0)
 };
 
 // One entry covers one address, or a run of addresses that hold nothing the program interprets.
@@ -31,5 +32,7 @@ const ByteMapEntry &DescribeAddress(int address);
 QString DescribeAddressInFull(int address, int bitMask = 0xFF);
 // "bajt 0x04", "bajt 0x07, bit 2", "bajt 0x05, bity 4-7".
 QString BitsText(int address, int firstBit = 0, int lastBit = 7);
+// "platí při 0": said of a flag that is on while its bit is 0.
+QString ActiveAtZeroText();
 
 } // namespace hx7

@@ -2,6 +2,7 @@
 #include "DLGkonfigHX7.h"
 
 #include "bitstooltip.h"
+#include "bytemap.h"
 #include "radiogroup.h"
 #include "spinbox.h"
 
@@ -94,19 +95,32 @@ TFormKonfDCC::TFormKonfDCC(SharedData &data, std::function<bool()> isHx7S, QWidg
 
 void TFormKonfDCC::SetFixedToolTips()
 {
-    // Every control names the image bits it edits; the aspect lists follow the selected signal.
+    // Every control names the image bits it edits, and what else its state writes on OK; the aspect lists
+    // follow the selected signal.
     SetBitsToolTip(SEadresa1, {BitsLine(AddressCodeByte)});
     SetBitsToolTip(RGtypZnaku, {BitsLine(OutputOptionsByte, 0, 0)});
-    SetBitsToolTip(CBparovani1, {BitsLine(OutputOptionsByte, 1, 1)});
+    SetBitsToolTip(CBparovani1, {BitsLine(OutputOptionsByte, 1, 1),
+                                 tr("Nezaškrtnuté: zruší i volbu Ignorovat příkazy vypnutí výstupu; OK zapíše %1 = 0.")
+                                     .arg(BitsText(OutputOptionsByte, 3, 3))});
     SetBitsToolTip(CBmotor1, {BitsLine(OutputOptionsByte, 2, 2)});
-    SetBitsToolTip(CBnoOFFcmd, {BitsLine(OutputOptionsByte, 3, 3)});
+    SetBitsToolTip(CBnoOFFcmd,
+                   {BitsLine(OutputOptionsByte, 3, 3), tr("Lze zvolit jen s ochranou sepnutí obou výstupů.")});
     SetBitsToolTip(SEdelayVYH, {BitsLine(OutputOptionsByte, 4, 7)});
     for (int k = 0; k < 4; ++k)
         SetBitsToolTip(m_speedLists[k], {BitsLine(FollowOnSpeedByte, 2 * k, 2 * k + 1)});
-    SetBitsToolTip(CBdoubleN12, {BitsLine(SignalPairByte, 0, 0)});
-    SetBitsToolTip(CBdoubleN34, {BitsLine(SignalPairByte, 1, 1)});
-    SetBitsToolTip(CBspolKolej12, {BitsLine(SignalPairByte, 2, 2)});
-    SetBitsToolTip(CBspolKolej34, {BitsLine(SignalPairByte, 3, 3)});
+    // A merged pair cannot share a common track: OK writes the track's bit too (see BtOK1Click).
+    const QString pairs[2] = {QStringLiteral("1A+2A"), QStringLiteral("1B+2B")};
+    QCheckBox *merge[2] = {CBdoubleN12, CBdoubleN34};
+    QCheckBox *track[2] = {CBspolKolej12, CBspolKolej34};
+    for (int p = 0; p < 2; ++p) {
+        const QString trackBit = BitsText(SignalPairByte, 2 + p, 2 + p);
+        SetBitsToolTip(merge[p],
+                       {BitsLine(SignalPairByte, p, p),
+                        tr("Zaškrtnuté: OK zruší i společnou kolej náv. %1 a zapíše %2 = 1.").arg(pairs[p], trackBit)});
+        SetBitsToolTip(track[p],
+                       {BitsLine(SignalPairByte, 2 + p, 2 + p),
+                        tr("Je-li znak náv. %1 sloučen, OK toto pole zruší a zapíše %2 = 1.").arg(pairs[p], trackBit)});
+    }
     for (int bit = 0; bit < 8; ++bit)
         SetBitsToolTip(m_inputBoxes[bit], {BitsLine(InputOptionsByte, bit, bit)});
 }
@@ -318,7 +332,13 @@ void TFormKonfDCC::SEcisloNavSELChange()
         const int code = AspectWorkCopy[4 * s + AspectOffset[k]] % 32;
         // Codes 17..31 have no item: the list shows no choice.
         m_aspectLists[k]->setCurrentIndex(code < AspectTexts().size() ? code : -1);
-        SetBitsToolTip(m_aspectLists[k], {BitsLine(AspectTableByte + 4 * s + AspectOffset[k])});
+        SetBitsToolTip(m_aspectLists[k],
+                       {BitsLine(AspectTableByte + 4 * s + AspectOffset[k]),
+                        tr("Změna kteréhokoli znaku přepíše při OK všechny čtyři bajty návěstidla %1 (0x%2 až "
+                           "0x%3); znak bez výběru se zapíše jako 255.")
+                            .arg(QLatin1String(SignalNames[s]))
+                            .arg(AspectTableByte + 4 * s, 2, 16, QLatin1Char('0'))
+                            .arg(AspectTableByte + 4 * s + 3, 2, 16, QLatin1Char('0'))});
     }
 }
 

@@ -15,7 +15,8 @@ QString BitsLine(int address, int firstBit, int lastBit)
     QString name = e.description;
     for (const BitField &f : e.fields)
         if (f.firstBit == firstBit && f.lastBit == lastBit)
-            name = f.name;
+            // A ticked box stores 0 there: the line must not suggest the opposite.
+            name = f.activeAtZero ? f.name + QStringLiteral(" (") + ActiveAtZeroText() + QLatin1Char(')') : f.name;
     // The byte map's own route template with an empty rest: the prefix it put before the text, in any language.
     const QString route = QCoreApplication::translate("hx7", "Cesta %1: %2").arg(QString::number(e.route), QString());
     if (e.route > 0 && name.startsWith(route))

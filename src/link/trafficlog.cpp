@@ -7,6 +7,7 @@
 #include "transfercontroller.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace hx7 {
@@ -23,12 +24,14 @@ int Byte(const QByteArray &bytes, int i)
     return static_cast<std::uint8_t>(bytes[i]);
 }
 
-// The byte map's name of an address, only while it stays short enough to keep the line readable:
-// "DCC adresa", "Cesta 5: rychlost".
+// The byte map's name of an address without its explanations in brackets, only while it stays short
+// enough to keep the line readable: "DCC adresa", "Cesta 5: rychlost", "Cesta 12: číslo výhybky 1,
+// opakovací znak" (what follows the brackets is a second thing the byte holds, not an explanation).
 QString ShortDescription(int address)
 {
-    constexpr qsizetype Longest = 40;
-    const QString name = DescribeAddress(address).description.section(QLatin1String(" ("), 0, 0);
+    constexpr qsizetype Longest = 48;
+    static const QRegularExpression explanation(QStringLiteral(" \\([^()]*\\)"));
+    const QString name = QString(DescribeAddress(address).description).remove(explanation);
     if (name.isEmpty() || name.size() > Longest)
         return {};
     return QStringLiteral(" (") + name + QLatin1Char(')');

@@ -74,34 +74,50 @@ private Q_SLOTS:
         QCOMPARE(DescribeAddress(249).first, -1);
     }
 
+    // What a byte holds, down to the fields that the bits of mask touch (the bits in which a verify found
+    // the module different).
     void byteMapTexts_data()
     {
         QTest::addColumn<int>("address");
+        QTest::addColumn<int>("mask");
         QTest::addColumn<QString>("text");
-        QTest::newRow("address") << 4 << "DCC adresa (kód adresy, 1. povel = 4 × kód − 3)";
-        QTest::newRow("signal 2A aspect B") << 15 << "Návěstidlo 2A: znak B";
-        QTest::newRow("signal 2A aspect D") << 13 << "Návěstidlo 2A: znak D";
-        QTest::newRow("pulse length") << 5
+        QTest::newRow("address") << 4 << 0xFF << "DCC adresa (kód adresy, 1. povel = 4 × kód − 3)";
+        QTest::newRow("signal 2A aspect B") << 15 << 0xFF << "Návěstidlo 2A: znak B";
+        QTest::newRow("signal 2A aspect D") << 13 << 0xFF << "Návěstidlo 2A: znak D";
+        QTest::newRow("pulse length") << 5 << 0xFF
                                       << "Spínací výstupy: typ znaku (1 = uživ. volitelné) (bit 0); ochrana sepnutí "
                                          "obou výstupů (bit 1); motorový přestavník (0 = ano) (bit 2); ignorovat "
                                          "příkazy vypnutí výstupu (bit 3); délka impulsu výhybek (bity 4-7)";
-        QTest::newRow("route 1, byte 1") << 33
-                                         << "Cesta 1: číslo výhybky 1 (vyšší bity), opakovací znak: číslo "
-                                            "výhybky 1 (vyšší bity) (bity 0-6); opakovací znak (bit 7)";
-        QTest::newRow("route 5, turnout 2 high") << 75 << "Cesta 5: číslo výhybky 2 (vyšší bity)";
-        QTest::newRow("route 16, turnout 6 high") << 191 << "Cesta 16: číslo výhybky 6 (vyšší bity)";
+        QTest::newRow("pulse length only") << 5 << 0x30 << "Spínací výstupy: délka impulsu výhybek (bity 4-7)";
+        // A turnout is stored as its number + 3 in ten bits: the high byte holds bits 3-9 in its bits 0-6.
+        QTest::newRow("route 1, byte 1") << 33 << 0xFF
+                                         << "Cesta 1: číslo výhybky 1 (vyšší bity), opakovací znak: bity 3-9 "
+                                            "hodnoty (číslo výhybky 1 + 3) (bity 0-6); opakovací znak (bit 7)";
+        QTest::newRow("route 1, repeat flag only")
+            << 33 << 0x80 << "Cesta 1: číslo výhybky 1 (vyšší bity), opakovací znak: opakovací znak (bit 7)";
+        QTest::newRow("route 5, turnout 2 high") << 75 << 0xFF
+                                                 << "Cesta 5: číslo výhybky 2 (vyšší bity): bity 3-9 hodnoty (číslo "
+                                                    "výhybky 2 + 3) (bity 0-6); nevyužito (bit 7)";
+        QTest::newRow("route 5, turnout 2 high, unused bit only")
+            << 75 << 0x80 << "Cesta 5: číslo výhybky 2 (vyšší bity): nevyužito (bit 7)";
+        QTest::newRow("route 16, turnout 6 high, number only")
+            << 191 << 0x41
+            << "Cesta 16: číslo výhybky 6 (vyšší bity): bity 3-9 hodnoty (číslo výhybky 6 + 3) (bity 0-6)";
         QTest::newRow("route 17, turnouts 3 and 4")
-            << 197
-            << "Cesta 17: výhybky 3 a 4 (nižší bity čísla, polohy): číslo výhybky 3 (nižší bity) (bity 0-2); "
-               "poloha výhybky 3 (bit 3); číslo výhybky 4 (nižší bity) (bity 4-6); poloha výhybky 4 (bit 7)";
-        QTest::newRow("route 24, last byte") << 247 << "Cesta 24: číslo výhybky 4 (vyšší bity)";
-        QTest::newRow("after the routes") << 248 << "nevyužito (přenáší se s cestami)";
+            << 197 << 0xFF
+            << "Cesta 17: výhybky 3 a 4 (nižší bity čísla, polohy): bity 0-2 hodnoty (číslo výhybky 3 + 3) (bity "
+               "0-2); poloha výhybky 3 (bit 3); bity 0-2 hodnoty (číslo výhybky 4 + 3) (bity 4-6); poloha výhybky 4 "
+               "(bit 7)";
+        QTest::newRow("route 24, last byte, unused bit only")
+            << 247 << 0x80 << "Cesta 24: číslo výhybky 4 (vyšší bity): nevyužito (bit 7)";
+        QTest::newRow("after the routes") << 248 << 0xFF << "nevyužito (přenáší se s cestami)";
     }
     void byteMapTexts()
     {
         QFETCH(int, address);
+        QFETCH(int, mask);
         QFETCH(QString, text);
-        QCOMPARE(DescribeAddressInFull(address), text);
+        QCOMPARE(DescribeAddressInFull(address, mask), text);
         QCOMPARE(BitsText(7, 0, 3), QStringLiteral("bajt 0x07, bity 0-3"));
     }
 };

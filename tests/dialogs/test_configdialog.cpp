@@ -217,20 +217,34 @@ private Q_SLOTS:
                                      << "bajt 0x05, bit 0: typ znaku (1 = uživ. volitelné)";
         QTest::newRow("motor") << 1 << "CBmotor1"
                                << "bajt 0x05, bit 2: motorový přestavník (0 = ano)";
+        // What else the state of a box writes on OK is said where the box is.
+        QTest::newRow("pairing protection")
+            << 1 << "CBparovani1"
+            << "bajt 0x05, bit 1: ochrana sepnutí obou výstupů\nNezaškrtnuté: zruší i volbu Ignorovat příkazy "
+               "vypnutí výstupu; OK zapíše bajt 0x05, bit 3 = 0.";
         QTest::newRow("speed 1B") << 1 << "CBnaslRych3"
                                   << "bajt 0x06, bity 4-5: následná rychlost náv. 1B";
-        QTest::newRow("common track 1B+2B") << 1 << "CBspolKolej34"
-                                            << "bajt 0x07, bit 3: společná kolej náv. 1B+2B";
+        QTest::newRow("merge 1A 2A") << 1 << "CBdoubleN12"
+                                     << "bajt 0x07, bit 0: sloučení znaku náv. 1A 2A (platí při 0)\nZaškrtnuté: OK "
+                                        "zruší i společnou kolej náv. 1A+2A a zapíše bajt 0x07, bit 2 = 1.";
+        QTest::newRow("common track 1B+2B")
+            << 1 << "CBspolKolej34"
+            << "bajt 0x07, bit 3: společná kolej náv. 1B+2B (platí při 0)\nJe-li znak náv. 1B+2B sloučen, OK toto "
+               "pole zruší a zapíše bajt 0x07, bit 3 = 1.";
         QTest::newRow("relay 2") << 1 << "CBautReleN3"
-                                 << "bajt 0x18, bit 5: AUT spínání rele 2";
+                                 << "bajt 0x18, bit 5: AUT spínání rele 2 (platí při 0)";
+        QTest::newRow("input 1A") << 1 << "CBsenzNav1"
+                                  << "bajt 0x18, bit 0: AUT rušit znak náv. 1A (platí při 0)";
+        const QString allFour = QStringLiteral("\nZměna kteréhokoli znaku přepíše při OK všechny čtyři bajty "
+                                               "návěstidla %1 (%2); znak bez výběru se zapíše jako 255.");
         QTest::newRow("1A aspect B") << 1 << "CBnavestB"
-                                     << "bajt 0x0b: Návěstidlo 1A: znak B";
+                                     << "bajt 0x0b: Návěstidlo 1A: znak B" + allFour.arg("1A", "0x08 až 0x0b");
         QTest::newRow("2A aspect D") << 2 << "CBnavestD"
-                                     << "bajt 0x0d: Návěstidlo 2A: znak D";
+                                     << "bajt 0x0d: Návěstidlo 2A: znak D" + allFour.arg("2A", "0x0c až 0x0f");
         QTest::newRow("2B aspect B") << 4 << "CBnavestB"
-                                     << "bajt 0x17: Návěstidlo 2B: znak B";
+                                     << "bajt 0x17: Návěstidlo 2B: znak B" + allFour.arg("2B", "0x14 až 0x17");
         QTest::newRow("2B aspect A") << 4 << "CBnavestA"
-                                     << "bajt 0x14: Návěstidlo 2B: znak A";
+                                     << "bajt 0x14: Návěstidlo 2B: znak A" + allFour.arg("2B", "0x14 až 0x17");
     }
     void controlsNameTheirBits()
     {

@@ -201,15 +201,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("route");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("toolTip");
-        QTest::newRow("route 5, turnout 2") << 5 << "SEvyhC2"
-                                            << "č. povelu výhybky\nbajt 0x4b, bity 0-6: číslo výhybky 2 (vyšší bity)\n"
-                                               "bajt 0x4a, bity 4-6: číslo výhybky 2 (nižší bity)";
-        QTest::newRow("route 17, turnout 3") << 17 << "SEvyhC3"
-                                             << "č. povelu výhybky\nbajt 0xc4, bity 0-6: číslo výhybky 3 (vyšší bity)\n"
-                                                "bajt 0xc5, bity 0-2: číslo výhybky 3 (nižší bity)";
-        QTest::newRow("route 5, turnout 6") << 5 << "SEvyhC6"
-                                            << "č. povelu výhybky\nbajt 0x51, bity 0-6: číslo výhybky 6 (vyšší bity)\n"
-                                               "bajt 0x50, bity 4-6: číslo výhybky 6 (nižší bity)";
+        QTest::newRow("route 5, turnout 2")
+            << 5 << "SEvyhC2"
+            << "č. povelu výhybky\nbajt 0x4b, bity 0-6: bity 3-9 hodnoty (číslo výhybky 2 + 3)\n"
+               "bajt 0x4a, bity 4-6: bity 0-2 hodnoty (číslo výhybky 2 + 3)";
+        QTest::newRow("route 17, turnout 3")
+            << 17 << "SEvyhC3"
+            << "č. povelu výhybky\nbajt 0xc4, bity 0-6: bity 3-9 hodnoty (číslo výhybky 3 + 3)\n"
+               "bajt 0xc5, bity 0-2: bity 0-2 hodnoty (číslo výhybky 3 + 3)";
+        QTest::newRow("route 5, turnout 6")
+            << 5 << "SEvyhC6"
+            << "č. povelu výhybky\nbajt 0x51, bity 0-6: bity 3-9 hodnoty (číslo výhybky 6 + 3)\n"
+               "bajt 0x50, bity 4-6: bity 0-2 hodnoty (číslo výhybky 6 + 3)";
         QTest::newRow("route 17, turnout 5") << 17 << "SEvyhC5"
                                              << "č. povelu výhybky\nneukládá se: cesty 17-24 mají jen 4 výhybky";
         QTest::newRow("route 5, position 1") << 5 << "RGvyh1"

@@ -122,13 +122,16 @@ private Q_SLOTS:
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, QStringLiteral("Data v modulu jsou shodná\n"));
 
-        ChangeByte(file, 0x21, 0x99);
+        ChangeByte(file, 0x21, 0x80);
+        ChangeByte(file, 0x23, 0x80);
         r = ctl.Run({QStringLiteral("verify"), file});
         QCOMPARE(r.code, 1);
-        // The start of the line is for scripts; what the byte holds follows after two blanks.
-        QCOMPARE(r.out,
-                 QStringLiteral("Data v modulu jsou rozdílná !\n"
-                                "0021: file 99 module 00  Cesta 1: číslo výhybky 1 (vyšší bity), opakovací znak\n"));
+        // The start of the line is for scripts; what the differing bits hold follows after two blanks.
+        QCOMPARE(r.out, QStringLiteral("Data v modulu jsou rozdílná !\n"
+                                       "0021: file 80 module 00  Cesta 1: číslo výhybky 1 (vyšší bity), opakovací "
+                                       "znak: opakovací znak (bit 7)\n"
+                                       "0023: file 80 module 00  Cesta 1: číslo výhybky 2 (vyšší bity): nevyužito "
+                                       "(bit 7)\n"));
     }
 
     void storeThenReadBack()

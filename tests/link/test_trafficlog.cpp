@@ -40,8 +40,13 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("frame");
         QTest::addColumn<QString>("meaning");
         QTest::newRow("version") << VersionQueryFrame() << QStringLiteral("dotaz na verzi");
-        QTest::newRow("read, long name left out")
-            << ReadFrame(0x21) << QStringLiteral("čtení 0x21 (Cesta 1: číslo výhybky 1)");
+        // The explanations in brackets are left out, the second thing a byte holds is not.
+        QTest::newRow("read, explanations left out")
+            << ReadFrame(0x21) << QStringLiteral("čtení 0x21 (Cesta 1: číslo výhybky 1, opakovací znak)");
+        QTest::newRow("read of route 24's byte 1")
+            << ReadFrame(0xF2) << QStringLiteral("čtení 0xf2 (Cesta 24: číslo výhybky 1, opakovací znak)");
+        QTest::newRow("write of a high byte")
+            << WriteFrame(0x4B, 0x80) << QStringLiteral("zápis 0x4b = 0x80 (Cesta 5: číslo výhybky 2)");
         QTest::newRow("read 0") << ReadFrame(0) << QStringLiteral("čtení 0x00 (nevyužito)");
         QTest::newRow("read beyond the map") << ReadFrame(250) << QStringLiteral("čtení 0xfa");
         QTest::newRow("address check") << AddressCheckFrame() << QStringLiteral("čtení 0x04 (DCC adresa)");
