@@ -341,14 +341,14 @@ private Q_SLOTS:
             << Args({"--port", "auto", "factory-reset", "--yes"}) << none << none << true << 3 << none
             << Texts({"--port auto nelze"}) << false;
         QTest::newRow("read, a port held")
-            << Args({"--port", "auto", "read", "backup.txt"}) << none << none << true << 0 << none
+            << Args({"--fast", "--port", "auto", "read", "backup.txt"}) << none << none << true << 0 << none
             << Texts({"Modul nalezen na %1 (COM3).\nPorty, na kterých se nešlo zeptat:\n  %2 (COM5): Zařízení %2 "
                       "používá jiný program"})
             << false;
         // A port that is there but silent hides no module: the one that answers takes the store.
         QTest::newRow("store, one module")
-            << Args({"--port", "auto", "store", "config.txt", "--yes"}) << none << Args({"--delay-ms", "1000"}) << false
-            << 0 << none << Texts({"Modul nalezen na %1 (COM3)."}) << true;
+            << Args({"--fast", "--port", "auto", "store", "config.txt", "--scope", "config", "--yes"}) << none
+            << Args({"--delay-ms", "1000"}) << false << 0 << none << Texts({"Modul nalezen na %1 (COM3)."}) << true;
     }
     void portsAndAuto()
     {
