@@ -88,7 +88,6 @@ private Q_SLOTS:
                                       << "Spínací výstupy: typ znaku (1 = uživ. volitelné) (bit 0); ochrana sepnutí "
                                          "obou výstupů (bit 1); motorový přestavník (0 = ano) (bit 2); ignorovat "
                                          "příkazy vypnutí výstupu (bit 3); délka impulsu výhybek (bity 4-7)";
-        QTest::newRow("pulse length only") << 5 << 0x30 << "Spínací výstupy: délka impulsu výhybek (bity 4-7)";
         // A turnout is stored as its number + 3 in ten bits: the high byte holds bits 3-9 in its bits 0-6.
         QTest::newRow("route 1, byte 1") << 33 << 0xFF
                                          << "Cesta 1: číslo výhybky 1 (vyšší bity), opakovací znak: bity 3-9 "
@@ -100,9 +99,6 @@ private Q_SLOTS:
                                                     "výhybky 2 + 3) (bity 0-6); nevyužito (bit 7)";
         QTest::newRow("route 5, turnout 2 high, unused bit only")
             << 75 << 0x80 << "Cesta 5: číslo výhybky 2 (vyšší bity): nevyužito (bit 7)";
-        QTest::newRow("route 16, turnout 6 high, number only")
-            << 191 << 0x41
-            << "Cesta 16: číslo výhybky 6 (vyšší bity): bity 3-9 hodnoty (číslo výhybky 6 + 3) (bity 0-6)";
         QTest::newRow("route 17, turnouts 3 and 4")
             << 197 << 0xFF
             << "Cesta 17: výhybky 3 a 4 (nižší bity čísla, polohy): bity 0-2 hodnoty (číslo výhybky 3 + 3) (bity "

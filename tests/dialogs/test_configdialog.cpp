@@ -233,8 +233,6 @@ private Q_SLOTS:
                "pole zruší a zapíše bajt 0x07, bit 3 = 1.";
         QTest::newRow("relay 2") << 1 << "CBautReleN3"
                                  << "bajt 0x18, bit 5: AUT spínání rele 2 (platí při 0)";
-        QTest::newRow("input 1A") << 1 << "CBsenzNav1"
-                                  << "bajt 0x18, bit 0: AUT rušit znak náv. 1A (platí při 0)";
         const QString allFour = QStringLiteral("\nZměna kteréhokoli znaku přepíše při OK všechny čtyři bajty "
                                                "návěstidla %1 (%2); znak bez výběru se zapíše jako 255.");
         QTest::newRow("1A aspect B") << 1 << "CBnavestB"

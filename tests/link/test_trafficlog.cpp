@@ -45,8 +45,6 @@ private Q_SLOTS:
             << ReadFrame(0x21) << QStringLiteral("čtení 0x21 (Cesta 1: číslo výhybky 1, opakovací znak)");
         QTest::newRow("read of route 24's byte 1")
             << ReadFrame(0xF2) << QStringLiteral("čtení 0xf2 (Cesta 24: číslo výhybky 1, opakovací znak)");
-        QTest::newRow("write of a high byte")
-            << WriteFrame(0x4B, 0x80) << QStringLiteral("zápis 0x4b = 0x80 (Cesta 5: číslo výhybky 2)");
         QTest::newRow("read 0") << ReadFrame(0) << QStringLiteral("čtení 0x00 (nevyužito)");
         QTest::newRow("read beyond the map") << ReadFrame(250) << QStringLiteral("čtení 0xfa");
         QTest::newRow("address check") << AddressCheckFrame() << QStringLiteral("čtení 0x04 (DCC adresa)");
