@@ -108,10 +108,9 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
         probePort = m_ownProbePort.get();
     }
     m_prober = new PortProber(*probePort, this);
-    // The fast transfer takes each reply as it arrives; the tick mode looks only on the tick.
+    // Bytes are received as they arrive, so that the link can tell those that came too soon after a frame
+    // to answer it; the fast transfer also takes each reply then, the tick mode only on the tick.
     m_link.SetBytesArrivedHandler([this] {
-        if (!m_controller.FastMode)
-            return;
         m_link.ReceiveStep();
         m_controller.Advance();
     });

@@ -25,7 +25,8 @@ public:
     static constexpr qsizetype StaleLimit = 200; // a longer RxBuffer is dropped before appending
     // A 7-byte frame takes this long on the line at 19200 baud (10 bits a byte). No answer to it can
     // begin before it has gone out whole, so bytes heard sooner belong to something earlier.
-    static constexpr qint64 FrameLineMicroseconds = 7 * 10 * 1'000'000LL / 19200;
+    static constexpr qint64 ByteLineMicroseconds = 10 * 1'000'000LL / 19200;
+    static constexpr qint64 FrameLineMicroseconds = 7 * ByteLineMicroseconds;
 
     // The receive step throws away bytes that come before the last frame sent could have reached the
     // module: they cannot be its answer (a second or late answer to an earlier frame, a stray byte
@@ -79,6 +80,7 @@ public:
 
 private:
     bool Logging() const;
+    bool IsStale(qint64 now);
 
     SerialPort &m_port;
     DeviceNameFor m_deviceName;
@@ -86,6 +88,7 @@ private:
     TrafficLog *m_log = nullptr;
     qint64 m_sentAt = 0;
     std::optional<QByteArray> m_earlyBytes;
+    std::optional<qint64> m_staleAt; // when the receive step last threw bytes away as stale
 };
 
 } // namespace hx7

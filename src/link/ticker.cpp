@@ -22,15 +22,14 @@ int TimerTicker::RunUntilIdle(SerialLink &link, TransferController &controller)
         if (controller.TransferState == 0)
             loop.quit();
     });
-    // The fast mode also takes each reply as it arrives; the ticks still count the time-outs.
-    if (controller.FastMode) {
-        link.SetBytesArrivedHandler([&] {
-            link.ReceiveStep();
-            controller.Advance();
-            if (controller.TransferState == 0)
-                loop.quit();
-        });
-    }
+    // Bytes are received as they arrive, so that the link can tell those that came too soon after a frame
+    // to answer it; the fast mode also takes each reply at once. The ticks still count the time-outs.
+    link.SetBytesArrivedHandler([&] {
+        link.ReceiveStep();
+        controller.Advance();
+        if (controller.TransferState == 0)
+            loop.quit();
+    });
     timer.start();
     loop.exec();
     link.SetBytesArrivedHandler({});

@@ -118,7 +118,10 @@ void TransferController::StartByteTransfer(int state, int first, int last)
     TransferState = state;
     m_byteJustDone = false;
     m_tickPace = false;
-    m_holdTicks = 0;
+    m_rewindTo = -1;
+    m_lastTaken = -1;
+    m_confirmed = -1;
+    m_doubt = {};
     // The fast mode sends the first frame now instead of at the next tick.
     if (FastMode)
         SendFor(state);
@@ -229,8 +232,8 @@ void TransferController::Tick()
         break;
     case ReadSend:
     case SignalTableSend:
-        if (!Holding())
-            SendFor(TransferState);
+        DoubtIfTailBehind();
+        SendFor(TransferState);
         break;
     case ReadWait:
     case ReadWait + 1:
@@ -250,8 +253,7 @@ void TransferController::Tick()
         }
         break;
     case WriteSend:
-        if (!Holding())
-            SendFor(WriteSend);
+        SendFor(WriteSend);
         break;
     case WriteWait:
     case WriteWait + 1:
@@ -302,37 +304,71 @@ void TransferController::Advance()
 void TransferController::CheckEarlyBytes()
 {
     const auto early = m_link.TakeEarlyBytes();
-    // A '*' heard just after the next request went out may be the true end of the reply taken before it: a
-    // stray byte in front of that reply made it look complete one byte early, with the stray as its value
-    // (a data byte may itself be '*'). So that byte is asked again. Any other early byte is noise or a
-    // late copy of an answer, and the guard has already thrown it away.
-    // Only the fast mode's own haste calls for it, and once: after that the transfer keeps the tick's pace.
+    // A '*' heard just after the next request went out may be the true end of the reply taken before it.
+    // Any other early byte is noise or a second answer, and the receive step has already thrown it away.
+    // The transfer goes back to that byte only once the request already on its way has had its answer:
+    // asking sooner would take that answer for the older byte.
     if (early && !std::exchange(m_earlySinceSend, true) && early->startsWith('*') && m_sentOnReply && FastMode &&
-        !m_tickPace)
-        StepBack();
+        SendStateOf(TransferState) != Idle)
+        DoubtLastTaken();
 }
 
-void TransferController::StepBack()
+bool TransferController::DoubtLastTaken()
 {
-    const int sendState = SendStateOf(TransferState);
-    if (sendState == Idle)
-        return;
-    --CurrentAddress;
-    RetryCount = 0;
-    m_sentOnReply = false;
-    // The request already sent will still be answered: let that answer come and go before asking again.
-    m_tickPace = true;
-    m_holdTicks = 1;
-    TransferState = sendState;
-}
-
-bool TransferController::Holding()
-{
-    if (m_holdTicks == 0)
+    // The transfer goes on again from the doubtful byte: whatever was taken after it is asked again too, so
+    // a second doubt behind the first needs no book-keeping of its own.
+    if (m_lastTaken < 0 || m_lastTaken == m_confirmed || (m_doubt.address >= 0 && m_doubt.address < m_lastTaken))
         return false;
-    --m_holdTicks;
-    m_link.RxBuffer.clear();
+    const int base = TransferState >= SignalTableSend ? PoleSigBase : 0;
+    m_doubt = {m_lastTaken, m_incoming[base + m_lastTaken], 0};
+    m_rewindTo = m_lastTaken;
+    m_tickPace = true;
     return true;
+}
+
+void TransferController::DoubtIfTailBehind()
+{
+    // The reply taken last is still in RxBuffer (nothing has gone out since); a '*' come behind it meanwhile
+    // may be its true end. Nothing is on its way, so the byte is asked again at once.
+    if (!FastMode || !m_byteJustDone || m_lastTaken < 0 || !TailBehind(m_takenLength) || !DoubtLastTaken())
+        return;
+    CurrentAddress = std::exchange(m_rewindTo, -1);
+}
+
+bool TransferController::TailBehind(int replyLength) const
+{
+    return m_link.RxBuffer.size() > replyLength && m_link.RxBuffer[replyLength] == '*';
+}
+
+bool TransferController::Trusted(int value, int replyLength, int sendState)
+{
+    // A data byte may itself be '*', so a stray byte in front of such a reply makes "stray, '*'" look like
+    // the whole reply, with the stray as its value, and the true '*' follows behind it. The fast mode, which
+    // sees bytes as they come, does not trust a reply with a '*' right behind it: that byte is asked again
+    // until two answers agree. (Bytes behind a reply are otherwise ignored, as ever.)
+    if (!FastMode)
+        return true;
+    if (m_doubt.address == CurrentAddress) {
+        if (m_doubt.value == value) {
+            m_confirmed = CurrentAddress;
+            m_doubt = {};
+            return true;
+        }
+    } else if (!TailBehind(replyLength) || m_rewindTo >= 0) { // behind a doubt, it is asked again anyway
+        return true;
+    } else {
+        m_doubt = {CurrentAddress, value, 0};
+    }
+    m_doubt.value = value;
+    m_tickPace = true;
+    if (++m_doubt.asks > 2) {
+        Fail(ReadErrorText);
+        return false;
+    }
+    TransferState = sendState; // the tick asks again, and its send drops what came meanwhile
+    if (m_inTick)
+        SendFor(sendState);
+    return false;
 }
 
 void TransferController::Continue(int sendState, bool repeated)
@@ -341,7 +377,8 @@ void TransferController::Continue(int sendState, bool repeated)
     // line brought meanwhile. The fast mode asks at once, except after a byte that needed a repeat (the
     // module may still answer the earlier attempt) or once the line has misled it: then it waits for the
     // tick as the tick mode does.
-    if (FastMode && !m_inTick && (repeated || m_tickPace)) {
+    const bool confirmedNow = m_confirmed >= 0 && m_confirmed == m_lastTaken;
+    if (FastMode && !m_inTick && (repeated || (m_tickPace && !confirmedNow))) {
         TransferState = sendState;
         return;
     }
@@ -433,9 +470,19 @@ bool TransferController::ByteDone()
 {
     m_view.SetProgress(ProgressPercent(CurrentAddress, EndAddress));
     RetryCount = 0;
+    if (m_rewindTo >= 0) { // back to a doubtful byte, and on from there
+        CurrentAddress = std::exchange(m_rewindTo, -1);
+        return false;
+    }
     ++CurrentAddress;
     m_byteJustDone = true;
     return CurrentAddress > EndAddress;
+}
+
+void TransferController::NoteTaken(int replyLength)
+{
+    m_lastTaken = CurrentAddress >= 0 && CurrentAddress < ModuleBytes ? CurrentAddress : -1;
+    m_takenLength = replyLength;
 }
 
 void TransferController::NoteSend()
@@ -499,9 +546,12 @@ bool TransferController::TakeReadReply()
     const auto d = MatchReadReply(m_link.RxBuffer);
     if (!d)
         return false;
+    if (!Trusted(*d, 2, ReadSend))
+        return true;
     // A verify compares only when every byte has come: a byte asked again replaces its first answer.
     if (CurrentAddress >= 0 && CurrentAddress < ModuleBytes)
         m_incoming[CurrentAddress] = *d;
+    NoteTaken(2);
     const bool repeated = RetryCount > 0;
     if (!ByteDone()) {
         Continue(ReadSend, repeated);
@@ -559,8 +609,11 @@ bool TransferController::TakeSignalTableReply()
     const auto d = MatchSignalTableReply(m_link.RxBuffer);
     if (!d)
         return false;
+    if (!Trusted(*d, 3, SignalTableSend))
+        return true;
     if (CurrentAddress >= 0 && CurrentAddress < PoleSigBytes)
         m_incoming[PoleSigBase + CurrentAddress] = *d;
+    NoteTaken(3);
     const bool repeated = RetryCount > 0;
     if (!ByteDone()) {
         Continue(SignalTableSend, repeated);

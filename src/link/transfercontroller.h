@@ -112,9 +112,13 @@ private:
     void Continue(int sendState, bool repeated);
     void SendFor(int sendState);
     void NoteSend();
-    bool Holding();
     void CheckEarlyBytes();
-    void StepBack();
+    bool DoubtLastTaken();
+    void DoubtIfTailBehind();
+    bool TailBehind(int replyLength) const;
+    // False when the reply is not trusted and its byte is asked again instead (or the transfer failed).
+    bool Trusted(int value, int replyLength, int sendState);
+    void NoteTaken(int replyLength);
     void TimeOut(const QString &message, int sendState);
     void Fail(const QString &message);
     void CommitIncoming(int base, int areaSize);
@@ -133,9 +137,17 @@ private:
     bool m_sentOnReply = false;      // the frame in flight asks for the byte after one just taken
     bool m_earlySinceSend = false;   // the guard has thrown bytes away since the last frame went out
     // The fast mode's caution once the line has misled it in this transfer: every frame waits for the
-    // tick, as in the tick mode, and the next one first sits out m_holdTicks ticks with the line ignored.
+    // tick, as in the tick mode.
     bool m_tickPace = false;
-    int m_holdTicks = 0;
+    int m_rewindTo = -1;  // a byte whose reply proved doubtful: the transfer goes on from there
+    int m_lastTaken = -1; // the byte whose reply was taken last, and that reply's length
+    int m_takenLength = 0;
+    int m_confirmed = -1; // the last byte that two agreeing answers confirmed
+    struct Doubt {
+        int address = -1; // the byte asked again until two answers agree
+        int value = -1;   // its last answer
+        int asks = 0;
+    } m_doubt;
 };
 
 } // namespace hx7

@@ -139,9 +139,9 @@ private Q_SLOTS:
                     QCOMPARE(rig.view.Differing, QList<int>{100});
                 else
                     std::copy(stored.begin() + 4, stored.begin() + 249, truth.begin() + 4);
-                const QList<Message> expected =
-                    step == QLatin1Char('v') ? QList<Message>{{"information", TransferController::DifferentText}}
-                                             : QList<Message>{};
+                const QList<Message> expected = step == QLatin1Char('v')
+                                                    ? QList<Message>{{"information", TransferController::DifferentText}}
+                                                    : QList<Message>{};
                 QCOMPARE(rig.view.Messages, expected);
                 steps.append({rig.view.Messages, rig.view.Differing, rig.data.ConfigImage});
             }

@@ -1,6 +1,7 @@
 // The transfer controller tick by tick, against a scripted module on a fake port.
 #include "fakes.h"
 #include "frames.h"
+#include "timedmodule.h"
 #include "transfercontroller.h"
 
 #include <QFile>
@@ -12,6 +13,9 @@
 
 using namespace hx7;
 using namespace hx7test;
+
+using ModuleScript = std::function<Misbehaviour(int, const QByteArray &)>;
+Q_DECLARE_METATYPE(ModuleScript)
 
 namespace {
 
@@ -262,6 +266,68 @@ private Q_SLOTS:
         QCOMPARE(rig.port.Written.size(), 1);
         rig.Tick();
         QCOMPARE(rig.WrittenAddresses('R'), (QList<int>{0, 0}));
+    }
+
+    // A module that misbehaves as real ones do, on a line with real timing: both modes end with the module's
+    // bytes, and the fast one needs no more ticks than the tick mode. Byte 63 is '*', which a junk byte in front
+    // of its answer can pass off as a whole answer: the fast mode hears the true end of that answer come too
+    // early to answer its next request and asks again; the tick mode, which looks only on the tick, cannot.
+    void misbehavingModule_data()
+    {
+        using Script = ModuleScript;
+        QTest::addColumn<Script>("script");
+        QTest::addColumn<bool>("store");
+        QTest::addColumn<bool>("tickRight");
+        const auto first = [](int address, Misbehaviour m) {
+            return Script([address, m, seen = std::make_shared<bool>(false)](int, const QByteArray &f) {
+                if (static_cast<std::uint8_t>(f[2]) != address || *seen)
+                    return Misbehaviour{};
+                *seen = true;
+                return m;
+            });
+        };
+        const auto every = [](int n, Misbehaviour m) {
+            return Script([n, m](int i, const QByteArray &) { return i % n == n - 1 ? m : Misbehaviour{}; });
+        };
+        for (bool store : {false, true}) {
+            const char *op = store ? "store" : "read";
+            QTest::addRow("%s: busy 600 ms once", op) << first(70, {.busyMs = 600}) << store << true;
+            QTest::addRow("%s: every 3rd answer twice", op) << every(3, {.twice = true}) << store << true;
+            QTest::addRow("%s: 0D 2 ms behind every answer", op) << every(1, {.trailUs = 2000}) << store << true;
+            QTest::addRow("%s: 2A 2 ms behind every answer", op)
+                << every(1, {.trailUs = 2000, .strayByte = '*'}) << store << true;
+            QTest::addRow("%s: 0D 3.8 ms after asking for byte 63", op)
+                << first(63, {.strayUs = 3800}) << store << store;
+            QTest::addRow("%s: every 5th answer lost", op) << every(5, {.drop = true}) << store << true;
+        }
+    }
+    void misbehavingModule()
+    {
+        QFETCH(ModuleScript, script);
+        QFETCH(bool, store);
+        QFETCH(bool, tickRight);
+        int ticks[2] = {};
+        for (bool fast : {false, true}) {
+            Rig rig;
+            TimedModule module;
+            module.Memory = rig.module;
+            module.Memory[63] = '*';
+            module.Script = script;
+            module.Attach(rig.port);
+            rig.ctl.FastMode = fast;
+            for (int i = 4; i < 249 && store; ++i)
+                rig.data.ConfigImage[i] = static_cast<std::uint8_t>(i == 63 ? '*' : 255 - i);
+            rig.data.ConfigImage[AddressCodeByte] = module.Memory[AddressCodeByte];
+            store ? rig.ctl.StartStore(TransferController::ConfigAndRoutes, 1) : rig.ctl.StartRead();
+            ticks[fast] = module.Run(rig.link, rig.ctl);
+            QCOMPARE(rig.view.Messages, QList<Message>());
+            const int from = store ? AddressCodeByte : 0;
+            if (fast || tickRight)
+                QVERIFY2(std::equal(module.Memory.begin() + from, module.Memory.begin() + 249,
+                                    rig.data.ConfigImage.begin() + from),
+                         fast ? "fast" : "tick");
+        }
+        QVERIFY(ticks[1] <= ticks[0]);
     }
 
     void replyOnThirdWaitingTickIsTaken()

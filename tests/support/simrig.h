@@ -33,10 +33,16 @@ inline void PacedTick(hx7::SerialPort &port, hx7::SerialLink &link, hx7::Transfe
 {
     static const std::set<int> sending = {0, 14, 20, 25, 40, 50};
     const int state = ctl.TransferState;
+    // The program receives bytes as they come (the port's handler), so what has come is in RxBuffer too.
+    const auto received = [&] { return port.bytesWaiting() + link.RxBuffer.size(); };
+    // The length of the awaited reply: the tick comes once that much has come, however slowly.
+    const qint64 length = state <= 6 ? 4 : state >= 51 ? 3 : 2;
     if (!sending.count(state))
-        WaitForReply(port, 40, [&] { return ctl.TransferState != state && sending.count(ctl.TransferState); });
+        WaitForMoreBytes(
+            port, length - 1, 40, [&] { return ctl.TransferState != state && sending.count(ctl.TransferState); },
+            received);
     else if (state != 0)
-        WaitForReply(port, 6);
+        WaitForReply(port, 6, {}, received);
     link.ReceiveStep();
     ctl.Tick();
 }
@@ -47,12 +53,11 @@ struct SimRig {
         hx7::InitConfigImage(data.ConfigImage);
         link.Open(1);
     }
-    // The fast mode takes replies as the port reports them, between the ticks.
+    // Bytes are received as the port reports them, as the program does; the fast mode also takes replies
+    // then, between the ticks.
     void SetFast(bool fast)
     {
         ctl.FastMode = fast;
-        if (!fast)
-            return;
         link.SetBytesArrivedHandler([this] {
             link.ReceiveStep();
             ctl.Advance();

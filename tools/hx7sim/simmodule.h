@@ -22,16 +22,16 @@ struct SimOptions {
     // that comes meanwhile is answered after it, in order (so a repeat sent meanwhile gets its own answer).
     int busyAddress = -1;
     int busyMs = 0;
-    QByteArray trail;       // stray bytes on the line trailMs after every reply
+    QByteArray trail; // stray bytes on the line trailMs after every reply
     int trailMs = 0;
-    int twiceEvery = 0;     // every n-th reply comes twice, back to back
+    int twiceEvery = 0; // every n-th reply comes twice, back to back
 };
 
 // The answer to one frame, with what the line needs to time it.
 struct Response {
     QByteArray bytes;
-    qsizetype frameEnd = 0;   // offset, in the bytes fed, of the frame's last byte
-    bool memoryWrite = false; // a write acknowledge: it comes only after the memory write
+    qsizetype frameEnd = 0;            // offset, in the bytes fed, of the frame's last byte
+    bool memoryWrite = false;          // a write acknowledge: it comes only after the memory write
     std::chrono::milliseconds busy{0}; // the module is busy this long before it answers
     bool burst = false;                // all at once, as a flood reaches the program in one piece
     QByteArray trail;                  // stray bytes behind the reply, trailDelay after its last byte
