@@ -117,8 +117,8 @@ void TransferController::StartByteTransfer(int state, int first, int last)
     RetryCount = 0;
     TransferState = state;
     m_byteJustDone = false;
-    m_tickPace = false;
     m_rewindTo = -1;
+    m_tickPace = false;
     m_lastTaken = -1;
     m_confirmed = -1;
     m_doubt = {};
@@ -320,9 +320,8 @@ bool TransferController::DoubtLastTaken()
     if (m_lastTaken < 0 || m_lastTaken == m_confirmed || (m_doubt.address >= 0 && m_doubt.address < m_lastTaken))
         return false;
     const int base = TransferState >= SignalTableSend ? PoleSigBase : 0;
-    m_doubt = {m_lastTaken, m_incoming[base + m_lastTaken], 0};
+    NewDoubt(m_lastTaken, m_incoming[base + m_lastTaken]);
     m_rewindTo = m_lastTaken;
-    m_tickPace = true;
     return true;
 }
 
@@ -333,6 +332,15 @@ void TransferController::DoubtIfTailBehind()
     if (!FastMode || !m_byteJustDone || m_lastTaken < 0 || !TailBehind(m_takenLength) || !DoubtLastTaken())
         return;
     CurrentAddress = std::exchange(m_rewindTo, -1);
+}
+
+void TransferController::NewDoubt(int address, int value)
+{
+    m_doubt = {address, value, 0};
+    // A line that casts doubt on byte after byte (a '*' behind every reply) gains nothing from haste: the
+    // rest of the transfer keeps the tick's pace, asking each byte once the line has had its say.
+    if (address == m_confirmed + 1)
+        m_tickPace = true;
 }
 
 bool TransferController::TailBehind(int replyLength) const
@@ -357,10 +365,9 @@ bool TransferController::Trusted(int value, int replyLength, int sendState)
     } else if (!TailBehind(replyLength) || m_rewindTo >= 0) { // behind a doubt, it is asked again anyway
         return true;
     } else {
-        m_doubt = {CurrentAddress, value, 0};
+        NewDoubt(CurrentAddress, value);
     }
     m_doubt.value = value;
-    m_tickPace = true;
     if (++m_doubt.asks > 2) {
         Fail(ReadErrorText);
         return false;
@@ -375,10 +382,10 @@ void TransferController::Continue(int sendState, bool repeated)
 {
     // The tick mode asks for the next byte in the tick that took the reply, and its send drops whatever the
     // line brought meanwhile. The fast mode asks at once, except after a byte that needed a repeat (the
-    // module may still answer the earlier attempt) or once the line has misled it: then it waits for the
-    // tick as the tick mode does.
+    // module may still answer the earlier attempt) or while a reply is in doubt: then it waits for the tick
+    // as the tick mode does. A byte just confirmed by two answers is followed at once.
     const bool confirmedNow = m_confirmed >= 0 && m_confirmed == m_lastTaken;
-    if (FastMode && !m_inTick && (repeated || (m_tickPace && !confirmedNow))) {
+    if (FastMode && !m_inTick && (repeated || m_doubt.address >= 0 || (m_tickPace && !confirmedNow))) {
         TransferState = sendState;
         return;
     }

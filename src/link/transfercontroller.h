@@ -119,6 +119,7 @@ private:
     // False when the reply is not trusted and its byte is asked again instead (or the transfer failed).
     bool Trusted(int value, int replyLength, int sendState);
     void NoteTaken(int replyLength);
+    void NewDoubt(int address, int value);
     void TimeOut(const QString &message, int sendState);
     void Fail(const QString &message);
     void CommitIncoming(int base, int areaSize);
@@ -136,11 +137,9 @@ private:
     bool m_byteJustDone = false;     // a byte was taken and its successor not yet asked for
     bool m_sentOnReply = false;      // the frame in flight asks for the byte after one just taken
     bool m_earlySinceSend = false;   // the guard has thrown bytes away since the last frame went out
-    // The fast mode's caution once the line has misled it in this transfer: every frame waits for the
-    // tick, as in the tick mode.
-    bool m_tickPace = false;
-    int m_rewindTo = -1;  // a byte whose reply proved doubtful: the transfer goes on from there
-    int m_lastTaken = -1; // the byte whose reply was taken last, and that reply's length
+    bool m_tickPace = false;         // the line cast doubt on consecutive bytes: the tick's pace from then on
+    int m_rewindTo = -1;             // a byte whose reply proved doubtful: the transfer goes on from there
+    int m_lastTaken = -1;            // the byte whose reply was taken last, and that reply's length
     int m_takenLength = 0;
     int m_confirmed = -1; // the last byte that two agreeing answers confirmed
     struct Doubt {

@@ -1,7 +1,7 @@
 // A module at the end of a 19200-baud line, in virtual time, for the controller's unit tests and the fuzzer:
 // it hears each frame a line's time after it went out, answers after its own delays, one byte at a time,
-// and misbehaves as a script says (drops, answers twice, stalls, stray bytes). Ticks come every 100 ms; in the
-// fast mode each byte is taken the moment it arrives, as the port's readyRead would hand it over.
+// and misbehaves as a script says (drops, answers twice, stalls, stray bytes). Ticks come every 100 ms; each
+// byte is received the moment it arrives, as the port's readyRead hands it over, and the fast mode takes it.
 #pragma once
 
 #include "fakes.h"
@@ -61,10 +61,8 @@ public:
                 m_now = nextByte;
                 m_port->Incoming += m_line.begin()->second;
                 m_line.erase(m_line.begin());
-                if (ctl.FastMode) {
-                    link.ReceiveStep();
-                    ctl.Advance();
-                }
+                link.ReceiveStep(); // as the program's port handler does, in both modes
+                ctl.Advance();
             } else {
                 m_now = nextTick;
                 nextTick += TickUs;
