@@ -350,10 +350,12 @@ bool TransferController::TailBehind(int replyLength) const
 
 bool TransferController::Trusted(int value, int replyLength, int sendState)
 {
-    // A data byte may itself be '*', so a stray byte in front of such a reply makes "stray, '*'" look like
-    // the whole reply, with the stray as its value, and the true '*' follows behind it. The fast mode, which
-    // sees bytes as they come, does not trust a reply with a '*' right behind it: that byte is asked again
-    // until two answers agree. (Bytes behind a reply are otherwise ignored, as ever.)
+    // The fast mode takes a reply the moment its last byte is there, so bytes behind it mean that the line
+    // brought more than one answer before the program looked (it was busy for a few milliseconds): which
+    // of them answers this request cannot be told. And a data byte may itself be '*', so a stray byte in
+    // front of such a reply makes "stray, '*'" look like the whole reply, with the stray as its value, and
+    // the true '*' follows behind it. So the fast mode does not trust a reply with bytes behind it: that
+    // byte is asked again until two answers agree.
     if (!FastMode)
         return true;
     if (m_doubt.address == CurrentAddress) {
@@ -362,7 +364,7 @@ bool TransferController::Trusted(int value, int replyLength, int sendState)
             m_doubt = {};
             return true;
         }
-    } else if (!TailBehind(replyLength) || m_rewindTo >= 0) { // behind a doubt, it is asked again anyway
+    } else if (m_link.RxBuffer.size() == replyLength || m_rewindTo >= 0) { // behind a doubt, asked again anyway
         return true;
     } else {
         NewDoubt(CurrentAddress, value);

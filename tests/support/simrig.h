@@ -35,13 +35,15 @@ inline void PacedTick(hx7::SerialPort &port, hx7::SerialLink &link, hx7::Transfe
     const int state = ctl.TransferState;
     // The program receives bytes as they come (the port's handler), so what has come is in RxBuffer too.
     const auto received = [&] { return port.bytesWaiting() + link.RxBuffer.size(); };
-    // The length of the awaited reply: the tick comes once that much has come, however slowly.
+    // The length of the awaited reply: the tick comes once that much has come, however slowly, and the line
+    // has been quiet for a moment (a timer's tick seldom falls between a reply and what follows it closely).
     const qint64 length = state <= 6 ? 4 : state >= 51 ? 3 : 2;
-    if (!sending.count(state))
-        WaitForMoreBytes(
-            port, length - 1, 40, [&] { return ctl.TransferState != state && sending.count(ctl.TransferState); },
-            received);
-    else if (state != 0)
+    const auto movedOn = [&] { return ctl.TransferState != state && sending.count(ctl.TransferState); };
+    if (!sending.count(state)) {
+        WaitForMoreBytes(port, length - 1, 40, movedOn, received);
+        if (received() >= length && !movedOn())
+            WaitForReply(port, 0, movedOn, received);
+    } else if (state != 0)
         WaitForReply(port, 6, {}, received);
     link.ReceiveStep();
     ctl.Tick();
