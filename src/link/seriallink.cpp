@@ -50,7 +50,8 @@ void SerialLink::ReceiveStep()
             m_log->RecordDiscarded(m_port.read(waiting), TrafficLog::Flood);
         m_port.purgeInput();
         RxBuffer.clear();
-    } else if (waiting > 0 && IsStale(m_port.microsecondsNow())) {
+    } else if (waiting > 0 && EarlyBytesGuard && SinceLastSend() < FrameLineMicroseconds) {
+        // Everything read now was there before the frame could have been heard whole.
         const QByteArray bytes = m_port.read(waiting);
         if (Logging())
             m_log->RecordDiscarded(bytes, TrafficLog::TooEarly);
@@ -64,17 +65,6 @@ void SerialLink::ReceiveStep()
             m_log->RecordReceived(bytes);
         RxBuffer += bytes;
     }
-}
-
-bool SerialLink::IsStale(qint64 now)
-{
-    // Everything read now was there before the frame could have been heard whole; and bytes that follow such
-    // bytes closely are the rest of the same late answer, which a new frame cut in two: its tail could
-    // otherwise pass for an answer of its own.
-    const bool stale = now - m_sentAt < FrameLineMicroseconds ||
-                       (m_staleAt.has_value() && now - *m_staleAt < 2 * ByteLineMicroseconds);
-    m_staleAt = stale ? std::optional(now) : std::nullopt;
-    return stale;
 }
 
 QString SerialLink::OpenErrorText(int portNumber)

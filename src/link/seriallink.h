@@ -28,10 +28,14 @@ public:
     static constexpr qint64 ByteLineMicroseconds = 10 * 1'000'000LL / 19200;
     static constexpr qint64 FrameLineMicroseconds = 7 * ByteLineMicroseconds;
 
-    // The receive step throws away bytes that come before the last frame sent could have reached the
-    // module: they cannot be its answer (a second or late answer to an earlier frame, a stray byte
-    // behind one). What it threw away since the last call, if anything:
+    // While set, the receive step throws away bytes that come before the last frame sent could have reached
+    // the module: they cannot be its answer (a second or late answer to an earlier frame, a stray byte
+    // behind one). The fast transfer sets it; the tick mode never sends that close behind a reply. What it
+    // threw away since the last call, if anything:
+    bool EarlyBytesGuard = false;
     std::optional<QByteArray> TakeEarlyBytes() { return std::exchange(m_earlyBytes, std::nullopt); }
+    // Microseconds since the last frame went out.
+    qint64 SinceLastSend() const { return m_port.microsecondsNow() - m_sentAt; }
 
     bool Open(int portNumber);
     void Close();
@@ -80,7 +84,6 @@ public:
 
 private:
     bool Logging() const;
-    bool IsStale(qint64 now);
 
     SerialPort &m_port;
     DeviceNameFor m_deviceName;
@@ -88,7 +91,6 @@ private:
     TrafficLog *m_log = nullptr;
     qint64 m_sentAt = 0;
     std::optional<QByteArray> m_earlyBytes;
-    std::optional<qint64> m_staleAt; // when the receive step last threw bytes away as stale
 };
 
 } // namespace hx7

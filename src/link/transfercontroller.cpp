@@ -28,6 +28,10 @@ const QString TransferController::NoScopeText =
 
 namespace {
 constexpr int FirmwareWithNewFunctions = 0x13;
+// After the line has misled the fast mode: ticks without a byte before it goes back (as long as an
+// answer is waited for), and how long it waits for such a pause at most.
+constexpr int QuietTicksBeforeGoingBack = 3;
+constexpr int MaxSettleTicks = 30;
 
 // The sending state of the waiting group that state belongs to; Idle for none of them.
 int SendStateOf(int state)
@@ -100,6 +104,7 @@ bool TransferController::StartVersionQuery()
 {
     if (TransferState != Idle || !EnsurePort())
         return false;
+    m_link.EarlyBytesGuard = FastMode;
     m_link.Send(VersionQueryFrame());
     m_link.RxBuffer.clear();
     m_view.SetVersionText(QStringLiteral("??"));
@@ -117,8 +122,11 @@ void TransferController::StartByteTransfer(int state, int first, int last)
     RetryCount = 0;
     TransferState = state;
     m_byteJustDone = false;
+    m_quietTicks = -1;
     m_rewindTo = -1;
     m_tickPace = false;
+    m_link.EarlyBytesGuard = FastMode;
+    m_link.TakeEarlyBytes();
     m_lastTaken = -1;
     m_confirmed = -1;
     m_doubt = {};
@@ -232,6 +240,8 @@ void TransferController::Tick()
         break;
     case ReadSend:
     case SignalTableSend:
+        if (Holding())
+            break;
         DoubtIfTailBehind();
         SendFor(TransferState);
         break;
@@ -253,7 +263,8 @@ void TransferController::Tick()
         }
         break;
     case WriteSend:
-        SendFor(WriteSend);
+        if (!Holding())
+            SendFor(WriteSend);
         break;
     case WriteWait:
     case WriteWait + 1:
@@ -303,25 +314,76 @@ void TransferController::Advance()
 
 void TransferController::CheckEarlyBytes()
 {
-    const auto early = m_link.TakeEarlyBytes();
-    // A '*' heard just after the next request went out may be the true end of the reply taken before it.
-    // Any other early byte is noise or a second answer, and the receive step has already thrown it away.
-    // The transfer goes back to that byte only once the request already on its way has had its answer:
-    // asking sooner would take that answer for the older byte.
-    if (early && !std::exchange(m_earlySinceSend, true) && early->startsWith('*') && m_sentOnReply && FastMode &&
-        SendStateOf(TransferState) != Idle)
-        DoubtLastTaken();
+    // Bytes came before the frame in flight could have been heard (a second or late answer to an earlier
+    // frame, a stray byte or two behind one). The receive step has thrown them away; but the reply taken
+    // last may itself have been such stale bytes, its true answer among these.
+    if (!m_link.TakeEarlyBytes() || !FastMode || SendStateOf(TransferState) == Idle)
+        return;
+    // What comes after them in this attempt may be the rest of one of them: no reply is taken for it, and
+    // the attempt is repeated after its time-out, as for a module that did not answer.
+    m_tainted = true;
+    if (!m_tickPace)
+        Misled();
+}
+
+void TransferController::Misled()
+{
+    // The request in flight is waited for as ever (its repeats ask for the same byte, so no answer to it can
+    // be taken for another); then the transfer goes back to the reply taken before it, once the line has
+    // been quiet for as long as an answer is waited for, and keeps the tick's pace from then on (where, as
+    // in the tick mode, the tick's send drops what came before it).
+    m_tickPace = true;
+    if (m_sentOnReply && m_lastTaken >= 0 && m_lastTaken != m_confirmed)
+        m_rewindTo = m_lastTaken;
+}
+
+bool TransferController::Holding()
+{
+    // After going back, the next frame waits for three ticks without a byte on the line; a line that will
+    // not go quiet ends the transfer as a module that does not answer would.
+    if (m_quietTicks < 0)
+        return false;
+    const bool heard = !m_link.RxBuffer.isEmpty() || m_link.TakeEarlyBytes();
+    m_link.RxBuffer.clear();
+    m_quietTicks = heard ? 0 : m_quietTicks + 1;
+    if (++m_settleTicks > MaxSettleTicks) {
+        m_quietTicks = -1;
+        Fail(TransferState == WriteSend ? StoreErrorText : ReadErrorText);
+        return true;
+    }
+    if (m_quietTicks < QuietTicksBeforeGoingBack)
+        return true;
+    m_quietTicks = -1;
+    return false;
+}
+
+bool TransferController::Tainted()
+{
+    if (!m_tainted)
+        return false;
+    m_link.RxBuffer.clear();
+    return true;
+}
+
+bool TransferController::TooSoon(int replyLength)
+{
+    // A reply complete sooner than the frame and the reply itself could have crossed the line is stale bytes
+    // that happen to look like one: not taken, and the true answer is still awaited.
+    if (!FastMode || m_link.SinceLastSend() >= (FrameSize + replyLength) * SerialLink::ByteLineMicroseconds)
+        return false;
+    m_link.RxBuffer.clear();
+    m_tainted = true;
+    if (!m_tickPace)
+        Misled();
+    return true;
 }
 
 bool TransferController::DoubtLastTaken()
 {
-    // The transfer goes on again from the doubtful byte: whatever was taken after it is asked again too, so
-    // a second doubt behind the first needs no book-keeping of its own.
-    if (m_lastTaken < 0 || m_lastTaken == m_confirmed || (m_doubt.address >= 0 && m_doubt.address < m_lastTaken))
+    if (m_lastTaken < 0 || m_lastTaken == m_confirmed || m_doubt.address >= 0)
         return false;
     const int base = TransferState >= SignalTableSend ? PoleSigBase : 0;
     NewDoubt(m_lastTaken, m_incoming[base + m_lastTaken]);
-    m_rewindTo = m_lastTaken;
     return true;
 }
 
@@ -329,9 +391,8 @@ void TransferController::DoubtIfTailBehind()
 {
     // The reply taken last is still in RxBuffer (nothing has gone out since); a '*' come behind it meanwhile
     // may be its true end. Nothing is on its way, so the byte is asked again at once.
-    if (!FastMode || !m_byteJustDone || m_lastTaken < 0 || !TailBehind(m_takenLength) || !DoubtLastTaken())
-        return;
-    CurrentAddress = std::exchange(m_rewindTo, -1);
+    if (FastMode && !m_tickPace && m_byteJustDone && m_lastTaken >= 0 && TailBehind(m_takenLength) && DoubtLastTaken())
+        CurrentAddress = m_lastTaken;
 }
 
 void TransferController::NewDoubt(int address, int value)
@@ -358,13 +419,19 @@ bool TransferController::Trusted(int value, int replyLength, int sendState)
     // byte is asked again until two answers agree.
     if (!FastMode)
         return true;
+    if (Tainted() || TooSoon(replyLength))
+        return false;
+    // At the tick's pace nothing else is on its way and the tick's send drops what came behind, as in the
+    // tick mode.
+    if (m_tickPace && m_doubt.address != CurrentAddress)
+        return true;
     if (m_doubt.address == CurrentAddress) {
         if (m_doubt.value == value) {
             m_confirmed = CurrentAddress;
             m_doubt = {};
             return true;
         }
-    } else if (m_link.RxBuffer.size() == replyLength || m_rewindTo >= 0) { // behind a doubt, asked again anyway
+    } else if (m_link.RxBuffer.size() == replyLength) {
         return true;
     } else {
         NewDoubt(CurrentAddress, value);
@@ -385,9 +452,8 @@ void TransferController::Continue(int sendState, bool repeated)
     // The tick mode asks for the next byte in the tick that took the reply, and its send drops whatever the
     // line brought meanwhile. The fast mode asks at once, except after a byte that needed a repeat (the
     // module may still answer the earlier attempt) or while a reply is in doubt: then it waits for the tick
-    // as the tick mode does. A byte just confirmed by two answers is followed at once.
-    const bool confirmedNow = m_confirmed >= 0 && m_confirmed == m_lastTaken;
-    if (FastMode && !m_inTick && (repeated || m_doubt.address >= 0 || (m_tickPace && !confirmedNow))) {
+    // as the tick mode does.
+    if (FastMode && !m_inTick && (repeated || m_doubt.address >= 0 || m_tickPace)) {
         TransferState = sendState;
         return;
     }
@@ -479,8 +545,10 @@ bool TransferController::ByteDone()
 {
     m_view.SetProgress(ProgressPercent(CurrentAddress, EndAddress));
     RetryCount = 0;
-    if (m_rewindTo >= 0) { // back to a doubtful byte, and on from there
+    if (m_rewindTo >= 0) { // back to a reply that proved doubtful, after a pause
         CurrentAddress = std::exchange(m_rewindTo, -1);
+        m_quietTicks = 0;
+        m_settleTicks = 0;
         return false;
     }
     ++CurrentAddress;
@@ -498,7 +566,7 @@ void TransferController::NoteSend()
 {
     m_sentBetweenTicks = !m_inTick;
     m_sentOnReply = std::exchange(m_byteJustDone, false);
-    m_earlySinceSend = false;
+    m_tainted = false;
 }
 
 void TransferController::ReportDifferences()
@@ -601,6 +669,9 @@ bool TransferController::TakeWriteAck()
 {
     if (!MatchWriteAck(m_link.RxBuffer))
         return false;
+    if (Tainted() || TooSoon(2))
+        return true;
+    NoteTaken(2);
     const bool repeated = RetryCount > 0;
     if (!ByteDone()) {
         Continue(WriteSend, repeated);

