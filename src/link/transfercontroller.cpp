@@ -329,12 +329,14 @@ void TransferController::CheckEarlyBytes()
 void TransferController::Misled()
 {
     // The request in flight is waited for as ever (its repeats ask for the same byte, so no answer to it can
-    // be taken for another); then the transfer goes back to the reply taken before it, once the line has
-    // been quiet for as long as an answer is waited for, and keeps the tick's pace from then on (where, as
-    // in the tick mode, the tick's send drops what came before it).
+    // be taken for another); then, once the line has been quiet for as long as an answer is waited for, the
+    // transfer starts again from its first byte at the tick's pace (where, as in the tick mode, the tick's
+    // send drops what came before it). Which of the replies taken in haste were stale cannot be told (a
+    // program that looked late can be misled several bytes in a row), so none of them is kept: a read hands
+    // its bytes to the image only at the end, and writing a byte again does no harm.
     m_tickPace = true;
-    if (m_sentOnReply && m_lastTaken >= 0 && m_lastTaken != m_confirmed)
-        m_rewindTo = m_lastTaken;
+    m_rewindTo = m_firstAddress;
+    m_confirmed = -1;
 }
 
 bool TransferController::Holding()
