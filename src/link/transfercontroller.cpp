@@ -567,7 +567,7 @@ void TransferController::NoteTaken(int replyLength)
 void TransferController::NoteSend()
 {
     m_sentBetweenTicks = !m_inTick;
-    m_sentOnReply = std::exchange(m_byteJustDone, false);
+    m_byteJustDone = false;
     m_tainted = false;
 }
 

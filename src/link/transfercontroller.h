@@ -139,7 +139,6 @@ private:
     bool m_sentBetweenTicks = false; // the fast mode's last frame went out between two ticks
     bool m_inTick = false;           // Tick() runs (perhaps nested in a box that Advance() opened)
     bool m_byteJustDone = false;     // a byte was taken and its successor not yet asked for
-    bool m_sentOnReply = false;      // the frame in flight asks for the byte after one just taken
     bool m_tickPace = false;         // the line has misled the fast mode: the tick's pace from then on
     int m_rewindTo = -1;             // a byte whose reply proved doubtful: the transfer goes back there
     bool m_tainted = false;          // early bytes came in this attempt: no reply is taken for it
