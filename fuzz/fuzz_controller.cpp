@@ -50,6 +50,7 @@ struct Run {
     qsizetype seen = 0;                 // frames checked so far
     int highest = -1;                   // the highest address asked for so far
     std::array<int, 256> asked{};       // frames per address
+    bool restarted = false;
     bool ended = false;
 
     bool Completed() const { return end >= 0 && ctl.CurrentAddress > end; }
@@ -63,15 +64,20 @@ struct Run {
                 Check(op == Store && ctl.ResetAfterStore && Completed() && seen == port.Written.size() - 1);
             if (letter == 0 || f[1] != letter)
                 continue;
-            // In order, except that a byte whose reply proved doubtful is asked again (after the request already
-            // on its way, if any), up to three times; each ask has its three attempts.
+            // In order, each byte with its three attempts, except that a transfer the line has misled starts
+            // again from its first byte, once.
             const int address = static_cast<std::uint8_t>(f[2]);
+            if (highest >= 0 && address == low && !restarted && (address != highest || asked[low] >= 3)) {
+                restarted = true;
+                highest = -1;
+                asked = {};
+            }
             if (highest < 0)
                 Check(address == low);
             else
-                Check(address >= highest - 1 && address <= highest + 1);
+                Check(address == highest || address == highest + 1);
             highest = std::max(highest, address);
-            Check(++asked[address] <= 12);
+            Check(++asked[address] <= 3);
             Check(address <= end);
         }
     }
@@ -141,14 +147,16 @@ struct Run {
 
 } // namespace
 
-// Differential: one scripted module, both modes. Bytes: [1] operation (bits 0-1: read, verify, store a range,
+// Differential: one scripted module, both modes. Bytes: [0] bits 0-4 how late the program looks at most (up
+// to 12.4 ms), bit 5 the module takes 3 ms to answer; [1] operation (bits 0-1: read, verify, store a range,
 // signal table), bit 2: the image differs from the module in one byte, bits 3-7: when the first tick comes;
 // [2] first address of the store or the differing byte; [3] the store's length; [4] the module's memory;
-// then one byte per frame the module hears: bits 0-2 what it does (0-2 nothing odd, 3 loses the answer,
+// then one byte per frame the module hears: bits 0-2 what it does (0-1 nothing odd, 2 answers again a little
+// later, 3 loses the answer,
 // 4 answers twice, 5 a stray byte behind the answer, 6 a stray byte before it, 7 stalls first), bits 3-6 how
 // long, bit 7 the stray byte ('*' or CR).
 struct Differential {
-    std::uint8_t op = 0, first = 0, length = 0, seed = 0;
+    std::uint8_t program = 0, op = 0, first = 0, length = 0, seed = 0;
     const std::uint8_t *script = nullptr;
     std::size_t scriptSize = 0;
 
@@ -161,6 +169,9 @@ struct Differential {
         hx7test::Misbehaviour m;
         m.strayByte = b & 0x80 ? '*' : '\r';
         switch (b & 7) {
+        case 2:
+            m.againUs = p * 700; // up to 10.5 ms after the first
+            break;
         case 3:
             m.drop = true;
             break;
@@ -199,6 +210,9 @@ struct Differential {
             module.SignalTable[i] = i % 3 == 0 ? '*' : static_cast<std::uint8_t>(i ^ seed);
         module.Script = [this](int n, const QByteArray &) { return At(n); };
         module.FirstTickUs = 1000 + (op >> 3) * 3200;
+        if (const int late = (program & 0x1F) * 400; late > 0)
+            module.LookLateUs = [late, s = seed](int look) { return ((look + s) * 2654435761u >> 7) % late; };
+        module.ThinkUs = program & 0x20 ? 3000 : 0;
         module.Attach(port);
         link.Open(1);
         ctl.FastMode = fast;
@@ -259,7 +273,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (data[0] & 0x40) {
         if (size < 5)
             return 0;
-        const Differential d{data[1], data[2], data[3], data[4], data + 5, size - 5};
+        const Differential d{data[0], data[1], data[2], data[3], data[4], data + 5, size - 5};
         Check(!d.RunIsTrue(false) || d.RunIsTrue(true));
         return 0;
     }

@@ -46,6 +46,7 @@ void SerialLink::ReceiveStep()
     if (waiting > FloodLimit) {
         // Replies are 2 to 4 bytes; this much is a flood. The awaited reply is lost with it and its
         // time-out asks again. Someone watching the line sees what was thrown away.
+        BytesReceived += waiting;
         if (Logging())
             m_log->RecordDiscarded(m_port.read(waiting), TrafficLog::Flood);
         m_port.purgeInput();
@@ -53,6 +54,7 @@ void SerialLink::ReceiveStep()
     } else if (waiting > 0 && EarlyBytesGuard && SinceLastSend() < FrameLineMicroseconds) {
         // Everything read now was there before the frame could have been heard whole.
         const QByteArray bytes = m_port.read(waiting);
+        BytesReceived += bytes.size();
         if (Logging())
             m_log->RecordDiscarded(bytes, TrafficLog::TooEarly);
         m_earlyBytes = m_earlyBytes.value_or(QByteArray()) + bytes;
@@ -61,6 +63,7 @@ void SerialLink::ReceiveStep()
         if (RxBuffer.size() > StaleLimit)
             RxBuffer.clear();
         const QByteArray bytes = m_port.read(waiting);
+        BytesReceived += bytes.size();
         if (Logging())
             m_log->RecordReceived(bytes);
         RxBuffer += bytes;

@@ -36,6 +36,8 @@ public:
     std::optional<QByteArray> TakeEarlyBytes() { return std::exchange(m_earlyBytes, std::nullopt); }
     // Microseconds since the last frame went out.
     qint64 SinceLastSend() const { return m_port.microsecondsNow() - m_sentAt; }
+    // Every byte the receive step has taken from the port since it was made, kept or thrown away.
+    qint64 BytesReceived = 0;
 
     bool Open(int portNumber);
     void Close();

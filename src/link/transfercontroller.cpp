@@ -32,6 +32,10 @@ constexpr int FirmwareWithNewFunctions = 0x13;
 // answer is waited for), and how long it waits for such a pause at most.
 constexpr int QuietTicksBeforeGoingBack = 3;
 constexpr int MaxSettleTicks = 30;
+// After the last reply of a transfer taken in haste, how long the line must stay quiet before it is believed:
+// a module answers within a few milliseconds (a USB adapter may hold bytes back for 16), so an answer still on
+// its way when the program looked late has come by then.
+constexpr qint64 QuietAfterLastReplyMicroseconds = 50'000;
 
 // The sending state of the waiting group that state belongs to; Idle for none of them.
 int SendStateOf(int state)
@@ -121,15 +125,15 @@ void TransferController::StartByteTransfer(int state, int first, int last)
     m_view.SetProgressVisible(true);
     RetryCount = 0;
     TransferState = state;
-    m_byteJustDone = false;
     m_quietTicks = -1;
     m_rewindTo = -1;
     m_tickPace = false;
+    m_tainted = false;
+    m_closing = false;
     m_link.EarlyBytesGuard = FastMode;
     m_link.TakeEarlyBytes();
-    m_lastTaken = -1;
-    m_confirmed = -1;
-    m_doubt = {};
+    m_receivedBefore = m_link.BytesReceived;
+    m_answerBytesAsked = 0;
     // The fast mode sends the first frame now instead of at the next tick.
     if (FastMode)
         SendFor(state);
@@ -216,6 +220,7 @@ void TransferController::StartFactoryReset()
         return;
     PendingCommand = InitialiseConfigFrame();
     TransferState = OneShotSend;
+    m_closing = false;
 }
 
 void TransferController::Tick()
@@ -226,6 +231,11 @@ void TransferController::Tick()
     // after it comes early and does not count.
     const bool uncounted = std::exchange(m_sentBetweenTicks, false);
     CheckEarlyBytes();
+    if (m_closing) {
+        Close(true);
+        m_inTick = outerInTick;
+        return;
+    }
     // A waiting state first counts the tick, then looks for its reply; one past its last waiting
     // state means that the last tick has gone by without one.
     switch (TransferState) {
@@ -240,10 +250,8 @@ void TransferController::Tick()
         break;
     case ReadSend:
     case SignalTableSend:
-        if (Holding())
-            break;
-        DoubtIfTailBehind();
-        SendFor(TransferState);
+        if (!Holding())
+            SendFor(TransferState);
         break;
     case ReadWait:
     case ReadWait + 1:
@@ -309,34 +317,44 @@ void TransferController::Advance()
     // left to the ticks, which count its time-out and send the repeat exactly as in the tick mode: a late
     // byte never hurries a repeat.
     CheckEarlyBytes();
-    TakeReply();
+    if (m_closing)
+        Close(false);
+    else
+        TakeReply();
 }
 
 void TransferController::CheckEarlyBytes()
 {
     // Bytes came before the frame in flight could have been heard (a second or late answer to an earlier
-    // frame, a stray byte or two behind one). The receive step has thrown them away; but the reply taken
-    // last may itself have been such stale bytes, its true answer among these.
-    if (!m_link.TakeEarlyBytes() || !FastMode || SendStateOf(TransferState) == Idle)
+    // frame, a stray byte or two behind one), and the receive step has thrown them away; or the line has
+    // brought more bytes than the requests so far could have drawn. Either way a reply taken in haste may
+    // have been such bytes.
+    const bool early = m_link.TakeEarlyBytes().has_value();
+    if (!FastMode || m_tickPace || SendStateOf(TransferState) == Idle)
         return;
-    // What comes after them in this attempt may be the rest of one of them: no reply is taken for it, and
-    // the attempt is repeated after its time-out, as for a module that did not answer.
-    m_tainted = true;
-    if (!m_tickPace)
+    if (early || m_link.BytesReceived - m_receivedBefore > m_answerBytesAsked)
         Misled();
 }
 
 void TransferController::Misled()
 {
-    // The request in flight is waited for as ever (its repeats ask for the same byte, so no answer to it can
-    // be taken for another); then, once the line has been quiet for as long as an answer is waited for, the
-    // transfer starts again from its first byte at the tick's pace (where, as in the tick mode, the tick's
-    // send drops what came before it). Which of the replies taken in haste were stale cannot be told (a
-    // program that looked late can be misled several bytes in a row), so none of them is kept: a read hands
-    // its bytes to the image only at the end, and writing a byte again does no harm.
+    // Which of the replies taken in haste were stale cannot be told (a program that looks late can be misled
+    // several bytes in a row, and what shows it may come bytes later), so none of them is kept: the transfer
+    // starts again from its first byte at the tick's pace. There, as in the tick mode, each request goes out
+    // a tick after the reply before it and its send drops whatever came meanwhile. A read hands its bytes to
+    // the image only at the end, and writing a byte again does no harm.
+    // First the request in flight is seen through: no reply is taken for this attempt, and its repeats ask
+    // for the same byte, so an answer to it that comes late (a module busy for a while answers what it
+    // heard in order) cannot be taken for another byte. After its last byte the transfer asks for that byte
+    // again. Then, once the line has been quiet for as long as an answer is waited for, it goes back.
     m_tickPace = true;
     m_rewindTo = m_firstAddress;
-    m_confirmed = -1;
+    m_tainted = true;
+    m_link.RxBuffer.clear();
+    if (std::exchange(m_closing, false)) {
+        CurrentAddress = EndAddress;
+        TransferState = SendStateOf(TransferState);
+    }
 }
 
 bool TransferController::Holding()
@@ -359,6 +377,21 @@ bool TransferController::Holding()
     return false;
 }
 
+bool TransferController::TooSoon(int replyLength)
+{
+    // A reply complete sooner than the frame and the reply itself could have crossed the line is stale bytes
+    // that happen to look like one: no reply is taken for this attempt.
+    if (!FastMode || m_link.SinceLastSend() >= (FrameSize + replyLength) * SerialLink::ByteLineMicroseconds)
+        return false;
+    if (m_tickPace) {
+        m_tainted = true;
+        m_link.RxBuffer.clear();
+    } else {
+        Misled();
+    }
+    return true;
+}
+
 bool TransferController::Tainted()
 {
     if (!m_tainted)
@@ -367,85 +400,28 @@ bool TransferController::Tainted()
     return true;
 }
 
-bool TransferController::TooSoon(int replyLength)
-{
-    // A reply complete sooner than the frame and the reply itself could have crossed the line is stale bytes
-    // that happen to look like one: not taken, and the true answer is still awaited.
-    if (!FastMode || m_link.SinceLastSend() >= (FrameSize + replyLength) * SerialLink::ByteLineMicroseconds)
-        return false;
-    m_link.RxBuffer.clear();
-    m_tainted = true;
-    if (!m_tickPace)
-        Misled();
-    return true;
-}
-
-bool TransferController::DoubtLastTaken()
-{
-    if (m_lastTaken < 0 || m_lastTaken == m_confirmed || m_doubt.address >= 0)
-        return false;
-    const int base = TransferState >= SignalTableSend ? PoleSigBase : 0;
-    NewDoubt(m_lastTaken, m_incoming[base + m_lastTaken]);
-    return true;
-}
-
-void TransferController::DoubtIfTailBehind()
-{
-    // The reply taken last is still in RxBuffer (nothing has gone out since); a '*' come behind it meanwhile
-    // may be its true end. Nothing is on its way, so the byte is asked again at once.
-    if (FastMode && !m_tickPace && m_byteJustDone && m_lastTaken >= 0 && TailBehind(m_takenLength) && DoubtLastTaken())
-        CurrentAddress = m_lastTaken;
-}
-
-void TransferController::NewDoubt(int address, int value)
-{
-    m_doubt = {address, value, 0};
-    // A line that casts doubt on byte after byte (a '*' behind every reply) gains nothing from haste: the
-    // rest of the transfer keeps the tick's pace, asking each byte once the line has had its say.
-    if (address == m_confirmed + 1)
-        m_tickPace = true;
-}
-
-bool TransferController::TailBehind(int replyLength) const
-{
-    return m_link.RxBuffer.size() > replyLength && m_link.RxBuffer[replyLength] == '*';
-}
-
-bool TransferController::Trusted(int value, int replyLength, int sendState)
+bool TransferController::Trusted(int replyLength, int sendState, bool twoWays)
 {
     // The fast mode takes a reply the moment its last byte is there, so bytes behind it mean that the line
-    // brought more than one answer before the program looked (it was busy for a few milliseconds): which
-    // of them answers this request cannot be told. And a data byte may itself be '*', so a stray byte in
-    // front of such a reply makes "stray, '*'" look like the whole reply, with the stray as its value, and
-    // the true '*' follows behind it. So the fast mode does not trust a reply with bytes behind it: that
-    // byte is asked again until two answers agree.
+    // brought more than one answer before the program looked: which of them answers this request cannot be
+    // told. After a repeat, the module may answer both attempts, with the same byte: the next request waits
+    // for the tick, whose send drops the second answer, as in the tick mode.
     if (!FastMode)
         return true;
     if (Tainted() || TooSoon(replyLength))
         return false;
-    // At the tick's pace nothing else is on its way and the tick's send drops what came behind, as in the
-    // tick mode.
-    if (m_tickPace && m_doubt.address != CurrentAddress)
-        return true;
-    if (m_doubt.address == CurrentAddress) {
-        if (m_doubt.value == value) {
-            m_confirmed = CurrentAddress;
-            m_doubt = {};
-            return true;
-        }
-    } else if (m_link.RxBuffer.size() == replyLength) {
-        return true;
-    } else {
-        NewDoubt(CurrentAddress, value);
-    }
-    m_doubt.value = value;
-    if (++m_doubt.asks > 2) {
-        Fail(ReadErrorText);
+    if (!m_tickPace && m_link.RxBuffer.size() != replyLength && RetryCount == 0) {
+        Misled();
         return false;
     }
-    TransferState = sendState; // the tick asks again, and its send drops what came meanwhile
-    if (m_inTick)
-        SendFor(sendState);
+    if (!twoWays)
+        return true;
+    // A data byte may itself be '*': "stray, '*', '*'" reads as a whole reply with the stray for its value, or
+    // as the reply '*' behind a stray (a program that looked late cannot tell the stray by its time). The
+    // byte is asked again at the tick, whose send drops all of it; as an attempt, so a line that does this
+    // every time ends the transfer with a message.
+    m_link.RxBuffer.clear();
+    TimeOut(ReadErrorText, sendState);
     return false;
 }
 
@@ -453,9 +429,9 @@ void TransferController::Continue(int sendState, bool repeated)
 {
     // The tick mode asks for the next byte in the tick that took the reply, and its send drops whatever the
     // line brought meanwhile. The fast mode asks at once, except after a byte that needed a repeat (the
-    // module may still answer the earlier attempt) or while a reply is in doubt: then it waits for the tick
-    // as the tick mode does.
-    if (FastMode && !m_inTick && (repeated || m_doubt.address >= 0 || m_tickPace)) {
+    // module may still answer the earlier attempt) or once the line has misled it: then it waits for the
+    // tick as the tick mode does, and before going back for the quiet pause.
+    if (m_quietTicks >= 0 || (FastMode && !m_inTick && (repeated || m_tickPace))) {
         TransferState = sendState;
         return;
     }
@@ -512,7 +488,7 @@ bool TransferController::TakeReply()
 
 void TransferController::SendRead()
 {
-    NoteSend();
+    NoteSend(2);
     m_link.Send(ReadFrame(CurrentAddress));
     m_link.RxBuffer.clear();
     TransferState = ReadWait;
@@ -520,7 +496,7 @@ void TransferController::SendRead()
 
 void TransferController::SendAddressCheck()
 {
-    NoteSend();
+    NoteSend(2);
     m_link.Send(AddressCheckFrame());
     m_link.RxBuffer.clear();
     TransferState = AddressWait;
@@ -528,7 +504,7 @@ void TransferController::SendAddressCheck()
 
 void TransferController::SendWrite()
 {
-    NoteSend();
+    NoteSend(2);
     m_link.RxBuffer.clear();
     const int data = CurrentAddress >= 0 && CurrentAddress < ModuleBytes ? m_data.ConfigImage[CurrentAddress] : 0;
     m_link.Send(WriteFrame(CurrentAddress, data));
@@ -537,7 +513,7 @@ void TransferController::SendWrite()
 
 void TransferController::SendSignalTable()
 {
-    NoteSend();
+    NoteSend(3);
     m_link.Send(SignalTableFrame(CurrentAddress));
     m_link.RxBuffer.clear();
     TransferState = SignalTableWait;
@@ -547,28 +523,26 @@ bool TransferController::ByteDone()
 {
     m_view.SetProgress(ProgressPercent(CurrentAddress, EndAddress));
     RetryCount = 0;
-    if (m_rewindTo >= 0) { // back to a reply that proved doubtful, after a pause
+    if (m_rewindTo >= 0) { // back to the first byte, after a quiet pause
         CurrentAddress = std::exchange(m_rewindTo, -1);
         m_quietTicks = 0;
         m_settleTicks = 0;
         return false;
     }
     ++CurrentAddress;
-    m_byteJustDone = true;
     return CurrentAddress > EndAddress;
 }
 
 void TransferController::NoteTaken(int replyLength)
 {
-    m_lastTaken = CurrentAddress >= 0 && CurrentAddress < ModuleBytes ? CurrentAddress : -1;
     m_takenLength = replyLength;
 }
 
-void TransferController::NoteSend()
+void TransferController::NoteSend(int replyLength)
 {
     m_sentBetweenTicks = !m_inTick;
-    m_byteJustDone = false;
     m_tainted = false;
+    m_answerBytesAsked += replyLength;
 }
 
 void TransferController::ReportDifferences()
@@ -587,6 +561,64 @@ void TransferController::CommitIncoming(int base, int areaSize)
     const int end = std::clamp(EndAddress + 1, first, areaSize);
     std::copy(m_incoming.begin() + base + first, m_incoming.begin() + base + end,
               m_data.ConfigImage.begin() + base + first);
+}
+
+void TransferController::LastByteDone()
+{
+    // A reply taken in haste may have been a second or late answer to the request before it, the true answer
+    // still on its way when the program looked (a loaded machine looks late): then the line does not go quiet
+    // after the last reply. At the tick's pace, which the transfer keeps once misled, each request went out a
+    // tick after the one before and the tick mode's safety holds.
+    if (FastMode && !m_tickPace) {
+        m_closing = true;
+        return;
+    }
+    Finish();
+}
+
+void TransferController::Close(bool onTick)
+{
+    // Any byte behind the last reply now is one more than the requests drew: start again.
+    if (m_link.RxBuffer.size() > m_takenLength) {
+        Misled();
+        return;
+    }
+    if (onTick && m_link.SinceLastSend() >= QuietAfterLastReplyMicroseconds) {
+        m_closing = false;
+        Finish();
+    }
+}
+
+void TransferController::Finish()
+{
+    const int sendState = SendStateOf(TransferState);
+    TransferState = Idle;
+    m_view.SetProgressVisible(false);
+    switch (sendState) {
+    case ReadSend:
+        if (VerifyMode) {
+            ReportDifferences();
+            m_view.Information(Translated(VerifyEqual ? EqualText : DifferentText));
+        } else {
+            CommitIncoming(0, ModuleBytes);
+            DecodeRoutes(m_data.ConfigImage.data(), m_data.RouteTable);
+            m_view.RoutesChanged();
+        }
+        break;
+    case WriteSend:
+        if (ResetAfterStore)
+            m_link.Send(ResetModuleFrame());
+        break;
+    case SignalTableSend:
+        CommitIncoming(PoleSigBase, PoleSigBytes);
+        if (WritePoleSigDump(PoleSigPath, m_data.ConfigImage))
+            m_view.Information(Translated(PoleSigDoneText));
+        else
+            m_view.Warning(hx7::WriteErrorText(PoleSigPath));
+        break;
+    default:
+        break;
+    }
 }
 
 void TransferController::TimeOut(const QString &message, int sendState)
@@ -625,27 +657,18 @@ bool TransferController::TakeReadReply()
     const auto d = MatchReadReply(m_link.RxBuffer);
     if (!d)
         return false;
-    if (!Trusted(*d, 2, ReadSend))
-        return true;
+    if (const int waiting = TransferState;
+        !Trusted(2, ReadSend, MatchReadReply(m_link.RxBuffer.mid(1)).value_or(*d) != *d))
+        return TransferState != waiting; // not taken: the wait and its time-out go on
     // A verify compares only when every byte has come: a byte asked again replaces its first answer.
     if (CurrentAddress >= 0 && CurrentAddress < ModuleBytes)
         m_incoming[CurrentAddress] = *d;
     NoteTaken(2);
     const bool repeated = RetryCount > 0;
-    if (!ByteDone()) {
+    if (!ByteDone())
         Continue(ReadSend, repeated);
-        return true;
-    }
-    TransferState = Idle;
-    m_view.SetProgressVisible(false);
-    if (VerifyMode) {
-        ReportDifferences();
-        m_view.Information(Translated(VerifyEqual ? EqualText : DifferentText));
-    } else {
-        CommitIncoming(0, ModuleBytes);
-        DecodeRoutes(m_data.ConfigImage.data(), m_data.RouteTable);
-        m_view.RoutesChanged();
-    }
+    else
+        LastByteDone();
     return true;
 }
 
@@ -671,18 +694,14 @@ bool TransferController::TakeWriteAck()
 {
     if (!MatchWriteAck(m_link.RxBuffer))
         return false;
-    if (Tainted() || TooSoon(2))
-        return true;
+    if (const int waiting = TransferState; !Trusted(2, WriteSend, false))
+        return TransferState != waiting; // not taken: the wait and its time-out go on
     NoteTaken(2);
     const bool repeated = RetryCount > 0;
-    if (!ByteDone()) {
+    if (!ByteDone())
         Continue(WriteSend, repeated);
-        return true;
-    }
-    TransferState = Idle;
-    m_view.SetProgressVisible(false);
-    if (ResetAfterStore)
-        m_link.Send(ResetModuleFrame());
+    else
+        LastByteDone();
     return true;
 }
 
@@ -691,23 +710,17 @@ bool TransferController::TakeSignalTableReply()
     const auto d = MatchSignalTableReply(m_link.RxBuffer);
     if (!d)
         return false;
-    if (!Trusted(*d, 3, SignalTableSend))
-        return true;
+    if (const int waiting = TransferState;
+        !Trusted(3, SignalTableSend, MatchSignalTableReply(m_link.RxBuffer.mid(1)).value_or(*d) != *d))
+        return TransferState != waiting; // not taken: the wait and its time-out go on
     if (CurrentAddress >= 0 && CurrentAddress < PoleSigBytes)
         m_incoming[PoleSigBase + CurrentAddress] = *d;
     NoteTaken(3);
     const bool repeated = RetryCount > 0;
-    if (!ByteDone()) {
+    if (!ByteDone())
         Continue(SignalTableSend, repeated);
-        return true;
-    }
-    TransferState = Idle;
-    m_view.SetProgressVisible(false);
-    CommitIncoming(PoleSigBase, PoleSigBytes);
-    if (WritePoleSigDump(PoleSigPath, m_data.ConfigImage))
-        m_view.Information(Translated(PoleSigDoneText));
     else
-        m_view.Warning(hx7::WriteErrorText(PoleSigPath));
+        LastByteDone();
     return true;
 }
 

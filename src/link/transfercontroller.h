@@ -108,22 +108,24 @@ private:
     bool TakeWriteAck();
     bool TakeSignalTableReply();
     bool ByteDone();
+    // After the last byte: ends the transfer, or in haste first waits for the line to stay quiet.
+    void LastByteDone();
+    void Close(bool onTick);
+    void Finish();
     // The next byte's first request, after a reply that completed a byte.
     void Continue(int sendState, bool repeated);
     void SendFor(int sendState);
-    void NoteSend();
+    // Each frame sent adds the length of the reply it asks for.
+    void NoteSend(int replyLength);
     void CheckEarlyBytes();
     void Misled();
     bool Holding();
     bool TooSoon(int replyLength);
     bool Tainted();
-    bool DoubtLastTaken();
-    void DoubtIfTailBehind();
-    bool TailBehind(int replyLength) const;
-    // False when the reply is not trusted and its byte is asked again instead (or the transfer failed).
-    bool Trusted(int value, int replyLength, int sendState);
+    // False when the reply is not taken: the transfer starts again at the tick's pace, or the byte is asked
+    // again. twoWays: the buffer also reads as a reply with another value one byte further on.
+    bool Trusted(int replyLength, int sendState, bool twoWays);
     void NoteTaken(int replyLength);
-    void NewDoubt(int address, int value);
     void TimeOut(const QString &message, int sendState);
     void Fail(const QString &message);
     void CommitIncoming(int base, int areaSize);
@@ -138,20 +140,17 @@ private:
     int m_firstAddress = 0;          // where the running transfer began
     bool m_sentBetweenTicks = false; // the fast mode's last frame went out between two ticks
     bool m_inTick = false;           // Tick() runs (perhaps nested in a box that Advance() opened)
-    bool m_byteJustDone = false;     // a byte was taken and its successor not yet asked for
     bool m_tickPace = false;         // the line has misled the fast mode: the tick's pace from then on
-    int m_rewindTo = -1;             // a byte whose reply proved doubtful: the transfer goes back there
-    bool m_tainted = false;          // early bytes came in this attempt: no reply is taken for it
-    int m_quietTicks = -1;           // before going back: quiet ticks so far (-1: no pause running)
+    bool m_closing = false;          // every byte is done: waiting for the line to stay quiet before believing it
+    bool m_tainted = false;          // no reply is taken for the attempt in flight
+    int m_rewindTo = -1;             // misled: the transfer goes back there after its current byte
+    int m_quietTicks = -1;           // before starting again: quiet ticks so far (-1: no pause running)
     int m_settleTicks = 0;           // ticks of that pause so far
-    int m_lastTaken = -1;            // the byte whose reply was taken last, and that reply's length
-    int m_takenLength = 0;
-    int m_confirmed = -1; // the last byte that two agreeing answers confirmed
-    struct Doubt {
-        int address = -1; // the byte asked again until two answers agree
-        int value = -1;   // its last answer
-        int asks = 0;
-    } m_doubt;
+    int m_takenLength = 0;           // the length of the reply taken last
+    // The bytes received before the transfer began, and the reply bytes its frames have asked for since: a
+    // module answers each frame once at most, so more bytes than that are stale or stray.
+    qint64 m_receivedBefore = 0;
+    qint64 m_answerBytesAsked = 0;
 };
 
 } // namespace hx7

@@ -104,11 +104,6 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, fault);
         QFETCH(QString, order);
-        // Open fault: with a module that answers twice and a program slow to look (a loaded machine, the
-        // sanitizer build), the fast mode can still take a second answer for the next byte. Kept visible here
-        // until it is mended.
-        if (fault.contains(QStringLiteral("--twice")))
-            QSKIP("open: the fast mode against double answers when the program looks late");
         QTemporaryDir dir;
         ImageBytes module;
         const QString file = WriteModuleFile(dir, module);

@@ -207,7 +207,8 @@ private Q_SLOTS:
     }
 
     // The fast mode with a module that answers at once: the same frames in the same order, the same
-    // progress, messages and image as the tick mode, and no tick needed at all.
+    // progress, messages and image as the tick mode, and no tick needed but one after the last reply, on a
+    // line that has stayed quiet.
     void fastModeSendsTheSameFrames_data()
     {
         QTest::addColumn<QString>("operation");
@@ -234,6 +235,9 @@ private Q_SLOTS:
                                                : c.StartStore(TransferController::ConfigAndRoutes, 1));
         }
         fast.StartDelivering();
+        QCOMPARE(fast.ctl.TransferState == 0, operation == "version");
+        QCOMPARE(fast.view.Messages, QList<Message>());
+        fast.Tick();
         QCOMPARE(fast.ctl.TransferState, 0);
         QVERIFY(tick.RunUntilIdle() >= 1);
         QCOMPARE(fast.port.Written, tick.port.Written);
@@ -269,8 +273,8 @@ private Q_SLOTS:
     }
 
     // A module that misbehaves as real ones do, on a line with real timing: both modes end with the module's
-    // bytes, and the fast one needs no more ticks than the tick mode. Byte 63 is '*', which a junk byte in front
-    // of its answer can pass off as a whole answer: the fast mode hears the true end of that answer come too
+    // bytes, and the fast one needs at most one hasty run more than the tick mode. Byte 63 is '*', which a junk byte in
+    // front of its answer can pass off as a whole answer: the fast mode hears the true end of that answer come too
     // early to answer its next request and asks again; the tick mode, which looks only on the tick, cannot.
     void misbehavingModule_data()
     {
@@ -278,8 +282,11 @@ private Q_SLOTS:
         QTest::addColumn<Script>("script");
         QTest::addColumn<bool>("store");
         QTest::addColumn<bool>("tickRight");
+        QTest::addColumn<int>("lateUs"); // how late the program looks after each byte
         const auto first = [](int address, Misbehaviour m) {
-            return Script([address, m, seen = std::make_shared<bool>(false)](int, const QByteArray &f) {
+            return Script([address, m, seen = std::make_shared<bool>(false)](int n, const QByteArray &f) {
+                if (n == 0) // a new run: both modes meet the same module
+                    *seen = false;
                 if (static_cast<std::uint8_t>(f[2]) != address || *seen)
                     return Misbehaviour{};
                 *seen = true;
@@ -291,14 +298,25 @@ private Q_SLOTS:
         };
         for (bool store : {false, true}) {
             const char *op = store ? "store" : "read";
-            QTest::addRow("%s: busy 600 ms once", op) << first(70, {.busyMs = 600}) << store << true;
-            QTest::addRow("%s: every 3rd answer twice", op) << every(3, {.twice = true}) << store << true;
-            QTest::addRow("%s: 0D 2 ms behind every answer", op) << every(1, {.trailUs = 2000}) << store << true;
+            QTest::addRow("%s: busy 600 ms once", op) << first(70, {.busyMs = 600}) << store << true << 0;
+            QTest::addRow("%s: every 3rd answer twice", op) << every(3, {.twice = true}) << store << true << 0;
+            QTest::addRow("%s: 0D 2 ms behind every answer", op) << every(1, {.trailUs = 2000}) << store << true << 0;
             QTest::addRow("%s: 2A 2 ms behind every answer", op)
-                << every(1, {.trailUs = 2000, .strayByte = '*'}) << store << true;
+                << every(1, {.trailUs = 2000, .strayByte = '*'}) << store << true << 0;
             QTest::addRow("%s: 0D 3.8 ms after asking for byte 63", op)
-                << first(63, {.strayUs = 3800}) << store << store;
-            QTest::addRow("%s: every 5th answer lost", op) << every(5, {.drop = true}) << store << true;
+                << first(63, {.strayUs = 3800}) << store << store << 0;
+            QTest::addRow("%s: every 5th answer lost", op) << every(5, {.drop = true}) << store << true << 0;
+            // The answer to the last request but one comes again, after the program has taken it and asked
+            // for the last byte: it looks like the last answer, and the true one comes only after it.
+            QTest::addRow("%s: last answer but one again 5 ms later", op)
+                << first(247, {.againUs = 5000}) << store << false << 0;
+            // A loaded machine looks up to 8 ms late, and the module takes 3 ms to answer: a second answer
+            // can lie alone in the buffer long after the next request went out, and look like its answer.
+            for (const auto &[name, m] : {std::pair{"every 3rd answer twice", every(3, {.twice = true})},
+                                          std::pair{"last answer twice", first(248, {.twice = true})},
+                                          std::pair{"busy 600 ms once", first(70, {.busyMs = 600})},
+                                          std::pair{"0D 2 ms behind every answer", every(1, {.trailUs = 2000})}})
+                QTest::addRow("%s: %s, looking late", op, name) << m << store << true << 8000;
         }
     }
     void misbehavingModule()
@@ -306,20 +324,27 @@ private Q_SLOTS:
         QFETCH(ModuleScript, script);
         QFETCH(bool, store);
         QFETCH(bool, tickRight);
-        int ticks[2] = {};
-        for (bool fast : {false, true}) {
+        QFETCH(int, lateUs);
+        int ticks[3] = {}; // the tick mode, the fast mode, and the fast mode against a module that behaves
+        for (int run : {0, 1, 2}) {
+            const bool fast = run > 0;
             Rig rig;
             TimedModule module;
             module.Memory = rig.module;
             module.Memory[63] = '*';
-            module.Script = script;
+            if (run < 2)
+                module.Script = script;
+            if (lateUs > 0) {
+                module.ThinkUs = 3000;
+                module.LookLateUs = [lateUs](int look) { return (look * 2654435761u >> 7) % lateUs; };
+            }
             module.Attach(rig.port);
             rig.ctl.FastMode = fast;
             for (int i = 4; i < 249 && store; ++i)
                 rig.data.ConfigImage[i] = static_cast<std::uint8_t>(i == 63 ? '*' : 255 - i);
             rig.data.ConfigImage[AddressCodeByte] = module.Memory[AddressCodeByte];
             store ? rig.ctl.StartStore(TransferController::ConfigAndRoutes, 1) : rig.ctl.StartRead();
-            ticks[fast] = module.Run(rig.link, rig.ctl);
+            ticks[run] = module.Run(rig.link, rig.ctl);
             QCOMPARE(rig.view.Messages, QList<Message>());
             const int from = store ? AddressCodeByte : 0;
             if (fast || tickRight)
@@ -327,8 +352,10 @@ private Q_SLOTS:
                                     rig.data.ConfigImage.begin() + from),
                          fast ? "fast" : "tick");
         }
-        // Once misled, the fast mode lets the attempt in flight time out and pauses three quiet ticks, once.
-        QVERIFY2(ticks[1] <= ticks[0] + 8, qPrintable(QStringLiteral("%1 %2").arg(ticks[0]).arg(ticks[1])));
+        // Once misled, the fast mode lets the attempt in flight time out, pauses three quiet ticks and starts
+        // again at the tick's pace, once: at worst a hasty run more than the tick mode.
+        QVERIFY2(ticks[1] <= ticks[0] + ticks[2] + 8,
+                 qPrintable(QStringLiteral("%1 %2 %3").arg(ticks[0]).arg(ticks[1]).arg(ticks[2])));
     }
 
     void replyOnThirdWaitingTickIsTaken()

@@ -19,6 +19,7 @@ namespace hx7test {
 struct Misbehaviour {
     bool drop = false;  // no answer (a write is still taken)
     bool twice = false; // the answer comes twice, back to back
+    int againUs = -1;   // the answer comes again this long after its end
     int busyMs = 0;     // stalls this long first, once in a run; frames heard meanwhile are answered
                         // right after this one, in order (an answer delayed on its own, later than a
                         // repeat of its request, could pass for the answer to any frame: no timing helps)
@@ -40,6 +41,11 @@ public:
     // Misbehaviour for the n-th frame heard (from 0); none without a script.
     std::function<Misbehaviour(int n, const QByteArray &frame)> Script;
     qint64 FirstTickUs = TickUs; // when the first tick comes after the start
+    qint64 ThinkUs = 0;          // how long the module takes to answer a frame it has heard
+    // How late the program looks after a byte arrives (a busy or loaded machine), given how many times it
+    // has looked: bytes that arrive meanwhile are handed over together, and the clock the program reads is
+    // the late one. By default it looks the moment each byte arrives.
+    std::function<qint64(int look)> LookLateUs;
 
     // Starts the clock of the port; call before the transfer starts.
     void Attach(FakeSerialPort &port)
@@ -55,17 +61,25 @@ public:
         qint64 nextTick = m_now + FirstTickUs;
         int ticks = 0;
         Hear();
-        while (ticks < tickLimit && (ctl.TransferState != 0 || !m_line.empty())) {
-            const qint64 nextByte = m_line.empty() ? std::numeric_limits<qint64>::max() : m_line.begin()->first;
-            if (nextByte < nextTick) {
+        constexpr qint64 Never = std::numeric_limits<qint64>::max();
+        qint64 look = Never; // when the program next looks at bytes that have arrived
+        while (ticks < tickLimit && (ctl.TransferState != 0 || !m_line.empty() || look != Never)) {
+            const qint64 nextByte = m_line.empty() ? Never : m_line.begin()->first;
+            if (nextByte < std::min(nextTick, look)) {
                 m_now = nextByte;
                 m_port->Incoming += m_line.begin()->second;
                 m_line.erase(m_line.begin());
+                if (look == Never)
+                    look = m_now + (LookLateUs ? LookLateUs(m_looks++) : 0);
+            } else if (look <= nextTick) {
+                m_now = look;
+                look = Never;
                 link.ReceiveStep(); // as the program's port handler does, in both modes
                 ctl.Advance();
             } else {
                 m_now = nextTick;
                 nextTick += TickUs;
+                look = Never; // the tick's receive step takes whatever has arrived
                 link.ReceiveStep();
                 ctl.Tick();
                 ++ticks;
@@ -90,12 +104,17 @@ private:
                 continue;
             if (m.twice)
                 answer += answer;
-            qint64 start = std::max(m_rxFree, m_busyUntil) + (f[1] == 'W' ? WriteUs : 0);
+            qint64 start = std::max(m_rxFree, m_busyUntil) + ThinkUs + (f[1] == 'W' ? WriteUs : 0);
             if (m.busyMs > 0 && !std::exchange(m_stalled, true))
                 m_busyUntil = start = std::max(start, m_rxFree + m.busyMs * 1000LL);
             qint64 t = std::max(start, m_txFree);
             for (const char c : answer)
                 m_line.emplace(t += ByteUs, c);
+            if (m.againUs >= 0) {
+                t += m.againUs;
+                for (const char c : answer)
+                    m_line.emplace(t += ByteUs, c);
+            }
             if (m.trailUs >= 0)
                 m_line.emplace(t += m.trailUs + ByteUs, m.strayByte);
             m_txFree = t;
@@ -125,6 +144,7 @@ private:
     qint64 m_rxFree = 0, m_txFree = 0, m_busyUntil = 0;
     qsizetype m_heard = 0;
     bool m_stalled = false;
+    int m_looks = 0;
     std::multimap<qint64, char> m_line; // bytes on their way to the program, by arrival time (in order)
 };
 
