@@ -311,12 +311,18 @@ private Q_SLOTS:
             QTest::addRow("%s: last answer but one again 5 ms later", op)
                 << first(247, {.againUs = 5000}) << store << false << 0;
             // A loaded machine looks up to 8 ms late, and the module takes 3 ms to answer: a second answer
-            // can lie alone in the buffer long after the next request went out, and look like its answer.
-            for (const auto &[name, m] : {std::pair{"every 3rd answer twice", every(3, {.twice = true})},
-                                          std::pair{"last answer twice", first(248, {.twice = true})},
-                                          std::pair{"busy 600 ms once", first(70, {.busyMs = 600})},
-                                          std::pair{"0D 2 ms behind every answer", every(1, {.trailUs = 2000})}})
-                QTest::addRow("%s: %s, looking late", op, name) << m << store << true << 8000;
+            // can lie alone in the buffer long after the next request went out, and look like its answer; a
+            // stray byte that came too early to be an answer is not seen as early.
+            QTest::addRow("%s: every 3rd answer twice, looking late", op)
+                << every(3, {.twice = true}) << store << true << 8000;
+            QTest::addRow("%s: last answer twice, looking late", op)
+                << first(248, {.twice = true}) << store << true << 8000;
+            QTest::addRow("%s: busy 600 ms once, looking late", op)
+                << first(70, {.busyMs = 600}) << store << true << 8000;
+            QTest::addRow("%s: 0D 2 ms behind every answer, looking late", op)
+                << every(1, {.trailUs = 2000}) << store << true << 8000;
+            QTest::addRow("%s: 0D 3.4 ms after asking for byte 63, looking late", op)
+                << first(63, {.strayUs = 3400}) << store << store << 8000;
         }
     }
     void misbehavingModule()
