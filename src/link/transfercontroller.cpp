@@ -37,13 +37,14 @@ constexpr int MaxSettleTicks = 30;
 // its way when the program looked late has come by then.
 constexpr qint64 QuietAfterLastReplyMicroseconds = 50'000;
 
-// The sending state of the waiting group that state belongs to; Idle for none of them.
+// The sending state of the waiting group that state belongs to (with the value one past it, which a tick
+// holds while it takes a reply that came for the last waiting tick); Idle for none of them.
 int SendStateOf(int state)
 {
     using C = TransferController;
     for (const auto &[wait, send] : {std::pair{C::ReadWait, C::ReadSend}, std::pair{C::WriteWait, C::WriteSend},
                                      std::pair{C::SignalTableWait, C::SignalTableSend}})
-        if (state >= wait && state < wait + 3)
+        if (state >= wait && state <= wait + 3)
             return send;
     return C::Idle;
 }
