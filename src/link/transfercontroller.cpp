@@ -48,6 +48,15 @@ int SendStateOf(int state)
             return send;
     return C::Idle;
 }
+// True when the bytes also read as a reply with another value further on (a reply cut short by a send that
+// dropped its start, a stray byte in front of a '*'): which of them is the answer cannot be told.
+template <typename Match> bool ReadsOtherwise(const QByteArray &rx, int value, Match match)
+{
+    for (qsizetype k = 1; k < rx.size(); ++k)
+        if (const auto other = match(rx.mid(k)); other && *other != value)
+            return true;
+    return false;
+}
 } // namespace
 
 QString TransferController::AddressMismatchText(int moduleCode, int imageCode)
@@ -418,9 +427,10 @@ bool TransferController::Trusted(int replyLength, int sendState, bool twoWays)
     if (!twoWays)
         return true;
     // A data byte may itself be '*': "stray, '*', '*'" reads as a whole reply with the stray for its value, or
-    // as the reply '*' behind a stray (a program that looked late cannot tell the stray by its time). The
-    // byte is asked again at the tick, whose send drops all of it; as an attempt, so a line that does this
-    // every time ends the transfer with a message.
+    // as the reply '*' behind a stray (a program that looked late cannot tell the stray by its time); and the
+    // end of an answer whose start a send dropped reads as a reply with the next answer behind it. The byte
+    // is asked again at the tick, whose send drops all of it; as an attempt, so a line that does this every
+    // time ends the transfer with a message.
     m_link.RxBuffer.clear();
     TimeOut(ReadErrorText, sendState);
     return false;
@@ -658,8 +668,7 @@ bool TransferController::TakeReadReply()
     const auto d = MatchReadReply(m_link.RxBuffer);
     if (!d)
         return false;
-    if (const int waiting = TransferState;
-        !Trusted(2, ReadSend, MatchReadReply(m_link.RxBuffer.mid(1)).value_or(*d) != *d))
+    if (const int waiting = TransferState; !Trusted(2, ReadSend, ReadsOtherwise(m_link.RxBuffer, *d, MatchReadReply)))
         return TransferState != waiting; // not taken: the wait and its time-out go on
     // A verify compares only when every byte has come: a byte asked again replaces its first answer.
     if (CurrentAddress >= 0 && CurrentAddress < ModuleBytes)
@@ -712,7 +721,7 @@ bool TransferController::TakeSignalTableReply()
     if (!d)
         return false;
     if (const int waiting = TransferState;
-        !Trusted(3, SignalTableSend, MatchSignalTableReply(m_link.RxBuffer.mid(1)).value_or(*d) != *d))
+        !Trusted(3, SignalTableSend, ReadsOtherwise(m_link.RxBuffer, *d, MatchSignalTableReply)))
         return TransferState != waiting; // not taken: the wait and its time-out go on
     if (CurrentAddress >= 0 && CurrentAddress < PoleSigBytes)
         m_incoming[PoleSigBase + CurrentAddress] = *d;

@@ -123,7 +123,7 @@ private:
     bool TooSoon(int replyLength);
     bool Tainted();
     // False when the reply is not taken: the transfer starts again at the tick's pace, or the byte is asked
-    // again. twoWays: the buffer also reads as a reply with another value one byte further on.
+    // again. twoWays: the buffer also reads as a reply with another value further on.
     bool Trusted(int replyLength, int sendState, bool twoWays);
     void NoteTaken(int replyLength);
     void TimeOut(const QString &message, int sendState);
