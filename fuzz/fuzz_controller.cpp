@@ -210,10 +210,13 @@ struct Differential {
         for (int i = 0; i < 128; ++i)
             module.SignalTable[i] = i % 3 == 0 ? '*' : static_cast<std::uint8_t>(i ^ seed);
         const int late = (program & 0x1F) * 400;
-        bool againLater = false; // some answer comes again more than a frame's time after the first
-        for (std::size_t n = 0; n < scriptSize; ++n)
-            againLater = againLater || At(static_cast<int>(n)).againUs > 3600;
-        module.Script = [this, late, againLater, &module](int n, const QByteArray &f) {
+        // Some answer comes again more than a frame's time after the first, or twice to a program that looks late.
+        bool extraLater = false;
+        for (std::size_t n = 0; n < scriptSize; ++n) {
+            const hx7test::Misbehaviour m = At(static_cast<int>(n));
+            extraLater = extraLater || m.againUs > 3600 || (late > 0 && (m.twice || m.againUs >= 0));
+        }
+        module.Script = [this, late, extraLater, &module](int n, const QByteArray &f) {
             hx7test::Misbehaviour m = At(n);
             // A stray byte in front of an answer that is itself '*' makes a whole answer with the stray for
             // its value, followed by a stray '*': only its time gives it away, which a program that looks late
@@ -223,11 +226,14 @@ struct Differential {
                 f[1] == 'R' ? module.Memory[a] == '*' : f[1] == 'S' && module.SignalTable[a & 0x7F] == '*';
             if (late > 0 && star)
                 m.strayUs = -1;
-            // An extra answer that comes later than a frame's time (or that the program sees late) followed by
-            // a lost one leaves the count of answers right and only its time to give it away: a pace faster
-            // than the tick cannot tell it from the next byte's answer. Such a module loses no answers here.
-            if ((late > 0 || againLater) && m.drop)
+            // Such an extra answer followed by a lost one, or by one that a stall holds back past the quiet
+            // wait, leaves the count of answers right and only its time to give it away: a pace faster than
+            // the tick cannot tell it from the next byte's answer. Such a module neither loses nor holds back
+            // answers here.
+            if (extraLater) {
                 m.drop = false;
+                m.busyMs = 0;
+            }
             return m;
         };
         module.FirstTickUs = 1000 + (op >> 3) * 3200;
