@@ -544,11 +544,6 @@ bool TransferController::ByteDone()
     return CurrentAddress > EndAddress;
 }
 
-void TransferController::NoteTaken(int replyLength)
-{
-    m_takenLength = replyLength;
-}
-
 void TransferController::NoteSend(int replyLength)
 {
     m_sentBetweenTicks = !m_inTick;
@@ -590,7 +585,7 @@ void TransferController::LastByteDone()
 void TransferController::Close(bool onTick)
 {
     // Any byte behind the last reply now is one more than the requests drew: start again.
-    if (m_link.RxBuffer.size() > m_takenLength) {
+    if (m_link.RxBuffer.size() > (SendStateOf(TransferState) == SignalTableSend ? 3 : 2)) {
         Misled();
         return;
     }
@@ -673,7 +668,6 @@ bool TransferController::TakeReadReply()
     // A verify compares only when every byte has come: a byte asked again replaces its first answer.
     if (CurrentAddress >= 0 && CurrentAddress < ModuleBytes)
         m_incoming[CurrentAddress] = *d;
-    NoteTaken(2);
     const bool repeated = RetryCount > 0;
     if (!ByteDone())
         Continue(ReadSend, repeated);
@@ -706,7 +700,6 @@ bool TransferController::TakeWriteAck()
         return false;
     if (const int waiting = TransferState; !Trusted(2, WriteSend, false))
         return TransferState != waiting; // not taken: the wait and its time-out go on
-    NoteTaken(2);
     const bool repeated = RetryCount > 0;
     if (!ByteDone())
         Continue(WriteSend, repeated);
@@ -725,7 +718,6 @@ bool TransferController::TakeSignalTableReply()
         return TransferState != waiting; // not taken: the wait and its time-out go on
     if (CurrentAddress >= 0 && CurrentAddress < PoleSigBytes)
         m_incoming[PoleSigBase + CurrentAddress] = *d;
-    NoteTaken(3);
     const bool repeated = RetryCount > 0;
     if (!ByteDone())
         Continue(SignalTableSend, repeated);

@@ -125,7 +125,6 @@ private:
     // False when the reply is not taken: the transfer starts again at the tick's pace, or the byte is asked
     // again. twoWays: the buffer also reads as a reply with another value further on.
     bool Trusted(int replyLength, int sendState, bool twoWays);
-    void NoteTaken(int replyLength);
     void TimeOut(const QString &message, int sendState);
     void Fail(const QString &message);
     void CommitIncoming(int base, int areaSize);
@@ -146,7 +145,6 @@ private:
     int m_rewindTo = -1;             // misled: the transfer goes back there after its current byte
     int m_quietTicks = -1;           // before starting again: quiet ticks so far (-1: no pause running)
     int m_settleTicks = 0;           // ticks of that pause so far
-    int m_takenLength = 0;           // the length of the reply taken last
     // The bytes received before the transfer began, and the reply bytes its frames have asked for since: a
     // module answers each frame once at most, so more bytes than that are stale or stray.
     qint64 m_receivedBefore = 0;
