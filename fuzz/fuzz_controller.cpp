@@ -53,7 +53,7 @@ struct Run {
     bool restarted = false;
     bool ended = false;
 
-    bool Completed() const { return end >= 0 && ctl.CurrentAddress > end; }
+    bool Completed() const { return end >= 0 && ctl.CurrentAddress() > end; }
 
     void CheckNewFrames()
     {
@@ -61,7 +61,7 @@ struct Run {
             const QByteArray &f = port.Written[seen];
             Check(f.size() == hx7::FrameSize && f.front() == '@' && f.back() == '*');
             if (f == hx7::ResetModuleFrame())
-                Check(op == Store && ctl.ResetAfterStore && Completed() && seen == port.Written.size() - 1);
+                Check(op == Store && ctl.ResetAfterStore() && Completed() && seen == port.Written.size() - 1);
             if (letter == 0 || f[1] != letter)
                 continue;
             // In order, each byte with its three attempts, except that a transfer the line has misled starts
@@ -89,19 +89,22 @@ struct Run {
         using hx7test::Message;
         const Message readError{QStringLiteral("warning"), TransferController::ReadErrorText};
         const QList<Message> &m = view.Messages;
+        // One outcome per transfer, a success exactly when every byte came.
+        if (op == Read || op == Verify || op == Store || op == PoleSig)
+            Check(view.Outcomes.size() == 1 && hx7::IsFailure(view.Outcomes[0]) == !Completed());
         switch (op) {
         case Read:
             Check(Completed() ? m.isEmpty() && view.Refreshes == 1 : m == QList<Message>{readError});
             break;
         case Verify:
             if (Completed())
-                Check(m.size() == 1 && m[0].text == (ctl.VerifyEqual ? TransferController::EqualText
-                                                                     : TransferController::DifferentText));
+                Check(m.size() == 1 && m[0].text == (ctl.VerifyEqual() ? TransferController::EqualText
+                                                                       : TransferController::DifferentText));
             else
                 Check(m == QList<Message>{readError});
             break;
         case PoleSig:
-            Check(m.size() == 1 && (m[0] == readError) == !Completed());
+            Check(Completed() ? m.isEmpty() : m == QList<Message>{readError});
             break;
         case Store:
             if (Completed())
@@ -111,7 +114,7 @@ struct Run {
                       (m.last().kind == "confirm" ? !view.ConfirmAnswer
                                                   : m.last().text == TransferController::CommErrorText ||
                                                         m.last().text == TransferController::StoreErrorText));
-            Check((port.Written.last() == hx7::ResetModuleFrame()) == (Completed() && ctl.ResetAfterStore));
+            Check((port.Written.last() == hx7::ResetModuleFrame()) == (Completed() && ctl.ResetAfterStore()));
             break;
         default:
             break;
@@ -125,21 +128,21 @@ struct Run {
         const qsizetype messages = view.Messages.size();
         link.ReceiveStep();
         tick ? ctl.Tick() : ctl.Advance();
-        Check(Resting(ctl.TransferState));
+        Check(Resting(ctl.TransferState()));
         Check(port.Written.size() - frames <= 1);
         if (ended)
             Check(port.Written.size() == frames && view.Messages.size() == messages);
         CheckNewFrames();
         if (end >= 0)
-            Check(ctl.CurrentAddress >= low && ctl.CurrentAddress <= end + 1);
+            Check(ctl.CurrentAddress() >= low && ctl.CurrentAddress() <= end + 1);
         // A read that has not completed, or has failed, leaves the image as it was.
-        if (ctl.TransferState != TransferController::Idle || !Completed()) {
+        if (ctl.TransferState() != TransferController::Idle || !Completed()) {
             Check(shared.ConfigImage == initial);
         } else {
             for (int a = 0; a < hx7::ImageSize; ++a)
                 Check((a >= imageFirst && a <= imageLast) || shared.ConfigImage[a] == initial[a]);
         }
-        if (ctl.TransferState == TransferController::Idle && !ended) {
+        if (ctl.TransferState() == TransferController::Idle && !ended) {
             ended = true;
             CheckEnding();
         }
@@ -242,8 +245,7 @@ struct Differential {
         module.ThinkUs = program & 0x20 ? 3000 : 0;
         module.Attach(port);
         link.Open(1);
-        ctl.FastMode = fast;
-        ctl.PoleSigPath = QStringLiteral("/dev/null");
+        ctl.SetFastMode(fast);
         hx7::InitConfigImage(shared.ConfigImage);
         std::copy(module.Memory.begin(), module.Memory.end(), shared.ConfigImage.begin());
         const int flip = op & 4 ? first % 249 : -1;
@@ -272,7 +274,7 @@ struct Differential {
             break;
         }
         module.Run(link, ctl);
-        Check(ctl.TransferState == TransferController::Idle);
+        Check(ctl.TransferState() == TransferController::Idle);
         const bool failed = !view.Messages.isEmpty() && view.Messages.last().kind == "warning";
         if (failed)
             return true; // saying so is never a lie
@@ -311,10 +313,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // First byte: bit 7 the fast mode, the rest the operation. Second byte: its argument, bit 0 the
     // answer to the address question, bit 7 the reset after a store.
     const bool fast = data[0] & 0x80;
-    r.ctl.FastMode = fast;
-    r.ctl.PoleSigPath = QStringLiteral("/dev/null");
+    r.ctl.SetFastMode(fast);
     r.view.ConfirmAnswer = data[1] & 1;
-    r.ctl.ResetAfterStore = data[1] & 0x80;
+    r.ctl.SetResetAfterStore(data[1] & 0x80);
     r.op = static_cast<Op>((data[0] & 0x3F) % 6);
     switch (r.op) {
     case Read:
@@ -328,8 +329,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     case Store:
         r.ctl.StartStore(data[1] % 3, 1 + data[1] % 24);
         r.letter = 'W';
-        r.low = r.ctl.CurrentAddress;
-        r.end = r.ctl.EndAddress;
+        r.low = r.ctl.CurrentAddress();
+        r.end = r.ctl.EndAddress();
         break;
     case PoleSig:
         r.ctl.StartPoleSigRead();
@@ -364,8 +365,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     // Without further replies every operation gives up in a bounded number of ticks: at most one more
     // reply may still be waiting, then each byte has three attempts of four ticks.
-    for (int t = 0; t < 40 && r.ctl.TransferState != TransferController::Idle; ++t)
+    for (int t = 0; t < 40 && r.ctl.TransferState() != TransferController::Idle; ++t)
         r.Step(true);
-    Check(r.ctl.TransferState == TransferController::Idle);
+    Check(r.ctl.TransferState() == TransferController::Idle);
     return 0;
 }

@@ -84,7 +84,7 @@ int main(int argc, char *argv[])
         for (const bool fast : {false, true}) {
             if ((fast && !fastMode) || (!fast && !tickMode))
                 continue;
-            ctl.FastMode = fast;
+            ctl.SetFastMode(fast);
             view.Messages.clear();
             QElapsedTimer wall;
             const double cpu0 = CpuSeconds();

@@ -7,8 +7,10 @@
 #include "DLGsetComm1.h"
 #include "DLGstoreData.h"
 #include "configtextfile.h"
+#include "hx7version.h"
 #include "language.h"
 #include "monitorwindow.h"
+#include "polesigdump.h"
 #include "prompts.h"
 #include "qtserialport.h"
 
@@ -259,8 +261,8 @@ void TMainForm1::FormCreate()
     findChild<QAction *>(language == QLatin1String("en") ? QStringLiteral("JazykEnglish1")
                                                          : QStringLiteral("JazykCestina1"))
         ->setChecked(true);
-    m_controller.FastMode = m_settings.FastTransfer();
-    RychlyPrenos1->setChecked(m_controller.FastMode);
+    m_controller.SetFastMode(m_settings.FastTransfer());
+    RychlyPrenos1->setChecked(m_controller.FastMode());
     if (!m_link.Open(m_link.ComPortNumber))
         m_prompts.Warning(this, SerialLink::OpenErrorText(m_link.ComPortNumber, m_link.LastOpenFailure()));
     Timer1->start();
@@ -322,7 +324,7 @@ void TMainForm1::ReadData1Click()
 }
 void TMainForm1::VerifData1Click()
 {
-    if (m_controller.TransferState == 0) {
+    if (m_controller.IsIdle()) {
         m_differences.clear();
         m_verifyDetails->hide(); // its rows belong to the last verify
     }
@@ -338,7 +340,7 @@ void TMainForm1::UlozitData1Click()
     const int route = SelectedRoute(); // before the dialog, which a running read may outlast
     const bool ok = m_storeDialog->exec() == QDialog::Accepted;
     // Either button takes over the choice; a store already running ends by the newest reset choice.
-    m_controller.ResetAfterStore = m_storeDialog->ResetAfterStore;
+    m_controller.SetResetAfterStore(m_storeDialog->ResetAfterStore);
     if (ok)
         m_controller.StartStore(m_storeDialog->StoreScope, route);
 }
@@ -430,15 +432,15 @@ void TMainForm1::MonitorKomunikace1Click()
 void TMainForm1::RychlyPrenos1Click()
 {
     // A transfer already running changes pace at once; both modes keep the same frames and time-outs.
-    m_controller.FastMode = RychlyPrenos1->isChecked();
-    if (!m_settings.WriteFastTransfer(m_controller.FastMode))
+    m_controller.SetFastMode(RychlyPrenos1->isChecked());
+    if (!m_settings.WriteFastTransfer(m_controller.FastMode()))
         m_prompts.Warning(this, SettingsWriteErrorText(m_settings.path()));
 }
 
 bool TMainForm1::BeginPortSearch()
 {
     // The search needs the ports to itself, the program's own included (a port opens only once).
-    if (m_controller.TransferState != 0)
+    if (!m_controller.IsIdle())
         return false;
     m_reopenAfterSearch = m_link.IsOpen();
     m_link.Close();
@@ -456,7 +458,7 @@ void TMainForm1::Oprogramu1Click()
 {
     m_prompts.About(this, QCoreApplication::translate("hx7", ApplicationTitle.toUtf8().constData()),
                     tr(" Konfigurátor  pro HX7, HX7V(M)   V%1\nSestaveno s knihovnou Qt %2")
-                        .arg(QStringLiteral("1.1"), QLatin1String(QT_VERSION_STR)));
+                        .arg(QLatin1String(HX7_VERSION), QLatin1String(QT_VERSION_STR)));
 }
 
 void TMainForm1::closeEvent(QCloseEvent *event)
@@ -504,8 +506,27 @@ void TMainForm1::Information(const QString &text)
         m_prompts.Information(this, text);
         return true;
     });
+}
+void TMainForm1::Finished(TransferOutcome outcome)
+{
+    if (outcome == TransferOutcome::SignalTableRead) {
+        // The developer's dump goes into the current folder, where the module's own tools look for it.
+        const QString path = QStringLiteral("poleSIG.txt");
+        if (WritePoleSigDump(path, m_data.ConfigImage))
+            Information(TransferController::Translated(TransferController::PoleSigDoneText));
+        else
+            Warning(WriteErrorText(path));
+        return;
+    }
+    const QString text = OutcomeText(outcome);
+    if (text.isEmpty())
+        return;
+    if (IsFailure(outcome))
+        Warning(text);
+    else
+        Information(text);
     // The verify's box stays as it was; the bytes that differ follow in a window of their own.
-    if (text == TransferController::Translated(TransferController::DifferentText) && !m_differences.isEmpty()) {
+    if (outcome == TransferOutcome::Different && !m_differences.isEmpty()) {
         m_verifyDetails->SetDifferences(m_differences);
         m_verifyDetails->show();
         m_verifyDetails->raise();

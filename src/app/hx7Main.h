@@ -80,6 +80,7 @@ public:
     void Warning(const QString &text) override;
     void Information(const QString &text) override;
     bool Confirm(const QString &text) override;
+    void Finished(TransferOutcome outcome) override;
     void ByteDiffers(int address, std::uint8_t imageByte, std::uint8_t moduleByte) override;
 
 protected:

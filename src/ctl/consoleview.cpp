@@ -51,6 +51,18 @@ void ConsoleView::Information(const QString &text)
     Informations << text;
 }
 
+void ConsoleView::Finished(TransferOutcome outcome)
+{
+    Outcome = outcome;
+    const QString text = OutcomeText(outcome);
+    if (text.isEmpty())
+        return;
+    if (IsFailure(outcome))
+        Warning(text);
+    else
+        Information(text);
+}
+
 bool ConsoleView::Confirm(const QString &text)
 {
     EndProgressLine();

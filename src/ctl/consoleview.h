@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTextStream>
 #include <functional>
+#include <optional>
 
 namespace hx7 {
 
@@ -25,6 +26,7 @@ public:
     void Warning(const QString &text) override;
     void Information(const QString &text) override;
     bool Confirm(const QString &text) override;
+    void Finished(TransferOutcome outcome) override;
     void ByteDiffers(int address, std::uint8_t imageByte, std::uint8_t moduleByte) override;
 
     bool AssumeYes = false;
@@ -34,7 +36,8 @@ public:
     // "ADDR: file XX module YY  what the byte holds", only for the addresses in Compared
     QStringList Differences;
     HeldAddresses Compared = HeldAddresses().set();
-    bool Refused = false; // a question was answered No or could not be asked
+    bool Refused = false;                   // a question was answered No or could not be asked
+    std::optional<TransferOutcome> Outcome; // how the last transfer ended
 
 private:
     void EndProgressLine();

@@ -7,6 +7,7 @@
 #include "consoleview.h"
 #include "frames.h"
 #include "language.h"
+#include "polesigdump.h"
 #include "portcatalogue.h"
 #include "portprober.h"
 #include "qtserialport.h"
@@ -601,7 +602,7 @@ int RunCommand(const QString &command, QStringList args, const GlobalOptions &op
     }
 
     TransferController &ctl = s.controller;
-    ctl.FastMode = options.fast;
+    ctl.SetFastMode(options.fast);
     ConsoleView &view = s.view;
     switch (job) {
     case Job::Info:
@@ -652,7 +653,7 @@ int RunCommand(const QString &command, QStringList args, const GlobalOptions &op
     case Job::Store:
         s.data = fileData;
         view.AssumeYes = yes;
-        ctl.ResetAfterStore = reset;
+        ctl.SetResetAfterStore(reset);
         ctl.StartStoreRange(storeRange.first, storeRange.last);
         s.Run(ticker);
         if (view.Refused)
@@ -666,14 +667,16 @@ int RunCommand(const QString &command, QStringList args, const GlobalOptions &op
                           .arg(Span(storeRange.first, storeRange.last), Span(storeRange.last + 1, scopeLast))
                    << '\n';
         return ExitOk;
-    case Job::PoleSig:
-        ctl.PoleSigPath = args.value(0, QStringLiteral("poleSIG.txt"));
+    case Job::PoleSig: {
+        const QString path = args.value(0, QStringLiteral("poleSIG.txt"));
         ctl.StartPoleSigRead();
         s.Run(ticker);
-        // The view holds the texts as the user reads them.
-        if (view.Warnings.contains(TransferController::Translated(TransferController::ReadErrorText)))
+        if (view.Outcome != TransferOutcome::SignalTableRead)
             return ExitCommunication;
-        return view.Warnings.isEmpty() ? ExitOk : ExitUsage;
+        if (!WritePoleSigDump(path, s.data.ConfigImage))
+            return Fail(io, WriteErrorText(path), ExitUsage);
+        return ExitOk;
+    }
     case Job::FactoryReset:
         ctl.StartFactoryReset();
         s.Run(ticker);

@@ -8,7 +8,7 @@ namespace hx7 {
 
 int TimerTicker::RunUntilIdle(SerialLink &link, TransferController &controller)
 {
-    if (controller.TransferState == 0)
+    if (controller.IsIdle())
         return 0;
     int ticks = 0;
     QEventLoop loop;
@@ -19,7 +19,7 @@ int TimerTicker::RunUntilIdle(SerialLink &link, TransferController &controller)
         link.ReceiveStep();
         controller.Tick();
         ++ticks;
-        if (controller.TransferState == 0)
+        if (controller.IsIdle())
             loop.quit();
     });
     // Bytes are received as they arrive, so that the link can tell those that came too soon after a frame
@@ -27,7 +27,7 @@ int TimerTicker::RunUntilIdle(SerialLink &link, TransferController &controller)
     link.SetBytesArrivedHandler([&] {
         link.ReceiveStep();
         controller.Advance();
-        if (controller.TransferState == 0)
+        if (controller.IsIdle())
             loop.quit();
     });
     timer.start();

@@ -2,9 +2,7 @@
 // box runs a nested event loop in which further ticks run, and they must find the controller idle.
 #include "transfercontroller.h"
 
-#include "configtextfile.h"
 #include "frames.h"
-#include "polesigdump.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -72,6 +70,37 @@ QString TransferController::Translated(const QString &text)
     return QCoreApplication::translate("hx7", text.toUtf8().constData());
 }
 
+QString OutcomeSourceText(TransferOutcome outcome)
+{
+    using C = TransferController;
+    switch (outcome) {
+    case TransferOutcome::Equal:
+        return C::EqualText;
+    case TransferOutcome::Different:
+        return C::DifferentText;
+    case TransferOutcome::ReadFailed:
+        return C::ReadErrorText;
+    case TransferOutcome::StoreFailed:
+        return C::StoreErrorText;
+    case TransferOutcome::CommFailed:
+        return C::CommErrorText;
+    default:
+        return {};
+    }
+}
+
+QString OutcomeText(TransferOutcome outcome)
+{
+    const QString text = OutcomeSourceText(outcome);
+    return text.isEmpty() ? text : TransferController::Translated(text);
+}
+
+bool IsFailure(TransferOutcome outcome)
+{
+    return outcome == TransferOutcome::ReadFailed || outcome == TransferOutcome::StoreFailed ||
+           outcome == TransferOutcome::CommFailed || outcome == TransferOutcome::Refused;
+}
+
 TransferController::TransferController(SharedData &data, SerialLink &link, TransferView &view)
     : m_data(data), m_link(link), m_view(view)
 {}
@@ -116,54 +145,54 @@ bool TransferController::EnsurePort()
 
 bool TransferController::StartVersionQuery()
 {
-    if (TransferState != Idle || !EnsurePort())
+    if (m_state != Idle || !EnsurePort())
         return false;
-    m_link.EarlyBytesGuard = FastMode;
+    m_link.EarlyBytesGuard = m_fast;
     m_link.Send(VersionQueryFrame());
     m_link.RxBuffer.clear();
     m_view.SetVersionText(QStringLiteral("??"));
-    TransferState = VersionWait;
+    m_state = VersionWait;
     return true;
 }
 
 void TransferController::StartByteTransfer(int state, int first, int last)
 {
     m_firstAddress = first;
-    CurrentAddress = first;
-    EndAddress = last;
+    m_address = first;
+    m_end = last;
     m_view.SetProgress(0);
     m_view.SetProgressVisible(true);
-    RetryCount = 0;
-    TransferState = state;
+    m_retries = 0;
+    m_state = state;
     m_quietTicks = -1;
     m_rewindTo = -1;
     m_tickPace = false;
     m_tainted = false;
     m_closing = false;
-    m_link.EarlyBytesGuard = FastMode;
+    m_link.EarlyBytesGuard = m_fast;
     m_link.TakeEarlyBytes();
     m_receivedBefore = m_link.BytesReceived;
     m_answerBytesAsked = 0;
     // The fast mode sends the first frame now instead of at the next tick.
-    if (FastMode)
+    if (m_fast)
         SendFor(state);
 }
 
 bool TransferController::StartRead()
 {
-    if (TransferState != Idle || !EnsurePort())
+    if (m_state != Idle || !EnsurePort())
         return false;
-    VerifyMode = false;
+    m_verify = false;
     StartByteTransfer(ReadSend, 0, LastTransferAddress);
     return true;
 }
 
 bool TransferController::StartVerify()
 {
-    if (TransferState != Idle || !EnsurePort())
+    if (m_state != Idle || !EnsurePort())
         return false;
-    VerifyMode = true;
-    VerifyEqual = true;
+    m_verify = true;
+    m_equal = true;
     StartByteTransfer(ReadSend, 0, LastTransferAddress);
     return true;
 }
@@ -185,7 +214,7 @@ std::optional<std::pair<int, int>> TransferController::StoreScopeRange(int store
 
 bool TransferController::StartStore(int storeScope, int selectedRoute)
 {
-    if (TransferState != Idle)
+    if (m_state != Idle)
         return false;
     const auto range = StoreScopeRange(storeScope, selectedRoute);
     if (!range) {
@@ -201,7 +230,7 @@ bool TransferController::StartStore(int storeScope, int selectedRoute)
 
 bool TransferController::StartStoreRange(int first, int last)
 {
-    if (TransferState != Idle || first < 0 || last < first || last >= ModuleBytes || !EnsurePort())
+    if (m_state != Idle || first < 0 || last < first || last >= ModuleBytes || !EnsurePort())
         return false;
     StartByteTransfer(AddressCheckSend, first, last);
     return true;
@@ -209,7 +238,7 @@ bool TransferController::StartStoreRange(int first, int last)
 
 bool TransferController::StartPoleSigRead()
 {
-    if (TransferState != Idle || !EnsurePort())
+    if (m_state != Idle || !EnsurePort())
         return false;
     StartByteTransfer(SignalTableSend, 0, PoleSigBytes - 1);
     return true;
@@ -217,10 +246,10 @@ bool TransferController::StartPoleSigRead()
 
 bool TransferController::QueueOneShot(const QByteArray &frame)
 {
-    if (TransferState != Idle || !EnsurePort())
+    if (m_state != Idle || !EnsurePort())
         return false;
-    PendingCommand = frame;
-    TransferState = OneShotSend;
+    m_pending = frame;
+    m_state = OneShotSend;
     return true;
 }
 
@@ -228,8 +257,8 @@ void TransferController::StartFactoryReset()
 {
     if (!EnsurePort())
         return;
-    PendingCommand = InitialiseConfigFrame();
-    TransferState = OneShotSend;
+    m_pending = InitialiseConfigFrame();
+    m_state = OneShotSend;
     m_closing = false;
 }
 
@@ -248,26 +277,26 @@ void TransferController::Tick()
     }
     // A waiting state first counts the tick, then looks for its reply; one past its last waiting
     // state means that the last tick has gone by without one.
-    switch (TransferState) {
+    switch (m_state) {
     case Idle:
         m_view.SetProgressVisible(false);
         break;
     case VersionWait:
     case VersionWait + 1:
-        ++TransferState;
-        if (!TakeVersionReply() && TransferState == VersionGivenUp)
-            TransferState = Idle;
+        ++m_state;
+        if (!TakeVersionReply() && m_state == VersionGivenUp)
+            m_state = Idle;
         break;
     case ReadSend:
     case SignalTableSend:
         if (!Holding())
-            SendFor(TransferState);
+            SendFor(m_state);
         break;
     case ReadWait:
     case ReadWait + 1:
     case ReadWait + 2:
         if (WaitRanOut(uncounted, &TransferController::TakeReadReply))
-            TimeOut(ReadErrorText, ReadSend);
+            TimeOut(TransferOutcome::ReadFailed, ReadSend);
         break;
     case AddressCheckSend:
         SendAddressCheck();
@@ -276,8 +305,8 @@ void TransferController::Tick()
     case AddressWait + 1:
     case AddressWait + 2:
         if (WaitRanOut(uncounted, &TransferController::TakeAddressReply)) { // no repeat for the address check
-            TransferState = Idle;
-            m_view.Warning(Translated(CommErrorText));
+            m_state = Idle;
+            m_view.Finished(TransferOutcome::CommFailed);
         }
         break;
     case WriteSend:
@@ -288,20 +317,20 @@ void TransferController::Tick()
     case WriteWait + 1:
     case WriteWait + 2:
         if (WaitRanOut(uncounted, &TransferController::TakeWriteAck))
-            TimeOut(StoreErrorText, WriteSend);
+            TimeOut(TransferOutcome::StoreFailed, WriteSend);
         break;
     case OneShotSend:
-        m_link.Send(PendingCommand);
-        TransferState = Idle;
+        m_link.Send(m_pending);
+        m_state = Idle;
         break;
     case SignalTableWait:
     case SignalTableWait + 1:
     case SignalTableWait + 2:
         if (WaitRanOut(uncounted, &TransferController::TakeSignalTableReply))
-            TimeOut(ReadErrorText, SignalTableSend);
+            TimeOut(TransferOutcome::ReadFailed, SignalTableSend);
         break;
     default:
-        TransferState = Idle;
+        m_state = Idle;
         break;
     }
     m_inTick = outerInTick;
@@ -313,15 +342,15 @@ bool TransferController::WaitRanOut(bool uncounted, bool (TransferController::*t
         (this->*take)();
         return false;
     }
-    ++TransferState;
+    ++m_state;
     // Each waiting group is three values long: the fourth is the one past it.
-    return !(this->*take)() && (TransferState == ReadTimedOut || TransferState == AddressTimedOut ||
-                                TransferState == WriteTimedOut || TransferState == SignalTableTimedOut);
+    return !(this->*take)() && (m_state == ReadTimedOut || m_state == AddressTimedOut || m_state == WriteTimedOut ||
+                                m_state == SignalTableTimedOut);
 }
 
 void TransferController::Advance()
 {
-    if (!FastMode)
+    if (!m_fast)
         return;
     // What follows a complete reply goes out now (Continue() says when it waits). A reply still missing is
     // left to the ticks, which count its time-out and send the repeat exactly as in the tick mode: a late
@@ -340,7 +369,7 @@ void TransferController::CheckEarlyBytes()
     // brought more bytes than the requests so far could have drawn. Either way a reply taken in haste may
     // have been such bytes.
     const bool early = m_link.TakeEarlyBytes().has_value();
-    if (!FastMode || m_tickPace || SendStateOf(TransferState) == Idle)
+    if (!m_fast || m_tickPace || SendStateOf(m_state) == Idle)
         return;
     if (early || m_link.BytesReceived - m_receivedBefore > m_answerBytesAsked)
         Misled();
@@ -362,8 +391,8 @@ void TransferController::Misled()
     m_tainted = true;
     m_link.RxBuffer.clear();
     if (std::exchange(m_closing, false)) {
-        CurrentAddress = EndAddress;
-        TransferState = SendStateOf(TransferState);
+        m_address = m_end;
+        m_state = SendStateOf(m_state);
     }
 }
 
@@ -378,7 +407,7 @@ bool TransferController::Holding()
     m_quietTicks = heard ? 0 : m_quietTicks + 1;
     if (++m_settleTicks > MaxSettleTicks) {
         m_quietTicks = -1;
-        Fail(TransferState == WriteSend ? StoreErrorText : ReadErrorText);
+        Fail(m_state == WriteSend ? TransferOutcome::StoreFailed : TransferOutcome::ReadFailed);
         return true;
     }
     if (m_quietTicks < QuietTicksBeforeGoingBack)
@@ -391,7 +420,7 @@ bool TransferController::TooSoon(int replyLength)
 {
     // A reply complete sooner than the frame and the reply itself could have crossed the line is stale bytes
     // that happen to look like one: no reply is taken for this attempt.
-    if (!FastMode || m_link.SinceLastSend() >= (FrameSize + replyLength) * SerialLink::ByteLineMicroseconds)
+    if (!m_fast || m_link.SinceLastSend() >= (FrameSize + replyLength) * SerialLink::ByteLineMicroseconds)
         return false;
     if (m_tickPace) {
         m_tainted = true;
@@ -416,11 +445,11 @@ bool TransferController::Trusted(int replyLength, int sendState, bool twoWays)
     // brought more than one answer before the program looked: which of them answers this request cannot be
     // told. After a repeat, the module may answer both attempts, with the same byte: the next request waits
     // for the tick, whose send drops the second answer, as in the tick mode.
-    if (!FastMode)
+    if (!m_fast)
         return true;
     if (Tainted() || TooSoon(replyLength))
         return false;
-    if (!m_tickPace && m_link.RxBuffer.size() != replyLength && RetryCount == 0) {
+    if (!m_tickPace && m_link.RxBuffer.size() != replyLength && m_retries == 0) {
         Misled();
         return false;
     }
@@ -432,7 +461,7 @@ bool TransferController::Trusted(int replyLength, int sendState, bool twoWays)
     // is asked again at the tick, whose send drops all of it; as an attempt, so a line that does this every
     // time ends the transfer with a message.
     m_link.RxBuffer.clear();
-    TimeOut(ReadErrorText, sendState);
+    TimeOut(TransferOutcome::ReadFailed, sendState);
     return false;
 }
 
@@ -442,8 +471,8 @@ void TransferController::Continue(int sendState, bool repeated)
     // line brought meanwhile. The fast mode asks at once, except after a byte that needed a repeat (the
     // module may still answer the earlier attempt) or once the line has misled it: then it waits for the
     // tick as the tick mode does, and before going back for the quiet pause.
-    if (m_quietTicks >= 0 || (FastMode && !m_inTick && (repeated || m_tickPace))) {
-        TransferState = sendState;
+    if (m_quietTicks >= 0 || (m_fast && !m_inTick && (repeated || m_tickPace))) {
+        m_state = sendState;
         return;
     }
     SendFor(sendState);
@@ -472,7 +501,7 @@ void TransferController::SendFor(int sendState)
 
 bool TransferController::TakeReply()
 {
-    switch (TransferState) {
+    switch (m_state) {
     case VersionWait:
     case VersionWait + 1:
         return TakeVersionReply();
@@ -500,9 +529,9 @@ bool TransferController::TakeReply()
 void TransferController::SendRead()
 {
     NoteSend(2);
-    m_link.Send(ReadFrame(CurrentAddress));
+    m_link.Send(ReadFrame(m_address));
     m_link.RxBuffer.clear();
-    TransferState = ReadWait;
+    m_state = ReadWait;
 }
 
 void TransferController::SendAddressCheck()
@@ -510,38 +539,38 @@ void TransferController::SendAddressCheck()
     NoteSend(2);
     m_link.Send(AddressCheckFrame());
     m_link.RxBuffer.clear();
-    TransferState = AddressWait;
+    m_state = AddressWait;
 }
 
 void TransferController::SendWrite()
 {
     NoteSend(2);
     m_link.RxBuffer.clear();
-    const int data = CurrentAddress >= 0 && CurrentAddress < ModuleBytes ? m_data.ConfigImage[CurrentAddress] : 0;
-    m_link.Send(WriteFrame(CurrentAddress, data));
-    TransferState = WriteWait;
+    const int data = m_address >= 0 && m_address < ModuleBytes ? m_data.ConfigImage[m_address] : 0;
+    m_link.Send(WriteFrame(m_address, data));
+    m_state = WriteWait;
 }
 
 void TransferController::SendSignalTable()
 {
     NoteSend(3);
-    m_link.Send(SignalTableFrame(CurrentAddress));
+    m_link.Send(SignalTableFrame(m_address));
     m_link.RxBuffer.clear();
-    TransferState = SignalTableWait;
+    m_state = SignalTableWait;
 }
 
 bool TransferController::ByteDone()
 {
-    m_view.SetProgress(ProgressPercent(CurrentAddress, EndAddress));
-    RetryCount = 0;
+    m_view.SetProgress(ProgressPercent(m_address, m_end));
+    m_retries = 0;
     if (m_rewindTo >= 0) { // back to the first byte, after a quiet pause
-        CurrentAddress = std::exchange(m_rewindTo, -1);
+        m_address = std::exchange(m_rewindTo, -1);
         m_quietTicks = 0;
         m_settleTicks = 0;
         return false;
     }
-    ++CurrentAddress;
-    return CurrentAddress > EndAddress;
+    ++m_address;
+    return m_address > m_end;
 }
 
 void TransferController::NoteSend(int replyLength)
@@ -553,9 +582,9 @@ void TransferController::NoteSend(int replyLength)
 
 void TransferController::ReportDifferences()
 {
-    for (int a = std::clamp(m_firstAddress, 0, ModuleBytes); a <= EndAddress && a < ModuleBytes; ++a) {
+    for (int a = std::clamp(m_firstAddress, 0, ModuleBytes); a <= m_end && a < ModuleBytes; ++a) {
         if (m_incoming[a] != m_data.ConfigImage[a]) {
-            VerifyEqual = false;
+            m_equal = false;
             m_view.ByteDiffers(a, m_data.ConfigImage[a], m_incoming[a]);
         }
     }
@@ -564,7 +593,7 @@ void TransferController::ReportDifferences()
 void TransferController::CommitIncoming(int base, int areaSize)
 {
     const int first = std::clamp(m_firstAddress, 0, areaSize);
-    const int end = std::clamp(EndAddress + 1, first, areaSize);
+    const int end = std::clamp(m_end + 1, first, areaSize);
     std::copy(m_incoming.begin() + base + first, m_incoming.begin() + base + end,
               m_data.ConfigImage.begin() + base + first);
 }
@@ -575,7 +604,7 @@ void TransferController::LastByteDone()
     // still on its way when the program looked (a loaded machine looks late): then the line does not go quiet
     // after the last reply. At the tick's pace, which the transfer keeps once misled, each request went out a
     // tick after the one before and the tick mode's safety holds.
-    if (FastMode && !m_tickPace) {
+    if (m_fast && !m_tickPace) {
         m_closing = true;
         return;
     }
@@ -585,7 +614,7 @@ void TransferController::LastByteDone()
 void TransferController::Close(bool onTick)
 {
     // Any byte behind the last reply now is one more than the requests drew: start again.
-    if (m_link.RxBuffer.size() > (SendStateOf(TransferState) == SignalTableSend ? 3 : 2)) {
+    if (m_link.RxBuffer.size() > (SendStateOf(m_state) == SignalTableSend ? 3 : 2)) {
         Misled();
         return;
     }
@@ -597,50 +626,49 @@ void TransferController::Close(bool onTick)
 
 void TransferController::Finish()
 {
-    const int sendState = SendStateOf(TransferState);
-    TransferState = Idle;
+    const int sendState = SendStateOf(m_state);
+    m_state = Idle;
     m_view.SetProgressVisible(false);
     switch (sendState) {
     case ReadSend:
-        if (VerifyMode) {
+        if (m_verify) {
             ReportDifferences();
-            m_view.Information(Translated(VerifyEqual ? EqualText : DifferentText));
+            m_view.Finished(m_equal ? TransferOutcome::Equal : TransferOutcome::Different);
         } else {
             CommitIncoming(0, ModuleBytes);
             DecodeRoutes(m_data.ConfigImage.data(), m_data.RouteTable);
             m_view.RoutesChanged();
+            m_view.Finished(TransferOutcome::Read);
         }
         break;
     case WriteSend:
-        if (ResetAfterStore)
+        if (m_resetAfterStore)
             m_link.Send(ResetModuleFrame());
+        m_view.Finished(TransferOutcome::Stored);
         break;
     case SignalTableSend:
         CommitIncoming(PoleSigBase, PoleSigBytes);
-        if (WritePoleSigDump(PoleSigPath, m_data.ConfigImage))
-            m_view.Information(Translated(PoleSigDoneText));
-        else
-            m_view.Warning(hx7::WriteErrorText(PoleSigPath));
+        m_view.Finished(TransferOutcome::SignalTableRead);
         break;
     default:
         break;
     }
 }
 
-void TransferController::TimeOut(const QString &message, int sendState)
+void TransferController::TimeOut(TransferOutcome failure, int sendState)
 {
-    ++RetryCount;
-    if (RetryCount > 2)
-        Fail(message);
+    ++m_retries;
+    if (m_retries > 2)
+        Fail(failure);
     else
-        TransferState = sendState;
+        m_state = sendState;
 }
 
-void TransferController::Fail(const QString &message)
+void TransferController::Fail(TransferOutcome failure)
 {
-    TransferState = Idle;
-    m_view.Warning(Translated(message));
+    m_state = Idle;
     m_view.SetProgressVisible(false);
+    m_view.Finished(failure);
 }
 
 bool TransferController::TakeVersionReply()
@@ -652,7 +680,7 @@ bool TransferController::TakeVersionReply()
         m_view.CheckHx7S();
     m_view.SetVersionText(VersionText(reply->type, reply->version));
     // Idle before the notice: a nested tick must not take the same reply and show it twice.
-    TransferState = Idle;
+    m_state = Idle;
     if (reply->version < FirmwareWithNewFunctions)
         m_view.Information(Translated(OldFirmwareText));
     return true;
@@ -663,12 +691,12 @@ bool TransferController::TakeReadReply()
     const auto d = MatchReadReply(m_link.RxBuffer);
     if (!d)
         return false;
-    if (const int waiting = TransferState; !Trusted(2, ReadSend, ReadsOtherwise(m_link.RxBuffer, *d, MatchReadReply)))
-        return TransferState != waiting; // not taken: the wait and its time-out go on
+    if (const int waiting = m_state; !Trusted(2, ReadSend, ReadsOtherwise(m_link.RxBuffer, *d, MatchReadReply)))
+        return m_state != waiting; // not taken: the wait and its time-out go on
     // A verify compares only when every byte has come: a byte asked again replaces its first answer.
-    if (CurrentAddress >= 0 && CurrentAddress < ModuleBytes)
-        m_incoming[CurrentAddress] = *d;
-    const bool repeated = RetryCount > 0;
+    if (m_address >= 0 && m_address < ModuleBytes)
+        m_incoming[m_address] = *d;
+    const bool repeated = m_retries > 0;
     if (!ByteDone())
         Continue(ReadSend, repeated);
     else
@@ -683,13 +711,15 @@ bool TransferController::TakeAddressReply()
         return false;
     const int imageCode = m_data.ConfigImage[AddressCodeByte];
     if (*a != imageCode) {
-        TransferState = Idle;
-        if (!m_view.Confirm(AddressMismatchText(*a, imageCode)))
+        m_state = Idle;
+        if (!m_view.Confirm(AddressMismatchText(*a, imageCode))) {
+            m_view.Finished(TransferOutcome::Refused);
             return true;
+        }
     }
     // The tick mode writes the first byte on the next tick; the fast mode at once.
-    TransferState = WriteSend;
-    if (FastMode && !m_inTick)
+    m_state = WriteSend;
+    if (m_fast && !m_inTick)
         SendFor(WriteSend);
     return true;
 }
@@ -698,9 +728,9 @@ bool TransferController::TakeWriteAck()
 {
     if (!MatchWriteAck(m_link.RxBuffer))
         return false;
-    if (const int waiting = TransferState; !Trusted(2, WriteSend, false))
-        return TransferState != waiting; // not taken: the wait and its time-out go on
-    const bool repeated = RetryCount > 0;
+    if (const int waiting = m_state; !Trusted(2, WriteSend, false))
+        return m_state != waiting; // not taken: the wait and its time-out go on
+    const bool repeated = m_retries > 0;
     if (!ByteDone())
         Continue(WriteSend, repeated);
     else
@@ -713,12 +743,12 @@ bool TransferController::TakeSignalTableReply()
     const auto d = MatchSignalTableReply(m_link.RxBuffer);
     if (!d)
         return false;
-    if (const int waiting = TransferState;
+    if (const int waiting = m_state;
         !Trusted(3, SignalTableSend, ReadsOtherwise(m_link.RxBuffer, *d, MatchSignalTableReply)))
-        return TransferState != waiting; // not taken: the wait and its time-out go on
-    if (CurrentAddress >= 0 && CurrentAddress < PoleSigBytes)
-        m_incoming[PoleSigBase + CurrentAddress] = *d;
-    const bool repeated = RetryCount > 0;
+        return m_state != waiting; // not taken: the wait and its time-out go on
+    if (m_address >= 0 && m_address < PoleSigBytes)
+        m_incoming[PoleSigBase + m_address] = *d;
+    const bool repeated = m_retries > 0;
     if (!ByteDone())
         Continue(SignalTableSend, repeated);
     else

@@ -59,25 +59,31 @@ public:
     void Tick();
     // The fast mode's step, run by the owner whenever bytes arrive (after the receive step): takes a
     // complete reply at once and sends the next frame without waiting for the tick. Does nothing
-    // unless FastMode is on.
+    // unless the fast mode is on.
     void Advance();
-    bool FastMode = false;
 
-    int TransferState = 0;
-    int CurrentAddress = 0;
-    int EndAddress = 0;
-    int RetryCount = 0;
-    bool VerifyMode = false;
-    bool VerifyEqual = false;
-    bool ResetAfterStore = false; // taken from the store dialog whenever it closes
-    QByteArray PendingCommand;
-    QString PoleSigPath = QStringLiteral("poleSIG.txt");
+    bool FastMode() const { return m_fast; }
+    void SetFastMode(bool fast) { m_fast = fast; }
+    // Whether a store ends by making the module restart; taken from the store dialog whenever it closes.
+    bool ResetAfterStore() const { return m_resetAfterStore; }
+    void SetResetAfterStore(bool reset) { m_resetAfterStore = reset; }
+
+    bool IsIdle() const { return m_state == Idle; }
+    int TransferState() const { return m_state; }
+    int CurrentAddress() const { return m_address; }
+    int EndAddress() const { return m_end; }
+    int RetryCount() const { return m_retries; }
+    bool VerifyMode() const { return m_verify; }
+    bool VerifyEqual() const { return m_equal; }
+    const QByteArray &PendingCommand() const { return m_pending; }
+    // For tests that need the controller in a state no start leads to (an unknown value, say).
+    void SetStateForTest(int state) { m_state = state; }
 
     static QString VersionText(char type, std::uint8_t version);
     // Position of the progress bar after the byte at address: rounded half to even, never a division by 0.
     static int ProgressPercent(int address, int endAddress);
 
-    // Czech, as the program is written; the view gets them through Translated().
+    // Czech, as the program is written; the view gets them in the user's language through Translated().
     static const QString OldFirmwareText;
     static const QString ReadErrorText;
     static const QString StoreErrorText;
@@ -87,7 +93,6 @@ public:
     static const QString PoleSigDoneText;
     static const QString NoScopeText;
     static QString AddressMismatchText(int moduleCode, int imageCode); // already in the user's language
-    // One of the texts above in the user's language, as the view shows it.
     static QString Translated(const QString &text);
 
 private:
@@ -125,10 +130,20 @@ private:
     // False when the reply is not taken: the transfer starts again at the tick's pace, or the byte is asked
     // again. twoWays: the buffer also reads as a reply with another value further on.
     bool Trusted(int replyLength, int sendState, bool twoWays);
-    void TimeOut(const QString &message, int sendState);
-    void Fail(const QString &message);
+    void TimeOut(TransferOutcome failure, int sendState);
+    void Fail(TransferOutcome failure);
     void CommitIncoming(int base, int areaSize);
     void ReportDifferences();
+
+    int m_state = Idle;
+    int m_address = 0;
+    int m_end = 0;
+    int m_retries = 0;
+    bool m_verify = false;
+    bool m_equal = false;
+    bool m_fast = false;
+    bool m_resetAfterStore = false;
+    QByteArray m_pending;
 
     SharedData &m_data;
     SerialLink &m_link;

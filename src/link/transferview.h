@@ -1,6 +1,8 @@
 // What the transfer controller shows or asks; the main window implements it, tests record it.
 #pragma once
 
+#include "transferoutcome.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -18,6 +20,8 @@ public:
     virtual void Warning(const QString &text) = 0;
     virtual void Information(const QString &text) = 0;
     virtual bool Confirm(const QString &text) = 0; // Yes / No; true only on Yes
+    // A transfer has ended (the controller is idle again by then); the view puts the outcome into words.
+    virtual void Finished(TransferOutcome outcome) = 0;
     // A verify found the module's byte at address different from the image's (for a detailed report).
     virtual void ByteDiffers(int address, std::uint8_t imageByte, std::uint8_t moduleByte)
     {

@@ -177,9 +177,9 @@ private Q_SLOTS:
         QAction *item = f.action("RychlyPrenos1");
         QVERIFY(item->isCheckable());
         QCOMPARE(item->isChecked(), fast);
-        QCOMPARE(f.window->Controller().FastMode, fast);
+        QCOMPARE(f.window->Controller().FastMode(), fast);
         item->trigger();
-        QCOMPARE(f.window->Controller().FastMode, !fast);
+        QCOMPARE(f.window->Controller().FastMode(), !fast);
         QVERIFY(f.iniContent().contains(fast ? "FastTransfer=0\r\n" : "FastTransfer=1\r\n"));
     }
 
@@ -348,11 +348,11 @@ private Q_SLOTS:
         });
         f.window->UlozitData1Click();
         TransferController &ctl = f.window->Controller();
-        QCOMPARE(ctl.TransferState, state);
-        QVERIFY(ctl.ResetAfterStore); // taken over by either button
+        QCOMPARE(ctl.TransferState(), state);
+        QVERIFY(ctl.ResetAfterStore()); // taken over by either button
         if (ok) {
-            QCOMPARE(ctl.CurrentAddress, first);
-            QCOMPARE(ctl.EndAddress, last);
+            QCOMPARE(ctl.CurrentAddress(), first);
+            QCOMPARE(ctl.EndAddress(), last);
         }
     }
 
@@ -545,7 +545,7 @@ private Q_SLOTS:
         QCOMPARE(f.port.CloseCalls, 1);
         QCOMPARE(f.link->ComPortNumber, 7);
         QCOMPARE(f.prompts.Shown, shown);
-        QCOMPARE(f.window->Controller().TransferState, 14);
+        QCOMPARE(f.window->Controller().TransferState(), 14);
         f.window->close();
         QVERIFY(f.iniContent().contains("COMserial=7"));
     }

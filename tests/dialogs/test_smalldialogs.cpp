@@ -124,7 +124,7 @@ private Q_SLOTS:
         }
         rig.dialog.findChild<QPushButton *>(button)->click();
         rig.dialog.findChild<QPushButton *>(button)->click(); // a second click before the tick
-        QCOMPARE(rig.ctl.TransferState, 40);
+        QCOMPARE(rig.ctl.TransferState(), 40);
         rig.Tick();
         QCOMPARE(rig.port.Written.size(), 1);
         QCOMPARE(rig.port.Written[0].toHex(), hex);
@@ -138,9 +138,9 @@ private Q_SLOTS:
         rig.Tick();
         rig.Find<QPushButton>("Button2")->click();
         rig.Find<QPushButton>("Button4")->click();
-        QCOMPARE(rig.ctl.TransferState, 15);
-        QCOMPARE(rig.ctl.CurrentAddress, 0);
-        QVERIFY(rig.ctl.PendingCommand.isEmpty());
+        QCOMPARE(rig.ctl.TransferState(), 15);
+        QCOMPARE(rig.ctl.CurrentAddress(), 0);
+        QVERIFY(rig.ctl.PendingCommand().isEmpty());
     }
 
     // Enter in a box of a dialog: where OK is the default it closes the dialog with OK; in the output test,
@@ -205,7 +205,7 @@ private Q_SLOTS:
         } else {
             QCOMPARE(result, -1);
             QVERIFY(d->isVisible());
-            QCOMPARE(rig.ctl.TransferState, 0);
+            QCOMPARE(rig.ctl.TransferState(), 0);
             rig.Tick();
             QVERIFY(rig.port.Written.isEmpty());
         }

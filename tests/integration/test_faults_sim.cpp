@@ -197,7 +197,7 @@ private Q_SLOTS:
         QFETCH(QString, message);
         QFETCH(bool, fast);
         SimRig rig(Args({"--delay-ms"}) << QString::number(delay));
-        rig.ctl.FastMode = fast; // the ticker takes the replies as they come
+        rig.ctl.SetFastMode(fast); // the ticker takes the replies as they come
         if (scope < 0)
             rig.ctl.StartRead();
         else
@@ -205,7 +205,7 @@ private Q_SLOTS:
         const int ticks = TimerTicker().RunUntilIdle(rig.link, rig.ctl);
         if (message.isEmpty()) {
             QVERIFY(rig.view.Messages.isEmpty());
-            QCOMPARE(rig.ctl.CurrentAddress, 42);
+            QCOMPARE(rig.ctl.CurrentAddress(), 42);
         } else {
             QCOMPARE(rig.view.Messages, (QList<Message>{{"warning", message}}));
             QCOMPARE(ticks, scope < 0 ? 12 : 4); // the same ticks in both modes: a slow module is never rushed
@@ -240,7 +240,7 @@ private Q_SLOTS:
         else
             rig.ctl.StartRead();
         if (fast)
-            QVERIFY(QTest::qWaitFor([&] { return rig.ctl.CurrentAddress > 120; }, 3000));
+            QVERIFY(QTest::qWaitFor([&] { return rig.ctl.CurrentAddress() > 120; }, 3000));
         else
             for (int i = 0; i < 60; ++i)
                 rig.Tick();
@@ -250,7 +250,7 @@ private Q_SLOTS:
         QCOMPARE(rig.view.Messages[0].text,
                  store ? TransferController::StoreErrorText : TransferController::ReadErrorText);
         QVERIFY(!rig.link.IsOpen());
-        QVERIFY(rig.ctl.CurrentAddress > 40 && rig.ctl.CurrentAddress < 249); // killed well inside the range
+        QVERIFY(rig.ctl.CurrentAddress() > 40 && rig.ctl.CurrentAddress() < 249); // killed well inside the range
         QVERIFY(rig.data.ConfigImage == before);
         QVERIFY(rig.data.RouteTable == routes);
 

@@ -68,7 +68,7 @@ struct Rig {
     // The fast mode: the owner takes bytes as the port reports them, between the ticks.
     void Deliver()
     {
-        while (ctl.FastMode && port.bytesWaiting() > 0) {
+        while (ctl.FastMode() && port.bytesWaiting() > 0) {
             now += 6'000; // a frame and its reply on the line
             link.ReceiveStep();
             ctl.Advance();
@@ -86,7 +86,7 @@ struct Rig {
         do {
             Tick();
             ++ticks;
-        } while (ctl.TransferState != 0 && ticks < limit);
+        } while (ctl.TransferState() != 0 && ticks < limit);
         return ticks;
     }
     // The ticks, counted from 1, in which the frame went out.
@@ -154,7 +154,7 @@ private Q_SLOTS:
         RouteTable expected;
         DecodeRoutes(rig.data.ConfigImage.data(), expected);
         QVERIFY(rig.data.RouteTable == expected);
-        QCOMPARE(rig.ctl.CurrentAddress, 249);
+        QCOMPARE(rig.ctl.CurrentAddress(), 249);
     }
 
     // A byte never answered: three requests four ticks apart, the warning in the twelfth tick counting the
@@ -178,11 +178,9 @@ private Q_SLOTS:
         QFETCH(bool, fast);
         QFETCH(QList<int>, requests);
         QFETCH(int, warned);
-        QTemporaryDir dir;
         Rig rig;
-        rig.ctl.FastMode = fast;
+        rig.ctl.SetFastMode(fast);
         rig.silent = {3};
-        rig.ctl.PoleSigPath = dir.filePath(QStringLiteral("poleSIG.txt"));
         const ImageBytes imageBefore = rig.data.ConfigImage;
         const RouteTable tableBefore = rig.data.RouteTable;
         QVERIFY(command == 'R'   ? rig.ctl.StartRead()
@@ -196,14 +194,14 @@ private Q_SLOTS:
         }
         rig.Tick(); // the twelfth tick counted from the first request of address 3
         QCOMPARE(rig.view.Messages, (QList<Message>{{"warning", TransferController::ReadErrorText}}));
-        QCOMPARE(rig.ctl.TransferState, 0);
+        QCOMPARE(rig.ctl.TransferState(), 0);
         QVERIFY(!rig.view.ProgressVisible);
         QCOMPARE(rig.TicksOf(command == 'S' ? SignalTableFrame(3) : ReadFrame(3)), requests);
         QCOMPARE(rig.port.Written.size(), 6);
         QVERIFY(rig.data.ConfigImage == imageBefore);
         QVERIFY(rig.data.RouteTable == tableBefore);
         QCOMPARE(rig.view.Refreshes, 0);
-        QVERIFY(!QFile::exists(rig.ctl.PoleSigPath));
+        QCOMPARE(rig.view.Outcomes, QList<TransferOutcome>{TransferOutcome::ReadFailed});
     }
 
     // The fast mode with a module that answers at once: the same frames in the same order, the same
@@ -218,14 +216,12 @@ private Q_SLOTS:
     void fastModeSendsTheSameFrames()
     {
         QFETCH(QString, operation);
-        QTemporaryDir dir;
         Rig tick, fast;
-        fast.ctl.FastMode = true;
+        fast.ctl.SetFastMode(true);
         for (Rig *rig : {&tick, &fast}) {
             rig->module[40] ^= 0x22; // verify finds a difference
             rig->data.ConfigImage[100] = 0x66;
-            rig->ctl.PoleSigPath = dir.filePath(rig == &tick ? QStringLiteral("a.txt") : QStringLiteral("b.txt"));
-            rig->ctl.ResetAfterStore = true;
+            rig->ctl.SetResetAfterStore(true);
             TransferController &c = rig->ctl;
             QVERIFY(operation == "version"     ? c.StartVersionQuery()
                     : operation == "read"      ? c.StartRead()
@@ -235,13 +231,15 @@ private Q_SLOTS:
                                                : c.StartStore(TransferController::ConfigAndRoutes, 1));
         }
         fast.StartDelivering();
-        QCOMPARE(fast.ctl.TransferState == 0, operation == "version");
+        QCOMPARE(fast.ctl.TransferState() == 0, operation == "version");
         QCOMPARE(fast.view.Messages, QList<Message>());
         fast.Tick();
-        QCOMPARE(fast.ctl.TransferState, 0);
+        QCOMPARE(fast.ctl.TransferState(), 0);
         QVERIFY(tick.RunUntilIdle() >= 1);
         QCOMPARE(fast.port.Written, tick.port.Written);
         QCOMPARE(fast.view.Messages, tick.view.Messages);
+        QCOMPARE(fast.view.Outcomes, tick.view.Outcomes);
+        QCOMPARE(fast.view.Outcomes.size(), operation == "version" ? 0 : 1);
         QCOMPARE(fast.view.Progress, tick.view.Progress);
         QCOMPARE(fast.view.Refreshes, tick.view.Refreshes);
         QCOMPARE(fast.view.VersionText, tick.view.VersionText);
@@ -253,7 +251,7 @@ private Q_SLOTS:
     void fastModeLeavesRepeatsToTheTick()
     {
         Rig rig;
-        rig.ctl.FastMode = true;
+        rig.ctl.SetFastMode(true);
         QByteArray held;
         rig.port.Respond = [&](const QByteArray &f) {
             held = rig.Answer(f);
@@ -262,9 +260,9 @@ private Q_SLOTS:
         rig.ctl.StartRead(); // address 0 goes out at once; the first tick after it does not count
         for (int i = 0; i < 3; ++i)
             rig.Tick();
-        QCOMPARE(rig.ctl.TransferState, int(TransferController::ReadWait) + 2);
+        QCOMPARE(rig.ctl.TransferState(), int(TransferController::ReadWait) + 2);
         rig.Tick();
-        QCOMPARE(rig.ctl.TransferState, int(TransferController::ReadSend));
+        QCOMPARE(rig.ctl.TransferState(), int(TransferController::ReadSend));
         rig.port.Incoming = held; // too late
         rig.Deliver();
         QCOMPARE(rig.port.Written.size(), 1);
@@ -345,7 +343,7 @@ private Q_SLOTS:
                 module.LookLateUs = [lateUs](int look) { return (look * 2654435761u >> 7) % lateUs; };
             }
             module.Attach(rig.port);
-            rig.ctl.FastMode = fast;
+            rig.ctl.SetFastMode(fast);
             for (int i = 4; i < 249 && store; ++i)
                 rig.data.ConfigImage[i] = static_cast<std::uint8_t>(i == 63 ? '*' : 255 - i);
             rig.data.ConfigImage[AddressCodeByte] = module.Memory[AddressCodeByte];
@@ -391,10 +389,10 @@ private Q_SLOTS:
         rig.Tick();
         QCOMPARE(rig.WrittenAddresses('R').count(address), 1);
         if (address == 0) {
-            QCOMPARE(rig.ctl.CurrentAddress, 1);
+            QCOMPARE(rig.ctl.CurrentAddress(), 1);
             return;
         }
-        QCOMPARE(rig.ctl.TransferState, 0);
+        QCOMPARE(rig.ctl.TransferState(), 0);
         QCOMPARE(rig.view.Refreshes, 1);
         QVERIFY(std::equal(rig.module.begin(), rig.module.begin() + address + 1, rig.data.ConfigImage.begin()));
     }
@@ -462,7 +460,7 @@ private Q_SLOTS:
     void storeWithResetEndsWithResetFrame()
     {
         Rig rig;
-        rig.ctl.ResetAfterStore = true;
+        rig.ctl.SetResetAfterStore(true);
         rig.ctl.StartStore(TransferController::ConfigOnly, 1);
         rig.RunUntilIdle();
         QCOMPARE(rig.port.Written.size(), 1 + 28 + 1);
@@ -494,7 +492,7 @@ private Q_SLOTS:
         rig.view.WhileBoxOpen = [&] {
             for (int i = 0; i < 3; ++i)
                 rig.Tick();
-            QCOMPARE(rig.ctl.TransferState, 0);
+            QCOMPARE(rig.ctl.TransferState(), 0);
             QVERIFY(!rig.view.ProgressVisible);
         };
         rig.ctl.StartStore(TransferController::ConfigOnly, 1);
@@ -503,6 +501,8 @@ private Q_SLOTS:
         QCOMPARE(rig.view.Messages[0].text,
                  QStringLiteral("DCC adresa modulu (9) nesouhlasí s konfigurací 1\n\r Chcete přesto uložit data? "));
         QCOMPARE(rig.WrittenAddresses('W').size(), answer ? 28 : 0);
+        QCOMPARE(rig.view.Outcomes,
+                 QList<TransferOutcome>{answer ? TransferOutcome::Stored : TransferOutcome::Refused});
     }
 
     void silentModuleDuringStore()
@@ -519,7 +519,7 @@ private Q_SLOTS:
     {
         Rig rig;
         rig.silent = {6};
-        rig.ctl.ResetAfterStore = true; // only a store that completed may reset the module
+        rig.ctl.SetResetAfterStore(true); // only a store that completed may reset the module
         rig.ctl.StartStore(TransferController::ConfigOnly, 1);
         QCOMPARE(rig.RunUntilIdle(), 16);
         QCOMPARE(rig.WrittenAddresses('W'), (QList<int>{4, 5, 6, 6, 6}));
@@ -539,7 +539,7 @@ private Q_SLOTS:
         rig.ctl.StartFactoryReset();
         rig.Tick();
         QCOMPARE(rig.port.Written.last(), InitialiseConfigFrame());
-        QCOMPARE(rig.ctl.TransferState, 0);
+        QCOMPARE(rig.ctl.TransferState(), 0);
         rig.Tick();
         QVERIFY(rig.view.Messages.isEmpty());
         QVERIFY(!rig.view.ProgressVisible);
@@ -569,7 +569,7 @@ private Q_SLOTS:
         QVERIFY(!rig.ctl.StartStore(1, 1));
         QVERIFY(!rig.ctl.StartPoleSigRead());
         QVERIFY(!rig.ctl.StartVersionQuery());
-        QVERIFY(!rig.ctl.VerifyMode);
+        QVERIFY(!rig.ctl.VerifyMode());
     }
 
     // A closed port (adapter pulled, failed at start-up) is opened again by every action that needs the
@@ -602,7 +602,7 @@ private Q_SLOTS:
             {"reset",
              [&] {
                  rig.ctl.StartFactoryReset();
-                 return rig.ctl.TransferState != 0;
+                 return rig.ctl.TransferState() != 0;
              }},
         };
         QCOMPARE(start.at(action)(), opens);
@@ -612,7 +612,7 @@ private Q_SLOTS:
         if (opens) {
             QVERIFY(rig.view.Messages.isEmpty());
         } else {
-            QCOMPARE(rig.ctl.TransferState, 0);
+            QCOMPARE(rig.ctl.TransferState(), 0);
             const QList<Message> warned{{"warning", SerialLink::OpenErrorText(1, rig.port.lastOpenFailure())}};
             QCOMPARE(rig.view.Messages, warned);
             QVERIFY(rig.view.Messages[0].text.contains(QStringLiteral("\nZařízení COM1 neexistuje")));
@@ -629,9 +629,9 @@ private Q_SLOTS:
     {
         QFETCH(int, state);
         Rig rig;
-        rig.ctl.TransferState = state;
+        rig.ctl.SetStateForTest(state);
         rig.Tick();
-        QCOMPARE(rig.ctl.TransferState, 0);
+        QCOMPARE(rig.ctl.TransferState(), 0);
         QVERIFY(rig.port.Written.isEmpty());
     }
 
@@ -663,7 +663,7 @@ private Q_SLOTS:
         QCOMPARE(rig.view.VersionText, QStringLiteral("??"));
         QCOMPARE(rig.port.Written, QList<QByteArray>{VersionQueryFrame()}); // sent at once, not on a tick
         rig.Tick();
-        QCOMPARE(rig.ctl.TransferState, 0);
+        QCOMPARE(rig.ctl.TransferState(), 0);
         QCOMPARE(rig.view.VersionText, text);
         QCOMPARE(rig.view.Hx7S, type == 'S');
         QCOMPARE(rig.view.Messages.size(), notice ? 1 : 0); // once, also with nested ticks
@@ -677,9 +677,9 @@ private Q_SLOTS:
         rig.port.Respond = nullptr;
         rig.ctl.StartVersionQuery();
         rig.Tick();
-        QCOMPARE(rig.ctl.TransferState, 6);
+        QCOMPARE(rig.ctl.TransferState(), 6);
         rig.Tick();
-        QCOMPARE(rig.ctl.TransferState, 0);
+        QCOMPARE(rig.ctl.TransferState(), 0);
         QCOMPARE(rig.view.VersionText, QStringLiteral("??"));
         QVERIFY(rig.view.Messages.isEmpty());
     }
@@ -701,28 +701,16 @@ private Q_SLOTS:
         QCOMPARE(rig.view.Messages.size(), 1);
     }
 
+    // The table goes into the image and its owner is told; the owner writes the dump (the link writes no file).
     void poleSigRead()
     {
-        QTemporaryDir dir;
         Rig rig;
-        rig.ctl.PoleSigPath = dir.filePath(QStringLiteral("poleSIG.txt"));
         QVERIFY(rig.ctl.StartPoleSigRead());
         QCOMPARE(rig.RunUntilIdle(), 129);
         for (int i = 0; i < 128; ++i)
             QCOMPARE(rig.data.ConfigImage[PoleSigBase + i], rig.signalTable[i]);
-        QCOMPARE(QFileInfo(rig.ctl.PoleSigPath).size(), 548);
-        QCOMPARE(rig.view.Messages, (QList<Message>{{"information", TransferController::PoleSigDoneText}}));
-    }
-
-    void poleSigWriteFailureIsReported()
-    {
-        Rig rig;
-        rig.ctl.PoleSigPath = QStringLiteral("/nonexistent-folder/poleSIG.txt");
-        rig.ctl.StartPoleSigRead();
-        rig.RunUntilIdle();
-        QCOMPARE(rig.view.Messages.size(), 1);
-        QCOMPARE(rig.view.Messages[0].kind, QStringLiteral("warning"));
-        QVERIFY(rig.view.Messages[0].text.endsWith(rig.ctl.PoleSigPath));
+        QCOMPARE(rig.view.Outcomes, QList<TransferOutcome>{TransferOutcome::SignalTableRead});
+        QVERIFY(rig.view.Messages.isEmpty());
     }
 
     void progress_data()

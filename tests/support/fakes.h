@@ -93,6 +93,14 @@ public:
         Box(QStringLiteral("confirm"), text);
         return ConfirmAnswer;
     }
+    // The words of the outcome, in Czech, as the main window would show them (the signal table's owner
+    // writes its dump and has words of its own).
+    void Finished(hx7::TransferOutcome outcome) override
+    {
+        Outcomes << outcome;
+        if (const QString text = hx7::OutcomeSourceText(outcome); !text.isEmpty())
+            Box(hx7::IsFailure(outcome) ? QStringLiteral("warning") : QStringLiteral("information"), text);
+    }
     void ByteDiffers(int address, std::uint8_t, std::uint8_t) override { Differing << address; }
 
     QList<int> Progress;
@@ -101,6 +109,7 @@ public:
     bool Hx7S = false;
     int Refreshes = 0;
     QList<Message> Messages;
+    QList<hx7::TransferOutcome> Outcomes;
     QList<int> Differing; // the addresses a verify found different, in order
     bool ConfirmAnswer = true;
     // Runs while a box is "open", as the nested event loop of a real message box would run ticks.

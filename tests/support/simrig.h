@@ -32,13 +32,13 @@ inline QString WriteModuleFile(const QTemporaryDir &dir, hx7::ImageBytes &bytes)
 inline void PacedTick(hx7::SerialPort &port, hx7::SerialLink &link, hx7::TransferController &ctl)
 {
     static const std::set<int> sending = {0, 14, 20, 25, 40, 50};
-    const int state = ctl.TransferState;
+    const int state = ctl.TransferState();
     // The program receives bytes as they come (the port's handler), so what has come is in RxBuffer too.
     const auto received = [&] { return port.bytesWaiting() + link.RxBuffer.size(); };
     // The length of the awaited reply: the tick comes once that much has come, however slowly, and the line
     // has been quiet for a moment (a timer's tick seldom falls between a reply and what follows it closely).
     const qint64 length = state <= 6 ? 4 : state >= 51 ? 3 : 2;
-    const auto movedOn = [&] { return ctl.TransferState != state && sending.count(ctl.TransferState); };
+    const auto movedOn = [&] { return ctl.TransferState() != state && sending.count(ctl.TransferState()); };
     if (!sending.count(state)) {
         WaitForMoreBytes(port, length - 1, 40, movedOn, received);
         if (received() >= length && !movedOn())
@@ -59,7 +59,7 @@ struct SimRig {
     // then, between the ticks.
     void SetFast(bool fast)
     {
-        ctl.FastMode = fast;
+        ctl.SetFastMode(fast);
         link.SetBytesArrivedHandler([this] {
             link.ReceiveStep();
             ctl.Advance();
@@ -75,7 +75,7 @@ struct SimRig {
         const int start = ticks;
         do {
             Tick();
-        } while (ctl.TransferState != 0 && ticks - start < limit);
+        } while (ctl.TransferState() != 0 && ticks - start < limit);
         return ticks - start;
     }
 

@@ -1,0 +1,29 @@
+// How a transfer ended, as a value: the controller reports it, its owner (the main window, hx7ctl) decides what
+// to show or which exit code to give; nothing has to read a shown text back to know what happened.
+#pragma once
+
+#include <QString>
+
+namespace hx7 {
+
+enum class TransferOutcome {
+    Read,            // every byte came; the image and the routes hold them
+    Equal,           // a verify found the module equal to the image
+    Different,       // a verify found differences (each reported through ByteDiffers first)
+    Stored,          // every byte was written and acknowledged
+    SignalTableRead, // the 128 bytes of the signal table are in the image, for the owner to dump
+    ReadFailed,      // a read, verify or signal-table read gave up after its retries
+    StoreFailed,     // a write gave up after its retries
+    CommFailed,      // the address check before a store had no answer
+    Refused,         // the module's address did not match and the user chose not to store
+};
+
+// What the user is told of an outcome, in Czech (the source language): empty for the outcomes that pass in
+// silence and for the signal table, whose message depends on writing the dump.
+QString OutcomeSourceText(TransferOutcome outcome);
+// That text in the user's language.
+QString OutcomeText(TransferOutcome outcome);
+// A failure is shown as a warning, the rest as information.
+bool IsFailure(TransferOutcome outcome);
+
+} // namespace hx7
