@@ -1,5 +1,6 @@
 // The main window offscreen: start-up, menu, route grid, the close handler.
 #include "DLGsetComm1.h"
+#include "configtextfile.h"
 #include "fakes.h"
 #include "frames.h"
 #include "hx7Main.h"
@@ -11,6 +12,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
@@ -605,6 +607,36 @@ private Q_SLOTS:
         QCOMPARE(f.prompts.Shown.size(), warnings);
         if (writable)
             QVERIFY(f.iniContent().contains("COM3=" + second.toLocal8Bit()));
+    }
+
+    // The developer's dump goes into the current folder; a dump that cannot be written says where.
+    void poleSigDumpGoesIntoTheCurrentFolder_data()
+    {
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("written") << true;
+        QTest::newRow("a folder in the way") << false;
+    }
+    void poleSigDumpGoesIntoTheCurrentFolder()
+    {
+        QFETCH(bool, writable);
+        Fixture f("[Options]\r\nDeveloper=1\r\n");
+        f.start();
+        f.port.Respond = [](const QByteArray &frame) {
+            return frame[1] == 'S' ? QByteArray(1, char(0x80 | frame[2])) + "x*" : QByteArray();
+        };
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(f.dir.path()));
+        if (!writable)
+            QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("poleSIG.txt")));
+        f.action("NastpoleSIG1")->trigger();
+        for (int t = 0; t < 200 && f.prompts.Shown.isEmpty(); ++t)
+            f.window->Timer1Timer();
+        QDir::setCurrent(previous);
+        const QString path = QStringLiteral("poleSIG.txt");
+        QCOMPARE(f.prompts.Shown, QStringList{writable ? QStringLiteral("information: Data poleSIG[] ulozeny ")
+                                                       : QStringLiteral("warning: ") + WriteErrorText(path)});
+        if (writable)
+            QCOMPARE(QFileInfo(f.dir.filePath(path)).size(), 548);
     }
 
     // A box opened by a tick does not stop the ticks: the idle controller hides the bar meanwhile.

@@ -228,6 +228,9 @@ private Q_SLOTS:
         Ctl ctl(Args({"--log"}));
         QCOMPARE(ctl.Run({QStringLiteral("polesig"), ctl.File("dump.txt")}).code, 0);
         QCOMPARE(QFileInfo(ctl.File("dump.txt")).size(), 548);
+        const Result unwritable = ctl.Run({QStringLiteral("polesig"), ctl.File("no/such/dump.txt")});
+        QCOMPARE(unwritable.code, 2);
+        QVERIFY(unwritable.err.contains(ctl.File("no/such/dump.txt")));
         QCOMPARE(ctl.Run(Args({"test-output", "turnout", "3", "diverging"})).code, 0);
         QCOMPARE(ctl.Run(Args({"test-output", "signal", "2", "4"})).code, 0);
         QCOMPARE(ctl.Run(Args({"factory-reset"})).code, 4); // no terminal to ask
