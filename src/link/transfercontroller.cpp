@@ -449,6 +449,12 @@ bool TransferController::Trusted(int replyLength, int sendState, bool twoWays)
         return true;
     if (Tainted() || TooSoon(replyLength))
         return false;
+    // After a repeat the line may also bring what the module answers to the earlier attempts, in front of the
+    // reply (the tail of an answer whose start the repeat's send dropped) as well as behind it, and the rest of
+    // it may still be on its way. With more than a reply there the tick decides, having seen all of it: it
+    // costs no time, the request after a repeated byte waits for the tick anyway.
+    if (m_retries > 0 && !m_inTick && m_link.RxBuffer.size() > replyLength)
+        return false;
     if (!m_tickPace && m_link.RxBuffer.size() != replyLength && m_retries == 0) {
         Misled();
         return false;
