@@ -11,10 +11,6 @@ QString YesNo(bool on)
 {
     return on ? QCoreApplication::translate("hx7", "ano") : QCoreApplication::translate("hx7", "ne");
 }
-bool Bit(std::uint8_t byte, int bit)
-{
-    return (byte >> bit) & 1;
-}
 
 QString Aspect(int code)
 {
@@ -26,10 +22,7 @@ QString Aspect(int code)
 
 QStringList ShowText(const SharedData &data, const HeldAddresses &held)
 {
-    const ImageBytes &image = data.ConfigImage;
-    const std::uint8_t options = image[OutputOptionsByte];
-    const std::uint8_t pairs = image[SignalPairByte];
-    static const char *const signalNames[4] = {"1A", "2A", "1B", "2B"};
+    const ModuleOptions o = DecodeOptions(data.ConfigImage.data());
     static const char *const speeds[4] = {QT_TRANSLATE_NOOP("hx7", "STŮJ"), QT_TRANSLATE_NOOP("hx7", "40km/h"),
                                           QT_TRANSLATE_NOOP("hx7", "definována tabulkou"),
                                           QT_TRANSLATE_NOOP("hx7", "VOLNO")};
@@ -41,40 +34,35 @@ QStringList ShowText(const SharedData &data, const HeldAddresses &held)
         lines << name + QStringLiteral(": ") + (held.test(byte) ? value : notInFile);
     };
 
-    add(QCoreApplication::translate("hx7", "adresa DCC"), AddressCodeByte, QString::number(image[AddressCodeByte]));
+    add(QCoreApplication::translate("hx7", "adresa DCC"), AddressCodeByte, QString::number(o.AddressCode));
     add(QCoreApplication::translate("hx7", "č. 1. povelu"), AddressCodeByte,
-        QString::number(FirstCommandNumber(image[AddressCodeByte])));
+        QString::number(FirstCommandNumber(o.AddressCode)));
     add(QCoreApplication::translate("hx7", "návěstní znaky"), OutputOptionsByte,
-        Bit(options, 0) ? QCoreApplication::translate("hx7", "uživ. volitelné")
-                        : QCoreApplication::translate("hx7", "závislá soustava"));
-    add(QCoreApplication::translate("hx7", "délka pulsu"), OutputOptionsByte, QString::number(options >> 4));
-    add(QCoreApplication::translate("hx7", "Motorový přestavník"), OutputOptionsByte, YesNo(!Bit(options, 2)));
-    add(QCoreApplication::translate("hx7", "Ochrana sepnutí obou výstupů"), OutputOptionsByte, YesNo(Bit(options, 1)));
+        o.UserAspects ? QCoreApplication::translate("hx7", "uživ. volitelné")
+                      : QCoreApplication::translate("hx7", "závislá soustava"));
+    add(QCoreApplication::translate("hx7", "délka pulsu"), OutputOptionsByte, QString::number(o.PulseLength));
+    add(QCoreApplication::translate("hx7", "Motorový přestavník"), OutputOptionsByte, YesNo(o.MotorDrive));
+    add(QCoreApplication::translate("hx7", "Ochrana sepnutí obou výstupů"), OutputOptionsByte,
+        YesNo(o.PairingProtection));
     add(QCoreApplication::translate("hx7", "Ignorovat příkazy vypnutí výstupu"), OutputOptionsByte,
-        YesNo(Bit(options, 3)));
-    for (int s = 0; s < 4; ++s)
-        add(QCoreApplication::translate("hx7", "následná rychlost %1").arg(QLatin1String(signalNames[s])),
-            FollowOnSpeedByte, QCoreApplication::translate("hx7", speeds[(image[FollowOnSpeedByte] >> (2 * s)) & 3]));
-    // The image keeps each signal's aspects in the order A, D, C, B.
-    static const char letters[4] = {'A', 'B', 'C', 'D'};
-    static const int offsets[4] = {0, 3, 2, 1};
-    for (int s = 0; s < 4; ++s)
-        for (int k = 0; k < 4; ++k) {
-            const int byte = AspectTableByte + 4 * s + offsets[k];
+        YesNo(o.IgnoreOffCommands));
+    for (int s = 0; s < SignalCount; ++s)
+        add(QCoreApplication::translate("hx7", "následná rychlost %1").arg(SignalNames[s]), FollowOnSpeedByte,
+            QCoreApplication::translate("hx7", speeds[o.FollowOnSpeed[s]]));
+    for (int s = 0; s < SignalCount; ++s)
+        for (int a = 0; a < AspectsPerSignal; ++a)
             add(QCoreApplication::translate("hx7", "znak %1 náv. %2")
-                    .arg(QString(QLatin1Char(letters[k])), QLatin1String(signalNames[s])),
-                byte, Aspect(image[byte]));
-        }
-    add(QCoreApplication::translate("hx7", "Sloučení znaku náv. 1A 2A"), SignalPairByte, YesNo(!Bit(pairs, 0)));
-    add(QCoreApplication::translate("hx7", "Sloučení znaku náv. 1B 2B"), SignalPairByte, YesNo(!Bit(pairs, 1)));
-    add(QCoreApplication::translate("hx7", "společná kolej náv. 1A+2A"), SignalPairByte, YesNo(!Bit(pairs, 2)));
-    add(QCoreApplication::translate("hx7", "společná kolej náv. 1B+2B"), SignalPairByte, YesNo(!Bit(pairs, 3)));
-    // The even bits cancel the aspect of a signal, the odd ones switch a relay.
-    for (int bit = 0; bit < 8; ++bit)
-        add(bit % 2
-                ? QCoreApplication::translate("hx7", "AUT spínání rele %1").arg(bit / 2)
-                : QCoreApplication::translate("hx7", "AUT rušit znak náv. %1").arg(QLatin1String(signalNames[bit / 2])),
-            InputOptionsByte, YesNo(!Bit(image[InputOptionsByte], bit)));
+                    .arg(QString(QLatin1Char(AspectLetterText(a))), SignalNames[s]),
+                AspectByte(s, a), Aspect(o.Aspects[s][a]));
+    add(QCoreApplication::translate("hx7", "Sloučení znaku náv. 1A 2A"), SignalPairByte, YesNo(o.MergedPair[0]));
+    add(QCoreApplication::translate("hx7", "Sloučení znaku náv. 1B 2B"), SignalPairByte, YesNo(o.MergedPair[1]));
+    add(QCoreApplication::translate("hx7", "společná kolej náv. 1A+2A"), SignalPairByte, YesNo(o.CommonTrack[0]));
+    add(QCoreApplication::translate("hx7", "společná kolej náv. 1B+2B"), SignalPairByte, YesNo(o.CommonTrack[1]));
+    for (int s = 0; s < SignalCount; ++s) {
+        add(QCoreApplication::translate("hx7", "AUT rušit znak náv. %1").arg(SignalNames[s]), InputOptionsByte,
+            YesNo(o.AutoClearAspect[s]));
+        add(QCoreApplication::translate("hx7", "AUT spínání rele %1").arg(s), InputOptionsByte, YesNo(o.AutoRelay[s]));
+    }
 
     lines << QString();
     lines << RouteGridHeader().join(QLatin1Char('\t'));

@@ -1,6 +1,7 @@
 // The module's configuration memory as this program keeps it, and the data shared by every window.
 #pragma once
 
+#include "moduleoptions.h"
 #include "routecodec.h"
 
 #include <QStringList>
@@ -14,13 +15,6 @@ constexpr int PoleSigBytes = 128; // signal table, kept right behind the configu
 constexpr int PoleSigBase = ModuleBytes;
 constexpr int ImageSize = ModuleBytes + PoleSigBytes;
 
-// Image addresses with a meaning of their own.
-constexpr int AddressCodeByte = 4;
-constexpr int OutputOptionsByte = 5;
-constexpr int FollowOnSpeedByte = 6;
-constexpr int SignalPairByte = 7;
-constexpr int AspectTableByte = 8; // 16 bytes: signal s owns 8+4s.., in the order A, D, C, B
-constexpr int InputOptionsByte = 24;
 constexpr int LastTransferAddress = 248; // a module read or verify covers 0..248
 
 using ImageBytes = std::array<std::uint8_t, ImageSize>;

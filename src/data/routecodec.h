@@ -1,6 +1,8 @@
 // The 24 signal routes: their unpacked form, where each lies in the image, and the two conversions.
 #pragma once
 
+#include "moduleoptions.h"
+
 #include <QStringList>
 #include <array>
 #include <cstdint>
@@ -29,6 +31,26 @@ constexpr int RouteSlotOffset(int i)
     return i < LongSlotRoutes ? 10 * i + 32 : 7 * i + 80;
 }
 constexpr int RouteAreaEnd = RouteSlotOffset(RouteCount);
+constexpr int SlotTurnouts(int i)
+{
+    return i < LongSlotRoutes ? 6 : 4;
+}
+
+// The fields of a slot, as offsets within it. A turnout is stored as s = its number + 3, ten bits: bits 3-9
+// in a high byte of its own, bits 0-2 and the position in a byte it shares with the other turnout of its
+// pair (1-2, 3-4, 5-6). A pair takes three bytes: high byte, shared byte, high byte.
+constexpr BitRange SpeedCodeBits{0, 0, 7};
+constexpr BitRange RepeatFlagBits{1, 7, 7}; // lent by turnout 1's high byte; the other high bytes leave bit 7 at 0
+struct TurnoutBits {
+    BitRange high, low, position;
+};
+constexpr TurnoutBits TurnoutSlotBits(int t)
+{
+    const int shared = 3 * (t / 2) + 2;
+    if (t % 2 == 0)
+        return {{shared - 1, 0, 6}, {shared, 0, 2}, {shared, 3, 3}};
+    return {{shared + 1, 0, 6}, {shared, 4, 6}, {shared, 7, 7}};
+}
 
 // Both work on a whole configuration image (at least RouteAreaEnd bytes).
 void DecodeRoutes(const std::uint8_t *image, RouteTable &table);

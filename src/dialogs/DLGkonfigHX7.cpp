@@ -29,7 +29,7 @@ template <typename T> T *Named(T *widget, const char *name)
     return widget;
 }
 
-QFrame *Line(QFrame::Shape shape, QWidget *parent)
+QFrame *Separator(QFrame::Shape shape, QWidget *parent)
 {
     auto *line = new QFrame(parent);
     line->setFrameShape(shape);
@@ -47,16 +47,14 @@ QLabel *BuddyLabel(const QString &text, QWidget *buddy, QWidget *parent, const c
     return label;
 }
 
-bool Bit(std::uint8_t byte, int bit)
+QString Line(BitRange f)
 {
-    return (byte >> bit) & 1;
+    return BitsLine(f.byte, f.firstBit, f.lastBit);
 }
-
-// Aspect list k of signal s sits at image offset 4s + this: lists A, B, C, D hold A, B, C, D,
-// which the image keeps in the order A, D, C, B.
-constexpr int AspectOffset[4] = {0, 3, 2, 1};
-
-const char *const SignalNames[4] = {"1A", "2A", "1B", "2B"};
+QString Text(BitRange f)
+{
+    return BitsText(f.byte, f.firstBit, f.lastBit);
+}
 
 } // namespace
 
@@ -98,31 +96,29 @@ void TFormKonfDCC::SetFixedToolTips()
     // Every control names the image bits it edits, and what else its state writes on OK; the aspect lists
     // follow the selected signal.
     SetBitsToolTip(SEadresa1, {BitsLine(AddressCodeByte)});
-    SetBitsToolTip(RGtypZnaku, {BitsLine(OutputOptionsByte, 0, 0)});
-    SetBitsToolTip(CBparovani1, {BitsLine(OutputOptionsByte, 1, 1),
+    SetBitsToolTip(RGtypZnaku, {Line(SignalTypeBits)});
+    SetBitsToolTip(CBparovani1, {Line(PairingProtectionBits),
                                  tr("Nezaškrtnuté: zruší i volbu Ignorovat příkazy vypnutí výstupu; OK zapíše %1 = 0.")
-                                     .arg(BitsText(OutputOptionsByte, 3, 3))});
-    SetBitsToolTip(CBmotor1, {BitsLine(OutputOptionsByte, 2, 2)});
-    SetBitsToolTip(CBnoOFFcmd,
-                   {BitsLine(OutputOptionsByte, 3, 3), tr("Lze zvolit jen s ochranou sepnutí obou výstupů.")});
-    SetBitsToolTip(SEdelayVYH, {BitsLine(OutputOptionsByte, 4, 7)});
-    for (int k = 0; k < 4; ++k)
-        SetBitsToolTip(m_speedLists[k], {BitsLine(FollowOnSpeedByte, 2 * k, 2 * k + 1)});
-    // A merged pair cannot share a common track: OK writes the track's bit too (see BtOK1Click).
-    const QString pairs[2] = {QStringLiteral("1A+2A"), QStringLiteral("1B+2B")};
-    QCheckBox *merge[2] = {CBdoubleN12, CBdoubleN34};
-    QCheckBox *track[2] = {CBspolKolej12, CBspolKolej34};
-    for (int p = 0; p < 2; ++p) {
-        const QString trackBit = BitsText(SignalPairByte, 2 + p, 2 + p);
-        SetBitsToolTip(merge[p],
-                       {BitsLine(SignalPairByte, p, p),
-                        tr("Zaškrtnuté: OK zruší i společnou kolej náv. %1 a zapíše %2 = 1.").arg(pairs[p], trackBit)});
-        SetBitsToolTip(track[p],
-                       {BitsLine(SignalPairByte, 2 + p, 2 + p),
-                        tr("Je-li znak náv. %1 sloučen, OK toto pole zruší a zapíše %2 = 1.").arg(pairs[p], trackBit)});
+                                     .arg(Text(IgnoreOffCommandsBits))});
+    SetBitsToolTip(CBmotor1, {Line(MotorDriveBits)});
+    SetBitsToolTip(CBnoOFFcmd, {Line(IgnoreOffCommandsBits), tr("Lze zvolit jen s ochranou sepnutí obou výstupů.")});
+    SetBitsToolTip(SEdelayVYH, {Line(PulseLengthBits)});
+    for (int s = 0; s < SignalCount; ++s) {
+        SetBitsToolTip(m_speedLists[s], {Line(FollowOnSpeedBits(s))});
+        SetBitsToolTip(m_clearBoxes[s], {Line(AutoClearAspectBits(s))});
+        SetBitsToolTip(m_relayBoxes[s], {Line(AutoRelayBits(s))});
     }
-    for (int bit = 0; bit < 8; ++bit)
-        SetBitsToolTip(m_inputBoxes[bit], {BitsLine(InputOptionsByte, bit, bit)});
+    // A merged pair cannot share a common track: OK writes the track's bit too.
+    for (int p = 0; p < PairCount; ++p) {
+        const QString pair = QStringLiteral("%1+%2").arg(SignalNames[2 * p], SignalNames[2 * p + 1]);
+        const QString trackBit = Text(CommonTrackBits(p));
+        SetBitsToolTip(m_mergeBoxes[p],
+                       {Line(MergedPairBits(p)),
+                        tr("Zaškrtnuté: OK zruší i společnou kolej náv. %1 a zapíše %2 = 1.").arg(pair, trackBit)});
+        SetBitsToolTip(m_trackBoxes[p],
+                       {Line(CommonTrackBits(p)),
+                        tr("Je-li znak náv. %1 sloučen, OK toto pole zruší a zapíše %2 = 1.").arg(pair, trackBit)});
+    }
 }
 
 QWidget *TFormKonfDCC::BuildConfigPage()
@@ -159,7 +155,7 @@ QWidget *TFormKonfDCC::BuildConfigPage()
     auto *layout = new QVBoxLayout(page);
     layout->addLayout(address);
     layout->addWidget(RGtypZnaku);
-    layout->addWidget(Line(QFrame::HLine, page));
+    layout->addWidget(Separator(QFrame::HLine, page));
     layout->addWidget(Label7);
     layout->addLayout(pulse);
     layout->addWidget(CBmotor1);
@@ -196,26 +192,26 @@ QWidget *TFormKonfDCC::BuildAspectPage()
     select->addWidget(SEcisloNavSEL);
     select->addStretch();
     auto *lists = new QFormLayout;
-    static const char *const names[4] = {"CBnavestA", "CBnavestB", "CBnavestC", "CBnavestD"};
-    static const char *const letters[4] = {"A", "B", "C", "D"};
-    for (int k = 0; k < 4; ++k) {
-        auto *list = Named(new QComboBox(page), names[k]);
+    for (int a = 0; a < AspectsPerSignal; ++a) {
+        const QChar letter = QLatin1Char(AspectLetterText(a));
+        auto *list = new QComboBox(page);
+        list->setObjectName(QStringLiteral("CBnavest") + letter);
         list->addItems(AspectTexts());
         list->setEditable(false);
         list->setMinimumContentsLength(30);
-        lists->addRow(BuddyLabel(tr("znak %1").arg(QLatin1String(letters[k])), list, page), list);
-        m_aspectLists[k] = list;
+        lists->addRow(BuddyLabel(tr("znak %1").arg(letter), list, page), list);
+        m_aspectLists[a] = list;
         // Only the user's choice counts; selections made from code must not copy anything.
         connect(list, &QComboBox::activated, this, &TFormKonfDCC::CBnavestAChange);
     }
-    CBdoubleN12 = Named(new QCheckBox(tr("Sloučení  znaku náv. 1A 2A"), page), "CBdoubleN12");
-    CBdoubleN34 = Named(new QCheckBox(tr("Sloučení  znaku náv. 1B 2B"), page), "CBdoubleN34");
+    m_mergeBoxes = {Named(new QCheckBox(tr("Sloučení  znaku náv. 1A 2A"), page), "CBdoubleN12"),
+                    Named(new QCheckBox(tr("Sloučení  znaku náv. 1B 2B"), page), "CBdoubleN34")};
 
     auto *layout = new QVBoxLayout(page);
     layout->addLayout(select);
     layout->addLayout(lists);
-    layout->addWidget(CBdoubleN12);
-    layout->addWidget(CBdoubleN34);
+    for (QCheckBox *box : m_mergeBoxes)
+        layout->addWidget(box);
     layout->addStretch();
     connect(SEcisloNavSEL, &QSpinBox::valueChanged, this, &TFormKonfDCC::SEcisloNavSELChange);
     return page;
@@ -225,12 +221,12 @@ QWidget *TFormKonfDCC::BuildSpeedPage()
 {
     auto *page = Named(new QWidget, "TabRychlost");
     auto *layout = new QFormLayout(page);
-    static const char *const names[4] = {"CBnaslRych1", "CBnaslRych2", "CBnaslRych3", "CBnaslRych4"};
-    for (int k = 0; k < 4; ++k) {
-        auto *list = Named(new QComboBox(page), names[k]);
+    for (int s = 0; s < SignalCount; ++s) {
+        auto *list = new QComboBox(page);
+        list->setObjectName(QStringLiteral("CBnaslRych%1").arg(s + 1));
         list->addItems({tr("STŮJ"), tr("40km/h"), tr("definována tabulkou"), tr("VOLNO")});
-        layout->addRow(BuddyLabel(tr("pro návěsť %1").arg(QLatin1String(SignalNames[k])), list, page), list);
-        m_speedLists[k] = list;
+        layout->addRow(BuddyLabel(tr("pro návěsť %1").arg(SignalNames[s]), list, page), list);
+        m_speedLists[s] = list;
     }
     return page;
 }
@@ -238,28 +234,27 @@ QWidget *TFormKonfDCC::BuildSpeedPage()
 QWidget *TFormKonfDCC::BuildInputPage()
 {
     auto *page = Named(new QWidget, "TabSnimace4");
-    static const char *const names[8] = {"CBsenzNav1", "CBautReleN1", "CBsenzNav2", "CBautReleN2",
-                                         "CBsenzNav3", "CBautReleN3", "CBsenzNav4", "CBautReleN4"};
-    auto *left = new QVBoxLayout;
-    auto *right = new QVBoxLayout;
-    for (int bit = 0; bit < 8; ++bit) {
-        // Even bits clear a signal's aspect, odd bits switch a relay: both run over the four signals.
-        const QString caption = bit % 2 == 0 ? tr("AUT rušit znak náv. %1").arg(QLatin1String(SignalNames[bit / 2]))
-                                             : tr("AUT spínání rele %1").arg(bit / 2);
-        m_inputBoxes[bit] = Named(new QCheckBox(caption, page), names[bit]);
-        (bit < 4 ? left : right)->addWidget(m_inputBoxes[bit]);
+    // The left column holds the first pair's signals and relays, the right one the second pair's.
+    QVBoxLayout *columns[PairCount] = {new QVBoxLayout, new QVBoxLayout};
+    for (int s = 0; s < SignalCount; ++s) {
+        m_clearBoxes[s] = new QCheckBox(tr("AUT rušit znak náv. %1").arg(SignalNames[s]), page);
+        m_clearBoxes[s]->setObjectName(QStringLiteral("CBsenzNav%1").arg(s + 1));
+        m_relayBoxes[s] = new QCheckBox(tr("AUT spínání rele %1").arg(s), page);
+        m_relayBoxes[s]->setObjectName(QStringLiteral("CBautReleN%1").arg(s + 1));
+        columns[s / 2]->addWidget(m_clearBoxes[s]);
+        columns[s / 2]->addWidget(m_relayBoxes[s]);
     }
-    CBspolKolej12 = Named(new QCheckBox(tr("společná kolej náv. 1A+2A"), page), "CBspolKolej12");
-    CBspolKolej34 = Named(new QCheckBox(tr("společná kolej náv. 1B+2B"), page), "CBspolKolej34");
-    left->addWidget(CBspolKolej12);
-    right->addWidget(CBspolKolej34);
+    m_trackBoxes = {Named(new QCheckBox(tr("společná kolej náv. 1A+2A"), page), "CBspolKolej12"),
+                    Named(new QCheckBox(tr("společná kolej náv. 1B+2B"), page), "CBspolKolej34")};
+    for (int p = 0; p < PairCount; ++p)
+        columns[p]->addWidget(m_trackBoxes[p]);
 
-    auto *columns = new QHBoxLayout;
-    columns->addLayout(left);
-    columns->addWidget(Line(QFrame::VLine, page));
-    columns->addLayout(right);
+    auto *row = new QHBoxLayout;
+    row->addLayout(columns[0]);
+    row->addWidget(Separator(QFrame::VLine, page));
+    row->addLayout(columns[1]);
     auto *layout = new QVBoxLayout(page);
-    layout->addLayout(columns);
+    layout->addLayout(row);
     for (const QString &note : {tr("Pro tyto funkce nutno zrušit časové vypínání výstupů (čas=O)"),
                                 tr("a zrušit ochranu sepnutí obou výstupů")}) {
         auto *label = new QLabel(note, page);
@@ -284,30 +279,28 @@ int TFormKonfDCC::SelectedSignal() const
 
 void TFormKonfDCC::FormShow()
 {
-    const ImageBytes &image = m_data.ConfigImage;
-    const std::uint8_t options = image[OutputOptionsByte];
-    const std::uint8_t pairs = image[SignalPairByte];
+    const ModuleOptions o = DecodeOptions(m_data.ConfigImage.data());
     m_filling = true;
 
     PageControl1->setTabVisible(PageInputs, m_isHx7S && m_isHx7S());
-    for (int i = 0; i < 16; ++i)
-        AspectWorkCopy[i] = image[AspectTableByte + i];
-    m_shownAddressCode = image[AddressCodeByte];
+    AspectWorkCopy = o.Aspects;
+    m_shownAddressCode = o.AddressCode;
     m_addressTouched = false;
-    SEadresa1->setValue(FirstCommandNumber(m_shownAddressCode));
-    SEdelayVYH->setValue(options >> 4);
-    CBparovani1->setChecked(Bit(options, 1));
-    CBmotor1->setChecked(!Bit(options, 2));
-    CBnoOFFcmd->setChecked(Bit(options, 3));
-    CBdoubleN12->setChecked(!Bit(pairs, 0));
-    CBdoubleN34->setChecked(!Bit(pairs, 1));
-    CBspolKolej12->setChecked(!Bit(pairs, 2));
-    CBspolKolej34->setChecked(!Bit(pairs, 3));
-    RGtypZnaku->SetItemIndex(Bit(options, 0) ? 0 : 1);
-    for (int k = 0; k < 4; ++k)
-        m_speedLists[k]->setCurrentIndex((image[FollowOnSpeedByte] >> (2 * k)) & 3);
-    for (int bit = 0; bit < 8; ++bit)
-        m_inputBoxes[bit]->setChecked(!Bit(image[InputOptionsByte], bit));
+    SEadresa1->setValue(FirstCommandNumber(o.AddressCode));
+    SEdelayVYH->setValue(o.PulseLength);
+    CBparovani1->setChecked(o.PairingProtection);
+    CBmotor1->setChecked(o.MotorDrive);
+    CBnoOFFcmd->setChecked(o.IgnoreOffCommands);
+    for (int p = 0; p < PairCount; ++p) {
+        m_mergeBoxes[p]->setChecked(o.MergedPair[p]);
+        m_trackBoxes[p]->setChecked(o.CommonTrack[p]);
+    }
+    RGtypZnaku->SetItemIndex(o.UserAspects ? 0 : 1);
+    for (int s = 0; s < SignalCount; ++s) {
+        m_speedLists[s]->setCurrentIndex(o.FollowOnSpeed[s]);
+        m_clearBoxes[s]->setChecked(o.AutoClearAspect[s]);
+        m_relayBoxes[s]->setChecked(o.AutoRelay[s]);
+    }
 
     m_filling = false;
     RGtyp1Click();
@@ -328,17 +321,17 @@ void TFormKonfDCC::RGtyp1Click()
 void TFormKonfDCC::SEcisloNavSELChange()
 {
     const int s = SelectedSignal();
-    for (int k = 0; k < 4; ++k) {
-        const int code = AspectWorkCopy[4 * s + AspectOffset[k]] % 32;
+    for (int a = 0; a < AspectsPerSignal; ++a) {
+        const int code = AspectWorkCopy[s][a] % 32;
         // Codes 17..31 have no item: the list shows no choice.
-        m_aspectLists[k]->setCurrentIndex(code < AspectTexts().size() ? code : -1);
-        SetBitsToolTip(m_aspectLists[k],
-                       {BitsLine(AspectTableByte + 4 * s + AspectOffset[k]),
+        m_aspectLists[a]->setCurrentIndex(code < AspectTexts().size() ? code : -1);
+        SetBitsToolTip(m_aspectLists[a],
+                       {BitsLine(AspectByte(s, a)),
                         tr("Změna kteréhokoli znaku přepíše při OK všechny čtyři bajty návěstidla %1 (0x%2 až "
                            "0x%3); znak bez výběru se zapíše jako 255.")
-                            .arg(QLatin1String(SignalNames[s]))
-                            .arg(AspectTableByte + 4 * s, 2, 16, QLatin1Char('0'))
-                            .arg(AspectTableByte + 4 * s + 3, 2, 16, QLatin1Char('0'))});
+                            .arg(SignalNames[s])
+                            .arg(FirstAspectByte(s), 2, 16, QLatin1Char('0'))
+                            .arg(FirstAspectByte(s) + AspectsPerSignal - 1, 2, 16, QLatin1Char('0'))});
     }
 }
 
@@ -346,8 +339,8 @@ void TFormKonfDCC::CBnavestAChange()
 {
     // All four entries of the signal are taken over, whichever list changed.
     const int s = SelectedSignal();
-    for (int k = 0; k < 4; ++k)
-        AspectWorkCopy[4 * s + AspectOffset[k]] = m_aspectLists[k]->currentIndex();
+    for (int a = 0; a < AspectsPerSignal; ++a)
+        AspectWorkCopy[s][a] = m_aspectLists[a]->currentIndex();
 }
 
 void TFormKonfDCC::CBmotor1Click()
@@ -373,47 +366,29 @@ void TFormKonfDCC::CBparovani1Click()
 
 void TFormKonfDCC::BtOK1Click()
 {
-    ImageBytes &image = m_data.ConfigImage;
-    for (int i = 0; i < 16; ++i)
-        image[AspectTableByte + i] = static_cast<std::uint8_t>(AspectWorkCopy[i] & 0xFF);
-
-    const int v = SEadresa1->CurrentValue();
-    if (!m_addressTouched && m_shownAddressCode > AddressCodeFromCommand(508))
-        image[AddressCodeByte] = static_cast<std::uint8_t>(m_shownAddressCode);
-    else
-        image[AddressCodeByte] = static_cast<std::uint8_t>(AddressCodeFromCommand(v));
-
-    const int options = 16 * SEdelayVYH->CurrentValue() + (RGtypZnaku->ItemIndex() == 0 ? 1 : 0) +
-                        (CBparovani1->isChecked() ? 2 : 0) + (CBmotor1->isChecked() ? 0 : 4) +
-                        (CBnoOFFcmd->isChecked() ? 8 : 0);
-    image[OutputOptionsByte] = static_cast<std::uint8_t>(options & 0xFF);
-
-    // A merged pair cannot share a common track: merging switches the track off, and the box shows it.
-    int pairs = 0xFF;
-    if (CBdoubleN12->isChecked()) {
-        pairs &= ~1;
-        CBspolKolej12->setChecked(false);
+    ModuleOptions o;
+    o.Aspects = AspectWorkCopy;
+    const bool keepCode = !m_addressTouched && m_shownAddressCode > AddressCodeFromCommand(508);
+    o.AddressCode = keepCode ? m_shownAddressCode : AddressCodeFromCommand(SEadresa1->CurrentValue());
+    o.UserAspects = RGtypZnaku->ItemIndex() == 0;
+    o.PulseLength = SEdelayVYH->CurrentValue();
+    o.PairingProtection = CBparovani1->isChecked();
+    o.MotorDrive = CBmotor1->isChecked();
+    o.IgnoreOffCommands = CBnoOFFcmd->isChecked();
+    for (int p = 0; p < PairCount; ++p) {
+        o.MergedPair[p] = m_mergeBoxes[p]->isChecked();
+        o.CommonTrack[p] = m_trackBoxes[p]->isChecked();
     }
-    if (CBdoubleN34->isChecked()) {
-        pairs &= ~2;
-        CBspolKolej34->setChecked(false);
+    for (int s = 0; s < SignalCount; ++s) {
+        o.FollowOnSpeed[s] = std::max(0, m_speedLists[s]->currentIndex());
+        o.AutoClearAspect[s] = m_clearBoxes[s]->isChecked();
+        o.AutoRelay[s] = m_relayBoxes[s]->isChecked();
     }
-    if (CBspolKolej12->isChecked())
-        pairs &= ~4;
-    if (CBspolKolej34->isChecked())
-        pairs &= ~8;
-    image[SignalPairByte] = static_cast<std::uint8_t>(pairs);
-
-    int speeds = 0;
-    for (int k = 0; k < 4; ++k)
-        speeds += std::max(0, m_speedLists[k]->currentIndex()) << (2 * k);
-    image[FollowOnSpeedByte] = static_cast<std::uint8_t>(speeds & 0xFF);
-
-    int inputs = 0xFF;
-    for (int bit = 0; bit < 8; ++bit)
-        if (m_inputBoxes[bit]->isChecked())
-            inputs &= ~(1 << bit);
-    image[InputOptionsByte] = static_cast<std::uint8_t>(inputs);
+    EncodeOptions(o, m_data.ConfigImage.data());
+    // The boxes show what was stored: a merged pair has lost its common track.
+    const ModuleOptions stored = DecodeOptions(m_data.ConfigImage.data());
+    for (int p = 0; p < PairCount; ++p)
+        m_trackBoxes[p]->setChecked(stored.CommonTrack[p]);
 }
 
 } // namespace hx7

@@ -25,8 +25,8 @@ public:
     // isHx7S tells whether the main menu's "Typ HX7S" carries its check mark.
     TFormKonfDCC(SharedData &data, std::function<bool()> isHx7S, QWidget *parent = nullptr);
 
-    // The dialog's working copy of the aspect table, in image order (A, D, C, B per signal).
-    std::array<int, 16> AspectWorkCopy{};
+    // The dialog's working copy of the aspect table: codes by signal and aspect letter.
+    AspectTable AspectWorkCopy{};
 
     void FormShow();
 
@@ -67,13 +67,12 @@ private:
     QCheckBox *CBparovani1;
     QCheckBox *CBnoOFFcmd;
     SpinBox *SEcisloNavSEL;
-    std::array<QComboBox *, 4> m_aspectLists{}; // CBnavestA, B, C, D
-    QCheckBox *CBdoubleN12;
-    QCheckBox *CBdoubleN34;
-    std::array<QComboBox *, 4> m_speedLists{}; // CBnaslRych1..4
-    std::array<QCheckBox *, 8> m_inputBoxes{}; // byte 24 bits 0..7
-    QCheckBox *CBspolKolej12;
-    QCheckBox *CBspolKolej34;
+    std::array<QComboBox *, AspectsPerSignal> m_aspectLists{}; // CBnavestA, B, C, D
+    std::array<QCheckBox *, PairCount> m_mergeBoxes{};         // CBdoubleN12, CBdoubleN34
+    std::array<QComboBox *, SignalCount> m_speedLists{};       // CBnaslRych1..4
+    std::array<QCheckBox *, SignalCount> m_clearBoxes{};       // CBsenzNav1..4
+    std::array<QCheckBox *, SignalCount> m_relayBoxes{};       // CBautReleN1..4
+    std::array<QCheckBox *, PairCount> m_trackBoxes{};         // CBspolKolej12, CBspolKolej34
 };
 
 } // namespace hx7

@@ -161,27 +161,23 @@ void TCestaForm1::FormShow()
 
 void TCestaForm1::SetToolTips()
 {
-    // The slot of the route being edited, as the codec lays it out: the speed byte, then per pair of
-    // turnouts a high byte, the shared byte (low bits and positions of both) and a high byte.
+    // The slot of the route being edited, field by field as the codec lays it out.
     const int route = std::clamp(RouteNumber, 1, RouteCount);
     const int o = RouteSlotOffset(route - 1);
-    const int size = RouteSlotOffset(route) - o;
-    SetBitsToolTip(CBrychl1, {BitsLine(o)});
-    SetBitsToolTip(SEnavestC, {BitsLine(o)});
-    SetBitsToolTip(CBopakNav, {BitsLine(o + 1, 7, 7)});
+    const auto line = [o](BitRange f) { return BitsLine(o + f.byte, f.firstBit, f.lastBit); };
+    SetBitsToolTip(CBrychl1, {line(SpeedCodeBits)});
+    SetBitsToolTip(SEnavestC, {line(SpeedCodeBits)});
+    SetBitsToolTip(CBopakNav, {line(RepeatFlagBits)});
     for (int t = 0; t < TurnoutsPerRoute; ++t) {
-        const int pair = t / 2;
-        const bool first = t % 2 == 0;
-        const int shared = o + 3 * pair + 2;
-        if (3 * pair + 3 >= size) {
+        if (t >= SlotTurnouts(route - 1)) {
             const QString none = tr("neukládá se: cesty 17-24 mají jen 4 výhybky");
             SetBitsToolTip(SEvyhC[t], {none});
             SetBitsToolTip(RGvyh[t], {none});
             continue;
         }
-        SetBitsToolTip(SEvyhC[t], {BitsLine(o + 3 * pair + (first ? 1 : 3), 0, 6),
-                                   BitsLine(shared, first ? 0 : 4, first ? 2 : 6)});
-        SetBitsToolTip(RGvyh[t], {BitsLine(shared, first ? 3 : 7, first ? 3 : 7)});
+        const TurnoutBits b = TurnoutSlotBits(t);
+        SetBitsToolTip(SEvyhC[t], {line(b.high), line(b.low)});
+        SetBitsToolTip(RGvyh[t], {line(b.position)});
     }
 }
 
