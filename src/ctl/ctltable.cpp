@@ -123,8 +123,7 @@ template <typename Visit> void ForEachForm(Visit visit)
         for (qsizetype i = 0; i < forms.size(); ++i) {
             const QString synopsis =
                 QString::fromLatin1(c.name) + (forms[i].isEmpty() ? QString() : QLatin1Char(' ') + forms[i]);
-            visit(c, synopsis,
-                  i + 1 == forms.size() && c.help ? QCoreApplication::translate("hx7", c.help) : QString());
+            visit(synopsis, i + 1 == forms.size() && c.help ? QCoreApplication::translate("hx7", c.help) : QString());
         }
     }
 }
@@ -150,7 +149,7 @@ QString CtlHelp()
                "uložený v hx7conf.ini.\n"
                "\n"
                "Příkazy:\n");
-    ForEachForm([&](const CtlCommand &, const QString &synopsis, const QString &text) {
+    ForEachForm([&](const QString &synopsis, const QString &text) {
         QString line = QStringLiteral("  ") + synopsis;
         if (!text.isEmpty()) {
             const QString indent(column, QLatin1Char(' '));
@@ -225,10 +224,12 @@ QString ManualPage(const QString &page, QString *error)
             *text += lines[i] + QLatin1Char('\n');
     }
     QString entries;
-    ForEachForm([&](const CtlCommand &, const QString &synopsis, const QString &help) {
+    ForEachForm([&](const QString &synopsis, const QString &help) {
         const auto kept = texts.find(FormKey(synopsis));
         entries += QStringLiteral(".TP\n") + RoffSynopsis(synopsis) + QLatin1Char('\n') +
-                   (kept != texts.end() ? kept->second : RoffText(help) + QLatin1Char('\n'));
+                   (kept != texts.end() ? kept->second
+                    : help.isEmpty()    ? QString()
+                                        : RoffText(help) + QLatin1Char('\n'));
         if (kept != texts.end())
             texts.erase(kept);
     });
