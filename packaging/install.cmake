@@ -9,10 +9,20 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/org.hx7conf.hx7conf.metainfo.xml
 
 # Manual pages carry the project version and are installed compressed, as Debian keeps them; -n leaves the
 # time stamp out, so the same sources give the same package.
+# hx7ctl writes the list of its commands into its page from its command table, as --help shows them.
 set(manpages)
 foreach(page hx7ctl hx7sim)
     set(roff ${PROJECT_BINARY_DIR}/packaging/${page}.1)
-    configure_file(${CMAKE_CURRENT_LIST_DIR}/${page}.1.in ${roff} @ONLY)
+    if(page STREQUAL hx7ctl)
+        configure_file(${CMAKE_CURRENT_LIST_DIR}/${page}.1.in ${roff}.in @ONLY)
+        add_custom_command(OUTPUT ${roff}
+                           COMMAND hx7ctl --manual-page ${roff}.in ${roff}
+                           DEPENDS hx7ctl ${roff}.in
+                           COMMENT "Writing the commands into the manual page ${page}.1"
+                           VERBATIM)
+    else()
+        configure_file(${CMAKE_CURRENT_LIST_DIR}/${page}.1.in ${roff} @ONLY)
+    endif()
     add_custom_command(OUTPUT ${roff}.gz
                        COMMAND gzip -9nkf ${roff}
                        DEPENDS ${roff}

@@ -630,72 +630,6 @@ and log in again.</translation>
 Store the data anyway?</translation>
     </message>
     <message>
-        <source>Použití: hx7ctl [--port PORT] [--fast] [--trace] [--lang cs|en] PŘÍKAZ [ARGUMENTY]
-
---fast: další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms
-(stejné rámce a stejné časové limity; přenos trvá asi sekundu místo 25 s).
---trace: vypisuje na stderr každý odeslaný rámec a přijatá data, jako Monitor komunikace
-(čas v ms, směr, bajty hexadecimálně, znaky a význam).
---lang: jazyk výpisů, cs (čeština) nebo en (angličtina); bez --lang jazyk nastavený
-v programu ([Options] Language v hx7conf.ini).
-
-PORT je cesta k zařízení (/dev/ttyUSB0), COMn podle [Ports] v hx7conf.ini nebo auto
-(první port, na kterém modul odpoví; store, factory-reset a test-output ho použijí, jen když
-odpoví jediný modul a žádný port není obsazený ani nepřístupný); bez --port se použije port
-uložený v hx7conf.ini.
-
-Příkazy:
-  ports [--probe]           vypíše porty: zařízení, popis, VID:PID, COMn;
-                            s --probe i odpověď modulu na dotaz na verzi
-  info                      typ a verze modulu
-  read FILE                 načte z modulu bajty 0..248 a uloží je do souboru
-  verify FILE               porovná modul se souborem (jen bajty, které soubor obsahuje);
-                            rozdíly: ADDR: file XX module YY  co bajt obsahuje
-  store FILE [--scope config|all|route N] [--reset] [--yes]
-                            uloží soubor do modulu (výchozí rozsah all)
-  show FILE                 vypíše konfiguraci a tabulku cest ze souboru
-  polesig [OUT]             načte poleSIG a zapíše výpis (výchozí poleSIG.txt)
-  factory-reset [--yes]     vrátí konfiguraci modulu do počátečního nastavení
-  test-output turnout N straight|diverging
-  test-output signal N ASPECT
-
-Návratové kódy: 0 v pořádku, 1 data rozdílná, 2 chybné argumenty nebo soubor,
-3 chyba komunikace, 4 odmítnuto.
-</source>
-        <translation>Usage: hx7ctl [--port PORT] [--fast] [--trace] [--lang cs|en] COMMAND [ARGUMENTS]
-
---fast: the next frame goes out as soon as the module replies, not at the next 100 ms tick
-(the same frames and the same time-outs; a transfer takes about a second instead of 25 s).
---trace: prints every frame sent and the data received on stderr, as the communication monitor
-does (time in ms, direction, bytes in hex, characters and meaning).
---lang: language of the output, cs (Czech) or en (English); without --lang the language set
-in the program ([Options] Language in hx7conf.ini).
-
-PORT is a device path (/dev/ttyUSB0), COMn as mapped in [Ports] of hx7conf.ini, or auto
-(the first port where a module answers; store, factory-reset and test-output use it only when
-exactly one module answers and no port is busy or inaccessible); without --port the port saved
-in hx7conf.ini is used.
-
-Commands:
-  ports [--probe]           lists the ports: device, description, VID:PID, COMn;
-                            with --probe also the module&apos;s answer to a version query
-  info                      module type and version
-  read FILE                 reads bytes 0..248 from the module and saves them to FILE
-  verify FILE               compares the module with FILE (only the bytes the file holds);
-                            differences: ADDR: file XX module YY  what the byte holds
-  store FILE [--scope config|all|route N] [--reset] [--yes]
-                            stores FILE to the module (default scope all)
-  show FILE                 prints the configuration and the route table of FILE
-  polesig [OUT]             reads poleSIG and writes the dump (default poleSIG.txt)
-  factory-reset [--yes]     resets the module&apos;s configuration to the factory settings
-  test-output turnout N straight|diverging
-  test-output signal N ASPECT
-
-Exit codes: 0 success, 1 data differ, 2 bad arguments or file,
-3 communication error, 4 refused.
-</translation>
-    </message>
-    <message>
         <source>Port nemá přiřazené žádné zařízení: zadejte ho volbou --port (například --port /dev/ttyUSB0) nebo v oddílu [Ports] souboru hx7conf.ini. Porty s modulem vypíše hx7ctl ports --probe.</source>
         <translation>No device is assigned to the port: give one with --port (for example --port /dev/ttyUSB0) or in the [Ports] section of hx7conf.ini. hx7ctl ports --probe lists the ports with a module.</translation>
     </message>
@@ -730,6 +664,86 @@ Exit codes: 0 success, 1 data differ, 2 bad arguments or file,
     <message>
         <source>typ %1, verze %2.%3</source>
         <translation>type %1, version %2.%3</translation>
+    </message>
+    <message>
+        <source>vypíše porty: zařízení, popis, VID:PID, COMn;
+s --probe i odpověď modulu na dotaz na verzi</source>
+        <translation>lists the ports: device, description, VID:PID, COMn;
+with --probe also the module&apos;s answer to a version query</translation>
+    </message>
+    <message>
+        <source>typ a verze modulu</source>
+        <translation>module type and version</translation>
+    </message>
+    <message>
+        <source>načte z modulu bajty 0..248 a uloží je do souboru</source>
+        <translation>reads bytes 0..248 from the module and saves them to FILE</translation>
+    </message>
+    <message>
+        <source>porovná modul se souborem (jen bajty, které soubor obsahuje);
+rozdíly: ADDR: file XX module YY  co bajt obsahuje</source>
+        <translation>compares the module with FILE (only the bytes the file holds);
+differences: ADDR: file XX module YY  what the byte holds</translation>
+    </message>
+    <message>
+        <source>uloží soubor do modulu (výchozí rozsah all)</source>
+        <translation>stores FILE to the module (default scope all)</translation>
+    </message>
+    <message>
+        <source>vypíše konfiguraci a tabulku cest ze souboru</source>
+        <translation>prints the configuration and the route table of FILE</translation>
+    </message>
+    <message>
+        <source>načte poleSIG a zapíše výpis (výchozí poleSIG.txt)</source>
+        <translation>reads poleSIG and writes the dump (default poleSIG.txt)</translation>
+    </message>
+    <message>
+        <source>vrátí konfiguraci modulu do počátečního nastavení</source>
+        <translation>resets the module&apos;s configuration to the factory settings</translation>
+    </message>
+    <message>
+        <source>Použití: hx7ctl [--port PORT] [--fast] [--trace] [--lang cs|en] PŘÍKAZ [ARGUMENTY]
+
+--fast: další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms
+(stejné rámce a stejné časové limity; přenos trvá asi sekundu místo 25 s).
+--trace: vypisuje na stderr každý odeslaný rámec a přijatá data, jako Monitor komunikace
+(čas v ms, směr, bajty hexadecimálně, znaky a význam).
+--lang: jazyk výpisů, cs (čeština) nebo en (angličtina); bez --lang jazyk nastavený
+v programu ([Options] Language v hx7conf.ini).
+
+PORT je cesta k zařízení (/dev/ttyUSB0), COMn podle [Ports] v hx7conf.ini nebo auto
+(první port, na kterém modul odpoví; store, factory-reset a test-output ho použijí, jen když
+odpoví jediný modul a žádný port není obsazený ani nepřístupný); bez --port se použije port
+uložený v hx7conf.ini.
+
+Příkazy:
+</source>
+        <translation>Usage: hx7ctl [--port PORT] [--fast] [--trace] [--lang cs|en] COMMAND [ARGUMENTS]
+
+--fast: the next frame goes out as soon as the module replies, not at the next 100 ms tick
+(the same frames and the same time-outs; a transfer takes about a second instead of 25 s).
+--trace: prints every frame sent and the data received on stderr, as the communication monitor
+does (time in ms, direction, bytes in hex, characters and meaning).
+--lang: language of the output, cs (Czech) or en (English); without --lang the language set
+in the program ([Options] Language in hx7conf.ini).
+
+PORT is a device path (/dev/ttyUSB0), COMn as mapped in [Ports] of hx7conf.ini, or auto
+(the first port where a module answers; store, factory-reset and test-output use it only when
+exactly one module answers and no port is busy or inaccessible); without --port the port saved
+in hx7conf.ini is used.
+
+Commands:
+</translation>
+    </message>
+    <message>
+        <source>
+Návratové kódy: 0 v pořádku, 1 data rozdílná, 2 chybné argumenty nebo soubor,
+3 chyba komunikace, 4 odmítnuto.
+</source>
+        <translation>
+Exit codes: 0 success, 1 data differ, 2 bad arguments or file,
+3 communication error, 4 refused.
+</translation>
     </message>
 </context>
 <context>
@@ -1301,14 +1315,6 @@ Built with Qt %2</translation>
     <message>
         <source>zařízení: %1 (nenalezeno)</source>
         <translation>device: %1 (not found)</translation>
-    </message>
-    <message>
-        <source>(nepřipojeno)</source>
-        <translation>(not connected)</translation>
-    </message>
-    <message>
-        <source>(z nastavení [Ports])</source>
-        <translation>(from settings [Ports])</translation>
     </message>
     <message>
         <source>Zkouším %1 …</source>

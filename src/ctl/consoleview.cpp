@@ -40,7 +40,6 @@ void ConsoleView::EndProgressLine()
 void ConsoleView::Warning(const QString &text)
 {
     EndProgressLine();
-    Warnings << text;
     m_err << text << '\n';
     m_err.flush();
 }
@@ -54,13 +53,9 @@ void ConsoleView::Information(const QString &text)
 void ConsoleView::Finished(TransferOutcome outcome)
 {
     Outcome = outcome;
-    const QString text = OutcomeText(outcome);
-    if (text.isEmpty())
-        return;
-    if (IsFailure(outcome))
+    // A success is told by the command itself: a verify prints its verdict on stdout.
+    if (const QString text = OutcomeText(outcome); IsFailure(outcome) && !text.isEmpty())
         Warning(text);
-    else
-        Information(text);
 }
 
 bool ConsoleView::Confirm(const QString &text)
@@ -69,11 +64,7 @@ bool ConsoleView::Confirm(const QString &text)
     if (AssumeYes)
         return true;
     // The message box's line break (LF CR) as a terminal line break.
-    if (!m_ask || !m_ask(QString(text).replace(QLatin1String("\n\r"), QLatin1String("\n")))) {
-        Refused = true;
-        return false;
-    }
-    return true;
+    return m_ask && m_ask(QString(text).replace(QLatin1String("\n\r"), QLatin1String("\n")));
 }
 
 void ConsoleView::ByteDiffers(int address, std::uint8_t imageByte, std::uint8_t moduleByte)

@@ -31,12 +31,10 @@ public:
 
     bool AssumeYes = false;
     QString VersionText;
-    QStringList Warnings;
     QStringList Informations;
     // "ADDR: file XX module YY  what the byte holds", only for the addresses in Compared
     QStringList Differences;
     HeldAddresses Compared = HeldAddresses().set();
-    bool Refused = false;                   // a question was answered No or could not be asked
     std::optional<TransferOutcome> Outcome; // how the last transfer ended
 
 private:

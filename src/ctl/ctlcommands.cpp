@@ -1,10 +1,11 @@
-// The commands of hx7ctl.
+// The commands of hx7ctl: one parse rule and one run function each, gathered in the command table.
 #include "ctlcommands.h"
 
 #include "hx7version.h"
 
 #include "configtextfile.h"
 #include "consoleview.h"
+#include "ctltable.h"
 #include "frames.h"
 #include "language.h"
 #include "polesigdump.h"
@@ -18,55 +19,13 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QHash>
-#include <QRegularExpression>
 #include <QTimer>
 #include <algorithm>
 #include <memory>
-#include <variant>
 
 namespace hx7 {
 
-QString CtlHelp()
-{
-    return QCoreApplication::translate(
-        "hx7", "Použití: hx7ctl [--port PORT] [--fast] [--trace] [--lang cs|en] PŘÍKAZ [ARGUMENTY]\n"
-               "\n"
-               "--fast: další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms\n"
-               "(stejné rámce a stejné časové limity; přenos trvá asi sekundu místo 25 s).\n"
-               "--trace: vypisuje na stderr každý odeslaný rámec a přijatá data, jako Monitor komunikace\n"
-               "(čas v ms, směr, bajty hexadecimálně, znaky a význam).\n"
-               "--lang: jazyk výpisů, cs (čeština) nebo en (angličtina); bez --lang jazyk nastavený\n"
-               "v programu ([Options] Language v hx7conf.ini).\n"
-               "\n"
-               "PORT je cesta k zařízení (/dev/ttyUSB0), COMn podle [Ports] v hx7conf.ini nebo auto\n"
-               "(první port, na kterém modul odpoví; store, factory-reset a test-output ho použijí, jen když\n"
-               "odpoví jediný modul a žádný port není obsazený ani nepřístupný); bez --port se použije port\n"
-               "uložený v hx7conf.ini.\n"
-               "\n"
-               "Příkazy:\n"
-               "  ports [--probe]           vypíše porty: zařízení, popis, VID:PID, COMn;\n"
-               "                            s --probe i odpověď modulu na dotaz na verzi\n"
-               "  info                      typ a verze modulu\n"
-               "  read FILE                 načte z modulu bajty 0..248 a uloží je do souboru\n"
-               "  verify FILE               porovná modul se souborem (jen bajty, které soubor obsahuje);\n"
-               "                            rozdíly: ADDR: file XX module YY  co bajt obsahuje\n"
-               "  store FILE [--scope config|all|route N] [--reset] [--yes]\n"
-               "                            uloží soubor do modulu (výchozí rozsah all)\n"
-               "  show FILE                 vypíše konfiguraci a tabulku cest ze souboru\n"
-               "  polesig [OUT]             načte poleSIG a zapíše výpis (výchozí poleSIG.txt)\n"
-               "  factory-reset [--yes]     vrátí konfiguraci modulu do počátečního nastavení\n"
-               "  test-output turnout N straight|diverging\n"
-               "  test-output signal N ASPECT\n"
-               "\n"
-               "Návratové kódy: 0 v pořádku, 1 data rozdílná, 2 chybné argumenty nebo soubor,\n"
-               "3 chyba komunikace, 4 odmítnuto.\n");
-}
-
 namespace {
-
-struct UsageError {
-    QString message;
-};
 
 QString SettingsPath(const CtlIo &io)
 {
@@ -78,16 +37,6 @@ int Fail(CtlIo &io, const QString &message, int code)
     io.err << message << '\n';
     io.err.flush();
     return code;
-}
-
-int ParseNumber(const QString &text, int minimum, int maximum, const QString &what)
-{
-    bool ok = false;
-    const int v = text.toInt(&ok);
-    if (!ok || v < minimum || v > maximum)
-        throw UsageError{QCoreApplication::translate("hx7", "%1 musí být číslo %2..%3: %4")
-                             .arg(what, QString::number(minimum), QString::number(maximum), text)};
-    return v;
 }
 
 // Loads a configuration file into a default image, as the module would hold it after start-up.
@@ -165,113 +114,6 @@ bool AskYes(CtlIo &io, const QString &question)
     }
     return io.ask(question).value_or(false);
 }
-
-struct Session {
-    // The progress bar and the trace lines would overwrite each other on the terminal: one at a time.
-    Session(CtlIo &io, SerialPort &port, const QString &device, bool progressBar)
-        : link(port, [device](int) { return device; }),
-          view(io.err, progressBar, [&io](const QString &question) { return AskYes(io, question); }),
-          controller(data, link, view)
-    {
-        InitConfigImage(data.ConfigImage);
-    }
-    void Run(Ticker &ticker) { ticker.RunUntilIdle(link, controller); }
-
-    SharedData data;
-    SerialLink link;
-    ConsoleView view;
-    TransferController controller;
-};
-
-struct GlobalOptions {
-    QString port;
-    QString language; // empty: the program's setting
-    bool fast = false;
-    bool trace = false; // the traffic log's lines on stderr
-};
-
-int RunCommand(const QString &command, QStringList args, const GlobalOptions &options, CtlIo &io);
-
-} // namespace
-
-int RunCtl(const QStringList &arguments, CtlIo &io)
-{
-    QStringList args = arguments;
-    GlobalOptions options;
-    // Options before the command, in any order. Nothing is said before the language is known, so an
-    // option without its value is only noted here.
-    QString withoutValue;
-    while (!args.isEmpty() && args[0].startsWith(QLatin1String("--"))) {
-        if (args[0] == QLatin1String("--port") || args[0] == QLatin1String("--lang")) {
-            if (args.size() < 2) {
-                withoutValue = args[0];
-                args.clear();
-                break;
-            }
-            (args[0] == QLatin1String("--port") ? options.port : options.language) = args[1];
-            args = args.mid(2);
-        } else if (args[0] == QLatin1String("--fast")) {
-            options.fast = true;
-            args.removeFirst();
-        } else if (args[0] == QLatin1String("--trace")) {
-            options.trace = true;
-            args.removeFirst();
-        } else {
-            break;
-        }
-    }
-    const bool knownLanguage = options.language.isEmpty() || options.language == QLatin1String("cs") ||
-                               options.language == QLatin1String("en");
-    // An unknown --lang is reported in the program's language.
-    const QString language =
-        knownLanguage && !options.language.isEmpty() ? options.language : SettingsLanguage(SettingsPath(io));
-    if (io.installLanguage)
-        io.installLanguage(language);
-    try {
-        if (!knownLanguage)
-            throw UsageError{QCoreApplication::translate("hx7", "--lang je cs nebo en")};
-        if (withoutValue == QLatin1String("--port"))
-            throw UsageError{QCoreApplication::translate("hx7", "--port potřebuje PORT")};
-        if (withoutValue == QLatin1String("--lang"))
-            throw UsageError{QCoreApplication::translate("hx7", "--lang potřebuje cs nebo en")};
-        if (args.isEmpty())
-            throw UsageError{QCoreApplication::translate("hx7", "chybí příkaz")};
-        const QString command = args.takeFirst();
-        if (command == QLatin1String("--version")) {
-            io.out << "hx7ctl " HX7_VERSION "\n";
-            io.out.flush();
-            return ExitOk;
-        }
-        if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-            io.out << CtlHelp();
-            io.out.flush();
-            return ExitOk;
-        }
-        return RunCommand(command, args, options, io);
-    } catch (const UsageError &e) {
-        return Fail(io, QStringLiteral("hx7ctl: ") + e.message + QStringLiteral(" (hx7ctl --help)"), ExitUsage);
-    }
-}
-
-namespace {
-
-// Takes a flag such as --yes out of args.
-bool TakeFlag(QStringList &args, const char *flag)
-{
-    return args.removeAll(QLatin1String(flag)) > 0;
-}
-
-void ExpectArguments(const QStringList &args, int minimum, int maximum)
-{
-    for (const QString &a : args)
-        if (a.startsWith(QLatin1String("--")))
-            throw UsageError{QCoreApplication::translate("hx7", "neznámá volba %1").arg(a)};
-    if (args.size() < minimum)
-        throw UsageError{QCoreApplication::translate("hx7", "chybí argument")};
-    if (args.size() > maximum)
-        throw UsageError{QCoreApplication::translate("hx7", "přebytečný argument %1").arg(args[maximum])};
-}
-
 // Asks every port for the module on the 100 ms timer, as the COM-port dialog does.
 void RunProber(PortProber &prober, const QStringList &devices)
 {
@@ -296,23 +138,12 @@ void RunProber(PortProber &prober, const QStringList &devices)
 
 QString PortLabel(const PortEntry &e)
 {
-    return e.portNumber > 0 ? e.device + QStringLiteral(" (COM") + QString::number(e.portNumber) + QLatin1Char(')')
-                            : e.device;
+    return e.portNumber > 0 ? e.device + QStringLiteral(" (") + ComPortName(e.portNumber) + QLatin1Char(')') : e.device;
 }
 
 QString Cell(QString text)
 {
     return text.isEmpty() ? QStringLiteral("-") : text.replace(QLatin1Char('\t'), QLatin1Char(' '));
-}
-
-// As the COM-port dialog says it: a device only named in the settings says where it comes from.
-QString Description(const PortEntry &e)
-{
-    if (!e.exists)
-        return QCoreApplication::translate("hx7", "(nepřipojeno)");
-    if (!e.listed)
-        return QCoreApplication::translate("hx7", "(z nastavení [Ports])");
-    return Cell(e.description);
 }
 
 // Why a port did not open, as SerialLink words it for the program, except where the program's advice is
@@ -333,43 +164,6 @@ bool Skipped(const ProbeResult &r)
 {
     return r.failure.kind == OpenFailure::PermissionDenied || r.failure.kind == OpenFailure::InUse ||
            r.failure.kind == OpenFailure::Other;
-}
-
-// hx7ctl ports [--probe]: one line per port, cells separated by TAB, empty cells as "-".
-int RunPorts(QStringList args, SerialPort &port, CtlIo &io)
-{
-    const bool probe = TakeFlag(args, "--probe");
-    ExpectArguments(args, 0, 0);
-    const QList<PortEntry> ports = ListPorts(Settings(SettingsPath(io)));
-    QList<ProbeResult> probed;
-    QHash<QString, QString> answers;
-    if (probe) {
-        QStringList devices;
-        for (const PortEntry &e : ports)
-            devices << e.device;
-        PortProber prober(port);
-        RunProber(prober, devices);
-        probed = prober.Results();
-        for (const ProbeResult &r : probed)
-            answers.insert(r.device, r.answer);
-    }
-    for (const PortEntry &e : ports) {
-        QStringList cells{e.device, Description(e), Cell(e.vidPid),
-                          e.portNumber > 0 ? QStringLiteral("COM") + QString::number(e.portNumber)
-                                           : QStringLiteral("-")};
-        if (probe)
-            cells << Cell(answers.value(e.device));
-        io.out << cells.join(QLatin1Char('\t')) << '\n';
-    }
-    // A port the user may not open, or one another program holds, is worth saying why: it is the
-    // usual reason a connected module stays silent.
-    for (const ProbeResult &r : std::as_const(probed)) {
-        if (Skipped(r))
-            io.err << FailureReason(r.failure) << '\n';
-    }
-    if (ports.isEmpty())
-        io.err << QCoreApplication::translate("hx7", "Nenalezen žádný sériový port.") << '\n';
-    return ExitOk;
 }
 
 // --port auto: the first port whose module answers, in the order of the port list (the ports mapped in
@@ -446,251 +240,406 @@ std::optional<QString> FindModule(SerialPort &port, CtlIo &io, bool changesModul
     return answered.first().device;
 }
 
-int RunCommand(const QString &command, QStringList args, const GlobalOptions &options, CtlIo &io)
-{
-    const QString &portOption = options.port;
-    std::unique_ptr<QtSerialPort> ownPort;
-    SerialPort &port = io.port ? *io.port : *(ownPort = std::make_unique<QtSerialPort>());
-    if (command == QLatin1String("ports")) {
-        if (!portOption.isEmpty())
-            throw UsageError{QCoreApplication::translate("hx7", "ports nepoužívá --port")};
-        return RunPorts(args, port, io);
+// One command's way to the module: the port, the controller and the view of what it does.
+struct Session {
+    // The progress bar and the trace lines would overwrite each other on the terminal: one at a time.
+    Session(CtlIo &io, const CtlRequest &request)
+        : io(io), request(request), port(io.port ? *io.port : *(ownPort = std::make_unique<QtSerialPort>())),
+          ticker(io.ticker ? *io.ticker : timerTicker), link(port, [this](int) { return device; }),
+          view(io.err, io.progressBar && !request.trace,
+               [&io](const QString &question) { return AskYes(io, question); }),
+          controller(data, link, view)
+    {
+        InitConfigImage(data.ConfigImage);
+        controller.SetFastMode(request.fast);
     }
 
-    // Everything is checked before the port is opened.
-    enum class Job { Info, Read, Verify, Store, Show, PoleSig, FactoryReset, TestOutput } job;
-    int scope = TransferController::ConfigAndRoutes;
-    int route = 1;
-    bool reset = false;
-    bool yes = false;
-    QByteArray frame;
-    if (command == QLatin1String("info")) {
-        job = Job::Info;
-        ExpectArguments(args, 0, 0);
-    } else if (command == QLatin1String("read") || command == QLatin1String("verify") ||
-               command == QLatin1String("show")) {
-        job = command == QLatin1String("read")     ? Job::Read
-              : command == QLatin1String("verify") ? Job::Verify
-                                                   : Job::Show;
-        ExpectArguments(args, 1, 1);
-    } else if (command == QLatin1String("store")) {
-        job = Job::Store;
-        reset = TakeFlag(args, "--reset");
-        yes = TakeFlag(args, "--yes");
-        const qsizetype at = args.indexOf(QStringLiteral("--scope"));
-        if (at >= 0) {
-            const QString value = args.value(at + 1);
-            qsizetype take = 2;
-            if (value == QLatin1String("config")) {
-                scope = TransferController::ConfigOnly;
-            } else if (value == QLatin1String("all")) {
-                scope = TransferController::ConfigAndRoutes;
-            } else if (value == QLatin1String("route")) {
-                scope = TransferController::SelectedRoute;
-                route =
-                    ParseNumber(args.value(at + 2), 1, RouteCount, QCoreApplication::translate("hx7", "číslo cesty"));
-                take = 3;
-            } else {
-                throw UsageError{QCoreApplication::translate("hx7", "--scope je config, all nebo route N")};
-            }
-            args.remove(at, take);
-        }
-        ExpectArguments(args, 1, 1);
-    } else if (command == QLatin1String("polesig")) {
-        job = Job::PoleSig;
-        ExpectArguments(args, 0, 1);
-    } else if (command == QLatin1String("factory-reset")) {
-        job = Job::FactoryReset;
-        yes = TakeFlag(args, "--yes");
-        ExpectArguments(args, 0, 0);
-    } else if (command == QLatin1String("test-output")) {
-        job = Job::TestOutput;
-        ExpectArguments(args, 3, 3);
-        const int n =
-            ParseNumber(args[1], 1, 4,
-                        args[0] == QLatin1String("signal") ? QCoreApplication::translate("hx7", "návěstidlo")
-                                                           : QCoreApplication::translate("hx7", "přestavník"));
-        if (args[0] == QLatin1String("turnout")) {
-            if (args[2] != QLatin1String("straight") && args[2] != QLatin1String("diverging"))
-                throw UsageError{QCoreApplication::translate("hx7", "poloha je straight nebo diverging")};
-            frame = TurnoutOutputFrame(TurnoutOutputCode(n, args[2] == QLatin1String("diverging")));
-        } else if (args[0] == QLatin1String("signal")) {
-            frame = SignalAspectFrame(n - 1,
-                                      ParseNumber(args[2], 0, 16, QCoreApplication::translate("hx7", "kód návěsti")));
+    // The port: a device path, COMn through the settings' [Ports], the port saved in the settings, or the
+    // first port where a module answers. False, with the reason said, when it does not open.
+    bool Open()
+    {
+        const QString &option = request.port;
+        const std::optional<int> named = ParseComPortName(option);
+        int number = 1;
+        if (option.compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0) {
+            const auto found = FindModule(port, io, request.command->changesModule);
+            if (!found)
+                return false;
+            device = *found;
+        } else if (option.isEmpty() || named) {
+            const Settings settings(SettingsPath(io));
+            bool developer = false;
+            if (named)
+                number = *named;
+            else
+                settings.Read(number, developer);
+            device = settings.PortDeviceName(number);
         } else {
-            throw UsageError{QStringLiteral("test-output turnout|signal")};
+            device = option;
         }
-    } else {
-        throw UsageError{QCoreApplication::translate("hx7", "neznámý příkaz %1").arg(command)};
+        if (request.trace) {
+            QObject::connect(&trace, &TrafficLog::LineAdded, [this](const QString &line) {
+                io.err << line << '\n';
+                io.err.flush();
+            });
+            link.SetTrafficLog(&trace);
+            trace.Start();
+        }
+        if (link.Open(number))
+            return true;
+        // The first line names the port as the user gave it, the second says why it did not open.
+        const QString reason = FailureReason(link.LastOpenFailure());
+        const QString first =
+            option.isEmpty() ? SerialLink::OpenErrorText(number)
+                             : QCoreApplication::translate("hx7", "Chyba otevření  %1  ").arg(named ? option : device);
+        Fail(io, reason.isEmpty() ? first : first + QLatin1Char('\n') + reason, ExitCommunication);
+        return false;
     }
+    void Run() { ticker.RunUntilIdle(link, controller); }
 
-    SharedData fileData;
-    HeldAddresses held;
-    if (job == Job::Verify || job == Job::Store || job == Job::Show) {
-        if (const auto error = LoadFile(args[0], fileData, held))
-            return Fail(io, *error, ExitUsage);
-    }
-    // A module read covers 0..248; the file may hold fewer (older versions saved 0..191).
-    int notCompared = 0;
-    for (int a = 0; a <= LastTransferAddress; ++a)
-        notCompared += held.test(a) ? 0 : 1;
-    if (job == Job::Verify && notCompared == LastTransferAddress + 1)
-        return Fail(io,
-                    QCoreApplication::translate("hx7", "Soubor neobsahuje žádný z bajtů 0..%1, není co porovnat: %2")
-                        .arg(QString::number(LastTransferAddress), args[0]),
-                    ExitUsage);
-    StoreRange storeRange{};
-    int scopeLast = 0;
-    if (job == Job::Store) {
-        const auto [first, last] = TransferController::StoreScopeRange(scope, route).value();
-        scopeLast = last;
-        const auto range = StorableRange(held, first, scopeLast);
-        if (const QString *refusal = std::get_if<QString>(&range))
-            return Fail(io, *refusal, ExitUsage);
-        storeRange = std::get<StoreRange>(range);
-    }
-    if (job == Job::Show) {
-        for (const QString &line : ShowText(fileData, held))
-            io.out << line << '\n';
-        io.out.flush();
-        return ExitOk;
-    }
-    if (job == Job::FactoryReset && !yes) {
-        if (!AskYes(io, QCoreApplication::translate("hx7", "Resetovat konfiguraci do počátečního nastavení ?")))
-            return ExitRefused;
-    }
-
-    // The port: a device path, COMn through the settings' [Ports], the port saved in the settings, or
-    // the first port where a module answers.
-    const Settings settings(SettingsPath(io));
-    QString device = portOption;
-    const QRegularExpression comName(QStringLiteral("^COM(-?\\d+)$"), QRegularExpression::CaseInsensitiveOption);
-    int number = 1;
-    bool byNumber = false;
-    if (portOption.compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0) {
-        const bool changesModule = job == Job::Store || job == Job::FactoryReset || job == Job::TestOutput;
-        const auto found = FindModule(port, io, changesModule);
-        if (!found)
-            return ExitCommunication;
-        device = *found;
-    } else if (const auto m = comName.match(portOption); portOption.isEmpty() || m.hasMatch()) {
-        bool developer = false;
-        if (portOption.isEmpty())
-            settings.Read(number, developer);
-        else
-            number = m.captured(1).toInt();
-        device = settings.PortDeviceName(number);
-        byNumber = true;
-    }
+    CtlIo &io;
+    const CtlRequest &request;
+    std::unique_ptr<QtSerialPort> ownPort;
+    SerialPort &port;
     TimerTicker timerTicker;
-    Ticker &ticker = io.ticker ? *io.ticker : timerTicker;
+    Ticker &ticker;
     TrafficLog trace;
-    Session s(io, port, device, io.progressBar && !options.trace);
-    if (options.trace) {
-        QObject::connect(&trace, &TrafficLog::LineAdded, [&io](const QString &line) {
-            io.err << line << '\n';
-            io.err.flush();
-        });
-        s.link.SetTrafficLog(&trace);
-        trace.Start();
-    }
-    if (!s.link.Open(number)) {
-        const QString reason = FailureReason(s.link.LastOpenFailure());
-        const QString first = byNumber ? SerialLink::OpenErrorText(number)
-                                       : QCoreApplication::translate("hx7", "Chyba otevření  %1  ").arg(device);
-        return Fail(io, reason.isEmpty() ? first : first + QLatin1Char('\n') + reason, ExitCommunication);
-    }
+    QString device;
+    SharedData data;
+    SerialLink link;
+    ConsoleView view;
+    TransferController controller;
+};
 
-    TransferController &ctl = s.controller;
-    ctl.SetFastMode(options.fast);
-    ConsoleView &view = s.view;
-    switch (job) {
-    case Job::Info:
-        ctl.StartVersionQuery();
-        s.Run(ticker);
-        if (view.VersionText == QLatin1String("??"))
-            return Fail(io, QCoreApplication::translate("hx7", "Modul neodpovídá."), ExitCommunication);
-        // The main window shows no text for a type it does not know; a script is told the letter and the
-        // version. The reply is still at the start of RxBuffer: no frame has gone out since.
-        if (const auto reply = MatchVersionReply(s.link.RxBuffer); reply && view.VersionText.isEmpty())
-            view.VersionText = ModuleAnswerText(reply->type, reply->version);
-        io.out << view.VersionText << '\n';
-        for (const QString &notice : view.Informations)
-            io.err << notice << '\n';
+// How a transfer ends the command. A verify's differences count only where the file held the byte.
+int ExitCodeOf(const ConsoleView &view)
+{
+    switch (view.Outcome.value_or(TransferOutcome::CommFailed)) {
+    case TransferOutcome::Read:
+    case TransferOutcome::Stored:
+    case TransferOutcome::SignalTableRead:
         return ExitOk;
-    case Job::Read: {
-        ctl.StartRead();
-        s.Run(ticker);
-        if (!view.Warnings.isEmpty())
-            return ExitCommunication;
-        QString error;
-        if (!SaveConfigText(args[0], s.data.ConfigImage, &error))
-            return Fail(io, error, ExitUsage);
-        return ExitOk;
+    case TransferOutcome::Equal:
+    case TransferOutcome::Different:
+        return view.Differences.isEmpty() ? ExitOk : ExitDifferent;
+    case TransferOutcome::Refused:
+        return ExitRefused;
+    default:
+        return ExitCommunication;
     }
-    case Job::Verify: {
-        s.data = fileData;
-        view.Compared = held;
-        ctl.StartVerify();
-        s.Run(ticker);
-        if (!view.Warnings.isEmpty())
-            return ExitCommunication;
-        // The controller compares every byte; only the bytes the file gave decide.
-        const bool equal = view.Differences.isEmpty();
-        io.out << TransferController::Translated(equal ? TransferController::EqualText
-                                                       : TransferController::DifferentText)
-               << '\n';
-        for (const QString &line : view.Differences)
-            io.out << line << '\n';
-        if (notCompared > 0)
-            io.err << QCoreApplication::translate("hx7",
-                                                  "Soubor neobsahuje %1 z bajtů 0..%2 (%3); ty nebyly porovnány.")
-                          .arg(QString::number(notCompared), QString::number(LastTransferAddress),
-                               MissingSpans(held, 0, LastTransferAddress))
-                   << '\n';
-        return equal ? ExitOk : ExitDifferent;
+}
+
+// A module read covers 0..248; the file may hold fewer (older versions saved 0..191).
+int NotInFile(const HeldAddresses &held)
+{
+    int missing = 0;
+    for (int a = 0; a <= LastTransferAddress; ++a)
+        missing += held.test(a) ? 0 : 1;
+    return missing;
+}
+
+void ParseNothing(QStringList &args, CtlRequest &)
+{
+    ExpectArguments(args, 0, 0);
+}
+
+void ParseFile(QStringList &args, CtlRequest &r)
+{
+    ExpectArguments(args, 1, 1);
+    r.file = args[0];
+}
+
+void ParsePorts(QStringList &args, CtlRequest &r)
+{
+    if (!r.port.isEmpty())
+        throw UsageError{QCoreApplication::translate("hx7", "ports nepoužívá --port")};
+    r.probe = TakeFlag(args, "--probe");
+    ExpectArguments(args, 0, 0);
+}
+
+// hx7ctl ports [--probe]: one line per port, cells separated by TAB, empty cells as "-".
+int RunPorts(const CtlRequest &r, CtlIo &io)
+{
+    Session s(io, r);
+    const QList<PortEntry> ports = ListPorts(Settings(SettingsPath(io)));
+    QList<ProbeResult> probed;
+    QHash<QString, QString> answers;
+    if (r.probe) {
+        QStringList devices;
+        for (const PortEntry &e : ports)
+            devices << e.device;
+        PortProber prober(s.port);
+        RunProber(prober, devices);
+        probed = prober.Results();
+        for (const ProbeResult &p : probed)
+            answers.insert(p.device, p.answer);
     }
-    case Job::Store:
-        s.data = fileData;
-        view.AssumeYes = yes;
-        ctl.SetResetAfterStore(reset);
-        ctl.StartStoreRange(storeRange.first, storeRange.last);
-        s.Run(ticker);
-        if (view.Refused)
-            return ExitRefused;
-        if (!view.Warnings.isEmpty())
-            return ExitCommunication;
-        if (storeRange.last < scopeLast)
-            io.err << QCoreApplication::translate("hx7",
-                                                  "Uloženy bajty %1; bajty %2 soubor neobsahuje, v modulu zůstaly beze "
-                                                  "změny.")
-                          .arg(Span(storeRange.first, storeRange.last), Span(storeRange.last + 1, scopeLast))
-                   << '\n';
-        return ExitOk;
-    case Job::PoleSig: {
-        const QString path = args.value(0, QStringLiteral("poleSIG.txt"));
-        ctl.StartPoleSigRead();
-        s.Run(ticker);
-        if (view.Outcome != TransferOutcome::SignalTableRead)
-            return ExitCommunication;
-        if (!WritePoleSigDump(path, s.data.ConfigImage))
-            return Fail(io, WriteErrorText(path), ExitUsage);
-        return ExitOk;
+    for (const PortEntry &e : ports) {
+        QStringList cells{e.device, Cell(PortDescription(e)), Cell(e.vidPid),
+                          e.portNumber > 0 ? ComPortName(e.portNumber) : QStringLiteral("-")};
+        if (r.probe)
+            cells << Cell(answers.value(e.device));
+        io.out << cells.join(QLatin1Char('\t')) << '\n';
     }
-    case Job::FactoryReset:
-        ctl.StartFactoryReset();
-        s.Run(ticker);
-        return ExitOk;
-    case Job::TestOutput:
-        ctl.QueueOneShot(frame);
-        s.Run(ticker);
-        return ExitOk;
-    case Job::Show:
-        break;
+    // A port the user may not open, or one another program holds, is worth saying why: it is the
+    // usual reason a connected module stays silent.
+    for (const ProbeResult &p : std::as_const(probed)) {
+        if (Skipped(p))
+            io.err << FailureReason(p.failure) << '\n';
     }
+    if (ports.isEmpty())
+        io.err << QCoreApplication::translate("hx7", "Nenalezen žádný sériový port.") << '\n';
     return ExitOk;
 }
 
+int RunInfo(const CtlRequest &r, CtlIo &io)
+{
+    Session s(io, r);
+    if (!s.Open())
+        return ExitCommunication;
+    s.controller.StartVersionQuery();
+    s.Run();
+    // The reply is still at the start of RxBuffer: no frame has gone out since.
+    const auto reply = MatchVersionReply(s.link.RxBuffer);
+    if (!reply)
+        return Fail(io, QCoreApplication::translate("hx7", "Modul neodpovídá."), ExitCommunication);
+    // The main window shows no text for a type it does not know; a script is told the letter and the version.
+    ConsoleView &view = s.view;
+    io.out << (view.VersionText.isEmpty() ? ModuleAnswerText(reply->type, reply->version) : view.VersionText) << '\n';
+    for (const QString &notice : view.Informations)
+        io.err << notice << '\n';
+    return ExitOk;
+}
+
+int RunRead(const CtlRequest &r, CtlIo &io)
+{
+    Session s(io, r);
+    if (!s.Open())
+        return ExitCommunication;
+    s.controller.StartRead();
+    s.Run();
+    if (const int code = ExitCodeOf(s.view); code != ExitOk)
+        return code;
+    QString error;
+    if (!SaveConfigText(r.file, s.data.ConfigImage, &error))
+        return Fail(io, error, ExitUsage);
+    return ExitOk;
+}
+
+int RunVerify(const CtlRequest &r, CtlIo &io)
+{
+    Session s(io, r);
+    HeldAddresses held;
+    if (const auto error = LoadFile(r.file, s.data, held))
+        return Fail(io, *error, ExitUsage);
+    const int notCompared = NotInFile(held);
+    if (notCompared == LastTransferAddress + 1)
+        return Fail(io,
+                    QCoreApplication::translate("hx7", "Soubor neobsahuje žádný z bajtů 0..%1, není co porovnat: %2")
+                        .arg(QString::number(LastTransferAddress), r.file),
+                    ExitUsage);
+    if (!s.Open())
+        return ExitCommunication;
+    // The controller compares every byte; only the bytes the file gave decide.
+    s.view.Compared = held;
+    s.controller.StartVerify();
+    s.Run();
+    const int code = ExitCodeOf(s.view);
+    if (code != ExitOk && code != ExitDifferent)
+        return code;
+    io.out << TransferController::Translated(code == ExitOk ? TransferController::EqualText
+                                                            : TransferController::DifferentText)
+           << '\n';
+    for (const QString &line : std::as_const(s.view.Differences))
+        io.out << line << '\n';
+    if (notCompared > 0)
+        io.err << QCoreApplication::translate("hx7", "Soubor neobsahuje %1 z bajtů 0..%2 (%3); ty nebyly porovnány.")
+                      .arg(QString::number(notCompared), QString::number(LastTransferAddress),
+                           MissingSpans(held, 0, LastTransferAddress))
+               << '\n';
+    return code;
+}
+
+void ParseStore(QStringList &args, CtlRequest &r)
+{
+    r.reset = TakeFlag(args, "--reset");
+    r.yes = TakeFlag(args, "--yes");
+    const qsizetype at = args.indexOf(QStringLiteral("--scope"));
+    if (at >= 0) {
+        const QString value = args.value(at + 1);
+        qsizetype take = 2;
+        if (value == QLatin1String("config")) {
+            r.scope = TransferController::ConfigOnly;
+        } else if (value == QLatin1String("all")) {
+            r.scope = TransferController::ConfigAndRoutes;
+        } else if (value == QLatin1String("route")) {
+            r.scope = TransferController::SelectedRoute;
+            r.route = ParseNumber(args.value(at + 2), 1, RouteCount, QCoreApplication::translate("hx7", "číslo cesty"));
+            take = 3;
+        } else {
+            throw UsageError{QCoreApplication::translate("hx7", "--scope je config, all nebo route N")};
+        }
+        args.remove(at, take);
+    }
+    ParseFile(args, r);
+}
+
+int RunStore(const CtlRequest &r, CtlIo &io)
+{
+    Session s(io, r);
+    HeldAddresses held;
+    if (const auto error = LoadFile(r.file, s.data, held))
+        return Fail(io, *error, ExitUsage);
+    const auto [first, scopeLast] = TransferController::StoreScopeRange(r.scope, r.route).value();
+    const auto range = StorableRange(held, first, scopeLast);
+    if (const QString *refusal = std::get_if<QString>(&range))
+        return Fail(io, *refusal, ExitUsage);
+    const StoreRange stored = std::get<StoreRange>(range);
+    if (!s.Open())
+        return ExitCommunication;
+    s.view.AssumeYes = r.yes;
+    s.controller.SetResetAfterStore(r.reset);
+    s.controller.StartStoreRange(stored.first, stored.last);
+    s.Run();
+    if (const int code = ExitCodeOf(s.view); code != ExitOk)
+        return code;
+    if (stored.last < scopeLast)
+        io.err << QCoreApplication::translate("hx7",
+                                              "Uloženy bajty %1; bajty %2 soubor neobsahuje, v modulu zůstaly beze "
+                                              "změny.")
+                      .arg(Span(stored.first, stored.last), Span(stored.last + 1, scopeLast))
+               << '\n';
+    return ExitOk;
+}
+
+int RunShow(const CtlRequest &r, CtlIo &io)
+{
+    SharedData data;
+    HeldAddresses held;
+    if (const auto error = LoadFile(r.file, data, held))
+        return Fail(io, *error, ExitUsage);
+    for (const QString &line : ShowText(data, held))
+        io.out << line << '\n';
+    io.out.flush();
+    return ExitOk;
+}
+
+void ParsePoleSig(QStringList &args, CtlRequest &r)
+{
+    ExpectArguments(args, 0, 1);
+    r.file = args.value(0, QStringLiteral("poleSIG.txt"));
+}
+
+int RunPoleSig(const CtlRequest &r, CtlIo &io)
+{
+    Session s(io, r);
+    if (!s.Open())
+        return ExitCommunication;
+    s.controller.StartPoleSigRead();
+    s.Run();
+    if (const int code = ExitCodeOf(s.view); code != ExitOk)
+        return code;
+    if (!WritePoleSigDump(r.file, s.data.ConfigImage))
+        return Fail(io, WriteErrorText(r.file), ExitUsage);
+    return ExitOk;
+}
+
+void ParseFactoryReset(QStringList &args, CtlRequest &r)
+{
+    r.yes = TakeFlag(args, "--yes");
+    ExpectArguments(args, 0, 0);
+}
+
+int RunFactoryReset(const CtlRequest &r, CtlIo &io)
+{
+    if (!r.yes && !AskYes(io, QCoreApplication::translate("hx7", "Resetovat konfiguraci do počátečního nastavení ?")))
+        return ExitRefused;
+    Session s(io, r);
+    if (!s.Open())
+        return ExitCommunication;
+    s.controller.StartFactoryReset();
+    s.Run();
+    return ExitOk;
+}
+
+void ParseTestOutput(QStringList &args, CtlRequest &r)
+{
+    ExpectArguments(args, 3, 3);
+    const bool signal = args[0] == QLatin1String("signal");
+    const int n = ParseNumber(args[1], 1, 4,
+                              signal ? QCoreApplication::translate("hx7", "návěstidlo")
+                                     : QCoreApplication::translate("hx7", "přestavník"));
+    if (args[0] == QLatin1String("turnout")) {
+        if (args[2] != QLatin1String("straight") && args[2] != QLatin1String("diverging"))
+            throw UsageError{QCoreApplication::translate("hx7", "poloha je straight nebo diverging")};
+        r.frame = TurnoutOutputFrame(TurnoutOutputCode(n, args[2] == QLatin1String("diverging")));
+    } else if (signal) {
+        r.frame =
+            SignalAspectFrame(n - 1, ParseNumber(args[2], 0, 16, QCoreApplication::translate("hx7", "kód návěsti")));
+    } else {
+        throw UsageError{QStringLiteral("test-output turnout|signal")};
+    }
+}
+
+int RunTestOutput(const CtlRequest &r, CtlIo &io)
+{
+    Session s(io, r);
+    if (!s.Open())
+        return ExitCommunication;
+    if (!s.controller.QueueOneShot(r.frame))
+        return ExitCommunication;
+    s.Run();
+    return ExitOk;
+}
+
+// The order of --help and of the man page.
+const CtlCommand Commands[] = {
+    {"ports", "[--probe]",
+     QT_TRANSLATE_NOOP("hx7", "vypíše porty: zařízení, popis, VID:PID, COMn;\n"
+                              "s --probe i odpověď modulu na dotaz na verzi"),
+     false, ParsePorts, RunPorts},
+    {"info", "", QT_TRANSLATE_NOOP("hx7", "typ a verze modulu"), false, ParseNothing, RunInfo},
+    {"read", "FILE", QT_TRANSLATE_NOOP("hx7", "načte z modulu bajty 0..248 a uloží je do souboru"), false, ParseFile,
+     RunRead},
+    {"verify", "FILE",
+     QT_TRANSLATE_NOOP("hx7", "porovná modul se souborem (jen bajty, které soubor obsahuje);\n"
+                              "rozdíly: ADDR: file XX module YY  co bajt obsahuje"),
+     false, ParseFile, RunVerify},
+    {"store", "FILE [--scope config|all|route N] [--reset] [--yes]",
+     QT_TRANSLATE_NOOP("hx7", "uloží soubor do modulu (výchozí rozsah all)"), true, ParseStore, RunStore},
+    {"show", "FILE", QT_TRANSLATE_NOOP("hx7", "vypíše konfiguraci a tabulku cest ze souboru"), false, ParseFile,
+     RunShow},
+    {"polesig", "[OUT]", QT_TRANSLATE_NOOP("hx7", "načte poleSIG a zapíše výpis (výchozí poleSIG.txt)"), false,
+     ParsePoleSig, RunPoleSig},
+    {"factory-reset", "[--yes]", QT_TRANSLATE_NOOP("hx7", "vrátí konfiguraci modulu do počátečního nastavení"), true,
+     ParseFactoryReset, RunFactoryReset},
+    {"test-output", "turnout N straight|diverging\nsignal N ASPECT", nullptr, true, ParseTestOutput, RunTestOutput},
+};
+
 } // namespace
+
+std::span<const CtlCommand> CtlCommands()
+{
+    return Commands;
+}
+
+int RunCtl(const QStringList &arguments, CtlIo &io)
+{
+    // Errors are told in the language asked for; an unknown --lang in the program's language.
+    QString language = RequestedLanguage(arguments);
+    if (language.isEmpty())
+        language = SettingsLanguage(SettingsPath(io));
+    if (io.installLanguage)
+        io.installLanguage(language);
+    const auto parsed = ParseCtl(arguments);
+    if (const UsageError *e = std::get_if<UsageError>(&parsed))
+        return Fail(io, QStringLiteral("hx7ctl: ") + e->message + QStringLiteral(" (hx7ctl --help)"), ExitUsage);
+    const CtlRequest &request = std::get<CtlRequest>(parsed);
+    if (request.kind == CtlRequest::Command)
+        return request.command->run(request, io);
+    io.out << (request.kind == CtlRequest::Help ? CtlHelp() : QStringLiteral("hx7ctl " HX7_VERSION "\n"));
+    io.out.flush();
+    return ExitOk;
+}
 
 } // namespace hx7

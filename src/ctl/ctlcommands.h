@@ -28,6 +28,5 @@ enum CtlExit { ExitOk = 0, ExitDifferent = 1, ExitUsage = 2, ExitCommunication =
 
 // arguments without the program name; returns the exit code.
 int RunCtl(const QStringList &arguments, CtlIo &io);
-QString CtlHelp();
 
 } // namespace hx7

@@ -1,16 +1,39 @@
 // hx7ctl: back up, verify and restore HX7 modules from scripts.
 #include "ctlcommands.h"
+#include "ctltable.h"
 #include "language.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <cstdio>
 #include <unistd.h>
+
+namespace {
+
+// hx7ctl --manual-page TEMPLATE PAGE, run by the build: the man page with the commands of the table.
+int WriteManualPage(const QString &from, const QString &to, QTextStream &err)
+{
+    QFile in(from), page(to);
+    QString error = QStringLiteral("cannot read ") + from;
+    const QString text =
+        in.open(QIODevice::ReadOnly) ? hx7::ManualPage(QString::fromUtf8(in.readAll()), &error) : QString();
+    if (!text.isEmpty() && page.open(QIODevice::WriteOnly) && page.write(text.toUtf8()) == text.toUtf8().size() &&
+        page.flush())
+        return 0;
+    err << "hx7ctl --manual-page: " << (text.isEmpty() ? error : QStringLiteral("cannot write ") + to) << '\n';
+    return 1;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (arguments.size() == 3 && arguments[0] == QLatin1String("--manual-page"))
+        return WriteManualPage(arguments[1], arguments[2], err);
     QTextStream in(stdin);
     hx7::CtlIo io{.out = out, .err = err};
     io.installLanguage = [](const QString &language) { hx7::InstallLanguage(language); };
@@ -24,7 +47,7 @@ int main(int argc, char *argv[])
                    answer == QLatin1String("yes");
         };
     }
-    const int code = hx7::RunCtl(QCoreApplication::arguments().mid(1), io);
+    const int code = hx7::RunCtl(arguments, io);
     out.flush();
     err.flush();
     return code;

@@ -168,17 +168,11 @@ void TOKcommDlg::FillList()
     for (const PortEntry &e : m_lister()) {
         auto *item = new QTreeWidgetItem(LVports);
         item->setText(Device, e.device);
-        // Devices only named in the settings (a pseudo-terminal, a hand-named adapter) say where they come from.
-        QString description = e.description;
-        if (!e.exists)
-            description = tr("(nepřipojeno)");
-        else if (!e.listed)
-            description = tr("(z nastavení [Ports])");
-        item->setText(Description, description);
+        item->setText(Description, PortDescription(e));
         item->setText(Manufacturer, e.manufacturer);
         item->setText(SerialNumber, e.serialNumber);
         item->setText(VidPid, e.vidPid);
-        item->setText(Port, e.portNumber > 0 ? QStringLiteral("COM") + QString::number(e.portNumber) : QString());
+        item->setText(Port, e.portNumber > 0 ? ComPortName(e.portNumber) : QString());
         item->setData(Port, Qt::UserRole, e.portNumber);
         if (!e.exists)
             item->setForeground(Device, palette().brush(QPalette::Disabled, QPalette::Text));

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace hx7 {
 
@@ -12,22 +13,12 @@ const QString Options = QStringLiteral("Options");
 const QString ComSerial = QStringLiteral("COMserial");
 const QString Ports = QStringLiteral("Ports");
 
-// "COM7" (any case) -> 7; anything else -> 0.
-int ComNumber(const QString &name)
-{
-    if (!name.startsWith(QLatin1String("COM"), Qt::CaseInsensitive))
-        return 0;
-    bool ok = false;
-    const int n = name.mid(3).toInt(&ok);
-    return ok && n > 0 ? n : 0;
-}
-
 // The device a port number opens when [Ports] does not name one. On macOS the serial devices carry
 // the adapter's own name (/dev/cu.usbserial-1410), so no number has a device of its own there.
 QString PlatformDeviceName(int n)
 {
 #if defined(Q_OS_WIN)
-    return QStringLiteral("COM") + QString::number(n);
+    return ComPortName(n);
 #elif defined(Q_OS_MACOS)
     Q_UNUSED(n);
     return {};
@@ -39,7 +30,7 @@ QString PlatformDeviceName(int n)
 int PlatformPortNumber(const QString &device)
 {
 #if defined(Q_OS_WIN)
-    return ComNumber(device);
+    return ParseComPortName(device).value_or(0);
 #elif defined(Q_OS_MACOS)
     Q_UNUSED(device);
     return 0;
@@ -53,6 +44,22 @@ int PlatformPortNumber(const QString &device)
 #endif
 }
 } // namespace
+
+QString ComPortName(int n)
+{
+    return QStringLiteral("COM") + QString::number(n);
+}
+
+std::optional<int> ParseComPortName(const QString &name)
+{
+    if (!name.startsWith(QLatin1String("COM"), Qt::CaseInsensitive))
+        return std::nullopt;
+    bool ok = false;
+    const int n = name.mid(3).toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    return std::max(n, 0);
+}
 
 QString DefaultSettingsPath()
 {
@@ -103,7 +110,7 @@ std::map<int, QString> Settings::PortMappings() const
 {
     std::map<int, QString> mappings;
     for (const auto &[key, device] : m_profile.readSection(Ports)) {
-        const int n = ComNumber(key);
+        const int n = ParseComPortName(key).value_or(0);
         if (n > 0 && !device.isEmpty())
             mappings.try_emplace(n, device);
     }
@@ -112,7 +119,7 @@ std::map<int, QString> Settings::PortMappings() const
 
 bool Settings::WritePortMapping(int n, const QString &device) const
 {
-    return m_profile.writeString(Ports, QStringLiteral("COM") + QString::number(n), device);
+    return m_profile.writeString(Ports, ComPortName(n), device);
 }
 
 int Settings::PortNumberFor(const QString &device) const

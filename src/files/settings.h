@@ -4,6 +4,7 @@
 #include "profile.h"
 
 #include <map>
+#include <optional>
 
 namespace hx7 {
 
@@ -39,6 +40,12 @@ public:
 private:
     ProfileFile m_profile;
 };
+
+// Port n's name, "COM" + n: what a user calls it and the key of its [Ports] mapping.
+QString ComPortName(int n);
+// The port number in a name "COMn" (any case): n when it is 1 or more, 0 for COM0 and below, which open no
+// device; nothing when the name is not of that form.
+std::optional<int> ParseComPortName(const QString &name);
 
 // "Unable to write to " + path: a close that could not save the settings.
 QString SettingsWriteErrorText(const QString &path);

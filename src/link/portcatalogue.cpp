@@ -1,11 +1,21 @@
 // Listing the serial ports together with the devices named in the settings.
 #include "portcatalogue.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 #include <algorithm>
 
 namespace hx7 {
+
+QString PortDescription(const PortEntry &e)
+{
+    if (!e.exists)
+        return QCoreApplication::translate("hx7", "(nepřipojeno)");
+    if (!e.listed)
+        return QCoreApplication::translate("hx7", "(z nastavení [Ports])");
+    return e.description;
+}
 
 QString VidPidText(bool has, quint16 vid, quint16 pid)
 {

@@ -26,6 +26,10 @@ struct PortEntry {
 // the number from the settings' device, as they do when the port is opened.
 QList<PortEntry> ListPorts(const Settings &settings, const std::map<int, QString> &chosen = {});
 
+// What the port list says of a port: the system's description, or, for a device only named in the settings
+// (a pseudo-terminal, a hand-named adapter), where it comes from.
+QString PortDescription(const PortEntry &e);
+
 // "1234:abcd" from the two USB identifiers; empty when the port has none.
 QString VidPidText(bool has, quint16 vid, quint16 pid);
 

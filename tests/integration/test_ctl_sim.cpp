@@ -399,43 +399,6 @@ private Q_SLOTS:
             QVERIFY(older.Log().contains("40 57 04 01 04 30 2A"));
     }
 
-    void badArguments_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("nothing") << QStringList();
-        QTest::newRow("unknown command") << Args({"erase"});
-        QTest::newRow("read without file") << Args({"read"});
-        QTest::newRow("unknown option") << Args({"verify", "--fast", "f.txt"});
-        QTest::newRow("bad scope") << Args({"store", "f.txt", "--scope", "half"});
-        QTest::newRow("route 25") << Args({"store", "f.txt", "--scope", "route", "25"});
-        QTest::newRow("turnout 5") << Args({"test-output", "turnout", "5", "straight"});
-        QTest::newRow("aspect 17") << Args({"test-output", "signal", "1", "17"});
-        QTest::newRow("position") << Args({"test-output", "turnout", "1", "left"});
-        QTest::newRow("port without value") << Args({"--port"});
-        QTest::newRow("unknown language") << Args({"--lang", "xx", "info"});
-        QTest::newRow("ports with a port") << Args({"--port", "COM1", "ports"});
-        QTest::newRow("ports with an argument") << Args({"ports", "--all"});
-        QTest::newRow("missing file") << Args({"show", "/no/such/file.txt"});
-        // Files that do not hold what a command needs; refused before the port is opened.
-        QTest::newRow("route 20 not in file") << Args({"store", "old.txt", "--scope", "route", "20"});
-        QTest::newRow("gap inside scope") << Args({"store", "gap.txt", "--scope", "config"});
-        QTest::newRow("nothing to verify") << Args({"verify", "high.txt"});
-    }
-    void badArguments()
-    {
-        QFETCH(QStringList, arguments);
-        QTemporaryDir dir;
-        ImageBytes image{};
-        InitConfigImage(image);
-        WriteRecords(dir.filePath(QStringLiteral("old.txt")), image, {{0, 191}});
-        WriteRecords(dir.filePath(QStringLiteral("gap.txt")), image, {{0, 9}, {11, 191}});
-        WriteRecords(dir.filePath(QStringLiteral("high.txt")), image, {{300, 300}});
-        const Result r = RunBinary(arguments, dir.path());
-        QCOMPARE(r.code, 2);
-        QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
-        QVERIFY(r.out.isEmpty());
-    }
-
     void binaryShowAndInfo()
     {
         QTemporaryDir dir;

@@ -1,0 +1,246 @@
+// Parsing hx7ctl's arguments, and its help and man page written from the command table.
+#include "ctltable.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <algorithm>
+#include <map>
+
+namespace hx7 {
+
+namespace {
+
+struct Options {
+    CtlRequest request;
+    QString withoutValue; // an option given without its value
+    QStringList rest;     // the command and its arguments
+};
+
+// Options before the command, in any order. Nothing is said here: an option without its value is only
+// noted, because the language its error is told in may still be unknown.
+Options TakeOptions(const QStringList &arguments)
+{
+    Options o;
+    o.rest = arguments;
+    QStringList &args = o.rest;
+    while (!args.isEmpty() && args[0].startsWith(QLatin1String("--"))) {
+        if (args[0] == QLatin1String("--port") || args[0] == QLatin1String("--lang")) {
+            if (args.size() < 2) {
+                o.withoutValue = args[0];
+                args.clear();
+                break;
+            }
+            (args[0] == QLatin1String("--port") ? o.request.port : o.request.language) = args[1];
+            args = args.mid(2);
+        } else if (args[0] == QLatin1String("--fast") || args[0] == QLatin1String("--trace")) {
+            (args[0] == QLatin1String("--fast") ? o.request.fast : o.request.trace) = true;
+            args.removeFirst();
+        } else {
+            break;
+        }
+    }
+    return o;
+}
+
+bool KnownLanguage(const QString &language)
+{
+    return language == QLatin1String("cs") || language == QLatin1String("en");
+}
+
+} // namespace
+
+QString RequestedLanguage(const QStringList &arguments)
+{
+    const QString language = TakeOptions(arguments).request.language;
+    return KnownLanguage(language) ? language : QString();
+}
+
+std::variant<CtlRequest, UsageError> ParseCtl(const QStringList &arguments)
+{
+    Options o = TakeOptions(arguments);
+    CtlRequest &r = o.request;
+    QStringList &args = o.rest;
+    try {
+        if (!r.language.isEmpty() && !KnownLanguage(r.language))
+            throw UsageError{QCoreApplication::translate("hx7", "--lang je cs nebo en")};
+        if (o.withoutValue == QLatin1String("--port"))
+            throw UsageError{QCoreApplication::translate("hx7", "--port potřebuje PORT")};
+        if (o.withoutValue == QLatin1String("--lang"))
+            throw UsageError{QCoreApplication::translate("hx7", "--lang potřebuje cs nebo en")};
+        if (args.isEmpty())
+            throw UsageError{QCoreApplication::translate("hx7", "chybí příkaz")};
+        const QString name = args.takeFirst();
+        if (name == QLatin1String("--version") || name == QLatin1String("--help") || name == QLatin1String("-h")) {
+            r.kind = name == QLatin1String("--version") ? CtlRequest::Version : CtlRequest::Help;
+            return r;
+        }
+        const auto commands = CtlCommands();
+        const auto c = std::find_if(commands.begin(), commands.end(),
+                                    [&](const CtlCommand &command) { return name == QLatin1String(command.name); });
+        if (c == commands.end())
+            throw UsageError{QCoreApplication::translate("hx7", "neznámý příkaz %1").arg(name)};
+        r.command = &*c;
+        c->parse(args, r);
+        return r;
+    } catch (const UsageError &e) {
+        return e;
+    }
+}
+
+bool TakeFlag(QStringList &arguments, const char *flag)
+{
+    return arguments.removeAll(QLatin1String(flag)) > 0;
+}
+
+void ExpectArguments(const QStringList &arguments, int minimum, int maximum)
+{
+    for (const QString &a : arguments)
+        if (a.startsWith(QLatin1String("--")))
+            throw UsageError{QCoreApplication::translate("hx7", "neznámá volba %1").arg(a)};
+    if (arguments.size() < minimum)
+        throw UsageError{QCoreApplication::translate("hx7", "chybí argument")};
+    if (arguments.size() > maximum)
+        throw UsageError{QCoreApplication::translate("hx7", "přebytečný argument %1").arg(arguments[maximum])};
+}
+
+int ParseNumber(const QString &text, int minimum, int maximum, const QString &what)
+{
+    bool ok = false;
+    const int v = text.toInt(&ok);
+    if (!ok || v < minimum || v > maximum)
+        throw UsageError{QCoreApplication::translate("hx7", "%1 musí být číslo %2..%3: %4")
+                             .arg(what, QString::number(minimum), QString::number(maximum), text)};
+    return v;
+}
+
+namespace {
+
+// Each form of a command with what the help or the man page says of it; the text goes with the last.
+template <typename Visit> void ForEachForm(Visit visit)
+{
+    for (const CtlCommand &c : CtlCommands()) {
+        const QStringList forms = QString::fromLatin1(c.forms).split(QLatin1Char('\n'));
+        for (qsizetype i = 0; i < forms.size(); ++i) {
+            const QString synopsis =
+                QString::fromLatin1(c.name) + (forms[i].isEmpty() ? QString() : QLatin1Char(' ') + forms[i]);
+            visit(synopsis, i + 1 == forms.size() && c.help ? QCoreApplication::translate("hx7", c.help) : QString());
+        }
+    }
+}
+
+} // namespace
+
+QString CtlHelp()
+{
+    constexpr qsizetype column = 28; // where the texts of the commands start
+    QString help = QCoreApplication::translate(
+        "hx7", "Použití: hx7ctl [--port PORT] [--fast] [--trace] [--lang cs|en] PŘÍKAZ [ARGUMENTY]\n"
+               "\n"
+               "--fast: další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms\n"
+               "(stejné rámce a stejné časové limity; přenos trvá asi sekundu místo 25 s).\n"
+               "--trace: vypisuje na stderr každý odeslaný rámec a přijatá data, jako Monitor komunikace\n"
+               "(čas v ms, směr, bajty hexadecimálně, znaky a význam).\n"
+               "--lang: jazyk výpisů, cs (čeština) nebo en (angličtina); bez --lang jazyk nastavený\n"
+               "v programu ([Options] Language v hx7conf.ini).\n"
+               "\n"
+               "PORT je cesta k zařízení (/dev/ttyUSB0), COMn podle [Ports] v hx7conf.ini nebo auto\n"
+               "(první port, na kterém modul odpoví; store, factory-reset a test-output ho použijí, jen když\n"
+               "odpoví jediný modul a žádný port není obsazený ani nepřístupný); bez --port se použije port\n"
+               "uložený v hx7conf.ini.\n"
+               "\n"
+               "Příkazy:\n");
+    ForEachForm([&](const QString &synopsis, const QString &text) {
+        QString line = QStringLiteral("  ") + synopsis;
+        if (!text.isEmpty()) {
+            const QString indent(column, QLatin1Char(' '));
+            line +=
+                line.size() < column - 1 ? QString(column - line.size(), QLatin1Char(' ')) : QLatin1Char('\n') + indent;
+            line += QString(text).replace(QLatin1Char('\n'), QLatin1Char('\n') + indent);
+        }
+        help += line + QLatin1Char('\n');
+    });
+    return help + QCoreApplication::translate(
+                      "hx7", "\n"
+                             "Návratové kódy: 0 v pořádku, 1 data rozdílná, 2 chybné argumenty nebo soubor,\n"
+                             "3 chyba komunikace, 4 odmítnuto.\n");
+}
+
+namespace {
+
+// "store FILE [--scope config|all]" in roff: what is typed in bold, what is filled in in italics.
+QString RoffSynopsis(const QString &synopsis)
+{
+    static const QRegularExpression word(QStringLiteral("(-*[a-z][a-z0-9-]*)|([A-Z]+)"));
+    QString roff;
+    qsizetype at = 0;
+    for (const QRegularExpressionMatch &m : word.globalMatch(synopsis)) {
+        roff += synopsis.mid(at, m.capturedStart() - at);
+        roff += (m.capturedLength(1) > 0 ? QStringLiteral("\\fB") : QStringLiteral("\\fI")) +
+                m.captured().replace(QLatin1Char('-'), QStringLiteral("\\-")) + QStringLiteral("\\fR");
+        at = m.capturedEnd();
+    }
+    return roff + synopsis.mid(at);
+}
+
+// Plain text as roff lines: no line may start a request, a dash is a dash.
+QString RoffText(const QString &text)
+{
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString &line : lines) {
+        line.replace(QLatin1Char('\\'), QStringLiteral("\\e")).replace(QLatin1Char('-'), QStringLiteral("\\-"));
+        if (line.startsWith(QLatin1Char('.')) || line.startsWith(QLatin1Char('\'')))
+            line.prepend(QStringLiteral("\\&"));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+// "test-output turnout" of "test-output turnout N straight|diverging": the words before the first one to
+// fill in or to choose, which name the form's text in the template.
+QString FormKey(const QString &synopsis)
+{
+    static const QRegularExpression key(QStringLiteral("^[a-z][a-z-]*( [a-z][a-z-]*)*(?=$| [A-Z\\[])"));
+    return key.match(synopsis).captured();
+}
+
+} // namespace
+
+QString ManualPage(const QString &page, QString *error)
+{
+    QStringList lines = page.split(QLatin1Char('\n'));
+    // The entries take the place of the template's texts: from the first marker to the next section.
+    const QString marker = QStringLiteral(".\\\" @");
+    const qsizetype start =
+        std::find_if(lines.begin(), lines.end(), [&](const QString &l) { return l.startsWith(marker); }) -
+        lines.begin();
+    qsizetype end = start;
+    while (end < lines.size() && !lines[end].startsWith(QLatin1String(".SH ")))
+        ++end;
+    std::map<QString, QString> texts; // by the form they describe
+    QString *text = nullptr;
+    for (qsizetype i = start; i < end; ++i) {
+        if (lines[i].startsWith(marker))
+            text = &texts[lines[i].mid(marker.size())];
+        else
+            *text += lines[i] + QLatin1Char('\n');
+    }
+    QString entries;
+    ForEachForm([&](const QString &synopsis, const QString &help) {
+        const auto kept = texts.find(FormKey(synopsis));
+        entries += QStringLiteral(".TP\n") + RoffSynopsis(synopsis) + QLatin1Char('\n') +
+                   (kept != texts.end() ? kept->second
+                    : help.isEmpty()    ? QString()
+                                        : RoffText(help) + QLatin1Char('\n'));
+        if (kept != texts.end())
+            texts.erase(kept);
+    });
+    if (start == lines.size() || !texts.empty()) {
+        *error = start == lines.size() ? QStringLiteral("no command texts (.\\\" @name) in the page")
+                                       : QStringLiteral("a text for no command: ") + texts.begin()->first;
+        return {};
+    }
+    lines.remove(start, end - start);
+    lines.insert(start, entries.chopped(1));
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace hx7

@@ -1,0 +1,69 @@
+// The commands of hx7ctl as one table, and the parse step that turns arguments into a request for one of
+// them. Parsing is pure (no files, no port, no settings), so every usage error is known before anything runs;
+// --help and the man page's command list are written from the same table.
+#pragma once
+
+#include "transfercontroller.h"
+
+#include <QStringList>
+#include <span>
+#include <variant>
+
+namespace hx7 {
+
+struct CtlCommand;
+struct CtlIo;
+
+struct CtlRequest {
+    enum Kind { Command, Help, Version } kind = Command;
+    QString port;     // --port: a device, COMn or auto; empty: the port saved by the program
+    QString language; // --lang, cs or en; empty: the program's setting
+    bool fast = false;
+    bool trace = false; // the traffic log's lines on stderr
+    const CtlCommand *command = nullptr;
+    QString file; // FILE, or the OUT of polesig (empty: its default)
+    bool probe = false;
+    bool yes = false;
+    bool reset = false;
+    int scope = TransferController::ConfigAndRoutes;
+    int route = 1;
+    QByteArray frame; // what test-output sends
+};
+
+// A one-line usage error, in the language installed when it was made.
+struct UsageError {
+    QString message;
+};
+
+struct CtlCommand {
+    const char *name;
+    // The argument forms, one a line ("turnout N straight|diverging\nsignal N ASPECT"): upper-case words
+    // are what the user fills in, the rest is typed as it stands.
+    const char *forms;
+    const char *help;   // the --help text after the last form (translated, context "hx7"); may be null
+    bool changesModule; // --port auto takes only a module that is alone and beside no skipped port
+    // Takes the command's arguments (the command itself removed) into the request; throws UsageError.
+    void (*parse)(QStringList &arguments, CtlRequest &request);
+    int (*run)(const CtlRequest &request, CtlIo &io);
+};
+
+std::span<const CtlCommand> CtlCommands();
+
+// arguments without the program name. The messages are in the language installed at the call.
+std::variant<CtlRequest, UsageError> ParseCtl(const QStringList &arguments);
+// The --lang of arguments when it is one hx7ctl speaks; empty otherwise.
+QString RequestedLanguage(const QStringList &arguments);
+
+// Helpers of the parse rules; all throw UsageError.
+bool TakeFlag(QStringList &arguments, const char *flag);
+void ExpectArguments(const QStringList &arguments, int minimum, int maximum);
+int ParseNumber(const QString &text, int minimum, int maximum, const QString &what);
+
+QString CtlHelp();
+// The man page from its template: from the template's first line `.\" @words` to the next section, one
+// entry per form of the table, in its order, headed by the form and followed by the text the template
+// keeps under `.\" @` + the form's words before its first argument, or by the --help text. Empty, with
+// *error set, when the template keeps a text for no form of the table.
+QString ManualPage(const QString &page, QString *error);
+
+} // namespace hx7
