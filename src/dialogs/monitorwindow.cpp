@@ -1,6 +1,7 @@
 // The traffic monitor window.
 #include "monitorwindow.h"
 
+#include "savefile.h"
 #include "trafficlog.h"
 
 #include <QFileDialog>
@@ -125,9 +126,9 @@ void MonitorWindow::BTulozit1Click()
                                                       tr("Textové soubory (*.txt);;Všechny soubory (*)"));
     if (path.isEmpty())
         return;
-    QString error;
-    if (!m_log.Save(path, &error))
-        QMessageBox::warning(this, tr("Varování"), error);
+    QString reason;
+    if (!SaveWhole(path, m_log.AsText(), &reason))
+        QMessageBox::warning(this, tr("Varování"), TrafficLog::SaveErrorText(path, reason));
 }
 
 } // namespace hx7

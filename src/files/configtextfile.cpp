@@ -1,9 +1,10 @@
 // Saving and loading the configuration image as text.
 #include "configtextfile.h"
 
+#include "savefile.h"
+
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <utility>
 #include <vector>
 
@@ -56,14 +57,11 @@ QByteArray ConfigTextContent(const ImageBytes &image)
 
 bool SaveConfigText(const QString &path, const ImageBytes &image, QString *error)
 {
-    QSaveFile file(path);
-    const QByteArray content = ConfigTextContent(image);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit()) {
-        if (error)
-            *error = WriteErrorText(path);
-        return false;
-    }
-    return true;
+    if (SaveWhole(path, ConfigTextContent(image)))
+        return true;
+    if (error)
+        *error = WriteErrorText(path);
+    return false;
 }
 
 namespace {

@@ -2,8 +2,7 @@
 #include "polesigdump.h"
 
 #include "configtextfile.h"
-
-#include <QSaveFile>
+#include "savefile.h"
 
 namespace hx7 {
 
@@ -24,9 +23,7 @@ QByteArray PoleSigDumpText(const ImageBytes &image)
 
 bool WritePoleSigDump(const QString &path, const ImageBytes &image)
 {
-    QSaveFile file(path);
-    const QByteArray content = PoleSigDumpText(image);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
+    return SaveWhole(path, PoleSigDumpText(image));
 }
 
 } // namespace hx7

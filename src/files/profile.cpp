@@ -1,11 +1,12 @@
 // Profile file reading and writing, with the matching rules of the classic Windows profile routines.
 #include "profile.h"
 
+#include "savefile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstdint>
 #include <vector>
@@ -171,8 +172,7 @@ bool ProfileFile::writeString(const QString &section, const QString &key, const 
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder))
         return false;
-    QSaveFile file(m_path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
+    return SaveWhole(m_path, content);
 }
 
 std::optional<int> ParseProfileInt(const QString &text)

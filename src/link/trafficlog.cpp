@@ -8,7 +8,6 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace hx7 {
 
@@ -243,18 +242,17 @@ void TrafficLog::RecordDiscarded(const QByteArray &bytes, DiscardReason reason)
     }
 }
 
-bool TrafficLog::Save(const QString &path, QString *error) const
+QByteArray TrafficLog::AsText() const
 {
     QByteArray text;
     for (const TrafficLine &line : m_lines)
         text += line.Text().toUtf8() + '\n';
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        if (error)
-            *error = tr("Záznam nelze uložit do souboru %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return text;
+}
+
+QString TrafficLog::SaveErrorText(const QString &path, const QString &reason)
+{
+    return tr("Záznam nelze uložit do souboru %1: %2").arg(path, reason);
 }
 
 } // namespace hx7

@@ -52,8 +52,9 @@ public:
     // paused view tells from it how many lines it has missed.
     qint64 TotalAdded() const { return m_totalAdded; }
 
-    // Writes the kept lines with LF line ends through a safe save; false and why when it fails.
-    bool Save(const QString &path, QString *error = nullptr) const;
+    // The kept lines with LF line ends, as the monitor saves them.
+    QByteArray AsText() const;
+    static QString SaveErrorText(const QString &path, const QString &reason);
 
 Q_SIGNALS:
     void LineAdded(const QString &text);

@@ -2,6 +2,7 @@
 // what SerialLink feeds it.
 #include "fakes.h"
 #include "frames.h"
+#include "savefile.h"
 #include "seriallink.h"
 #include "trafficlog.h"
 
@@ -229,6 +230,7 @@ private Q_SLOTS:
         QCOMPARE(log.Lines().back().direction, TrafficLine::Note);
     }
 
+    // What the monitor saves, and why it could not.
     void save()
     {
         TrafficLog log;
@@ -237,15 +239,16 @@ private Q_SLOTS:
         log.RecordReceived("NS\x14*");
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("komunikace.txt"));
-        QVERIFY(log.Save(path));
+        QVERIFY(SaveWhole(path, log.AsText()));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), (log.Lines()[0].Text() + u'\n' + log.Lines()[1].Text() + u'\n').toUtf8());
 
-        QString error;
+        QString reason;
         const QString missing = dir.filePath(QStringLiteral("no/such/folder.txt"));
-        QVERIFY(!log.Save(missing, &error));
-        QVERIFY2(error.contains(missing), qPrintable(error));
+        QVERIFY(!SaveWhole(missing, log.AsText(), &reason));
+        const QString error = TrafficLog::SaveErrorText(missing, reason);
+        QVERIFY2(error.contains(missing) && !reason.isEmpty(), qPrintable(error));
     }
 };
 
