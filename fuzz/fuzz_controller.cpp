@@ -136,13 +136,13 @@ struct Run {
         if (end >= 0)
             Check(ctl.CurrentAddress() >= low && ctl.CurrentAddress() <= end + 1);
         // A read that has not completed, or has failed, leaves the image as it was.
-        if (ctl.TransferState() != TransferController::Idle || !Completed()) {
+        if (!ctl.IsIdle() || !Completed()) {
             Check(shared.ConfigImage == initial);
         } else {
             for (int a = 0; a < hx7::ImageSize; ++a)
                 Check((a >= imageFirst && a <= imageLast) || shared.ConfigImage[a] == initial[a]);
         }
-        if (ctl.TransferState() == TransferController::Idle && !ended) {
+        if (ctl.IsIdle() && !ended) {
             ended = true;
             CheckEnding();
         }
@@ -274,7 +274,7 @@ struct Differential {
             break;
         }
         module.Run(link, ctl);
-        Check(ctl.TransferState() == TransferController::Idle);
+        Check(ctl.IsIdle());
         const bool failed = !view.Messages.isEmpty() && view.Messages.last().kind == "warning";
         if (failed)
             return true; // saying so is never a lie
@@ -365,8 +365,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     // Without further replies every operation gives up in a bounded number of ticks: at most one more
     // reply may still be waiting, then each byte has three attempts of four ticks.
-    for (int t = 0; t < 40 && r.ctl.TransferState() != TransferController::Idle; ++t)
+    for (int t = 0; t < 40 && !r.ctl.IsIdle(); ++t)
         r.Step(true);
-    Check(r.ctl.TransferState() == TransferController::Idle);
+    Check(r.ctl.IsIdle());
     return 0;
 }

@@ -692,22 +692,33 @@ bool TransferController::TakeVersionReply()
     return true;
 }
 
-bool TransferController::TakeReadReply()
+template <typename Match>
+bool TransferController::TakeByteReply(Match match, int replyLength, int sendState, int base, int areaSize)
 {
-    const auto d = MatchReadReply(m_link.RxBuffer);
+    const auto d = match(m_link.RxBuffer);
     if (!d)
         return false;
-    if (const int waiting = m_state; !Trusted(2, ReadSend, ReadsOtherwise(m_link.RxBuffer, *d, MatchReadReply)))
+    if (const int waiting = m_state; !Trusted(replyLength, sendState, ReadsOtherwise(m_link.RxBuffer, *d, match)))
         return m_state != waiting; // not taken: the wait and its time-out go on
     // A verify compares only when every byte has come: a byte asked again replaces its first answer.
-    if (m_address >= 0 && m_address < ModuleBytes)
-        m_incoming[m_address] = *d;
+    if (m_address >= 0 && m_address < areaSize)
+        m_incoming[base + m_address] = *d;
+    NextByte(sendState);
+    return true;
+}
+
+bool TransferController::TakeReadReply()
+{
+    return TakeByteReply(MatchReadReply, 2, ReadSend, 0, ModuleBytes);
+}
+
+void TransferController::NextByte(int sendState)
+{
     const bool repeated = m_retries > 0;
     if (!ByteDone())
-        Continue(ReadSend, repeated);
+        Continue(sendState, repeated);
     else
         LastByteDone();
-    return true;
 }
 
 bool TransferController::TakeAddressReply()
@@ -736,30 +747,13 @@ bool TransferController::TakeWriteAck()
         return false;
     if (const int waiting = m_state; !Trusted(2, WriteSend, false))
         return m_state != waiting; // not taken: the wait and its time-out go on
-    const bool repeated = m_retries > 0;
-    if (!ByteDone())
-        Continue(WriteSend, repeated);
-    else
-        LastByteDone();
+    NextByte(WriteSend);
     return true;
 }
 
 bool TransferController::TakeSignalTableReply()
 {
-    const auto d = MatchSignalTableReply(m_link.RxBuffer);
-    if (!d)
-        return false;
-    if (const int waiting = m_state;
-        !Trusted(3, SignalTableSend, ReadsOtherwise(m_link.RxBuffer, *d, MatchSignalTableReply)))
-        return m_state != waiting; // not taken: the wait and its time-out go on
-    if (m_address >= 0 && m_address < PoleSigBytes)
-        m_incoming[PoleSigBase + m_address] = *d;
-    const bool repeated = m_retries > 0;
-    if (!ByteDone())
-        Continue(SignalTableSend, repeated);
-    else
-        LastByteDone();
-    return true;
+    return TakeByteReply(MatchSignalTableReply, 3, SignalTableSend, PoleSigBase, PoleSigBytes);
 }
 
 } // namespace hx7

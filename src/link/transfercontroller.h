@@ -112,6 +112,10 @@ private:
     bool TakeAddressReply();
     bool TakeWriteAck();
     bool TakeSignalTableReply();
+    // A read's or the signal table's byte: stored at base + CurrentAddress (within areaSize) once trusted.
+    template <typename Match> bool TakeByteReply(Match match, int replyLength, int sendState, int base, int areaSize);
+    // After a reply that completed a byte: the next byte's request, or the end of the transfer.
+    void NextByte(int sendState);
     bool ByteDone();
     // After the last byte: ends the transfer, or in haste first waits for the line to stay quiet.
     void LastByteDone();

@@ -205,7 +205,7 @@ private Q_SLOTS:
         } else {
             QCOMPARE(result, -1);
             QVERIFY(d->isVisible());
-            QCOMPARE(rig.ctl.TransferState(), 0);
+            QVERIFY(rig.ctl.IsIdle());
             rig.Tick();
             QVERIFY(rig.port.Written.isEmpty());
         }

@@ -58,7 +58,7 @@ struct App {
         do {
             WaitForReply(port, 40);
             window->Timer1Timer();
-        } while (window->Controller().TransferState() != 0 && ++ticks < 2000);
+        } while (!window->Controller().IsIdle() && ++ticks < 2000);
     }
     QString TestComm()
     {

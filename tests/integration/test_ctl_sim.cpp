@@ -23,7 +23,7 @@ public:
     int RunUntilIdle(SerialLink &link, TransferController &controller) override
     {
         int ticks = 0;
-        while (controller.TransferState() != 0 && ticks < 5000) {
+        while (!controller.IsIdle() && ticks < 5000) {
             PacedTick(m_port, link, controller);
             ++ticks;
         }

@@ -86,7 +86,7 @@ struct Rig {
         do {
             Tick();
             ++ticks;
-        } while (ctl.TransferState() != 0 && ticks < limit);
+        } while (!ctl.IsIdle() && ticks < limit);
         return ticks;
     }
     // The ticks, counted from 1, in which the frame went out.
@@ -194,7 +194,7 @@ private Q_SLOTS:
         }
         rig.Tick(); // the twelfth tick counted from the first request of address 3
         QCOMPARE(rig.view.Messages, (QList<Message>{{"warning", TransferController::ReadErrorText}}));
-        QCOMPARE(rig.ctl.TransferState(), 0);
+        QVERIFY(rig.ctl.IsIdle());
         QVERIFY(!rig.view.ProgressVisible);
         QCOMPARE(rig.TicksOf(command == 'S' ? SignalTableFrame(3) : ReadFrame(3)), requests);
         QCOMPARE(rig.port.Written.size(), 6);
@@ -231,10 +231,10 @@ private Q_SLOTS:
                                                : c.StartStore(TransferController::ConfigAndRoutes, 1));
         }
         fast.StartDelivering();
-        QCOMPARE(fast.ctl.TransferState() == 0, operation == "version");
+        QCOMPARE(fast.ctl.IsIdle(), operation == "version");
         QCOMPARE(fast.view.Messages, QList<Message>());
         fast.Tick();
-        QCOMPARE(fast.ctl.TransferState(), 0);
+        QVERIFY(fast.ctl.IsIdle());
         QVERIFY(tick.RunUntilIdle() >= 1);
         QCOMPARE(fast.port.Written, tick.port.Written);
         QCOMPARE(fast.view.Messages, tick.view.Messages);
@@ -392,7 +392,7 @@ private Q_SLOTS:
             QCOMPARE(rig.ctl.CurrentAddress(), 1);
             return;
         }
-        QCOMPARE(rig.ctl.TransferState(), 0);
+        QVERIFY(rig.ctl.IsIdle());
         QCOMPARE(rig.view.Refreshes, 1);
         QVERIFY(std::equal(rig.module.begin(), rig.module.begin() + address + 1, rig.data.ConfigImage.begin()));
     }
@@ -492,7 +492,7 @@ private Q_SLOTS:
         rig.view.WhileBoxOpen = [&] {
             for (int i = 0; i < 3; ++i)
                 rig.Tick();
-            QCOMPARE(rig.ctl.TransferState(), 0);
+            QVERIFY(rig.ctl.IsIdle());
             QVERIFY(!rig.view.ProgressVisible);
         };
         rig.ctl.StartStore(TransferController::ConfigOnly, 1);
@@ -539,7 +539,7 @@ private Q_SLOTS:
         rig.ctl.StartFactoryReset();
         rig.Tick();
         QCOMPARE(rig.port.Written.last(), InitialiseConfigFrame());
-        QCOMPARE(rig.ctl.TransferState(), 0);
+        QVERIFY(rig.ctl.IsIdle());
         rig.Tick();
         QVERIFY(rig.view.Messages.isEmpty());
         QVERIFY(!rig.view.ProgressVisible);
@@ -602,7 +602,7 @@ private Q_SLOTS:
             {"reset",
              [&] {
                  rig.ctl.StartFactoryReset();
-                 return rig.ctl.TransferState() != 0;
+                 return !rig.ctl.IsIdle();
              }},
         };
         QCOMPARE(start.at(action)(), opens);
@@ -612,7 +612,7 @@ private Q_SLOTS:
         if (opens) {
             QVERIFY(rig.view.Messages.isEmpty());
         } else {
-            QCOMPARE(rig.ctl.TransferState(), 0);
+            QVERIFY(rig.ctl.IsIdle());
             const QList<Message> warned{{"warning", SerialLink::OpenErrorText(1, rig.port.lastOpenFailure())}};
             QCOMPARE(rig.view.Messages, warned);
             QVERIFY(rig.view.Messages[0].text.contains(QStringLiteral("\nZařízení COM1 neexistuje")));
@@ -631,7 +631,7 @@ private Q_SLOTS:
         Rig rig;
         rig.ctl.SetStateForTest(state);
         rig.Tick();
-        QCOMPARE(rig.ctl.TransferState(), 0);
+        QVERIFY(rig.ctl.IsIdle());
         QVERIFY(rig.port.Written.isEmpty());
     }
 
@@ -663,7 +663,7 @@ private Q_SLOTS:
         QCOMPARE(rig.view.VersionText, QStringLiteral("??"));
         QCOMPARE(rig.port.Written, QList<QByteArray>{VersionQueryFrame()}); // sent at once, not on a tick
         rig.Tick();
-        QCOMPARE(rig.ctl.TransferState(), 0);
+        QVERIFY(rig.ctl.IsIdle());
         QCOMPARE(rig.view.VersionText, text);
         QCOMPARE(rig.view.Hx7S, type == 'S');
         QCOMPARE(rig.view.Messages.size(), notice ? 1 : 0); // once, also with nested ticks
@@ -679,7 +679,7 @@ private Q_SLOTS:
         rig.Tick();
         QCOMPARE(rig.ctl.TransferState(), 6);
         rig.Tick();
-        QCOMPARE(rig.ctl.TransferState(), 0);
+        QVERIFY(rig.ctl.IsIdle());
         QCOMPARE(rig.view.VersionText, QStringLiteral("??"));
         QVERIFY(rig.view.Messages.isEmpty());
     }

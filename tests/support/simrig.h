@@ -75,7 +75,7 @@ struct SimRig {
         const int start = ticks;
         do {
             Tick();
-        } while (ctl.TransferState() != 0 && ticks - start < limit);
+        } while (!ctl.IsIdle() && ticks - start < limit);
         return ticks - start;
     }
 

@@ -63,7 +63,7 @@ public:
         Hear();
         constexpr qint64 Never = std::numeric_limits<qint64>::max();
         qint64 look = Never; // when the program next looks at bytes that have arrived
-        while (ticks < tickLimit && (ctl.TransferState() != 0 || !m_line.empty() || look != Never)) {
+        while (ticks < tickLimit && (!ctl.IsIdle() || !m_line.empty() || look != Never)) {
             const qint64 nextByte = m_line.empty() ? Never : m_line.begin()->first;
             if (nextByte < std::min(nextTick, look)) {
                 m_now = nextByte;
