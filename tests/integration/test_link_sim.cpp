@@ -1,13 +1,16 @@
 // The real QSerialPort against the simulator on a pseudo-terminal: replies, write and read-back,
-// the flood rule, and a far end that vanishes under an open port.
+// the flood rule, and a far end that vanishes or a write that fails under an open port.
 #include "frames.h"
 #include "qtserialport.h"
 #include "seriallink.h"
 #include "simprocess.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QTest>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace hx7;
 using namespace hx7test;
@@ -32,6 +35,20 @@ struct Line {
     QtSerialPort port;
     SerialLink link;
 };
+
+// Points the descriptor this process holds open on device at another file instead.
+bool ReplaceDescriptorOf(const QString &device, const char *other)
+{
+    const int replacement = ::open(other, O_RDWR);
+    bool replaced = false;
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QString &fd : fds.entryList(QDir::System)) {
+        if (QFileInfo(fds.filePath(fd)).symLinkTarget() == device)
+            replaced = ::dup2(replacement, fd.toInt()) >= 0;
+    }
+    ::close(replacement);
+    return replaced;
+}
 
 double CpuSeconds()
 {
@@ -146,11 +163,26 @@ private Q_SLOTS:
         QVERIFY(text.contains("usage: hx7sim"));
     }
 
-    void vanishedFarEndClosesThePortAndStaysIdle()
+    // A far end that vanishes under the open port, or a device that refuses a write (the port's descriptor
+    // turned into /dev/full, where every write fails): the port is closed and the program stays idle.
+    void portFaultClosesThePortAndStaysIdle_data()
     {
+        QTest::addColumn<bool>("writeRefused");
+        QTest::newRow("far end vanished") << false;
+        QTest::newRow("write refused") << true;
+    }
+    void portFaultClosesThePortAndStaysIdle()
+    {
+        QFETCH(bool, writeRefused);
         Line line;
         QVERIFY(line.link.Open(1));
-        line.sim.Kill();
+        if (writeRefused) {
+            QVERIFY(ReplaceDescriptorOf(line.sim.Device, "/dev/full"));
+            line.link.Send(ReadFrame(0));
+            QVERIFY(!line.link.IsOpen()); // at once: the event loop would read the zeros /dev/full gives
+        } else {
+            line.sim.Kill();
+        }
         QVERIFY(QTest::qWaitFor([&] { return !line.link.IsOpen(); }, 2000));
 
         // A second of ticks as the GUI would run them: sends go nowhere, nothing arrives, little CPU.
@@ -163,7 +195,7 @@ private Q_SLOTS:
             QTest::qWait(100);
         }
         const double cpu = CpuSeconds() - cpuBefore;
-        qInfo("CPU over one second after the far end vanished: %.3f s", cpu);
+        qInfo("CPU over one second after the fault: %.3f s", cpu);
         QVERIFY(cpu < 0.1);
         QVERIFY(line.link.RxBuffer.isEmpty());
     }
