@@ -143,24 +143,46 @@ private Q_SLOTS:
         QVERIFY(!second.open(line.sim.Device));
     }
 
-    // Asking the simulator for its usage is not an error; an unknown option is.
+    // Asking the simulator for its usage or its own version is not an error; an unknown option or a value it
+    // cannot use is, and ends it before it serves. "--version" takes a value unless it is last or another
+    // option follows.
     void simulatorCommandLine_data()
     {
-        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("help") << QStringLiteral("--help") << 0;
-        QTest::newRow("unknown option") << QStringLiteral("--bogus") << 2;
+        QTest::addColumn<QByteArray>("text"); // on stdout for exit code 0, else on stderr
+        const QByteArray usage = "usage: hx7sim";
+        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0 << usage;
+        QTest::newRow("-h") << QStringList{QStringLiteral("--log"), QStringLiteral("-h")} << 0 << usage;
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("--bogus")} << 2 << usage;
+        QTest::newRow("version last") << QStringList{QStringLiteral("--drop"), QStringLiteral("7"),
+                                                     QStringLiteral("--version")}
+                                      << 0 << QByteArray("hx7sim ");
+        QTest::newRow("version before an option")
+            << QStringList{QStringLiteral("--version"), QStringLiteral("--log")} << 0 << QByteArray("hx7sim ");
+        QTest::newRow("not a number") << QStringList{QStringLiteral("--drop"), QStringLiteral("7x")} << 2
+                                      << QByteArray("not a number: 7x\n" + usage);
+        // Cut to an int, this was address 0.
+        QTest::newRow("number too large")
+            << QStringList{QStringLiteral("--silent"), QStringLiteral("4294967296")} << 2 << QByteArray("not a number");
+        QTest::newRow("busy without ms") << QStringList{QStringLiteral("--busy-at"), QStringLiteral("10")} << 2
+                                         << QByteArray("--busy-at needs VALUE:MS, not 10");
+        QTest::newRow("trail without hex") << QStringList{QStringLiteral("--trail"), QStringLiteral("ZZ:2")} << 2
+                                           << QByteArray("--trail needs hex bytes");
+        QTest::newRow("negative baud") << QStringList{QStringLiteral("--baud"), QStringLiteral("-1")} << 2
+                                       << QByteArray("--baud needs a rate");
     }
     void simulatorCommandLine()
     {
-        QFETCH(QString, option);
+        QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
+        QFETCH(QByteArray, text);
         QProcess sim;
-        sim.start(QStringLiteral(HX7SIM_PATH), {option});
+        sim.start(QStringLiteral(HX7SIM_PATH), arguments);
         QVERIFY(sim.waitForFinished(5000));
         QCOMPARE(sim.exitCode(), exitCode);
-        const QByteArray text = exitCode == 0 ? sim.readAllStandardOutput() : sim.readAllStandardError();
-        QVERIFY(text.contains("usage: hx7sim"));
+        const QByteArray output = exitCode == 0 ? sim.readAllStandardOutput() : sim.readAllStandardError();
+        QVERIFY2(output.contains(text), output.constData());
     }
 
     // A far end that vanishes under the open port, or a device that refuses a write (the port's descriptor
