@@ -33,7 +33,7 @@ struct Settings {
     hx7sim::SimOptions module;
     QString memoryFile;
     bool addressCodeGiven = false; // then it wins over byte 4 of the memory file
-    QString linkPath;
+    QByteArray linkPath;
     int delayMs = 0;
     int baud = 19200;
     int writeMs = 0;
@@ -151,7 +151,7 @@ Settings ReadSettings(const QCommandLineParser &parser)
     s.addressCodeGiven = parser.isSet("address-code");
     s.memoryFile = parser.value("memory");
     s.log = parser.isSet("log");
-    s.linkPath = parser.value("link");
+    s.linkPath = QFile::encodeName(parser.value("link"));
     return s;
 }
 
@@ -216,12 +216,10 @@ int Run(const Settings &s)
     hx7sim::SimModule module(s.module);
     if (!s.memoryFile.isEmpty() && !LoadMemory(s, module))
         return 2;
-    if (s.log) {
+    if (s.log) // stderr is unbuffered: each line is there as the frame comes
         module.OnFrame = [](const QByteArray &frame) {
-            std::fprintf(stderr, "%s\n", frame.toHex(' ').toUpper().constData());
-            std::fflush(stderr);
+            std::fprintf(stderr, "%s\n", frame.toHex(' ').toUpper().data());
         };
-    }
 
     const int master = posix_openpt(O_RDWR | O_NOCTTY);
     if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
@@ -237,10 +235,9 @@ int Run(const Settings &s)
         cfsetspeed(&tio, B19200);
         tcsetattr(slave, TCSANOW, &tio);
     }
-    const QByteArray link = QFile::encodeName(s.linkPath);
-    if (!link.isEmpty()) {
-        unlink(link.constData());
-        if (symlink(slavePath.constData(), link.constData()) != 0)
+    if (!s.linkPath.isEmpty()) {
+        unlink(s.linkPath.constData());
+        if (symlink(slavePath.constData(), s.linkPath.constData()) != 0)
             std::perror("hx7sim: --link");
     }
     std::printf("%s\n", slavePath.constData());
@@ -258,8 +255,8 @@ int Run(const Settings &s)
         prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
     Serve(master, module, line);
 
-    if (!link.isEmpty())
-        unlink(link.constData());
+    if (!s.linkPath.isEmpty())
+        unlink(s.linkPath.constData());
     if (slave >= 0)
         close(slave);
     close(master);
