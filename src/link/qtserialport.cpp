@@ -117,17 +117,20 @@ void QtSerialPort::purgeInput()
 
 void QtSerialPort::write(const QByteArray &bytes)
 {
-    if (m_port.isOpen()) {
-        m_port.write(bytes);
-        m_port.flush(); // out now, not at the next turn of the event loop
-    }
+    if (!m_port.isOpen())
+        return;
+    // QSerialPort takes the whole frame into its buffer; taking less means the port cannot send it.
+    if (m_port.write(bytes) != bytes.size())
+        close();
+    else
+        m_port.flush(); // out now, not at the next turn of the event loop; a refused write is a WriteError
 }
 
 void QtSerialPort::onError(QSerialPort::SerialPortError error)
 {
-    // A pulled USB adapter or a vanished far end repeats these errors in a tight loop; with the port
-    // closed the program behaves as with no port at all and stays idle.
-    if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError)
+    // A pulled USB adapter, a vanished far end or a device refusing writes repeats these errors in a tight
+    // loop; with the port closed the program behaves as with no port at all and stays idle.
+    if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError || error == QSerialPort::WriteError)
         close();
 }
 

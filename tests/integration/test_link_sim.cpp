@@ -1,13 +1,16 @@
 // The real QSerialPort against the simulator on a pseudo-terminal: replies, write and read-back,
-// the flood rule, and a far end that vanishes under an open port.
+// the flood rule, and a far end that vanishes or a write that fails under an open port.
 #include "frames.h"
 #include "qtserialport.h"
 #include "seriallink.h"
 #include "simprocess.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QTest>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace hx7;
 using namespace hx7test;
@@ -32,6 +35,20 @@ struct Line {
     QtSerialPort port;
     SerialLink link;
 };
+
+// Points the descriptor this process holds open on device at another file instead.
+bool ReplaceDescriptorOf(const QString &device, const char *other)
+{
+    const int replacement = ::open(other, O_RDWR);
+    bool replaced = false;
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QString &fd : fds.entryList(QDir::System)) {
+        if (QFileInfo(fds.filePath(fd)).symLinkTarget() == device)
+            replaced = ::dup2(replacement, fd.toInt()) >= 0;
+    }
+    ::close(replacement);
+    return replaced;
+}
 
 double CpuSeconds()
 {
@@ -126,31 +143,68 @@ private Q_SLOTS:
         QVERIFY(!second.open(line.sim.Device));
     }
 
-    // Asking the simulator for its usage is not an error; an unknown option is.
+    // Asking the simulator for its usage or its own version is not an error; an unknown option or a value it
+    // cannot use is, and ends it before it serves. "--version" takes a value unless it is last or another
+    // option follows.
     void simulatorCommandLine_data()
     {
-        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("help") << QStringLiteral("--help") << 0;
-        QTest::newRow("unknown option") << QStringLiteral("--bogus") << 2;
+        QTest::addColumn<QByteArray>("text"); // on stdout for exit code 0, else on stderr
+        const QByteArray usage = "usage: hx7sim";
+        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0 << usage;
+        QTest::newRow("-h") << QStringList{QStringLiteral("--log"), QStringLiteral("-h")} << 0 << usage;
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("--bogus")} << 2 << usage;
+        QTest::newRow("version last") << QStringList{QStringLiteral("--drop"), QStringLiteral("7"),
+                                                     QStringLiteral("--version")}
+                                      << 0 << QByteArray("hx7sim ");
+        QTest::newRow("version before an option")
+            << QStringList{QStringLiteral("--version"), QStringLiteral("--log")} << 0 << QByteArray("hx7sim ");
+        QTest::newRow("not a number") << QStringList{QStringLiteral("--drop"), QStringLiteral("7x")} << 2
+                                      << QByteArray("not a number: 7x\n" + usage);
+        // Cut to an int, this was address 0.
+        QTest::newRow("number too large")
+            << QStringList{QStringLiteral("--silent"), QStringLiteral("4294967296")} << 2 << QByteArray("not a number");
+        QTest::newRow("busy without ms") << QStringList{QStringLiteral("--busy-at"), QStringLiteral("10")} << 2
+                                         << QByteArray("--busy-at needs VALUE:MS, not 10");
+        QTest::newRow("trail without hex") << QStringList{QStringLiteral("--trail"), QStringLiteral("ZZ:2")} << 2
+                                           << QByteArray("--trail needs hex bytes");
+        QTest::newRow("negative baud") << QStringList{QStringLiteral("--baud"), QStringLiteral("-1")} << 2
+                                       << QByteArray("--baud needs a rate");
     }
     void simulatorCommandLine()
     {
-        QFETCH(QString, option);
+        QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
+        QFETCH(QByteArray, text);
         QProcess sim;
-        sim.start(QStringLiteral(HX7SIM_PATH), {option});
+        sim.start(QStringLiteral(HX7SIM_PATH), arguments);
         QVERIFY(sim.waitForFinished(5000));
         QCOMPARE(sim.exitCode(), exitCode);
-        const QByteArray text = exitCode == 0 ? sim.readAllStandardOutput() : sim.readAllStandardError();
-        QVERIFY(text.contains("usage: hx7sim"));
+        const QByteArray output = exitCode == 0 ? sim.readAllStandardOutput() : sim.readAllStandardError();
+        QVERIFY2(output.contains(text), output.constData());
     }
 
-    void vanishedFarEndClosesThePortAndStaysIdle()
+    // A far end that vanishes under the open port, or a device that refuses a write (the port's descriptor
+    // turned into /dev/full, where every write fails): the port is closed and the program stays idle.
+    void portFaultClosesThePortAndStaysIdle_data()
     {
+        QTest::addColumn<bool>("writeRefused");
+        QTest::newRow("far end vanished") << false;
+        QTest::newRow("write refused") << true;
+    }
+    void portFaultClosesThePortAndStaysIdle()
+    {
+        QFETCH(bool, writeRefused);
         Line line;
         QVERIFY(line.link.Open(1));
-        line.sim.Kill();
+        if (writeRefused) {
+            QVERIFY(ReplaceDescriptorOf(line.sim.Device, "/dev/full"));
+            line.link.Send(ReadFrame(0));
+            QVERIFY(!line.link.IsOpen()); // at once: the event loop would read the zeros /dev/full gives
+        } else {
+            line.sim.Kill();
+        }
         QVERIFY(QTest::qWaitFor([&] { return !line.link.IsOpen(); }, 2000));
 
         // A second of ticks as the GUI would run them: sends go nowhere, nothing arrives, little CPU.
@@ -163,7 +217,7 @@ private Q_SLOTS:
             QTest::qWait(100);
         }
         const double cpu = CpuSeconds() - cpuBefore;
-        qInfo("CPU over one second after the far end vanished: %.3f s", cpu);
+        qInfo("CPU over one second after the fault: %.3f s", cpu);
         QVERIFY(cpu < 0.1);
         QVERIFY(line.link.RxBuffer.isEmpty());
     }
