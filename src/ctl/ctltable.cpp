@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
-#include <map>
 
 namespace hx7 {
 
@@ -115,17 +114,13 @@ int ParseNumber(const QString &text, int minimum, int maximum, const QString &wh
 
 namespace {
 
-// Each form of a command with what the help or the man page says of it; the text goes with the last.
-template <typename Visit> void ForEachForm(Visit visit)
+// "store FILE [--scope config|all|route N] [--reset] [--yes]": the command with each of its argument forms.
+QStringList Synopses(const CtlCommand &c)
 {
-    for (const CtlCommand &c : CtlCommands()) {
-        const QStringList forms = QString::fromLatin1(c.forms).split(QLatin1Char('\n'));
-        for (qsizetype i = 0; i < forms.size(); ++i) {
-            const QString synopsis =
-                QString::fromLatin1(c.name) + (forms[i].isEmpty() ? QString() : QLatin1Char(' ') + forms[i]);
-            visit(synopsis, i + 1 == forms.size() && c.help ? QCoreApplication::translate("hx7", c.help) : QString());
-        }
-    }
+    QStringList synopses;
+    for (const QString &form : QString::fromLatin1(c.forms).split(QLatin1Char('\n')))
+        synopses << (QString::fromLatin1(c.name) + QLatin1Char(' ') + form).trimmed();
+    return synopses;
 }
 
 } // namespace
@@ -149,16 +144,20 @@ QString CtlHelp()
                "uložený v hx7conf.ini.\n"
                "\n"
                "Příkazy:\n");
-    ForEachForm([&](const QString &synopsis, const QString &text) {
-        QString line = QStringLiteral("  ") + synopsis;
-        if (!text.isEmpty()) {
-            const QString indent(column, QLatin1Char(' '));
-            line +=
-                line.size() < column - 1 ? QString(column - line.size(), QLatin1Char(' ')) : QLatin1Char('\n') + indent;
-            line += QString(text).replace(QLatin1Char('\n'), QLatin1Char('\n') + indent);
+    for (const CtlCommand &c : CtlCommands()) {
+        const QStringList synopses = Synopses(c);
+        for (qsizetype i = 0; i < synopses.size(); ++i) {
+            QString line = QStringLiteral("  ") + synopses[i];
+            if (c.help && i + 1 == synopses.size()) { // the text goes with the last form
+                const QString indent(column, QLatin1Char(' '));
+                line += line.size() < column - 1 ? QString(column - line.size(), QLatin1Char(' '))
+                                                 : QLatin1Char('\n') + indent;
+                line +=
+                    QCoreApplication::translate("hx7", c.help).replace(QLatin1Char('\n'), QLatin1Char('\n') + indent);
+            }
+            help += line + QLatin1Char('\n');
         }
-        help += line + QLatin1Char('\n');
-    });
+    }
     return help + QCoreApplication::translate(
                       "hx7", "\n"
                              "Návratové kódy: 0 v pořádku, 1 data rozdílná, 2 chybné argumenty nebo soubor,\n"
@@ -182,63 +181,35 @@ QString RoffSynopsis(const QString &synopsis)
     return roff + synopsis.mid(at);
 }
 
-// Plain text as roff lines: no line may start a request, a dash is a dash.
-QString RoffText(const QString &text)
-{
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString &line : lines) {
-        line.replace(QLatin1Char('\\'), QStringLiteral("\\e")).replace(QLatin1Char('-'), QStringLiteral("\\-"));
-        if (line.startsWith(QLatin1Char('.')) || line.startsWith(QLatin1Char('\'')))
-            line.prepend(QStringLiteral("\\&"));
-    }
-    return lines.join(QLatin1Char('\n'));
-}
-
-// "test-output turnout" of "test-output turnout N straight|diverging": the words before the first one to
-// fill in or to choose, which name the form's text in the template.
-QString FormKey(const QString &synopsis)
-{
-    static const QRegularExpression key(QStringLiteral("^[a-z][a-z-]*( [a-z][a-z-]*)*(?=$| [A-Z\\[])"));
-    return key.match(synopsis).captured();
-}
-
 } // namespace
 
 QString ManualPage(const QString &page, QString *error)
 {
     QStringList lines = page.split(QLatin1Char('\n'));
-    // The entries take the place of the template's texts: from the first marker to the next section.
     const QString marker = QStringLiteral(".\\\" @");
-    const qsizetype start =
-        std::find_if(lines.begin(), lines.end(), [&](const QString &l) { return l.startsWith(marker); }) -
-        lines.begin();
-    qsizetype end = start;
-    while (end < lines.size() && !lines[end].startsWith(QLatin1String(".SH ")))
-        ++end;
-    std::map<QString, QString> texts; // by the form they describe
-    QString *text = nullptr;
-    for (qsizetype i = start; i < end; ++i) {
-        if (lines[i].startsWith(marker))
-            text = &texts[lines[i].mid(marker.size())];
-        else
-            *text += lines[i] + QLatin1Char('\n');
-    }
+    const auto isMarker = [&](const QString &line) { return line.startsWith(marker); };
+    // The entries take the place of the template's texts: from the first marker to the next section.
+    const qsizetype start = std::find_if(lines.cbegin(), lines.cend(), isMarker) - lines.cbegin();
+    qsizetype at = start;
     QString entries;
-    ForEachForm([&](const QString &synopsis, const QString &help) {
-        const auto kept = texts.find(FormKey(synopsis));
-        entries += QStringLiteral(".TP\n") + RoffSynopsis(synopsis) + QLatin1Char('\n') +
-                   (kept != texts.end() ? kept->second
-                    : help.isEmpty()    ? QString()
-                                        : RoffText(help) + QLatin1Char('\n'));
-        if (kept != texts.end())
-            texts.erase(kept);
-    });
-    if (start == lines.size() || !texts.empty()) {
-        *error = start == lines.size() ? QStringLiteral("no command texts (.\\\" @name) in the page")
-                                       : QStringLiteral("a text for no command: ") + texts.begin()->first;
+    for (const CtlCommand &c : CtlCommands()) {
+        for (const QString &synopsis : Synopses(c)) {
+            const QString expected = marker + QLatin1String(c.name);
+            if (lines.value(at) != expected) {
+                *error = QStringLiteral("%1 needs its text under %2; the page has: %3")
+                             .arg(synopsis, expected, lines.value(at));
+                return {};
+            }
+            entries += QStringLiteral(".TP\n") + RoffSynopsis(synopsis) + QLatin1Char('\n');
+            while (++at < lines.size() && !isMarker(lines[at]) && !lines[at].startsWith(QLatin1String(".SH ")))
+                entries += lines[at] + QLatin1Char('\n');
+        }
+    }
+    if (isMarker(lines.value(at))) {
+        *error = QStringLiteral("a text for no command: ") + lines[at];
         return {};
     }
-    lines.remove(start, end - start);
+    lines.remove(start, at - start);
     lines.insert(start, entries.chopped(1));
     return lines.join(QLatin1Char('\n'));
 }
