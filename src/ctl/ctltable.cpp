@@ -185,32 +185,27 @@ QString RoffSynopsis(const QString &synopsis)
 
 QString ManualPage(const QString &page, QString *error)
 {
-    QStringList lines = page.split(QLatin1Char('\n'));
+    QStringList synopses; // every form of the table, in its order
+    for (const CtlCommand &c : CtlCommands())
+        synopses += Synopses(c);
     const QString marker = QStringLiteral(".\\\" @");
-    const auto isMarker = [&](const QString &line) { return line.startsWith(marker); };
-    // The entries take the place of the template's texts: from the first marker to the next section.
-    const qsizetype start = std::find_if(lines.cbegin(), lines.cend(), isMarker) - lines.cbegin();
-    qsizetype at = start;
-    QString entries;
-    for (const CtlCommand &c : CtlCommands()) {
-        for (const QString &synopsis : Synopses(c)) {
-            const QString expected = marker + QLatin1String(c.name);
-            if (lines.value(at) != expected) {
-                *error = QStringLiteral("%1 needs its text under %2; the page has: %3")
-                             .arg(synopsis, expected, lines.value(at));
-                return {};
-            }
-            entries += QStringLiteral(".TP\n") + RoffSynopsis(synopsis) + QLatin1Char('\n');
-            while (++at < lines.size() && !isMarker(lines[at]) && !lines[at].startsWith(QLatin1String(".SH ")))
-                entries += lines[at] + QLatin1Char('\n');
+    QStringList lines = page.split(QLatin1Char('\n'));
+    qsizetype next = 0;
+    for (QString &line : lines) {
+        if (!line.startsWith(marker))
+            continue;
+        const QString synopsis = synopses.value(next++);
+        if (synopsis.isEmpty() || line != marker + synopsis.section(QLatin1Char(' '), 0, 0)) {
+            *error = QStringLiteral("the text %1 stands where %2 is due")
+                         .arg(line, synopsis.isEmpty() ? QStringLiteral("no command") : synopsis);
+            return {};
         }
+        line = QStringLiteral(".TP\n") + RoffSynopsis(synopsis);
     }
-    if (isMarker(lines.value(at))) {
-        *error = QStringLiteral("a text for no command: ") + lines[at];
+    if (next < synopses.size()) {
+        *error = synopses[next] + QStringLiteral(" has no text in the page");
         return {};
     }
-    lines.remove(start, at - start);
-    lines.insert(start, entries.chopped(1));
     return lines.join(QLatin1Char('\n'));
 }
 
