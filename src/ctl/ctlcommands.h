@@ -1,6 +1,7 @@
 // hx7ctl: the module operations of the main window from the command line, on the same controller.
 #pragma once
 
+#include "settings.h"
 #include "ticker.h"
 
 #include <QStringList>
@@ -16,7 +17,7 @@ struct CtlIo {
     bool progressBar = false; // stderr is a terminal
     // Asks a yes/no question at the terminal; nothing when there is no terminal to ask.
     std::function<std::optional<bool>(const QString &question)> ask{};
-    QString settingsPath{};
+    QString settingsPath = DefaultSettingsPath();
     SerialPort *port = nullptr; // the real port when not given
     Ticker *ticker = nullptr;   // the 100 ms timer when not given
     // Installs the translators of "cs" or "en" before anything is said. The program installs them; the
