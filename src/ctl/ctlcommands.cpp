@@ -1,10 +1,11 @@
-// The commands of hx7ctl: one parse rule and one run function each, gathered in the command table.
+// The commands of hx7ctl: one parse rule and one run function each, gathered in the command table, and
+// the session they share on the way to the module.
 #include "ctlcommands.h"
 
 #include "hx7version.h"
 
+#include "bytemap.h"
 #include "configtextfile.h"
-#include "consoleview.h"
 #include "ctltable.h"
 #include "frames.h"
 #include "language.h"
@@ -22,6 +23,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace hx7 {
 
@@ -102,8 +104,100 @@ bool AskYes(CtlIo &io, const QString &question)
         io.err.flush();
         return false;
     }
-    return io.ask(question).value_or(false);
+    return io.ask(question);
 }
+
+// What the transfer controller shows, on a terminal: messages on stderr, a progress bar when stderr is a
+// terminal, questions answered by --yes or at the terminal.
+class ConsoleView : public TransferView
+{
+public:
+    // The progress bar and the trace lines would overwrite each other on the terminal: one at a time.
+    ConsoleView(CtlIo &io, const CtlRequest &request)
+        : m_io(io), m_request(request), m_progressBar(io.progressBar && !request.trace)
+    {}
+
+    void SetProgress(int position) override
+    {
+        if (!m_progressBar)
+            return;
+        constexpr int Width = 40;
+        const int filled = position * Width / 100;
+        m_io.err << '\r' << '[' << QString(filled, QLatin1Char('#')) << QString(Width - filled, QLatin1Char(' '))
+                 << "] " << qSetFieldWidth(3) << position << qSetFieldWidth(0) << " %";
+        m_io.err.flush();
+        m_progressShown = true;
+    }
+    void SetProgressVisible(bool visible) override
+    {
+        if (!visible)
+            EndProgressLine();
+    }
+    void SetVersionText(const QString &text) override { VersionText = text; }
+    void CheckHx7S() override {}
+    void RoutesChanged() override {}
+    void Warning(const QString &text) override
+    {
+        EndProgressLine();
+        m_io.err << text << '\n';
+        m_io.err.flush();
+    }
+    void Information(const QString &text) override
+    {
+        EndProgressLine();
+        Informations << text;
+    }
+    // --yes answers the questions of a transfer (a store to a module whose address the file does not match).
+    bool Confirm(const QString &text) override
+    {
+        EndProgressLine();
+        // The message box's line break (LF CR) as a terminal line break.
+        return m_request.yes || AskYes(m_io, QString(text).replace(QLatin1String("\n\r"), QLatin1String("\n")));
+    }
+    void Finished(TransferOutcome outcome) override
+    {
+        Outcome = outcome;
+        // A success is told by the command itself: a verify prints its verdict on stdout.
+        if (const QString text = OutcomeText(outcome); IsFailure(outcome) && !text.isEmpty())
+            Warning(text);
+    }
+    void ByteDiffers(int address, std::uint8_t imageByte, std::uint8_t moduleByte) override
+    {
+        // A byte the file does not hold was filled in by default; it says nothing about the module.
+        if (address < 0 || address >= ModuleBytes || !Compared.test(address))
+            return;
+        // Scripts read the line up to the module byte; what the byte holds follows for the person reading it.
+        QString line = HexDigits(address, 4) + QStringLiteral(": file ") + HexDigits(imageByte, 2) +
+                       QStringLiteral(" module ") + HexDigits(moduleByte, 2);
+        // Named down to the fields the difference touches, as the verify details window names them: a byte
+        // that differs only in a bit nothing uses says so.
+        if (const QString description = DescribeAddressInFull(address, imageByte ^ moduleByte); !description.isEmpty())
+            line += QStringLiteral("  ") + description;
+        Differences << line;
+    }
+
+    QString VersionText;
+    QStringList Informations;
+    // "ADDR: file XX module YY  what the byte holds", only for the addresses in Compared
+    QStringList Differences;
+    HeldAddresses Compared = HeldAddresses().set();
+    std::optional<TransferOutcome> Outcome; // how the last transfer ended
+
+private:
+    void EndProgressLine()
+    {
+        if (m_progressShown) {
+            m_io.err << '\n';
+            m_io.err.flush();
+            m_progressShown = false;
+        }
+    }
+
+    CtlIo &m_io;
+    const CtlRequest &m_request;
+    const bool m_progressBar;
+    bool m_progressShown = false;
+};
 
 // Asks every port of the list for the module on the 100 ms timer, as the COM-port dialog does.
 QList<ProbeResult> Probe(SerialPort &port, const QList<PortEntry> &ports)
@@ -129,11 +223,6 @@ QList<ProbeResult> Probe(SerialPort &port, const QList<PortEntry> &ports)
     }
     prober.Stop();
     return prober.Results();
-}
-
-QString PortLabel(const PortEntry &e)
-{
-    return e.portNumber > 0 ? e.device + QStringLiteral(" (") + ComPortName(e.portNumber) + QLatin1Char(')') : e.device;
 }
 
 QString Cell(QString text)
@@ -170,9 +259,12 @@ std::optional<QString> FindModule(SerialPort &port, CtlIo &io, bool changesModul
 {
     const QList<PortEntry> ports = ListPorts(Settings(io.settingsPath));
     const QList<ProbeResult> results = Probe(port, ports);
+    // "/dev/ttyUSB0 (COM3)" for a port mapped in hx7conf.ini.
     const auto label = [&](const QString &device) {
         const auto e = std::find_if(ports.begin(), ports.end(), [&](const PortEntry &p) { return p.device == device; });
-        return e != ports.end() ? PortLabel(*e) : device;
+        return e != ports.end() && e->portNumber > 0
+                   ? device + QStringLiteral(" (") + ComPortName(e->portNumber) + QLatin1Char(')')
+                   : device;
     };
     // "  /dev/ttyUSB0 (COM3): HX7S V 1.4", or why the port could not be asked, indented under it.
     const auto list = [&](const QList<ProbeResult> &listed) {
@@ -225,12 +317,9 @@ std::optional<QString> FindModule(SerialPort &port, CtlIo &io, bool changesModul
 
 // One command's way to the module: the port, the controller and the view of what it does.
 struct Session {
-    // The progress bar and the trace lines would overwrite each other on the terminal: one at a time.
     Session(CtlIo &io, const CtlRequest &request)
         : io(io), request(request), port(io.port ? *io.port : *(ownPort = std::make_unique<QtSerialPort>())),
-          ticker(io.ticker ? *io.ticker : timerTicker), link(port, [this](int) { return device; }),
-          view(io.err, io.progressBar && !request.trace,
-               [&io](const QString &question) { return AskYes(io, question); }),
+          ticker(io.ticker ? *io.ticker : timerTicker), link(port, [this](int) { return device; }), view(io, request),
           controller(data, link, view)
     {
         InitConfigImage(data.ConfigImage);
@@ -474,7 +563,6 @@ int RunStore(const CtlRequest &r, CtlIo &io)
     if (const QString *refusal = std::get_if<QString>(&range))
         return Fail(io, *refusal, ExitUsage);
     const auto [first, last] = std::get<std::pair<int, int>>(range);
-    s.view.AssumeYes = r.yes;
     s.controller.SetResetAfterStore(r.reset);
     if (const int code = s.Transfer([&] { s.controller.StartStoreRange(first, last); }); code != ExitOk)
         return code;

@@ -7,7 +7,6 @@
 #include <QStringList>
 #include <QTextStream>
 #include <functional>
-#include <optional>
 
 namespace hx7 {
 
@@ -15,8 +14,8 @@ struct CtlIo {
     QTextStream &out;
     QTextStream &err;
     bool progressBar = false; // stderr is a terminal
-    // Asks a yes/no question at the terminal; nothing when there is no terminal to ask.
-    std::function<std::optional<bool>(const QString &question)> ask{};
+    // Asks a yes/no question at the terminal; empty when there is no terminal to ask.
+    std::function<bool(const QString &question)> ask{};
     QString settingsPath = DefaultSettingsPath();
     SerialPort *port = nullptr; // the real port when not given
     Ticker *ticker = nullptr;   // the 100 ms timer when not given
