@@ -41,17 +41,12 @@ Options TakeOptions(const QStringList &arguments)
     return o;
 }
 
-bool KnownLanguage(const QString &language)
-{
-    return language == QLatin1String("cs") || language == QLatin1String("en");
-}
-
 } // namespace
 
 QString RequestedLanguage(const QStringList &arguments)
 {
     const QString language = TakeOptions(arguments).request.language;
-    return KnownLanguage(language) ? language : QString();
+    return language == QLatin1String("cs") || language == QLatin1String("en") ? language : QString();
 }
 
 std::variant<CtlRequest, UsageError> ParseCtl(const QStringList &arguments)
@@ -60,7 +55,7 @@ std::variant<CtlRequest, UsageError> ParseCtl(const QStringList &arguments)
     CtlRequest &r = o.request;
     QStringList &args = o.rest;
     try {
-        if (!r.language.isEmpty() && !KnownLanguage(r.language))
+        if (r.language != RequestedLanguage(arguments)) // a --lang hx7ctl does not speak
             throw UsageError{QCoreApplication::translate("hx7", "--lang je cs nebo en")};
         if (o.withoutValue == QLatin1String("--port"))
             throw UsageError{QCoreApplication::translate("hx7", "--port potřebuje PORT")};
