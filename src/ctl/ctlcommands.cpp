@@ -1,10 +1,11 @@
-// The commands of hx7ctl: one parse rule and one run function each, gathered in the command table.
+// The commands of hx7ctl: one parse rule and one run function each, gathered in the command table, and
+// the session they share on the way to the module.
 #include "ctlcommands.h"
 
 #include "hx7version.h"
 
+#include "bytemap.h"
 #include "configtextfile.h"
-#include "consoleview.h"
 #include "ctltable.h"
 #include "frames.h"
 #include "language.h"
@@ -22,15 +23,11 @@
 #include <QTimer>
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace hx7 {
 
 namespace {
-
-QString SettingsPath(const CtlIo &io)
-{
-    return io.settingsPath.isEmpty() ? DefaultSettingsPath() : io.settingsPath;
-}
 
 int Fail(CtlIo &io, const QString &message, int code)
 {
@@ -75,15 +72,10 @@ QString MissingSpans(const HeldAddresses &held, int first, int last)
     return spans.join(QStringLiteral(", "));
 }
 
-struct StoreRange {
-    int first;
-    int last;
-};
-
 // What a store of the file may write of first..last: up to the first byte the file lacks. The
 // module's bytes from there on stay as they are, which is sound only when the file holds nothing
 // further on in the range; otherwise the file's later bytes would be lost without a word.
-std::variant<StoreRange, QString> StorableRange(const HeldAddresses &held, int first, int last)
+std::variant<std::pair<int, int>, QString> StorableRange(const HeldAddresses &held, int first, int last)
 {
     int gap = first;
     while (gap <= last && held.test(gap))
@@ -100,7 +92,7 @@ std::variant<StoreRange, QString> StorableRange(const HeldAddresses &held, int f
                                            "Soubor neobsahuje žádný z bajtů %1, které se mají uložit; do modulu se "
                                            "neuložilo nic.")
             .arg(Span(first, last));
-    return StoreRange{first, gap - 1};
+    return std::pair{first, gap - 1};
 }
 
 // Asks at the terminal; without one the question is shown and counts as No.
@@ -112,33 +104,125 @@ bool AskYes(CtlIo &io, const QString &question)
         io.err.flush();
         return false;
     }
-    return io.ask(question).value_or(false);
+    return io.ask(question);
 }
-// Asks every port for the module on the 100 ms timer, as the COM-port dialog does.
-void RunProber(PortProber &prober, const QStringList &devices)
+
+// What the transfer controller shows, on a terminal: messages on stderr, a progress bar when stderr is a
+// terminal, questions answered by --yes or at the terminal.
+class ConsoleView : public TransferView
 {
-    const auto done = [&] { return !prober.IsRunning(); };
+public:
+    // The progress bar and the trace lines would overwrite each other on the terminal: one at a time.
+    ConsoleView(CtlIo &io, const CtlRequest &request)
+        : m_io(io), m_request(request), m_progressBar(io.progressBar && !request.trace)
+    {}
+
+    void SetProgress(int position) override
+    {
+        if (!m_progressBar)
+            return;
+        constexpr int Width = 40;
+        const int filled = position * Width / 100;
+        m_io.err << '\r' << '[' << QString(filled, QLatin1Char('#')) << QString(Width - filled, QLatin1Char(' '))
+                 << "] " << qSetFieldWidth(3) << position << qSetFieldWidth(0) << " %";
+        m_io.err.flush();
+        m_progressShown = true;
+    }
+    void SetProgressVisible(bool visible) override
+    {
+        if (!visible)
+            EndProgressLine();
+    }
+    void SetVersionText(const QString &text) override { VersionText = text; }
+    void CheckHx7S() override {}
+    void RoutesChanged() override {}
+    void Warning(const QString &text) override
+    {
+        EndProgressLine();
+        m_io.err << text << '\n';
+        m_io.err.flush();
+    }
+    void Information(const QString &text) override
+    {
+        EndProgressLine();
+        Informations << text;
+    }
+    // --yes answers the questions of a transfer (a store to a module whose address the file does not match).
+    bool Confirm(const QString &text) override
+    {
+        EndProgressLine();
+        // The message box's line break (LF CR) as a terminal line break.
+        return m_request.yes || AskYes(m_io, QString(text).replace(QLatin1String("\n\r"), QLatin1String("\n")));
+    }
+    void Finished(TransferOutcome outcome) override
+    {
+        Outcome = outcome;
+        // A success is told by the command itself: a verify prints its verdict on stdout.
+        if (const QString text = OutcomeText(outcome); IsFailure(outcome) && !text.isEmpty())
+            Warning(text);
+    }
+    void ByteDiffers(int address, std::uint8_t imageByte, std::uint8_t moduleByte) override
+    {
+        // A byte the file does not hold was filled in by default; it says nothing about the module.
+        if (address < 0 || address >= ModuleBytes || !Compared.test(address))
+            return;
+        // Scripts read the line up to the module byte; what the byte holds follows for the person reading it.
+        QString line = HexDigits(address, 4) + QStringLiteral(": file ") + HexDigits(imageByte, 2) +
+                       QStringLiteral(" module ") + HexDigits(moduleByte, 2);
+        // Named down to the fields the difference touches, as the verify details window names them: a byte
+        // that differs only in a bit nothing uses says so.
+        if (const QString description = DescribeAddressInFull(address, imageByte ^ moduleByte); !description.isEmpty())
+            line += QStringLiteral("  ") + description;
+        Differences << line;
+    }
+
+    QString VersionText;
+    QStringList Informations;
+    // "ADDR: file XX module YY  what the byte holds", only for the addresses in Compared
+    QStringList Differences;
+    HeldAddresses Compared = HeldAddresses().set();
+    std::optional<TransferOutcome> Outcome; // how the last transfer ended
+
+private:
+    void EndProgressLine()
+    {
+        if (m_progressShown) {
+            m_io.err << '\n';
+            m_io.err.flush();
+            m_progressShown = false;
+        }
+    }
+
+    CtlIo &m_io;
+    const CtlRequest &m_request;
+    const bool m_progressBar;
+    bool m_progressShown = false;
+};
+
+// Asks every port of the list for the module on the 100 ms timer, as the COM-port dialog does.
+QList<ProbeResult> Probe(SerialPort &port, const QList<PortEntry> &ports)
+{
+    QStringList devices;
+    for (const PortEntry &e : ports)
+        devices << e.device;
+    PortProber prober(port);
     prober.Start(devices);
     prober.Tick(); // the first port now rather than a tick later
-    if (!done()) {
+    if (prober.IsRunning()) {
         QEventLoop loop;
         QTimer timer;
         timer.setTimerType(Qt::PreciseTimer);
         timer.setInterval(100);
         QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
             prober.Tick();
-            if (done())
+            if (!prober.IsRunning())
                 loop.quit();
         });
         timer.start();
         loop.exec();
     }
     prober.Stop();
-}
-
-QString PortLabel(const PortEntry &e)
-{
-    return e.portNumber > 0 ? e.device + QStringLiteral(" (") + ComPortName(e.portNumber) + QLatin1Char(')') : e.device;
+    return prober.Results();
 }
 
 QString Cell(QString text)
@@ -173,19 +257,18 @@ bool Skipped(const ProbeResult &r)
 // port did.
 std::optional<QString> FindModule(SerialPort &port, CtlIo &io, bool changesModule)
 {
-    const QList<PortEntry> ports = ListPorts(Settings(SettingsPath(io)));
-    QStringList devices;
-    for (const PortEntry &e : ports)
-        devices << e.device;
-    PortProber prober(port);
-    RunProber(prober, devices);
+    const QList<PortEntry> ports = ListPorts(Settings(io.settingsPath));
+    const QList<ProbeResult> results = Probe(port, ports);
+    // "/dev/ttyUSB0 (COM3)" for a port mapped in hx7conf.ini.
     const auto label = [&](const QString &device) {
         const auto e = std::find_if(ports.begin(), ports.end(), [&](const PortEntry &p) { return p.device == device; });
-        return e != ports.end() ? PortLabel(*e) : device;
+        return e != ports.end() && e->portNumber > 0
+                   ? device + QStringLiteral(" (") + ComPortName(e->portNumber) + QLatin1Char(')')
+                   : device;
     };
     // "  /dev/ttyUSB0 (COM3): HX7S V 1.4", or why the port could not be asked, indented under it.
-    const auto list = [&](const QList<ProbeResult> &results) {
-        for (const ProbeResult &r : results) {
+    const auto list = [&](const QList<ProbeResult> &listed) {
+        for (const ProbeResult &r : listed) {
             QString what = r.answer;
             if (what.isEmpty())
                 what = r.failure.kind == OpenFailure::None ? QCoreApplication::translate("hx7", "neodpovídá")
@@ -195,30 +278,19 @@ std::optional<QString> FindModule(SerialPort &port, CtlIo &io, bool changesModul
         }
     };
     QList<ProbeResult> answered, skipped;
-    for (const ProbeResult &r : prober.Results()) {
+    for (const ProbeResult &r : results) {
         if (!r.answer.isEmpty())
             answered << r;
         else if (Skipped(r))
             skipped << r;
     }
-    const auto listSkipped = [&] {
-        if (skipped.isEmpty())
-            return;
-        io.err << QCoreApplication::translate("hx7", "Porty, na kterých se nešlo zeptat:") << '\n';
-        list(skipped);
-    };
-    if (answered.isEmpty()) {
-        if (ports.isEmpty()) {
-            Fail(io, QCoreApplication::translate("hx7", "Modul nenalezen: není žádný sériový port."),
-                 ExitCommunication);
-            return std::nullopt;
-        }
+    std::optional<QString> found;
+    if (answered.isEmpty() && ports.isEmpty()) {
+        io.err << QCoreApplication::translate("hx7", "Modul nenalezen: není žádný sériový port.") << '\n';
+    } else if (answered.isEmpty()) {
         io.err << QCoreApplication::translate("hx7", "Modul nenalezen. Zkoušené porty:") << '\n';
-        list(prober.Results());
-        io.err.flush();
-        return std::nullopt;
-    }
-    if (changesModule && (answered.size() > 1 || !skipped.isEmpty())) {
+        list(results);
+    } else if (changesModule && (answered.size() > 1 || !skipped.isEmpty())) {
         io.err << QCoreApplication::translate("hx7", "--port auto nelze použít: příkaz mění modul, a tak musí "
                                                      "odpovědět jediný modul a žádný port nesmí být obsazený ani "
                                                      "nepřístupný. Do modulu se nic neodeslalo; zvolte port "
@@ -226,28 +298,28 @@ std::optional<QString> FindModule(SerialPort &port, CtlIo &io, bool changesModul
                << '\n'
                << QCoreApplication::translate("hx7", "Odpověděly moduly:") << '\n';
         list(answered);
-        listSkipped();
-        io.err.flush();
-        return std::nullopt;
+    } else {
+        found = answered.first().device;
+        io.err << QCoreApplication::translate("hx7", "Modul nalezen na %1.").arg(label(*found)) << '\n';
+        if (answered.size() > 1) {
+            io.err << QCoreApplication::translate("hx7", "Odpověděly i další moduly:") << '\n';
+            list(answered.mid(1));
+        }
     }
-    io.err << QCoreApplication::translate("hx7", "Modul nalezen na %1.").arg(label(answered.first().device)) << '\n';
-    if (answered.size() > 1) {
-        io.err << QCoreApplication::translate("hx7", "Odpověděly i další moduly:") << '\n';
-        list(answered.mid(1));
+    // When no module answered, the list of every port has named these already.
+    if (!answered.isEmpty() && !skipped.isEmpty()) {
+        io.err << QCoreApplication::translate("hx7", "Porty, na kterých se nešlo zeptat:") << '\n';
+        list(skipped);
     }
-    listSkipped();
     io.err.flush();
-    return answered.first().device;
+    return found;
 }
 
 // One command's way to the module: the port, the controller and the view of what it does.
 struct Session {
-    // The progress bar and the trace lines would overwrite each other on the terminal: one at a time.
     Session(CtlIo &io, const CtlRequest &request)
         : io(io), request(request), port(io.port ? *io.port : *(ownPort = std::make_unique<QtSerialPort>())),
-          ticker(io.ticker ? *io.ticker : timerTicker), link(port, [this](int) { return device; }),
-          view(io.err, io.progressBar && !request.trace,
-               [&io](const QString &question) { return AskYes(io, question); }),
+          ticker(io.ticker ? *io.ticker : timerTicker), link(port, [this](int) { return device; }), view(io, request),
           controller(data, link, view)
     {
         InitConfigImage(data.ConfigImage);
@@ -267,7 +339,7 @@ struct Session {
                 return false;
             device = *found;
         } else if (option.isEmpty() || named) {
-            const Settings settings(SettingsPath(io));
+            const Settings settings(io.settingsPath);
             bool developer = false;
             if (named)
                 number = *named;
@@ -295,7 +367,39 @@ struct Session {
         Fail(io, reason.isEmpty() ? first : first + QLatin1Char('\n') + reason, ExitCommunication);
         return false;
     }
-    void Run() { ticker.RunUntilIdle(link, controller); }
+    // Opens the port and runs the transfer that start begins to its end. False when the port does not open
+    // (the reason said) or nothing started: a start that cannot run leaves the controller idle.
+    bool Run(const std::function<void()> &start)
+    {
+        if (!Open())
+            return false;
+        start();
+        if (controller.IsIdle())
+            return false;
+        ticker.RunUntilIdle(link, controller);
+        return true;
+    }
+
+    // Run, with how the transfer ended as the command's exit code. A verify's differences count only where
+    // the file held the byte.
+    int Transfer(const std::function<void()> &start)
+    {
+        if (!Run(start))
+            return ExitCommunication;
+        switch (view.Outcome.value_or(TransferOutcome::CommFailed)) {
+        case TransferOutcome::Read:
+        case TransferOutcome::Stored:
+        case TransferOutcome::SignalTableRead:
+            return ExitOk;
+        case TransferOutcome::Equal:
+        case TransferOutcome::Different:
+            return view.Differences.isEmpty() ? ExitOk : ExitDifferent;
+        case TransferOutcome::Refused:
+            return ExitRefused;
+        default:
+            return ExitCommunication;
+        }
+    }
 
     CtlIo &io;
     const CtlRequest &request;
@@ -310,24 +414,6 @@ struct Session {
     ConsoleView view;
     TransferController controller;
 };
-
-// How a transfer ends the command. A verify's differences count only where the file held the byte.
-int ExitCodeOf(const ConsoleView &view)
-{
-    switch (view.Outcome.value_or(TransferOutcome::CommFailed)) {
-    case TransferOutcome::Read:
-    case TransferOutcome::Stored:
-    case TransferOutcome::SignalTableRead:
-        return ExitOk;
-    case TransferOutcome::Equal:
-    case TransferOutcome::Different:
-        return view.Differences.isEmpty() ? ExitOk : ExitDifferent;
-    case TransferOutcome::Refused:
-        return ExitRefused;
-    default:
-        return ExitCommunication;
-    }
-}
 
 // A module read covers 0..248; the file may hold fewer (older versions saved 0..191).
 int NotInFile(const HeldAddresses &held)
@@ -361,19 +447,11 @@ void ParsePorts(QStringList &args, CtlRequest &r)
 int RunPorts(const CtlRequest &r, CtlIo &io)
 {
     Session s(io, r);
-    const QList<PortEntry> ports = ListPorts(Settings(SettingsPath(io)));
-    QList<ProbeResult> probed;
+    const QList<PortEntry> ports = ListPorts(Settings(io.settingsPath));
+    const QList<ProbeResult> probed = r.probe ? Probe(s.port, ports) : QList<ProbeResult>();
     QHash<QString, QString> answers;
-    if (r.probe) {
-        QStringList devices;
-        for (const PortEntry &e : ports)
-            devices << e.device;
-        PortProber prober(s.port);
-        RunProber(prober, devices);
-        probed = prober.Results();
-        for (const ProbeResult &p : probed)
-            answers.insert(p.device, p.answer);
-    }
+    for (const ProbeResult &p : probed)
+        answers.insert(p.device, p.answer);
     for (const PortEntry &e : ports) {
         QStringList cells{e.device, Cell(PortDescription(e)), Cell(e.vidPid),
                           e.portNumber > 0 ? ComPortName(e.portNumber) : QStringLiteral("-")};
@@ -383,7 +461,7 @@ int RunPorts(const CtlRequest &r, CtlIo &io)
     }
     // A port the user may not open, or one another program holds, is worth saying why: it is the
     // usual reason a connected module stays silent.
-    for (const ProbeResult &p : std::as_const(probed)) {
+    for (const ProbeResult &p : probed) {
         if (Skipped(p))
             io.err << FailureReason(p.failure) << '\n';
     }
@@ -395,10 +473,8 @@ int RunPorts(const CtlRequest &r, CtlIo &io)
 int RunInfo(const CtlRequest &r, CtlIo &io)
 {
     Session s(io, r);
-    if (!s.Open())
+    if (!s.Run([&] { s.controller.StartVersionQuery(); }))
         return ExitCommunication;
-    s.controller.StartVersionQuery();
-    s.Run();
     // The reply is still at the start of RxBuffer: no frame has gone out since.
     const auto reply = MatchVersionReply(s.link.RxBuffer);
     if (!reply)
@@ -414,11 +490,7 @@ int RunInfo(const CtlRequest &r, CtlIo &io)
 int RunRead(const CtlRequest &r, CtlIo &io)
 {
     Session s(io, r);
-    if (!s.Open())
-        return ExitCommunication;
-    s.controller.StartRead();
-    s.Run();
-    if (const int code = ExitCodeOf(s.view); code != ExitOk)
+    if (const int code = s.Transfer([&] { s.controller.StartRead(); }); code != ExitOk)
         return code;
     QString error;
     if (!SaveConfigText(r.file, s.data.ConfigImage, &error))
@@ -438,13 +510,9 @@ int RunVerify(const CtlRequest &r, CtlIo &io)
                     QCoreApplication::translate("hx7", "Soubor neobsahuje žádný z bajtů 0..%1, není co porovnat: %2")
                         .arg(QString::number(LastTransferAddress), r.file),
                     ExitUsage);
-    if (!s.Open())
-        return ExitCommunication;
     // The controller compares every byte; only the bytes the file gave decide.
     s.view.Compared = held;
-    s.controller.StartVerify();
-    s.Run();
-    const int code = ExitCodeOf(s.view);
+    const int code = s.Transfer([&] { s.controller.StartVerify(); });
     if (code != ExitOk && code != ExitDifferent)
         return code;
     io.out << TransferController::Translated(code == ExitOk ? TransferController::EqualText
@@ -490,24 +558,19 @@ int RunStore(const CtlRequest &r, CtlIo &io)
     HeldAddresses held;
     if (const auto error = LoadFile(r.file, s.data, held))
         return Fail(io, *error, ExitUsage);
-    const auto [first, scopeLast] = TransferController::StoreScopeRange(r.scope, r.route).value();
-    const auto range = StorableRange(held, first, scopeLast);
+    const auto [scopeFirst, scopeLast] = TransferController::StoreScopeRange(r.scope, r.route).value();
+    const auto range = StorableRange(held, scopeFirst, scopeLast);
     if (const QString *refusal = std::get_if<QString>(&range))
         return Fail(io, *refusal, ExitUsage);
-    const StoreRange stored = std::get<StoreRange>(range);
-    if (!s.Open())
-        return ExitCommunication;
-    s.view.AssumeYes = r.yes;
+    const auto [first, last] = std::get<std::pair<int, int>>(range);
     s.controller.SetResetAfterStore(r.reset);
-    s.controller.StartStoreRange(stored.first, stored.last);
-    s.Run();
-    if (const int code = ExitCodeOf(s.view); code != ExitOk)
+    if (const int code = s.Transfer([&] { s.controller.StartStoreRange(first, last); }); code != ExitOk)
         return code;
-    if (stored.last < scopeLast)
+    if (last < scopeLast)
         io.err << QCoreApplication::translate("hx7",
                                               "Uloženy bajty %1; bajty %2 soubor neobsahuje, v modulu zůstaly beze "
                                               "změny.")
-                      .arg(Span(stored.first, stored.last), Span(stored.last + 1, scopeLast))
+                      .arg(Span(first, last), Span(last + 1, scopeLast))
                << '\n';
     return ExitOk;
 }
@@ -533,11 +596,7 @@ void ParsePoleSig(QStringList &args, CtlRequest &r)
 int RunPoleSig(const CtlRequest &r, CtlIo &io)
 {
     Session s(io, r);
-    if (!s.Open())
-        return ExitCommunication;
-    s.controller.StartPoleSigRead();
-    s.Run();
-    if (const int code = ExitCodeOf(s.view); code != ExitOk)
+    if (const int code = s.Transfer([&] { s.controller.StartPoleSigRead(); }); code != ExitOk)
         return code;
     if (!WritePoleSigDump(r.file, s.data.ConfigImage))
         return Fail(io, WriteErrorText(r.file), ExitUsage);
@@ -555,11 +614,7 @@ int RunFactoryReset(const CtlRequest &r, CtlIo &io)
     if (!r.yes && !AskYes(io, QCoreApplication::translate("hx7", "Resetovat konfiguraci do počátečního nastavení ?")))
         return ExitRefused;
     Session s(io, r);
-    if (!s.Open())
-        return ExitCommunication;
-    s.controller.StartFactoryReset();
-    s.Run();
-    return ExitOk;
+    return s.Run([&] { s.controller.StartFactoryReset(); }) ? ExitOk : ExitCommunication;
 }
 
 void ParseTestOutput(QStringList &args, CtlRequest &r)
@@ -584,12 +639,7 @@ void ParseTestOutput(QStringList &args, CtlRequest &r)
 int RunTestOutput(const CtlRequest &r, CtlIo &io)
 {
     Session s(io, r);
-    if (!s.Open())
-        return ExitCommunication;
-    if (!s.controller.QueueOneShot(r.frame))
-        return ExitCommunication;
-    s.Run();
-    return ExitOk;
+    return s.Run([&] { s.controller.QueueOneShot(r.frame); }) ? ExitOk : ExitCommunication;
 }
 
 // The order of --help and of the man page.
@@ -628,7 +678,7 @@ int RunCtl(const QStringList &arguments, CtlIo &io)
     // Errors are told in the language asked for; an unknown --lang in the program's language.
     QString language = RequestedLanguage(arguments);
     if (language.isEmpty())
-        language = SettingsLanguage(SettingsPath(io));
+        language = SettingsLanguage(io.settingsPath);
     if (io.installLanguage)
         io.installLanguage(language);
     const auto parsed = ParseCtl(arguments);

@@ -1,12 +1,12 @@
 // hx7ctl: the module operations of the main window from the command line, on the same controller.
 #pragma once
 
+#include "settings.h"
 #include "ticker.h"
 
 #include <QStringList>
 #include <QTextStream>
 #include <functional>
-#include <optional>
 
 namespace hx7 {
 
@@ -14,9 +14,9 @@ struct CtlIo {
     QTextStream &out;
     QTextStream &err;
     bool progressBar = false; // stderr is a terminal
-    // Asks a yes/no question at the terminal; nothing when there is no terminal to ask.
-    std::function<std::optional<bool>(const QString &question)> ask{};
-    QString settingsPath{};
+    // Asks a yes/no question at the terminal; empty when there is no terminal to ask.
+    std::function<bool(const QString &question)> ask{};
+    QString settingsPath = DefaultSettingsPath();
     SerialPort *port = nullptr; // the real port when not given
     Ticker *ticker = nullptr;   // the 100 ms timer when not given
     // Installs the translators of "cs" or "en" before anything is said. The program installs them; the

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
-#include <map>
 
 namespace hx7 {
 
@@ -42,17 +41,12 @@ Options TakeOptions(const QStringList &arguments)
     return o;
 }
 
-bool KnownLanguage(const QString &language)
-{
-    return language == QLatin1String("cs") || language == QLatin1String("en");
-}
-
 } // namespace
 
 QString RequestedLanguage(const QStringList &arguments)
 {
     const QString language = TakeOptions(arguments).request.language;
-    return KnownLanguage(language) ? language : QString();
+    return language == QLatin1String("cs") || language == QLatin1String("en") ? language : QString();
 }
 
 std::variant<CtlRequest, UsageError> ParseCtl(const QStringList &arguments)
@@ -61,7 +55,7 @@ std::variant<CtlRequest, UsageError> ParseCtl(const QStringList &arguments)
     CtlRequest &r = o.request;
     QStringList &args = o.rest;
     try {
-        if (!r.language.isEmpty() && !KnownLanguage(r.language))
+        if (r.language != RequestedLanguage(arguments)) // a --lang hx7ctl does not speak
             throw UsageError{QCoreApplication::translate("hx7", "--lang je cs nebo en")};
         if (o.withoutValue == QLatin1String("--port"))
             throw UsageError{QCoreApplication::translate("hx7", "--port potřebuje PORT")};
@@ -115,17 +109,13 @@ int ParseNumber(const QString &text, int minimum, int maximum, const QString &wh
 
 namespace {
 
-// Each form of a command with what the help or the man page says of it; the text goes with the last.
-template <typename Visit> void ForEachForm(Visit visit)
+// "store FILE [--scope config|all|route N] [--reset] [--yes]": the command with each of its argument forms.
+QStringList Synopses(const CtlCommand &c)
 {
-    for (const CtlCommand &c : CtlCommands()) {
-        const QStringList forms = QString::fromLatin1(c.forms).split(QLatin1Char('\n'));
-        for (qsizetype i = 0; i < forms.size(); ++i) {
-            const QString synopsis =
-                QString::fromLatin1(c.name) + (forms[i].isEmpty() ? QString() : QLatin1Char(' ') + forms[i]);
-            visit(synopsis, i + 1 == forms.size() && c.help ? QCoreApplication::translate("hx7", c.help) : QString());
-        }
-    }
+    QStringList synopses;
+    for (const QString &form : QString::fromLatin1(c.forms).split(QLatin1Char('\n')))
+        synopses << (QString::fromLatin1(c.name) + QLatin1Char(' ') + form).trimmed();
+    return synopses;
 }
 
 } // namespace
@@ -149,16 +139,20 @@ QString CtlHelp()
                "uložený v hx7conf.ini.\n"
                "\n"
                "Příkazy:\n");
-    ForEachForm([&](const QString &synopsis, const QString &text) {
-        QString line = QStringLiteral("  ") + synopsis;
-        if (!text.isEmpty()) {
-            const QString indent(column, QLatin1Char(' '));
-            line +=
-                line.size() < column - 1 ? QString(column - line.size(), QLatin1Char(' ')) : QLatin1Char('\n') + indent;
-            line += QString(text).replace(QLatin1Char('\n'), QLatin1Char('\n') + indent);
+    for (const CtlCommand &c : CtlCommands()) {
+        const QStringList synopses = Synopses(c);
+        for (qsizetype i = 0; i < synopses.size(); ++i) {
+            QString line = QStringLiteral("  ") + synopses[i];
+            if (c.help && i + 1 == synopses.size()) { // the text goes with the last form
+                const QString indent(column, QLatin1Char(' '));
+                line += line.size() < column - 1 ? QString(column - line.size(), QLatin1Char(' '))
+                                                 : QLatin1Char('\n') + indent;
+                line +=
+                    QCoreApplication::translate("hx7", c.help).replace(QLatin1Char('\n'), QLatin1Char('\n') + indent);
+            }
+            help += line + QLatin1Char('\n');
         }
-        help += line + QLatin1Char('\n');
-    });
+    }
     return help + QCoreApplication::translate(
                       "hx7", "\n"
                              "Návratové kódy: 0 v pořádku, 1 data rozdílná, 2 chybné argumenty nebo soubor,\n"
@@ -182,64 +176,31 @@ QString RoffSynopsis(const QString &synopsis)
     return roff + synopsis.mid(at);
 }
 
-// Plain text as roff lines: no line may start a request, a dash is a dash.
-QString RoffText(const QString &text)
-{
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString &line : lines) {
-        line.replace(QLatin1Char('\\'), QStringLiteral("\\e")).replace(QLatin1Char('-'), QStringLiteral("\\-"));
-        if (line.startsWith(QLatin1Char('.')) || line.startsWith(QLatin1Char('\'')))
-            line.prepend(QStringLiteral("\\&"));
-    }
-    return lines.join(QLatin1Char('\n'));
-}
-
-// "test-output turnout" of "test-output turnout N straight|diverging": the words before the first one to
-// fill in or to choose, which name the form's text in the template.
-QString FormKey(const QString &synopsis)
-{
-    static const QRegularExpression key(QStringLiteral("^[a-z][a-z-]*( [a-z][a-z-]*)*(?=$| [A-Z\\[])"));
-    return key.match(synopsis).captured();
-}
-
 } // namespace
 
 QString ManualPage(const QString &page, QString *error)
 {
-    QStringList lines = page.split(QLatin1Char('\n'));
-    // The entries take the place of the template's texts: from the first marker to the next section.
+    QStringList synopses; // every form of the table, in its order
+    for (const CtlCommand &c : CtlCommands())
+        synopses += Synopses(c);
     const QString marker = QStringLiteral(".\\\" @");
-    const qsizetype start =
-        std::find_if(lines.begin(), lines.end(), [&](const QString &l) { return l.startsWith(marker); }) -
-        lines.begin();
-    qsizetype end = start;
-    while (end < lines.size() && !lines[end].startsWith(QLatin1String(".SH ")))
-        ++end;
-    std::map<QString, QString> texts; // by the form they describe
-    QString *text = nullptr;
-    for (qsizetype i = start; i < end; ++i) {
-        if (lines[i].startsWith(marker))
-            text = &texts[lines[i].mid(marker.size())];
-        else
-            *text += lines[i] + QLatin1Char('\n');
+    QStringList lines = page.split(QLatin1Char('\n'));
+    qsizetype next = 0;
+    for (QString &line : lines) {
+        if (!line.startsWith(marker))
+            continue;
+        const QString synopsis = synopses.value(next++);
+        if (synopsis.isEmpty() || line != marker + synopsis.section(QLatin1Char(' '), 0, 0)) {
+            *error = QStringLiteral("the text %1 stands where %2 is due")
+                         .arg(line, synopsis.isEmpty() ? QStringLiteral("no command") : synopsis);
+            return {};
+        }
+        line = QStringLiteral(".TP\n") + RoffSynopsis(synopsis);
     }
-    QString entries;
-    ForEachForm([&](const QString &synopsis, const QString &help) {
-        const auto kept = texts.find(FormKey(synopsis));
-        entries += QStringLiteral(".TP\n") + RoffSynopsis(synopsis) + QLatin1Char('\n') +
-                   (kept != texts.end() ? kept->second
-                    : help.isEmpty()    ? QString()
-                                        : RoffText(help) + QLatin1Char('\n'));
-        if (kept != texts.end())
-            texts.erase(kept);
-    });
-    if (start == lines.size() || !texts.empty()) {
-        *error = start == lines.size() ? QStringLiteral("no command texts (.\\\" @name) in the page")
-                                       : QStringLiteral("a text for no command: ") + texts.begin()->first;
+    if (next < synopses.size()) {
+        *error = synopses[next] + QStringLiteral(" has no text in the page");
         return {};
     }
-    lines.remove(start, end - start);
-    lines.insert(start, entries.chopped(1));
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -60,10 +60,9 @@ void ExpectArguments(const QStringList &arguments, int minimum, int maximum);
 int ParseNumber(const QString &text, int minimum, int maximum, const QString &what);
 
 QString CtlHelp();
-// The man page from its template: from the template's first line `.\" @words` to the next section, one
-// entry per form of the table, in its order, headed by the form and followed by the text the template
-// keeps under `.\" @` + the form's words before its first argument, or by the --help text. Empty, with
-// *error set, when the template keeps a text for no form of the table.
+// The man page from its template: each line `.\" @name` becomes an entry's head, the next form of the
+// table, which must be a form of the command name; the text under it stays. Empty, with *error set, when
+// a form lacks its text or a text is left over.
 QString ManualPage(const QString &page, QString *error);
 
 } // namespace hx7

@@ -39,7 +39,7 @@ int main(int argc, char *argv[])
     io.installLanguage = [](const QString &language) { hx7::InstallLanguage(language); };
     io.progressBar = isatty(STDERR_FILENO);
     if (isatty(STDIN_FILENO) && isatty(STDERR_FILENO)) {
-        io.ask = [&](const QString &question) -> std::optional<bool> {
+        io.ask = [&](const QString &question) {
             err << question << ' ' << QCoreApplication::translate("hx7", "[a/N]") << ' ';
             err.flush();
             const QString answer = in.readLine().trimmed().toLower();
