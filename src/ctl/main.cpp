@@ -2,6 +2,7 @@
 #include "ctlcommands.h"
 #include "ctltable.h"
 #include "language.h"
+#include "savefile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -13,12 +14,11 @@ namespace {
 // hx7ctl --manual-page TEMPLATE PAGE, run by the build: the man page with the commands of the table.
 int WriteManualPage(const QString &from, const QString &to, QTextStream &err)
 {
-    QFile in(from), page(to);
+    QFile in(from);
     QString error = QStringLiteral("cannot read ") + from;
     const QString text =
         in.open(QIODevice::ReadOnly) ? hx7::ManualPage(QString::fromUtf8(in.readAll()), &error) : QString();
-    if (!text.isEmpty() && page.open(QIODevice::WriteOnly) && page.write(text.toUtf8()) == text.toUtf8().size() &&
-        page.flush())
+    if (!text.isEmpty() && hx7::SaveWhole(to, text.toUtf8()))
         return 0;
     err << "hx7ctl --manual-page: " << (text.isEmpty() ? error : QStringLiteral("cannot write ") + to) << '\n';
     return 1;
