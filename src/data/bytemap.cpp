@@ -9,14 +9,15 @@ namespace hx7 {
 
 namespace {
 
-ByteMapEntry Entry(int first, int last, const QString &description, QList<BitField> fields = {})
+ByteMapEntry Entry(int address, const QString &description, QList<BitField> fields = {})
 {
-    return {first, last, description, 0, std::move(fields)};
+    return {address, address, description, 0, std::move(fields)};
 }
 
-BitField Field(BitRange f, const QString &name)
+// The bits of f's byte above f, which nothing interprets.
+BitField UnusedAbove(BitRange f)
 {
-    return {f.firstBit, f.lastBit, name, f.activeAtZero};
+    return {{f.byte, f.lastBit + 1, 7}, QCoreApplication::translate("hx7", "nevyužito")};
 }
 
 // The bytes of route r's slot (10 bytes for routes 1..16, 7 for 17..24), field by field as the slot codec
@@ -42,77 +43,74 @@ void AddRoute(QList<ByteMapEntry> &map, int r)
         const QString high = QCoreApplication::translate("hx7", "číslo výhybky %1 (vyšší bity)").arg(t + 1);
         if (b.high.byte == RepeatFlagBits.byte)
             add(b.high.byte, QCoreApplication::translate("hx7", "%1, opakovací znak").arg(high),
-                {Field(b.high, highBits(t + 1)),
-                 Field(RepeatFlagBits, QCoreApplication::translate("hx7", "opakovací znak"))});
+                {{b.high, highBits(t + 1)}, {RepeatFlagBits, QCoreApplication::translate("hx7", "opakovací znak")}});
         else
-            add(b.high.byte, high,
-                {Field(b.high, highBits(t + 1)),
-                 {b.high.lastBit + 1, 7, QCoreApplication::translate("hx7", "nevyužito")}});
+            add(b.high.byte, high, {{b.high, highBits(t + 1)}, UnusedAbove(b.high)});
         if (t % 2 == 0) {
             const TurnoutBits other = TurnoutSlotBits(t + 1);
             add(b.low.byte,
                 QCoreApplication::translate("hx7", "výhybky %1 a %2 (nižší bity čísla, polohy)").arg(t + 1).arg(t + 2),
-                {Field(b.low, lowBits(t + 1)), Field(b.position, position(t + 1)), Field(other.low, lowBits(t + 2)),
-                 Field(other.position, position(t + 2))});
+                {{b.low, lowBits(t + 1)},
+                 {b.position, position(t + 1)},
+                 {other.low, lowBits(t + 2)},
+                 {other.position, position(t + 2)}});
         }
     }
 }
 
 QList<ByteMapEntry> BuildMap()
 {
+    // The name says itself that 0 means yes.
+    BitRange motorDrive = MotorDriveBits;
+    motorDrive.activeAtZero = false;
     QList<ByteMapEntry> map;
-    map << Entry(0, AddressCodeByte - 1, QCoreApplication::translate("hx7", "nevyužito (jen se přenáší)"));
-    map << Entry(AddressCodeByte, AddressCodeByte,
+    map << ByteMapEntry{0, AddressCodeByte - 1, QCoreApplication::translate("hx7", "nevyužito (jen se přenáší)")};
+    map << Entry(AddressCodeByte,
                  QCoreApplication::translate("hx7", "DCC adresa (kód adresy, 1. povel = 4 × kód − 3)"));
-    map << Entry(OutputOptionsByte, OutputOptionsByte, QCoreApplication::translate("hx7", "Spínací výstupy"),
-                 {Field(SignalTypeBits, QCoreApplication::translate("hx7", "typ znaku (1 = uživ. volitelné)")),
-                  Field(PairingProtectionBits, QCoreApplication::translate("hx7", "ochrana sepnutí obou výstupů")),
-                  // The name says itself that 0 means yes.
-                  {MotorDriveBits.firstBit, MotorDriveBits.lastBit,
-                   QCoreApplication::translate("hx7", "motorový přestavník (0 = ano)")},
-                  Field(IgnoreOffCommandsBits, QCoreApplication::translate("hx7", "ignorovat příkazy vypnutí výstupu")),
-                  Field(PulseLengthBits, QCoreApplication::translate("hx7", "délka impulsu výhybek"))});
+    map << Entry(OutputOptionsByte, QCoreApplication::translate("hx7", "Spínací výstupy"),
+                 {{SignalTypeBits, QCoreApplication::translate("hx7", "typ znaku (1 = uživ. volitelné)")},
+                  {PairingProtectionBits, QCoreApplication::translate("hx7", "ochrana sepnutí obou výstupů")},
+                  {motorDrive, QCoreApplication::translate("hx7", "motorový přestavník (0 = ano)")},
+                  {IgnoreOffCommandsBits, QCoreApplication::translate("hx7", "ignorovat příkazy vypnutí výstupu")},
+                  {PulseLengthBits, QCoreApplication::translate("hx7", "délka impulsu výhybek")}});
     QList<BitField> speeds, inputs;
     for (int s = 0; s < SignalCount; ++s) {
-        speeds << Field(FollowOnSpeedBits(s),
-                        QCoreApplication::translate("hx7", "následná rychlost náv. %1").arg(SignalNames[s]));
-        inputs << Field(AutoClearAspectBits(s),
-                        QCoreApplication::translate("hx7", "AUT rušit znak náv. %1").arg(SignalNames[s]))
-               << Field(AutoRelayBits(s), QCoreApplication::translate("hx7", "AUT spínání rele %1").arg(s));
+        speeds << BitField{FollowOnSpeedBits(s),
+                           QCoreApplication::translate("hx7", "následná rychlost náv. %1").arg(SignalNames[s])};
+        inputs << BitField{AutoClearAspectBits(s),
+                           QCoreApplication::translate("hx7", "AUT rušit znak náv. %1").arg(SignalNames[s])}
+               << BitField{AutoRelayBits(s), QCoreApplication::translate("hx7", "AUT spínání rele %1").arg(s)};
     }
-    map << Entry(FollowOnSpeedByte, FollowOnSpeedByte,
-                 QCoreApplication::translate("hx7", "Následné rychlosti návěstidel"), speeds);
-    map << Entry(SignalPairByte, SignalPairByte, QCoreApplication::translate("hx7", "Dvojice návěstidel (platí při 0)"),
-                 {Field(MergedPairBits(0), QCoreApplication::translate("hx7", "sloučení znaku náv. 1A 2A")),
-                  Field(MergedPairBits(1), QCoreApplication::translate("hx7", "sloučení znaku náv. 1B 2B")),
-                  Field(CommonTrackBits(0), QCoreApplication::translate("hx7", "společná kolej náv. 1A+2A")),
-                  Field(CommonTrackBits(1), QCoreApplication::translate("hx7", "společná kolej náv. 1B+2B")),
-                  {4, 7, QCoreApplication::translate("hx7", "nevyužito")}});
+    map << Entry(FollowOnSpeedByte, QCoreApplication::translate("hx7", "Následné rychlosti návěstidel"), speeds);
+    map << Entry(SignalPairByte, QCoreApplication::translate("hx7", "Dvojice návěstidel (platí při 0)"),
+                 {{MergedPairBits(0), QCoreApplication::translate("hx7", "sloučení znaku náv. 1A 2A")},
+                  {MergedPairBits(1), QCoreApplication::translate("hx7", "sloučení znaku náv. 1B 2B")},
+                  {CommonTrackBits(0), QCoreApplication::translate("hx7", "společná kolej náv. 1A+2A")},
+                  {CommonTrackBits(1), QCoreApplication::translate("hx7", "společná kolej náv. 1B+2B")},
+                  UnusedAbove(CommonTrackBits(PairCount - 1))});
     for (int s = 0; s < SignalCount; ++s)
         for (int k = 0; k < AspectsPerSignal; ++k)
-            map << Entry(FirstAspectByte(s) + k, FirstAspectByte(s) + k,
-                         QCoreApplication::translate("hx7", "Návěstidlo %1: znak %2")
-                             .arg(SignalNames[s])
-                             .arg(QLatin1Char(AspectLetterText(AspectImageOrder[k]))));
-    map << Entry(InputOptionsByte, InputOptionsByte, QCoreApplication::translate("hx7", "Vstupy HX7S (platí při 0)"),
-                 inputs);
-    map << Entry(InputOptionsByte + 1, RouteAreaBegin - 1,
-                 QCoreApplication::translate("hx7", "nevyužito (jen se přenáší)"));
+            map << Entry(FirstAspectByte(s) + k, QCoreApplication::translate("hx7", "Návěstidlo %1: znak %2")
+                                                     .arg(SignalNames[s])
+                                                     .arg(QLatin1Char(AspectLetterText(AspectImageOrder[k]))));
+    map << Entry(InputOptionsByte, QCoreApplication::translate("hx7", "Vstupy HX7S (platí při 0)"), inputs);
+    map << ByteMapEntry{InputOptionsByte + 1, RouteAreaBegin - 1,
+                        QCoreApplication::translate("hx7", "nevyužito (jen se přenáší)")};
     for (int r = 1; r <= RouteCount; ++r)
         AddRoute(map, r);
-    map << Entry(RouteAreaEnd, LastTransferAddress,
-                 QCoreApplication::translate("hx7", "nevyužito (přenáší se s cestami)"));
+    map << ByteMapEntry{RouteAreaEnd, LastTransferAddress,
+                        QCoreApplication::translate("hx7", "nevyužito (přenáší se s cestami)")};
     return map;
 }
 
 // "bit 2", "bity 4-7"; empty for the whole byte.
-QString BitsOnly(int firstBit, int lastBit)
+QString BitsOnly(BitRange f)
 {
-    if (firstBit == 0 && lastBit == 7)
+    if (f.Mask() == 0xFF)
         return {};
-    if (firstBit == lastBit)
-        return QCoreApplication::translate("hx7", "bit %1").arg(firstBit);
-    return QCoreApplication::translate("hx7", "bity %1-%2").arg(firstBit).arg(lastBit);
+    if (f.firstBit == f.lastBit)
+        return QCoreApplication::translate("hx7", "bit %1").arg(f.firstBit);
+    return QCoreApplication::translate("hx7", "bity %1-%2").arg(f.firstBit).arg(f.lastBit);
 }
 
 } // namespace
@@ -139,8 +137,8 @@ QString DescribeAddressInFull(int address, int bitMask)
     const ByteMapEntry &e = DescribeAddress(address);
     QStringList fields;
     for (const BitField &f : e.fields)
-        if (bitMask & (((1 << (f.lastBit - f.firstBit + 1)) - 1) << f.firstBit))
-            fields << f.name + QStringLiteral(" (") + BitsOnly(f.firstBit, f.lastBit) + QLatin1Char(')');
+        if (bitMask & f.bits.Mask())
+            fields << f.name + QStringLiteral(" (") + BitsOnly(f.bits) + QLatin1Char(')');
     return fields.isEmpty() ? e.description : e.description + QStringLiteral(": ") + fields.join(QStringLiteral("; "));
 }
 
@@ -149,10 +147,10 @@ QString ActiveAtZeroText()
     return QCoreApplication::translate("hx7", "platí při 0");
 }
 
-QString BitsText(int address, int firstBit, int lastBit)
+QString BitsText(BitRange f)
 {
-    const QString byte = QCoreApplication::translate("hx7", "bajt 0x%1").arg(address, 2, 16, QLatin1Char('0'));
-    const QString bits = BitsOnly(firstBit, lastBit);
+    const QString byte = QCoreApplication::translate("hx7", "bajt 0x%1").arg(f.byte, 2, 16, QLatin1Char('0'));
+    const QString bits = BitsOnly(f);
     return bits.isEmpty() ? byte : byte + QStringLiteral(", ") + bits;
 }
 

@@ -16,24 +16,25 @@ constexpr int SignalPairByte = 7;
 constexpr int AspectTableByte = 8; // 16 bytes, four per signal
 constexpr int InputOptionsByte = 24;
 
-// Bits firstBit..lastBit of a byte (an image address, or an offset within a route slot). A flag with
-// activeAtZero is on while its bit is 0.
+// Bits firstBit..lastBit of a byte (an image address, or an offset within a route slot); the whole byte
+// unless told. A flag with activeAtZero is on while its bit is 0.
 struct BitRange {
     int byte;
-    int firstBit;
-    int lastBit;
+    int firstBit = 0;
+    int lastBit = 7;
     bool activeAtZero = false;
+
+    constexpr int Mask() const { return ((1 << (lastBit - firstBit + 1)) - 1) << firstBit; }
 };
 
 constexpr int ReadBits(const std::uint8_t *bytes, BitRange f)
 {
-    return (bytes[f.byte] >> f.firstBit) & ((1 << (f.lastBit - f.firstBit + 1)) - 1);
+    return (bytes[f.byte] & f.Mask()) >> f.firstBit;
 }
 // Only the field's bits change; value is cut to its width.
 constexpr void WriteBits(std::uint8_t *bytes, BitRange f, int value)
 {
-    const int mask = ((1 << (f.lastBit - f.firstBit + 1)) - 1) << f.firstBit;
-    bytes[f.byte] = static_cast<std::uint8_t>((bytes[f.byte] & ~mask) | ((value << f.firstBit) & mask));
+    bytes[f.byte] = static_cast<std::uint8_t>((bytes[f.byte] & ~f.Mask()) | ((value << f.firstBit) & f.Mask()));
 }
 
 // The four signals; signal s drives the lamps of head SignalNames[s]. Signals 2p and 2p + 1 form pair p.

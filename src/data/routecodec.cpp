@@ -67,7 +67,7 @@ const QStringList &RouteGridHeader()
 
 QStringList RouteGridRow(int i, const RouteRecord &route)
 {
-    const int signal = i < 16 ? i / 8 : 2 + (i - 16) / 4;
+    const int signal = i < LongSlotRoutes ? i / 8 : 2 + (i - LongSlotRoutes) / 4;
     QStringList cells;
     cells << QString::number(i + 1) << QCoreApplication::translate("hx7", "NAV%1").arg(SignalNames[signal]);
     for (int t = 0; t < TurnoutsPerRoute; ++t) {

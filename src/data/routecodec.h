@@ -33,13 +33,13 @@ constexpr int RouteSlotOffset(int i)
 constexpr int RouteAreaEnd = RouteSlotOffset(RouteCount);
 constexpr int SlotTurnouts(int i)
 {
-    return i < LongSlotRoutes ? 6 : 4;
+    return i < LongSlotRoutes ? TurnoutsPerRoute : 4;
 }
 
 // The fields of a slot, as offsets within it. A turnout is stored as s = its number + 3, ten bits: bits 3-9
 // in a high byte of its own, bits 0-2 and the position in a byte it shares with the other turnout of its
 // pair (1-2, 3-4, 5-6). A pair takes three bytes: high byte, shared byte, high byte.
-constexpr BitRange SpeedCodeBits{0, 0, 7};
+constexpr BitRange SpeedCodeBits{0};        // the whole first byte
 constexpr BitRange RepeatFlagBits{1, 7, 7}; // lent by turnout 1's high byte; the other high bytes leave bit 7 at 0
 struct TurnoutBits {
     BitRange high, low, position;

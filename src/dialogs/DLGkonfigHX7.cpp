@@ -3,14 +3,13 @@
 
 #include "bitstooltip.h"
 #include "bytemap.h"
+#include "dialogparts.h"
 #include "radiogroup.h"
 #include "spinbox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,37 +22,10 @@ namespace hx7 {
 
 namespace {
 
-template <typename T> T *Named(T *widget, const char *name)
+// "1A+2A": the signals of pair p.
+QString PairName(int p)
 {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QFrame *Separator(QFrame::Shape shape, QWidget *parent)
-{
-    auto *line = new QFrame(parent);
-    line->setFrameShape(shape);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
-}
-
-QLabel *BuddyLabel(const QString &text, QWidget *buddy, QWidget *parent, const char *name = nullptr)
-{
-    auto *label = new QLabel(text, parent);
-    if (name)
-        label->setObjectName(QLatin1String(name));
-    label->setBuddy(buddy);
-    buddy->setAccessibleName(text);
-    return label;
-}
-
-QString Line(BitRange f)
-{
-    return BitsLine(f.byte, f.firstBit, f.lastBit);
-}
-QString Text(BitRange f)
-{
-    return BitsText(f.byte, f.firstBit, f.lastBit);
+    return QStringLiteral("%1+%2").arg(SignalNames[2 * p], SignalNames[2 * p + 1]);
 }
 
 } // namespace
@@ -80,45 +52,21 @@ TFormKonfDCC::TFormKonfDCC(SharedData &data, std::function<bool()> isHx7S, QWidg
     });
     connect(BtCancel1, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BtOK1);
-    buttons->addWidget(BtCancel1);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(PageControl1);
-    layout->addLayout(buttons);
+    layout->addLayout(Row({nullptr, BtOK1, BtCancel1}));
     layout->setSizeConstraint(QLayout::SetFixedSize); // a fixed dialog border
-    SetFixedToolTips();
 }
 
-void TFormKonfDCC::SetFixedToolTips()
+// Every control names the image bits it edits in its tooltip, and what else its state writes on OK; the
+// aspect lists follow the selected signal.
+QCheckBox *TFormKonfDCC::FlagBox(const QString &text, const QString &name, bool &flag, BitRange bits, QWidget *page,
+                                 const QString &note)
 {
-    // Every control names the image bits it edits, and what else its state writes on OK; the aspect lists
-    // follow the selected signal.
-    SetBitsToolTip(SEadresa1, {BitsLine(AddressCodeByte)});
-    SetBitsToolTip(RGtypZnaku, {Line(SignalTypeBits)});
-    SetBitsToolTip(CBparovani1, {Line(PairingProtectionBits),
-                                 tr("Nezaškrtnuté: zruší i volbu Ignorovat příkazy vypnutí výstupu; OK zapíše %1 = 0.")
-                                     .arg(Text(IgnoreOffCommandsBits))});
-    SetBitsToolTip(CBmotor1, {Line(MotorDriveBits)});
-    SetBitsToolTip(CBnoOFFcmd, {Line(IgnoreOffCommandsBits), tr("Lze zvolit jen s ochranou sepnutí obou výstupů.")});
-    SetBitsToolTip(SEdelayVYH, {Line(PulseLengthBits)});
-    for (int s = 0; s < SignalCount; ++s) {
-        SetBitsToolTip(m_speedLists[s], {Line(FollowOnSpeedBits(s))});
-        SetBitsToolTip(m_clearBoxes[s], {Line(AutoClearAspectBits(s))});
-        SetBitsToolTip(m_relayBoxes[s], {Line(AutoRelayBits(s))});
-    }
-    // A merged pair cannot share a common track: OK writes the track's bit too.
-    for (int p = 0; p < PairCount; ++p) {
-        const QString pair = QStringLiteral("%1+%2").arg(SignalNames[2 * p], SignalNames[2 * p + 1]);
-        const QString trackBit = Text(CommonTrackBits(p));
-        SetBitsToolTip(m_mergeBoxes[p],
-                       {Line(MergedPairBits(p)),
-                        tr("Zaškrtnuté: OK zruší i společnou kolej náv. %1 a zapíše %2 = 1.").arg(pair, trackBit)});
-        SetBitsToolTip(m_trackBoxes[p],
-                       {Line(CommonTrackBits(p)),
-                        tr("Je-li znak náv. %1 sloučen, OK toto pole zruší a zapíše %2 = 1.").arg(pair, trackBit)});
-    }
+    auto *box = Named(new QCheckBox(text, page), name);
+    SetBitsToolTip(box, {BitsLine(bits), note});
+    m_flagBoxes.emplace_back(box, &flag);
+    return box;
 }
 
 QWidget *TFormKonfDCC::BuildConfigPage()
@@ -126,6 +74,7 @@ QWidget *TFormKonfDCC::BuildConfigPage()
     auto *page = Named(new QWidget, "TabSheet1");
     SEadresa1 = Named(new SpinBox(1, 508, 4, 1, page), "SEadresa1");
     SEadresa1->setToolTip(tr("adresa DCC, (accessory decoder)"));
+    SetBitsToolTip(SEadresa1, {BitsLine({AddressCodeByte})});
     auto *addressLabel = BuddyLabel(tr("adresa dekodéru (č. 1. povelu)"), SEadresa1, page, "LBbar1");
     LBaddr = Named(new QLabel(page), "LBaddr");
     LBaddr->setMinimumWidth(90);
@@ -133,34 +82,30 @@ QWidget *TFormKonfDCC::BuildConfigPage()
     RGtypZnaku =
         Named(new RadioGroup(tr(" Návěstní znaky  "), {tr("uživ. volitelné"), tr("závislá soustava")}, 2, page),
               "RGtypZnaku");
+    SetBitsToolTip(RGtypZnaku, {BitsLine(SignalTypeBits)});
     auto *Label7 = Named(new QLabel(tr("Spínací výstupy  HX7V / M / S"), page), "Label7");
     SEdelayVYH = Named(new SpinBox(0, 15, 1, 0, page), "SEdelayVYH");
     SEdelayVYH->setToolTip(tr("délka pulsu"));
+    SetBitsToolTip(SEdelayVYH, {BitsLine(PulseLengthBits)});
     Label2txt = BuddyLabel(QString(), SEdelayVYH, page, "Label2txt");
     SEdelayVYH->setAccessibleName(tr("délka pulsu"));
-    CBmotor1 = Named(new QCheckBox(tr("Motorový přestavník"), page), "CBmotor1");
-    CBparovani1 = Named(new QCheckBox(tr("Ochrana sepnutí obou výstupů"), page), "CBparovani1");
-    CBnoOFFcmd = Named(new QCheckBox(tr("Ignorovat příkazy vypnutí výstupu  (vypne aut. HX7)"), page), "CBnoOFFcmd");
-
-    auto *address = new QHBoxLayout;
-    address->addWidget(addressLabel);
-    address->addWidget(SEadresa1);
-    address->addWidget(LBaddr);
-    address->addStretch();
-    auto *pulse = new QHBoxLayout;
-    pulse->addWidget(SEdelayVYH);
-    pulse->addWidget(Label2txt);
-    pulse->addStretch();
+    CBmotor1 = FlagBox(tr("Motorový přestavník"), "CBmotor1", m_options.MotorDrive, MotorDriveBits, page);
+    CBparovani1 = FlagBox(tr("Ochrana sepnutí obou výstupů"), "CBparovani1", m_options.PairingProtection,
+                          PairingProtectionBits, page,
+                          tr("Nezaškrtnuté: zruší i volbu Ignorovat příkazy vypnutí výstupu; OK zapíše %1 = 0.")
+                              .arg(BitsText(IgnoreOffCommandsBits)));
+    CBnoOFFcmd =
+        FlagBox(tr("Ignorovat příkazy vypnutí výstupu  (vypne aut. HX7)"), "CBnoOFFcmd", m_options.IgnoreOffCommands,
+                IgnoreOffCommandsBits, page, tr("Lze zvolit jen s ochranou sepnutí obou výstupů."));
 
     auto *layout = new QVBoxLayout(page);
-    layout->addLayout(address);
+    layout->addLayout(Row({addressLabel, SEadresa1, LBaddr, nullptr}));
     layout->addWidget(RGtypZnaku);
     layout->addWidget(Separator(QFrame::HLine, page));
     layout->addWidget(Label7);
-    layout->addLayout(pulse);
-    layout->addWidget(CBmotor1);
-    layout->addWidget(CBparovani1);
-    layout->addWidget(CBnoOFFcmd);
+    layout->addLayout(Row({SEdelayVYH, Label2txt, nullptr}));
+    for (QWidget *box : {CBmotor1, CBparovani1, CBnoOFFcmd})
+        layout->addWidget(box);
     layout->addStretch();
 
     // Any user edit of the address counts, even one that clamps back to the value shown.
@@ -187,15 +132,10 @@ QWidget *TFormKonfDCC::BuildAspectPage()
     SEcisloNavSEL->setToolTip(tr("Vyberte číslo  návěsti"));
     auto *Label11 = BuddyLabel(tr("č. návěsti (1..4 =  1A,2A,1B,2B)"), SEcisloNavSEL, page, "Label11");
 
-    auto *select = new QHBoxLayout;
-    select->addWidget(Label11);
-    select->addWidget(SEcisloNavSEL);
-    select->addStretch();
     auto *lists = new QFormLayout;
     for (int a = 0; a < AspectsPerSignal; ++a) {
         const QChar letter = QLatin1Char(AspectLetterText(a));
-        auto *list = new QComboBox(page);
-        list->setObjectName(QStringLiteral("CBnavest") + letter);
+        auto *list = Named(new QComboBox(page), QStringLiteral("CBnavest") + letter);
         list->addItems(AspectTexts());
         list->setEditable(false);
         list->setMinimumContentsLength(30);
@@ -204,14 +144,17 @@ QWidget *TFormKonfDCC::BuildAspectPage()
         // Only the user's choice counts; selections made from code must not copy anything.
         connect(list, &QComboBox::activated, this, &TFormKonfDCC::CBnavestAChange);
     }
-    m_mergeBoxes = {Named(new QCheckBox(tr("Sloučení  znaku náv. 1A 2A"), page), "CBdoubleN12"),
-                    Named(new QCheckBox(tr("Sloučení  znaku náv. 1B 2B"), page), "CBdoubleN34")};
 
     auto *layout = new QVBoxLayout(page);
-    layout->addLayout(select);
+    layout->addLayout(Row({Label11, SEcisloNavSEL, nullptr}));
     layout->addLayout(lists);
-    for (QCheckBox *box : m_mergeBoxes)
-        layout->addWidget(box);
+    // A merged pair cannot share a common track: OK writes the track's bit too.
+    const QString merge[PairCount] = {tr("Sloučení  znaku náv. 1A 2A"), tr("Sloučení  znaku náv. 1B 2B")};
+    const char *const names[PairCount] = {"CBdoubleN12", "CBdoubleN34"};
+    for (int p = 0; p < PairCount; ++p)
+        layout->addWidget(FlagBox(merge[p], names[p], m_options.MergedPair[p], MergedPairBits(p), page,
+                                  tr("Zaškrtnuté: OK zruší i společnou kolej náv. %1 a zapíše %2 = 1.")
+                                      .arg(PairName(p), BitsText(CommonTrackBits(p)))));
     layout->addStretch();
     connect(SEcisloNavSEL, &QSpinBox::valueChanged, this, &TFormKonfDCC::SEcisloNavSELChange);
     return page;
@@ -222,9 +165,9 @@ QWidget *TFormKonfDCC::BuildSpeedPage()
     auto *page = Named(new QWidget, "TabRychlost");
     auto *layout = new QFormLayout(page);
     for (int s = 0; s < SignalCount; ++s) {
-        auto *list = new QComboBox(page);
-        list->setObjectName(QStringLiteral("CBnaslRych%1").arg(s + 1));
+        auto *list = Named(new QComboBox(page), QStringLiteral("CBnaslRych%1").arg(s + 1));
         list->addItems({tr("STŮJ"), tr("40km/h"), tr("definována tabulkou"), tr("VOLNO")});
+        SetBitsToolTip(list, {BitsLine(FollowOnSpeedBits(s))});
         layout->addRow(BuddyLabel(tr("pro návěsť %1").arg(SignalNames[s]), list, page), list);
         m_speedLists[s] = list;
     }
@@ -237,17 +180,18 @@ QWidget *TFormKonfDCC::BuildInputPage()
     // The left column holds the first pair's signals and relays, the right one the second pair's.
     QVBoxLayout *columns[PairCount] = {new QVBoxLayout, new QVBoxLayout};
     for (int s = 0; s < SignalCount; ++s) {
-        m_clearBoxes[s] = new QCheckBox(tr("AUT rušit znak náv. %1").arg(SignalNames[s]), page);
-        m_clearBoxes[s]->setObjectName(QStringLiteral("CBsenzNav%1").arg(s + 1));
-        m_relayBoxes[s] = new QCheckBox(tr("AUT spínání rele %1").arg(s), page);
-        m_relayBoxes[s]->setObjectName(QStringLiteral("CBautReleN%1").arg(s + 1));
-        columns[s / 2]->addWidget(m_clearBoxes[s]);
-        columns[s / 2]->addWidget(m_relayBoxes[s]);
+        columns[s / 2]->addWidget(FlagBox(tr("AUT rušit znak náv. %1").arg(SignalNames[s]),
+                                          QStringLiteral("CBsenzNav%1").arg(s + 1), m_options.AutoClearAspect[s],
+                                          AutoClearAspectBits(s), page));
+        columns[s / 2]->addWidget(FlagBox(tr("AUT spínání rele %1").arg(s), QStringLiteral("CBautReleN%1").arg(s + 1),
+                                          m_options.AutoRelay[s], AutoRelayBits(s), page));
     }
-    m_trackBoxes = {Named(new QCheckBox(tr("společná kolej náv. 1A+2A"), page), "CBspolKolej12"),
-                    Named(new QCheckBox(tr("společná kolej náv. 1B+2B"), page), "CBspolKolej34")};
+    const QString tracks[PairCount] = {tr("společná kolej náv. 1A+2A"), tr("společná kolej náv. 1B+2B")};
+    const char *const names[PairCount] = {"CBspolKolej12", "CBspolKolej34"};
     for (int p = 0; p < PairCount; ++p)
-        columns[p]->addWidget(m_trackBoxes[p]);
+        columns[p]->addWidget(FlagBox(tracks[p], names[p], m_options.CommonTrack[p], CommonTrackBits(p), page,
+                                      tr("Je-li znak náv. %1 sloučen, OK toto pole zruší a zapíše %2 = 1.")
+                                          .arg(PairName(p), BitsText(CommonTrackBits(p)))));
 
     auto *row = new QHBoxLayout;
     row->addLayout(columns[0]);
@@ -277,30 +221,28 @@ int TFormKonfDCC::SelectedSignal() const
     return SEcisloNavSEL->value() - 1;
 }
 
+int TFormKonfDCC::AddressCode(int commandNumber) const
+{
+    // An address code above the box's range that nobody touched is shown (and kept) as it is.
+    const bool keepCode = !m_addressTouched && m_options.AddressCode > AddressCodeFromCommand(508);
+    return keepCode ? m_options.AddressCode : AddressCodeFromCommand(commandNumber);
+}
+
 void TFormKonfDCC::FormShow()
 {
-    const ModuleOptions o = DecodeOptions(m_data.ConfigImage.data());
+    m_options = DecodeOptions(m_data.ConfigImage.data());
     m_filling = true;
 
     PageControl1->setTabVisible(PageInputs, m_isHx7S && m_isHx7S());
-    AspectWorkCopy = o.Aspects;
-    m_shownAddressCode = o.AddressCode;
+    AspectWorkCopy = m_options.Aspects;
     m_addressTouched = false;
-    SEadresa1->setValue(FirstCommandNumber(o.AddressCode));
-    SEdelayVYH->setValue(o.PulseLength);
-    CBparovani1->setChecked(o.PairingProtection);
-    CBmotor1->setChecked(o.MotorDrive);
-    CBnoOFFcmd->setChecked(o.IgnoreOffCommands);
-    for (int p = 0; p < PairCount; ++p) {
-        m_mergeBoxes[p]->setChecked(o.MergedPair[p]);
-        m_trackBoxes[p]->setChecked(o.CommonTrack[p]);
-    }
-    RGtypZnaku->SetItemIndex(o.UserAspects ? 0 : 1);
-    for (int s = 0; s < SignalCount; ++s) {
-        m_speedLists[s]->setCurrentIndex(o.FollowOnSpeed[s]);
-        m_clearBoxes[s]->setChecked(o.AutoClearAspect[s]);
-        m_relayBoxes[s]->setChecked(o.AutoRelay[s]);
-    }
+    SEadresa1->setValue(FirstCommandNumber(m_options.AddressCode));
+    SEdelayVYH->setValue(m_options.PulseLength);
+    RGtypZnaku->SetItemIndex(m_options.UserAspects ? 0 : 1);
+    for (int s = 0; s < SignalCount; ++s)
+        m_speedLists[s]->setCurrentIndex(m_options.FollowOnSpeed[s]);
+    for (auto [box, flag] : m_flagBoxes)
+        box->setChecked(*flag);
 
     m_filling = false;
     RGtyp1Click();
@@ -326,7 +268,7 @@ void TFormKonfDCC::SEcisloNavSELChange()
         // Codes 17..31 have no item: the list shows no choice.
         m_aspectLists[a]->setCurrentIndex(code < AspectTexts().size() ? code : -1);
         SetBitsToolTip(m_aspectLists[a],
-                       {BitsLine(AspectByte(s, a)),
+                       {BitsLine({AspectByte(s, a)}),
                         tr("Změna kteréhokoli znaku přepíše při OK všechny čtyři bajty návěstidla %1 (0x%2 až "
                            "0x%3); znak bez výběru se zapíše jako 255.")
                             .arg(SignalNames[s])
@@ -351,10 +293,7 @@ void TFormKonfDCC::CBmotor1Click()
 
 void TFormKonfDCC::SEadresa1Change()
 {
-    // An address code above the box's range that nobody touched is shown (and kept) as it is.
-    const bool keepCode = !m_addressTouched && m_shownAddressCode > AddressCodeFromCommand(508);
-    const int code = keepCode ? m_shownAddressCode : AddressCodeFromCommand(SEadresa1->TextValue());
-    LBaddr->setText(tr("DCC adr=%1").arg(code));
+    LBaddr->setText(tr("DCC adr=%1").arg(AddressCode(SEadresa1->TextValue())));
 }
 
 void TFormKonfDCC::CBparovani1Click()
@@ -366,29 +305,19 @@ void TFormKonfDCC::CBparovani1Click()
 
 void TFormKonfDCC::BtOK1Click()
 {
-    ModuleOptions o;
-    o.Aspects = AspectWorkCopy;
-    const bool keepCode = !m_addressTouched && m_shownAddressCode > AddressCodeFromCommand(508);
-    o.AddressCode = keepCode ? m_shownAddressCode : AddressCodeFromCommand(SEadresa1->CurrentValue());
-    o.UserAspects = RGtypZnaku->ItemIndex() == 0;
-    o.PulseLength = SEdelayVYH->CurrentValue();
-    o.PairingProtection = CBparovani1->isChecked();
-    o.MotorDrive = CBmotor1->isChecked();
-    o.IgnoreOffCommands = CBnoOFFcmd->isChecked();
-    for (int p = 0; p < PairCount; ++p) {
-        o.MergedPair[p] = m_mergeBoxes[p]->isChecked();
-        o.CommonTrack[p] = m_trackBoxes[p]->isChecked();
-    }
-    for (int s = 0; s < SignalCount; ++s) {
-        o.FollowOnSpeed[s] = std::max(0, m_speedLists[s]->currentIndex());
-        o.AutoClearAspect[s] = m_clearBoxes[s]->isChecked();
-        o.AutoRelay[s] = m_relayBoxes[s]->isChecked();
-    }
-    EncodeOptions(o, m_data.ConfigImage.data());
+    m_options.AddressCode = AddressCode(SEadresa1->CurrentValue());
+    m_options.Aspects = AspectWorkCopy;
+    m_options.UserAspects = RGtypZnaku->ItemIndex() == 0;
+    m_options.PulseLength = SEdelayVYH->CurrentValue();
+    for (int s = 0; s < SignalCount; ++s)
+        m_options.FollowOnSpeed[s] = std::max(0, m_speedLists[s]->currentIndex());
+    for (auto [box, flag] : m_flagBoxes)
+        *flag = box->isChecked();
+    EncodeOptions(m_options, m_data.ConfigImage.data());
     // The boxes show what was stored: a merged pair has lost its common track.
-    const ModuleOptions stored = DecodeOptions(m_data.ConfigImage.data());
-    for (int p = 0; p < PairCount; ++p)
-        m_trackBoxes[p]->setChecked(stored.CommonTrack[p]);
+    m_options = DecodeOptions(m_data.ConfigImage.data());
+    for (auto [box, flag] : m_flagBoxes)
+        box->setChecked(*flag);
 }
 
 } // namespace hx7

@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <array>
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -48,14 +50,19 @@ private:
     QWidget *BuildAspectPage();
     QWidget *BuildSpeedPage();
     QWidget *BuildInputPage();
-    void SetFixedToolTips();
+    // A check box for flag, a field of m_options; its tooltip names bits and adds note.
+    QCheckBox *FlagBox(const QString &text, const QString &name, bool &flag, BitRange bits, QWidget *page,
+                       const QString &note = {});
     int SelectedSignal() const;
+    // The address code that the first command number in the box stands for.
+    int AddressCode(int commandNumber) const;
 
     SharedData &m_data;
     std::function<bool()> m_isHx7S;
+    ModuleOptions m_options;                                 // decoded on show, taken from the controls on OK
+    std::vector<std::pair<QCheckBox *, bool *>> m_flagBoxes; // every check box with its flag in m_options
     bool m_filling = false;
     bool m_addressTouched = false;
-    int m_shownAddressCode = 0;
 
     QTabWidget *PageControl1;
     SpinBox *SEadresa1;
@@ -68,11 +75,7 @@ private:
     QCheckBox *CBnoOFFcmd;
     SpinBox *SEcisloNavSEL;
     std::array<QComboBox *, AspectsPerSignal> m_aspectLists{}; // CBnavestA, B, C, D
-    std::array<QCheckBox *, PairCount> m_mergeBoxes{};         // CBdoubleN12, CBdoubleN34
     std::array<QComboBox *, SignalCount> m_speedLists{};       // CBnaslRych1..4
-    std::array<QCheckBox *, SignalCount> m_clearBoxes{};       // CBsenzNav1..4
-    std::array<QCheckBox *, SignalCount> m_relayBoxes{};       // CBautReleN1..4
-    std::array<QCheckBox *, PairCount> m_trackBoxes{};         // CBspolKolej12, CBspolKolej34
 };
 
 } // namespace hx7

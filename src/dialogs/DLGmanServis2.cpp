@@ -1,6 +1,7 @@
 // The output-test dialog. It keeps its values between showings.
 #include "DLGmanServis2.h"
 
+#include "dialogparts.h"
 #include "frames.h"
 #include "hx7_var1.h"
 #include "radiogroup.h"
@@ -8,9 +9,7 @@
 #include "transfercontroller.h"
 
 #include <QComboBox>
-#include <QFrame>
 #include <QGridLayout>
-#include <QLabel>
 #include <QPushButton>
 
 namespace hx7 {
@@ -20,41 +19,24 @@ TManualForm2::TManualForm2(TransferController &controller, QWidget *parent) : QD
     setObjectName(QStringLiteral("TManualForm2"));
     setWindowTitle(tr("Test  periferií"));
 
-    auto *LBbar1 = new QLabel(tr("přestavník č."), this);
-    LBbar1->setObjectName(QStringLiteral("LBbar1"));
-    SEvyh1 = new SpinBox(1, 4, 1, 1, this);
-    SEvyh1->setObjectName(QStringLiteral("SEvyh1"));
+    SEvyh1 = Named(new SpinBox(1, 4, 1, 1, this), "SEvyh1");
     SEvyh1->setToolTip(tr("Vyberte číslo přestavníku"));
-    LBbar1->setBuddy(SEvyh1);
-    SEvyh1->setAccessibleName(LBbar1->text());
-    RGvyh1 = new RadioGroup(tr("poloha"), {tr("rovně"), tr("odbočka")}, 2, this);
-    RGvyh1->setObjectName(QStringLiteral("RGvyh1"));
+    auto *LBbar1 = BuddyLabel(tr("přestavník č."), SEvyh1, this, "LBbar1");
+    RGvyh1 = Named(new RadioGroup(tr("poloha"), {tr("rovně"), tr("odbočka")}, 2, this), "RGvyh1");
     RGvyh1->SetItemIndex(0);
-    auto *Button2 = new QPushButton(tr("Set"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
+    auto *Button2 = Named(new QPushButton(tr("Set"), this), "Button2");
+    auto *Bevel1 = Named(Separator(QFrame::HLine, this), "Bevel1");
 
-    auto *Bevel1 = new QFrame(this);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setFrameShape(QFrame::HLine);
-    Bevel1->setFrameShadow(QFrame::Sunken);
-
-    auto *Label1 = new QLabel(tr("návěstidlo"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    SEnav1 = new SpinBox(1, 4, 1, 1, this);
-    SEnav1->setObjectName(QStringLiteral("SEnav1"));
-    Label1->setBuddy(SEnav1);
-    SEnav1->setAccessibleName(Label1->text());
-    CBox1navest = new QComboBox(this);
-    CBox1navest->setObjectName(QStringLiteral("CBox1navest"));
+    SEnav1 = Named(new SpinBox(1, 4, 1, 1, this), "SEnav1");
+    auto *Label1 = BuddyLabel(tr("návěstidlo"), SEnav1, this, "Label1");
+    CBox1navest = Named(new QComboBox(this), "CBox1navest");
     CBox1navest->addItems(AspectTexts());
     CBox1navest->setPlaceholderText(tr("kód návěsti"));
     CBox1navest->setCurrentIndex(-1);
     CBox1navest->setAccessibleName(tr("kód návěsti"));
-    auto *Button4 = new QPushButton(tr("Set"), this);
-    Button4->setObjectName(QStringLiteral("Button4"));
+    auto *Button4 = Named(new QPushButton(tr("Set"), this), "Button4");
 
-    auto *Button3 = new QPushButton(tr("ZAVŘÍT"), this);
-    Button3->setObjectName(QStringLiteral("Button3"));
+    auto *Button3 = Named(new QPushButton(tr("ZAVŘÍT"), this), "Button3");
     QFont big = Button3->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.4);

@@ -2,6 +2,7 @@
 #include "DLGsetCesta1.h"
 
 #include "bitstooltip.h"
+#include "dialogparts.h"
 #include "radiogroup.h"
 #include "spinbox.h"
 
@@ -22,14 +23,8 @@ namespace hx7 {
 
 namespace {
 
+// The selector's items: codes 0 and 1 have one each, the codes 2..255 of the signals share the third.
 enum SpeedItem { Inactive = 0, Stop = 1, BySignal = 2 };
-
-QLabel *NamedLabel(const QString &text, const char *name, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
 
 } // namespace
 
@@ -40,14 +35,13 @@ TCestaForm1::TCestaForm1(QWidget *parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     auto *turnouts = new QGridLayout;
-    turnouts->addWidget(NamedLabel(tr("č. výh. (0=nepoužito)"), "Label1", this), 0, 1);
-    turnouts->addWidget(NamedLabel(tr("č. výh."), "Label2", this), 0, 3);
+    turnouts->addWidget(Named(new QLabel(tr("č. výh. (0=nepoužito)"), this), "Label1"), 0, 1);
+    turnouts->addWidget(Named(new QLabel(tr("č. výh."), this), "Label2"), 0, 3);
     for (int t = 0; t < TurnoutsPerRoute; ++t) {
-        RGvyh[t] = new RadioGroup(tr("Výhybka"), {tr("ROVNĚ"), tr("ODBOČ")}, 2, this);
-        RGvyh[t]->setObjectName(QStringLiteral("RGvyh%1").arg(t + 1));
+        RGvyh[t] = Named(new RadioGroup(tr("Výhybka"), {tr("ROVNĚ"), tr("ODBOČ")}, 2, this),
+                         QStringLiteral("RGvyh%1").arg(t + 1));
         RGvyh[t]->SetItemIndex(-1);
-        SEvyhC[t] = new SpinBox(0, 1020, 1, 0, this);
-        SEvyhC[t]->setObjectName(QStringLiteral("SEvyhC%1").arg(t + 1));
+        SEvyhC[t] = Named(new SpinBox(0, 1020, 1, 0, this), QStringLiteral("SEvyhC%1").arg(t + 1));
         SEvyhC[t]->setToolTip(tr("č. povelu výhybky"));
         SEvyhC[t]->setAccessibleName(tr("č. povelu výhybky %1").arg(t + 1));
         const int row = 1 + t % 3;
@@ -56,27 +50,19 @@ TCestaForm1::TCestaForm1(QWidget *parent) : QDialog(parent)
         turnouts->addWidget(SEvyhC[t], row, column + 1, Qt::AlignBottom);
     }
 
-    CBrychl1 = new QComboBox(this);
-    CBrychl1->setObjectName(QStringLiteral("CBrychl1"));
+    CBrychl1 = Named(new QComboBox(this), "CBrychl1");
     CBrychl1->addItems({tr("definice neaktivní"), tr("STUJ"), tr("dle znaku návěsti")});
     CBrychl1->setPlaceholderText(tr("kód návěsti"));
     CBrychl1->setCurrentIndex(-1);
-    auto *Label4 = NamedLabel(tr("následná rychlost"), "Label4", this);
-    Label4->setBuddy(CBrychl1);
-    CBrychl1->setAccessibleName(Label4->text());
+    auto *Label4 = BuddyLabel(tr("následná rychlost"), CBrychl1, this, "Label4");
 
-    SEnavestC = new SpinBox(1, 507, 2, 1, this);
-    SEnavestC->setObjectName(QStringLiteral("SEnavestC"));
+    SEnavestC = Named(new SpinBox(1, 507, 2, 1, this), "SEnavestC");
     SEnavestC->setToolTip(tr("číslo návěstidla= 1.povelový výstup"));
-    auto *Label3 = NamedLabel(tr("č. návěsti (č. povelu)"), "Label3", this);
-    Label3->setBuddy(SEnavestC);
-    SEnavestC->setAccessibleName(Label3->text());
+    auto *Label3 = BuddyLabel(tr("č. návěsti (č. povelu)"), SEnavestC, this, "Label3");
     SEnavestC->findChild<QLineEdit *>()->installEventFilter(this);
 
-    CBopakNav = new QCheckBox(tr("opakovací znak"), this);
-    CBopakNav->setObjectName(QStringLiteral("CBopakNav"));
-    auto *Image6 = new SignalPicture(this);
-    Image6->setObjectName(QStringLiteral("Image6"));
+    CBopakNav = Named(new QCheckBox(tr("opakovací znak"), this), "CBopakNav");
+    auto *Image6 = Named(new SignalPicture(this), "Image6");
 
     auto *speed = new QVBoxLayout;
     speed->addWidget(Label4);
@@ -92,24 +78,17 @@ TCestaForm1::TCestaForm1(QWidget *parent) : QDialog(parent)
     lower->addSpacing(24);
     lower->addLayout(signalBox);
 
-    auto *BtOK1 = new QPushButton(tr("OK"), this);
-    BtOK1->setObjectName(QStringLiteral("BtOK1"));
+    auto *BtOK1 = Named(new QPushButton(tr("OK"), this), "BtOK1");
     QFont bold = BtOK1->font();
     bold.setBold(true);
     BtOK1->setFont(bold);
     BtOK1->setDefault(true);
-    auto *Button1 = new QPushButton(tr("Cancel"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BtOK1);
-    buttons->addWidget(Button1);
-    buttons->addStretch();
+    auto *Button1 = Named(new QPushButton(tr("Cancel"), this), "Button1");
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(turnouts);
     layout->addLayout(lower);
-    layout->addLayout(buttons);
+    layout->addLayout(Row({nullptr, BtOK1, Button1, nullptr}));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(CBrychl1, &QComboBox::activated, this, [this] { CBrychl1Change(true); });
@@ -138,15 +117,8 @@ void TCestaForm1::FormShow()
         RGvyh[t]->SetItemIndex(r.Position[t]);
         SEvyhC[t]->setValue(r.TurnoutNumber[t]); // an unused turnout (-3) shows as 0
     }
-    SEnavestC->setValue(1);
-    if (r.SpeedCode <= 0) {
-        CBrychl1->setCurrentIndex(Inactive);
-    } else if (r.SpeedCode == 1) {
-        CBrychl1->setCurrentIndex(Stop);
-    } else {
-        CBrychl1->setCurrentIndex(BySignal);
-        SEnavestC->setValue(2 * r.SpeedCode - 3);
-    }
+    CBrychl1->setCurrentIndex(std::clamp(r.SpeedCode, int(Inactive), int(BySignal)));
+    SEnavestC->setValue(r.SpeedCode >= 2 ? 2 * r.SpeedCode - 3 : 1); // the signal's first command number
     // Turnouts 5 and 6 do not exist in the four-turnout routes: nothing about them can be edited there.
     for (int t = 4; t < TurnoutsPerRoute; ++t) {
         if (FourTurnoutRoute)
@@ -164,20 +136,15 @@ void TCestaForm1::SetToolTips()
     // The slot of the route being edited, field by field as the codec lays it out.
     const int route = std::clamp(RouteNumber, 1, RouteCount);
     const int o = RouteSlotOffset(route - 1);
-    const auto line = [o](BitRange f) { return BitsLine(o + f.byte, f.firstBit, f.lastBit); };
-    SetBitsToolTip(CBrychl1, {line(SpeedCodeBits)});
-    SetBitsToolTip(SEnavestC, {line(SpeedCodeBits)});
-    SetBitsToolTip(CBopakNav, {line(RepeatFlagBits)});
+    SetBitsToolTip(CBrychl1, {BitsLine(SpeedCodeBits, o)});
+    SetBitsToolTip(SEnavestC, {BitsLine(SpeedCodeBits, o)});
+    SetBitsToolTip(CBopakNav, {BitsLine(RepeatFlagBits, o)});
+    const QString none = tr("neukládá se: cesty 17-24 mají jen 4 výhybky");
     for (int t = 0; t < TurnoutsPerRoute; ++t) {
-        if (t >= SlotTurnouts(route - 1)) {
-            const QString none = tr("neukládá se: cesty 17-24 mají jen 4 výhybky");
-            SetBitsToolTip(SEvyhC[t], {none});
-            SetBitsToolTip(RGvyh[t], {none});
-            continue;
-        }
         const TurnoutBits b = TurnoutSlotBits(t);
-        SetBitsToolTip(SEvyhC[t], {line(b.high), line(b.low)});
-        SetBitsToolTip(RGvyh[t], {line(b.position)});
+        const bool stored = t < SlotTurnouts(route - 1);
+        SetBitsToolTip(SEvyhC[t], stored ? QStringList{BitsLine(b.high, o), BitsLine(b.low, o)} : QStringList{none});
+        SetBitsToolTip(RGvyh[t], {stored ? BitsLine(b.position, o) : none});
     }
 }
 
@@ -207,19 +174,11 @@ void TCestaForm1::BtOK1Click()
         r.Position[t] = RGvyh[t]->ItemIndex();
         r.TurnoutNumber[t] = SEvyhC[t]->CurrentValue();
     }
-    switch (CBrychl1->currentIndex()) {
-    case Inactive:
-        r.SpeedCode = 0;
-        break;
-    case Stop:
-        r.SpeedCode = 1;
-        break;
-    case BySignal:
-        r.SpeedCode = (SEnavestC->value() + 1) / 2 + 1;
-        break;
-    default:
-        break; // no choice keeps the old code
-    }
+    const int item = CBrychl1->currentIndex();
+    if (item == BySignal)
+        r.SpeedCode = (SEnavestC->value() + 1) / 2 + 1; // n = 2k - 3
+    else if (item != -1)                                // no choice keeps the old code
+        r.SpeedCode = item;
     r.RepeatFlag = CBopakNav->isChecked() ? 1 : 0;
     accept();
 }

@@ -1,10 +1,10 @@
 // The store dialog.
 #include "DLGstoreData.h"
 
+#include "dialogparts.h"
 #include "radiogroup.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,27 +17,21 @@ TDlgStore1::TDlgStore1(QWidget *parent) : QDialog(parent)
     // No close box: the choice is made with one of the two buttons.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
-    RGtypcest1 = new RadioGroup(
-        tr("Data"), {tr("konfig. HX7_ bez cest"), tr("konfig. HX7_  + všechny  cesty"), tr("pouze vybranou cestu")}, 1,
-        this);
-    RGtypcest1->setObjectName(QStringLiteral("RGtypcest1"));
-    CBrst1 = new QCheckBox(tr("Resetovat modul "), this);
-    CBrst1->setObjectName(QStringLiteral("CBrst1"));
-    auto *Button1 = new QPushButton(tr("Uložit"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
+    RGtypcest1 = Named(
+        new RadioGroup(tr("Data"),
+                       {tr("konfig. HX7_ bez cest"), tr("konfig. HX7_  + všechny  cesty"), tr("pouze vybranou cestu")},
+                       1, this),
+        "RGtypcest1");
+    CBrst1 = Named(new QCheckBox(tr("Resetovat modul "), this), "CBrst1");
+    auto *Button1 = Named(new QPushButton(tr("Uložit"), this), "Button1");
     Button1->setDefault(true);
-    auto *Button2 = new QPushButton(tr("Cancel"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
+    auto *Button2 = Named(new QPushButton(tr("Cancel"), this), "Button2");
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(RGtypcest1);
     layout->addWidget(CBrst1);
     layout->addStretch();
-    layout->addLayout(buttons);
+    layout->addLayout(Row({nullptr, Button1, Button2}));
     resize(279, 204);
 
     connect(Button1, &QPushButton::clicked, this, [this] {

@@ -9,19 +9,21 @@
 
 namespace hx7 {
 
-QString BitsLine(int address, int firstBit, int lastBit)
+QString BitsLine(BitRange f, int slot)
 {
-    const ByteMapEntry &e = DescribeAddress(address);
+    f.byte += slot;
+    const ByteMapEntry &e = DescribeAddress(f.byte);
     QString name = e.description;
-    for (const BitField &f : e.fields)
-        if (f.firstBit == firstBit && f.lastBit == lastBit)
+    for (const BitField &field : e.fields)
+        if (field.bits.Mask() == f.Mask())
             // A ticked box stores 0 there: the line must not suggest the opposite.
-            name = f.activeAtZero ? f.name + QStringLiteral(" (") + ActiveAtZeroText() + QLatin1Char(')') : f.name;
+            name = field.bits.activeAtZero ? field.name + QStringLiteral(" (") + ActiveAtZeroText() + QLatin1Char(')')
+                                           : field.name;
     // The byte map's own route template with an empty rest: the prefix it put before the text, in any language.
     const QString route = QCoreApplication::translate("hx7", "Cesta %1: %2").arg(QString::number(e.route), QString());
     if (e.route > 0 && name.startsWith(route))
         name = name.mid(route.size());
-    const QString bits = BitsText(address, firstBit, lastBit);
+    const QString bits = BitsText(f);
     return name.isEmpty() ? bits : bits + QStringLiteral(": ") + name;
 }
 
@@ -29,14 +31,10 @@ void SetBitsToolTip(QWidget *widget, const QStringList &lines)
 {
     // The widget's own tooltip is kept aside once, so showing another route or signal replaces only our lines.
     static const char *const baseKey = "hx7BaseToolTip";
-    QVariant base = widget->property(baseKey);
-    if (!base.isValid()) {
-        base = widget->toolTip();
-        widget->setProperty(baseKey, base);
-    }
-    QStringList all = lines;
-    if (!base.toString().isEmpty())
-        all.prepend(base.toString());
+    if (!widget->property(baseKey).isValid())
+        widget->setProperty(baseKey, widget->toolTip());
+    QStringList all = QStringList(widget->property(baseKey).toString()) + lines;
+    all.removeAll(QString());
     widget->setToolTip(all.join(QLatin1Char('\n')));
 }
 

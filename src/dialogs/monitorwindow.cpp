@@ -1,12 +1,12 @@
 // The traffic monitor window.
 #include "monitorwindow.h"
 
+#include "dialogparts.h"
 #include "savefile.h"
 #include "trafficlog.h"
 
 #include <QFileDialog>
 #include <QFontDatabase>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -22,31 +22,22 @@ MonitorWindow::MonitorWindow(TrafficLog &log, QWidget *parent) : QWidget(parent,
     setWindowTitle(tr("Monitor komunikace"));
     resize(820, 440);
 
-    MEmonitor1 = new QPlainTextEdit(this);
-    MEmonitor1->setObjectName(QStringLiteral("MEmonitor1"));
+    MEmonitor1 = Named(new QPlainTextEdit(this), "MEmonitor1");
     MEmonitor1->setAccessibleName(windowTitle());
     MEmonitor1->setReadOnly(true);
     MEmonitor1->setLineWrapMode(QPlainTextEdit::NoWrap);
     MEmonitor1->setMaximumBlockCount(TrafficLog::MaxLines);
     MEmonitor1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
-    BTpauza1 = new QPushButton(tr("Pozastavit"), this);
-    BTpauza1->setObjectName(QStringLiteral("BTpauza1"));
+    BTpauza1 = Named(new QPushButton(tr("Pozastavit"), this), "BTpauza1");
     BTpauza1->setToolTip(tr("Zastaví výpis; záznam běží dál a po pokračování se doplní"));
-    auto *BTvymazat1 = new QPushButton(tr("Vymazat"), this);
-    BTvymazat1->setObjectName(QStringLiteral("BTvymazat1"));
-    auto *BTulozit1 = new QPushButton(tr("Uložit…"), this);
-    BTulozit1->setObjectName(QStringLiteral("BTulozit1"));
+    auto *BTvymazat1 = Named(new QPushButton(tr("Vymazat"), this), "BTvymazat1");
+    auto *BTulozit1 = Named(new QPushButton(tr("Uložit…"), this), "BTulozit1");
     BTulozit1->setToolTip(tr("Uloží celý záznam do textového souboru"));
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(BTpauza1);
-    buttons->addWidget(BTvymazat1);
-    buttons->addStretch();
-    buttons->addWidget(BTulozit1);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(MEmonitor1);
-    layout->addLayout(buttons);
+    layout->addLayout(Row({BTpauza1, BTvymazat1, nullptr, BTulozit1}));
 
     connect(BTpauza1, &QPushButton::clicked, this, &MonitorWindow::BTpauza1Click);
     connect(BTvymazat1, &QPushButton::clicked, this, &MonitorWindow::BTvymazat1Click);

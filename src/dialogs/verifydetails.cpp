@@ -2,10 +2,10 @@
 #include "verifydetails.h"
 
 #include "bytemap.h"
+#include "dialogparts.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -25,21 +25,14 @@ QString HexAndDecimal(int value)
         .arg(value);
 }
 
-QString DifferenceText(int address, std::uint8_t imageByte, std::uint8_t moduleByte)
-{
-    return DescribeAddressInFull(address, imageByte ^ moduleByte);
-}
-
 VerifyDetails::VerifyDetails(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("VerifyDetails"));
     setWindowTitle(tr("Rozdíly proti modulu"));
     setModal(false);
 
-    LBpocet = new QLabel(this);
-    LBpocet->setObjectName(QStringLiteral("LBpocet"));
-    TableRozdily = new QTableWidget(0, ColumnCount, this);
-    TableRozdily->setObjectName(QStringLiteral("TableRozdily"));
+    LBpocet = Named(new QLabel(this), "LBpocet");
+    TableRozdily = Named(new QTableWidget(0, ColumnCount, this), "TableRozdily");
     TableRozdily->setAccessibleName(windowTitle());
     TableRozdily->setHorizontalHeaderLabels({tr("Adresa"), tr("Cesta"), tr("Popis"), tr("V programu"), tr("V modulu")});
     TableRozdily->verticalHeader()->hide();
@@ -49,23 +42,16 @@ VerifyDetails::VerifyDetails(QWidget *parent) : QDialog(parent)
     TableRozdily->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     TableRozdily->horizontalHeader()->setSectionResizeMode(ColDescription, QHeaderView::Stretch);
 
-    auto *BTkopirovat = new QPushButton(tr("Kopírovat"), this);
-    BTkopirovat->setObjectName(QStringLiteral("BTkopirovat"));
-    auto *BTzavrit = new QPushButton(tr("Zavřít"), this);
-    BTzavrit->setObjectName(QStringLiteral("BTzavrit"));
+    auto *BTkopirovat = Named(new QPushButton(tr("Kopírovat"), this), "BTkopirovat");
+    auto *BTzavrit = Named(new QPushButton(tr("Zavřít"), this), "BTzavrit");
     // Enter closes the window (nothing here changes any data); Escape closes it as in every dialog.
     BTzavrit->setDefault(true);
     connect(BTkopirovat, &QPushButton::clicked, this, &VerifyDetails::CopyRows);
     connect(BTzavrit, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(LBpocet);
-    buttons->addStretch();
-    buttons->addWidget(BTkopirovat);
-    buttons->addWidget(BTzavrit);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(TableRozdily);
-    layout->addLayout(buttons);
+    layout->addLayout(Row({LBpocet, nullptr, BTkopirovat, BTzavrit}));
     resize(820, 360);
     SetDifferences({});
 }
@@ -78,7 +64,7 @@ void VerifyDetails::SetDifferences(const QList<ByteDifference> &differences)
         const ByteDifference &d = differences[row];
         const int route = DescribeAddress(d.address).route;
         const QString cells[ColumnCount] = {HexAndDecimal(d.address), route > 0 ? QString::number(route) : QString(),
-                                            DifferenceText(d.address, d.imageByte, d.moduleByte),
+                                            DescribeAddressInFull(d.address, d.imageByte ^ d.moduleByte),
                                             HexAndDecimal(d.imageByte), HexAndDecimal(d.moduleByte)};
         for (int column = 0; column < ColumnCount; ++column) {
             auto *item = new QTableWidgetItem(cells[column]);

@@ -39,8 +39,5 @@ private:
 
 // "0x3F (63)": a byte or an address as the details window shows it.
 QString HexAndDecimal(int value);
-// What the bits that differ between two values of an address hold: "Spínací výstupy: délka impulsu výhybek
-// (bity 4-7)"; the entry's description alone when the byte is one field or no named field differs.
-QString DifferenceText(int address, std::uint8_t imageByte, std::uint8_t moduleByte);
 
 } // namespace hx7

@@ -114,7 +114,7 @@ private Q_SLOTS:
         QFETCH(int, mask);
         QFETCH(QString, text);
         QCOMPARE(DescribeAddressInFull(address, mask), text);
-        QCOMPARE(BitsText(7, 0, 3), QStringLiteral("bajt 0x07, bity 0-3"));
+        QCOMPARE(BitsText({7, 0, 3}), QStringLiteral("bajt 0x07, bity 0-3"));
     }
 };
 
