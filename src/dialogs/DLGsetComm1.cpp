@@ -1,6 +1,7 @@
 // The COM-port dialog.
 #include "DLGsetComm1.h"
 
+#include "dialogparts.h"
 #include "portprober.h"
 #include "seriallink.h"
 #include "spinbox.h"
@@ -8,7 +9,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -33,21 +33,15 @@ TOKcommDlg::TOKcommDlg(std::function<QString(int)> deviceName, QWidget *parent)
     setWindowTitle(tr("COM port"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    auto *LBbar1 = new QLabel(tr("port COM"), this);
-    LBbar1->setObjectName(QStringLiteral("LBbar1"));
-    SEdit1 = new SpinBox(1, 10, 1, 1, this);
-    SEdit1->setObjectName(QStringLiteral("SEdit1"));
-    LBbar1->setBuddy(SEdit1);
-    SEdit1->setAccessibleName(LBbar1->text());
+    SEdit1 = Named(new SpinBox(1, 10, 1, 1, this), "SEdit1");
+    auto *LBbar1 = BuddyLabel(tr("port COM"), SEdit1, this, "LBbar1");
     // A bare number says little on this platform: show the device it opens and whether it is there.
-    LBdevice = new QLabel(this);
-    LBdevice->setObjectName(QStringLiteral("LBdevice"));
+    LBdevice = Named(new QLabel(this), "LBdevice");
     LBdevice->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto *LBports = new QLabel(tr("Sériové porty (výběrem přiřadíte zařízení zvolenému číslu portu):"), this);
-    LBports->setObjectName(QStringLiteral("LBports"));
-    LVports = new QTreeWidget(this);
-    LVports->setObjectName(QStringLiteral("LVports"));
+    auto *LBports =
+        Named(new QLabel(tr("Sériové porty (výběrem přiřadíte zařízení zvolenému číslu portu):"), this), "LBports");
+    LVports = Named(new QTreeWidget(this), "LVports");
     LVports->setAccessibleName(tr("Sériové porty"));
     LVports->setRootIsDecorated(false);
     LVports->setUniformRowHeights(true);
@@ -56,21 +50,16 @@ TOKcommDlg::TOKcommDlg(std::function<QString(int)> deviceName, QWidget *parent)
         {tr("Zařízení"), tr("Popis"), tr("Výrobce"), tr("Sériové číslo"), tr("VID:PID"), tr("Port"), tr("Modul")});
     LBports->setBuddy(LVports);
 
-    BTrefresh = new QPushButton(tr("Obnovit seznam"), this);
-    BTrefresh->setObjectName(QStringLiteral("BTrefresh"));
+    BTrefresh = Named(new QPushButton(tr("Obnovit seznam"), this), "BTrefresh");
     BTrefresh->setToolTip(tr("Znovu načte seznam portů, např. po připojení převodníku"));
-    BTfind = new QPushButton(tr("Najít modul"), this);
-    BTfind->setObjectName(QStringLiteral("BTfind"));
+    BTfind = Named(new QPushButton(tr("Najít modul"), this), "BTfind");
     BTfind->setToolTip(tr("Zeptá se na každém portu v seznamu na typ a verzi modulu"));
-    LBsearch = new QLabel(this);
-    LBsearch->setObjectName(QStringLiteral("LBsearch"));
+    LBsearch = Named(new QLabel(this), "LBsearch");
     LBsearch->setWordWrap(true);
 
-    auto *OKBtn = new QPushButton(tr("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    auto *OKBtn = Named(new QPushButton(tr("OK"), this), "OKBtn");
     OKBtn->setDefault(true);
-    auto *CancelBtn = new QPushButton(tr("Cancel"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    auto *CancelBtn = Named(new QPushButton(tr("Cancel"), this), "CancelBtn");
     // Enter means OK wherever the focus is; the other buttons take a click or Space.
     for (QPushButton *b : {BTrefresh, BTfind, CancelBtn})
         b->setAutoDefault(false);
@@ -81,16 +70,10 @@ TOKcommDlg::TOKcommDlg(std::function<QString(int)> deviceName, QWidget *parent)
     layout->addWidget(LBdevice, 0, 2, 1, 2);
     layout->addWidget(LBports, 1, 0, 1, 4);
     layout->addWidget(LVports, 2, 0, 1, 4);
-    auto *tools = new QHBoxLayout;
-    tools->addWidget(BTrefresh);
-    tools->addWidget(BTfind);
-    tools->addWidget(LBsearch, 1);
+    QHBoxLayout *tools = Row({BTrefresh, BTfind, LBsearch});
+    tools->setStretchFactor(LBsearch, 1);
     layout->addLayout(tools, 3, 0, 1, 4);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
-    layout->addLayout(buttons, 4, 0, 1, 4);
+    layout->addLayout(Row({nullptr, OKBtn, CancelBtn}), 4, 0, 1, 4);
     layout->setColumnStretch(3, 1);
     layout->setRowStretch(2, 1);
     resize(720, 320);
@@ -101,7 +84,7 @@ TOKcommDlg::TOKcommDlg(std::function<QString(int)> deviceName, QWidget *parent)
     connect(BTrefresh, &QPushButton::clicked, this, &TOKcommDlg::FillList);
     connect(BTfind, &QPushButton::clicked, this, &TOKcommDlg::FindModule);
     connect(OKBtn, &QPushButton::clicked, this, [this] {
-        OKBtnClick();
+        PortNumber = SEdit1->CurrentValue();
         accept();
     });
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -145,11 +128,6 @@ void TOKcommDlg::done(int result)
     QDialog::done(result);
 }
 
-void TOKcommDlg::OKBtnClick()
-{
-    PortNumber = SEdit1->CurrentValue();
-}
-
 void TOKcommDlg::ShowDevice()
 {
     const QString device =
@@ -166,13 +144,9 @@ void TOKcommDlg::FillList()
     if (!m_lister)
         return;
     for (const PortEntry &e : m_lister()) {
-        auto *item = new QTreeWidgetItem(LVports);
-        item->setText(Device, e.device);
-        item->setText(Description, PortDescription(e));
-        item->setText(Manufacturer, e.manufacturer);
-        item->setText(SerialNumber, e.serialNumber);
-        item->setText(VidPid, e.vidPid);
-        item->setText(Port, e.portNumber > 0 ? ComPortName(e.portNumber) : QString());
+        // In the order of Column.
+        auto *item = new QTreeWidgetItem(LVports, {e.device, PortDescription(e), e.manufacturer, e.serialNumber,
+                                                   e.vidPid, e.portNumber > 0 ? ComPortName(e.portNumber) : QString()});
         item->setData(Port, Qt::UserRole, e.portNumber);
         if (!e.exists)
             item->setForeground(Device, palette().brush(QPalette::Disabled, QPalette::Text));
@@ -196,11 +170,8 @@ void TOKcommDlg::ItemChosen()
 
 QTreeWidgetItem *TOKcommDlg::ItemFor(const QString &device) const
 {
-    for (int i = 0; i < LVports->topLevelItemCount(); ++i) {
-        if (LVports->topLevelItem(i)->text(Device) == device)
-            return LVports->topLevelItem(i);
-    }
-    return nullptr;
+    const QList<QTreeWidgetItem *> items = LVports->findItems(device, Qt::MatchExactly, Device);
+    return items.isEmpty() ? nullptr : items.constFirst();
 }
 
 void TOKcommDlg::FindModule()
@@ -257,13 +228,9 @@ void TOKcommDlg::OnAnswered(const ProbeResult &result)
     QTreeWidgetItem *item = ItemFor(result.device);
     if (!item)
         return;
-    if (!result.answer.isEmpty()) {
-        item->setText(Module, result.answer);
-        item->setToolTip(Module, QString());
-    } else {
-        item->setText(Module, FailureShortText(result.failure.kind));
-        item->setToolTip(Module, SerialLink::OpenFailureReason(result.failure));
-    }
+    const bool answered = !result.answer.isEmpty();
+    item->setText(Module, answered ? result.answer : FailureShortText(result.failure.kind));
+    item->setToolTip(Module, answered ? QString() : SerialLink::OpenFailureReason(result.failure));
 }
 
 void TOKcommDlg::OnFinished()

@@ -50,7 +50,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void OKBtnClick();
     void ShowDevice();
     void FillList();
     void ItemChosen();
