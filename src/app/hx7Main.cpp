@@ -7,6 +7,7 @@
 #include "DLGsetComm1.h"
 #include "DLGstoreData.h"
 #include "configtextfile.h"
+#include "dialogparts.h"
 #include "hx7version.h"
 #include "language.h"
 #include "monitorwindow.h"
@@ -30,9 +31,6 @@
 
 namespace hx7 {
 
-// Looked up when the about box opens: statics are made before main() installs the translator.
-const QString TMainForm1::ApplicationTitle = QString::fromUtf8(QT_TRANSLATE_NOOP("hx7", "HX7 konfig"));
-
 namespace {
 constexpr int ColumnWidths[9] = {25, 42, 47, 46, 47, 48, 48, 45, 132};
 }
@@ -47,23 +45,18 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
 
     auto *central = new QWidget(this);
     const QSize grid = BuildGrid();
-    auto *Label1 = new QLabel(tr("Klikněte  na vybraný řádek pro zobrazení detailů"), central);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    auto *Label1 = Named(new QLabel(tr("Klikněte  na vybraný řádek pro zobrazení detailů"), central), "Label1");
     Table1->setAccessibleName(tr("Návěstní cesty"));
 
-    BTtest1 = new QPushButton(tr("Test comm"), central);
-    BTtest1->setObjectName(QStringLiteral("BTtest1"));
-    LBverze1 = new QLabel(QStringLiteral("??"), central);
-    LBverze1->setObjectName(QStringLiteral("LBverze1"));
+    BTtest1 = Named(new QPushButton(tr("Test comm"), central), "BTtest1");
+    LBverze1 = Named(new QLabel(QStringLiteral("??"), central), "LBverze1");
     QFont big = LBverze1->font();
     big.setPixelSize(16);
     LBverze1->setFont(big);
     LBverze1->setMinimumWidth(120);
-    LBbar1 = new QLabel(tr("přenos dat"), central);
-    LBbar1->setObjectName(QStringLiteral("LBbar1"));
+    LBbar1 = Named(new QLabel(tr("přenos dat"), central), "LBbar1");
     LBbar1->hide();
-    PBar1 = new QProgressBar(central);
-    PBar1->setObjectName(QStringLiteral("PBar1"));
+    PBar1 = Named(new QProgressBar(central), "PBar1");
     PBar1->setRange(0, 100);
     PBar1->setTextVisible(false);
     PBar1->setAccessibleName(tr("přenos dat"));
@@ -82,16 +75,16 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
     layout->addLayout(bottom);
     setCentralWidget(central);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(100);
-    Timer1->setTimerType(Qt::PreciseTimer);
-    connect(Timer1, &QTimer::timeout, this, &TMainForm1::Timer1Timer);
-    m_nestedTicks = new QTimer(this);
-    m_nestedTicks->setInterval(100);
-    m_nestedTicks->setTimerType(Qt::PreciseTimer);
-    connect(m_nestedTicks, &QTimer::timeout, this, &TMainForm1::Timer1Timer);
-    connect(BTtest1, &QPushButton::clicked, this, &TMainForm1::BTtest1Click);
+    const auto tickTimer = [this] {
+        auto *timer = new QTimer(this);
+        timer->setInterval(100);
+        timer->setTimerType(Qt::PreciseTimer);
+        connect(timer, &QTimer::timeout, this, &TMainForm1::Timer1Timer);
+        return timer;
+    };
+    Timer1 = Named(tickTimer(), "Timer1");
+    m_nestedTicks = tickTimer();
+    connect(BTtest1, &QPushButton::clicked, this, [this] { m_controller.StartVersionQuery(); });
 
     BuildMenu();
     resize(std::max(grid.width() + 24, 574), grid.height() + menuBar()->sizeHint().height() + 90);
@@ -126,13 +119,10 @@ TMainForm1::~TMainForm1()
     m_link.SetTrafficLog(nullptr);
 }
 
-QAction *TMainForm1::AddAction(QMenu *menu, const char *name, const QString &text, void (TMainForm1::*handler)())
+template <typename Handler>
+QAction *TMainForm1::AddAction(QMenu *menu, const char *name, const QString &text, Handler handler)
 {
-    QAction *action = menu->addAction(text);
-    action->setObjectName(QLatin1String(name));
-    if (handler)
-        connect(action, &QAction::triggered, this, handler);
-    return action;
+    return Named(menu->addAction(text, this, handler), name);
 }
 
 void TMainForm1::BuildMenu()
@@ -144,17 +134,16 @@ void TMainForm1::BuildMenu()
     AddAction(file, "Nast1", tr("Načíst data"), &TMainForm1::Nast1Click);
     AddAction(file, "Uloit1", tr("Uložit data"), &TMainForm1::Uloit1Click);
     file->addSeparator()->setObjectName(QStringLiteral("N2"));
-    QAction *exit = AddAction(file, "Exit1", tr("Exit"), nullptr);
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+    AddAction(file, "Exit1", tr("Exit"), &QWidget::close);
 
     QMenu *config = MainMenu1->addMenu(tr("Konfigurace        "));
-    AddAction(config, "Konfiguracevhybek1", tr("Konfigurace modulu HX7_"), &TMainForm1::Konfiguracevhybek1Click);
-    TypHX7S1 = AddAction(config, "TypHX7S1", tr("Typ HX7S"), nullptr);
+    AddAction(config, "Konfiguracevhybek1", tr("Konfigurace modulu HX7_"), [this] { m_configDialog->exec(); });
+    TypHX7S1 = Named(config->addAction(tr("Typ HX7S")), "TypHX7S1");
     TypHX7S1->setCheckable(true); // each click inverts the mark
     AddAction(config, "ResetkonfiguraceHX71", tr("Inicializace konfigurace"), &TMainForm1::Inicnastaven1Click);
     AddAction(config, "Definicecesty1", tr("Definice návěstní cesty"), &TMainForm1::Table1DblClick);
     config->addSeparator()->setObjectName(QStringLiteral("N1"));
-    AddAction(config, "Manulnzen1", tr("Test funkce"), &TMainForm1::Manulnzen1Click);
+    AddAction(config, "Manulnzen1", tr("Test funkce"), [this] { m_testDialog->exec(); });
 
     QMenu *link = MainMenu1->addMenu(tr("Přenos       "));
     AddAction(link, "KomunikaceRS2321", tr("Nastavení RS232"), &TMainForm1::KonfiguraceRS2321Click);
@@ -166,7 +155,7 @@ void TMainForm1::BuildMenu()
     AddAction(link, "Nastdatazmodulu1", tr("Načíst data z modulu"), &TMainForm1::ReadData1Click);
     AddAction(link, "Verifikovatdatasmodulem1", tr("Verifikovat data s modulem"), &TMainForm1::VerifData1Click);
     AddAction(link, "Uloitdatadomodulu1", tr("Uložit data do modulu"), &TMainForm1::UlozitData1Click);
-    NastpoleSIG1 = AddAction(link, "NastpoleSIG1", tr("Načíst  poleSIG"), &TMainForm1::NastpoleSIG1Click);
+    NastpoleSIG1 = AddAction(link, "NastpoleSIG1", tr("Načíst  poleSIG"), [this] { m_controller.StartPoleSigRead(); });
     NastpoleSIG1->setVisible(false);
 
     QMenu *info = MainMenu1->addMenu(tr("Info    "));
@@ -177,12 +166,9 @@ void TMainForm1::BuildMenu()
     auto *languages = new QActionGroup(this);
     for (const auto &[name, code, text] : {std::tuple{"JazykCestina1", "cs", QStringLiteral("Čeština")},
                                            std::tuple{"JazykEnglish1", "en", QStringLiteral("English")}}) {
-        QAction *item = language->addAction(text);
-        item->setObjectName(QLatin1String(name));
+        QAction *item = AddAction(language, name, text, [this, code] { JazykClick(QLatin1String(code)); });
         item->setCheckable(true);
-        item->setData(QLatin1String(code));
         languages->addAction(item);
-        connect(item, &QAction::triggered, this, [this, item] { JazykClick(item->data().toString()); });
     }
 }
 
@@ -198,8 +184,7 @@ void TMainForm1::JazykClick(const QString &language)
 
 QSize TMainForm1::BuildGrid()
 {
-    Table1 = new QTableWidget(RouteCount, 9, this);
-    Table1->setObjectName(QStringLiteral("Table1"));
+    Table1 = Named(new QTableWidget(RouteCount, 9, this), "Table1");
     Table1->setHorizontalHeaderLabels(RouteGridHeader());
     Table1->verticalHeader()->hide();
     Table1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -232,14 +217,13 @@ QSize TMainForm1::BuildGrid()
     widest.replace(0, QString::number(RouteCount));
     widest.replace(1, RouteGridRow(RouteCount - 1, longest)[1]);
     const QFontMetrics metrics(Table1->font());
+    int width = 2 * Table1->frameWidth() + Table1->verticalScrollBar()->sizeHint().width();
     for (int c = 0; c < 9; ++c) {
         const int text = metrics.horizontalAdvance(widest[c]) + 12;
         const int header = Table1->horizontalHeader()->sectionSizeHint(c);
         Table1->setColumnWidth(c, std::max({ColumnWidths[c], text, header}));
-    }
-    int width = 2 * Table1->frameWidth() + Table1->verticalScrollBar()->sizeHint().width();
-    for (int c = 0; c < 9; ++c)
         width += Table1->columnWidth(c);
+    }
     Table1->setMinimumWidth(width);
     // Tall enough to show all 24 routes at once.
     const int height = Table1->horizontalHeader()->sizeHint().height() +
@@ -300,7 +284,7 @@ void TMainForm1::Timer1Timer()
     --m_tickDepth;
 }
 
-template <typename Show> auto TMainForm1::WithNestedTicks(Show show)
+template <typename Show> void TMainForm1::WithNestedTicks(Show show)
 {
     // Qt does not fire a timer again while its own slot runs, and a box opened by a tick runs inside
     // Timer1's slot. A second timer keeps the ticks going while the box is open, as they go on under
@@ -308,16 +292,11 @@ template <typename Show> auto TMainForm1::WithNestedTicks(Show show)
     const bool fromTick = m_tickDepth > 0 && !m_nestedTicks->isActive();
     if (fromTick)
         m_nestedTicks->start();
-    auto result = show();
+    show();
     if (fromTick)
         m_nestedTicks->stop();
-    return result;
 }
 
-void TMainForm1::BTtest1Click()
-{
-    m_controller.StartVersionQuery();
-}
 void TMainForm1::ReadData1Click()
 {
     m_controller.StartRead();
@@ -329,10 +308,6 @@ void TMainForm1::VerifData1Click()
         m_verifyDetails->hide(); // its rows belong to the last verify
     }
     m_controller.StartVerify();
-}
-void TMainForm1::NastpoleSIG1Click()
-{
-    m_controller.StartPoleSigRead();
 }
 
 void TMainForm1::UlozitData1Click()
@@ -387,16 +362,6 @@ void TMainForm1::Table1DblClick()
     m_data.RouteTable[r - 1] = m_routeDialog->RouteEditBuffer;
     EncodeRoutes(m_data.RouteTable, m_data.ConfigImage.data());
     RefreshRouteGrid();
-}
-
-void TMainForm1::Konfiguracevhybek1Click()
-{
-    m_configDialog->exec();
-}
-
-void TMainForm1::Manulnzen1Click()
-{
-    m_testDialog->exec();
 }
 
 void TMainForm1::KonfiguraceRS2321Click()
@@ -456,7 +421,7 @@ void TMainForm1::EndPortSearch()
 
 void TMainForm1::Oprogramu1Click()
 {
-    m_prompts.About(this, QCoreApplication::translate("hx7", ApplicationTitle.toUtf8().constData()),
+    m_prompts.About(this, QCoreApplication::translate("hx7", "HX7 konfig"),
                     tr(" Konfigurátor  pro HX7, HX7V(M)   V%1\nSestaveno s knihovnou Qt %2")
                         .arg(QLatin1String(HX7_VERSION), QLatin1String(QT_VERSION_STR)));
 }
@@ -495,17 +460,11 @@ void TMainForm1::RoutesChanged()
 }
 void TMainForm1::Warning(const QString &text)
 {
-    WithNestedTicks([&] {
-        m_prompts.Warning(this, text);
-        return true;
-    });
+    WithNestedTicks([&] { m_prompts.Warning(this, text); });
 }
 void TMainForm1::Information(const QString &text)
 {
-    WithNestedTicks([&] {
-        m_prompts.Information(this, text);
-        return true;
-    });
+    WithNestedTicks([&] { m_prompts.Information(this, text); });
 }
 void TMainForm1::Finished(TransferOutcome outcome)
 {
@@ -538,7 +497,9 @@ void TMainForm1::ByteDiffers(int address, std::uint8_t imageByte, std::uint8_t m
 }
 bool TMainForm1::Confirm(const QString &text)
 {
-    return WithNestedTicks([&] { return m_prompts.AskYesNo(this, text); });
+    bool yes = false;
+    WithNestedTicks([&] { yes = m_prompts.AskYesNo(this, text); });
+    return yes;
 }
 
 } // namespace hx7

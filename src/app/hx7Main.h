@@ -41,8 +41,6 @@ public:
                QWidget *parent = nullptr, SerialPort *probePort = nullptr);
     ~TMainForm1() override;
 
-    static const QString ApplicationTitle; // "HX7 konfig"
-
     // Start-up: settings, image defaults, routes, grid, developer item, serial port, timer.
     void FormCreate();
 
@@ -54,17 +52,13 @@ public:
 
     // Handlers, public so that tests can run them as a click would.
     void Timer1Timer();
-    void BTtest1Click();
     void ReadData1Click();
     void VerifData1Click();
     void UlozitData1Click();
-    void NastpoleSIG1Click();
     void Inicnastaven1Click();
     void Uloit1Click();
     void Nast1Click();
     void Table1DblClick();
-    void Konfiguracevhybek1Click();
-    void Manulnzen1Click();
     void KonfiguraceRS2321Click();
     void RychlyPrenos1Click();
     void MonitorKomunikace1Click();
@@ -89,14 +83,15 @@ protected:
 private:
     void BuildMenu();
     QSize BuildGrid(); // returns the size that shows the whole grid
-    QAction *AddAction(QMenu *menu, const char *name, const QString &text, void (TMainForm1::*handler)());
+    // A menu item named name that runs handler, a member function or a lambda.
+    template <typename Handler> QAction *AddAction(QMenu *menu, const char *name, const QString &text, Handler handler);
 
     SharedData &m_data;
     SerialLink &m_link;
     const Settings &m_settings;
     Prompts &m_prompts;
     TransferController m_controller;
-    template <typename Show> auto WithNestedTicks(Show show);
+    template <typename Show> void WithNestedTicks(Show show);
 
     bool BeginPortSearch();
     void EndPortSearch();
