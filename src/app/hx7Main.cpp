@@ -421,7 +421,9 @@ void TMainForm1::EndPortSearch()
 
 void TMainForm1::Oprogramu1Click()
 {
-    m_prompts.About(this, QCoreApplication::translate("hx7", "HX7 konfig"),
+    // lupdate would give the about text the context of a translate() call it stands in: the title goes first.
+    const QString title = QCoreApplication::translate("hx7", "HX7 konfig");
+    m_prompts.About(this, title,
                     tr(" Konfigurátor  pro HX7, HX7V(M)   V%1\nSestaveno s knihovnou Qt %2")
                         .arg(QLatin1String(HX7_VERSION), QLatin1String(QT_VERSION_STR)));
 }

@@ -45,11 +45,7 @@ QtPrompts::QtPrompts()
                                  QFileDialog::AcceptOpen))
 {}
 
-QtPrompts::~QtPrompts()
-{
-    delete SaveDialog1;
-    delete OpenDialog1;
-}
+QtPrompts::~QtPrompts() = default; // here, where QFileDialog is complete
 
 void QtPrompts::Warning(QWidget *parent, const QString &text)
 {
@@ -80,12 +76,12 @@ void QtPrompts::About(QWidget *parent, const QString &title, const QString &text
 
 QString QtPrompts::SaveFileName(QWidget *)
 {
-    return Run(SaveDialog1);
+    return Run(SaveDialog1.get());
 }
 
 QString QtPrompts::OpenFileName(QWidget *)
 {
-    return Run(OpenDialog1);
+    return Run(OpenDialog1.get());
 }
 
 } // namespace hx7

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 class QFileDialog;
 class QWidget;
@@ -28,8 +29,6 @@ class QtPrompts : public Prompts
 public:
     QtPrompts();
     ~QtPrompts() override;
-    QtPrompts(const QtPrompts &) = delete;
-    QtPrompts &operator=(const QtPrompts &) = delete;
 
     void Warning(QWidget *parent, const QString &text) override;
     void Information(QWidget *parent, const QString &text) override;
@@ -40,8 +39,8 @@ public:
     QString OpenFileName(QWidget *parent) override;
 
 private:
-    QFileDialog *SaveDialog1 = nullptr;
-    QFileDialog *OpenDialog1 = nullptr;
+    std::unique_ptr<QFileDialog> SaveDialog1;
+    std::unique_ptr<QFileDialog> OpenDialog1;
 };
 
 } // namespace hx7
