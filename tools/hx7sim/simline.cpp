@@ -44,9 +44,7 @@ void SimLine::Queue(const Response &response)
 
 std::optional<SimLine::Clock::time_point> SimLine::NextDue() const
 {
-    if (m_queue.empty())
-        return std::nullopt;
-    return m_queue.front().due;
+    return m_queue.empty() ? std::nullopt : std::optional(m_queue.front().due);
 }
 
 QByteArray SimLine::TakeDue(Clock::time_point now)

@@ -30,8 +30,6 @@ public:
     // The bytes due by now, in order, taken off the queue.
     QByteArray TakeDue(Clock::time_point now);
 
-    Clock::duration ByteTime() const { return m_byteTime; }
-
 private:
     struct Byte {
         Clock::time_point due;

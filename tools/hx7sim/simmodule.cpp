@@ -68,18 +68,15 @@ QByteArray SimModule::Answer(const QByteArray &frame)
         m_wasBusy = true;
         m_busyNow = std::chrono::milliseconds(m_options.busyMs);
     }
+    // A module that never heard the frame: no answer, and a written byte is not taken either.
+    const bool addressed = frame[1] == 'R' || frame[1] == 'W' || frame[1] == 'S';
+    if (addressed && arg(2) == m_options.silentAddress)
+        return {};
     switch (frame[1]) {
-    case 'G': {
-        QByteArray r("N");
-        r += m_options.type;
-        r += static_cast<char>(m_options.version);
-        r += '*';
-        return Reply(r);
-    }
+    case 'G':
+        return Reply(QByteArray("N") + m_options.type + static_cast<char>(m_options.version) + '*');
     case 'R': {
         const int address = arg(2);
-        if (address == m_options.silentAddress)
-            return {};
         if (address == m_options.floodAddress && !m_flooded) {
             m_flooded = true;
             m_burstNow = true;
@@ -88,14 +85,9 @@ QByteArray SimModule::Answer(const QByteArray &frame)
         return Reply(QByteArray(1, static_cast<char>(Memory[address])) + '*');
     }
     case 'W':
-        // A module that never heard the frame: the byte is not taken either.
-        if (arg(2) == m_options.silentAddress)
-            return {};
         Memory[arg(2)] = arg(3);
         return Reply("Y*");
     case 'S':
-        if (arg(2) == m_options.silentAddress)
-            return {};
         return Reply(QByteArray(1, static_cast<char>(SignalTable[arg(2) & 0x7F])) + "0*");
     case 'X':
         if (frame[2] == 'I')
