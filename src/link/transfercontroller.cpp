@@ -288,6 +288,7 @@ void TransferController::Tick()
             m_state = Idle;
         break;
     case ReadSend:
+    case WriteSend:
     case SignalTableSend:
         if (!Holding())
             SendFor(m_state);
@@ -308,10 +309,6 @@ void TransferController::Tick()
             m_state = Idle;
             m_view.Finished(TransferOutcome::CommFailed);
         }
-        break;
-    case WriteSend:
-        if (!Holding())
-            SendFor(WriteSend);
         break;
     case WriteWait:
     case WriteWait + 1:
