@@ -48,26 +48,20 @@ std::optional<QString> SectionName(QByteArrayView line)
     return QString::fromLocal8Bit(t.sliced(1, close - 1)).trimmed();
 }
 
-bool IsComment(QByteArrayView line)
-{
-    return line.trimmed().startsWith(';');
-}
-
-bool IsKeyLine(QByteArrayView line, const QString &key, QString *value = nullptr)
+// The key and value of a "key=value" line, blanks around both removed; nothing for a comment or a line
+// without "=".
+std::optional<std::pair<QString, QString>> KeyAndValue(QByteArrayView line)
 {
     const qsizetype eq = line.indexOf('=');
-    if (eq < 0 || IsComment(line))
-        return false;
-    if (QString::fromLocal8Bit(line.first(eq)).trimmed().compare(key, Qt::CaseInsensitive) != 0)
-        return false;
-    if (value)
-        *value = QString::fromLocal8Bit(line.sliced(eq + 1)).trimmed();
-    return true;
+    if (eq < 0 || line.trimmed().startsWith(';'))
+        return std::nullopt;
+    return std::pair(QString::fromLocal8Bit(line.first(eq)).trimmed(),
+                     QString::fromLocal8Bit(line.sliced(eq + 1)).trimmed());
 }
 
-bool SameName(const std::optional<QString> &name, const QString &wanted)
+bool SameName(const QString &name, const QString &wanted)
 {
-    return name && name->compare(wanted, Qt::CaseInsensitive) == 0;
+    return name.compare(wanted, Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -77,12 +71,11 @@ std::optional<QString> ReadProfileString(const QByteArray &content, const QStrin
     bool inSection = false;
     for (const QByteArrayView line : Lines(content)) {
         if (const auto name = SectionName(line)) {
-            inSection = SameName(name, section);
+            inSection = SameName(*name, section);
             continue;
         }
-        QString value;
-        if (inSection && IsKeyLine(line, key, &value))
-            return value;
+        if (const auto entry = KeyAndValue(line); inSection && entry && SameName(entry->first, key))
+            return entry->second;
     }
     return std::nullopt;
 }
@@ -95,14 +88,11 @@ std::vector<std::pair<QString, QString>> ReadProfileSection(const QByteArray &co
         if (const auto name = SectionName(line)) {
             if (inSection)
                 break;
-            inSection = SameName(name, section);
+            inSection = SameName(*name, section);
             continue;
         }
-        const qsizetype eq = line.indexOf('=');
-        if (!inSection || eq < 0 || IsComment(line))
-            continue;
-        entries.emplace_back(QString::fromLocal8Bit(line.first(eq)).trimmed(),
-                             QString::fromLocal8Bit(line.sliced(eq + 1)).trimmed());
+        if (const auto entry = KeyAndValue(line); inSection && entry)
+            entries.push_back(*entry);
     }
     return entries;
 }
@@ -120,7 +110,7 @@ QByteArray SetProfileString(const QByteArray &content, const QString &section, c
         if (const auto name = SectionName(lines[i])) {
             if (sectionAt)
                 break; // the key goes into the first matching section only
-            if (SameName(name, section))
+            if (SameName(*name, section))
                 sectionAt = lastInSection = i;
             continue;
         }
@@ -128,7 +118,7 @@ QByteArray SetProfileString(const QByteArray &content, const QString &section, c
             continue;
         if (!lines[i].trimmed().isEmpty())
             lastInSection = i;
-        if (IsKeyLine(lines[i], key)) {
+        if (const auto entry = KeyAndValue(lines[i]); entry && SameName(entry->first, key)) {
             keyAt = i;
             break;
         }
@@ -169,10 +159,7 @@ bool ProfileFile::writeString(const QString &section, const QString &key, const 
     const QByteArray content =
         SetProfileString(existing.isOpen() ? existing.readAll() : QByteArray(), section, key, value);
     // On a fresh account the settings folder (~/.config) may not exist yet; the first write makes it.
-    const QString folder = QFileInfo(m_path).absolutePath();
-    if (!QDir().mkpath(folder))
-        return false;
-    return SaveWhole(m_path, content);
+    return QDir().mkpath(QFileInfo(m_path).absolutePath()) && SaveWhole(m_path, content);
 }
 
 std::optional<int> ParseProfileInt(const QString &text)

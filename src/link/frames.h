@@ -18,7 +18,7 @@ QByteArray ResetModuleFrame();                // "@XR000*"
 QByteArray InitialiseConfigFrame();           // "@XI000*"
 QByteArray SignalAspectFrame(int head, int aspect);
 QByteArray TurnoutOutputFrame(int outputCode);
-// The address check before a store is the read of byte 4, kept ready-made.
+// The address check before a store: the read of byte 4.
 QByteArray AddressCheckFrame();
 
 // Output code of the turnout test: two codes per turnout, the odd one diverging.

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <utility>
 
 namespace hx7 {
 
@@ -147,19 +148,12 @@ void TrafficLog::RecordSent(const QByteArray &frame, bool sent)
     if (!sent || frame.size() != FrameSize)
         return;
     m_index = Byte(frame, 2);
-    switch (frame[1]) {
-    case 'G':
-        m_awaited = Awaited::Version;
-        break;
-    case 'R':
-        m_awaited = Awaited::Read;
-        break;
-    case 'W':
-        m_awaited = Awaited::Write;
-        break;
-    case 'S':
-        m_awaited = Awaited::SignalTable;
-        break;
+    // The frames that get a reply; the others (reset, tests) get none.
+    constexpr std::pair<char, Awaited> replied[] = {
+        {'G', Awaited::Version}, {'R', Awaited::Read}, {'W', Awaited::Write}, {'S', Awaited::SignalTable}};
+    for (const auto &[letter, awaited] : replied) {
+        if (frame[1] == letter)
+            m_awaited = awaited;
     }
 }
 
@@ -233,13 +227,12 @@ void TrafficLog::RecordDiscarded(const QByteArray &bytes, DiscardReason reason)
 {
     if (!m_enabled)
         return;
-    if (reason == Flood) {
+    // A flood takes the awaited reply with it; after early bytes the frame's own reply is still to come.
+    if (reason == Flood)
         m_awaited = Awaited::Nothing;
-        AddChunked(TrafficLine::Discarded, bytes, tr("zahozeno (zahlcení vstupu)"));
-    } else {
-        // The frame's own reply is still to come: keep waiting for it.
-        AddChunked(TrafficLine::Discarded, bytes, tr("zahozeno (přišlo dřív, než modul mohl odpovědět)"));
-    }
+    AddChunked(TrafficLine::Discarded, bytes,
+               reason == Flood ? tr("zahozeno (zahlcení vstupu)")
+                               : tr("zahozeno (přišlo dřív, než modul mohl odpovědět)"));
 }
 
 QByteArray TrafficLog::AsText() const
