@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <algorithm>
+#include <QRegularExpression>
 #include <cstdint>
 #include <vector>
 
@@ -164,35 +164,21 @@ bool ProfileFile::writeString(const QString &section, const QString &key, const 
 
 std::optional<int> ParseProfileInt(const QString &text)
 {
-    QString t = text;
-    if (t.size() > 2 && (t.startsWith(QLatin1String("0x")) || t.startsWith(QLatin1String("0X"))))
-        t = QLatin1Char('$') + t.mid(2);
-    qsizetype i = 0;
-    while (i < t.size() && t[i] == QLatin1Char(' '))
-        ++i;
+    // "0x" and "0X" stand for "$" only at the very start, before any blank.
+    static const QRegularExpression number(
+        QRegularExpression::anchoredPattern(QStringLiteral("(?:0[xX]| *\\$)([0-9A-Fa-f]+)| *([+-]?[0-9]+)")));
+    const QRegularExpressionMatch parts = number.match(text);
+    if (!parts.hasMatch())
+        return std::nullopt;
     bool ok = false;
-    qint64 value = 0;
-    const QString rest = t.mid(i);
-    if (rest.startsWith(QLatin1Char('$'))) {
-        const QString digits = rest.mid(1);
-        const bool allHex = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) {
-            return c.isDigit() || (c.toLower() >= QLatin1Char('a') && c.toLower() <= QLatin1Char('f'));
-        });
-        if (!allHex)
-            return std::nullopt;
-        const quint64 u = digits.toULongLong(&ok, 16);
+    if (const QString hex = parts.captured(1); !hex.isEmpty()) {
+        const quint64 u = hex.toULongLong(&ok, 16);
         // A hex value fills the 32 bits: $FFFFFFFF reads as -1.
         if (!ok || u > 0xFFFFFFFFull)
             return std::nullopt;
         return static_cast<int>(static_cast<quint32>(u));
     }
-    qsizetype d = 0;
-    if (d < rest.size() && (rest[d] == QLatin1Char('+') || rest[d] == QLatin1Char('-')))
-        ++d;
-    if (d >= rest.size() || !std::all_of(rest.begin() + d, rest.end(),
-                                         [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }))
-        return std::nullopt;
-    value = rest.toLongLong(&ok, 10);
+    const qint64 value = parts.captured(2).toLongLong(&ok, 10);
     if (!ok || value < INT32_MIN || value > INT32_MAX)
         return std::nullopt;
     return static_cast<int>(value);

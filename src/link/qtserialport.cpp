@@ -62,8 +62,7 @@ OpenFailure Classify(const QSerialPort &port, const QString &device)
 
 bool QtSerialPort::open(const QString &systemName)
 {
-    if (m_port.isOpen())
-        m_port.close();
+    close();
     m_failure = {};
     if (systemName.isEmpty()) {
         m_failure.kind = OpenFailure::NoDevice;
