@@ -62,9 +62,7 @@ std::optional<int> ParseComPortName(const QString &name)
         return std::nullopt;
     bool ok = false;
     const int n = name.mid(3).toInt(&ok);
-    if (!ok)
-        return std::nullopt;
-    return std::max(n, 0);
+    return ok ? std::optional(std::max(n, 0)) : std::nullopt;
 }
 
 QString DefaultSettingsPath()

@@ -53,11 +53,7 @@ QList<PortEntry> ListPorts(const Settings &settings, const std::map<int, QString
             system.erase(listed);
         } else if (std::none_of(ports.begin(), ports.end(), opens)) {
             // Not listed by the system; of two numbers for one device, the lower one stands for it.
-            PortEntry e;
-            e.device = device;
-            e.portNumber = n;
-            e.exists = QFileInfo::exists(device);
-            ports << e;
+            ports << PortEntry{.device = device, .portNumber = n, .exists = QFileInfo::exists(device)};
         }
     }
     return ports + system;
