@@ -15,11 +15,6 @@ QByteArray Frame(char command, int a2, int a3, int a4, int a5)
 
 constexpr int Fill = '0';
 
-std::uint8_t At(const QByteArray &rx, int i)
-{
-    return static_cast<std::uint8_t>(rx[i]);
-}
-
 } // namespace
 
 QByteArray VersionQueryFrame()
@@ -63,14 +58,14 @@ QByteArray AddressCheckFrame()
 std::optional<VersionReply> MatchVersionReply(const QByteArray &rx)
 {
     if (rx.size() > 3 && rx[0] == 'N' && rx[3] == '*')
-        return VersionReply{rx[1], At(rx, 2)};
+        return VersionReply{rx[1], ByteAt(rx, 2)};
     return std::nullopt;
 }
 
 std::optional<std::uint8_t> MatchReadReply(const QByteArray &rx)
 {
     if (rx.size() > 1 && rx[1] == '*')
-        return At(rx, 0);
+        return ByteAt(rx, 0);
     return std::nullopt;
 }
 
@@ -82,7 +77,7 @@ bool MatchWriteAck(const QByteArray &rx)
 std::optional<std::uint8_t> MatchSignalTableReply(const QByteArray &rx)
 {
     if (rx.size() >= 3 && rx[2] == '*')
-        return At(rx, 0);
+        return ByteAt(rx, 0);
     return std::nullopt;
 }
 

@@ -27,6 +27,12 @@ constexpr int TurnoutOutputCode(int turnout, bool diverging)
     return 2 * (turnout - 1) + (diverging ? 1 : 0);
 }
 
+// The byte at i of a frame or a reply, as the unsigned value it carries.
+inline std::uint8_t ByteAt(const QByteArray &bytes, qsizetype i)
+{
+    return static_cast<std::uint8_t>(bytes[i]);
+}
+
 struct VersionReply {
     char type;
     std::uint8_t version;

@@ -53,7 +53,11 @@ QList<PortEntry> ListPorts(const Settings &settings, const std::map<int, QString
             system.erase(listed);
         } else if (std::none_of(ports.begin(), ports.end(), opens)) {
             // Not listed by the system; of two numbers for one device, the lower one stands for it.
-            ports << PortEntry{.device = device, .portNumber = n, .exists = QFileInfo::exists(device)};
+            PortEntry e;
+            e.device = device;
+            e.portNumber = n;
+            e.exists = QFileInfo::exists(device);
+            ports << e;
         }
     }
     return ports + system;

@@ -19,11 +19,6 @@ QString Hex(int value)
     return QStringLiteral("0x%1").arg(value & 0xFF, 2, 16, QLatin1Char('0'));
 }
 
-int Byte(const QByteArray &bytes, int i)
-{
-    return static_cast<std::uint8_t>(bytes[i]);
-}
-
 // The byte map's name of an address without its explanations in brackets, only while it stays short
 // enough to keep the line readable: "DCC adresa", "Cesta 5: rychlost", "Cesta 12: číslo výhybky 1,
 // opakovací znak" (what follows the brackets is a second thing the byte holds, not an explanation).
@@ -67,14 +62,15 @@ QString DescribeFrame(const QByteArray &f)
     const QString unknown = QCoreApplication::translate("hx7", "neznámý rámec");
     if (f.size() != FrameSize || f[0] != '@' || f[6] != '*')
         return unknown;
-    const int a = Byte(f, 2);
+    const int a = ByteAt(f, 2);
     switch (f[1]) {
     case 'G':
         return QCoreApplication::translate("hx7", "dotaz na verzi");
     case 'R':
         return QCoreApplication::translate("hx7", "čtení %1%2").arg(Hex(a), ShortDescription(a));
     case 'W':
-        return QCoreApplication::translate("hx7", "zápis %1 = %2%3").arg(Hex(a), Hex(Byte(f, 3)), ShortDescription(a));
+        return QCoreApplication::translate("hx7", "zápis %1 = %2%3")
+            .arg(Hex(a), Hex(ByteAt(f, 3)), ShortDescription(a));
     case 'S':
         return QCoreApplication::translate("hx7", "čtení poleSIG %1").arg(Hex(a));
     case 'X':
@@ -84,7 +80,7 @@ QString DescribeFrame(const QByteArray &f)
             return QCoreApplication::translate("hx7", "inicializace konfigurace (tovární nastavení)");
         return unknown;
     case 'N': {
-        const int aspect = Byte(f, 3);
+        const int aspect = ByteAt(f, 3);
         return aspect < AspectTexts().size()
                    ? QCoreApplication::translate("hx7", "test návěstidla %1: návěst %2")
                          .arg(QString::number(a + 1), QString::number(aspect))
@@ -147,7 +143,7 @@ void TrafficLog::RecordSent(const QByteArray &frame, bool sent)
     m_awaited = Awaited::Nothing;
     if (!sent || frame.size() != FrameSize)
         return;
-    m_index = Byte(frame, 2);
+    m_index = ByteAt(frame, 2);
     // The frames that get a reply; the others (reset, tests) get none.
     constexpr std::pair<char, Awaited> replied[] = {
         {'G', Awaited::Version}, {'R', Awaited::Read}, {'W', Awaited::Write}, {'S', Awaited::SignalTable}};
