@@ -5,8 +5,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <utility>
-#include <vector>
 
 namespace hx7 {
 
@@ -68,22 +66,17 @@ namespace {
 
 // Lines end at CR (a following LF belongs to it); a lone LF is an ordinary character.
 // Byte 26 ends the readable content.
-std::vector<QByteArray> SplitLines(const QByteArray &content)
+QList<QByteArray> SplitLines(const QByteArray &content)
 {
-    qsizetype end = content.indexOf('\x1A');
-    if (end < 0)
-        end = content.size();
-    std::vector<QByteArray> lines;
-    qsizetype pos = 0;
-    while (pos < end) {
-        qsizetype cr = content.indexOf('\r', pos);
-        if (cr < 0 || cr >= end)
-            cr = end;
-        lines.push_back(content.mid(pos, cr - pos));
-        pos = cr + 1;
-        if (pos < end && content[pos] == '\n')
-            ++pos;
+    const qsizetype end = content.indexOf('\x1A');
+    QList<QByteArray> lines = content.first(end < 0 ? content.size() : end).split('\r');
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        if (lines[i].startsWith('\n'))
+            lines[i].remove(0, 1);
     }
+    // A CR at the very end closes the last line; it opens no empty one after it.
+    if (lines.back().isEmpty())
+        lines.pop_back();
     return lines;
 }
 
@@ -91,35 +84,33 @@ std::vector<QByteArray> SplitLines(const QByteArray &content)
 
 LoadOutcome ParseConfigText(const QByteArray &content, const QString &path, ImageBytes &image)
 {
-    const std::vector<QByteArray> lines = SplitLines(content);
+    const QList<QByteArray> lines = SplitLines(content);
     if (lines.empty() || lines[0] != "N1.0")
         return {LoadOutcome::Refused, QCoreApplication::translate("hx7", "Neznámý format dat !%1").arg(path)};
 
-    std::size_t n = 1;
+    qsizetype n = 1;
     while (n < lines.size() && lines[n] != "*")
         ++n; // header lines, the count line among them, are not looked at
     ++n;
     if (n >= lines.size())
         return {LoadOutcome::NothingToLoad, {}};
 
-    std::vector<std::pair<int, std::uint8_t>> records;
+    // Records go into a copy: a bad one further down must leave the image as it was.
+    ImageBytes loaded = image;
+    LoadOutcome outcome{LoadOutcome::Loaded, {}};
     for (; n < lines.size() && lines[n] != "*"; ++n) {
         const QByteArray &line = lines[n];
         if (line.isEmpty())
             continue;
         const qsizetype colon = line.indexOf(':');
-        const int address = colon < 0 ? -1 : HexValue(QByteArrayView(line).first(colon));
+        const int address = colon < 0 ? -1 : HexValue(line.first(colon));
         if (address < 0 || address >= ModuleBytes)
             return {LoadOutcome::Refused, QCoreApplication::translate("hx7", "Chyba formatu dat !")};
-        const int value =
-            HexValue(QByteArrayView(line).sliced(colon + 1).first(std::min<qsizetype>(10, line.size() - colon - 1)));
-        records.emplace_back(address, static_cast<std::uint8_t>(value & 0xFF));
-    }
-    LoadOutcome outcome{LoadOutcome::Loaded, {}};
-    for (const auto &[address, value] : records) {
-        image[address] = value;
+        // Only the first 10 characters after the colon count; the low byte of their value is kept.
+        loaded[address] = static_cast<std::uint8_t>(HexValue(line.mid(colon + 1, 10)) & 0xFF);
         outcome.held.set(address);
     }
+    image = loaded;
     return outcome;
 }
 

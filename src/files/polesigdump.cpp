@@ -1,7 +1,6 @@
 // Writing the signal-table dump.
 #include "polesigdump.h"
 
-#include "configtextfile.h"
 #include "savefile.h"
 
 namespace hx7 {
@@ -9,14 +8,9 @@ namespace hx7 {
 QByteArray PoleSigDumpText(const ImageBytes &image)
 {
     QByteArray out;
-    for (int line = 0; line < PoleSigBytes / 4; ++line) {
-        out += QByteArray::number(4 * line) + ": ";
-        for (int k = 0; k < 4; ++k) {
-            if (k > 0)
-                out += ' ';
-            out += HexDigits(image[PoleSigBase + 4 * line + k], 2).toLatin1();
-        }
-        out += "\r\n";
+    for (int at = 0; at < PoleSigBytes; at += 4) {
+        const QByteArrayView bytes(image.data() + PoleSigBase + at, 4);
+        out += QByteArray::number(at) + ": " + bytes.toByteArray().toHex(' ').toUpper() + "\r\n";
     }
     return out;
 }

@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <algorithm>
+#include <QRegularExpression>
 #include <cstdint>
 #include <vector>
 
@@ -48,26 +48,20 @@ std::optional<QString> SectionName(QByteArrayView line)
     return QString::fromLocal8Bit(t.sliced(1, close - 1)).trimmed();
 }
 
-bool IsComment(QByteArrayView line)
-{
-    return line.trimmed().startsWith(';');
-}
-
-bool IsKeyLine(QByteArrayView line, const QString &key, QString *value = nullptr)
+// The key and value of a "key=value" line, blanks around both removed; nothing for a comment or a line
+// without "=".
+std::optional<std::pair<QString, QString>> KeyAndValue(QByteArrayView line)
 {
     const qsizetype eq = line.indexOf('=');
-    if (eq < 0 || IsComment(line))
-        return false;
-    if (QString::fromLocal8Bit(line.first(eq)).trimmed().compare(key, Qt::CaseInsensitive) != 0)
-        return false;
-    if (value)
-        *value = QString::fromLocal8Bit(line.sliced(eq + 1)).trimmed();
-    return true;
+    if (eq < 0 || line.trimmed().startsWith(';'))
+        return std::nullopt;
+    return std::pair(QString::fromLocal8Bit(line.first(eq)).trimmed(),
+                     QString::fromLocal8Bit(line.sliced(eq + 1)).trimmed());
 }
 
-bool SameName(const std::optional<QString> &name, const QString &wanted)
+bool SameName(const QString &name, const QString &wanted)
 {
-    return name && name->compare(wanted, Qt::CaseInsensitive) == 0;
+    return name.compare(wanted, Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -77,12 +71,11 @@ std::optional<QString> ReadProfileString(const QByteArray &content, const QStrin
     bool inSection = false;
     for (const QByteArrayView line : Lines(content)) {
         if (const auto name = SectionName(line)) {
-            inSection = SameName(name, section);
+            inSection = SameName(*name, section);
             continue;
         }
-        QString value;
-        if (inSection && IsKeyLine(line, key, &value))
-            return value;
+        if (const auto entry = KeyAndValue(line); inSection && entry && SameName(entry->first, key))
+            return entry->second;
     }
     return std::nullopt;
 }
@@ -95,14 +88,11 @@ std::vector<std::pair<QString, QString>> ReadProfileSection(const QByteArray &co
         if (const auto name = SectionName(line)) {
             if (inSection)
                 break;
-            inSection = SameName(name, section);
+            inSection = SameName(*name, section);
             continue;
         }
-        const qsizetype eq = line.indexOf('=');
-        if (!inSection || eq < 0 || IsComment(line))
-            continue;
-        entries.emplace_back(QString::fromLocal8Bit(line.first(eq)).trimmed(),
-                             QString::fromLocal8Bit(line.sliced(eq + 1)).trimmed());
+        if (const auto entry = KeyAndValue(line); inSection && entry)
+            entries.push_back(*entry);
     }
     return entries;
 }
@@ -120,7 +110,7 @@ QByteArray SetProfileString(const QByteArray &content, const QString &section, c
         if (const auto name = SectionName(lines[i])) {
             if (sectionAt)
                 break; // the key goes into the first matching section only
-            if (SameName(name, section))
+            if (SameName(*name, section))
                 sectionAt = lastInSection = i;
             continue;
         }
@@ -128,7 +118,7 @@ QByteArray SetProfileString(const QByteArray &content, const QString &section, c
             continue;
         if (!lines[i].trimmed().isEmpty())
             lastInSection = i;
-        if (IsKeyLine(lines[i], key)) {
+        if (const auto entry = KeyAndValue(lines[i]); entry && SameName(entry->first, key)) {
             keyAt = i;
             break;
         }
@@ -169,43 +159,26 @@ bool ProfileFile::writeString(const QString &section, const QString &key, const 
     const QByteArray content =
         SetProfileString(existing.isOpen() ? existing.readAll() : QByteArray(), section, key, value);
     // On a fresh account the settings folder (~/.config) may not exist yet; the first write makes it.
-    const QString folder = QFileInfo(m_path).absolutePath();
-    if (!QDir().mkpath(folder))
-        return false;
-    return SaveWhole(m_path, content);
+    return QDir().mkpath(QFileInfo(m_path).absolutePath()) && SaveWhole(m_path, content);
 }
 
 std::optional<int> ParseProfileInt(const QString &text)
 {
-    QString t = text;
-    if (t.size() > 2 && (t.startsWith(QLatin1String("0x")) || t.startsWith(QLatin1String("0X"))))
-        t = QLatin1Char('$') + t.mid(2);
-    qsizetype i = 0;
-    while (i < t.size() && t[i] == QLatin1Char(' '))
-        ++i;
+    // "0x" and "0X" stand for "$" only at the very start, before any blank.
+    static const QRegularExpression number(
+        QRegularExpression::anchoredPattern(QStringLiteral("(?:0[xX]| *\\$)([0-9A-Fa-f]+)| *([+-]?[0-9]+)")));
+    const QRegularExpressionMatch parts = number.match(text);
+    if (!parts.hasMatch())
+        return std::nullopt;
     bool ok = false;
-    qint64 value = 0;
-    const QString rest = t.mid(i);
-    if (rest.startsWith(QLatin1Char('$'))) {
-        const QString digits = rest.mid(1);
-        const bool allHex = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) {
-            return c.isDigit() || (c.toLower() >= QLatin1Char('a') && c.toLower() <= QLatin1Char('f'));
-        });
-        if (!allHex)
-            return std::nullopt;
-        const quint64 u = digits.toULongLong(&ok, 16);
+    if (const QString hex = parts.captured(1); !hex.isEmpty()) {
+        const quint64 u = hex.toULongLong(&ok, 16);
         // A hex value fills the 32 bits: $FFFFFFFF reads as -1.
         if (!ok || u > 0xFFFFFFFFull)
             return std::nullopt;
         return static_cast<int>(static_cast<quint32>(u));
     }
-    qsizetype d = 0;
-    if (d < rest.size() && (rest[d] == QLatin1Char('+') || rest[d] == QLatin1Char('-')))
-        ++d;
-    if (d >= rest.size() || !std::all_of(rest.begin() + d, rest.end(),
-                                         [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }))
-        return std::nullopt;
-    value = rest.toLongLong(&ok, 10);
+    const qint64 value = parts.captured(2).toLongLong(&ok, 10);
     if (!ok || value < INT32_MIN || value > INT32_MAX)
         return std::nullopt;
     return static_cast<int>(value);

@@ -43,6 +43,12 @@ int PlatformPortNumber(const QString &device)
     return ok && k >= 0 ? k + 1 : 0;
 #endif
 }
+
+// An [Options] number; 0 when the key is missing or holds no number.
+int OptionNumber(const ProfileFile &profile, const QString &key)
+{
+    return ParseProfileInt(profile.readString(Options, key).value_or(QString())).value_or(0);
+}
 } // namespace
 
 QString ComPortName(int n)
@@ -56,9 +62,7 @@ std::optional<int> ParseComPortName(const QString &name)
         return std::nullopt;
     bool ok = false;
     const int n = name.mid(3).toInt(&ok);
-    if (!ok)
-        return std::nullopt;
-    return std::max(n, 0);
+    return ok ? std::optional(std::max(n, 0)) : std::nullopt;
 }
 
 QString DefaultSettingsPath()
@@ -69,12 +73,9 @@ QString DefaultSettingsPath()
 
 void Settings::Read(int &comPortNumber, bool &developerMode) const
 {
-    const auto port = ParseProfileInt(m_profile.readString(Options, ComSerial).value_or(QString()));
-    if (port && *port != 0)
-        comPortNumber = *port;
-    const auto developer =
-        ParseProfileInt(m_profile.readString(Options, QStringLiteral("Developer")).value_or(QString()));
-    developerMode = developer && *developer != 0;
+    if (const int port = OptionNumber(m_profile, ComSerial); port != 0)
+        comPortNumber = port;
+    developerMode = OptionNumber(m_profile, QStringLiteral("Developer")) != 0;
 }
 
 bool Settings::WriteComSerial(int comPortNumber) const
@@ -84,9 +85,7 @@ bool Settings::WriteComSerial(int comPortNumber) const
 
 bool Settings::FastTransfer() const
 {
-    const auto fast =
-        ParseProfileInt(m_profile.readString(Options, QStringLiteral("FastTransfer")).value_or(QString()));
-    return fast && *fast != 0;
+    return OptionNumber(m_profile, QStringLiteral("FastTransfer")) != 0;
 }
 
 bool Settings::WriteFastTransfer(bool fast) const
@@ -124,7 +123,11 @@ bool Settings::WritePortMapping(int n, const QString &device) const
 
 int Settings::PortNumberFor(const QString &device) const
 {
-    const std::map<int, QString> mappings = PortMappings();
+    return hx7::PortNumberFor(device, PortMappings());
+}
+
+int PortNumberFor(const QString &device, const std::map<int, QString> &mappings)
+{
     for (const auto &[n, mapped] : mappings) {
         if (mapped == device)
             return n;

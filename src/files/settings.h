@@ -47,6 +47,10 @@ QString ComPortName(int n);
 // device; nothing when the name is not of that form.
 std::optional<int> ParseComPortName(const QString &name);
 
+// The port number that opens device under mappings ([Ports] entries by number): the lowest number mapped to
+// it, else the platform's own number for it unless mappings send that number elsewhere; 0 when none opens it.
+int PortNumberFor(const QString &device, const std::map<int, QString> &mappings);
+
 // "Unable to write to " + path: a close that could not save the settings.
 QString SettingsWriteErrorText(const QString &path);
 

@@ -7,23 +7,13 @@ namespace {
 
 QByteArray Frame(char command, int a2, int a3, int a4, int a5)
 {
-    QByteArray f(FrameSize, '\0');
-    f[0] = '@';
-    f[1] = command;
-    f[2] = static_cast<char>(a2 & 0xFF);
-    f[3] = static_cast<char>(a3 & 0xFF);
-    f[4] = static_cast<char>(a4 & 0xFF);
-    f[5] = static_cast<char>(a5 & 0xFF);
-    f[6] = '*';
-    return f;
+    QByteArray f = QByteArray(1, '@') + command;
+    for (const int argument : {a2, a3, a4, a5})
+        f += static_cast<char>(argument & 0xFF);
+    return f + '*';
 }
 
 constexpr int Fill = '0';
-
-std::uint8_t At(const QByteArray &rx, int i)
-{
-    return static_cast<std::uint8_t>(rx[i]);
-}
 
 } // namespace
 
@@ -62,21 +52,20 @@ QByteArray TurnoutOutputFrame(int outputCode)
 
 QByteArray AddressCheckFrame()
 {
-    static const QByteArray frame("\x40\x52\x04\x30\x30\x30\x2A", FrameSize);
-    return frame;
+    return ReadFrame(4);
 }
 
 std::optional<VersionReply> MatchVersionReply(const QByteArray &rx)
 {
     if (rx.size() > 3 && rx[0] == 'N' && rx[3] == '*')
-        return VersionReply{rx[1], At(rx, 2)};
+        return VersionReply{rx[1], ByteAt(rx, 2)};
     return std::nullopt;
 }
 
 std::optional<std::uint8_t> MatchReadReply(const QByteArray &rx)
 {
     if (rx.size() > 1 && rx[1] == '*')
-        return At(rx, 0);
+        return ByteAt(rx, 0);
     return std::nullopt;
 }
 
@@ -88,7 +77,7 @@ bool MatchWriteAck(const QByteArray &rx)
 std::optional<std::uint8_t> MatchSignalTableReply(const QByteArray &rx)
 {
     if (rx.size() >= 3 && rx[2] == '*')
-        return At(rx, 0);
+        return ByteAt(rx, 0);
     return std::nullopt;
 }
 

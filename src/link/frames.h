@@ -18,13 +18,19 @@ QByteArray ResetModuleFrame();                // "@XR000*"
 QByteArray InitialiseConfigFrame();           // "@XI000*"
 QByteArray SignalAspectFrame(int head, int aspect);
 QByteArray TurnoutOutputFrame(int outputCode);
-// The address check before a store is the read of byte 4, kept ready-made.
+// The address check before a store: the read of byte 4.
 QByteArray AddressCheckFrame();
 
 // Output code of the turnout test: two codes per turnout, the odd one diverging.
 constexpr int TurnoutOutputCode(int turnout, bool diverging)
 {
     return 2 * (turnout - 1) + (diverging ? 1 : 0);
+}
+
+// The byte at i of a frame or a reply, as the unsigned value it carries.
+inline std::uint8_t ByteAt(const QByteArray &bytes, qsizetype i)
+{
+    return static_cast<std::uint8_t>(bytes[i]);
 }
 
 struct VersionReply {

@@ -17,27 +17,11 @@ QString PortDescription(const PortEntry &e)
     return e.description;
 }
 
-QString VidPidText(bool has, quint16 vid, quint16 pid)
-{
-    if (!has)
-        return {};
-    return QStringLiteral("%1:%2").arg(vid, 4, 16, QLatin1Char('0')).arg(pid, 4, 16, QLatin1Char('0'));
-}
-
 QList<PortEntry> ListPorts(const Settings &settings, const std::map<int, QString> &chosen)
 {
     std::map<int, QString> mappings = settings.PortMappings();
     for (const auto &[n, device] : chosen)
         mappings[n] = device;
-    // The lowest number that opens the device, as SerialLink::DeviceName decides it; else the platform's
-    // own number for it, unless that number is mapped elsewhere.
-    const auto numberFor = [&](const QString &device) {
-        for (const auto &[n, d] : mappings)
-            if (d == device)
-                return n;
-        const int n = settings.PortNumberFor(device);
-        return n > 0 && !mappings.count(n) ? n : 0;
-    };
     QList<PortEntry> system;
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
         PortEntry e;
@@ -49,9 +33,12 @@ QList<PortEntry> ListPorts(const Settings &settings, const std::map<int, QString
         e.description = info.description();
         e.manufacturer = info.manufacturer();
         e.serialNumber = info.serialNumber();
-        e.vidPid = VidPidText(info.hasVendorIdentifier() && info.hasProductIdentifier(), info.vendorIdentifier(),
-                              info.productIdentifier());
-        e.portNumber = numberFor(e.device);
+        if (info.hasVendorIdentifier() && info.hasProductIdentifier())
+            e.vidPid = QStringLiteral("%1:%2")
+                           .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
+                           .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'));
+        // The lowest number that opens the device, as SerialLink::DeviceName decides it.
+        e.portNumber = PortNumberFor(e.device, mappings);
         e.listed = true;
         e.exists = true;
         system << e;
@@ -60,20 +47,18 @@ QList<PortEntry> ListPorts(const Settings &settings, const std::map<int, QString
 
     QList<PortEntry> ports;
     for (const auto &[n, device] : mappings) {
-        const auto listed =
-            std::find_if(system.begin(), system.end(), [&d = device](const PortEntry &e) { return e.device == d; });
-        if (listed != system.end()) {
+        const auto opens = [&d = device](const PortEntry &e) { return e.device == d; };
+        if (const auto listed = std::find_if(system.begin(), system.end(), opens); listed != system.end()) {
             ports << *listed;
             system.erase(listed);
-            continue;
+        } else if (std::none_of(ports.begin(), ports.end(), opens)) {
+            // Not listed by the system; of two numbers for one device, the lower one stands for it.
+            PortEntry e;
+            e.device = device;
+            e.portNumber = n;
+            e.exists = QFileInfo::exists(device);
+            ports << e;
         }
-        if (std::any_of(ports.begin(), ports.end(), [&d = device](const PortEntry &e) { return e.device == d; }))
-            continue; // two numbers for one device: the lower one stands for it
-        PortEntry e;
-        e.device = device;
-        e.portNumber = n;
-        e.exists = QFileInfo::exists(device);
-        ports << e;
     }
     return ports + system;
 }

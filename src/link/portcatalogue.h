@@ -30,7 +30,4 @@ QList<PortEntry> ListPorts(const Settings &settings, const std::map<int, QString
 // (a pseudo-terminal, a hand-named adapter), where it comes from.
 QString PortDescription(const PortEntry &e);
 
-// "1234:abcd" from the two USB identifiers; empty when the port has none.
-QString VidPidText(bool has, quint16 vid, quint16 pid);
-
 } // namespace hx7

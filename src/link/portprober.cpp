@@ -5,6 +5,7 @@
 #include "transfercontroller.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace hx7 {
 
@@ -40,11 +41,9 @@ void PortProber::Stop()
 
 QString PortProber::FirstAnswering() const
 {
-    for (const ProbeResult &r : m_results) {
-        if (!r.answer.isEmpty())
-            return r.device;
-    }
-    return {};
+    const auto answered =
+        std::find_if(m_results.begin(), m_results.end(), [](const ProbeResult &r) { return !r.answer.isEmpty(); });
+    return answered != m_results.end() ? answered->device : QString();
 }
 
 void PortProber::Tick()

@@ -36,8 +36,7 @@ OpenFailure Classify(const QSerialPort &port, const QString &device)
 #ifdef Q_OS_UNIX
     {
         const QByteArray path = QFile::encodeName(device);
-        struct stat st {
-        };
+        struct stat st = {};
         if (::stat(path.constData(), &st) == 0) {
             if (const group *g = ::getgrgid(st.st_gid))
                 f.group = QString::fromLocal8Bit(g->gr_name);
@@ -62,8 +61,7 @@ OpenFailure Classify(const QSerialPort &port, const QString &device)
 
 bool QtSerialPort::open(const QString &systemName)
 {
-    if (m_port.isOpen())
-        m_port.close();
+    close();
     m_failure = {};
     if (systemName.isEmpty()) {
         m_failure.kind = OpenFailure::NoDevice;

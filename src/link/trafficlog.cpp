@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <utility>
 
 namespace hx7 {
 
@@ -16,11 +17,6 @@ namespace {
 QString Hex(int value)
 {
     return QStringLiteral("0x%1").arg(value & 0xFF, 2, 16, QLatin1Char('0'));
-}
-
-int Byte(const QByteArray &bytes, int i)
-{
-    return static_cast<std::uint8_t>(bytes[i]);
 }
 
 // The byte map's name of an address without its explanations in brackets, only while it stays short
@@ -66,14 +62,15 @@ QString DescribeFrame(const QByteArray &f)
     const QString unknown = QCoreApplication::translate("hx7", "neznámý rámec");
     if (f.size() != FrameSize || f[0] != '@' || f[6] != '*')
         return unknown;
-    const int a = Byte(f, 2);
+    const int a = ByteAt(f, 2);
     switch (f[1]) {
     case 'G':
         return QCoreApplication::translate("hx7", "dotaz na verzi");
     case 'R':
         return QCoreApplication::translate("hx7", "čtení %1%2").arg(Hex(a), ShortDescription(a));
     case 'W':
-        return QCoreApplication::translate("hx7", "zápis %1 = %2%3").arg(Hex(a), Hex(Byte(f, 3)), ShortDescription(a));
+        return QCoreApplication::translate("hx7", "zápis %1 = %2%3")
+            .arg(Hex(a), Hex(ByteAt(f, 3)), ShortDescription(a));
     case 'S':
         return QCoreApplication::translate("hx7", "čtení poleSIG %1").arg(Hex(a));
     case 'X':
@@ -83,7 +80,7 @@ QString DescribeFrame(const QByteArray &f)
             return QCoreApplication::translate("hx7", "inicializace konfigurace (tovární nastavení)");
         return unknown;
     case 'N': {
-        const int aspect = Byte(f, 3);
+        const int aspect = ByteAt(f, 3);
         return aspect < AspectTexts().size()
                    ? QCoreApplication::translate("hx7", "test návěstidla %1: návěst %2")
                          .arg(QString::number(a + 1), QString::number(aspect))
@@ -146,20 +143,13 @@ void TrafficLog::RecordSent(const QByteArray &frame, bool sent)
     m_awaited = Awaited::Nothing;
     if (!sent || frame.size() != FrameSize)
         return;
-    m_index = Byte(frame, 2);
-    switch (frame[1]) {
-    case 'G':
-        m_awaited = Awaited::Version;
-        break;
-    case 'R':
-        m_awaited = Awaited::Read;
-        break;
-    case 'W':
-        m_awaited = Awaited::Write;
-        break;
-    case 'S':
-        m_awaited = Awaited::SignalTable;
-        break;
+    m_index = ByteAt(frame, 2);
+    // The frames that get a reply; the others (reset, tests) get none.
+    constexpr std::pair<char, Awaited> replied[] = {
+        {'G', Awaited::Version}, {'R', Awaited::Read}, {'W', Awaited::Write}, {'S', Awaited::SignalTable}};
+    for (const auto &[letter, awaited] : replied) {
+        if (frame[1] == letter)
+            m_awaited = awaited;
     }
 }
 
@@ -233,13 +223,12 @@ void TrafficLog::RecordDiscarded(const QByteArray &bytes, DiscardReason reason)
 {
     if (!m_enabled)
         return;
-    if (reason == Flood) {
+    // A flood takes the awaited reply with it; after early bytes the frame's own reply is still to come.
+    if (reason == Flood)
         m_awaited = Awaited::Nothing;
-        AddChunked(TrafficLine::Discarded, bytes, tr("zahozeno (zahlcení vstupu)"));
-    } else {
-        // The frame's own reply is still to come: keep waiting for it.
-        AddChunked(TrafficLine::Discarded, bytes, tr("zahozeno (přišlo dřív, než modul mohl odpovědět)"));
-    }
+    AddChunked(TrafficLine::Discarded, bytes,
+               reason == Flood ? tr("zahozeno (zahlcení vstupu)")
+                               : tr("zahozeno (přišlo dřív, než modul mohl odpovědět)"));
 }
 
 QByteArray TrafficLog::AsText() const
