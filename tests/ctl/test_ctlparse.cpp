@@ -163,6 +163,16 @@ private Q_SLOTS:
         QTest::newRow("not a number") << "COMx"
                                       << "COMx"
                                       << "Chyba otevření  COMx  ";
+        // Only COM and digits name a port number; anything else is a device path, opened as it stands.
+        QTest::newRow("sign before the number") << "COM+4"
+                                                << "COM+4"
+                                                << "Chyba otevření  COM+4  ";
+        QTest::newRow("blank before the number") << "COM 4"
+                                                 << "COM 4"
+                                                 << "Chyba otevření  COM 4  ";
+        QTest::newRow("blank after the number") << "COM4 "
+                                                << "COM4 "
+                                                << "Chyba otevření  COM4   ";
     }
     void portOption()
     {
