@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -58,11 +59,14 @@ QString ComPortName(int n)
 
 std::optional<int> ParseComPortName(const QString &name)
 {
-    if (!name.startsWith(QLatin1String("COM"), Qt::CaseInsensitive))
+    // Digits only: "COM+4" or "COM 4" is some device's name, not port 4; "COM-2" is a port that opens nothing.
+    static const QRegularExpression form(QStringLiteral("^COM(-?[0-9]+)$"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = form.match(name);
+    if (!m.hasMatch())
         return std::nullopt;
     bool ok = false;
-    const int n = name.mid(3).toInt(&ok);
-    return ok ? std::optional(std::max(n, 0)) : std::nullopt;
+    const int n = m.captured(1).toInt(&ok);
+    return ok ? std::max(n, 0) : 0; // more digits than an int holds: no port either
 }
 
 QString DefaultSettingsPath()

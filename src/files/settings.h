@@ -43,7 +43,7 @@ private:
 
 // Port n's name, "COM" + n: what a user calls it and the key of its [Ports] mapping.
 QString ComPortName(int n);
-// The port number in a name "COMn" (any case): n when it is 1 or more, 0 for COM0 and below, which open no
+// The port number in a name "COMn" (any case, n digits only): n, or 0 for COM0 and below, which open no
 // device; nothing when the name is not of that form.
 std::optional<int> ParseComPortName(const QString &name);
 

@@ -107,21 +107,12 @@ TransferController::TransferController(SharedData &data, SerialLink &link, Trans
 
 QString TransferController::VersionText(char type, std::uint8_t version)
 {
-    QString prefix;
-    switch (type) {
-    case 'D':
-        prefix = QStringLiteral("HX7  V ");
-        break;
-    case 'V':
-        prefix = QStringLiteral("HX7V V ");
-        break;
-    case 'S':
-        prefix = QStringLiteral("HX7S V ");
-        break;
-    default:
+    // The module's name as the label shows it, for the types the module reports: D, V and S.
+    const char *name = type == 'D' ? "HX7 " : type == 'V' ? "HX7V" : type == 'S' ? "HX7S" : nullptr;
+    if (!name)
         return {};
-    }
-    return prefix + QString::number(version / 16) + QLatin1Char('.') + QString::number(version % 16);
+    return QLatin1String(name) + QStringLiteral(" V ") + QString::number(version / 16) + QLatin1Char('.') +
+           QString::number(version % 16);
 }
 
 int TransferController::ProgressPercent(int address, int endAddress)
@@ -180,18 +171,19 @@ void TransferController::StartByteTransfer(int state, int first, int last)
 
 bool TransferController::StartRead()
 {
-    if (m_state != Idle || !EnsurePort())
-        return false;
-    m_verify = false;
-    StartByteTransfer(ReadSend, 0, LastTransferAddress);
-    return true;
+    return StartReadingAll(false);
 }
 
 bool TransferController::StartVerify()
 {
+    return StartReadingAll(true);
+}
+
+bool TransferController::StartReadingAll(bool verify)
+{
     if (m_state != Idle || !EnsurePort())
         return false;
-    m_verify = true;
+    m_verify = verify;
     m_equal = true;
     StartByteTransfer(ReadSend, 0, LastTransferAddress);
     return true;
@@ -222,10 +214,7 @@ bool TransferController::StartStore(int storeScope, int selectedRoute)
         m_view.Warning(Translated(NoScopeText));
         return false;
     }
-    if (!EnsurePort())
-        return false;
-    StartByteTransfer(AddressCheckSend, range->first, range->second);
-    return true;
+    return StartStoreRange(range->first, range->second);
 }
 
 bool TransferController::StartStoreRange(int first, int last)

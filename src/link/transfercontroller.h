@@ -97,6 +97,7 @@ public:
 
 private:
     bool EnsurePort();
+    bool StartReadingAll(bool verify); // a read, or a verify that compares instead of keeping the bytes
     void StartByteTransfer(int state, int first, int last);
     void SendRead();
     void SendAddressCheck();
