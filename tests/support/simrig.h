@@ -29,6 +29,11 @@ inline QString WriteModuleFile(const QTemporaryDir &dir, hx7::ImageBytes &bytes)
 // One tick as the timer would run it, except that a waiting tick lasts only until the reply is there (or,
 // in the fast mode, which takes it between the ticks, until the controller has moved on), and a sending
 // tick only until the line has been quiet for a few milliseconds.
+// How long the line stays quiet after a reply before its tick comes: long enough that what a module sends
+// close behind a reply (a second answer, a stray byte) is there by then even on a loaded machine, where the
+// simulator may be kept waiting for a few milliseconds between two bytes; a real tick comes 100 ms apart.
+constexpr int QuietAfterReplyMs = 8;
+
 inline void PacedTick(hx7::SerialPort &port, hx7::SerialLink &link, hx7::TransferController &ctl)
 {
     static const std::set<int> sending = {0, 14, 20, 25, 40, 50};
@@ -42,7 +47,7 @@ inline void PacedTick(hx7::SerialPort &port, hx7::SerialLink &link, hx7::Transfe
     if (!sending.count(state)) {
         WaitForMoreBytes(port, length - 1, 40, movedOn, received);
         if (received() >= length && !movedOn())
-            WaitForReply(port, 0, movedOn, received);
+            WaitForReply(port, 0, movedOn, received, QuietAfterReplyMs);
     } else if (state != 0)
         WaitForReply(port, 6, {}, received);
     link.ReceiveStep();
