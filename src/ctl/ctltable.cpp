@@ -41,6 +41,30 @@ Options TakeOptions(const QStringList &arguments)
     return o;
 }
 
+// "store FILE [--scope config|all|route N] [--reset] [--yes]": the command with each of its argument forms.
+QStringList Synopses(const CtlCommand &c)
+{
+    QStringList synopses;
+    for (const QString &form : QString::fromLatin1(c.forms).split(QLatin1Char('\n')))
+        synopses << (QString::fromLatin1(c.name) + QLatin1Char(' ') + form).trimmed();
+    return synopses;
+}
+
+// "store FILE [--scope config|all]" in roff: what is typed in bold, what is filled in in italics.
+QString RoffSynopsis(const QString &synopsis)
+{
+    static const QRegularExpression word(QStringLiteral("(-*[a-z][a-z0-9-]*)|([A-Z]+)"));
+    QString roff;
+    qsizetype at = 0;
+    for (const QRegularExpressionMatch &m : word.globalMatch(synopsis)) {
+        roff += synopsis.mid(at, m.capturedStart() - at);
+        roff += (m.capturedLength(1) > 0 ? QStringLiteral("\\fB") : QStringLiteral("\\fI")) +
+                m.captured().replace(QLatin1Char('-'), QStringLiteral("\\-")) + QStringLiteral("\\fR");
+        at = m.capturedEnd();
+    }
+    return roff + synopsis.mid(at);
+}
+
 } // namespace
 
 QString RequestedLanguage(const QStringList &arguments)
@@ -107,19 +131,6 @@ int ParseNumber(const QString &text, int minimum, int maximum, const QString &wh
     return v;
 }
 
-namespace {
-
-// "store FILE [--scope config|all|route N] [--reset] [--yes]": the command with each of its argument forms.
-QStringList Synopses(const CtlCommand &c)
-{
-    QStringList synopses;
-    for (const QString &form : QString::fromLatin1(c.forms).split(QLatin1Char('\n')))
-        synopses << (QString::fromLatin1(c.name) + QLatin1Char(' ') + form).trimmed();
-    return synopses;
-}
-
-} // namespace
-
 QString CtlHelp()
 {
     constexpr qsizetype column = 28; // where the texts of the commands start
@@ -158,25 +169,6 @@ QString CtlHelp()
                              "Návratové kódy: 0 v pořádku, 1 data rozdílná, 2 chybné argumenty nebo soubor,\n"
                              "3 chyba komunikace, 4 odmítnuto.\n");
 }
-
-namespace {
-
-// "store FILE [--scope config|all]" in roff: what is typed in bold, what is filled in in italics.
-QString RoffSynopsis(const QString &synopsis)
-{
-    static const QRegularExpression word(QStringLiteral("(-*[a-z][a-z0-9-]*)|([A-Z]+)"));
-    QString roff;
-    qsizetype at = 0;
-    for (const QRegularExpressionMatch &m : word.globalMatch(synopsis)) {
-        roff += synopsis.mid(at, m.capturedStart() - at);
-        roff += (m.capturedLength(1) > 0 ? QStringLiteral("\\fB") : QStringLiteral("\\fI")) +
-                m.captured().replace(QLatin1Char('-'), QStringLiteral("\\-")) + QStringLiteral("\\fR");
-        at = m.capturedEnd();
-    }
-    return roff + synopsis.mid(at);
-}
-
-} // namespace
 
 QString ManualPage(const QString &page, QString *error)
 {

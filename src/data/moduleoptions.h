@@ -71,29 +71,24 @@ constexpr BitRange PairingProtectionBits{OutputOptionsByte, 1, 1};
 constexpr BitRange MotorDriveBits{OutputOptionsByte, 2, 2, true};
 constexpr BitRange IgnoreOffCommandsBits{OutputOptionsByte, 3, 3};
 constexpr BitRange PulseLengthBits{OutputOptionsByte, 4, 7};
+// A field that repeats per signal or per pair: the field of index i lies i * stride bits after that of index 0.
+struct RepeatedBits {
+    BitRange first;
+    int stride;
+
+    constexpr BitRange operator()(int i) const
+    {
+        return {first.byte, first.firstBit + stride * i, first.lastBit + stride * i, first.activeAtZero};
+    }
+};
 // Byte 6, two bits per signal.
-constexpr BitRange FollowOnSpeedBits(int signal)
-{
-    return {FollowOnSpeedByte, 2 * signal, 2 * signal + 1};
-}
+constexpr RepeatedBits FollowOnSpeedBits{{FollowOnSpeedByte, 0, 1}, 2};
 // Byte 7; its bits 4..7 mean nothing and are always written as 1.
-constexpr BitRange MergedPairBits(int pair)
-{
-    return {SignalPairByte, pair, pair, true};
-}
-constexpr BitRange CommonTrackBits(int pair)
-{
-    return {SignalPairByte, 2 + pair, 2 + pair, true};
-}
+constexpr RepeatedBits MergedPairBits{{SignalPairByte, 0, 0, true}, 1};
+constexpr RepeatedBits CommonTrackBits{{SignalPairByte, 2, 2, true}, 1};
 // Byte 24, the sensor inputs of the HX7S: per signal one bit that clears its aspect, one that switches a relay.
-constexpr BitRange AutoClearAspectBits(int signal)
-{
-    return {InputOptionsByte, 2 * signal, 2 * signal, true};
-}
-constexpr BitRange AutoRelayBits(int signal)
-{
-    return {InputOptionsByte, 2 * signal + 1, 2 * signal + 1, true};
-}
+constexpr RepeatedBits AutoClearAspectBits{{InputOptionsByte, 0, 0, true}, 2};
+constexpr RepeatedBits AutoRelayBits{{InputOptionsByte, 1, 1, true}, 2};
 
 // Every flag is true while its function is on, whichever value of its bit that takes.
 struct ModuleOptions {
