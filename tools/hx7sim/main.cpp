@@ -56,6 +56,7 @@ void DeclareOptions(QCommandLineParser &parser)
         {"busy-at", "answer the first read or write of ADDR MS ms late, then what came meanwhile", "ADDR:MS"},
         {"trail", "the bytes HEX (e.g. 0D or 2A0D) on the line MS ms after every reply", "HEX:MS"},
         {"twice", "every N-th reply comes twice", "N"},
+        {"stuck", "acknowledge every write of ADDR but keep the byte's old value", "ADDR"},
         {"baud", "hear frames and send replies as on a line at N baud (default 19200); 0: at once", "N"},
         {"write-ms", "acknowledge a write N ms later, as a module's memory write takes", "N"},
         {"log", "every frame received, in hex, on stderr"},
@@ -133,6 +134,7 @@ Settings ReadSettings(const QCommandLineParser &parser)
     take("drop", m.dropEvery);
     take("twice", m.twiceEvery);
     take("flood", m.floodAddress);
+    take("stuck", m.stuckAddress);
     take("delay-ms", s.delayMs);
     take("baud", s.baud);
     take("write-ms", s.writeMs);

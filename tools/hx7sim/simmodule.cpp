@@ -85,7 +85,8 @@ QByteArray SimModule::Answer(const QByteArray &frame)
         return Reply(QByteArray(1, static_cast<char>(Memory[address])) + '*');
     }
     case 'W':
-        Memory[arg(2)] = arg(3);
+        if (arg(2) != m_options.stuckAddress)
+            Memory[arg(2)] = arg(3);
         return Reply("Y*");
     case 'S':
         return Reply(QByteArray(1, static_cast<char>(SignalTable[arg(2) & 0x7F])) + "0*");

@@ -25,6 +25,7 @@ struct SimOptions {
     QByteArray trail; // stray bytes on the line trailMs after every reply
     int trailMs = 0;
     int twiceEvery = 0; // every n-th reply comes twice, back to back
+    int stuckAddress = -1; // a write of this address is acknowledged, but the byte keeps its old value
 };
 
 // The answer to one frame, with what the line needs to time it.
