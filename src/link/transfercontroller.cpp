@@ -23,6 +23,12 @@ const QString TransferController::PoleSigDoneText =
     QString::fromUtf8(QT_TRANSLATE_NOOP("hx7", "Data poleSIG[] ulozeny "));
 const QString TransferController::NoScopeText =
     QString::fromUtf8(QT_TRANSLATE_NOOP("hx7", "Vyberte, která data se mají uložit do modulu."));
+const QString TransferController::StoredDifferentText =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("hx7", "Data v modulu se po uložení liší od konfigurace !"));
+const QString TransferController::StoreUnverifiedText = QString::fromUtf8(
+    QT_TRANSLATE_NOOP("hx7", "Data jsou zapsána, ale jejich ověření se nezdařilo: chyba čtení dat !"));
+const QString TransferController::BackupReadFailedText =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("hx7", "Zálohu modulu se nepodařilo přečíst: modul neodpovídá."));
 
 namespace {
 constexpr int FirmwareWithNewFunctions = 0x13;
@@ -65,6 +71,13 @@ QString TransferController::AddressMismatchText(int moduleCode, int imageCode)
         .arg(imageCode);
 }
 
+QString TransferController::NoBackupQuestion(const QString &why, bool factoryReset)
+{
+    return why + QLatin1Char('\n') +
+           (factoryReset ? QCoreApplication::translate("hx7", "Resetovat modul bez zálohy?")
+                         : QCoreApplication::translate("hx7", "Uložit data do modulu bez zálohy?"));
+}
+
 QString TransferController::Translated(const QString &text)
 {
     return QCoreApplication::translate("hx7", text.toUtf8().constData());
@@ -84,6 +97,10 @@ QString OutcomeSourceText(TransferOutcome outcome)
         return C::StoreErrorText;
     case TransferOutcome::CommFailed:
         return C::CommErrorText;
+    case TransferOutcome::StoredDifferent:
+        return C::StoredDifferentText;
+    case TransferOutcome::StoreUnverified:
+        return C::StoreUnverifiedText;
     default:
         return {};
     }
@@ -97,8 +114,18 @@ QString OutcomeText(TransferOutcome outcome)
 
 bool IsFailure(TransferOutcome outcome)
 {
-    return outcome == TransferOutcome::ReadFailed || outcome == TransferOutcome::StoreFailed ||
-           outcome == TransferOutcome::CommFailed || outcome == TransferOutcome::Refused;
+    switch (outcome) {
+    case TransferOutcome::ReadFailed:
+    case TransferOutcome::StoreFailed:
+    case TransferOutcome::CommFailed:
+    case TransferOutcome::Refused:
+    case TransferOutcome::BackupFailed:
+    case TransferOutcome::StoredDifferent:
+    case TransferOutcome::StoreUnverified:
+        return true;
+    default:
+        return false;
+    }
 }
 
 TransferController::TransferController(SharedData &data, SerialLink &link, TransferView &view)
@@ -183,6 +210,7 @@ bool TransferController::StartReadingAll(bool verify)
 {
     if (m_state != Idle || !EnsurePort())
         return false;
+    m_step = Plain;
     m_verify = verify;
     m_equal = true;
     StartByteTransfer(ReadSend, 0, LastTransferAddress);
@@ -221,14 +249,72 @@ bool TransferController::StartStoreRange(int first, int last)
 {
     if (m_state != Idle || first < 0 || last < first || last >= ModuleBytes || !EnsurePort())
         return false;
-    StartByteTransfer(AddressCheckSend, first, last);
+    m_storeFirst = first;
+    m_storeLast = last;
+    m_acknowledged = 0;
+    if (m_backupBeforeStore)
+        StartBackup({false, first, last});
+    else
+        StartStoreStep();
     return true;
+}
+
+void TransferController::StartBackup(const Overwrite &followed)
+{
+    // The backup is a read like any other, all or nothing, kept apart from the image: the image holds what
+    // is about to be stored.
+    m_overwrite = followed;
+    m_step = Backup;
+    m_verify = false;
+    StartByteTransfer(ReadSend, 0, LastTransferAddress);
+}
+
+void TransferController::BackupDone(bool read)
+{
+    m_step = Plain;
+    QString why = Translated(BackupReadFailedText);
+    if (read && m_view.KeepBackup(m_incoming, m_overwrite, &why)) {
+        StartOverwrite();
+        return;
+    }
+    // Idle while the question is open, so its nested ticks find nothing to do.
+    if (m_view.GoOnWithoutBackup(NoBackupQuestion(why, m_overwrite.factoryReset))) {
+        if (m_state == Idle)
+            StartOverwrite();
+    } else {
+        m_view.Finished(TransferOutcome::BackupFailed);
+    }
+}
+
+void TransferController::StartOverwrite()
+{
+    if (m_overwrite.factoryReset) {
+        m_pending = InitialiseConfigFrame();
+        m_state = OneShotSend;
+    } else {
+        StartStoreStep();
+    }
+}
+
+void TransferController::StartStoreStep()
+{
+    m_step = Store;
+    StartByteTransfer(AddressCheckSend, m_storeFirst, m_storeLast);
+}
+
+void TransferController::StoreDone()
+{
+    m_step = Plain;
+    if (m_resetAfterStore)
+        m_link.Send(ResetModuleFrame());
+    m_view.Finished(TransferOutcome::Stored);
 }
 
 bool TransferController::StartPoleSigRead()
 {
     if (m_state != Idle || !EnsurePort())
         return false;
+    m_step = Plain;
     StartByteTransfer(SignalTableSend, 0, PoleSigBytes - 1);
     return true;
 }
@@ -242,13 +328,18 @@ bool TransferController::QueueOneShot(const QByteArray &frame)
     return true;
 }
 
-void TransferController::StartFactoryReset()
+void TransferController::StartFactoryReset(bool backupFirst)
 {
     if (!EnsurePort())
         return;
+    m_closing = false;
+    if (backupFirst) {
+        StartBackup({true});
+        return;
+    }
+    m_step = Plain;
     m_pending = InitialiseConfigFrame();
     m_state = OneShotSend;
-    m_closing = false;
 }
 
 void TransferController::Tick()
@@ -296,7 +387,7 @@ void TransferController::Tick()
     case AddressWait + 2:
         if (WaitRanOut(uncounted, &TransferController::TakeAddressReply)) { // no repeat for the address check
             m_state = Idle;
-            m_view.Finished(TransferOutcome::CommFailed);
+            End(TransferOutcome::CommFailed);
         }
         break;
     case WriteWait:
@@ -623,7 +714,15 @@ void TransferController::Finish()
     m_view.SetProgressVisible(false);
     switch (sendState) {
     case ReadSend:
-        if (m_verify) {
+        if (m_step == Backup) {
+            BackupDone(true);
+        } else if (m_verify && m_step == VerifyStore) {
+            ReportDifferences();
+            if (m_equal)
+                StoreDone();
+            else
+                End(TransferOutcome::StoredDifferent); // no restart: the module would run on wrong bytes
+        } else if (m_verify) {
             ReportDifferences();
             m_view.Finished(m_equal ? TransferOutcome::Equal : TransferOutcome::Different);
         } else {
@@ -634,9 +733,15 @@ void TransferController::Finish()
         }
         break;
     case WriteSend:
-        if (m_resetAfterStore)
-            m_link.Send(ResetModuleFrame());
-        m_view.Finished(TransferOutcome::Stored);
+        if (m_verifyAfterStore) {
+            // Only the stored range, compared with the image that was stored; the restart waits for it.
+            m_step = VerifyStore;
+            m_verify = true;
+            m_equal = true;
+            StartByteTransfer(ReadSend, m_storeFirst, m_storeLast);
+        } else {
+            StoreDone();
+        }
         break;
     case SignalTableSend:
         CommitIncoming(PoleSigBase, PoleSigBytes);
@@ -660,7 +765,16 @@ void TransferController::Fail(TransferOutcome failure)
 {
     m_state = Idle;
     m_view.SetProgressVisible(false);
-    m_view.Finished(failure);
+    if (m_step == Backup)
+        BackupDone(false);
+    else
+        End(m_step == VerifyStore ? TransferOutcome::StoreUnverified : failure);
+}
+
+void TransferController::End(TransferOutcome outcome)
+{
+    m_step = Plain;
+    m_view.Finished(outcome);
 }
 
 bool TransferController::TakeVersionReply()
@@ -716,7 +830,7 @@ bool TransferController::TakeAddressReply()
     if (*a != imageCode) {
         m_state = Idle;
         if (!m_view.Confirm(AddressMismatchText(*a, imageCode))) {
-            m_view.Finished(TransferOutcome::Refused);
+            End(TransferOutcome::Refused);
             return true;
         }
     }
@@ -733,6 +847,7 @@ bool TransferController::TakeWriteAck()
         return false;
     if (const int waiting = m_state; !Trusted(2, WriteSend, false))
         return m_state != waiting; // not taken: the wait and its time-out go on
+    m_acknowledged = std::max(m_acknowledged, m_address - m_firstAddress + 1);
     NextByte(WriteSend);
     return true;
 }

@@ -52,8 +52,9 @@ public:
     bool StartStoreRange(int first, int last);
     bool StartPoleSigRead();
     bool QueueOneShot(const QByteArray &frame);
-    // The factory reset takes over whatever runs; the caller has asked the user first.
-    void StartFactoryReset();
+    // The factory reset takes over whatever runs; the caller has asked the user first. With backupFirst the
+    // module is read and backed up before the reset frame goes out.
+    void StartFactoryReset(bool backupFirst = false);
 
     // One 100 ms step: sends what is due and counts the waits.
     void Tick();
@@ -67,6 +68,13 @@ public:
     // Whether a store ends by making the module restart; taken from the store dialog whenever it closes.
     bool ResetAfterStore() const { return m_resetAfterStore; }
     void SetResetAfterStore(bool reset) { m_resetAfterStore = reset; }
+    // Whether a store first reads the whole module (0..248) into a scratch image and hands it to the view
+    // to keep, asking before it stores without a backup when that fails.
+    bool BackupBeforeStore() const { return m_backupBeforeStore; }
+    void SetBackupBeforeStore(bool backup) { m_backupBeforeStore = backup; }
+    // Whether a store ends by reading the stored range back; differences keep the module from restarting.
+    bool VerifyAfterStore() const { return m_verifyAfterStore; }
+    void SetVerifyAfterStore(bool verify) { m_verifyAfterStore = verify; }
 
     bool IsIdle() const { return m_state == Idle; }
     int TransferState() const { return m_state; }
@@ -75,6 +83,11 @@ public:
     int RetryCount() const { return m_retries; }
     bool VerifyMode() const { return m_verify; }
     bool VerifyEqual() const { return m_equal; }
+    // The bytes of the last store's range that the module acknowledged, counted from its first byte.
+    int AcknowledgedCount() const { return m_acknowledged; }
+    // The range of the running or last store.
+    int StoreFirst() const { return m_storeFirst; }
+    int StoreLast() const { return m_storeLast; }
     const QByteArray &PendingCommand() const { return m_pending; }
     // For tests that need the controller in a state no start leads to (an unknown value, say).
     void SetStateForTest(int state) { m_state = state; }
@@ -92,12 +105,24 @@ public:
     static const QString DifferentText;
     static const QString PoleSigDoneText;
     static const QString NoScopeText;
+    static const QString StoredDifferentText;
+    static const QString StoreUnverifiedText;
+    static const QString BackupReadFailedText;
+    // The question after a failed backup, for a store or a factory reset (in the user's language).
+    static QString NoBackupQuestion(const QString &why, bool factoryReset);
     static QString AddressMismatchText(int moduleCode, int imageCode); // already in the user's language
     static QString Translated(const QString &text);
 
 private:
     bool EnsurePort();
     bool StartReadingAll(bool verify); // a read, or a verify that compares instead of keeping the bytes
+    // What runs, for the steps a store or a factory reset is made of: each is a transfer of its own.
+    enum Step { Plain, Backup, Store, VerifyStore };
+    void StartBackup(const Overwrite &followed);
+    void BackupDone(bool read);
+    void StartOverwrite();
+    void StartStoreStep();
+    void StoreDone();
     void StartByteTransfer(int state, int first, int last);
     void SendRead();
     void SendAddressCheck();
@@ -137,6 +162,7 @@ private:
     bool Trusted(int replyLength, int sendState, bool twoWays);
     void TimeOut(TransferOutcome failure, int sendState);
     void Fail(TransferOutcome failure);
+    void End(TransferOutcome outcome);
     void CommitIncoming(int base, int areaSize);
     void ReportDifferences();
 
@@ -148,6 +174,13 @@ private:
     bool m_equal = false;
     bool m_fast = false;
     bool m_resetAfterStore = false;
+    bool m_backupBeforeStore = false;
+    bool m_verifyAfterStore = false;
+    Step m_step = Plain;
+    Overwrite m_overwrite; // what follows the backup that runs
+    int m_storeFirst = 0;  // the store's range, kept over its backup and its verify
+    int m_storeLast = -1;
+    int m_acknowledged = 0;
     QByteArray m_pending;
 
     SharedData &m_data;

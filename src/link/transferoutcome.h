@@ -16,6 +16,9 @@ enum class TransferOutcome {
     StoreFailed,     // a write gave up after its retries
     CommFailed,      // the address check before a store had no answer
     Refused,         // the module's address did not match and the user chose not to store
+    BackupFailed,    // the backup before an overwrite failed and the user chose not to go on: nothing was sent
+    StoredDifferent, // every byte was acknowledged, but the verify after the store found differences
+    StoreUnverified, // every byte was acknowledged, but the verify after the store could not read them back
 };
 
 // What the user is told of an outcome, in Czech (the source language): empty for the outcomes that pass in

@@ -1,6 +1,7 @@
 // What the transfer controller shows or asks; the main window implements it, tests record it.
 #pragma once
 
+#include "backups.h"
 #include "transferoutcome.h"
 
 #include <QString>
@@ -20,6 +21,12 @@ public:
     virtual void Warning(const QString &text) = 0;
     virtual void Information(const QString &text) = 0;
     virtual bool Confirm(const QString &text) = 0; // Yes / No; true only on Yes
+    // The module's bytes 0..248, read before followed overwrites them: the view keeps them (a backup file).
+    // False, with *why in the user's language, when it could not.
+    virtual bool KeepBackup(const ImageBytes &module, const Overwrite &followed, QString *why) = 0;
+    // The backup before an overwrite failed: whether to overwrite without one. A view that cannot ask a
+    // person (a script) says no.
+    virtual bool GoOnWithoutBackup(const QString &question) { return Confirm(question); }
     // A transfer has ended (the controller is idle again by then); the view puts the outcome into words.
     virtual void Finished(TransferOutcome outcome) = 0;
     // A verify found the module's byte at address different from the image's (for a detailed report).

@@ -45,11 +45,12 @@ struct Rig {
         case 'G':
             return QByteArray("N") + versionType + char(version) + '*';
         case 'R':
-            return silent.count(a) ? QByteArray() : QByteArray(1, char(module[a])) + '*';
+            return silent.count(a) || unreadable.count(a) ? QByteArray() : QByteArray(1, char(module[a])) + '*';
         case 'W':
             if (silent.count(a))
                 return {};
-            module[a] = static_cast<std::uint8_t>(f[3]);
+            if (!stuck.count(a))
+                module[a] = static_cast<std::uint8_t>(f[3]);
             return "Y*";
         case 'S':
             return silent.count(a) ? QByteArray() : QByteArray(1, char(signalTable[a])) + "x*";
@@ -116,6 +117,8 @@ struct Rig {
     std::array<std::uint8_t, 512> module{};
     std::array<std::uint8_t, 128> signalTable{};
     std::set<int> silent;
+    std::set<int> unreadable; // reads of these go unanswered; writes are taken
+    std::set<int> stuck;      // writes of these are acknowledged but not kept
     char versionType = 'S';
     int version = 0x14;
     QList<int> sentPerTick; // frames written so far, after each tick
@@ -465,6 +468,119 @@ private Q_SLOTS:
         rig.RunUntilIdle();
         QCOMPARE(rig.port.Written.size(), 1 + 28 + 1);
         QCOMPARE(rig.port.Written.last(), ResetModuleFrame());
+    }
+
+    // A store or a factory reset, with the backup read before it and the verify after it, in both modes.
+    void overwriteSteps_data()
+    {
+        QTest::addColumn<bool>("fast");
+        QTest::addColumn<bool>("reset"); // factory reset instead of a store (of bytes 4..31, restart ticked)
+        QTest::addColumn<bool>("backup");
+        QTest::addColumn<bool>("verify");
+        QTest::addColumn<QString>("fault"); // "", "backup unreadable", "keep fails", "stuck", "verify unreadable"
+        QTest::addColumn<bool>("goOn");     // the answer to "without a backup?"
+        QTest::addColumn<TransferOutcome>("outcome");
+        QTest::addColumn<bool>("written"); // the store's writes, or the reset frame, went out
+        using O = TransferOutcome;
+        for (const bool fast : {false, true}) {
+            const char *mode = fast ? "fast" : "tick";
+            QTest::addRow("%s: backed up and verified", mode)
+                << fast << false << true << true << "" << true << O::Stored << true;
+            QTest::addRow("%s: neither", mode) << fast << false << false << false << "" << true << O::Stored << true;
+            QTest::addRow("%s: backup unreadable, no", mode)
+                << fast << false << true << true << "backup unreadable" << false << O::BackupFailed << false;
+            QTest::addRow("%s: backup unreadable, yes", mode)
+                << fast << false << true << true << "backup unreadable" << true << O::Stored << true;
+            QTest::addRow("%s: backup not kept, no", mode)
+                << fast << false << true << false << "keep fails" << false << O::BackupFailed << false;
+            QTest::addRow("%s: stuck byte", mode)
+                << fast << false << true << true << "stuck" << true << O::StoredDifferent << true;
+            QTest::addRow("%s: stuck byte, not verified", mode)
+                << fast << false << false << false << "stuck" << true << O::Stored << true;
+            QTest::addRow("%s: verify unreadable", mode)
+                << fast << false << false << true << "verify unreadable" << true << O::StoreUnverified << true;
+            QTest::addRow("%s: factory reset backed up", mode)
+                << fast << true << true << false << "" << true << O::Stored << true;
+            QTest::addRow("%s: factory reset, backup unreadable, no", mode)
+                << fast << true << true << false << "backup unreadable" << false << O::BackupFailed << false;
+        }
+    }
+    void overwriteSteps()
+    {
+        QFETCH(bool, fast);
+        QFETCH(bool, reset);
+        QFETCH(bool, backup);
+        QFETCH(bool, verify);
+        QFETCH(QString, fault);
+        QFETCH(bool, goOn);
+        QFETCH(TransferOutcome, outcome);
+        QFETCH(bool, written);
+        Rig rig;
+        for (int i = AddressCodeByte + 1; i < 512; ++i)
+            rig.data.ConfigImage[i] = static_cast<std::uint8_t>(i ^ 0x5A);
+        const ImageBytes image = rig.data.ConfigImage;
+        const auto moduleBefore = rig.module;
+        if (fault == "backup unreadable")
+            rig.unreadable = {100};
+        else if (fault == "verify unreadable")
+            rig.unreadable = {10};
+        else if (fault == "stuck")
+            rig.stuck = {10};
+        rig.view.KeepSucceeds = fault != "keep fails";
+        rig.view.ConfirmAnswer = goOn;
+        bool idleWhileAsked = true; // nested ticks of an open question find nothing to do
+        rig.view.WhileBoxOpen = [&] {
+            for (int i = 0; i < 3; ++i) {
+                rig.Tick();
+                idleWhileAsked = idleWhileAsked && rig.ctl.IsIdle();
+            }
+        };
+        rig.ctl.SetFastMode(fast);
+        rig.ctl.SetResetAfterStore(true);
+        rig.ctl.SetBackupBeforeStore(backup);
+        rig.ctl.SetVerifyAfterStore(verify);
+        if (reset)
+            rig.ctl.StartFactoryReset(backup);
+        else
+            QVERIFY(rig.ctl.StartStore(TransferController::ConfigOnly, 1));
+        rig.StartDelivering();
+        rig.RunUntilIdle();
+        QVERIFY(rig.ctl.IsIdle());
+        QVERIFY(idleWhileAsked);
+        QVERIFY(!rig.view.ProgressVisible);
+
+        // The backup holds the module as it was, and never comes into the image.
+        QVERIFY(rig.data.ConfigImage == image);
+        const bool kept = backup && fault != "backup unreadable";
+        QCOMPARE(rig.view.Backups.size(), kept ? 1 : 0);
+        if (kept) {
+            QVERIFY(std::equal(moduleBefore.begin(), moduleBefore.begin() + 249, rig.view.Backups[0].first.begin()));
+            const Overwrite followed = reset ? Overwrite{true} : Overwrite{false, 4, 31};
+            QCOMPARE(rig.view.Backups[0].second, followed);
+        }
+        const int asked = static_cast<int>(std::count_if(rig.view.Messages.begin(), rig.view.Messages.end(),
+                                                         [](const Message &m) { return m.kind == "confirm"; }));
+        QCOMPARE(asked, (backup && !kept) || fault == "keep fails" ? 1 : 0);
+        if (fault == "keep fails")
+            QVERIFY(rig.view.Messages[0].text.startsWith(QStringLiteral("disk full\n")));
+
+        // Nothing is sent to the module after the answer No; the frames keep their order otherwise.
+        const QList<int> writes = rig.WrittenAddresses('W');
+        if (reset) {
+            QCOMPARE(rig.port.Written.contains(InitialiseConfigFrame()), written);
+            QCOMPARE(rig.view.Outcomes, written ? QList<TransferOutcome>() : QList<TransferOutcome>{outcome});
+            return;
+        }
+        QCOMPARE(rig.view.Outcomes, QList<TransferOutcome>{outcome});
+        QCOMPARE(writes, written ? Range(4, 31) : QList<int>());
+        QCOMPARE(std::all_of(rig.port.Written.begin(), rig.port.Written.end(), [](auto &f) { return f[1] == 'R'; }),
+                 !written);
+        QCOMPARE(rig.WrittenAddresses('R').count(10),
+                 (backup ? 1 : 0) + (verify && written ? (fault == "verify unreadable" ? 3 : 1) : 0));
+        QCOMPARE(rig.ctl.AcknowledgedCount(), written ? 28 : 0);
+        QCOMPARE(rig.view.Differing, fault == "stuck" && verify ? QList<int>{10} : QList<int>());
+        // The module restarts only on bytes that were checked or not meant to be.
+        QCOMPARE(rig.port.Written.last() == ResetModuleFrame(), outcome == TransferOutcome::Stored);
     }
 
     void storeWithoutChoiceIsRefused()

@@ -102,6 +102,13 @@ public:
             Box(hx7::IsFailure(outcome) ? QStringLiteral("warning") : QStringLiteral("information"), text);
     }
     void ByteDiffers(int address, std::uint8_t, std::uint8_t) override { Differing << address; }
+    bool KeepBackup(const hx7::ImageBytes &module, const hx7::Overwrite &followed, QString *why) override
+    {
+        Backups << std::pair{module, followed};
+        if (!KeepSucceeds)
+            *why = QStringLiteral("disk full");
+        return KeepSucceeds;
+    }
 
     QList<int> Progress;
     bool ProgressVisible = false;
@@ -112,6 +119,8 @@ public:
     QList<hx7::TransferOutcome> Outcomes;
     QList<int> Differing; // the addresses a verify found different, in order
     bool ConfirmAnswer = true;
+    QList<std::pair<hx7::ImageBytes, hx7::Overwrite>> Backups; // what each backup kept, and before what
+    bool KeepSucceeds = true;
     // Runs while a box is "open", as the nested event loop of a real message box would run ticks.
     std::function<void()> WhileBoxOpen;
 
