@@ -6,6 +6,7 @@
 #include "DLGsetCesta1.h"
 #include "DLGsetComm1.h"
 #include "DLGstoreData.h"
+#include "backupswindow.h"
 #include "configtextfile.h"
 #include "dialogparts.h"
 #include "hx7version.h"
@@ -18,6 +19,8 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -96,6 +99,10 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
     m_routeDialog = new TCestaForm1(this);
     m_commDialog = new TOKcommDlg([this](int n) { return m_link.DeviceName(n); }, this);
     m_verifyDetails = new VerifyDetails(this);
+    m_backupsWindow = new TBackupsWindow(this);
+    m_backupsWindow->SetStore(m_backups);
+    connect(m_backupsWindow, &TBackupsWindow::LoadRequested, this, &TMainForm1::LoadFile);
+    connect(m_backupsWindow, &TBackupsWindow::CompareRequested, this, &TMainForm1::CompareWithBackup);
     m_link.SetTrafficLog(&m_trafficLog);
     m_monitor = new MonitorWindow(m_trafficLog, this);
     if (!probePort) {
@@ -151,6 +158,7 @@ void TMainForm1::BuildMenu()
     RychlyPrenos1->setCheckable(true);
     RychlyPrenos1->setToolTip(tr("Další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms"));
     AddAction(link, "MonitorKomunikace1", tr("Monitor komunikace"), &TMainForm1::MonitorKomunikace1Click);
+    AddAction(link, "Zalohymodulu1", tr("Zálohy modulů"), &TMainForm1::ZalohyModulu1Click);
     link->addSeparator()->setObjectName(QStringLiteral("N3"));
     AddAction(link, "Nastdatazmodulu1", tr("Načíst data z modulu"), &TMainForm1::ReadData1Click);
     AddAction(link, "Verifikovatdatasmodulem1", tr("Verifikovat data s modulem"), &TMainForm1::VerifData1Click);
@@ -246,6 +254,9 @@ void TMainForm1::FormCreate()
                                                          : QStringLiteral("JazykCestina1"))
         ->setChecked(true);
     m_controller.SetFastMode(m_settings.FastTransfer());
+    m_storeDialog->SetSafety(m_settings.BackupBeforeStore(), m_settings.VerifyAfterStore());
+    m_controller.SetBackupBeforeStore(m_storeDialog->BackupBeforeStore);
+    m_controller.SetVerifyAfterStore(m_storeDialog->VerifyAfterStore);
     RychlyPrenos1->setChecked(m_controller.FastMode());
     if (!m_link.Open(m_link.ComPortNumber))
         m_prompts.Warning(this, SerialLink::OpenErrorText(m_link.ComPortNumber, m_link.LastOpenFailure()));
@@ -316,14 +327,40 @@ void TMainForm1::UlozitData1Click()
     const bool ok = m_storeDialog->exec() == QDialog::Accepted;
     // Either button takes over the choice; a store already running ends by the newest reset choice.
     m_controller.SetResetAfterStore(m_storeDialog->ResetAfterStore);
-    if (ok)
-        m_controller.StartStore(m_storeDialog->StoreScope, route);
+    const bool backup = m_storeDialog->BackupBeforeStore;
+    const bool verify = m_storeDialog->VerifyAfterStore;
+    if (!m_settings.WriteStoreSafety(backup, verify))
+        m_prompts.Warning(this, SettingsWriteErrorText(m_settings.path()));
+    if (!ok || !m_controller.IsIdle())
+        return;
+    m_controller.SetBackupBeforeStore(backup);
+    m_controller.SetVerifyAfterStore(verify);
+    StartingOverwrite();
+    m_controller.StartStore(m_storeDialog->StoreScope, route);
 }
 
 void TMainForm1::Inicnastaven1Click()
 {
-    if (m_prompts.WarnYesCancel(this, tr("Resetovat konfiguraci do počátečního nastavení ?")))
-        m_controller.StartFactoryReset();
+    // A factory reset is always backed up first: it overwrites everything the module holds.
+    if (m_prompts.WarnYesCancel(this, tr("Resetovat konfiguraci do počátečního nastavení ?"))) {
+        StartingOverwrite();
+        m_controller.StartFactoryReset(true);
+    }
+}
+
+void TMainForm1::StartingOverwrite()
+{
+    m_lastBackup.clear();
+    m_differences.clear();
+    m_verifyDetails->hide(); // its rows belong to the last verify
+}
+
+void TMainForm1::ZalohyModulu1Click()
+{
+    m_backupsWindow->Refresh();
+    m_backupsWindow->show();
+    m_backupsWindow->raise();
+    m_backupsWindow->activateWindow();
 }
 
 void TMainForm1::Uloit1Click()
@@ -339,8 +376,12 @@ void TMainForm1::Uloit1Click()
 void TMainForm1::Nast1Click()
 {
     const QString path = m_prompts.OpenFileName(this);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        LoadFile(path);
+}
+
+void TMainForm1::LoadFile(const QString &path)
+{
     const LoadOutcome outcome = LoadConfigText(path, m_data.ConfigImage);
     if (outcome.status == LoadOutcome::Refused) {
         m_prompts.Warning(this, outcome.message);
@@ -348,6 +389,28 @@ void TMainForm1::Nast1Click()
         DecodeRoutes(m_data.ConfigImage.data(), m_data.RouteTable);
         RefreshRouteGrid();
     }
+}
+
+void TMainForm1::CompareWithBackup(const QString &path)
+{
+    // The backup's bytes over zeroes: only what the file holds is compared.
+    ImageBytes backup{};
+    const LoadOutcome outcome = LoadConfigText(path, backup);
+    if (outcome.status == LoadOutcome::Refused) {
+        m_prompts.Warning(this, outcome.message);
+        return;
+    }
+    QList<ByteDifference> differences;
+    for (int a = 0; a <= LastTransferAddress; ++a)
+        if (outcome.held.test(a) && backup[a] != m_data.ConfigImage[a])
+            differences << ByteDifference{a, m_data.ConfigImage[a], backup[a]};
+    if (differences.isEmpty()) {
+        m_prompts.Information(this, tr("Záloha je shodná s daty v programu."));
+        return;
+    }
+    m_verifyDetails->SetDifferences(differences, QFileInfo(path).fileName());
+    m_verifyDetails->show();
+    m_verifyDetails->raise();
 }
 
 void TMainForm1::Table1DblClick()
@@ -479,20 +542,42 @@ void TMainForm1::Finished(TransferOutcome outcome)
             Warning(WriteErrorText(path));
         return;
     }
-    const QString text = OutcomeText(outcome);
+    QString text = OutcomeText(outcome);
     if (text.isEmpty())
         return;
+    if (outcome == TransferOutcome::StoreFailed)
+        text += QLatin1Char('\n') + m_controller.StoreLeftText(m_lastBackup);
+    if (outcome == TransferOutcome::StoredDifferent) {
+        text += QLatin1Char('\n') + tr("Rozdílných bajtů: %1").arg(m_differences.size());
+        if (m_controller.ResetAfterStore())
+            text += QLatin1Char('\n') + tr("Modul nebyl resetován.");
+    }
     if (IsFailure(outcome))
         Warning(text);
     else
         Information(text);
     // The verify's box stays as it was; the bytes that differ follow in a window of their own.
-    if (outcome == TransferOutcome::Different && !m_differences.isEmpty()) {
+    const bool compared = outcome == TransferOutcome::Different || outcome == TransferOutcome::StoredDifferent;
+    if (compared && !m_differences.isEmpty()) {
         m_verifyDetails->SetDifferences(m_differences);
         m_verifyDetails->show();
         m_verifyDetails->raise();
     }
 }
+bool TMainForm1::KeepBackup(const ImageBytes &module, const Overwrite &followed, QString *why)
+{
+    // The module's type and version, when a Test comm has told them.
+    const QString shown = LBverze1->text();
+    const QString moduleText = shown == QLatin1String("??") ? QString() : shown;
+    const BackupStore::Kept kept = m_backups.Keep(module, moduleText, followed);
+    m_lastBackup = kept.path;
+    if (kept.path.isEmpty())
+        *why = kept.error;
+    if (m_backupsWindow->isVisible())
+        m_backupsWindow->Refresh();
+    return !kept.path.isEmpty();
+}
+
 void TMainForm1::ByteDiffers(int address, std::uint8_t imageByte, std::uint8_t moduleByte)
 {
     m_differences << ByteDifference{address, imageByte, moduleByte};

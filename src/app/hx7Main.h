@@ -2,6 +2,7 @@
 // that drives the serial link and the transfer controller.
 #pragma once
 
+#include "backups.h"
 #include "hx7_var1.h"
 #include "portprober.h"
 #include "seriallink.h"
@@ -25,6 +26,7 @@ namespace hx7 {
 
 class Prompts;
 class TCestaForm1;
+class TBackupsWindow;
 class TDlgStore1;
 class TFormKonfDCC;
 class TManualForm2;
@@ -58,6 +60,9 @@ public:
     void Inicnastaven1Click();
     void Uloit1Click();
     void Nast1Click();
+    void LoadFile(const QString &path); // through the loader, as "Načíst data" loads the file chosen
+    void CompareWithBackup(const QString &path);
+    void ZalohyModulu1Click();
     void Table1DblClick();
     void KonfiguraceRS2321Click();
     void RychlyPrenos1Click();
@@ -74,6 +79,7 @@ public:
     void Warning(const QString &text) override;
     void Information(const QString &text) override;
     bool Confirm(const QString &text) override;
+    bool KeepBackup(const ImageBytes &module, const Overwrite &followed, QString *why) override;
     void Finished(TransferOutcome outcome) override;
     void ByteDiffers(int address, std::uint8_t imageByte, std::uint8_t moduleByte) override;
 
@@ -82,6 +88,7 @@ protected:
 
 private:
     void BuildMenu();
+    void StartingOverwrite();
     QSize BuildGrid(); // returns the size that shows the whole grid
     // A menu item named name that runs handler, a member function or a lambda.
     template <typename Handler> QAction *AddAction(QMenu *menu, const char *name, const QString &text, Handler handler);
@@ -122,6 +129,9 @@ private:
     TrafficLog m_trafficLog; // records only while the monitor is open
     MonitorWindow *m_monitor;
     QList<ByteDifference> m_differences; // of the running or last verify
+    BackupStore m_backups;
+    QString m_lastBackup; // the backup taken before the running or last overwrite
+    TBackupsWindow *m_backupsWindow;
 };
 
 } // namespace hx7

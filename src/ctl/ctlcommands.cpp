@@ -18,6 +18,7 @@
 #include "trafficlog.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QHash>
 #include <QTimer>
@@ -116,6 +117,7 @@ public:
     ConsoleView(CtlIo &io, const CtlRequest &request)
         : m_io(io), m_request(request), m_progressBar(io.progressBar && !request.trace)
     {}
+    void SetController(const TransferController &controller) { m_controller = &controller; }
 
     void SetProgress(int position) override
     {
@@ -158,8 +160,35 @@ public:
     {
         Outcome = outcome;
         // A success is told by the command itself: a verify prints its verdict on stdout.
-        if (const QString text = OutcomeText(outcome); IsFailure(outcome) && !text.isEmpty())
+        QString text = OutcomeText(outcome);
+        if (outcome == TransferOutcome::StoreFailed && m_controller)
+            text += QLatin1Char('\n') + m_controller->StoreLeftText(Backup);
+        if (IsFailure(outcome) && !text.isEmpty())
             Warning(text);
+    }
+    // The backup's file is named on stderr, so that a script's log says where to go back to.
+    bool KeepBackup(const ImageBytes &module, const Overwrite &followed, QString *why) override
+    {
+        EndProgressLine();
+        const BackupStore::Kept kept = BackupStore(m_io.backupFolder).Keep(module, VersionText, followed);
+        Backup = kept.path;
+        if (kept.path.isEmpty()) {
+            *why = kept.error;
+            return false;
+        }
+        m_io.err << (kept.written ? QCoreApplication::translate("hx7", "Záloha modulu: %1")
+                                  : QCoreApplication::translate("hx7", "Záloha modulu (beze změny): %1"))
+                        .arg(QDir::toNativeSeparators(kept.path))
+                 << '\n';
+        m_io.err.flush();
+        return true;
+    }
+    // A script is never asked: without a backup it stops unless --no-backup said to go on without one.
+    bool GoOnWithoutBackup(const QString &why, bool) override
+    {
+        Warning(why + QLatin1Char('\n') +
+                QCoreApplication::translate("hx7", "Do modulu se nic neodeslalo; bez zálohy ho změní volba --no-backup."));
+        return false;
     }
     void ByteDiffers(int address, std::uint8_t imageByte, std::uint8_t moduleByte) override
     {
@@ -182,6 +211,7 @@ public:
     QStringList Differences;
     HeldAddresses Compared = HeldAddresses().set();
     std::optional<TransferOutcome> Outcome; // how the last transfer ended
+    QString Backup;                         // the backup taken before the overwrite
 
 private:
     void EndProgressLine()
@@ -195,6 +225,7 @@ private:
 
     CtlIo &m_io;
     const CtlRequest &m_request;
+    const TransferController *m_controller = nullptr;
     const bool m_progressBar;
     bool m_progressShown = false;
 };
@@ -324,6 +355,7 @@ struct Session {
     {
         InitConfigImage(data.ConfigImage);
         controller.SetFastMode(request.fast);
+        view.SetController(controller);
     }
 
     // The port: a device path, COMn through the settings' [Ports], the port saved in the settings, or the
@@ -394,6 +426,8 @@ struct Session {
         case TransferOutcome::Equal:
         case TransferOutcome::Different:
             return view.Differences.isEmpty() ? ExitOk : ExitDifferent;
+        case TransferOutcome::StoredDifferent:
+            return ExitDifferent;
         case TransferOutcome::Refused:
             return ExitRefused;
         default:
@@ -531,6 +565,8 @@ int RunVerify(const CtlRequest &r, CtlIo &io)
 void ParseStore(QStringList &args, CtlRequest &r)
 {
     r.reset = TakeFlag(args, "--reset");
+    r.noBackup = TakeFlag(args, "--no-backup");
+    r.verify = TakeFlag(args, "--verify");
     r.yes = TakeFlag(args, "--yes");
     const qsizetype at = args.indexOf(QStringLiteral("--scope"));
     if (at >= 0) {
@@ -564,8 +600,14 @@ int RunStore(const CtlRequest &r, CtlIo &io)
         return Fail(io, *refusal, ExitUsage);
     const auto [first, last] = std::get<std::pair<int, int>>(range);
     s.controller.SetResetAfterStore(r.reset);
-    if (const int code = s.Transfer([&] { s.controller.StartStoreRange(first, last); }); code != ExitOk)
+    s.controller.SetBackupBeforeStore(!r.noBackup);
+    s.controller.SetVerifyAfterStore(r.verify);
+    // The verify after the store compares only the stored range, all of it from the file.
+    if (const int code = s.Transfer([&] { s.controller.StartStoreRange(first, last); }); code != ExitOk) {
+        for (const QString &line : std::as_const(s.view.Differences))
+            io.out << line << '\n';
         return code;
+    }
     if (last < scopeLast)
         io.err << QCoreApplication::translate("hx7",
                                               "Uloženy bajty %1; bajty %2 soubor neobsahuje, v modulu zůstaly beze "
@@ -606,6 +648,7 @@ int RunPoleSig(const CtlRequest &r, CtlIo &io)
 void ParseFactoryReset(QStringList &args, CtlRequest &r)
 {
     r.yes = TakeFlag(args, "--yes");
+    r.noBackup = TakeFlag(args, "--no-backup");
     ExpectArguments(args, 0, 0);
 }
 
@@ -614,7 +657,31 @@ int RunFactoryReset(const CtlRequest &r, CtlIo &io)
     if (!r.yes && !AskYes(io, QCoreApplication::translate("hx7", "Resetovat konfiguraci do počátečního nastavení ?")))
         return ExitRefused;
     Session s(io, r);
-    return s.Run([&] { s.controller.StartFactoryReset(); }) ? ExitOk : ExitCommunication;
+    if (!s.Run([&] { s.controller.StartFactoryReset(!r.noBackup); }))
+        return ExitCommunication;
+    // A reset that went out ends with no outcome; the only one it can end with is a backup that failed.
+    return s.view.Outcome ? ExitCommunication : ExitOk;
+}
+
+void ParseBackups(QStringList &args, CtlRequest &r)
+{
+    if (const qsizetype at = args.indexOf(QStringLiteral("--address")); at >= 0) {
+        r.address = ParseNumber(args.value(at + 1), 0, 255, QCoreApplication::translate("hx7", "DCC adresa"));
+        args.remove(at, std::min<qsizetype>(2, args.size() - at));
+    }
+    ExpectArguments(args, 0, 0);
+}
+
+// hx7ctl backups [--address N]: one line per backup, newest first, cells separated by TAB.
+int RunBackups(const CtlRequest &r, CtlIo &io)
+{
+    for (const BackupEntry &e : BackupStore(io.backupFolder).List(r.address))
+        io.out << QStringList{QDir::toNativeSeparators(e.path), e.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                              Cell(e.module), QString::number(e.decoderAddress), Cell(OverwriteText(e.followed))}
+                      .join(QLatin1Char('\t'))
+               << '\n';
+    io.out.flush();
+    return ExitOk;
 }
 
 void ParseTestOutput(QStringList &args, CtlRequest &r)
@@ -655,14 +722,21 @@ const CtlCommand Commands[] = {
      QT_TRANSLATE_NOOP("hx7", "porovná modul se souborem (jen bajty, které soubor obsahuje);\n"
                               "rozdíly: ADDR: file XX module YY  co bajt obsahuje"),
      false, ParseFile, RunVerify},
-    {"store", "FILE [--scope config|all|route N] [--reset] [--yes]",
-     QT_TRANSLATE_NOOP("hx7", "uloží soubor do modulu (výchozí rozsah all)"), true, ParseStore, RunStore},
+    {"store", "FILE [--scope config|all|route N] [--reset] [--verify] [--no-backup] [--yes]",
+     QT_TRANSLATE_NOOP("hx7", "uloží soubor do modulu (výchozí rozsah all); předtím modul zálohuje,\n"
+                              "s --verify uložené bajty ověří"),
+     true, ParseStore, RunStore},
     {"show", "FILE", QT_TRANSLATE_NOOP("hx7", "vypíše konfiguraci a tabulku cest ze souboru"), false, ParseFile,
      RunShow},
     {"polesig", "[OUT]", QT_TRANSLATE_NOOP("hx7", "načte poleSIG a zapíše výpis (výchozí poleSIG.txt)"), false,
      ParsePoleSig, RunPoleSig},
-    {"factory-reset", "[--yes]", QT_TRANSLATE_NOOP("hx7", "vrátí konfiguraci modulu do počátečního nastavení"), true,
+    {"factory-reset", "[--no-backup] [--yes]",
+     QT_TRANSLATE_NOOP("hx7", "vrátí konfiguraci modulu do počátečního nastavení; předtím modul zálohuje"), true,
      ParseFactoryReset, RunFactoryReset},
+    {"backups", "[--address N]",
+     QT_TRANSLATE_NOOP("hx7", "vypíše zálohy modulů, nejnovější první: soubor, datum a čas,\n"
+                              "typ a verze, DCC adresa, co následovalo"),
+     false, ParseBackups, RunBackups},
     {"test-output", "turnout N straight|diverging\nsignal N ASPECT", nullptr, true, ParseTestOutput, RunTestOutput},
 };
 

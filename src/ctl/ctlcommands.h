@@ -1,6 +1,7 @@
 // hx7ctl: the module operations of the main window from the command line, on the same controller.
 #pragma once
 
+#include "backups.h"
 #include "settings.h"
 #include "ticker.h"
 
@@ -17,6 +18,7 @@ struct CtlIo {
     // Asks a yes/no question at the terminal; empty when there is no terminal to ask.
     std::function<bool(const QString &question)> ask{};
     QString settingsPath = DefaultSettingsPath();
+    QString backupFolder = DefaultBackupFolder(); // where store and factory-reset keep the module's bytes
     SerialPort *port = nullptr; // the real port when not given
     Ticker *ticker = nullptr;   // the 100 ms timer when not given
     // Installs the translators of "cs" or "en" before anything is said. The program installs them; the

@@ -1,4 +1,5 @@
-// "Uložení dat do modulu": what a store into the module covers, and whether the module resets after it.
+// "Uložení dat do modulu": what a store into the module covers, whether the module is backed up before it
+// and verified after it, and whether it resets after it.
 #pragma once
 
 #include <QDialog>
@@ -18,6 +19,10 @@ public:
     // Taken over by both buttons (and Esc), so even Cancel keeps the choice for the next showing.
     int StoreScope = -1; // 0 configuration, 1 configuration and all routes, 2 selected route, -1 none
     bool ResetAfterStore = false;
+    bool BackupBeforeStore = true;
+    bool VerifyAfterStore = true;
+    // The two safety boxes as the settings remember them.
+    void SetSafety(bool backup, bool verify);
 
     void reject() override;
 
@@ -26,6 +31,8 @@ private:
 
     RadioGroup *RGtypcest1;
     QCheckBox *CBrst1;
+    QCheckBox *CBzaloha1;
+    QCheckBox *CBoverit1;
 };
 
 } // namespace hx7

@@ -28,13 +28,10 @@ QString HexAndDecimal(int value)
 VerifyDetails::VerifyDetails(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("VerifyDetails"));
-    setWindowTitle(tr("Rozdíly proti modulu"));
     setModal(false);
 
     LBpocet = Named(new QLabel(this), "LBpocet");
     TableRozdily = Named(new QTableWidget(0, ColumnCount, this), "TableRozdily");
-    TableRozdily->setAccessibleName(windowTitle());
-    TableRozdily->setHorizontalHeaderLabels({tr("Adresa"), tr("Cesta"), tr("Popis"), tr("V programu"), tr("V modulu")});
     TableRozdily->verticalHeader()->hide();
     TableRozdily->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TableRozdily->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -56,8 +53,13 @@ VerifyDetails::VerifyDetails(QWidget *parent) : QDialog(parent)
     SetDifferences({});
 }
 
-void VerifyDetails::SetDifferences(const QList<ByteDifference> &differences)
+void VerifyDetails::SetDifferences(const QList<ByteDifference> &differences, const QString &backup)
 {
+    // The same window compares the program with the module or with one of its backups.
+    setWindowTitle(backup.isEmpty() ? tr("Rozdíly proti modulu") : tr("Rozdíly proti záloze %1").arg(backup));
+    TableRozdily->setAccessibleName(windowTitle());
+    TableRozdily->setHorizontalHeaderLabels({tr("Adresa"), tr("Cesta"), tr("Popis"), tr("V programu"),
+                                             backup.isEmpty() ? tr("V modulu") : tr("V záloze")});
     TableRozdily->clearContents();
     TableRozdily->setRowCount(int(differences.size()));
     for (int row = 0; row < differences.size(); ++row) {

@@ -25,8 +25,9 @@ class VerifyDetails : public QDialog
 public:
     explicit VerifyDetails(QWidget *parent = nullptr);
 
-    // Replaces all rows with these, in the order given (the verify reports them by rising address).
-    void SetDifferences(const QList<ByteDifference> &differences);
+    // Replaces all rows with these, in the order given (the verify reports them by rising address). With a
+    // backup's name the other side is that backup (its bytes in moduleByte), not the module.
+    void SetDifferences(const QList<ByteDifference> &differences, const QString &backup = {});
     // The rows as "Kopírovat" puts them on the clipboard: a header line, then one TAB-separated line a row.
     QString RowsAsText() const;
 

@@ -13,6 +13,8 @@ namespace {
 const QString Options = QStringLiteral("Options");
 const QString ComSerial = QStringLiteral("COMserial");
 const QString Ports = QStringLiteral("Ports");
+const QString BackupKey = QStringLiteral("BackupBeforeStore");
+const QString VerifyKey = QStringLiteral("VerifyAfterStore");
 
 // The device a port number opens when [Ports] does not name one. On macOS the serial devices carry
 // the adapter's own name (/dev/cu.usbserial-1410), so no number has a device of its own there.
@@ -96,6 +98,24 @@ bool Settings::WriteFastTransfer(bool fast) const
 {
     return m_profile.writeString(Options, QStringLiteral("FastTransfer"),
                                  fast ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+bool Settings::BackupBeforeStore() const
+{
+    return ParseProfileInt(m_profile.readString(Options, BackupKey).value_or(QString())).value_or(1) != 0;
+}
+
+bool Settings::VerifyAfterStore() const
+{
+    return ParseProfileInt(m_profile.readString(Options, VerifyKey).value_or(QString())).value_or(1) != 0;
+}
+
+bool Settings::WriteStoreSafety(bool backup, bool verify) const
+{
+    const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
+    // Each line is written only when it changes, so that closing the dialog rewrites nothing.
+    return (BackupBeforeStore() == backup || m_profile.writeString(Options, BackupKey, flag(backup))) &&
+           (VerifyAfterStore() == verify || m_profile.writeString(Options, VerifyKey, flag(verify)));
 }
 
 QString Settings::PortDeviceName(int n) const

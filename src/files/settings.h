@@ -22,6 +22,10 @@ public:
     // "FastTransfer" != 0: each frame goes out as soon as the previous reply is complete.
     bool FastTransfer() const;
     bool WriteFastTransfer(bool fast) const;
+    // The store dialog's safety boxes, "BackupBeforeStore" and "VerifyAfterStore": on unless set to 0.
+    bool BackupBeforeStore() const;
+    bool VerifyAfterStore() const;
+    bool WriteStoreSafety(bool backup, bool verify) const;
 
     // The device that port n opens: the [Ports] mapping "COMn=...", else the platform's name for it.
     // Ports 0 and below have no device (empty name).

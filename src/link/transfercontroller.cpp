@@ -5,6 +5,7 @@
 #include "frames.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <cmath>
 
 namespace hx7 {
@@ -71,7 +72,7 @@ QString TransferController::AddressMismatchText(int moduleCode, int imageCode)
         .arg(imageCode);
 }
 
-QString TransferController::NoBackupQuestion(const QString &why, bool factoryReset)
+QString NoBackupQuestion(const QString &why, bool factoryReset)
 {
     return why + QLatin1Char('\n') +
            (factoryReset ? QCoreApplication::translate("hx7", "Resetovat modul bez zálohy?")
@@ -259,6 +260,21 @@ bool TransferController::StartStoreRange(int first, int last)
     return true;
 }
 
+QString TransferController::StoreLeftText(const QString &backup) const
+{
+    QString text = QCoreApplication::translate("hx7", "Modul potvrdil zápis %1 z %2 bajtů (%3..%4).")
+                       .arg(m_acknowledged)
+                       .arg(m_storeLast - m_storeFirst + 1)
+                       .arg(m_storeFirst)
+                       .arg(m_storeLast);
+    text += QLatin1Char('\n');
+    if (backup.isEmpty())
+        text += QCoreApplication::translate("hx7", "Před uložením se záloha modulu nepořídila.");
+    else
+        text += QCoreApplication::translate("hx7", "Záloha modulu před uložením: %1").arg(QDir::toNativeSeparators(backup));
+    return text;
+}
+
 void TransferController::StartBackup(const Overwrite &followed)
 {
     // The backup is a read like any other, all or nothing, kept apart from the image: the image holds what
@@ -278,7 +294,7 @@ void TransferController::BackupDone(bool read)
         return;
     }
     // Idle while the question is open, so its nested ticks find nothing to do.
-    if (m_view.GoOnWithoutBackup(NoBackupQuestion(why, m_overwrite.factoryReset))) {
+    if (m_view.GoOnWithoutBackup(why, m_overwrite.factoryReset)) {
         if (m_state == Idle)
             StartOverwrite();
     } else {

@@ -88,6 +88,9 @@ public:
     // The range of the running or last store.
     int StoreFirst() const { return m_storeFirst; }
     int StoreLast() const { return m_storeLast; }
+    // After a failed store: how many bytes of its range the module acknowledged, and the backup taken before
+    // it (a file; empty when none was), in the user's language.
+    QString StoreLeftText(const QString &backup) const;
     const QByteArray &PendingCommand() const { return m_pending; }
     // For tests that need the controller in a state no start leads to (an unknown value, say).
     void SetStateForTest(int state) { m_state = state; }
@@ -108,8 +111,6 @@ public:
     static const QString StoredDifferentText;
     static const QString StoreUnverifiedText;
     static const QString BackupReadFailedText;
-    // The question after a failed backup, for a store or a factory reset (in the user's language).
-    static QString NoBackupQuestion(const QString &why, bool factoryReset);
     static QString AddressMismatchText(int moduleCode, int imageCode); // already in the user's language
     static QString Translated(const QString &text);
 

@@ -28,5 +28,7 @@ QString OutcomeSourceText(TransferOutcome outcome);
 QString OutcomeText(TransferOutcome outcome);
 // A failure is shown as a warning, the rest as information.
 bool IsFailure(TransferOutcome outcome);
+// The question after a failed backup (why: what failed), for a store or a factory reset, in the user's language.
+QString NoBackupQuestion(const QString &why, bool factoryReset);
 
 } // namespace hx7

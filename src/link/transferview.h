@@ -24,9 +24,12 @@ public:
     // The module's bytes 0..248, read before followed overwrites them: the view keeps them (a backup file).
     // False, with *why in the user's language, when it could not.
     virtual bool KeepBackup(const ImageBytes &module, const Overwrite &followed, QString *why) = 0;
-    // The backup before an overwrite failed: whether to overwrite without one. A view that cannot ask a
-    // person (a script) says no.
-    virtual bool GoOnWithoutBackup(const QString &question) { return Confirm(question); }
+    // The backup before an overwrite failed (why says how): whether to overwrite without one. A view that
+    // cannot ask a person (a script) says no.
+    virtual bool GoOnWithoutBackup(const QString &why, bool factoryReset)
+    {
+        return Confirm(NoBackupQuestion(why, factoryReset));
+    }
     // A transfer has ended (the controller is idle again by then); the view puts the outcome into words.
     virtual void Finished(TransferOutcome outcome) = 0;
     // A verify found the module's byte at address different from the image's (for a detailed report).

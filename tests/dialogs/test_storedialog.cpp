@@ -36,6 +36,14 @@ private Q_SLOTS:
         QCOMPARE(items,
                  (QStringList{"konfig. HX7_ bez cest", "konfig. HX7_  + všechny  cesty", "pouze vybranou cestu"}));
         QCOMPARE(dialog.findChild<QCheckBox *>(QStringLiteral("CBrst1"))->text(), QStringLiteral("Resetovat modul "));
+        // The safety boxes are on until the user turns them off.
+        for (const auto &[name, text] : {std::pair{"CBzaloha1", "Zálohovat modul před uložením"},
+                                         std::pair{"CBoverit1", "Ověřit po uložení"}}) {
+            const auto *box = dialog.findChild<QCheckBox *>(QLatin1String(name));
+            QCOMPARE(box->text(), QString::fromUtf8(text));
+            QVERIFY(box->isChecked());
+        }
+        QVERIFY(dialog.findChild<QCheckBox *>(QStringLiteral("CBzaloha1"))->toolTip().contains(QStringLiteral("sekund")));
         QCOMPARE(Button(dialog, "Button1")->text(), QStringLiteral("Uložit"));
         QCOMPARE(Button(dialog, "Button2")->text(), QStringLiteral("Cancel"));
     }
@@ -64,6 +72,7 @@ private Q_SLOTS:
         dialog.show();
         Group(dialog)->findChild<QRadioButton *>(QStringLiteral("item1"))->click();
         dialog.findChild<QCheckBox *>(QStringLiteral("CBrst1"))->click();
+        dialog.findChild<QCheckBox *>(QStringLiteral("CBoverit1"))->click();
         if (escape)
             QTest::keyClick(&dialog, Qt::Key_Escape);
         else
@@ -71,6 +80,8 @@ private Q_SLOTS:
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(dialog.StoreScope, 1);
         QVERIFY(dialog.ResetAfterStore);
+        QVERIFY(dialog.BackupBeforeStore);
+        QVERIFY(!dialog.VerifyAfterStore);
         dialog.show(); // shown again: the last choice is still there
         QCOMPARE(Group(dialog)->ItemIndex(), 1);
         QVERIFY(dialog.findChild<QCheckBox *>(QStringLiteral("CBrst1"))->isChecked());
