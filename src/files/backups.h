@@ -48,7 +48,9 @@ public:
         QString error;        // why nothing could be written, in the user's language
     };
     // Keeps bytes 0..248 of module (the folder made when missing). Bytes equal to the newest backup of the
-    // same decoder address are not written again: that backup is named instead.
+    // same decoder address are not written again: that backup is named instead. No file is ever written
+    // over: a second backup in the same millisecond is named to sort after the first. A module text other
+    // than type and version ("HX7S V 1.3") is kept as unknown; a factory reset is listed back without range.
     Kept Keep(const ImageBytes &module, const QString &moduleText, const Overwrite &followed,
               const QDateTime &when = QDateTime::currentDateTime()) const;
 
@@ -56,7 +58,8 @@ public:
     // as backups are left out.
     std::vector<BackupEntry> List(std::optional<int> decoderAddress = std::nullopt) const;
 
-    // Deletes one backup; false, with *reason in the system's words, when it could not.
+    // Deletes one backup; false, with *reason in the system's words, when it could not. A path that is no
+    // backup of this folder is refused.
     bool Remove(const QString &path, QString *reason = nullptr) const;
 
 private:
