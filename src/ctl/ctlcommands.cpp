@@ -186,8 +186,9 @@ public:
     // A script is never asked: without a backup it stops unless --no-backup said to go on without one.
     bool GoOnWithoutBackup(const QString &why, bool) override
     {
-        Warning(why + QLatin1Char('\n') +
-                QCoreApplication::translate("hx7", "Do modulu se nic neodeslalo; bez zálohy ho změní volba --no-backup."));
+        Warning(
+            why + QLatin1Char('\n') +
+            QCoreApplication::translate("hx7", "Do modulu se nic neodeslalo; bez zálohy ho změní volba --no-backup."));
         return false;
     }
     void ByteDiffers(int address, std::uint8_t imageByte, std::uint8_t moduleByte) override

@@ -19,8 +19,8 @@ struct CtlIo {
     std::function<bool(const QString &question)> ask{};
     QString settingsPath = DefaultSettingsPath();
     QString backupFolder = DefaultBackupFolder(); // where store and factory-reset keep the module's bytes
-    SerialPort *port = nullptr; // the real port when not given
-    Ticker *ticker = nullptr;   // the 100 ms timer when not given
+    SerialPort *port = nullptr;                   // the real port when not given
+    Ticker *ticker = nullptr;                     // the 100 ms timer when not given
     // Installs the translators of "cs" or "en" before anything is said. The program installs them; the
     // tests run in one process and leave this empty, so they read the texts as written.
     std::function<void(const QString &language)> installLanguage{};

@@ -26,8 +26,8 @@ struct CtlRequest {
     bool probe = false;
     bool yes = false;
     bool reset = false;
-    bool noBackup = false; // store, factory-reset: overwrite without reading the module first
-    bool verify = false;   // store: read the stored range back
+    bool noBackup = false;      // store, factory-reset: overwrite without reading the module first
+    bool verify = false;        // store: read the stored range back
     std::optional<int> address; // backups --address: only that decoder address
     int scope = TransferController::ConfigAndRoutes;
     int route = 1;

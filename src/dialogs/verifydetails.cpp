@@ -58,8 +58,8 @@ void VerifyDetails::SetDifferences(const QList<ByteDifference> &differences, con
     // The same window compares the program with the module or with one of its backups.
     setWindowTitle(backup.isEmpty() ? tr("Rozdíly proti modulu") : tr("Rozdíly proti záloze %1").arg(backup));
     TableRozdily->setAccessibleName(windowTitle());
-    TableRozdily->setHorizontalHeaderLabels({tr("Adresa"), tr("Cesta"), tr("Popis"), tr("V programu"),
-                                             backup.isEmpty() ? tr("V modulu") : tr("V záloze")});
+    TableRozdily->setHorizontalHeaderLabels(
+        {tr("Adresa"), tr("Cesta"), tr("Popis"), tr("V programu"), backup.isEmpty() ? tr("V modulu") : tr("V záloze")});
     TableRozdily->clearContents();
     TableRozdily->setRowCount(int(differences.size()));
     for (int row = 0; row < differences.size(); ++row) {

@@ -271,7 +271,8 @@ QString TransferController::StoreLeftText(const QString &backup) const
     if (backup.isEmpty())
         text += QCoreApplication::translate("hx7", "Před uložením se záloha modulu nepořídila.");
     else
-        text += QCoreApplication::translate("hx7", "Záloha modulu před uložením: %1").arg(QDir::toNativeSeparators(backup));
+        text +=
+            QCoreApplication::translate("hx7", "Záloha modulu před uložením: %1").arg(QDir::toNativeSeparators(backup));
     return text;
 }
 

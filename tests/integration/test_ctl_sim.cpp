@@ -3,6 +3,7 @@
 #include "ctlcommands.h"
 #include "simrig.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -50,6 +51,7 @@ struct Ctl {
         FastTicker ticker(port);
         CtlIo io{.out = outStream, .err = errStream};
         io.settingsPath = dir.filePath(QStringLiteral("hx7conf.ini"));
+        io.backupFolder = Backups();
         io.port = &port;
         io.ticker = &ticker;
         const int code = RunCtl(QStringList{QStringLiteral("--port"), sim.Device} + arguments, io);
@@ -58,6 +60,7 @@ struct Ctl {
         return {code, out, err};
     }
     QString File(const char *name) const { return dir.filePath(QLatin1String(name)); }
+    QString Backups() const { return dir.filePath(QStringLiteral("backups")); }
 
     QTemporaryDir dir;
     SimProcess sim;
@@ -148,6 +151,101 @@ private Q_SLOTS:
         // Route 18 holds bytes 199..205.
         QCOMPARE(ctl.Run(Args({"store", "--scope", "route", "18"}) << file).code, 0);
         QCOMPARE(ctl.Run({QStringLiteral("verify"), file}).code, 0);
+    }
+
+    // store and factory-reset back the module up first; store --verify reads the stored range back.
+    void backupsAndVerifyAfterStore()
+    {
+        Ctl ctl(Args({"--stuck", "5", "--log"}));
+        const QString file = ctl.File("config.txt");
+        QCOMPARE(ctl.Run({QStringLiteral("read"), file}).code, 0);
+        ImageBytes before{};
+        QCOMPARE(LoadConfigText(file, before).status, LoadOutcome::Loaded);
+        const QRegularExpression named(QStringLiteral("Záloha modulu( \\(beze změny\\))?: (.+)\n"));
+        const auto backupOf = [&](const Result &r) {
+            const QRegularExpressionMatch m = named.match(r.err);
+            return m.hasMatch() ? std::pair{m.captured(2), m.captured(1).isEmpty()} : std::pair{QString(), false};
+        };
+
+        ChangeByte(file, 200, 0x5C);
+        Result r = ctl.Run({QStringLiteral("store"), file});
+        QCOMPARE(r.code, 0);
+        const auto [first, firstWritten] = backupOf(r);
+        QVERIFY2(firstWritten && first.startsWith(ctl.Backups()), qPrintable(r.err));
+        ImageBytes backup{};
+        QCOMPARE(LoadConfigText(first, backup).status, LoadOutcome::Loaded);
+        QVERIFY(std::equal(before.begin(), before.begin() + 249, backup.begin())); // the module before the store
+
+        // The module changed by the store is backed up anew; unchanged, it is not written again.
+        const auto [second, secondWritten] = backupOf(ctl.Run({QStringLiteral("store"), file}));
+        QVERIFY(secondWritten && second != first);
+        const auto [third, thirdWritten] = backupOf(ctl.Run(Args({"store", "--scope", "route", "18"}) << file));
+        QVERIFY(!thirdWritten && third == second);
+
+        r = ctl.Run({QStringLiteral("backups")});
+        QCOMPARE(r.code, 0);
+        const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        const QStringList cells = lines[0].split(QLatin1Char('\t'));
+        QCOMPARE(cells.size(), 5);
+        QCOMPARE(cells[0], second);
+        QVERIFY(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d$"))
+                    .match(cells[1])
+                    .hasMatch());
+        QCOMPARE(cells.mid(2), Texts({"-", "1", "uložení konfigurace a všech cest"}));
+        QCOMPARE(lines[1].section(QLatin1Char('\t'), 0, 0), first);
+        QCOMPARE(ctl.Run(Args({"backups", "--address", "1"})).out, r.out);
+        QVERIFY(ctl.Run(Args({"backups", "--address", "9"})).out.isEmpty());
+
+        // Byte 5 is stuck: the verify names it, and the module is not restarted on it.
+        ChangeByte(file, 5, 0x13);
+        r = ctl.Run(Args({"store", "--verify", "--reset", "--no-backup", "--scope", "config"}) << file);
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.out.startsWith(QStringLiteral("0005: file 13 module ")) && r.out.count(QLatin1Char('\n')) == 1,
+                 qPrintable(r.out));
+        QVERIFY(r.err.contains(TransferController::StoredDifferentText));
+        QVERIFY(backupOf(r).first.isEmpty());
+        QTest::qWait(50);
+        QVERIFY(!ctl.sim.Log().contains("40 58 52 30 30 30 2A"));
+        ChangeByte(file, 5, before[5]);
+        QCOMPARE(ctl.Run(Args({"store", "--verify", "--reset", "--scope", "config"}) << file).code, 0);
+        QTest::qWait(50);
+        QCOMPARE(ctl.sim.Log().count("40 58 52 30 30 30 2A"), 1);
+
+        // A factory reset is backed up first, the backup before the reset frame.
+        // A factory reset is backed up first (unchanged since the last backup: that one is named), and the module
+        // it reset is backed up as what a second reset overwrote.
+        r = ctl.Run(Args({"factory-reset", "--yes"}));
+        QCOMPARE(r.code, 0);
+        QCOMPARE(backupOf(r), (std::pair{second, false}));
+        QVERIFY(backupOf(ctl.Run(Args({"factory-reset", "--yes"}))).second);
+        QVERIFY(ctl.Run({QStringLiteral("backups")})
+                    .out.split(QLatin1Char('\n'))
+                    .first()
+                    .endsWith(QStringLiteral("reset do počátečního nastavení")));
+    }
+
+    // A backup that cannot be read stops the store before anything is written, unless --no-backup.
+    void failedBackupRefuses()
+    {
+        Ctl ctl(Args({"--silent", "100", "--log"}));
+        const QString file = ctl.File("config.txt");
+        ImageBytes image{};
+        InitConfigImage(image);
+        QVERIFY(SaveConfigText(file, image, nullptr));
+        for (const char *command : {"store", "factory-reset"}) {
+            const Result r = ctl.Run(Args({command, "--yes"})
+                                     << (command == QLatin1String("store") ? QStringList{file} : QStringList{}));
+            QCOMPARE(r.code, 3);
+            QVERIFY2(r.err.contains(TransferController::BackupReadFailedText) &&
+                         r.err.contains(QStringLiteral("--no-backup")),
+                     qPrintable(r.err));
+        }
+        QTest::qWait(50);
+        QVERIFY(!ctl.sim.Log().contains("40 57"));
+        QVERIFY(!ctl.sim.Log().contains("40 58"));
+        QVERIFY(!QDir(ctl.Backups()).exists() || QDir(ctl.Backups()).isEmpty());
+        QCOMPARE(ctl.Run(Args({"store", "--no-backup", "--scope", "config"}) << file).code, 0);
     }
 
     void fileWithoutRoutes17To24()
@@ -251,6 +349,7 @@ private Q_SLOTS:
         io.port = &silentPort;
         QTemporaryDir dir;
         io.settingsPath = dir.filePath(QStringLiteral("hx7conf.ini"));
+        io.backupFolder = dir.filePath(QStringLiteral("backups"));
         FastTicker ticker(silentPort);
         io.ticker = &ticker;
         QCOMPARE(RunCtl(Args({"--port", "/dev/whatever", "info"}), io), 3);
