@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <algorithm>
+#include <tuple>
 
 namespace hx7 {
 
@@ -66,30 +67,41 @@ QString FileName(const QDateTime &when, int sequence, int decoderAddress, const 
 
 struct Parsed {
     BackupEntry entry;
+    QString stamp; // the time as the name holds it: sorts as the times do, and faster than QDateTime
     int sequence = 1;
 };
 
-std::optional<Parsed> ParseName(const QString &folder, const QString &name)
+// Only a backup of decoderAddress when given: the others are not worth building an entry for.
+std::optional<Parsed> ParseName(const QString &folder, const QString &name,
+                                std::optional<int> decoderAddress = std::nullopt)
 {
     const QRegularExpressionMatch m = NamePattern().match(name);
     if (!m.hasMatch())
         return std::nullopt;
+    const int address = m.capturedView(3).toInt();
+    if (address > 255 || (decoderAddress && address != *decoderAddress))
+        return std::nullopt;
     Parsed p;
-    p.entry.when = QDateTime::fromString(m.captured(1), TimeFormat);
-    bool ok = p.entry.when.isValid();
-    p.sequence = m.hasCaptured(2) ? m.captured(2).toInt() : 1;
-    p.entry.decoderAddress = m.captured(3).toInt();
+    p.stamp = m.captured(1);
+    const auto number = [&](int from, int count) { return QStringView(p.stamp).mid(from, count).toInt(); };
+    // Built from its numbers: QDateTime::fromString made listing a big folder several times slower.
+    const QDate date(number(0, 4), number(4, 2), number(6, 2));
+    const QTime time(number(9, 2), number(11, 2), number(13, 2), number(16, 3));
+    p.entry.when = QDateTime(date, time);
+    bool ok = date.isValid() && time.isValid() && p.entry.when.isValid();
+    p.sequence = m.hasCaptured(2) ? m.capturedView(2).toInt() : 1;
+    p.entry.decoderAddress = address;
     p.entry.module = ModuleFromToken(m.captured(4));
-    if (m.captured(5) == FactoryReset) {
+    if (m.capturedView(5) == FactoryReset) {
         p.entry.followed.factoryReset = true;
     } else {
         bool firstOk = false, lastOk = false;
-        p.entry.followed.first = m.captured(6).toInt(&firstOk);
-        p.entry.followed.last = m.captured(7).toInt(&lastOk);
+        p.entry.followed.first = m.capturedView(6).toInt(&firstOk);
+        p.entry.followed.last = m.capturedView(7).toInt(&lastOk);
         ok = ok && firstOk && lastOk;
     }
     // A name that looks right but holds no real date (a month 13) or a number beyond int is no backup of ours.
-    if (!ok || p.entry.decoderAddress > 255)
+    if (!ok)
         return std::nullopt;
     p.entry.path = QDir(folder).filePath(name);
     return p;
@@ -100,18 +112,12 @@ std::vector<Parsed> ListParsed(const QString &folder, std::optional<int> decoder
     std::vector<Parsed> found;
     const QStringList names =
         QDir(folder).entryList({QStringLiteral("*.txt")}, QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
-    for (const QString &name : names) {
-        std::optional<Parsed> p = ParseName(folder, name);
-        if (p && (!decoderAddress || p->entry.decoderAddress == *decoderAddress))
+    for (const QString &name : names)
+        if (std::optional<Parsed> p = ParseName(folder, name, decoderAddress))
             found.push_back(std::move(*p));
-    }
     // By the time in the name, then the sequence of the same millisecond; the path only makes the order fixed.
     std::sort(found.begin(), found.end(), [](const Parsed &a, const Parsed &b) {
-        if (a.entry.when != b.entry.when)
-            return a.entry.when > b.entry.when;
-        if (a.sequence != b.sequence)
-            return a.sequence > b.sequence;
-        return a.entry.path > b.entry.path;
+        return std::tie(a.stamp, a.sequence, a.entry.path) > std::tie(b.stamp, b.sequence, b.entry.path);
     });
     return found;
 }
