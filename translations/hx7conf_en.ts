@@ -686,20 +686,12 @@ rozdíly: ADDR: file XX module YY  co bajt obsahuje</source>
 differences: ADDR: file XX module YY  what the byte holds</translation>
     </message>
     <message>
-        <source>uloží soubor do modulu (výchozí rozsah all)</source>
-        <translation>stores FILE to the module (default scope all)</translation>
-    </message>
-    <message>
         <source>vypíše konfiguraci a tabulku cest ze souboru</source>
         <translation>prints the configuration and the route table of FILE</translation>
     </message>
     <message>
         <source>načte poleSIG a zapíše výpis (výchozí poleSIG.txt)</source>
         <translation>reads poleSIG and writes the dump (default poleSIG.txt)</translation>
-    </message>
-    <message>
-        <source>vrátí konfiguraci modulu do počátečního nastavení</source>
-        <translation>resets the module&apos;s configuration to the factory settings</translation>
     </message>
     <message>
         <source>Použití: hx7ctl [--port PORT] [--fast] [--trace] [--lang cs|en] PŘÍKAZ [ARGUMENTY]
@@ -744,6 +736,102 @@ Návratové kódy: 0 v pořádku, 1 data rozdílná, 2 chybné argumenty nebo so
 Exit codes: 0 success, 1 data differ, 2 bad arguments or file,
 3 communication error, 4 refused.
 </translation>
+    </message>
+    <message>
+        <source>Záloha modulu: %1</source>
+        <translation>Module backup: %1</translation>
+    </message>
+    <message>
+        <source>Záloha modulu (beze změny): %1</source>
+        <translation>Module backup (unchanged): %1</translation>
+    </message>
+    <message>
+        <source>Do modulu se nic neodeslalo; bez zálohy ho změní volba --no-backup.</source>
+        <translation>Nothing was sent to the module; --no-backup changes it without a backup.</translation>
+    </message>
+    <message>
+        <source>DCC adresa</source>
+        <translation>decoder address</translation>
+    </message>
+    <message>
+        <source>uloží soubor do modulu (výchozí rozsah all); předtím modul zálohuje,
+s --verify uložené bajty ověří</source>
+        <translation>stores FILE into the module (default scope all); backs the module up first,
+with --verify checks the stored bytes</translation>
+    </message>
+    <message>
+        <source>vrátí konfiguraci modulu do počátečního nastavení; předtím modul zálohuje</source>
+        <translation>resets the module configuration to the factory settings; backs the module up first</translation>
+    </message>
+    <message>
+        <source>vypíše zálohy modulů, nejnovější první: soubor, datum a čas,
+typ a verze, DCC adresa, co následovalo</source>
+        <translation>lists the module backups, newest first: file, date and time,
+type and version, decoder address, what followed</translation>
+    </message>
+    <message>
+        <source>neznámý</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>reset do počátečního nastavení</source>
+        <translation>factory reset</translation>
+    </message>
+    <message>
+        <source>uložení konfigurace</source>
+        <translation>store of the configuration</translation>
+    </message>
+    <message>
+        <source>uložení konfigurace a všech cest</source>
+        <translation>store of the configuration and all routes</translation>
+    </message>
+    <message>
+        <source>uložení cesty %1</source>
+        <translation>store of route %1</translation>
+    </message>
+    <message>
+        <source>uložení bajtů %1..%2</source>
+        <translation>store of bytes %1..%2</translation>
+    </message>
+    <message>
+        <source>Složku pro zálohy %1 nelze vytvořit.</source>
+        <translation>The backup folder %1 cannot be created.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 není záloha ve složce %2.</source>
+        <translation>The file %1 is not a backup in the folder %2.</translation>
+    </message>
+    <message>
+        <source>Data v modulu se po uložení liší od konfigurace !</source>
+        <translation>After the store, the module&apos;s data differ from the configuration!</translation>
+    </message>
+    <message>
+        <source>Data jsou zapsána, ale jejich ověření se nezdařilo: chyba čtení dat !</source>
+        <translation>The data were written, but they could not be verified: error reading data!</translation>
+    </message>
+    <message>
+        <source>Zálohu modulu se nepodařilo přečíst: modul neodpovídá.</source>
+        <translation>The module backup could not be read: the module does not answer.</translation>
+    </message>
+    <message>
+        <source>Resetovat modul bez zálohy?</source>
+        <translation>Reset the module without a backup?</translation>
+    </message>
+    <message>
+        <source>Uložit data do modulu bez zálohy?</source>
+        <translation>Store the data to the module without a backup?</translation>
+    </message>
+    <message>
+        <source>Modul potvrdil zápis %1 z %2 bajtů (%3..%4).</source>
+        <translation>The module acknowledged %1 of %2 bytes (%3..%4).</translation>
+    </message>
+    <message>
+        <source>Před uložením se záloha modulu nepořídila.</source>
+        <translation>No module backup was taken before the store.</translation>
+    </message>
+    <message>
+        <source>Záloha modulu před uložením: %1</source>
+        <translation>Module backup before the store: %1</translation>
     </message>
 </context>
 <context>
@@ -791,6 +879,81 @@ Exit codes: 0 success, 1 data differ, 2 bad arguments or file,
     <message>
         <source>Varování</source>
         <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>hx7::TBackupsWindow</name>
+    <message>
+        <source>Zálohy modulů</source>
+        <translation>Module backups</translation>
+    </message>
+    <message>
+        <source>Zobrazit:</source>
+        <translation>Show:</translation>
+    </message>
+    <message>
+        <source>Datum a čas</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>Modul</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>DCC adr.</source>
+        <translation>Decoder address</translation>
+    </message>
+    <message>
+        <source>Adresa</source>
+        <translation>Accessory address</translation>
+    </message>
+    <message>
+        <source>Následovalo</source>
+        <translation>Followed by</translation>
+    </message>
+    <message>
+        <source>Načíst do programu</source>
+        <translation>Load into the program</translation>
+    </message>
+    <message>
+        <source>Načte zálohu do programu jako soubor dat; do modulu se nic neposílá</source>
+        <translation>Loads the backup into the program like a data file; nothing is sent to the module</translation>
+    </message>
+    <message>
+        <source>Porovnat s programem</source>
+        <translation>Compare with the program</translation>
+    </message>
+    <message>
+        <source>Otevřít složku</source>
+        <translation>Open folder</translation>
+    </message>
+    <message>
+        <source>Smazat</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Zatím žádné zálohy; program je bude ukládat do složky %1</source>
+        <translation>No backups yet; the program will keep them in the folder %1</translation>
+    </message>
+    <message>
+        <source>Všechny moduly</source>
+        <translation>All modules</translation>
+    </message>
+    <message>
+        <source>DCC adr. %1 (adresa %2)</source>
+        <translation>Decoder address %1 (accessory address %2)</translation>
+    </message>
+    <message>
+        <source>Smazat zálohu z %1 (modul %2)?</source>
+        <translation>Delete the backup of %1 (module %2)?</translation>
+    </message>
+    <message>
+        <source>Zálohu %1 nelze smazat: %2</source>
+        <translation>The backup %1 cannot be deleted: %2</translation>
     </message>
 </context>
 <context>
@@ -905,6 +1068,22 @@ Exit codes: 0 success, 1 data differ, 2 bad arguments or file,
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Zálohovat modul před uložením</source>
+        <translation>Back up the module before storing</translation>
+    </message>
+    <message>
+        <source>Před uložením se z modulu načte celá jeho konfigurace a uloží se do zálohy (Přenos → Zálohy modulů). Trvá to jako čtení dat z modulu: s rychlým přenosem asi sekundu.</source>
+        <translation>Before the store, the whole configuration is read from the module and kept as a backup (Transfer → Module backups). It takes as long as reading the data from the module: with fast transfer about a second.</translation>
+    </message>
+    <message>
+        <source>Ověřit po uložení</source>
+        <translation>Verify after storing</translation>
+    </message>
+    <message>
+        <source>Po uložení se uložené bajty přečtou zpět a porovnají. Při rozdílu se modul neresetuje a rozdíly se vypíšou.</source>
+        <translation>After the store, the stored bytes are read back and compared. If they differ, the module is not restarted and the differences are listed.</translation>
     </message>
 </context>
 <context>
@@ -1194,6 +1373,22 @@ Sestaveno s knihovnou Qt %2</source>
         <translation>Configurator for HX7, HX7V(M) V%1
 Built with Qt %2</translation>
     </message>
+    <message>
+        <source>Zálohy modulů</source>
+        <translation>Module backups</translation>
+    </message>
+    <message>
+        <source>Záloha je shodná s daty v programu.</source>
+        <translation>The backup is the same as the data in the program.</translation>
+    </message>
+    <message>
+        <source>Rozdílných bajtů: %1</source>
+        <translation>Bytes that differ: %1</translation>
+    </message>
+    <message>
+        <source>Modul nebyl resetován.</source>
+        <translation>The module was not restarted.</translation>
+    </message>
 </context>
 <context>
     <name>hx7::TManualForm2</name>
@@ -1437,6 +1632,14 @@ Built with Qt %2</translation>
     <message>
         <source>Rozdílných bajtů: %1</source>
         <translation>Bytes that differ: %1</translation>
+    </message>
+    <message>
+        <source>Rozdíly proti záloze %1</source>
+        <translation>Differences from the backup %1</translation>
+    </message>
+    <message>
+        <source>V záloze</source>
+        <translation>In backup</translation>
     </message>
 </context>
 </TS>

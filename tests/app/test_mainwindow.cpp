@@ -34,6 +34,8 @@ struct Fixture {
     explicit Fixture(const QByteArray &ini = {})
     {
         iniPath = dir.filePath(QStringLiteral("hx7conf.ini"));
+        // The window's backups go into this test's own folder.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("data"))));
         if (!ini.isNull()) {
             QFile f(iniPath);
             f.open(QIODevice::WriteOnly);
@@ -324,10 +326,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("state");
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("last");
-        QTest::newRow("route 17") << 17 << 2 << true << 20 << 192 << 198;
-        QTest::newRow("route 1") << 1 << 2 << true << 20 << 32 << 41;
-        QTest::newRow("configuration") << 5 << 0 << true << 20 << 4 << 31;
-        QTest::newRow("cancel") << 5 << 1 << false << 0 << 0 << 0;
+        QTest::addColumn<QStringList>("untick"); // safety boxes the user turns off
+        const QStringList none, backup{"CBzaloha1"}, both{"CBzaloha1", "CBoverit1"};
+        // The backup read comes first (state 14, a read of 0..248); without it the address check (20).
+        QTest::newRow("route 17, backed up") << 17 << 2 << true << 14 << 192 << 198 << none;
+        QTest::newRow("route 1") << 1 << 2 << true << 20 << 32 << 41 << backup;
+        QTest::newRow("configuration") << 5 << 0 << true << 20 << 4 << 31 << both;
+        QTest::newRow("cancel") << 5 << 1 << false << 0 << 0 << 0 << both;
     }
     void storeTakesTheSelectedRouteAndTheDialogChoice()
     {
@@ -337,6 +342,7 @@ private Q_SLOTS:
         QFETCH(int, state);
         QFETCH(int, first);
         QFETCH(int, last);
+        QFETCH(QStringList, untick);
         Fixture f;
         f.start();
         f.grid()->selectRow(row - 1);
@@ -346,6 +352,8 @@ private Q_SLOTS:
                 ->findChild<QAbstractButton *>(QStringLiteral("item%1").arg(item))
                 ->click();
             dialog->findChild<QAbstractButton *>(QStringLiteral("CBrst1"))->click();
+            for (const QString &box : untick)
+                dialog->findChild<QAbstractButton *>(box)->click();
             dialog->findChild<QAbstractButton *>(ok ? QStringLiteral("Button1") : QStringLiteral("Button2"))->click();
         });
         f.window->UlozitData1Click();
@@ -353,9 +361,48 @@ private Q_SLOTS:
         QCOMPARE(ctl.TransferState(), state);
         QVERIFY(ctl.ResetAfterStore()); // taken over by either button
         if (ok) {
-            QCOMPARE(ctl.CurrentAddress(), first);
-            QCOMPARE(ctl.EndAddress(), last);
+            QCOMPARE(ctl.StoreFirst(), first);
+            QCOMPARE(ctl.StoreLast(), last);
+            QCOMPARE(ctl.BackupBeforeStore(), !untick.contains("CBzaloha1"));
+            QCOMPARE(ctl.VerifyAfterStore(), !untick.contains("CBoverit1"));
         }
+        // The boxes are remembered, whichever button closed the dialog; the next start offers them so.
+        const QByteArray ini = f.iniContent();
+        QCOMPARE(ini.contains("BackupBeforeStore=0"), untick.contains("CBzaloha1"));
+        QCOMPARE(ini.contains("VerifyAfterStore=0"), untick.contains("CBoverit1"));
+        Settings settings(f.iniPath);
+        QCOMPARE(settings.BackupBeforeStore(), !untick.contains("CBzaloha1"));
+        QCOMPARE(settings.VerifyAfterStore(), !untick.contains("CBoverit1"));
+    }
+
+    // A store whose write goes unacknowledged says how far it got and where the backup before it is.
+    void failedStoreNamesTheBackup()
+    {
+        Fixture f;
+        f.start();
+        std::array<std::uint8_t, 256> module{};
+        module[AddressCodeByte] = f.data.ConfigImage[AddressCodeByte];
+        f.port.Respond = [&](const QByteArray &frame) {
+            const int a = static_cast<std::uint8_t>(frame[2]);
+            if (frame[1] == 'R')
+                return QByteArray(1, char(module[a])) + '*';
+            return frame[1] == 'W' && a != 10 ? QByteArray("Y*") : QByteArray();
+        };
+        QTimer::singleShot(0, [&] {
+            auto *dialog = f.window->findChild<QDialog *>(QStringLiteral("TDlgStore1"));
+            dialog->findChild<QWidget *>(QStringLiteral("RGtypcest1"))
+                ->findChild<QAbstractButton *>(QStringLiteral("item0"))
+                ->click();
+            dialog->findChild<QAbstractButton *>(QStringLiteral("Button1"))->click();
+        });
+        f.window->UlozitData1Click();
+        for (int i = 0; i < 2000 && !f.window->Controller().IsIdle(); ++i)
+            f.window->Timer1Timer();
+        const std::vector<BackupEntry> backups = BackupStore().List();
+        QCOMPARE(backups.size(), std::size_t(1));
+        QCOMPARE(f.prompts.Shown, QStringList{QStringLiteral("warning: Chyba zapisu dat !\nModul potvrdil zápis 6 z 28 "
+                                                             "bajtů (4..31).\nZáloha modulu před uložením: ") +
+                                              QDir::toNativeSeparators(backups[0].path)});
     }
 
     void factoryResetAsksFirst_data()
@@ -370,12 +417,17 @@ private Q_SLOTS:
         Fixture f;
         f.start();
         f.prompts.Answer = yes;
+        f.port.Respond = [](const QByteArray &frame) { return frame[1] == 'R' ? QByteArray("\x01*") : QByteArray(); };
         f.window->ReadData1Click();
         f.action("ResetkonfiguraceHX71")->trigger();
         QCOMPARE(f.prompts.Shown,
                  QStringList{QStringLiteral("warning?: Resetovat konfiguraci do počátečního nastavení ?")});
+        for (int i = 0; i < 1000 && !f.window->Controller().IsIdle(); ++i)
+            f.window->Timer1Timer();
         f.window->Timer1Timer();
-        QCOMPARE(f.port.Written.last(), yes ? InitialiseConfigFrame() : ReadFrame(0));
+        // Yes: the module is read into a backup, then reset.
+        QCOMPARE(f.port.Written.last(), yes ? InitialiseConfigFrame() : ReadFrame(LastTransferAddress));
+        QCOMPARE(BackupStore().List().size(), std::size_t(yes ? 1 : 0));
     }
 
     void saveAndLoadThroughTheMenu()
