@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <set>
 
 using namespace hx7;
 using namespace hx7test;
@@ -138,6 +139,49 @@ private Q_SLOTS:
         const QByteArray hex = lastFrame.toHex(' ').toUpper();
         QCOMPARE(logged.count(hex), 3);
         QCOMPARE(logged.last(), hex); // in particular no reset after the failed store
+    }
+
+    // A store backed up and verified, through the real port: the backup is the module as it was, a byte the
+    // module acknowledges but does not keep is found, and the module is not restarted on it.
+    void backedUpVerifiedStore_data()
+    {
+        QTest::addColumn<bool>("fast");
+        QTest::newRow("tick") << false;
+        QTest::newRow("fast") << true;
+    }
+    void backedUpVerifiedStore()
+    {
+        QFETCH(bool, fast);
+        QTemporaryDir dir;
+        ImageBytes module;
+        Rig rig(Args({"--stuck", "40", "--log", "--memory"}) << WriteModuleFile(dir, module));
+        rig.SetFast(fast);
+        rig.ctl.SetResetAfterStore(true);
+        rig.ctl.SetBackupBeforeStore(true);
+        rig.ctl.SetVerifyAfterStore(true);
+        for (int i = AddressCodeByte + 1; i <= 248; ++i)
+            rig.data.ConfigImage[i] = static_cast<std::uint8_t>(255 - i);
+        const ImageBytes image = rig.data.ConfigImage;
+        QVERIFY(rig.ctl.StartStore(TransferController::ConfigAndRoutes, 1));
+        rig.RunUntilIdle();
+        QCOMPARE(rig.view.Backups.size(), 1);
+        QVERIFY(std::equal(module.begin(), module.begin() + 249, rig.view.Backups[0].first.begin()));
+        QVERIFY(rig.data.ConfigImage == image);
+        QCOMPARE(rig.view.Outcomes, QList<TransferOutcome>{TransferOutcome::StoredDifferent});
+        QCOMPARE(rig.view.Differing, QList<int>{40});
+        QTest::qWait(50);
+        const QByteArray log = rig.sim.Log();
+        QVERIFY(!log.contains(ResetModuleFrame().toHex(' ').toUpper()));
+        // The verify read only the stored range, after the last write.
+        const QList<QByteArray> frames = log.trimmed().split('\n');
+        const qsizetype lastWrite = frames.lastIndexOf(WriteFrame(248, image[248]).toHex(' ').toUpper());
+        std::set<int> verified;
+        for (const QByteArray &f : frames.mid(lastWrite + 1)) {
+            QVERIFY(f.startsWith("40 52 ")); // reads only
+            verified.insert(f.mid(6, 2).toInt(nullptr, 16));
+        }
+        QCOMPARE(verified.size(), std::size_t(245));
+        QCOMPARE(*verified.begin(), 4);
     }
 
     void versionOfTheSimulator()
