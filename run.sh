@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and starts hx7conf. Without --module it talks to the module simulator on a pseudo-terminal,
-# with a private settings folder whose [Ports] section points COM1 at it; your own settings stay untouched.
+# with a private settings folder whose [Ports] section points COM1 at it and a private data folder for the
+# backups; your own settings and backups stay untouched.
 # With --module it runs with your own settings (~/.config/hx7conf.ini) against a real module.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -26,4 +27,4 @@ trap 'kill $sim 2>/dev/null || true; wait $sim 2>/dev/null || true; rm -rf "$dem
 for _ in $(seq 50); do [ -s "$demo/sim.out" ] && break; sleep 0.1; done
 printf '[Options]\r\nCOMserial=1\r\n[Ports]\r\nCOM1=%s\r\n' "$demo/module" > "$demo/hx7conf.ini"
 echo "Module simulator on $(head -n1 "$demo/sim.out") (COM1)"
-XDG_CONFIG_HOME="$demo" "${launch[@]}" "$app"
+XDG_CONFIG_HOME="$demo" XDG_DATA_HOME="$demo" "${launch[@]}" "$app"
