@@ -85,7 +85,7 @@ int main(int argc, char *argv[])
 
     std::printf("against hx7sim --baud %d --write-ms %d; wire limit: 9 bytes an exchange at 10 bits a byte,\n"
                 "plus %d ms a write. Targets: tick mode wall/(ticks x 0.1 s) <= 1.02, fast mode wall <= 1.10 x wire\n"
-                "+ 0.15 s (after its last reply the fast mode waits for a tick at least 50 ms later, to see the line\n"
+                "+ 0.2 s (after its last reply the fast mode waits for a tick at least 100 ms later, to see the line\n"
                 "stay quiet; a backed-up, verified store waits three times), CPU (user+sys of this process) <= 10 %% "
                 "of wall.\n\n",
                 Baud, WriteMs, WriteMs);
@@ -110,7 +110,7 @@ int main(int argc, char *argv[])
             const double seconds = wall.nsecsElapsed() / 1e9;
             const double cpuPercent = 100.0 * (CpuSeconds() - cpu0) / seconds;
 
-            constexpr double QuietWaitSeconds = 0.15;
+            constexpr double QuietWaitSeconds = 0.2;
             const double perWire = seconds / t.wireSeconds;
             const double perTicks = seconds / (ticks * 0.1);
             const bool ended = view.Messages.isEmpty()

@@ -39,8 +39,9 @@ constexpr int QuietTicksBeforeGoingBack = 3;
 constexpr int MaxSettleTicks = 30;
 // After the last reply of a transfer taken in haste, how long the line must stay quiet before it is believed:
 // a module answers within a few milliseconds (a USB adapter may hold bytes back for 16), so an answer still on
-// its way when the program looked late has come by then.
-constexpr qint64 QuietAfterLastReplyMicroseconds = 50'000;
+// its way when the program looked late has come by then. As long as the tick mode gives each request before it
+// sends the next one: a reply later than that would mislead the tick mode as well.
+constexpr qint64 QuietAfterLastReplyMicroseconds = 100'000;
 
 // The sending state of the waiting group that state belongs to (with the value one past it, which a tick
 // holds while it takes a reply that came for the last waiting tick); Idle for none of them.
