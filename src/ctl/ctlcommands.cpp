@@ -677,8 +677,8 @@ void ParseBackups(QStringList &args, CtlRequest &r)
 int RunBackups(const CtlRequest &r, CtlIo &io)
 {
     for (const BackupEntry &e : BackupStore(io.backupFolder).List(r.address))
-        io.out << QStringList{QDir::toNativeSeparators(e.path), e.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-                              Cell(e.module), QString::number(e.decoderAddress), Cell(OverwriteText(e.followed))}
+        io.out << QStringList{QDir::toNativeSeparators(e.path), BackupTimeText(e.when), Cell(e.module),
+                              QString::number(e.decoderAddress), Cell(OverwriteText(e.followed))}
                       .join(QLatin1Char('\t'))
                << '\n';
     io.out.flush();

@@ -28,11 +28,6 @@ QString ModuleCell(const BackupEntry &entry)
 }
 } // namespace
 
-QString BackupTimeText(const QDateTime &when)
-{
-    return when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-}
-
 TBackupsWindow::TBackupsWindow(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TBackupsWindow"));

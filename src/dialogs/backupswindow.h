@@ -62,7 +62,4 @@ private:
     QPushButton *BTsmazat;
 };
 
-// "2026-12-09 15:12:03": the time of a backup as the window shows it, whatever the locale.
-QString BackupTimeText(const QDateTime &when);
-
 } // namespace hx7

@@ -152,6 +152,11 @@ QString OverwriteText(const Overwrite &o)
     return QCoreApplication::translate("hx7", "uložení bajtů %1..%2").arg(o.first).arg(o.last);
 }
 
+QString BackupTimeText(const QDateTime &when)
+{
+    return when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
 QString DefaultBackupFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/hx7conf/backups");

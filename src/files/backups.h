@@ -33,6 +33,9 @@ struct BackupEntry {
     Overwrite followed;
 };
 
+// "2026-12-09 15:12:03": the time of a backup as the history window and hx7ctl show it, whatever the locale.
+QString BackupTimeText(const QDateTime &when);
+
 // The data folder's "hx7conf/backups" (on Linux $XDG_DATA_HOME/hx7conf/backups).
 QString DefaultBackupFolder();
 
