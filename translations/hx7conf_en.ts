@@ -833,6 +833,10 @@ type and version, decoder address, what followed</translation>
         <source>Záloha modulu před uložením: %1</source>
         <translation>Module backup before the store: %1</translation>
     </message>
+    <message>
+        <source>Data v programu se změnila a nejsou uložena. Uložit je?</source>
+        <translation>The data in the program have changed and are not saved. Save them?</translation>
+    </message>
 </context>
 <context>
     <name>hx7::MonitorWindow</name>
@@ -1276,88 +1280,8 @@ type and version, decoder address, what followed</translation>
         <translation>data transfer</translation>
     </message>
     <message>
-        <source>Soubor       </source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Načíst data</source>
-        <translation>Load data</translation>
-    </message>
-    <message>
-        <source>Uložit data</source>
-        <translation>Save data</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>Konfigurace        </source>
-        <translation>Configuration</translation>
-    </message>
-    <message>
-        <source>Konfigurace modulu HX7_</source>
-        <translation>HX7 module configuration</translation>
-    </message>
-    <message>
-        <source>Typ HX7S</source>
-        <translation>Type HX7S</translation>
-    </message>
-    <message>
-        <source>Inicializace konfigurace</source>
-        <translation>Factory reset</translation>
-    </message>
-    <message>
-        <source>Definice návěstní cesty</source>
-        <translation>Define signal route</translation>
-    </message>
-    <message>
-        <source>Test funkce</source>
-        <translation>Output test</translation>
-    </message>
-    <message>
-        <source>Přenos       </source>
-        <translation>Transfer</translation>
-    </message>
-    <message>
-        <source>Nastavení RS232</source>
-        <translation>RS232 settings</translation>
-    </message>
-    <message>
-        <source>Rychlý přenos</source>
-        <translation>Fast transfer</translation>
-    </message>
-    <message>
         <source>Další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms</source>
         <translation>The next frame goes out as soon as the module replies, not at the next 100 ms tick</translation>
-    </message>
-    <message>
-        <source>Monitor komunikace</source>
-        <translation>Communication monitor</translation>
-    </message>
-    <message>
-        <source>Načíst data z modulu</source>
-        <translation>Read from module</translation>
-    </message>
-    <message>
-        <source>Verifikovat data s modulem</source>
-        <translation>Verify with module</translation>
-    </message>
-    <message>
-        <source>Uložit data do modulu</source>
-        <translation>Store to module</translation>
-    </message>
-    <message>
-        <source>Načíst  poleSIG</source>
-        <translation>Read poleSIG</translation>
-    </message>
-    <message>
-        <source>Info    </source>
-        <translation>Info</translation>
-    </message>
-    <message>
-        <source>O programu</source>
-        <translation>About</translation>
     </message>
     <message>
         <source>Resetovat konfiguraci do počátečního nastavení ?</source>
@@ -1374,10 +1298,6 @@ Sestaveno s knihovnou Qt %2</source>
 Built with Qt %2</translation>
     </message>
     <message>
-        <source>Zálohy modulů</source>
-        <translation>Module backups</translation>
-    </message>
-    <message>
         <source>Záloha je shodná s daty v programu.</source>
         <translation>The backup is the same as the data in the program.</translation>
     </message>
@@ -1388,6 +1308,150 @@ Built with Qt %2</translation>
     <message>
         <source>Modul nebyl resetován.</source>
         <translation>The module was not restarted.</translation>
+    </message>
+    <message>
+        <source>&amp;Soubor       </source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Načíst data</source>
+        <translation>&amp;Load data…</translation>
+    </message>
+    <message>
+        <source>&amp;Uložit data</source>
+        <translation>&amp;Save data…</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Úpr&amp;avy</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Zpět</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Z&amp;novu</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Konfigurace        </source>
+        <translation>&amp;Configuration</translation>
+    </message>
+    <message>
+        <source>Konfigurace &amp;modulu HX7_</source>
+        <translation>HX7 &amp;module configuration…</translation>
+    </message>
+    <message>
+        <source>&amp;Typ HX7S</source>
+        <translation>HX7S module (with &amp;inputs)</translation>
+    </message>
+    <message>
+        <source>&amp;Inicializace konfigurace</source>
+        <translation>&amp;Factory reset…</translation>
+    </message>
+    <message>
+        <source>&amp;Definice návěstní cesty</source>
+        <translation>&amp;Define signal route…</translation>
+    </message>
+    <message>
+        <source>Test &amp;funkce</source>
+        <translation>&amp;Output test…</translation>
+    </message>
+    <message>
+        <source>&amp;Přenos       </source>
+        <translation>&amp;Transfer</translation>
+    </message>
+    <message>
+        <source>Nastavení &amp;RS232</source>
+        <translation>&amp;RS232 settings…</translation>
+    </message>
+    <message>
+        <source>R&amp;ychlý přenos</source>
+        <translation>&amp;Fast transfer</translation>
+    </message>
+    <message>
+        <source>&amp;Monitor komunikace</source>
+        <translation>Communication &amp;monitor…</translation>
+    </message>
+    <message>
+        <source>&amp;Zálohy modulů</source>
+        <translation>Module &amp;backups…</translation>
+    </message>
+    <message>
+        <source>&amp;Načíst data z modulu</source>
+        <translation>Rea&amp;d from module</translation>
+    </message>
+    <message>
+        <source>&amp;Verifikovat data s modulem</source>
+        <translation>&amp;Verify with module</translation>
+    </message>
+    <message>
+        <source>&amp;Uložit data do modulu</source>
+        <translation>&amp;Store to module…</translation>
+    </message>
+    <message>
+        <source>Načíst  &amp;poleSIG</source>
+        <translation>Read &amp;poleSIG</translation>
+    </message>
+    <message>
+        <source>&amp;Info    </source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;O programu</source>
+        <translation>&amp;About…</translation>
+    </message>
+    <message>
+        <source>Soubor %1 už neexistuje; ze seznamu posledních souborů byl odebrán.</source>
+        <translation>The file %1 no longer exists; it was removed from the list of recent files.</translation>
+    </message>
+    <message>
+        <source>otevřen</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>zavřen</source>
+        <translation>closed</translation>
+    </message>
+    <message>
+        <source>nelze otevřít – %1</source>
+        <translation>cannot be opened – %1</translation>
+    </message>
+    <message>
+        <source>modul %1</source>
+        <translation>module %1</translation>
+    </message>
+    <message>
+        <source>rychlý přenos</source>
+        <translation>fast transfer</translation>
+    </message>
+    <message>
+        <source>přenos po taktech</source>
+        <translation>transfer at the 100 ms pace</translation>
+    </message>
+    <message>
+        <source>konfigurace modulu</source>
+        <translation>module configuration</translation>
+    </message>
+    <message>
+        <source>načtení souboru %1</source>
+        <translation>loading %1</translation>
+    </message>
+    <message>
+        <source>cesta %1</source>
+        <translation>route %1</translation>
+    </message>
+    <message>
+        <source>čtení z modulu</source>
+        <translation>read from module</translation>
+    </message>
+    <message>
+        <source>%1[*] – %2</source>
+        <translation>%1[*] – %2</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,7 @@ public:
     void Information(QWidget *, const QString &) override {}
     bool AskYesNo(QWidget *, const QString &) override { return false; }
     bool WarnYesCancel(QWidget *, const QString &) override { return false; }
+    SaveChoice AskSaveChanges(QWidget *) override { return SaveChoice::Cancel; }
     void About(QWidget *, const QString &, const QString &) override {}
     QString SaveFileName(QWidget *) override { return {}; }
     QString OpenFileName(QWidget *) override { return {}; }

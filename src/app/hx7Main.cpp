@@ -20,23 +20,57 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace hx7 {
 
 namespace {
 constexpr int ColumnWidths[9] = {25, 42, 47, 46, 47, 48, 48, 45, 132};
+
+// The bytes a file and a module read hold; what "modified" and the undo steps compare.
+bool SameData(const ImageBytes &a, const ImageBytes &b, int bytes = SavedByteCount)
+{
+    return std::equal(a.begin(), a.begin() + bytes, b.begin());
 }
+
+// One change of the image, kept as the whole image before and after it: a snapshot is 640 bytes, cheaper than
+// an inverse operation and unable to drift from what the image really held.
+class ImageStep : public QUndoCommand
+{
+public:
+    ImageStep(TMainForm1 &window, const ImageBytes &before, const ImageBytes &after, const QString &text)
+        : QUndoCommand(text), m_window(window), m_before(before), m_after(after)
+    {}
+    void undo() override { m_window.RestoreImage(m_before); }
+    // The first redo is the push itself: the image already holds the change.
+    void redo() override
+    {
+        if (!std::exchange(m_pushed, false))
+            m_window.RestoreImage(m_after);
+    }
+
+private:
+    TMainForm1 &m_window;
+    ImageBytes m_before;
+    ImageBytes m_after;
+    bool m_pushed = true;
+};
+} // namespace
 
 TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &settings, Prompts &prompts, QWidget *parent,
                        SerialPort *probePort)
@@ -44,7 +78,6 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
       m_controller(data, link, *this)
 {
     setObjectName(QStringLiteral("TMainForm1"));
-    setWindowTitle(tr("HX7  konfigurace"));
 
     auto *central = new QWidget(this);
     const QSize grid = BuildGrid();
@@ -89,7 +122,16 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
     m_nestedTicks = tickTimer();
     connect(BTtest1, &QPushButton::clicked, this, [this] { m_controller.StartVersionQuery(); });
 
+    m_undo = new QUndoStack(this);
     BuildMenu();
+    m_statusPort = Named(new QLabel(this), "LBport1");
+    m_statusModule = Named(new QLabel(this), "LBmodul1");
+    m_statusFast = Named(new QLabel(this), "LBrychly1");
+    statusBar()->addWidget(m_statusPort, 1);
+    statusBar()->addWidget(m_statusModule);
+    statusBar()->addPermanentWidget(m_statusFast);
+    setAcceptDrops(true);
+    UpdateTitle();
     resize(std::max(grid.width() + 24, 574), grid.height() + menuBar()->sizeHint().height() + 90);
 
     m_storeDialog = new TDlgStore1(this);
@@ -137,43 +179,63 @@ void TMainForm1::BuildMenu()
     QMenuBar *MainMenu1 = menuBar();
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
 
-    QMenu *file = MainMenu1->addMenu(tr("Soubor       "));
-    AddAction(file, "Nast1", tr("Načíst data"), &TMainForm1::Nast1Click);
-    AddAction(file, "Uloit1", tr("Uložit data"), &TMainForm1::Uloit1Click);
+    // Every item has an accelerator (the "&" only underlines its letter); the standard shortcuts where a
+    // standard exists, and shortcuts of their own for the three transfers.
+    QMenu *file = MainMenu1->addMenu(tr("&Soubor       "));
+    AddAction(file, "Nast1", tr("&Načíst data"), &TMainForm1::Nast1Click)->setShortcut(QKeySequence::Open);
+    AddAction(file, "Uloit1", tr("&Uložit data"), &TMainForm1::Uloit1Click)->setShortcut(QKeySequence::Save);
+    m_recentSeparator = file->addSeparator();
+    m_recentSeparator->setObjectName(QStringLiteral("N4"));
+    for (int i = 0; i < Settings::RecentFileCount; ++i) {
+        QAction *item = Named(file->addAction(QString()), qPrintable(QStringLiteral("Recent%1").arg(i + 1)));
+        connect(item, &QAction::triggered, this, [this, item] { OpenRecent(item->data().toString()); });
+        m_recentActions << item;
+    }
     file->addSeparator()->setObjectName(QStringLiteral("N2"));
-    AddAction(file, "Exit1", tr("Exit"), &QWidget::close);
+    AddAction(file, "Exit1", tr("&Exit"), &QWidget::close)->setShortcut(QKeySequence::Quit);
 
-    QMenu *config = MainMenu1->addMenu(tr("Konfigurace        "));
-    AddAction(config, "Konfiguracevhybek1", tr("Konfigurace modulu HX7_"), [this] { m_configDialog->exec(); });
-    TypHX7S1 = Named(config->addAction(tr("Typ HX7S")), "TypHX7S1");
+    QMenu *edit = MainMenu1->addMenu(tr("Úpr&avy"));
+    edit->setObjectName(QStringLiteral("Upravy1"));
+    QAction *undo = Named(m_undo->createUndoAction(this, tr("&Zpět")), "Zpet1");
+    undo->setShortcut(QKeySequence::Undo);
+    QAction *redo = Named(m_undo->createRedoAction(this, tr("Z&novu")), "Znovu1");
+    redo->setShortcut(QKeySequence::Redo);
+    edit->addActions({undo, redo});
+
+    QMenu *config = MainMenu1->addMenu(tr("&Konfigurace        "));
+    AddAction(config, "Konfiguracevhybek1", tr("Konfigurace &modulu HX7_"), &TMainForm1::KonfiguraceModulu1Click);
+    TypHX7S1 = Named(config->addAction(tr("&Typ HX7S")), "TypHX7S1");
     TypHX7S1->setCheckable(true); // each click inverts the mark
-    AddAction(config, "ResetkonfiguraceHX71", tr("Inicializace konfigurace"), &TMainForm1::Inicnastaven1Click);
-    AddAction(config, "Definicecesty1", tr("Definice návěstní cesty"), &TMainForm1::Table1DblClick);
+    AddAction(config, "ResetkonfiguraceHX71", tr("&Inicializace konfigurace"), &TMainForm1::Inicnastaven1Click);
+    AddAction(config, "Definicecesty1", tr("&Definice návěstní cesty"), &TMainForm1::Table1DblClick);
     config->addSeparator()->setObjectName(QStringLiteral("N1"));
-    AddAction(config, "Manulnzen1", tr("Test funkce"), [this] { m_testDialog->exec(); });
+    AddAction(config, "Manulnzen1", tr("Test &funkce"), [this] { m_testDialog->exec(); });
 
-    QMenu *link = MainMenu1->addMenu(tr("Přenos       "));
-    AddAction(link, "KomunikaceRS2321", tr("Nastavení RS232"), &TMainForm1::KonfiguraceRS2321Click);
-    RychlyPrenos1 = AddAction(link, "RychlyPrenos1", tr("Rychlý přenos"), &TMainForm1::RychlyPrenos1Click);
+    QMenu *link = MainMenu1->addMenu(tr("&Přenos       "));
+    AddAction(link, "KomunikaceRS2321", tr("Nastavení &RS232"), &TMainForm1::KonfiguraceRS2321Click);
+    RychlyPrenos1 = AddAction(link, "RychlyPrenos1", tr("R&ychlý přenos"), &TMainForm1::RychlyPrenos1Click);
     RychlyPrenos1->setCheckable(true);
     RychlyPrenos1->setToolTip(tr("Další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms"));
-    AddAction(link, "MonitorKomunikace1", tr("Monitor komunikace"), &TMainForm1::MonitorKomunikace1Click);
-    AddAction(link, "Zalohymodulu1", tr("Zálohy modulů"), &TMainForm1::ZalohyModulu1Click);
+    AddAction(link, "MonitorKomunikace1", tr("&Monitor komunikace"), &TMainForm1::MonitorKomunikace1Click);
+    AddAction(link, "Zalohymodulu1", tr("&Zálohy modulů"), &TMainForm1::ZalohyModulu1Click);
     link->addSeparator()->setObjectName(QStringLiteral("N3"));
-    AddAction(link, "Nastdatazmodulu1", tr("Načíst data z modulu"), &TMainForm1::ReadData1Click);
-    AddAction(link, "Verifikovatdatasmodulem1", tr("Verifikovat data s modulem"), &TMainForm1::VerifData1Click);
-    AddAction(link, "Uloitdatadomodulu1", tr("Uložit data do modulu"), &TMainForm1::UlozitData1Click);
-    NastpoleSIG1 = AddAction(link, "NastpoleSIG1", tr("Načíst  poleSIG"), [this] { m_controller.StartPoleSigRead(); });
+    AddAction(link, "Nastdatazmodulu1", tr("&Načíst data z modulu"), &TMainForm1::ReadData1Click)
+        ->setShortcut(Qt::CTRL | Qt::Key_R);
+    AddAction(link, "Verifikovatdatasmodulem1", tr("&Verifikovat data s modulem"), &TMainForm1::VerifData1Click)
+        ->setShortcut(Qt::CTRL | Qt::Key_E);
+    AddAction(link, "Uloitdatadomodulu1", tr("&Uložit data do modulu"), &TMainForm1::UlozitData1Click)
+        ->setShortcut(Qt::CTRL | Qt::Key_U);
+    NastpoleSIG1 = AddAction(link, "NastpoleSIG1", tr("Načíst  &poleSIG"), [this] { m_controller.StartPoleSigRead(); });
     NastpoleSIG1->setVisible(false);
 
-    QMenu *info = MainMenu1->addMenu(tr("Info    "));
-    AddAction(info, "Oprogramu1", tr("O programu"), &TMainForm1::Oprogramu1Click);
+    QMenu *info = MainMenu1->addMenu(tr("&Info    "));
+    AddAction(info, "Oprogramu1", tr("&O programu"), &TMainForm1::Oprogramu1Click);
     // Each language is named in itself, so that a user who cannot read the other finds the way back.
-    QMenu *language = info->addMenu(QStringLiteral("Jazyk / Language"));
+    QMenu *language = info->addMenu(QStringLiteral("&Jazyk / Language"));
     language->setObjectName(QStringLiteral("Jazyk1"));
     auto *languages = new QActionGroup(this);
-    for (const auto &[name, code, text] : {std::tuple{"JazykCestina1", "cs", QStringLiteral("Čeština")},
-                                           std::tuple{"JazykEnglish1", "en", QStringLiteral("English")}}) {
+    for (const auto &[name, code, text] : {std::tuple{"JazykCestina1", "cs", QStringLiteral("&Čeština")},
+                                           std::tuple{"JazykEnglish1", "en", QStringLiteral("&English")}}) {
         QAction *item = AddAction(language, name, text, [this, code] { JazykClick(QLatin1String(code)); });
         item->setCheckable(true);
         languages->addAction(item);
@@ -258,9 +320,134 @@ void TMainForm1::FormCreate()
     m_controller.SetBackupBeforeStore(m_storeDialog->BackupBeforeStore);
     m_controller.SetVerifyAfterStore(m_storeDialog->VerifyAfterStore);
     RychlyPrenos1->setChecked(m_controller.FastMode());
+    // Nothing to lose yet: the defaults are what a new module holds.
+    m_clean = m_data.ConfigImage;
+    m_shown = m_data.ConfigImage;
+    m_undo->clear();
+    FillRecentMenu();
+    UpdateTitle();
     if (!m_link.Open(m_link.ComPortNumber))
         m_prompts.Warning(this, SerialLink::OpenErrorText(m_link.ComPortNumber, m_link.LastOpenFailure()));
+    UpdateStatus();
     Timer1->start();
+}
+
+bool TMainForm1::IsModified() const
+{
+    return !SameData(m_data.ConfigImage, m_clean);
+}
+
+void TMainForm1::ImageChanged(const QString &what)
+{
+    // One step for each change that changed something; the image as the last step left it is m_shown.
+    if (!SameData(m_data.ConfigImage, m_shown, ModuleBytes)) {
+        const ImageBytes before = std::exchange(m_shown, m_data.ConfigImage);
+        m_undo->push(new ImageStep(*this, before, m_data.ConfigImage, what));
+    }
+    UpdateTitle();
+}
+
+void TMainForm1::RestoreImage(const ImageBytes &image)
+{
+    // The module's bytes only: the signal table behind them is a dump of the module, not an edit.
+    std::copy(image.begin(), image.begin() + ModuleBytes, m_data.ConfigImage.begin());
+    m_shown = m_data.ConfigImage;
+    DecodeRoutes(m_data.ConfigImage.data(), m_data.RouteTable);
+    RefreshRouteGrid();
+    UpdateTitle();
+}
+
+void TMainForm1::UpdateTitle()
+{
+    const QString program = tr("HX7  konfigurace");
+    setWindowTitle(m_filePath.isEmpty() ? program + QStringLiteral("[*]")
+                                        : tr("%1[*] – %2").arg(QFileInfo(m_filePath).fileName(), program));
+    setWindowFilePath(m_filePath);
+    setWindowModified(IsModified());
+}
+
+bool TMainForm1::MayReplaceData()
+{
+    if (!IsModified())
+        return true;
+    switch (m_prompts.AskSaveChanges(this)) {
+    case Prompts::SaveChoice::Save:
+        return SaveToFile();
+    case Prompts::SaveChoice::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TMainForm1::RememberFile(const QString &path)
+{
+    QStringList files = m_settings.RecentFiles();
+    const QString file = QFileInfo(path).absoluteFilePath();
+    files.removeAll(file);
+    files.prepend(file);
+    if (!m_settings.WriteRecentFiles(files.mid(0, Settings::RecentFileCount)))
+        m_prompts.Warning(this, SettingsWriteErrorText(m_settings.path()));
+    FillRecentMenu();
+}
+
+void TMainForm1::FillRecentMenu()
+{
+    const QStringList files = m_settings.RecentFiles();
+    for (int i = 0; i < m_recentActions.size(); ++i) {
+        QAction *item = m_recentActions[i];
+        item->setVisible(i < files.size());
+        item->setData(files.value(i));
+        item->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files.value(i))));
+    }
+    m_recentSeparator->setVisible(!files.isEmpty());
+}
+
+void TMainForm1::OpenRecent(const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        QStringList files = m_settings.RecentFiles();
+        files.removeAll(path);
+        m_settings.WriteRecentFiles(files);
+        FillRecentMenu();
+        m_prompts.Warning(this, tr("Soubor %1 už neexistuje; ze seznamu posledních souborů byl odebrán.")
+                                    .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    LoadFile(path);
+}
+
+void TMainForm1::UpdateStatus()
+{
+    const int n = m_link.ComPortNumber;
+    const QString device = m_link.DeviceName(n);
+    QString port =
+        device.isEmpty() ? ComPortName(n) : ComPortName(n) + QStringLiteral(" (") + device + QLatin1Char(')');
+    if (m_link.IsOpen()) {
+        port += QStringLiteral(": ") + tr("otevřen");
+    } else {
+        const QString reason = SerialLink::OpenFailureReason(m_link.LastOpenFailure()).section(QLatin1Char('\n'), 0, 0);
+        port += QStringLiteral(": ") + (reason.isEmpty() ? tr("zavřen") : tr("nelze otevřít – %1").arg(reason));
+    }
+    m_statusPort->setText(port);
+    m_statusModule->setText(m_moduleFound.isEmpty() ? QString() : tr("modul %1").arg(m_moduleFound));
+    m_statusFast->setText(m_controller.FastMode() ? tr("rychlý přenos") : tr("přenos po taktech"));
+}
+
+void TMainForm1::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void TMainForm1::dropEvent(QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    LoadFile(urls.first().toLocalFile());
 }
 
 void TMainForm1::RefreshRouteGrid()
@@ -292,6 +479,7 @@ void TMainForm1::Timer1Timer()
     LBbar1->setVisible(!PBar1->isHidden());
     m_controller.Tick();
     m_prober->Tick();
+    UpdateStatus(); // an unplugged adapter shows at once
     --m_tickDepth;
 }
 
@@ -310,7 +498,15 @@ template <typename Show> void TMainForm1::WithNestedTicks(Show show)
 
 void TMainForm1::ReadData1Click()
 {
+    if (m_controller.IsIdle() && !MayReplaceData())
+        return;
     m_controller.StartRead();
+}
+
+void TMainForm1::KonfiguraceModulu1Click()
+{
+    if (m_configDialog->exec() == QDialog::Accepted)
+        ImageChanged(tr("konfigurace modulu"));
 }
 void TMainForm1::VerifData1Click()
 {
@@ -365,22 +561,42 @@ void TMainForm1::ZalohyModulu1Click()
 
 void TMainForm1::Uloit1Click()
 {
+    SaveToFile();
+}
+
+bool TMainForm1::SaveToFile()
+{
     const QString path = m_prompts.SaveFileName(this);
     if (path.isEmpty())
-        return;
+        return false;
     QString error;
-    if (!SaveConfigText(path, m_data.ConfigImage, &error))
+    if (!SaveConfigText(path, m_data.ConfigImage, &error)) {
         m_prompts.Warning(this, error);
+        return false;
+    }
+    m_filePath = path;
+    m_clean = m_data.ConfigImage;
+    RememberFile(path);
+    UpdateTitle();
+    return true;
 }
 
 void TMainForm1::Nast1Click()
 {
+    if (!MayReplaceData())
+        return;
     const QString path = m_prompts.OpenFileName(this);
     if (!path.isEmpty())
-        LoadFile(path);
+        Load(path);
 }
 
 void TMainForm1::LoadFile(const QString &path)
+{
+    if (MayReplaceData())
+        Load(path);
+}
+
+void TMainForm1::Load(const QString &path)
 {
     const LoadOutcome outcome = LoadConfigText(path, m_data.ConfigImage);
     if (outcome.status == LoadOutcome::Refused) {
@@ -388,6 +604,10 @@ void TMainForm1::LoadFile(const QString &path)
     } else if (outcome.status == LoadOutcome::Loaded) {
         DecodeRoutes(m_data.ConfigImage.data(), m_data.RouteTable);
         RefreshRouteGrid();
+        m_filePath = path;
+        m_clean = m_data.ConfigImage;
+        ImageChanged(tr("načtení souboru %1").arg(QFileInfo(path).fileName()));
+        RememberFile(path);
     }
 }
 
@@ -425,6 +645,7 @@ void TMainForm1::Table1DblClick()
     m_data.RouteTable[r - 1] = m_routeDialog->RouteEditBuffer;
     EncodeRoutes(m_data.RouteTable, m_data.ConfigImage.data());
     RefreshRouteGrid();
+    ImageChanged(tr("cesta %1").arg(r));
 }
 
 void TMainForm1::KonfiguraceRS2321Click()
@@ -446,8 +667,13 @@ void TMainForm1::KonfiguraceRS2321Click()
         m_link.UseDevice(n, remembered && m_settings.PortDeviceName(n) == device ? QString() : device);
     }
     m_link.ComPortNumber = n;
+    // The module a search found on the chosen port is the module the program now talks to.
+    for (const ProbeResult &r : m_prober->Results())
+        if (r.device == m_link.DeviceName(n) && !r.answer.isEmpty())
+            m_moduleFound = r.answer;
     if (!m_link.Reopen(n))
         m_prompts.Warning(this, SerialLink::OpenErrorText(n, m_link.LastOpenFailure()));
+    UpdateStatus();
 }
 
 void TMainForm1::MonitorKomunikace1Click()
@@ -461,6 +687,7 @@ void TMainForm1::RychlyPrenos1Click()
 {
     // A transfer already running changes pace at once; both modes keep the same frames and time-outs.
     m_controller.SetFastMode(RychlyPrenos1->isChecked());
+    UpdateStatus();
     if (!m_settings.WriteFastTransfer(m_controller.FastMode()))
         m_prompts.Warning(this, SettingsWriteErrorText(m_settings.path()));
 }
@@ -480,6 +707,7 @@ void TMainForm1::EndPortSearch()
     if (m_reopenAfterSearch)
         m_link.Open(m_link.ComPortNumber);
     m_reopenAfterSearch = false;
+    UpdateStatus();
 }
 
 void TMainForm1::Oprogramu1Click()
@@ -493,6 +721,11 @@ void TMainForm1::Oprogramu1Click()
 
 void TMainForm1::closeEvent(QCloseEvent *event)
 {
+    // Unsaved edits are asked about first; a cancelled question or save keeps the window open.
+    if (!m_closed && !MayReplaceData()) {
+        event->ignore();
+        return;
+    }
     if (!m_closed) {
         m_closed = true;
         Timer1->stop();
@@ -514,6 +747,9 @@ void TMainForm1::SetProgressVisible(bool visible)
 void TMainForm1::SetVersionText(const QString &text)
 {
     LBverze1->setText(text);
+    if (text != QLatin1String("??"))
+        m_moduleFound = text;
+    UpdateStatus();
 }
 void TMainForm1::CheckHx7S()
 {
@@ -533,6 +769,20 @@ void TMainForm1::Information(const QString &text)
 }
 void TMainForm1::Finished(TransferOutcome outcome)
 {
+    if (outcome == TransferOutcome::Read) {
+        // The image now holds the module: nothing of it is unsaved, and it is no longer the file's.
+        m_filePath.clear();
+        m_clean = m_data.ConfigImage;
+        ImageChanged(tr("čtení z modulu"));
+    } else if (outcome == TransferOutcome::Stored) {
+        // Only the range that went into the module is safe there.
+        const int first = m_controller.StoreFirst();
+        const int last = std::min(m_controller.StoreLast(), SavedByteCount - 1);
+        if (first <= last)
+            std::copy(m_data.ConfigImage.begin() + first, m_data.ConfigImage.begin() + last + 1,
+                      m_clean.begin() + first);
+        UpdateTitle();
+    }
     if (outcome == TransferOutcome::SignalTableRead) {
         // The developer's dump goes into the current folder, where the module's own tools look for it.
         const QString path = QStringLiteral("poleSIG.txt");

@@ -16,6 +16,9 @@
 #include <memory>
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
+class QUndoStack;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -63,6 +66,13 @@ public:
     void LoadFile(const QString &path); // through the loader, as "Načíst data" loads the file chosen
     void CompareWithBackup(const QString &path);
     void ZalohyModulu1Click();
+    void KonfiguraceModulu1Click();
+    void OpenRecent(const QString &path);
+    // The image differs from what was last loaded, saved, read or stored (the title's modified mark).
+    bool IsModified() const;
+    // For the undo steps: puts the module's bytes of image back and shows them.
+    void RestoreImage(const ImageBytes &image);
+    QUndoStack &UndoStack() { return *m_undo; }
     void Table1DblClick();
     void KonfiguraceRS2321Click();
     void RychlyPrenos1Click();
@@ -85,10 +95,22 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void BuildMenu();
     void StartingOverwrite();
+    void Load(const QString &path); // LoadFile without the question
+    bool SaveToFile();              // "Uložit data": false when cancelled or failed
+    // Asks about unsaved changes before they are replaced; false when the user chose to stop.
+    bool MayReplaceData();
+    // After every change of the image: one undo step if it changed, and the title's mark.
+    void ImageChanged(const QString &what);
+    void UpdateTitle();
+    void UpdateStatus();
+    void RememberFile(const QString &path);
+    void FillRecentMenu();
     QSize BuildGrid(); // returns the size that shows the whole grid
     // A menu item named name that runs handler, a member function or a lambda.
     template <typename Handler> QAction *AddAction(QMenu *menu, const char *name, const QString &text, Handler handler);
@@ -132,6 +154,16 @@ private:
     BackupStore m_backups;
     QString m_lastBackup; // the backup taken before the running or last overwrite
     TBackupsWindow *m_backupsWindow;
+    QUndoStack *m_undo;
+    ImageBytes m_clean{}; // the image as last loaded, saved, read or stored (per range)
+    ImageBytes m_shown{}; // the image as the newest undo step left it
+    QString m_filePath;   // the file last loaded or saved; empty after a read from the module
+    QList<QAction *> m_recentActions;
+    QAction *m_recentSeparator;
+    QLabel *m_statusPort;
+    QLabel *m_statusModule;
+    QLabel *m_statusFast;
+    QString m_moduleFound; // what the last Test comm or search heard from the module
 };
 
 } // namespace hx7

@@ -69,6 +69,23 @@ bool QtPrompts::WarnYesCancel(QWidget *parent, const QString &text)
                QMessageBox::Yes | QMessageBox::Cancel) == QMessageBox::Yes;
 }
 
+Prompts::SaveChoice QtPrompts::AskSaveChanges(QWidget *parent)
+{
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("hx7", "Varování"),
+                    QCoreApplication::translate("hx7", "Data v programu se změnila a nejsou uložena. Uložit je?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
 void QtPrompts::About(QWidget *parent, const QString &title, const QString &text)
 {
     Box(parent, QMessageBox::NoIcon, title, text, QMessageBox::Ok);

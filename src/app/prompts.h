@@ -12,7 +12,10 @@ namespace hx7 {
 class Prompts
 {
 public:
+    enum class SaveChoice { Save, Discard, Cancel };
     virtual ~Prompts() = default;
+    // The data were changed and are about to be replaced or closed: save them first, throw them away, or stop.
+    virtual SaveChoice AskSaveChanges(QWidget *parent) = 0;
     virtual void Warning(QWidget *parent, const QString &text) = 0;
     virtual void Information(QWidget *parent, const QString &text) = 0;
     virtual bool AskYesNo(QWidget *parent, const QString &text) = 0;      // true on Yes
@@ -34,6 +37,7 @@ public:
     void Information(QWidget *parent, const QString &text) override;
     bool AskYesNo(QWidget *parent, const QString &text) override;
     bool WarnYesCancel(QWidget *parent, const QString &text) override;
+    SaveChoice AskSaveChanges(QWidget *parent) override;
     void About(QWidget *parent, const QString &title, const QString &text) override;
     QString SaveFileName(QWidget *parent) override;
     QString OpenFileName(QWidget *parent) override;

@@ -118,6 +118,28 @@ bool Settings::WriteStoreSafety(bool backup, bool verify) const
            (VerifyAfterStore() == verify || m_profile.writeString(Options, VerifyKey, flag(verify)));
 }
 
+QStringList Settings::RecentFiles() const
+{
+    QStringList files;
+    for (int i = 1; i <= RecentFileCount; ++i) {
+        const QString file =
+            m_profile.readString(QStringLiteral("Recent"), QStringLiteral("File%1").arg(i)).value_or(QString());
+        if (!file.isEmpty() && !files.contains(file))
+            files << file;
+    }
+    return files;
+}
+
+bool Settings::WriteRecentFiles(const QStringList &files) const
+{
+    // Every slot is written, an empty one too, so that a shorter list leaves no old name behind.
+    for (int i = 1; i <= RecentFileCount; ++i) {
+        if (!m_profile.writeString(QStringLiteral("Recent"), QStringLiteral("File%1").arg(i), files.value(i - 1)))
+            return false;
+    }
+    return true;
+}
+
 QString Settings::PortDeviceName(int n) const
 {
     if (n <= 0)

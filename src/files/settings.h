@@ -3,6 +3,8 @@
 
 #include "profile.h"
 
+#include <QStringList>
+
 #include <map>
 #include <optional>
 
@@ -38,6 +40,11 @@ public:
     // The port number that opens device: a [Ports] entry naming it, else the platform's own name for
     // that number if no entry maps the number elsewhere; 0 when no number opens it.
     int PortNumberFor(const QString &device) const;
+
+    // The files last loaded or saved, newest first, at most RecentFileCount ([Recent] File1..File8).
+    static constexpr int RecentFileCount = 8;
+    QStringList RecentFiles() const;
+    bool WriteRecentFiles(const QStringList &files) const;
 
     const QString &path() const { return m_profile.path(); }
 

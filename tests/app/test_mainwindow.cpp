@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <QTreeWidget>
 
 using namespace hx7;
@@ -76,6 +77,12 @@ struct Fixture {
     std::unique_ptr<TMainForm1> window;
 };
 
+// A menu text as shown: the accelerator's "&" removed.
+QString Shown(QString text)
+{
+    return text.remove(QLatin1Char('&'));
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -117,7 +124,7 @@ private Q_SLOTS:
         f.start();
         QAction *action = f.window->findChild<QAction *>(name);
         QVERIFY(action);
-        QCOMPARE(action->text(), caption);
+        QCOMPARE(Shown(action->text()), caption); // the accelerator's "&" only underlines
         QCOMPARE(action->isVisible(), name != QLatin1String("NastpoleSIG1"));
     }
 
@@ -126,9 +133,48 @@ private Q_SLOTS:
         Fixture f;
         QStringList titles;
         for (QAction *a : f.window->menuBar()->actions())
-            titles << a->text();
-        QCOMPARE(titles, (QStringList{"Soubor       ", "Konfigurace        ", "Přenos       ", "Info    "}));
-        QCOMPARE(f.window->windowTitle(), QStringLiteral("HX7  konfigurace"));
+            titles << Shown(a->text());
+        QCOMPARE(titles, (QStringList{"Soubor       ", "Úpravy", "Konfigurace        ", "Přenos       ", "Info    "}));
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("HX7  konfigurace[*]"));
+        QVERIFY(!f.window->isWindowModified());
+    }
+
+    // In both languages every menu and every item has an accelerator, none used twice in one menu.
+    void acceleratorsUniquePerMenu_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::newRow("cs") << false;
+        QTest::newRow("en") << true;
+    }
+    void acceleratorsUniquePerMenu()
+    {
+        QFETCH(bool, english);
+        QTranslator translator;
+        if (english) {
+            QVERIFY(translator.load(QStringLiteral(":/i18n/hx7conf_en.qm")));
+            QCoreApplication::installTranslator(&translator);
+        }
+        Fixture f;
+        f.start();
+        f.settings->WriteRecentFiles({f.dir.filePath("a.txt"), f.dir.filePath("b.txt")});
+        QStringList problems;
+        const auto check = [&](const QString &menu, const QList<QAction *> &actions) {
+            QSet<QChar> letters;
+            for (QAction *a : actions) {
+                if (a->isSeparator() || a->text().isEmpty())
+                    continue;
+                const qsizetype at = a->text().indexOf(QLatin1Char('&'));
+                const QChar letter = at >= 0 ? a->text().at(at + 1).toLower() : QChar();
+                if (letter.isNull() || letters.contains(letter))
+                    problems << menu + QStringLiteral(": ") + a->text();
+                letters.insert(letter);
+            }
+        };
+        check(QStringLiteral("menu bar"), f.window->menuBar()->actions());
+        for (QMenu *menu : f.window->findChildren<QMenu *>())
+            check(menu->title(), menu->actions());
+        QCoreApplication::removeTranslator(&translator);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
 
     void developerModeShowsPoleSigItem_data()
@@ -441,14 +487,17 @@ private Q_SLOTS:
         f.prompts.SavePath = path;
         f.action("Uloit1")->trigger();
         QVERIFY(f.prompts.Shown.isEmpty());
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("routes.txt[*] – HX7  konfigurace"));
+        QVERIFY(!f.window->IsModified());
 
         InitConfigImage(f.data.ConfigImage);
         DecodeRoutes(f.data.ConfigImage.data(), f.data.RouteTable);
         f.window->RefreshRouteGrid();
         QCOMPARE(f.row(20).at(2), QStringLiteral("---"));
+        QVERIFY(f.window->IsModified());
         f.prompts.OpenPath = path;
         f.action("Nast1")->trigger();
-        QVERIFY(f.prompts.Shown.isEmpty());
+        QCOMPARE(f.prompts.Shown, QStringList{"save?"}); // discarded, as the test's prompts answer
         QCOMPARE(f.row(20).at(2), QStringLiteral("77/ R"));
         QCOMPARE(f.row(20).at(8), QStringLiteral("náv. povel č.5"));
     }

@@ -23,6 +23,11 @@ public:
         Shown << QStringLiteral("warning?: ") + text;
         return Answer;
     }
+    SaveChoice AskSaveChanges(QWidget *) override
+    {
+        Shown << QStringLiteral("save?");
+        return SaveAnswer;
+    }
     void About(QWidget *, const QString &title, const QString &text) override
     {
         Shown << QStringLiteral("about: ") + title + QLatin1Char('|') + text;
@@ -34,6 +39,7 @@ public:
     // Runs while a box is "open", as the event loop of a real message box would.
     std::function<void()> WhileShown;
     bool Answer = true;
+    SaveChoice SaveAnswer = SaveChoice::Discard;
     QString SavePath;
     QString OpenPath;
 
