@@ -7,17 +7,47 @@
 #include "language.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <cstdio>
 #include <cstring>
 
+namespace {
+
+QString UsageText()
+{
+    return QCoreApplication::translate("hx7", "Použití: hx7conf [SOUBOR]\n"
+                                              "\n"
+                                              "Konfigurace modulů HX7, HX7V a HX7S přes sériovou linku.\n"
+                                              "\n"
+                                              "  SOUBOR      konfigurační soubor, který se po startu načte\n"
+                                              "  --help      vypíše tuto nápovědu\n"
+                                              "  --version   vypíše verzi programu\n");
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    // Answered before QApplication exists, so it needs no display: scripts and package checks ask it too.
+    // --help and --version are answered before QApplication exists, so they need no display: scripts and
+    // package checks ask them too. Anything else starting with "-" is no file.
+    QString file;
     for (int i = 1; i < argc; ++i) {
+        const bool help = std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0;
         if (std::strcmp(argv[i], "--version") == 0) {
             std::puts("hx7conf " HX7_VERSION);
             return 0;
         }
+        if (help || argv[i][0] == '-' || !file.isEmpty()) {
+            QCoreApplication core(argc, argv);
+            hx7::InstallLanguage(hx7::SettingsLanguage(hx7::Settings().path()));
+            if (!help)
+                std::fprintf(stderr, "hx7conf: %s\n",
+                             qPrintable(QCoreApplication::translate("hx7", "neznámý argument %1")
+                                            .arg(QString::fromLocal8Bit(argv[i]))));
+            std::fputs(qPrintable(UsageText()), help ? stdout : stderr);
+            return help ? 0 : 2;
+        }
+        file = QFileInfo(QString::fromLocal8Bit(argv[i])).absoluteFilePath();
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("hx7conf"));
@@ -34,5 +64,8 @@ int main(int argc, char *argv[])
     hx7::TMainForm1 window(data, link, settings, prompts);
     window.show();
     window.FormCreate();
+    // After the start-up sequence, through the same loader as "Načíst data".
+    if (!file.isEmpty())
+        window.LoadFile(file);
     return QApplication::exec();
 }

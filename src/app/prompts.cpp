@@ -9,10 +9,21 @@ namespace hx7 {
 
 namespace {
 
+// Centred on the window it belongs to, also at start-up, before the window manager has placed the window
+// (Qt would then centre it on the screen).
+void CentreOnParent(QWidget &box, QWidget *parent)
+{
+    if (!parent || !parent->window()->isVisible())
+        return;
+    box.adjustSize();
+    box.move(parent->window()->frameGeometry().center() - box.rect().center());
+}
+
 int Box(QWidget *parent, QMessageBox::Icon icon, const QString &title, const QString &text,
         QMessageBox::StandardButtons buttons)
 {
     QMessageBox box(icon, title, text, buttons, parent);
+    CentreOnParent(box, parent);
     return box.exec();
 }
 
@@ -76,6 +87,7 @@ Prompts::SaveChoice QtPrompts::AskSaveChanges(QWidget *parent)
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
+    CentreOnParent(box, parent);
     switch (box.exec()) {
     case QMessageBox::Save:
         return SaveChoice::Save;
