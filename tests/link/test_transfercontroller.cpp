@@ -282,6 +282,7 @@ private Q_SLOTS:
         using Script = ModuleScript;
         QTest::addColumn<Script>("script");
         QTest::addColumn<bool>("store");
+        QTest::addColumn<bool>("backedUp"); // the store backed up before and verified after, restart ticked
         QTest::addColumn<bool>("tickRight");
         QTest::addColumn<int>("lateUs"); // how late the program looks after each byte
         const auto first = [](int address, Misbehaviour m) {
@@ -297,39 +298,50 @@ private Q_SLOTS:
         const auto every = [](int n, Misbehaviour m) {
             return Script([n, m](int i, const QByteArray &) { return i % n == n - 1 ? m : Misbehaviour{}; });
         };
-        for (bool store : {false, true}) {
-            const char *op = store ? "store" : "read";
-            QTest::addRow("%s: busy 600 ms once", op) << first(70, {.busyMs = 600}) << store << true << 0;
-            QTest::addRow("%s: every 3rd answer twice", op) << every(3, {.twice = true}) << store << true << 0;
-            QTest::addRow("%s: 0D 2 ms behind every answer", op) << every(1, {.trailUs = 2000}) << store << true << 0;
-            QTest::addRow("%s: 2A 2 ms behind every answer", op)
-                << every(1, {.trailUs = 2000, .strayByte = '*'}) << store << true << 0;
-            QTest::addRow("%s: 0D 3.8 ms after asking for byte 63", op)
-                << first(63, {.strayUs = 3800}) << store << store << 0;
-            QTest::addRow("%s: every 5th answer lost", op) << every(5, {.drop = true}) << store << true << 0;
-            // The answer to the last request but one comes again, after the program has taken it and asked
-            // for the last byte: it looks like the last answer, and the true one comes only after it.
-            QTest::addRow("%s: last answer but one again 5 ms later", op)
-                << first(247, {.againUs = 5000}) << store << false << 0;
-            // A loaded machine looks up to 8 ms late, and the module takes 3 ms to answer: a second answer
-            // can lie alone in the buffer long after the next request went out, and look like its answer; a
-            // stray byte that came too early to be an answer is not seen as early.
-            QTest::addRow("%s: every 3rd answer twice, looking late", op)
-                << every(3, {.twice = true}) << store << true << 8000;
-            QTest::addRow("%s: last answer twice, looking late", op)
-                << first(248, {.twice = true}) << store << true << 8000;
-            QTest::addRow("%s: busy 600 ms once, looking late", op)
-                << first(70, {.busyMs = 600}) << store << true << 8000;
-            QTest::addRow("%s: 0D 2 ms behind every answer, looking late", op)
-                << every(1, {.trailUs = 2000}) << store << true << 8000;
-            QTest::addRow("%s: 0D 3.4 ms after asking for byte 63, looking late", op)
-                << first(63, {.strayUs = 3400}) << store << store << 8000;
-        }
+        // Each row as a read, a store, and a store with its backup and verify (whose backup, a read, meets a
+        // misbehaviour of the first request for a byte).
+        const auto add = [](const char *name, const Script &script, bool tickReads, bool tickStores, int lateUs) {
+            QTest::addRow("read: %s", name) << script << false << false << tickReads << lateUs;
+            QTest::addRow("store: %s", name) << script << true << false << tickStores << lateUs;
+            QTest::addRow("backed-up store: %s", name) << script << true << true << (tickReads && tickStores) << lateUs;
+        };
+        add("busy 600 ms once", first(70, {.busyMs = 600}), true, true, 0);
+        add("every 3rd answer twice", every(3, {.twice = true}), true, true, 0);
+        add("0D 2 ms behind every answer", every(1, {.trailUs = 2000}), true, true, 0);
+        add("2A 2 ms behind every answer", every(1, {.trailUs = 2000, .strayByte = '*'}), true, true, 0);
+        add("0D 3.8 ms after asking for byte 63", first(63, {.strayUs = 3800}), false, true, 0);
+        add("every 5th answer lost", every(5, {.drop = true}), true, true, 0);
+        // The answer to the last request but one comes again, after the program has taken it and asked
+        // for the last byte: it looks like the last answer, and the true one comes only after it.
+        add("last answer but one again 5 ms later", first(247, {.againUs = 5000}), false, false, 0);
+        // A loaded machine looks up to 8 ms late, and the module takes 3 ms to answer: a second answer
+        // can lie alone in the buffer long after the next request went out, and look like its answer; a
+        // stray byte that came too early to be an answer is not seen as early.
+        add("every 3rd answer twice, looking late", every(3, {.twice = true}), true, true, 8000);
+        add("last answer twice, looking late", first(248, {.twice = true}), true, true, 8000);
+        add("busy 600 ms once, looking late", first(70, {.busyMs = 600}), true, true, 8000);
+        add("0D 2 ms behind every answer, looking late", every(1, {.trailUs = 2000}), true, true, 8000);
+        add("0D 3.4 ms after asking for byte 63, looking late", first(63, {.strayUs = 3400}), false, true, 8000);
+        // Only the verify after the store reads byte 200 twice, the second time is the one that misbehaves.
+        const auto second = [](int address, Misbehaviour m) {
+            return Script([address, m, seen = std::make_shared<int>(0)](int n, const QByteArray &f) {
+                if (n == 0)
+                    *seen = 0;
+                if (f[1] != 'R' || static_cast<std::uint8_t>(f[2]) != address || ++*seen != 2)
+                    return Misbehaviour{};
+                return m;
+            });
+        };
+        QTest::addRow("backed-up store: the verify's answer for byte 200 twice, looking late")
+            << second(200, {.twice = true}) << true << true << true << 8000;
+        QTest::addRow("backed-up store: the verify's byte 200 busy 600 ms")
+            << second(200, {.busyMs = 600}) << true << true << true << 0;
     }
     void misbehavingModule()
     {
         QFETCH(ModuleScript, script);
         QFETCH(bool, store);
+        QFETCH(bool, backedUp);
         QFETCH(bool, tickRight);
         QFETCH(int, lateUs);
         int ticks[3] = {}; // the tick mode, the fast mode, and the fast mode against a module that behaves
@@ -339,6 +351,7 @@ private Q_SLOTS:
             TimedModule module;
             module.Memory = rig.module;
             module.Memory[63] = '*';
+            const auto before = module.Memory;
             if (run < 2)
                 module.Script = script;
             if (lateUs > 0) {
@@ -347,17 +360,34 @@ private Q_SLOTS:
             }
             module.Attach(rig.port);
             rig.ctl.SetFastMode(fast);
+            rig.ctl.SetBackupBeforeStore(backedUp);
+            rig.ctl.SetVerifyAfterStore(backedUp);
+            rig.ctl.SetResetAfterStore(backedUp);
             for (int i = 4; i < 249 && store; ++i)
                 rig.data.ConfigImage[i] = static_cast<std::uint8_t>(i == 63 ? '*' : 255 - i);
             rig.data.ConfigImage[AddressCodeByte] = module.Memory[AddressCodeByte];
+            const ImageBytes image = rig.data.ConfigImage;
             store ? rig.ctl.StartStore(TransferController::ConfigAndRoutes, 1) : rig.ctl.StartRead();
             ticks[run] = module.Run(rig.link, rig.ctl);
+            QVERIFY(rig.ctl.IsIdle());
             QCOMPARE(rig.view.Messages, QList<Message>());
+            QCOMPARE(rig.view.Outcomes.size(), 1);
             const int from = store ? AddressCodeByte : 0;
             if (fast || tickRight)
                 QVERIFY2(std::equal(module.Memory.begin() + from, module.Memory.begin() + 249,
                                     rig.data.ConfigImage.begin() + from),
                          fast ? "fast" : "tick");
+            if (!backedUp)
+                continue;
+            // The backup is the module as it was, the image is what was stored, and the module restarts once.
+            QVERIFY(rig.data.ConfigImage == image);
+            QCOMPARE(rig.view.Backups.size(), 1);
+            if (fast || tickRight)
+                QVERIFY2(std::equal(before.begin(), before.begin() + 249, rig.view.Backups[0].first.begin()),
+                         fast ? "fast backup" : "tick backup");
+            QCOMPARE(rig.view.Outcomes[0], TransferOutcome::Stored);
+            QCOMPARE(rig.port.Written.count(ResetModuleFrame()), 1);
+            QCOMPARE(rig.port.Written.last(), ResetModuleFrame());
         }
         // Once misled, the fast mode lets the attempt in flight time out, pauses three quiet ticks and starts
         // again at the tick's pace, once: at worst a hasty run more than the tick mode.
