@@ -613,6 +613,124 @@ private Q_SLOTS:
         QCOMPARE(rig.port.Written.last() == ResetModuleFrame(), outcome == TransferOutcome::Stored);
     }
 
+    // A store of 4..31 with its backup, and what the user or the line does meanwhile: in a box's nested
+    // ticks, or between two ticks. What the user said No to never reaches the module; every start ends
+    // with its own bytes or not at all.
+    void overwriteInterrupted_data()
+    {
+        QTest::addColumn<bool>("fast");
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<bool>("goOn"); // the answer to "without a backup?"
+        QTest::addColumn<QList<int>>("writes");
+        QTest::addColumn<int>("resets"); // factory reset frames sent
+        QTest::addColumn<QList<TransferOutcome>>("outcomes");
+        using O = TransferOutcome;
+        using L = QList<O>;
+        for (const bool fast : {false, true}) {
+            const char *mode = fast ? "fast" : "tick";
+            QTest::addRow("%s: factory reset during the backup", mode)
+                << fast << "reset during backup" << true << QList<int>() << 1 << L();
+            QTest::addRow("%s: factory reset in the question box, yes", mode)
+                << fast << "reset in box" << true << Range(4, 31) << 1 << L{O::Stored};
+            QTest::addRow("%s: factory reset in the question box, no", mode)
+                << fast << "reset in box" << false << QList<int>() << 1 << L{O::BackupFailed};
+            QTest::addRow("%s: a store of route 1 in the question box, yes", mode)
+                << fast << "store in box" << true << Range(32, 41) + Range(4, 31) << 0 << L{O::Stored, O::Stored};
+            QTest::addRow("%s: a store of route 1 in the question box, no", mode)
+                << fast << "store in box" << false << Range(32, 41) << 0 << L{O::Stored, O::BackupFailed};
+            QTest::addRow("%s: unplugged during the backup, no", mode)
+                << fast << "unplugged during backup" << false << QList<int>() << 0 << L{O::BackupFailed};
+            QTest::addRow("%s: unplugged in the question box, no", mode)
+                << fast << "unplugged in box" << false << QList<int>() << 0 << L{O::BackupFailed};
+            QTest::addRow("%s: unplugged for good in the question box, yes", mode)
+                << fast << "gone in box" << true << QList<int>() << 0 << L{O::CommFailed};
+            QTest::addRow("%s: unplugged and plugged in again in the question box, yes", mode)
+                << fast << "replugged in box" << true << Range(4, 31) << 0 << L{O::Stored};
+            QTest::addRow("%s: fast mode switched every 7 ticks", mode)
+                << fast << "switching" << true << Range(4, 31) << 0 << L{O::Stored};
+        }
+    }
+    void overwriteInterrupted()
+    {
+        QFETCH(bool, fast);
+        QFETCH(QString, what);
+        QFETCH(bool, goOn);
+        QFETCH(QList<int>, writes);
+        QFETCH(int, resets);
+        QFETCH(QList<TransferOutcome>, outcomes);
+        Rig rig;
+        for (int i = AddressCodeByte + 1; i < 512; ++i)
+            rig.data.ConfigImage[i] = static_cast<std::uint8_t>(i ^ 0x5A);
+        const ImageBytes image = rig.data.ConfigImage;
+        const auto moduleBefore = rig.module;
+        const bool inBox = what.endsWith(QLatin1String(" in box"));
+        // Byte 100 unanswered holds the backup there for a tick or two, in the fast mode too; in a box, for good.
+        if (inBox || what.endsWith(QLatin1String(" during backup")))
+            rig.unreadable = {100};
+        rig.view.ConfirmAnswer = goOn;
+        qsizetype sentAtAnswer = -1; // frames written when the question was answered
+        int boxes = 0;
+        rig.view.WhileBoxOpen = [&] {
+            if (++boxes > 1)
+                return; // the first question only
+            if (what == "reset in box" || what == "store in box") {
+                rig.unreadable.clear();
+                if (what == "reset in box") {
+                    rig.ctl.StartFactoryReset(true);
+                } else {
+                    rig.ctl.SetBackupBeforeStore(false);
+                    QVERIFY(rig.ctl.StartStore(TransferController::SelectedRoute, 1));
+                }
+                rig.StartDelivering();
+                rig.RunUntilIdle();
+                rig.ctl.SetBackupBeforeStore(true);
+            } else if (what == "unplugged in box" || what == "replugged in box" || what == "gone in box") {
+                rig.port.close();
+                rig.port.OpenSucceeds = what != "gone in box";
+                rig.Tick();
+                if (what == "replugged in box")
+                    rig.unreadable.clear();
+            }
+            for (int i = 0; i < 3; ++i)
+                rig.Tick();
+            sentAtAnswer = rig.port.Written.size();
+        };
+        rig.ctl.SetFastMode(fast);
+        rig.ctl.SetBackupBeforeStore(true);
+        rig.ctl.SetVerifyAfterStore(true);
+        QVERIFY(rig.ctl.StartStore(TransferController::ConfigOnly, 1));
+        rig.StartDelivering();
+        for (int t = 1; t < 3000 && !rig.ctl.IsIdle(); ++t) {
+            if (rig.ctl.CurrentAddress() == 100 && rig.ctl.TransferState() == TransferController::ReadWait + 1 &&
+                !rig.unreadable.empty() && what.endsWith(QLatin1String(" during backup"))) {
+                rig.unreadable.clear();
+                if (what == "reset during backup") {
+                    rig.ctl.StartFactoryReset(true);
+                    rig.StartDelivering();
+                } else {
+                    rig.port.close();
+                }
+            }
+            if (t % 7 == 0 && what == "switching")
+                rig.ctl.SetFastMode(!rig.ctl.FastMode());
+            rig.Tick();
+        }
+        QVERIFY(rig.ctl.IsIdle());
+        QVERIFY(rig.data.ConfigImage == image); // neither a backup nor a verify comes into the image
+        QCOMPARE(rig.WrittenAddresses('W'), writes);
+        QCOMPARE(rig.port.Written.count(InitialiseConfigFrame()), resets);
+        QCOMPARE(rig.view.Outcomes, outcomes);
+        if (!goOn && sentAtAnswer >= 0)
+            QCOMPARE(rig.port.Written.size(), sentAtAnswer); // nothing after the No
+        // Every backup kept is the module as it was then (before any of this test's writes).
+        for (const auto &[kept, followed] : rig.view.Backups)
+            QVERIFY(std::equal(moduleBefore.begin(), moduleBefore.begin() + 249, kept.begin()));
+        if (what == "reset during backup") {
+            QCOMPARE(rig.view.Backups.size(), 1);
+            QCOMPARE(rig.view.Backups[0].second, Overwrite{true});
+        }
+    }
+
     void storeWithoutChoiceIsRefused()
     {
         Rig rig;
