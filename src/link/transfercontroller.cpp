@@ -295,13 +295,28 @@ void TransferController::BackupDone(bool read)
         StartOverwrite();
         return;
     }
-    // Idle while the question is open, so its nested ticks find nothing to do.
-    if (m_view.GoOnWithoutBackup(why, m_overwrite.factoryReset)) {
-        if (m_state == Idle)
-            StartOverwrite();
-    } else {
+    // Idle while the question is open, so its nested ticks find nothing to do. What they may start meanwhile
+    // (a factory reset, another store) sets its own overwrite and range: the Yes goes on with this one's.
+    const Overwrite followed = m_overwrite;
+    const int first = m_storeFirst;
+    const int last = m_storeLast;
+    if (!m_view.GoOnWithoutBackup(why, followed.factoryReset)) {
         m_view.Finished(TransferOutcome::BackupFailed);
+        return;
     }
+    if (m_state != Idle)
+        return; // what started meanwhile has taken over, as a factory reset takes over whatever runs
+    m_overwrite = followed;
+    m_storeFirst = first;
+    m_storeLast = last;
+    m_acknowledged = 0;
+    // The adapter may have been pulled and plugged in again while the user was asked (a pulled adapter is
+    // what fails a backup read most often): open it again, as every start does.
+    if (!EnsurePort()) {
+        m_view.Finished(TransferOutcome::CommFailed);
+        return;
+    }
+    StartOverwrite();
 }
 
 void TransferController::StartOverwrite()

@@ -171,6 +171,46 @@ private Q_SLOTS:
         QVERIFY(file.exists());
     }
 
+    // Junk named as the newest backup of the same address (taken later, by its name) never stands in for
+    // the module's bytes: the backup is written, and holds them.
+    void junkNamedAsNewestBackup_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // "dir": a folder of that name
+        const ImageBytes module = Module(3);
+        QByteArray older = ConfigTextContent(module);
+        older.truncate(older.indexOf("00C0:")); // bytes 0..191 only, as older versions saved
+        QByteArray changed = ConfigTextContent(module);
+        changed.replace("0064:BC", "0064:00"); // byte 100 differs
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("not a configuration") << QByteArray("hello\r\n");
+        QTest::newRow("header only") << QByteArray("N1.0\r\nD0000:00F9\r\n*\r\n");
+        QTest::newRow("bytes 0..191 only, equal") << older;
+        QTest::newRow("byte 100 differs") << changed;
+        QTest::newRow("a folder") << QByteArray("dir");
+    }
+    void junkNamedAsNewestBackup()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString junk = dir.filePath("20991231-235959-999_a003_HX7S-1.3_store-4-31.txt");
+        if (content == "dir") {
+            QVERIFY(QDir().mkpath(junk));
+        } else {
+            QFile file(junk);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        const BackupStore store(dir.path());
+        const ImageBytes module = Module(3);
+        const BackupStore::Kept kept = store.Keep(module, "HX7S V 1.3", Config, At(5));
+        QVERIFY2(kept.written, qPrintable(kept.error));
+        QVERIFY(kept.path != junk);
+        ImageBytes loaded{};
+        const LoadOutcome outcome = LoadConfigText(kept.path, loaded);
+        QCOMPARE(outcome.status, LoadOutcome::Loaded);
+        QVERIFY(std::equal(module.begin(), module.begin() + SavedByteCount, loaded.begin()));
+    }
+
     void failuresSaySo()
     {
         QTemporaryDir dir;

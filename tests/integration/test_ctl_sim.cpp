@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -225,10 +226,26 @@ private Q_SLOTS:
                     .endsWith(QStringLiteral("reset do počátečního nastavení")));
     }
 
-    // A backup that cannot be read stops the store before anything is written, unless --no-backup.
+    // A backup that cannot be read or written stops the store before anything is written, unless --no-backup.
+    void failedBackupRefuses_data()
+    {
+        QTest::addColumn<QStringList>("simArguments");
+        QTest::addColumn<bool>("folderBlocked"); // a file where the backup folder would be made
+        QTest::addColumn<QString>("why");
+        QTest::newRow("backup read fails")
+            << Args({"--silent", "100", "--log"}) << false << TransferController::BackupReadFailedText;
+        QTest::newRow("backup folder cannot be made") << Args({"--log"}) << true << QStringLiteral("nelze vytvořit");
+    }
     void failedBackupRefuses()
     {
-        Ctl ctl(Args({"--silent", "100", "--log"}));
+        QFETCH(QStringList, simArguments);
+        QFETCH(bool, folderBlocked);
+        QFETCH(QString, why);
+        Ctl ctl(simArguments);
+        if (folderBlocked) {
+            QFile blocker(ctl.Backups());
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        }
         const QString file = ctl.File("config.txt");
         ImageBytes image{};
         InitConfigImage(image);
@@ -237,14 +254,12 @@ private Q_SLOTS:
             const Result r = ctl.Run(Args({command, "--yes"})
                                      << (command == QLatin1String("store") ? QStringList{file} : QStringList{}));
             QCOMPARE(r.code, 3);
-            QVERIFY2(r.err.contains(TransferController::BackupReadFailedText) &&
-                         r.err.contains(QStringLiteral("--no-backup")),
-                     qPrintable(r.err));
+            QVERIFY2(r.err.contains(why) && r.err.contains(QStringLiteral("--no-backup")), qPrintable(r.err));
         }
         QTest::qWait(50);
         QVERIFY(!ctl.sim.Log().contains("40 57"));
         QVERIFY(!ctl.sim.Log().contains("40 58"));
-        QVERIFY(!QDir(ctl.Backups()).exists() || QDir(ctl.Backups()).isEmpty());
+        QVERIFY(!QFileInfo(ctl.Backups()).isDir() || QDir(ctl.Backups()).isEmpty());
         QCOMPARE(ctl.Run(Args({"store", "--no-backup", "--scope", "config"}) << file).code, 0);
     }
 

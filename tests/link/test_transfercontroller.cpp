@@ -282,6 +282,7 @@ private Q_SLOTS:
         using Script = ModuleScript;
         QTest::addColumn<Script>("script");
         QTest::addColumn<bool>("store");
+        QTest::addColumn<bool>("backedUp"); // the store backed up before and verified after, restart ticked
         QTest::addColumn<bool>("tickRight");
         QTest::addColumn<int>("lateUs"); // how late the program looks after each byte
         const auto first = [](int address, Misbehaviour m) {
@@ -297,39 +298,50 @@ private Q_SLOTS:
         const auto every = [](int n, Misbehaviour m) {
             return Script([n, m](int i, const QByteArray &) { return i % n == n - 1 ? m : Misbehaviour{}; });
         };
-        for (bool store : {false, true}) {
-            const char *op = store ? "store" : "read";
-            QTest::addRow("%s: busy 600 ms once", op) << first(70, {.busyMs = 600}) << store << true << 0;
-            QTest::addRow("%s: every 3rd answer twice", op) << every(3, {.twice = true}) << store << true << 0;
-            QTest::addRow("%s: 0D 2 ms behind every answer", op) << every(1, {.trailUs = 2000}) << store << true << 0;
-            QTest::addRow("%s: 2A 2 ms behind every answer", op)
-                << every(1, {.trailUs = 2000, .strayByte = '*'}) << store << true << 0;
-            QTest::addRow("%s: 0D 3.8 ms after asking for byte 63", op)
-                << first(63, {.strayUs = 3800}) << store << store << 0;
-            QTest::addRow("%s: every 5th answer lost", op) << every(5, {.drop = true}) << store << true << 0;
-            // The answer to the last request but one comes again, after the program has taken it and asked
-            // for the last byte: it looks like the last answer, and the true one comes only after it.
-            QTest::addRow("%s: last answer but one again 5 ms later", op)
-                << first(247, {.againUs = 5000}) << store << false << 0;
-            // A loaded machine looks up to 8 ms late, and the module takes 3 ms to answer: a second answer
-            // can lie alone in the buffer long after the next request went out, and look like its answer; a
-            // stray byte that came too early to be an answer is not seen as early.
-            QTest::addRow("%s: every 3rd answer twice, looking late", op)
-                << every(3, {.twice = true}) << store << true << 8000;
-            QTest::addRow("%s: last answer twice, looking late", op)
-                << first(248, {.twice = true}) << store << true << 8000;
-            QTest::addRow("%s: busy 600 ms once, looking late", op)
-                << first(70, {.busyMs = 600}) << store << true << 8000;
-            QTest::addRow("%s: 0D 2 ms behind every answer, looking late", op)
-                << every(1, {.trailUs = 2000}) << store << true << 8000;
-            QTest::addRow("%s: 0D 3.4 ms after asking for byte 63, looking late", op)
-                << first(63, {.strayUs = 3400}) << store << store << 8000;
-        }
+        // Each row as a read, a store, and a store with its backup and verify (whose backup, a read, meets a
+        // misbehaviour of the first request for a byte).
+        const auto add = [](const char *name, const Script &script, bool tickReads, bool tickStores, int lateUs) {
+            QTest::addRow("read: %s", name) << script << false << false << tickReads << lateUs;
+            QTest::addRow("store: %s", name) << script << true << false << tickStores << lateUs;
+            QTest::addRow("backed-up store: %s", name) << script << true << true << (tickReads && tickStores) << lateUs;
+        };
+        add("busy 600 ms once", first(70, {.busyMs = 600}), true, true, 0);
+        add("every 3rd answer twice", every(3, {.twice = true}), true, true, 0);
+        add("0D 2 ms behind every answer", every(1, {.trailUs = 2000}), true, true, 0);
+        add("2A 2 ms behind every answer", every(1, {.trailUs = 2000, .strayByte = '*'}), true, true, 0);
+        add("0D 3.8 ms after asking for byte 63", first(63, {.strayUs = 3800}), false, true, 0);
+        add("every 5th answer lost", every(5, {.drop = true}), true, true, 0);
+        // The answer to the last request but one comes again, after the program has taken it and asked
+        // for the last byte: it looks like the last answer, and the true one comes only after it.
+        add("last answer but one again 5 ms later", first(247, {.againUs = 5000}), false, false, 0);
+        // A loaded machine looks up to 8 ms late, and the module takes 3 ms to answer: a second answer
+        // can lie alone in the buffer long after the next request went out, and look like its answer; a
+        // stray byte that came too early to be an answer is not seen as early.
+        add("every 3rd answer twice, looking late", every(3, {.twice = true}), true, true, 8000);
+        add("last answer twice, looking late", first(248, {.twice = true}), true, true, 8000);
+        add("busy 600 ms once, looking late", first(70, {.busyMs = 600}), true, true, 8000);
+        add("0D 2 ms behind every answer, looking late", every(1, {.trailUs = 2000}), true, true, 8000);
+        add("0D 3.4 ms after asking for byte 63, looking late", first(63, {.strayUs = 3400}), false, true, 8000);
+        // Only the verify after the store reads byte 200 twice, the second time is the one that misbehaves.
+        const auto second = [](int address, Misbehaviour m) {
+            return Script([address, m, seen = std::make_shared<int>(0)](int n, const QByteArray &f) {
+                if (n == 0)
+                    *seen = 0;
+                if (f[1] != 'R' || static_cast<std::uint8_t>(f[2]) != address || ++*seen != 2)
+                    return Misbehaviour{};
+                return m;
+            });
+        };
+        QTest::addRow("backed-up store: the verify's answer for byte 200 twice, looking late")
+            << second(200, {.twice = true}) << true << true << true << 8000;
+        QTest::addRow("backed-up store: the verify's byte 200 busy 600 ms")
+            << second(200, {.busyMs = 600}) << true << true << true << 0;
     }
     void misbehavingModule()
     {
         QFETCH(ModuleScript, script);
         QFETCH(bool, store);
+        QFETCH(bool, backedUp);
         QFETCH(bool, tickRight);
         QFETCH(int, lateUs);
         int ticks[3] = {}; // the tick mode, the fast mode, and the fast mode against a module that behaves
@@ -339,6 +351,7 @@ private Q_SLOTS:
             TimedModule module;
             module.Memory = rig.module;
             module.Memory[63] = '*';
+            const auto before = module.Memory;
             if (run < 2)
                 module.Script = script;
             if (lateUs > 0) {
@@ -347,17 +360,34 @@ private Q_SLOTS:
             }
             module.Attach(rig.port);
             rig.ctl.SetFastMode(fast);
+            rig.ctl.SetBackupBeforeStore(backedUp);
+            rig.ctl.SetVerifyAfterStore(backedUp);
+            rig.ctl.SetResetAfterStore(backedUp);
             for (int i = 4; i < 249 && store; ++i)
                 rig.data.ConfigImage[i] = static_cast<std::uint8_t>(i == 63 ? '*' : 255 - i);
             rig.data.ConfigImage[AddressCodeByte] = module.Memory[AddressCodeByte];
+            const ImageBytes image = rig.data.ConfigImage;
             store ? rig.ctl.StartStore(TransferController::ConfigAndRoutes, 1) : rig.ctl.StartRead();
             ticks[run] = module.Run(rig.link, rig.ctl);
+            QVERIFY(rig.ctl.IsIdle());
             QCOMPARE(rig.view.Messages, QList<Message>());
+            QCOMPARE(rig.view.Outcomes.size(), 1);
             const int from = store ? AddressCodeByte : 0;
             if (fast || tickRight)
                 QVERIFY2(std::equal(module.Memory.begin() + from, module.Memory.begin() + 249,
                                     rig.data.ConfigImage.begin() + from),
                          fast ? "fast" : "tick");
+            if (!backedUp)
+                continue;
+            // The backup is the module as it was, the image is what was stored, and the module restarts once.
+            QVERIFY(rig.data.ConfigImage == image);
+            QCOMPARE(rig.view.Backups.size(), 1);
+            if (fast || tickRight)
+                QVERIFY2(std::equal(before.begin(), before.begin() + 249, rig.view.Backups[0].first.begin()),
+                         fast ? "fast backup" : "tick backup");
+            QCOMPARE(rig.view.Outcomes[0], TransferOutcome::Stored);
+            QCOMPARE(rig.port.Written.count(ResetModuleFrame()), 1);
+            QCOMPARE(rig.port.Written.last(), ResetModuleFrame());
         }
         // Once misled, the fast mode lets the attempt in flight time out, pauses three quiet ticks and starts
         // again at the tick's pace, once: at worst a hasty run more than the tick mode.
@@ -581,6 +611,124 @@ private Q_SLOTS:
         QCOMPARE(rig.view.Differing, fault == "stuck" && verify ? QList<int>{10} : QList<int>());
         // The module restarts only on bytes that were checked or not meant to be.
         QCOMPARE(rig.port.Written.last() == ResetModuleFrame(), outcome == TransferOutcome::Stored);
+    }
+
+    // A store of 4..31 with its backup, and what the user or the line does meanwhile: in a box's nested
+    // ticks, or between two ticks. What the user said No to never reaches the module; every start ends
+    // with its own bytes or not at all.
+    void overwriteInterrupted_data()
+    {
+        QTest::addColumn<bool>("fast");
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<bool>("goOn"); // the answer to "without a backup?"
+        QTest::addColumn<QList<int>>("writes");
+        QTest::addColumn<int>("resets"); // factory reset frames sent
+        QTest::addColumn<QList<TransferOutcome>>("outcomes");
+        using O = TransferOutcome;
+        using L = QList<O>;
+        for (const bool fast : {false, true}) {
+            const char *mode = fast ? "fast" : "tick";
+            QTest::addRow("%s: factory reset during the backup", mode)
+                << fast << "reset during backup" << true << QList<int>() << 1 << L();
+            QTest::addRow("%s: factory reset in the question box, yes", mode)
+                << fast << "reset in box" << true << Range(4, 31) << 1 << L{O::Stored};
+            QTest::addRow("%s: factory reset in the question box, no", mode)
+                << fast << "reset in box" << false << QList<int>() << 1 << L{O::BackupFailed};
+            QTest::addRow("%s: a store of route 1 in the question box, yes", mode)
+                << fast << "store in box" << true << Range(32, 41) + Range(4, 31) << 0 << L{O::Stored, O::Stored};
+            QTest::addRow("%s: a store of route 1 in the question box, no", mode)
+                << fast << "store in box" << false << Range(32, 41) << 0 << L{O::Stored, O::BackupFailed};
+            QTest::addRow("%s: unplugged during the backup, no", mode)
+                << fast << "unplugged during backup" << false << QList<int>() << 0 << L{O::BackupFailed};
+            QTest::addRow("%s: unplugged in the question box, no", mode)
+                << fast << "unplugged in box" << false << QList<int>() << 0 << L{O::BackupFailed};
+            QTest::addRow("%s: unplugged for good in the question box, yes", mode)
+                << fast << "gone in box" << true << QList<int>() << 0 << L{O::CommFailed};
+            QTest::addRow("%s: unplugged and plugged in again in the question box, yes", mode)
+                << fast << "replugged in box" << true << Range(4, 31) << 0 << L{O::Stored};
+            QTest::addRow("%s: fast mode switched every 7 ticks", mode)
+                << fast << "switching" << true << Range(4, 31) << 0 << L{O::Stored};
+        }
+    }
+    void overwriteInterrupted()
+    {
+        QFETCH(bool, fast);
+        QFETCH(QString, what);
+        QFETCH(bool, goOn);
+        QFETCH(QList<int>, writes);
+        QFETCH(int, resets);
+        QFETCH(QList<TransferOutcome>, outcomes);
+        Rig rig;
+        for (int i = AddressCodeByte + 1; i < 512; ++i)
+            rig.data.ConfigImage[i] = static_cast<std::uint8_t>(i ^ 0x5A);
+        const ImageBytes image = rig.data.ConfigImage;
+        const auto moduleBefore = rig.module;
+        const bool inBox = what.endsWith(QLatin1String(" in box"));
+        // Byte 100 unanswered holds the backup there for a tick or two, in the fast mode too; in a box, for good.
+        if (inBox || what.endsWith(QLatin1String(" during backup")))
+            rig.unreadable = {100};
+        rig.view.ConfirmAnswer = goOn;
+        qsizetype sentAtAnswer = -1; // frames written when the question was answered
+        int boxes = 0;
+        rig.view.WhileBoxOpen = [&] {
+            if (++boxes > 1)
+                return; // the first question only
+            if (what == "reset in box" || what == "store in box") {
+                rig.unreadable.clear();
+                if (what == "reset in box") {
+                    rig.ctl.StartFactoryReset(true);
+                } else {
+                    rig.ctl.SetBackupBeforeStore(false);
+                    QVERIFY(rig.ctl.StartStore(TransferController::SelectedRoute, 1));
+                }
+                rig.StartDelivering();
+                rig.RunUntilIdle();
+                rig.ctl.SetBackupBeforeStore(true);
+            } else if (what == "unplugged in box" || what == "replugged in box" || what == "gone in box") {
+                rig.port.close();
+                rig.port.OpenSucceeds = what != "gone in box";
+                rig.Tick();
+                if (what == "replugged in box")
+                    rig.unreadable.clear();
+            }
+            for (int i = 0; i < 3; ++i)
+                rig.Tick();
+            sentAtAnswer = rig.port.Written.size();
+        };
+        rig.ctl.SetFastMode(fast);
+        rig.ctl.SetBackupBeforeStore(true);
+        rig.ctl.SetVerifyAfterStore(true);
+        QVERIFY(rig.ctl.StartStore(TransferController::ConfigOnly, 1));
+        rig.StartDelivering();
+        for (int t = 1; t < 3000 && !rig.ctl.IsIdle(); ++t) {
+            if (rig.ctl.CurrentAddress() == 100 && rig.ctl.TransferState() == TransferController::ReadWait + 1 &&
+                !rig.unreadable.empty() && what.endsWith(QLatin1String(" during backup"))) {
+                rig.unreadable.clear();
+                if (what == "reset during backup") {
+                    rig.ctl.StartFactoryReset(true);
+                    rig.StartDelivering();
+                } else {
+                    rig.port.close();
+                }
+            }
+            if (t % 7 == 0 && what == "switching")
+                rig.ctl.SetFastMode(!rig.ctl.FastMode());
+            rig.Tick();
+        }
+        QVERIFY(rig.ctl.IsIdle());
+        QVERIFY(rig.data.ConfigImage == image); // neither a backup nor a verify comes into the image
+        QCOMPARE(rig.WrittenAddresses('W'), writes);
+        QCOMPARE(rig.port.Written.count(InitialiseConfigFrame()), resets);
+        QCOMPARE(rig.view.Outcomes, outcomes);
+        if (!goOn && sentAtAnswer >= 0)
+            QCOMPARE(rig.port.Written.size(), sentAtAnswer); // nothing after the No
+        // Every backup kept is the module as it was then (before any of this test's writes).
+        for (const auto &[kept, followed] : rig.view.Backups)
+            QVERIFY(std::equal(moduleBefore.begin(), moduleBefore.begin() + 249, kept.begin()));
+        if (what == "reset during backup") {
+            QCOMPARE(rig.view.Backups.size(), 1);
+            QCOMPARE(rig.view.Backups[0].second, Overwrite{true});
+        }
     }
 
     void storeWithoutChoiceIsRefused()
