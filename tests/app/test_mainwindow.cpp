@@ -16,6 +16,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QProcess>
 #include <QProgressBar>
 #include <QRandomGenerator>
 #include <QSpinBox>
@@ -25,6 +27,8 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QTreeWidget>
+#include <QUndoStack>
+#include <QUrl>
 
 using namespace hx7;
 using namespace hx7test;
@@ -76,6 +80,11 @@ struct Fixture {
     std::unique_ptr<SerialLink> link;
     std::unique_ptr<TMainForm1> window;
 };
+
+bool SameBytes(const ImageBytes &a, const ImageBytes &b)
+{
+    return std::equal(a.begin(), a.begin() + SavedByteCount, b.begin());
+}
 
 // A menu text as shown: the accelerator's "&" removed.
 QString Shown(QString text)
@@ -500,6 +509,159 @@ private Q_SLOTS:
         QCOMPARE(f.prompts.Shown, QStringList{"save?"}); // discarded, as the test's prompts answer
         QCOMPARE(f.row(20).at(2), QStringLiteral("77/ R"));
         QCOMPARE(f.row(20).at(8), QStringLiteral("náv. povel č.5"));
+        QVERIFY(!f.window->isWindowModified());
+
+        // The load is one step: undone, the image is as before it, and differs from the file.
+        f.window->UndoStack().undo();
+        QCOMPARE(f.row(20).at(2), QStringLiteral("---"));
+        QVERIFY(f.window->isWindowModified());
+
+        // The file is the newest of the recent files, in the settings and in the menu, every other line kept.
+        QVERIFY(f.iniContent().contains("[Recent]\r\nFile1=" + QFileInfo(path).absoluteFilePath().toUtf8() +
+                                        "\r\nFile2=\r\n"));
+        QAction *recent = f.action("Recent1");
+        QVERIFY(recent->isVisible() && recent->text() == QStringLiteral("&1 ") + QDir::toNativeSeparators(path));
+        QVERIFY(!f.action("Recent2")->isVisible());
+        // Gone from the disk: chosen, it is dropped from the list with a word.
+        f.prompts.Shown.clear();
+        f.prompts.SaveAnswer = Prompts::SaveChoice::Discard;
+        QVERIFY(QFile::remove(path));
+        recent->trigger();
+        QCOMPARE(f.prompts.Shown.size(), 1); // no question about a file that is not there
+        QVERIFY(f.prompts.Shown[0].startsWith(QStringLiteral("warning: Soubor ")));
+        QVERIFY(f.settings->RecentFiles().isEmpty());
+        QVERIFY(!recent->isVisible());
+    }
+
+    // Closing, loading and reading from the module ask about unsaved changes; Save saves first (a cancelled
+    // save cancels), Discard goes on, Cancel stops. Nothing asks when nothing would be lost.
+    void unsavedChangesAreAskedAbout_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<int>("answer"); // Prompts::SaveChoice
+        QTest::addColumn<bool>("saveDialogCancelled");
+        QTest::addColumn<bool>("goesOn");
+        using C = Prompts::SaveChoice;
+        for (const char *action : {"close", "load", "read", "drop"}) {
+            QTest::addRow("%s, unmodified", action) << action << false << int(C::Cancel) << false << true;
+            QTest::addRow("%s, save", action) << action << true << int(C::Save) << false << true;
+            QTest::addRow("%s, save cancelled", action) << action << true << int(C::Save) << true << false;
+            QTest::addRow("%s, discard", action) << action << true << int(C::Discard) << false << true;
+            QTest::addRow("%s, cancel", action) << action << true << int(C::Cancel) << false << false;
+        }
+    }
+    void unsavedChangesAreAskedAbout()
+    {
+        QFETCH(QString, action);
+        QFETCH(bool, modified);
+        QFETCH(int, answer);
+        QFETCH(bool, saveDialogCancelled);
+        QFETCH(bool, goesOn);
+        Fixture f;
+        f.start();
+        const QString other = f.dir.filePath(QStringLiteral("other.txt"));
+        ImageBytes otherImage{};
+        InitConfigImage(otherImage);
+        otherImage[40] = 0x55;
+        QVERIFY(SaveConfigText(other, otherImage, nullptr));
+        if (modified)
+            f.data.ConfigImage[33] = 0x81;
+        const ImageBytes edited = f.data.ConfigImage;
+        f.prompts.SaveAnswer = Prompts::SaveChoice(answer);
+        const QString saved = f.dir.filePath(QStringLiteral("saved.txt"));
+        f.prompts.SavePath = saveDialogCancelled ? QString() : saved;
+        f.prompts.OpenPath = other;
+        f.window->show();
+        if (action == "close") {
+            f.window->close();
+            QCOMPARE(f.window->isVisible(), !goesOn);
+            QCOMPARE(f.port.CloseCalls, goesOn ? 1 : 0); // the port closes only when the window does
+        } else if (action == "load") {
+            f.action("Nast1")->trigger();
+            QCOMPARE(f.data.ConfigImage[40] == 0x55, goesOn);
+        } else if (action == "read") {
+            f.action("Nastdatazmodulu1")->trigger();
+            QCOMPARE(f.window->Controller().IsIdle(), !goesOn);
+        } else {
+            QMimeData mime;
+            mime.setUrls({QUrl::fromLocalFile(other)});
+            // A drop goes to the widget that accepted the drag's entry.
+            QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(f.window.get(), &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(f.window.get(), &drop);
+            QCOMPARE(f.data.ConfigImage[40] == 0x55, goesOn);
+        }
+        QCOMPARE(f.prompts.Shown, modified ? QStringList{"save?"} : QStringList());
+        // Saved before it went on, with the edit in the file.
+        const bool wroteFile = modified && answer == int(Prompts::SaveChoice::Save) && !saveDialogCancelled;
+        QCOMPARE(QFile::exists(saved), wroteFile);
+        if (wroteFile) {
+            ImageBytes file{};
+            QCOMPARE(LoadConfigText(saved, file).status, LoadOutcome::Loaded);
+            QVERIFY(SameBytes(file, edited));
+        }
+        if (!goesOn)
+            QVERIFY(f.data.ConfigImage == edited);
+    }
+
+    // The arguments, answered without a display; a second file or an unknown option is refused.
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "Použití: hx7conf [SOUBOR]";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "hx7conf ";
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << "neznámý argument --bogus";
+        QTest::newRow("two files") << QStringList{"a.txt", "b.txt"} << 2 << "neznámý argument b.txt";
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, code);
+        QFETCH(QString, says);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(HX7CONF_PATH), arguments);
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), code);
+        const QString output = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+        QVERIFY2(output.contains(says), qPrintable(output));
+    }
+
+    // The status bar follows the port at once: open, unplugged, failing to open, open again.
+    void statusBarFollowsThePort()
+    {
+        Fixture f;
+        f.start();
+        const auto status = [&](const char *name) {
+            return f.window->findChild<QLabel *>(QLatin1String(name))->text();
+        };
+        QCOMPARE(status("LBport1"), QStringLiteral("COM1 (/dev/ttyS0): otevřen"));
+        QCOMPARE(status("LBrychly1"), QStringLiteral("přenos po taktech"));
+        f.port.close(); // the adapter pulled
+        f.window->Timer1Timer();
+        QCOMPARE(status("LBport1"), QStringLiteral("COM1 (/dev/ttyS0): zavřen"));
+        f.port.OpenSucceeds = false;
+        f.window->ReadData1Click(); // tries to open it again, and says why it cannot
+        f.window->Timer1Timer();
+        QVERIFY2(status("LBport1").startsWith(QStringLiteral("COM1 (/dev/ttyS0): nelze otevřít – Zařízení /dev/ttyS0")),
+                 qPrintable(status("LBport1")));
+        f.port.OpenSucceeds = true;
+        f.port.Respond = [](const QByteArray &frame) { return frame[1] == 'G' ? QByteArray("NS\x14*") : QByteArray(); };
+        f.window->findChild<QAbstractButton *>(QStringLiteral("BTtest1"))->click();
+        f.window->Timer1Timer();
+        f.window->Timer1Timer();
+        QCOMPARE(status("LBport1"), QStringLiteral("COM1 (/dev/ttyS0): otevřen"));
+        QCOMPARE(status("LBmodul1"), QStringLiteral("modul HX7S V 1.4"));
+        f.action("RychlyPrenos1")->trigger();
+        QCOMPARE(status("LBrychly1"), QStringLiteral("rychlý přenos"));
     }
 
     void loadAndSaveFailuresAreShown()
@@ -557,6 +719,19 @@ private Q_SLOTS:
         std::copy(std::begin(slot), std::end(slot), expected.begin() + 32);
         QVERIFY(f.data.ConfigImage == expected);
         QCOMPARE(f.row(0).at(8), QStringLiteral("náv. povel č.3 /OP"));
+
+        // One step, taken back and done again; the mark follows the bytes, not the count of edits.
+        QVERIFY(f.window->isWindowModified());
+        QUndoStack &undo = f.window->UndoStack();
+        QCOMPARE(undo.count(), 1);
+        undo.undo();
+        QCOMPARE(f.row(0).at(8), QStringLiteral("neaktivní def."));
+        QVERIFY(!f.window->isWindowModified());
+        undo.redo();
+        QVERIFY(f.data.ConfigImage == expected);
+        QCOMPARE(f.row(0).at(8), QStringLiteral("náv. povel č.3 /OP"));
+        QVERIFY(f.window->isWindowModified());
+        QVERIFY(f.port.Written.isEmpty()); // undo never talks to the module
     }
 
     // Opening a route and pressing OK must give back every byte of its slot. Route 16 still has six
@@ -580,9 +755,8 @@ private Q_SLOTS:
         for (auto &b : f.data.ConfigImage)
             b = std::uint8_t(rng.bounded(256));
         EncodeRoutes(table, f.data.ConfigImage.data());
+        f.window->RestoreImage(f.data.ConfigImage); // as a read or an undo leaves it
         const ImageBytes before = f.data.ConfigImage;
-        f.data.RouteTable = table; // as a read leaves it
-        f.window->RoutesChanged();
         for (int r = 0; r < RouteCount; ++r) {
             f.grid()->selectRow(r);
             bool sixTurnouts = false;
@@ -598,6 +772,7 @@ private Q_SLOTS:
             QVERIFY2(f.data.ConfigImage[i] == before[i], qPrintable(QString::number(i)));
         QVERIFY(f.row(15).at(6).startsWith(QStringLiteral("1020/")));
         QVERIFY(f.row(15).at(7).startsWith(QStringLiteral("7/")));
+        QCOMPARE(f.window->UndoStack().count(), 0); // an OK that changed nothing is no step
     }
 
     void routeEditorCancelChangesNothing()
