@@ -132,7 +132,8 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
     statusBar()->addPermanentWidget(m_statusFast);
     setAcceptDrops(true);
     UpdateTitle();
-    resize(std::max(grid.width() + 24, 574), grid.height() + menuBar()->sizeHint().height() + 90);
+    resize(std::max(grid.width() + 24, 574),
+           grid.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height() + 90);
 
     m_storeDialog = new TDlgStore1(this);
     m_configDialog = new TFormKonfDCC(
@@ -194,7 +195,7 @@ void TMainForm1::BuildMenu()
     file->addSeparator()->setObjectName(QStringLiteral("N2"));
     AddAction(file, "Exit1", tr("&Exit"), &QWidget::close)->setShortcut(QKeySequence::Quit);
 
-    QMenu *edit = MainMenu1->addMenu(tr("Úpr&avy"));
+    QMenu *edit = MainMenu1->addMenu(tr("Úpr&avy    "));
     edit->setObjectName(QStringLiteral("Upravy1"));
     QAction *undo = Named(m_undo->createUndoAction(this, tr("&Zpět")), "Zpet1");
     undo->setShortcut(QKeySequence::Undo);

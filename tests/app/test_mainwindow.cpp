@@ -143,7 +143,8 @@ private Q_SLOTS:
         QStringList titles;
         for (QAction *a : f.window->menuBar()->actions())
             titles << Shown(a->text());
-        QCOMPARE(titles, (QStringList{"Soubor       ", "Úpravy", "Konfigurace        ", "Přenos       ", "Info    "}));
+        QCOMPARE(titles,
+                 (QStringList{"Soubor       ", "Úpravy    ", "Konfigurace        ", "Přenos       ", "Info    "}));
         QCOMPARE(f.window->windowTitle(), QStringLiteral("HX7  konfigurace[*]"));
         QVERIFY(!f.window->isWindowModified());
     }
