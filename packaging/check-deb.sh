@@ -51,7 +51,7 @@ done
 { report=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$report" ]; } || fail "desktop-file-validate: $report"
 report=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli validate: $report"
 # The entry starts what the package installs and shows the icon it installs.
-grep -qx "Exec=hx7conf" "$desktop" || fail "the desktop entry does not start hx7conf"
+grep -qx "Exec=hx7conf %f" "$desktop" || fail "the desktop entry does not start hx7conf"
 grep -qx "Icon=$(basename "$icon" .svg)" "$desktop" || fail "the desktop entry names another icon"
 rsvg-convert -w 48 -h 48 "$icon" -o "$scratch/icon.png" || fail "the icon does not render"
 for page in hx7ctl hx7sim; do
