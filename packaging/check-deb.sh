@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package in a build folder (default build/) and checks what it would install: every
 # executable answers --version with the package's version (hx7conf without a display), hx7ctl reads a sample
-# configuration file, the desktop entry, the AppStream metadata, the icon and the manual pages are valid.
+# configuration file, the desktop entry, the AppStream metadata, the icon and the manual pages are valid, and
+# lintian finds nothing.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../build}" && pwd)
@@ -45,20 +46,30 @@ grep -qx "adresa DCC: 5" <<< "$shown" || fail "hx7ctl show did not print the sam
 desktop="$share/applications/hx7conf.desktop"
 metainfo="$share/metainfo/org.hx7conf.hx7conf.metainfo.xml"
 icon="$share/icons/hicolor/scalable/apps/hx7conf.svg"
-for f in "$desktop" "$metainfo" "$icon" "$share/man/man1/hx7ctl.1.gz" "$share/man/man1/hx7sim.1.gz"; do
+doc="$share/doc/hx7conf"
+for f in "$desktop" "$metainfo" "$icon" "$share/man/man1/hx7ctl.1.gz" "$share/man/man1/hx7sim.1.gz" \
+    "$share/man/man1/hx7conf.1.gz" "$share/man/en/man1/hx7conf.1.gz" "$doc/copyright" "$doc/changelog.gz"; do
     [ -f "$f" ] || fail "${f#"$root"/} missing"
 done
 { report=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$report" ]; } || fail "desktop-file-validate: $report"
-report=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli validate: $report"
+report=$(appstreamcli validate --pedantic --no-net "$metainfo" 2>&1) || fail "appstreamcli validate: $report"
+# The releases come from the same CHANGELOG.md as the package's changelog, newest first.
+grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no release $version"
+zcat "$doc/changelog.gz" | head -n1 | grep -q "^hx7conf ($version) " || fail "changelog.gz does not start with $version"
 # The entry starts what the package installs and shows the icon it installs.
 grep -qx "Exec=hx7conf %f" "$desktop" || fail "the desktop entry does not start hx7conf"
 grep -qx "Icon=$(basename "$icon" .svg)" "$desktop" || fail "the desktop entry names another icon"
 rsvg-convert -w 48 -h 48 "$icon" -o "$scratch/icon.png" || fail "the icon does not render"
-for page in hx7ctl hx7sim; do
-    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$share/man/man1/$page.1.gz" 2>&1 >/dev/null) ||
+for page in man1/hx7ctl man1/hx7sim man1/hx7conf en/man1/hx7conf; do
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$share/man/$page.1.gz" 2>&1 >/dev/null) ||
         fail "man $page: $warnings"
     [ -z "$warnings" ] || fail "man $page: $warnings"
 done
+
+# Debian's own checker: no error and no warning (an override would need its reason beside it in the package).
+tags=$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep -v '^running with root privileges' || true)
+[ -z "$tags" ] || fail "lintian:
+$tags"
 
 files=$(dpkg-deb -c "$deb" | grep -vc '/$')
 echo "package: OK ($deb, $files files)"

@@ -4,14 +4,30 @@ include(GNUInstallDirs)
 install(TARGETS hx7conf hx7ctl hx7sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/hx7conf.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/hx7conf.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/org.hx7conf.hx7conf.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The Debian changelog and the AppStream releases come from CHANGELOG.md; the build stops when its newest release
+# is not the project's version.
+set(HX7_MAINTAINER "hx7conf maintainers <hx7conf@example.org>")
+set(changelog ${PROJECT_BINARY_DIR}/packaging/changelog)
+set(metainfo ${PROJECT_BINARY_DIR}/packaging/org.hx7conf.hx7conf.metainfo.xml)
+add_custom_command(OUTPUT ${changelog}.gz ${metainfo}
+                   COMMAND ${CMAKE_CURRENT_LIST_DIR}/changelog.sh ${PROJECT_SOURCE_DIR}/CHANGELOG.md
+                           ${PROJECT_VERSION} ${HX7_MAINTAINER} ${changelog}
+                           ${CMAKE_CURRENT_LIST_DIR}/org.hx7conf.hx7conf.metainfo.xml ${metainfo}
+                   COMMAND gzip -9nf ${changelog}
+                   DEPENDS ${PROJECT_SOURCE_DIR}/CHANGELOG.md ${CMAKE_CURRENT_LIST_DIR}/changelog.sh
+                           ${CMAKE_CURRENT_LIST_DIR}/org.hx7conf.hx7conf.metainfo.xml
+                   COMMENT "Writing the changelog and the AppStream releases from CHANGELOG.md"
+                   VERBATIM)
+add_custom_target(hx7_changelog ALL DEPENDS ${changelog}.gz ${metainfo})
+install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${changelog}.gz ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # Manual pages carry the project version and are installed compressed, as Debian keeps them; -n leaves the
 # time stamp out, so the same sources give the same package.
 # hx7ctl writes the list of its commands into its page from its command table, as --help shows them.
 set(manpages)
-foreach(page hx7ctl hx7sim)
+foreach(page hx7ctl hx7sim hx7conf hx7conf.en)
     set(roff ${PROJECT_BINARY_DIR}/packaging/${page}.1)
     if(page STREQUAL hx7ctl)
         configure_file(${CMAKE_CURRENT_LIST_DIR}/${page}.1.in ${roff}.in @ONLY)
@@ -31,12 +47,16 @@ foreach(page hx7ctl hx7sim)
     list(APPEND manpages ${roff}.gz)
 endforeach()
 add_custom_target(hx7_manpages ALL DEPENDS ${manpages})
+# hx7conf's page in Czech, its own language, where man looks first; in English under the English locale.
+list(FILTER manpages EXCLUDE REGEX "hx7conf\\.en\\.1")
 install(FILES ${manpages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/hx7conf.en.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/en/man1
+        RENAME hx7conf.1.gz)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME hx7conf)
 set(CPACK_PACKAGE_VENDOR hx7conf)
-set(CPACK_PACKAGE_CONTACT "hx7conf maintainers <hx7conf@example.org>")
+set(CPACK_PACKAGE_CONTACT ${HX7_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "konfigurace modulů HX7 (dekodéry DCC pro návěstidla a výhybky)")
 set(CPACK_PACKAGE_DESCRIPTION
     "HX7 konfig čte, kontroluje a zapisuje po sériové lince RS232 konfiguraci
