@@ -5,7 +5,7 @@
     <name>hx7</name>
     <message>
         <source>HX7 konfig</source>
-        <translation>HX7 config</translation>
+        <translation>HX7 configuration</translation>
     </message>
     <message>
         <source>Text file (*.txt)</source>
@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>adresa DCC</source>
-        <translation>DCC address</translation>
+        <translation>decoder address</translation>
     </message>
     <message>
         <source>č. 1. povelu</source>
-        <translation>1st command no.</translation>
+        <translation>first accessory address</translation>
     </message>
     <message>
         <source>návěstní znaky</source>
@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>číslo výhybky %1 (vyšší bity)</source>
-        <translation>turnout %1 number (high bits)</translation>
+        <translation>turnout %1 address (high bits)</translation>
     </message>
     <message>
         <source>%1, opakovací znak</source>
@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>výhybky %1 a %2 (nižší bity čísla, polohy)</source>
-        <translation>turnouts %1 and %2 (low bits of the numbers, positions)</translation>
+        <translation>turnouts %1 and %2 (low bits of the addresses, positions)</translation>
     </message>
     <message>
         <source>poloha výhybky %1</source>
@@ -297,7 +297,7 @@
     </message>
     <message>
         <source>DCC adresa (kód adresy, 1. povel = 4 × kód − 3)</source>
-        <translation>DCC address (address code, 1st command = 4 × code − 3)</translation>
+        <translation>Decoder address (first accessory address = 4 × decoder address − 3)</translation>
     </message>
     <message>
         <source>Spínací výstupy</source>
@@ -477,11 +477,11 @@
     </message>
     <message>
         <source>náv. povel č.%1 /OP</source>
-        <translation>sig. command %1 /RP</translation>
+        <translation>by signal %1, repeater</translation>
     </message>
     <message>
         <source>náv. povel č.%1</source>
-        <translation>sig. command %1</translation>
+        <translation>by signal %1</translation>
     </message>
     <message>
         <source>Probíhá přenos: modul lze hledat, až skončí.</source>
@@ -626,7 +626,7 @@ and log in again.</translation>
     <message>
         <source>DCC adresa modulu (%1) nesouhlasí s konfigurací %2
 <byte value="xd"/> Chcete přesto uložit data? </source>
-        <translation>The module&apos;s DCC address (%1) does not match the configuration (%2).
+        <translation>The module&apos;s decoder address (%1) does not match the configuration&apos;s (%2).
 Store the data anyway?</translation>
     </message>
     <message>
@@ -651,11 +651,11 @@ Store the data anyway?</translation>
     </message>
     <message>
         <source>bity 3-9 hodnoty (číslo výhybky %1 + 3)</source>
-        <translation>bits 3-9 of (turnout %1 number + 3)</translation>
+        <translation>bits 3-9 of (turnout %1 address + 3)</translation>
     </message>
     <message>
         <source>bity 0-2 hodnoty (číslo výhybky %1 + 3)</source>
-        <translation>bits 0-2 of (turnout %1 number + 3)</translation>
+        <translation>bits 0-2 of (turnout %1 address + 3)</translation>
     </message>
     <message>
         <source>platí při 0</source>
@@ -909,7 +909,7 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>Adresa</source>
-        <translation>Accessory address</translation>
+        <translation>First accessory address</translation>
     </message>
     <message>
         <source>Následovalo</source>
@@ -949,7 +949,7 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>DCC adr. %1 (adresa %2)</source>
-        <translation>Decoder address %1 (accessory address %2)</translation>
+        <translation>Decoder address %1 (first accessory address %2)</translation>
     </message>
     <message>
         <source>Smazat zálohu z %1 (modul %2)?</source>
@@ -968,11 +968,11 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>č. výh. (0=nepoužito)</source>
-        <translation>Turnout no. (0=unused)</translation>
+        <translation>Turnout address (0 = unused)</translation>
     </message>
     <message>
         <source>č. výh.</source>
-        <translation>Turnout no.</translation>
+        <translation>Turnout address</translation>
     </message>
     <message>
         <source>Výhybka</source>
@@ -988,11 +988,11 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>č. povelu výhybky</source>
-        <translation>turnout command number</translation>
+        <translation>Accessory address of the turnout</translation>
     </message>
     <message>
         <source>č. povelu výhybky %1</source>
-        <translation>turnout %1 command number</translation>
+        <translation>accessory address of turnout %1</translation>
     </message>
     <message>
         <source>definice neaktivní</source>
@@ -1016,11 +1016,11 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>číslo návěstidla= 1.povelový výstup</source>
-        <translation>signal number = 1st command output</translation>
+        <translation>The signal&apos;s first accessory address</translation>
     </message>
     <message>
         <source>č. návěsti (č. povelu)</source>
-        <translation>Signal no. (command no.)</translation>
+        <translation>Signal (accessory address)</translation>
     </message>
     <message>
         <source>opakovací znak</source>
@@ -1122,11 +1122,11 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>adresa DCC, (accessory decoder)</source>
-        <translation>DCC address (accessory decoder)</translation>
+        <translation>First accessory address of the module (DCC accessory decoder)</translation>
     </message>
     <message>
         <source>adresa dekodéru (č. 1. povelu)</source>
-        <translation>decoder address (1st command no.)</translation>
+        <translation>First accessory address</translation>
     </message>
     <message>
         <source> Návěstní znaky  </source>
@@ -1234,7 +1234,7 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>DCC adr=%1</source>
-        <translation>DCC addr=%1</translation>
+        <translation>Decoder address: %1</translation>
     </message>
     <message>
         <source>Nezaškrtnuté: zruší i volbu Ignorovat příkazy vypnutí výstupu; OK zapíše %1 = 0.</source>
