@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>přestavník</source>
-        <translation>turnout drive</translation>
+        <translation>turnout motor</translation>
     </message>
     <message>
         <source>poloha je straight nebo diverging</source>
@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>Motorový přestavník</source>
-        <translation>Motor turnout drive</translation>
+        <translation>slow-motion turnout motor</translation>
     </message>
     <message>
         <source>Ochrana sepnutí obou výstupů</source>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>motorový přestavník (0 = ano)</source>
-        <translation>motor turnout drive (0 = yes)</translation>
+        <translation>slow-motion turnout motor (0 = yes)</translation>
     </message>
     <message>
         <source>ignorovat příkazy vypnutí výstupu</source>
@@ -581,7 +581,7 @@ and log in again.</translation>
     </message>
     <message>
         <source>test přestavníku %1: %2</source>
-        <translation>turnout drive %1 test: %2</translation>
+        <translation>turnout motor %1 test: %2</translation>
     </message>
     <message>
         <source>odbočka</source>
@@ -1150,7 +1150,7 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>Motorový přestavník</source>
-        <translation>Motor turnout drive</translation>
+        <translation>Slow-motion turnout motor</translation>
     </message>
     <message>
         <source>Ochrana sepnutí obou výstupů</source>
@@ -1462,11 +1462,11 @@ Built with Qt %2</translation>
     </message>
     <message>
         <source>přestavník č.</source>
-        <translation>turnout drive no.</translation>
+        <translation>Turnout motor</translation>
     </message>
     <message>
         <source>Vyberte číslo přestavníku</source>
-        <translation>Choose the turnout drive number</translation>
+        <translation>Choose the turnout motor (1..4)</translation>
     </message>
     <message>
         <source>poloha</source>
