@@ -321,7 +321,7 @@
     </message>
     <message>
         <source>délka impulsu výhybek</source>
-        <translation>turnout pulse length</translation>
+        <translation>pulse length</translation>
     </message>
     <message>
         <source>následná rychlost náv. %1</source>
@@ -1146,7 +1146,7 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>délka pulsu</source>
-        <translation>pulse length</translation>
+        <translation>Pulse length</translation>
     </message>
     <message>
         <source>Motorový přestavník</source>
@@ -1218,19 +1218,19 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>Pro tyto funkce nutno zrušit časové vypínání výstupů (čas=O)</source>
-        <translation>These functions need the timed switch-off of outputs turned off (time=0)</translation>
+        <translation>These functions need pulse length 0 (outputs permanently on)</translation>
     </message>
     <message>
         <source>a zrušit ochranu sepnutí obou výstupů</source>
-        <translation>and the protection against both outputs being on turned off</translation>
+        <translation>and Prevent both outputs being on at once unticked</translation>
     </message>
     <message>
         <source>doba sepnutí [x 0.32 s]. 0=trvalé sepnutí</source>
-        <translation>on time [x 0.32 s]. 0=permanently on</translation>
+        <translation>Pulse length [× 0.32 s], 0 = permanently on</translation>
     </message>
     <message>
         <source>doba sepnutí [x 0.04 s]. 0=trvalé sepnutí</source>
-        <translation>on time [x 0.04 s]. 0=permanently on</translation>
+        <translation>Pulse length [× 0.04 s], 0 = permanently on</translation>
     </message>
     <message>
         <source>DCC adr=%1</source>
