@@ -257,11 +257,11 @@
     </message>
     <message>
         <source>AUT spínání rele %1</source>
-        <translation>AUT switches relay %1</translation>
+        <translation>Auto: switch relay %1</translation>
     </message>
     <message>
         <source>AUT rušit znak náv. %1</source>
-        <translation>AUT cancels the aspect of signal %1</translation>
+        <translation>Auto: cancel the aspect of signal %1</translation>
     </message>
     <message>
         <source>Cesta %1: %2</source>
@@ -1202,11 +1202,11 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>AUT rušit znak náv. %1</source>
-        <translation>AUTO cancel aspect of signal %1</translation>
+        <translation>Auto: cancel the aspect of signal %1</translation>
     </message>
     <message>
         <source>AUT spínání rele %1</source>
-        <translation>AUTO switch relay %1</translation>
+        <translation>Auto: switch relay %1</translation>
     </message>
     <message>
         <source>společná kolej náv. 1A+2A</source>
