@@ -225,11 +225,11 @@
     </message>
     <message>
         <source>Ochrana sepnutí obou výstupů</source>
-        <translation>Prevent both outputs being on at once</translation>
+        <translation>prevent both outputs being on at once</translation>
     </message>
     <message>
         <source>Ignorovat příkazy vypnutí výstupu</source>
-        <translation>Ignore output-off commands</translation>
+        <translation>ignore output-off commands</translation>
     </message>
     <message>
         <source>následná rychlost %1</source>
@@ -241,11 +241,11 @@
     </message>
     <message>
         <source>Sloučení znaku náv. 1A 2A</source>
-        <translation>Merge aspects of signals 1A 2A</translation>
+        <translation>merge aspects of signals 1A 2A</translation>
     </message>
     <message>
         <source>Sloučení znaku náv. 1B 2B</source>
-        <translation>Merge aspects of signals 1B 2B</translation>
+        <translation>merge aspects of signals 1B 2B</translation>
     </message>
     <message>
         <source>společná kolej náv. 1A+2A</source>
@@ -301,15 +301,15 @@
     </message>
     <message>
         <source>Spínací výstupy</source>
-        <translation>Switching outputs</translation>
+        <translation>Switched outputs</translation>
     </message>
     <message>
         <source>typ znaku (1 = uživ. volitelné)</source>
-        <translation>aspect type (1 = user-defined)</translation>
+        <translation>signal aspects (1 = user-defined)</translation>
     </message>
     <message>
         <source>ochrana sepnutí obou výstupů</source>
-        <translation>protection against both outputs on</translation>
+        <translation>prevent both outputs being on at once</translation>
     </message>
     <message>
         <source>motorový přestavník (0 = ano)</source>
@@ -337,11 +337,11 @@
     </message>
     <message>
         <source>sloučení znaku náv. 1A 2A</source>
-        <translation>merged aspect of signals 1A 2A</translation>
+        <translation>merge aspects of signals 1A 2A</translation>
     </message>
     <message>
         <source>sloučení znaku náv. 1B 2B</source>
-        <translation>merged aspect of signals 1B 2B</translation>
+        <translation>merge aspects of signals 1B 2B</translation>
     </message>
     <message>
         <source>nevyužito</source>
