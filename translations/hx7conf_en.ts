@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>rychlost (neaktivní, STUJ, nebo návěst podle povelu)</source>
-        <translation>speed (inactive, STOP, or aspect by command)</translation>
+        <translation>follow-on speed (inactive, STOP, or by the aspect of a signal)</translation>
     </message>
     <message>
         <source>číslo výhybky %1 (vyšší bity)</source>
@@ -453,7 +453,7 @@
     </message>
     <message>
         <source>Následná návěsť</source>
-        <translation>Follow-on aspect</translation>
+        <translation>Follow-on speed</translation>
     </message>
     <message>
         <source>NAV%1</source>
@@ -1012,7 +1012,7 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>následná rychlost</source>
-        <translation>follow-on speed</translation>
+        <translation>Follow-on speed</translation>
     </message>
     <message>
         <source>číslo návěstidla= 1.povelový výstup</source>
