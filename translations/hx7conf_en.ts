@@ -565,7 +565,7 @@ and log in again.</translation>
     </message>
     <message>
         <source>reset modulu</source>
-        <translation>module reset</translation>
+        <translation>module restart</translation>
     </message>
     <message>
         <source>inicializace konfigurace (tovární nastavení)</source>
@@ -815,7 +815,7 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>Resetovat modul bez zálohy?</source>
-        <translation>Reset the module without a backup?</translation>
+        <translation>Reset the module to the factory settings without a backup?</translation>
     </message>
     <message>
         <source>Uložit data do modulu bez zálohy?</source>
@@ -1063,7 +1063,7 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>Resetovat modul </source>
-        <translation>Reset module</translation>
+        <translation>Restart module after storing</translation>
     </message>
     <message>
         <source>Uložit</source>
