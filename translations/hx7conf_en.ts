@@ -385,23 +385,23 @@
     </message>
     <message>
         <source>3:  [ž*----] volno (příští náv. 40kmh)</source>
-        <translation>3:  [y*----] clear (next signal 40kmh)</translation>
+        <translation>3:  [y*----] clear (next signal 40 km/h)</translation>
     </message>
     <message>
         <source>4:  [-z--ž] 40kmh (příští náv. VOLNO)</source>
-        <translation>4:  [-g--y] 40kmh (next signal CLEAR)</translation>
+        <translation>4:  [-g--y] 40 km/h (next signal CLEAR)</translation>
     </message>
     <message>
         <source>5:  [žzčbž] nedef. kod Qcod- rezerva</source>
-        <translation>5:  [ygrwy] undef. code Qcod- reserve</translation>
+        <translation>5:  [ygrwy] undefined code, reserved</translation>
     </message>
     <message>
         <source>6:  [ž---ž] 40kmh (příští náv. STUJ)</source>
-        <translation>6:  [y---y] 40kmh (next signal STOP)</translation>
+        <translation>6:  [y---y] 40 km/h (next signal STOP)</translation>
     </message>
     <message>
         <source>7:  [ž*---ž] 40kmh (příští náv. 40kmh)</source>
-        <translation>7:  [y*---y] 40kmh (next signal 40kmh)</translation>
+        <translation>7:  [y*---y] 40 km/h (next signal 40 km/h)</translation>
     </message>
     <message>
         <source>8:  [--čb*-] přivolávací návěst</source>
