@@ -1494,7 +1494,7 @@ Built with Qt %2</translation>
     </message>
     <message>
         <source>ZAVŘÍT</source>
-        <translation>CLOSE</translation>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
