@@ -980,11 +980,11 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>ROVNĚ</source>
-        <translation>STRAIGHT</translation>
+        <translation>Straight</translation>
     </message>
     <message>
         <source>ODBOČ</source>
-        <translation>DIVERGING</translation>
+        <translation>Diverging</translation>
     </message>
     <message>
         <source>č. povelu výhybky</source>
@@ -996,7 +996,7 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>definice neaktivní</source>
-        <translation>definition inactive</translation>
+        <translation>Definition inactive</translation>
     </message>
     <message>
         <source>STUJ</source>
@@ -1004,11 +1004,11 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>dle znaku návěsti</source>
-        <translation>by signal aspect</translation>
+        <translation>By signal aspect</translation>
     </message>
     <message>
         <source>kód návěsti</source>
-        <translation>aspect code</translation>
+        <translation>Aspect code</translation>
     </message>
     <message>
         <source>následná rychlost</source>
@@ -1024,7 +1024,7 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>opakovací znak</source>
-        <translation>repeater aspect</translation>
+        <translation>Repeater aspect</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1055,11 +1055,11 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>konfig. HX7_  + všechny  cesty</source>
-        <translation>HX7 configuration + all routes</translation>
+        <translation>HX7 configuration with all routes</translation>
     </message>
     <message>
         <source>pouze vybranou cestu</source>
-        <translation>selected route only</translation>
+        <translation>Selected route only</translation>
     </message>
     <message>
         <source>Resetovat modul </source>
@@ -1098,7 +1098,7 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>konfig. HX7</source>
-        <translation>HX7 config.</translation>
+        <translation>HX7 configuration</translation>
     </message>
     <message>
         <source>Návěstní znaky</source>
@@ -1130,19 +1130,19 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source> Návěstní znaky  </source>
-        <translation> Signal aspects  </translation>
+        <translation>Signal aspects</translation>
     </message>
     <message>
         <source>uživ. volitelné</source>
-        <translation>user-defined</translation>
+        <translation>User-defined</translation>
     </message>
     <message>
         <source>závislá soustava</source>
-        <translation>dependent system</translation>
+        <translation>Dependent system</translation>
     </message>
     <message>
         <source>Spínací výstupy  HX7V / M / S</source>
-        <translation>Switched outputs  HX7V / M / S</translation>
+        <translation>Switched outputs (HX7V / M / S)</translation>
     </message>
     <message>
         <source>délka pulsu</source>
@@ -1158,19 +1158,19 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>Ignorovat příkazy vypnutí výstupu  (vypne aut. HX7)</source>
-        <translation>Ignore output-off commands  (HX7 switches off by itself)</translation>
+        <translation>Ignore output-off commands (the HX7 switches off by itself)</translation>
     </message>
     <message>
         <source>Vyberte číslo  návěsti</source>
-        <translation>Choose the signal number</translation>
+        <translation>Choose the signal (1..4)</translation>
     </message>
     <message>
         <source>č. návěsti (1..4 =  1A,2A,1B,2B)</source>
-        <translation>Signal no. (1..4 =  1A,2A,1B,2B)</translation>
+        <translation>Signal (1..4 = 1A, 2A, 1B, 2B)</translation>
     </message>
     <message>
         <source>znak %1</source>
-        <translation>aspect %1</translation>
+        <translation>Aspect %1</translation>
     </message>
     <message>
         <source>Sloučení  znaku náv. 1A 2A</source>
@@ -1190,7 +1190,7 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>definována tabulkou</source>
-        <translation>set by table</translation>
+        <translation>Set by table</translation>
     </message>
     <message>
         <source>VOLNO</source>
@@ -1198,7 +1198,7 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>pro návěsť %1</source>
-        <translation>for signal %1</translation>
+        <translation>For signal %1</translation>
     </message>
     <message>
         <source>AUT rušit znak náv. %1</source>
@@ -1210,11 +1210,11 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>společná kolej náv. 1A+2A</source>
-        <translation>common track of signals 1A+2A</translation>
+        <translation>Common track of signals 1A+2A</translation>
     </message>
     <message>
         <source>společná kolej náv. 1B+2B</source>
-        <translation>common track of signals 1B+2B</translation>
+        <translation>Common track of signals 1B+2B</translation>
     </message>
     <message>
         <source>Pro tyto funkce nutno zrušit časové vypínání výstupů (čas=O)</source>
@@ -1470,15 +1470,15 @@ Built with Qt %2</translation>
     </message>
     <message>
         <source>poloha</source>
-        <translation>position</translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>rovně</source>
-        <translation>straight</translation>
+        <translation>Straight</translation>
     </message>
     <message>
         <source>odbočka</source>
-        <translation>diverging</translation>
+        <translation>Diverging</translation>
     </message>
     <message>
         <source>Set</source>
@@ -1486,11 +1486,11 @@ Built with Qt %2</translation>
     </message>
     <message>
         <source>návěstidlo</source>
-        <translation>signal</translation>
+        <translation>Signal</translation>
     </message>
     <message>
         <source>kód návěsti</source>
-        <translation>aspect code</translation>
+        <translation>Aspect code</translation>
     </message>
     <message>
         <source>ZAVŘÍT</source>
