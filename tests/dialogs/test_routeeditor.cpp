@@ -257,6 +257,11 @@ private Q_SLOTS:
         RouteRecord rec = Record(3, 1, 12);
         rec.Position = {0, 1, 0, 1, 0, 1};
         rig.Open(rec);
+        // The right-hand column of turnouts is laid out as wide as the left-hand one.
+        for (int t = 1; t <= 3; ++t) {
+            QCOMPARE(rig.Turnout(t + 3)->width(), rig.Turnout(t)->width());
+            QCOMPARE(rig.Position(t + 3)->width(), rig.Position(t)->width());
+        }
         QVERIFY(rig.dialog.grab().save(QStringLiteral("routeeditor.png")));
     }
 };
