@@ -561,7 +561,7 @@ and log in again.</translation>
     </message>
     <message>
         <source>čtení poleSIG %1</source>
-        <translation>read poleSIG %1</translation>
+        <translation>read signal table (poleSIG) %1</translation>
     </message>
     <message>
         <source>reset modulu</source>
@@ -691,7 +691,7 @@ differences: ADDR: file XX module YY  what the byte holds</translation>
     </message>
     <message>
         <source>načte poleSIG a zapíše výpis (výchozí poleSIG.txt)</source>
-        <translation>reads poleSIG and writes the dump (default poleSIG.txt)</translation>
+        <translation>reads the module&apos;s signal table (poleSIG) and writes the dump (default poleSIG.txt)</translation>
     </message>
     <message>
         <source>Použití: hx7ctl [--port PORT] [--fast] [--trace] [--lang cs|en] PŘÍKAZ [ARGUMENTY]
