@@ -5,7 +5,7 @@
     <name>hx7</name>
     <message>
         <source>HX7 konfig</source>
-        <translation>HX7 config</translation>
+        <translation>HX7 configuration</translation>
     </message>
     <message>
         <source>Text file (*.txt)</source>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>přestavník</source>
-        <translation>turnout drive</translation>
+        <translation>turnout motor</translation>
     </message>
     <message>
         <source>poloha je straight nebo diverging</source>
@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>adresa DCC</source>
-        <translation>DCC address</translation>
+        <translation>decoder address</translation>
     </message>
     <message>
         <source>č. 1. povelu</source>
-        <translation>1st command no.</translation>
+        <translation>first accessory address</translation>
     </message>
     <message>
         <source>návěstní znaky</source>
@@ -221,15 +221,15 @@
     </message>
     <message>
         <source>Motorový přestavník</source>
-        <translation>Motor turnout drive</translation>
+        <translation>slow-motion turnout motor</translation>
     </message>
     <message>
         <source>Ochrana sepnutí obou výstupů</source>
-        <translation>Prevent both outputs being on at once</translation>
+        <translation>prevent both outputs being on at once</translation>
     </message>
     <message>
         <source>Ignorovat příkazy vypnutí výstupu</source>
-        <translation>Ignore output-off commands</translation>
+        <translation>ignore output-off commands</translation>
     </message>
     <message>
         <source>následná rychlost %1</source>
@@ -241,11 +241,11 @@
     </message>
     <message>
         <source>Sloučení znaku náv. 1A 2A</source>
-        <translation>Merge aspects of signals 1A 2A</translation>
+        <translation>merge aspects of signals 1A 2A</translation>
     </message>
     <message>
         <source>Sloučení znaku náv. 1B 2B</source>
-        <translation>Merge aspects of signals 1B 2B</translation>
+        <translation>merge aspects of signals 1B 2B</translation>
     </message>
     <message>
         <source>společná kolej náv. 1A+2A</source>
@@ -257,11 +257,11 @@
     </message>
     <message>
         <source>AUT spínání rele %1</source>
-        <translation>AUT switches relay %1</translation>
+        <translation>Auto: switch relay %1</translation>
     </message>
     <message>
         <source>AUT rušit znak náv. %1</source>
-        <translation>AUT cancels the aspect of signal %1</translation>
+        <translation>Auto: cancel the aspect of signal %1</translation>
     </message>
     <message>
         <source>Cesta %1: %2</source>
@@ -269,11 +269,11 @@
     </message>
     <message>
         <source>rychlost (neaktivní, STUJ, nebo návěst podle povelu)</source>
-        <translation>speed (inactive, STOP, or aspect by command)</translation>
+        <translation>follow-on speed (inactive, STOP, or by the aspect of a signal)</translation>
     </message>
     <message>
         <source>číslo výhybky %1 (vyšší bity)</source>
-        <translation>turnout %1 number (high bits)</translation>
+        <translation>turnout %1 address (high bits)</translation>
     </message>
     <message>
         <source>%1, opakovací znak</source>
@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>výhybky %1 a %2 (nižší bity čísla, polohy)</source>
-        <translation>turnouts %1 and %2 (low bits of the numbers, positions)</translation>
+        <translation>turnouts %1 and %2 (low bits of the addresses, positions)</translation>
     </message>
     <message>
         <source>poloha výhybky %1</source>
@@ -297,23 +297,23 @@
     </message>
     <message>
         <source>DCC adresa (kód adresy, 1. povel = 4 × kód − 3)</source>
-        <translation>DCC address (address code, 1st command = 4 × code − 3)</translation>
+        <translation>Decoder address (first accessory address = 4 × decoder address − 3)</translation>
     </message>
     <message>
         <source>Spínací výstupy</source>
-        <translation>Switching outputs</translation>
+        <translation>Switched outputs</translation>
     </message>
     <message>
         <source>typ znaku (1 = uživ. volitelné)</source>
-        <translation>aspect type (1 = user-defined)</translation>
+        <translation>signal aspects (1 = user-defined)</translation>
     </message>
     <message>
         <source>ochrana sepnutí obou výstupů</source>
-        <translation>protection against both outputs on</translation>
+        <translation>prevent both outputs being on at once</translation>
     </message>
     <message>
         <source>motorový přestavník (0 = ano)</source>
-        <translation>motor turnout drive (0 = yes)</translation>
+        <translation>slow-motion turnout motor (0 = yes)</translation>
     </message>
     <message>
         <source>ignorovat příkazy vypnutí výstupu</source>
@@ -321,7 +321,7 @@
     </message>
     <message>
         <source>délka impulsu výhybek</source>
-        <translation>turnout pulse length</translation>
+        <translation>pulse length</translation>
     </message>
     <message>
         <source>následná rychlost náv. %1</source>
@@ -337,11 +337,11 @@
     </message>
     <message>
         <source>sloučení znaku náv. 1A 2A</source>
-        <translation>merged aspect of signals 1A 2A</translation>
+        <translation>merge aspects of signals 1A 2A</translation>
     </message>
     <message>
         <source>sloučení znaku náv. 1B 2B</source>
-        <translation>merged aspect of signals 1B 2B</translation>
+        <translation>merge aspects of signals 1B 2B</translation>
     </message>
     <message>
         <source>nevyužito</source>
@@ -385,23 +385,23 @@
     </message>
     <message>
         <source>3:  [ž*----] volno (příští náv. 40kmh)</source>
-        <translation>3:  [y*----] clear (next signal 40kmh)</translation>
+        <translation>3:  [y*----] clear (next signal 40 km/h)</translation>
     </message>
     <message>
         <source>4:  [-z--ž] 40kmh (příští náv. VOLNO)</source>
-        <translation>4:  [-g--y] 40kmh (next signal CLEAR)</translation>
+        <translation>4:  [-g--y] 40 km/h (next signal CLEAR)</translation>
     </message>
     <message>
         <source>5:  [žzčbž] nedef. kod Qcod- rezerva</source>
-        <translation>5:  [ygrwy] undef. code Qcod- reserve</translation>
+        <translation>5:  [ygrwy] undefined code, reserved</translation>
     </message>
     <message>
         <source>6:  [ž---ž] 40kmh (příští náv. STUJ)</source>
-        <translation>6:  [y---y] 40kmh (next signal STOP)</translation>
+        <translation>6:  [y---y] 40 km/h (next signal STOP)</translation>
     </message>
     <message>
         <source>7:  [ž*---ž] 40kmh (příští náv. 40kmh)</source>
-        <translation>7:  [y*---y] 40kmh (next signal 40kmh)</translation>
+        <translation>7:  [y*---y] 40 km/h (next signal 40 km/h)</translation>
     </message>
     <message>
         <source>8:  [--čb*-] přivolávací návěst</source>
@@ -453,7 +453,7 @@
     </message>
     <message>
         <source>Následná návěsť</source>
-        <translation>Follow-on aspect</translation>
+        <translation>Follow-on speed</translation>
     </message>
     <message>
         <source>NAV%1</source>
@@ -477,11 +477,11 @@
     </message>
     <message>
         <source>náv. povel č.%1 /OP</source>
-        <translation>sig. command %1 /RP</translation>
+        <translation>by signal %1, repeater</translation>
     </message>
     <message>
         <source>náv. povel č.%1</source>
-        <translation>sig. command %1</translation>
+        <translation>by signal %1</translation>
     </message>
     <message>
         <source>Probíhá přenos: modul lze hledat, až skončí.</source>
@@ -561,11 +561,11 @@ and log in again.</translation>
     </message>
     <message>
         <source>čtení poleSIG %1</source>
-        <translation>read poleSIG %1</translation>
+        <translation>read signal table (poleSIG) %1</translation>
     </message>
     <message>
         <source>reset modulu</source>
-        <translation>module reset</translation>
+        <translation>module restart</translation>
     </message>
     <message>
         <source>inicializace konfigurace (tovární nastavení)</source>
@@ -581,7 +581,7 @@ and log in again.</translation>
     </message>
     <message>
         <source>test přestavníku %1: %2</source>
-        <translation>turnout drive %1 test: %2</translation>
+        <translation>turnout motor %1 test: %2</translation>
     </message>
     <message>
         <source>odbočka</source>
@@ -626,7 +626,7 @@ and log in again.</translation>
     <message>
         <source>DCC adresa modulu (%1) nesouhlasí s konfigurací %2
 <byte value="xd"/> Chcete přesto uložit data? </source>
-        <translation>The module&apos;s DCC address (%1) does not match the configuration (%2).
+        <translation>The module&apos;s decoder address (%1) does not match the configuration&apos;s (%2).
 Store the data anyway?</translation>
     </message>
     <message>
@@ -651,11 +651,11 @@ Store the data anyway?</translation>
     </message>
     <message>
         <source>bity 3-9 hodnoty (číslo výhybky %1 + 3)</source>
-        <translation>bits 3-9 of (turnout %1 number + 3)</translation>
+        <translation>bits 3-9 of (turnout %1 address + 3)</translation>
     </message>
     <message>
         <source>bity 0-2 hodnoty (číslo výhybky %1 + 3)</source>
-        <translation>bits 0-2 of (turnout %1 number + 3)</translation>
+        <translation>bits 0-2 of (turnout %1 address + 3)</translation>
     </message>
     <message>
         <source>platí při 0</source>
@@ -691,7 +691,7 @@ differences: ADDR: file XX module YY  what the byte holds</translation>
     </message>
     <message>
         <source>načte poleSIG a zapíše výpis (výchozí poleSIG.txt)</source>
-        <translation>reads poleSIG and writes the dump (default poleSIG.txt)</translation>
+        <translation>reads the module&apos;s signal table (poleSIG) and writes the dump (default poleSIG.txt)</translation>
     </message>
     <message>
         <source>Použití: hx7ctl [--port PORT] [--fast] [--trace] [--lang cs|en] PŘÍKAZ [ARGUMENTY]
@@ -815,7 +815,7 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>Resetovat modul bez zálohy?</source>
-        <translation>Reset the module without a backup?</translation>
+        <translation>Reset the module to the factory settings without a backup?</translation>
     </message>
     <message>
         <source>Uložit data do modulu bez zálohy?</source>
@@ -909,7 +909,7 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>Adresa</source>
-        <translation>Accessory address</translation>
+        <translation>First accessory address</translation>
     </message>
     <message>
         <source>Následovalo</source>
@@ -949,7 +949,7 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>DCC adr. %1 (adresa %2)</source>
-        <translation>Decoder address %1 (accessory address %2)</translation>
+        <translation>Decoder address %1 (first accessory address %2)</translation>
     </message>
     <message>
         <source>Smazat zálohu z %1 (modul %2)?</source>
@@ -968,11 +968,11 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>č. výh. (0=nepoužito)</source>
-        <translation>Turnout no. (0=unused)</translation>
+        <translation>Turnout address (0 = unused)</translation>
     </message>
     <message>
         <source>č. výh.</source>
-        <translation>Turnout no.</translation>
+        <translation>Turnout address</translation>
     </message>
     <message>
         <source>Výhybka</source>
@@ -980,23 +980,23 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>ROVNĚ</source>
-        <translation>STRAIGHT</translation>
+        <translation>Straight</translation>
     </message>
     <message>
         <source>ODBOČ</source>
-        <translation>DIVERGING</translation>
+        <translation>Diverging</translation>
     </message>
     <message>
         <source>č. povelu výhybky</source>
-        <translation>turnout command number</translation>
+        <translation>Accessory address of the turnout</translation>
     </message>
     <message>
         <source>č. povelu výhybky %1</source>
-        <translation>turnout %1 command number</translation>
+        <translation>accessory address of turnout %1</translation>
     </message>
     <message>
         <source>definice neaktivní</source>
-        <translation>definition inactive</translation>
+        <translation>Definition inactive</translation>
     </message>
     <message>
         <source>STUJ</source>
@@ -1004,27 +1004,27 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>dle znaku návěsti</source>
-        <translation>by signal aspect</translation>
+        <translation>By signal aspect</translation>
     </message>
     <message>
         <source>kód návěsti</source>
-        <translation>aspect code</translation>
+        <translation>Aspect code</translation>
     </message>
     <message>
         <source>následná rychlost</source>
-        <translation>follow-on speed</translation>
+        <translation>Follow-on speed</translation>
     </message>
     <message>
         <source>číslo návěstidla= 1.povelový výstup</source>
-        <translation>signal number = 1st command output</translation>
+        <translation>The signal&apos;s first accessory address</translation>
     </message>
     <message>
         <source>č. návěsti (č. povelu)</source>
-        <translation>Signal no. (command no.)</translation>
+        <translation>Signal (accessory address)</translation>
     </message>
     <message>
         <source>opakovací znak</source>
-        <translation>repeater aspect</translation>
+        <translation>Repeater aspect</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1055,15 +1055,15 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>konfig. HX7_  + všechny  cesty</source>
-        <translation>HX7 configuration + all routes</translation>
+        <translation>HX7 configuration with all routes</translation>
     </message>
     <message>
         <source>pouze vybranou cestu</source>
-        <translation>selected route only</translation>
+        <translation>Selected route only</translation>
     </message>
     <message>
         <source>Resetovat modul </source>
-        <translation>Reset module</translation>
+        <translation>Restart module after storing</translation>
     </message>
     <message>
         <source>Uložit</source>
@@ -1098,7 +1098,7 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>konfig. HX7</source>
-        <translation>HX7 config.</translation>
+        <translation>HX7 configuration</translation>
     </message>
     <message>
         <source>Návěstní znaky</source>
@@ -1122,35 +1122,35 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>adresa DCC, (accessory decoder)</source>
-        <translation>DCC address (accessory decoder)</translation>
+        <translation>First accessory address of the module (DCC accessory decoder)</translation>
     </message>
     <message>
         <source>adresa dekodéru (č. 1. povelu)</source>
-        <translation>decoder address (1st command no.)</translation>
+        <translation>First accessory address</translation>
     </message>
     <message>
         <source> Návěstní znaky  </source>
-        <translation> Signal aspects  </translation>
+        <translation>Signal aspects</translation>
     </message>
     <message>
         <source>uživ. volitelné</source>
-        <translation>user-defined</translation>
+        <translation>User-defined</translation>
     </message>
     <message>
         <source>závislá soustava</source>
-        <translation>dependent system</translation>
+        <translation>Dependent system</translation>
     </message>
     <message>
         <source>Spínací výstupy  HX7V / M / S</source>
-        <translation>Switched outputs  HX7V / M / S</translation>
+        <translation>Switched outputs (HX7V / M / S)</translation>
     </message>
     <message>
         <source>délka pulsu</source>
-        <translation>pulse length</translation>
+        <translation>Pulse length</translation>
     </message>
     <message>
         <source>Motorový přestavník</source>
-        <translation>Motor turnout drive</translation>
+        <translation>Slow-motion turnout motor</translation>
     </message>
     <message>
         <source>Ochrana sepnutí obou výstupů</source>
@@ -1158,19 +1158,19 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>Ignorovat příkazy vypnutí výstupu  (vypne aut. HX7)</source>
-        <translation>Ignore output-off commands  (HX7 switches off by itself)</translation>
+        <translation>Ignore output-off commands (the HX7 switches off by itself)</translation>
     </message>
     <message>
         <source>Vyberte číslo  návěsti</source>
-        <translation>Choose the signal number</translation>
+        <translation>Choose the signal (1..4)</translation>
     </message>
     <message>
         <source>č. návěsti (1..4 =  1A,2A,1B,2B)</source>
-        <translation>Signal no. (1..4 =  1A,2A,1B,2B)</translation>
+        <translation>Signal (1..4 = 1A, 2A, 1B, 2B)</translation>
     </message>
     <message>
         <source>znak %1</source>
-        <translation>aspect %1</translation>
+        <translation>Aspect %1</translation>
     </message>
     <message>
         <source>Sloučení  znaku náv. 1A 2A</source>
@@ -1190,7 +1190,7 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>definována tabulkou</source>
-        <translation>set by table</translation>
+        <translation>Set by table</translation>
     </message>
     <message>
         <source>VOLNO</source>
@@ -1198,43 +1198,43 @@ type and version, decoder address, what followed</translation>
     </message>
     <message>
         <source>pro návěsť %1</source>
-        <translation>for signal %1</translation>
+        <translation>For signal %1</translation>
     </message>
     <message>
         <source>AUT rušit znak náv. %1</source>
-        <translation>AUTO cancel aspect of signal %1</translation>
+        <translation>Auto: cancel the aspect of signal %1</translation>
     </message>
     <message>
         <source>AUT spínání rele %1</source>
-        <translation>AUTO switch relay %1</translation>
+        <translation>Auto: switch relay %1</translation>
     </message>
     <message>
         <source>společná kolej náv. 1A+2A</source>
-        <translation>common track of signals 1A+2A</translation>
+        <translation>Common track of signals 1A+2A</translation>
     </message>
     <message>
         <source>společná kolej náv. 1B+2B</source>
-        <translation>common track of signals 1B+2B</translation>
+        <translation>Common track of signals 1B+2B</translation>
     </message>
     <message>
         <source>Pro tyto funkce nutno zrušit časové vypínání výstupů (čas=O)</source>
-        <translation>These functions need the timed switch-off of outputs turned off (time=0)</translation>
+        <translation>These functions need pulse length 0 (outputs permanently on)</translation>
     </message>
     <message>
         <source>a zrušit ochranu sepnutí obou výstupů</source>
-        <translation>and the protection against both outputs being on turned off</translation>
+        <translation>and Prevent both outputs being on at once unticked</translation>
     </message>
     <message>
         <source>doba sepnutí [x 0.32 s]. 0=trvalé sepnutí</source>
-        <translation>on time [x 0.32 s]. 0=permanently on</translation>
+        <translation>Pulse length [× 0.32 s], 0 = permanently on</translation>
     </message>
     <message>
         <source>doba sepnutí [x 0.04 s]. 0=trvalé sepnutí</source>
-        <translation>on time [x 0.04 s]. 0=permanently on</translation>
+        <translation>Pulse length [× 0.04 s], 0 = permanently on</translation>
     </message>
     <message>
         <source>DCC adr=%1</source>
-        <translation>DCC addr=%1</translation>
+        <translation>Decoder address: %1</translation>
     </message>
     <message>
         <source>Nezaškrtnuté: zruší i volbu Ignorovat příkazy vypnutí výstupu; OK zapíše %1 = 0.</source>
@@ -1462,23 +1462,23 @@ Built with Qt %2</translation>
     </message>
     <message>
         <source>přestavník č.</source>
-        <translation>turnout drive no.</translation>
+        <translation>Turnout motor</translation>
     </message>
     <message>
         <source>Vyberte číslo přestavníku</source>
-        <translation>Choose the turnout drive number</translation>
+        <translation>Choose the turnout motor (1..4)</translation>
     </message>
     <message>
         <source>poloha</source>
-        <translation>position</translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>rovně</source>
-        <translation>straight</translation>
+        <translation>Straight</translation>
     </message>
     <message>
         <source>odbočka</source>
-        <translation>diverging</translation>
+        <translation>Diverging</translation>
     </message>
     <message>
         <source>Set</source>
@@ -1486,15 +1486,15 @@ Built with Qt %2</translation>
     </message>
     <message>
         <source>návěstidlo</source>
-        <translation>signal</translation>
+        <translation>Signal</translation>
     </message>
     <message>
         <source>kód návěsti</source>
-        <translation>aspect code</translation>
+        <translation>Aspect code</translation>
     </message>
     <message>
         <source>ZAVŘÍT</source>
-        <translation>CLOSE</translation>
+        <translation>Close</translation>
     </message>
 </context>
 <context>

@@ -149,7 +149,9 @@ QString ActiveAtZeroText()
 
 QString BitsText(BitRange f)
 {
-    const QString byte = QCoreApplication::translate("hx7", "bajt 0x%1").arg(f.byte, 2, 16, QLatin1Char('0'));
+    // Upper-case digits, as the verify window and the monitor show the same addresses.
+    const QString byte = QCoreApplication::translate("hx7", "bajt 0x%1")
+                             .arg(QString::number(f.byte, 16).toUpper().rightJustified(2, QLatin1Char('0')));
     const QString bits = BitsOnly(f);
     return bits.isEmpty() ? byte : byte + QStringLiteral(", ") + bits;
 }

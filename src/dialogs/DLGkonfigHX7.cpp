@@ -28,6 +28,12 @@ QString PairName(int p)
     return QStringLiteral("%1+%2").arg(SignalNames[2 * p], SignalNames[2 * p + 1]);
 }
 
+// Two upper-case hex digits, as the byte lines of the tooltips have them.
+QString HexByte(int value)
+{
+    return QString::number(value, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+}
+
 } // namespace
 
 TFormKonfDCC::TFormKonfDCC(SharedData &data, std::function<bool()> isHx7S, QWidget *parent)
@@ -272,8 +278,7 @@ void TFormKonfDCC::SEcisloNavSELChange()
                         tr("Změna kteréhokoli znaku přepíše při OK všechny čtyři bajty návěstidla %1 (0x%2 až "
                            "0x%3); znak bez výběru se zapíše jako 255.")
                             .arg(SignalNames[s])
-                            .arg(FirstAspectByte(s), 2, 16, QLatin1Char('0'))
-                            .arg(FirstAspectByte(s) + AspectsPerSignal - 1, 2, 16, QLatin1Char('0'))});
+                            .arg(HexByte(FirstAspectByte(s)), HexByte(FirstAspectByte(s) + AspectsPerSignal - 1))});
     }
 }
 

@@ -35,8 +35,14 @@ TCestaForm1::TCestaForm1(QWidget *parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     auto *turnouts = new QGridLayout;
-    turnouts->addWidget(Named(new QLabel(tr("č. výh. (0=nepoužito)"), this), "Label1"), 0, 1);
-    turnouts->addWidget(Named(new QLabel(tr("č. výh."), this), "Label2"), 0, 3);
+    auto *Label1 = Named(new QLabel(tr("č. výh. (0=nepoužito)"), this), "Label1");
+    auto *Label2 = Named(new QLabel(tr("č. výh."), this), "Label2");
+    turnouts->addWidget(Label1, 0, 1);
+    turnouts->addWidget(Label2, 0, 3);
+    // Both number columns as wide as the longer heading, so the right-hand boxes match the left-hand ones.
+    const int numberWidth = std::max(Label1->sizeHint().width(), Label2->sizeHint().width());
+    turnouts->setColumnMinimumWidth(1, numberWidth);
+    turnouts->setColumnMinimumWidth(3, numberWidth);
     for (int t = 0; t < TurnoutsPerRoute; ++t) {
         RGvyh[t] = Named(new RadioGroup(tr("Výhybka"), {tr("ROVNĚ"), tr("ODBOČ")}, 2, this),
                          QStringLiteral("RGvyh%1").arg(t + 1));

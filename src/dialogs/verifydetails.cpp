@@ -35,9 +35,12 @@ VerifyDetails::VerifyDetails(QWidget *parent) : QDialog(parent)
     TableRozdily->verticalHeader()->hide();
     TableRozdily->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TableRozdily->setSelectionBehavior(QAbstractItemView::SelectRows);
-    TableRozdily->setWordWrap(false);
+    // A description is read in full: it wraps within its column, and its row grows to hold it.
+    TableRozdily->setWordWrap(true);
+    TableRozdily->setTextElideMode(Qt::ElideNone);
     TableRozdily->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     TableRozdily->horizontalHeader()->setSectionResizeMode(ColDescription, QHeaderView::Stretch);
+    TableRozdily->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     auto *BTkopirovat = Named(new QPushButton(tr("Kopírovat"), this), "BTkopirovat");
     auto *BTzavrit = Named(new QPushButton(tr("Zavřít"), this), "BTzavrit");
@@ -72,8 +75,6 @@ void VerifyDetails::SetDifferences(const QList<ByteDifference> &differences, con
             auto *item = new QTableWidgetItem(cells[column]);
             if (column != ColDescription)
                 item->setTextAlignment(Qt::AlignCenter);
-            else
-                item->setToolTip(cells[column]); // a narrow window cuts the long ones short
             TableRozdily->setItem(row, column, item);
         }
     }

@@ -14,9 +14,10 @@ namespace hx7 {
 
 namespace {
 
+// Upper-case digits, as in the byte column, the verify window and the data file.
 QString Hex(int value)
 {
-    return QStringLiteral("0x%1").arg(value & 0xFF, 2, 16, QLatin1Char('0'));
+    return QStringLiteral("0x") + QString::number(value & 0xFF, 16).toUpper().rightJustified(2, QLatin1Char('0'));
 }
 
 // The byte map's name of an address without its explanations in brackets, only while it stays short

@@ -236,9 +236,9 @@ private Q_SLOTS:
         const QString allFour = QStringLiteral("\nZměna kteréhokoli znaku přepíše při OK všechny čtyři bajty "
                                                "návěstidla %1 (%2); znak bez výběru se zapíše jako 255.");
         QTest::newRow("1A aspect B") << 1 << "CBnavestB"
-                                     << "bajt 0x0b: Návěstidlo 1A: znak B" + allFour.arg("1A", "0x08 až 0x0b");
+                                     << "bajt 0x0B: Návěstidlo 1A: znak B" + allFour.arg("1A", "0x08 až 0x0B");
         QTest::newRow("2A aspect D") << 2 << "CBnavestD"
-                                     << "bajt 0x0d: Návěstidlo 2A: znak D" + allFour.arg("2A", "0x0c až 0x0f");
+                                     << "bajt 0x0D: Návěstidlo 2A: znak D" + allFour.arg("2A", "0x0C až 0x0F");
         QTest::newRow("2B aspect B") << 4 << "CBnavestB"
                                      << "bajt 0x17: Návěstidlo 2B: znak B" + allFour.arg("2B", "0x14 až 0x17");
         QTest::newRow("2B aspect A") << 4 << "CBnavestA"

@@ -203,12 +203,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("toolTip");
         QTest::newRow("route 5, turnout 2")
             << 5 << "SEvyhC2"
-            << "č. povelu výhybky\nbajt 0x4b, bity 0-6: bity 3-9 hodnoty (číslo výhybky 2 + 3)\n"
-               "bajt 0x4a, bity 4-6: bity 0-2 hodnoty (číslo výhybky 2 + 3)";
+            << "č. povelu výhybky\nbajt 0x4B, bity 0-6: bity 3-9 hodnoty (číslo výhybky 2 + 3)\n"
+               "bajt 0x4A, bity 4-6: bity 0-2 hodnoty (číslo výhybky 2 + 3)";
         QTest::newRow("route 17, turnout 3")
             << 17 << "SEvyhC3"
-            << "č. povelu výhybky\nbajt 0xc4, bity 0-6: bity 3-9 hodnoty (číslo výhybky 3 + 3)\n"
-               "bajt 0xc5, bity 0-2: bity 0-2 hodnoty (číslo výhybky 3 + 3)";
+            << "č. povelu výhybky\nbajt 0xC4, bity 0-6: bity 3-9 hodnoty (číslo výhybky 3 + 3)\n"
+               "bajt 0xC5, bity 0-2: bity 0-2 hodnoty (číslo výhybky 3 + 3)";
         QTest::newRow("route 5, turnout 6")
             << 5 << "SEvyhC6"
             << "č. povelu výhybky\nbajt 0x51, bity 0-6: bity 3-9 hodnoty (číslo výhybky 6 + 3)\n"
@@ -216,14 +216,14 @@ private Q_SLOTS:
         QTest::newRow("route 17, turnout 5") << 17 << "SEvyhC5"
                                              << "č. povelu výhybky\nneukládá se: cesty 17-24 mají jen 4 výhybky";
         QTest::newRow("route 5, position 1") << 5 << "RGvyh1"
-                                             << "bajt 0x4a, bit 3: poloha výhybky 1";
+                                             << "bajt 0x4A, bit 3: poloha výhybky 1";
         QTest::newRow("route 17, position 4") << 17 << "RGvyh4"
-                                              << "bajt 0xc5, bit 7: poloha výhybky 4";
+                                              << "bajt 0xC5, bit 7: poloha výhybky 4";
         QTest::newRow("route 1, signal") << 1 << "SEnavestC"
                                          << "číslo návěstidla= 1.povelový výstup\n"
                                             "bajt 0x20: rychlost (neaktivní, STUJ, nebo návěst podle povelu)";
         QTest::newRow("route 24, repeat") << 24 << "CBopakNav"
-                                          << "bajt 0xf2, bit 7: opakovací znak";
+                                          << "bajt 0xF2, bit 7: opakovací znak";
     }
     void controlsNameTheirBits()
     {
@@ -257,6 +257,11 @@ private Q_SLOTS:
         RouteRecord rec = Record(3, 1, 12);
         rec.Position = {0, 1, 0, 1, 0, 1};
         rig.Open(rec);
+        // The right-hand column of turnouts is laid out as wide as the left-hand one.
+        for (int t = 1; t <= 3; ++t) {
+            QCOMPARE(rig.Turnout(t + 3)->width(), rig.Turnout(t)->width());
+            QCOMPARE(rig.Position(t + 3)->width(), rig.Position(t)->width());
+        }
         QVERIFY(rig.dialog.grab().save(QStringLiteral("routeeditor.png")));
     }
 };

@@ -228,6 +228,18 @@ private Q_SLOTS:
                            "3)\t0x00 (0)\t0x08 (8)\n");
         QCOMPARE(details.findChild<QTableWidget *>(QStringLiteral("TableRozdily"))->rowCount(), 2);
         QCOMPARE(details.RowsAsText(), text);
+        // A window narrower than the long description wraps it: the row grows until the whole text is in it.
+        auto *table = details.findChild<QTableWidget *>(QStringLiteral("TableRozdily"));
+        details.resize(520, 360);
+        QTest::qWait(1);
+        const QFontMetrics metrics = table->fontMetrics();
+        for (int row = 0; row < table->rowCount(); ++row) {
+            const QRect cell = table->visualRect(table->model()->index(row, 2));
+            const QRect text = metrics.boundingRect(QRect(0, 0, cell.width() - 8, 1000), Qt::TextWordWrap,
+                                                    table->item(row, 2)->text());
+            QVERIFY2(text.height() <= cell.height(), qPrintable(table->item(row, 2)->text()));
+        }
+        QVERIFY(table->rowHeight(1) >= 2 * metrics.lineSpacing());
         QGuiApplication::clipboard()->clear();
         details.findChild<QPushButton *>(QStringLiteral("BTkopirovat"))->click();
         QCOMPARE(QGuiApplication::clipboard()->text(), text);

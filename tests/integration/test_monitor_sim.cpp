@@ -73,7 +73,7 @@ private Q_SLOTS:
         lines = ViewLines(w);
         QCOMPARE(lines.size(), 6);
         QVERIFY(lines[5].endsWith(QStringLiteral("odpověď 0x") +
-                                  QString::number(ConfigDefaults[1], 16).rightJustified(2, u'0')));
+                                  QString::number(ConfigDefaults[1], 16).toUpper().rightJustified(2, u'0')));
 
         // Escape closes the window (paused or not) and the recording stops with it.
         pause->click();

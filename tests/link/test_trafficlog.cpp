@@ -45,19 +45,19 @@ private Q_SLOTS:
         QTest::newRow("read, explanations left out")
             << ReadFrame(0x21) << QStringLiteral("čtení 0x21 (Cesta 1: číslo výhybky 1, opakovací znak)");
         QTest::newRow("read of route 24's byte 1")
-            << ReadFrame(0xF2) << QStringLiteral("čtení 0xf2 (Cesta 24: číslo výhybky 1, opakovací znak)");
+            << ReadFrame(0xF2) << QStringLiteral("čtení 0xF2 (Cesta 24: číslo výhybky 1, opakovací znak)");
         QTest::newRow("read 0") << ReadFrame(0) << QStringLiteral("čtení 0x00 (nevyužito)");
-        QTest::newRow("read beyond the map") << ReadFrame(250) << QStringLiteral("čtení 0xfa");
+        QTest::newRow("read beyond the map") << ReadFrame(250) << QStringLiteral("čtení 0xFA");
         QTest::newRow("address check") << AddressCheckFrame() << QStringLiteral("čtení 0x04 (DCC adresa)");
         QTest::newRow("write") << WriteFrame(4, 7) << QStringLiteral("zápis 0x04 = 0x07 (DCC adresa)");
-        QTest::newRow("write 0xff") << WriteFrame(5, 0xFF) << QStringLiteral("zápis 0x05 = 0xff (Spínací výstupy)");
+        QTest::newRow("write 0xFF") << WriteFrame(5, 0xFF) << QStringLiteral("zápis 0x05 = 0xFF (Spínací výstupy)");
         QTest::newRow("signal table") << SignalTableFrame(5) << QStringLiteral("čtení poleSIG 0x05");
         QTest::newRow("reset") << ResetModuleFrame() << QStringLiteral("reset modulu");
         QTest::newRow("factory reset") << InitialiseConfigFrame()
                                        << QStringLiteral("inicializace konfigurace (tovární nastavení)");
         QTest::newRow("aspect") << SignalAspectFrame(1, 4) << QStringLiteral("test návěstidla 2: návěst 4");
         QTest::newRow("no aspect chosen")
-            << SignalAspectFrame(3, -1) << QStringLiteral("test návěstidla 4: návěst 0xff (neplatná)");
+            << SignalAspectFrame(3, -1) << QStringLiteral("test návěstidla 4: návěst 0xFF (neplatná)");
         QTest::newRow("turnout 3 diverging")
             << TurnoutOutputFrame(TurnoutOutputCode(3, true)) << QStringLiteral("test přestavníku 3: odbočka");
         QTest::newRow("turnout 1 straight")
@@ -91,7 +91,7 @@ private Q_SLOTS:
         QTest::newRow("version, wrong end")
             << VersionQueryFrame() << Chunks{"NS\x14#"} << QStringList{QStringLiteral("4E 53 14 23|neznámá data")};
         QTest::newRow("read") << read << Chunks{"\x12*"} << QStringList{QStringLiteral("12 2A|odpověď 0x12")};
-        QTest::newRow("read of a star") << read << Chunks{"**"} << QStringList{QStringLiteral("2A 2A|odpověď 0x2a")};
+        QTest::newRow("read of a star") << read << Chunks{"**"} << QStringList{QStringLiteral("2A 2A|odpověď 0x2A")};
         QTest::newRow("read split") << read << Chunks{"\x12", "*"}
                                     << QStringList{QStringLiteral("12|část odpovědi"),
                                                    QStringLiteral("2A|odpověď 0x12")};
@@ -111,10 +111,10 @@ private Q_SLOTS:
         QTest::newRow("no ack") << WriteFrame(4, 7) << Chunks{"N*"}
                                 << QStringList{QStringLiteral("4E 2A|neznámá data")};
         QTest::newRow("signal table") << SignalTableFrame(5) << Chunks{"<0*"}
-                                      << QStringList{QStringLiteral("3C 30 2A|poleSIG 0x05 = 0x3c")};
+                                      << QStringList{QStringLiteral("3C 30 2A|poleSIG 0x05 = 0x3C")};
         QTest::newRow("signal table split")
             << SignalTableFrame(0x7F) << Chunks{"<0", "*Y"}
-            << QStringList{QStringLiteral("3C 30|část odpovědi"), QStringLiteral("2A|poleSIG 0x7f = 0x3c"),
+            << QStringList{QStringLiteral("3C 30|část odpovědi"), QStringLiteral("2A|poleSIG 0x7F = 0x3C"),
                            QStringLiteral("59|neznámá data")};
         QTest::newRow("nothing awaited after a reset")
             << ResetModuleFrame() << Chunks{"Y*"} << QStringList{QStringLiteral("59 2A|neznámá data")};
