@@ -22,6 +22,8 @@ add_custom_command(OUTPUT ${changelog}.gz ${metainfo}
 add_custom_target(hx7_changelog ALL DEPENDS ${changelog}.gz ${metainfo})
 install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${changelog}.gz ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The user guide, as the program shows it (F1), for reading without the program too.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/guide/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/guide)
 
 # Manual pages carry the project version and are installed compressed, as Debian keeps them; -n leaves the
 # time stamp out, so the same sources give the same package.

@@ -837,6 +837,28 @@ type and version, decoder address, what followed</translation>
         <source>Data v programu se změnila a nejsou uložena. Uložit je?</source>
         <translation>The data in the program have changed and are not saved. Save them?</translation>
     </message>
+    <message>
+        <source>Použití: hx7conf [SOUBOR]
+
+Konfigurace modulů HX7, HX7V a HX7S přes sériovou linku.
+
+  SOUBOR      konfigurační soubor, který se po startu načte
+  --help      vypíše tuto nápovědu
+  --version   vypíše verzi programu
+</source>
+        <translation>Usage: hx7conf [FILE]
+
+Configures HX7, HX7V and HX7S modules over a serial line.
+
+  FILE        a configuration file loaded after the start
+  --help      prints this help
+  --version   prints the program&apos;s version
+</translation>
+    </message>
+    <message>
+        <source>neznámý argument %1</source>
+        <translation>unknown argument %1</translation>
+    </message>
 </context>
 <context>
     <name>hx7::MonitorWindow</name>
@@ -1258,6 +1280,17 @@ type and version, decoder address, what followed</translation>
     </message>
 </context>
 <context>
+    <name>hx7::THelpWindow</name>
+    <message>
+        <source>Nápověda</source>
+        <translation>User guide</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>hx7::TMainForm1</name>
     <message>
         <source>HX7  konfigurace</source>
@@ -1324,10 +1357,6 @@ Built with Qt %2</translation>
     <message>
         <source>&amp;Exit</source>
         <translation>E&amp;xit</translation>
-    </message>
-    <message>
-        <source>Úpr&amp;avy</source>
-        <translation>&amp;Edit</translation>
     </message>
     <message>
         <source>&amp;Zpět</source>
@@ -1452,6 +1481,18 @@ Built with Qt %2</translation>
     <message>
         <source>%1[*] – %2</source>
         <translation>%1[*] – %2</translation>
+    </message>
+    <message>
+        <source>Úpr&amp;avy    </source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Nápověda</source>
+        <translation>&amp;User guide</translation>
+    </message>
+    <message>
+        <source>Svobodný software pod licencí GNU General Public License verze 3 nebo novější (GPL-3.0-or-later), bez jakékoli záruky.</source>
+        <translation>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), without any warranty.</translation>
     </message>
 </context>
 <context>

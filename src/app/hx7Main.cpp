@@ -9,6 +9,7 @@
 #include "backupswindow.h"
 #include "configtextfile.h"
 #include "dialogparts.h"
+#include "helpwindow.h"
 #include "hx7version.h"
 #include "language.h"
 #include "monitorwindow.h"
@@ -142,6 +143,7 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
     m_routeDialog = new TCestaForm1(this);
     m_commDialog = new TOKcommDlg([this](int n) { return m_link.DeviceName(n); }, this);
     m_verifyDetails = new VerifyDetails(this);
+    m_helpWindow = new THelpWindow(this);
     m_backupsWindow = new TBackupsWindow(this);
     m_backupsWindow->SetStore(m_backups);
     connect(m_backupsWindow, &TBackupsWindow::LoadRequested, this, &TMainForm1::LoadFile);
@@ -230,6 +232,9 @@ void TMainForm1::BuildMenu()
     NastpoleSIG1->setVisible(false);
 
     QMenu *info = MainMenu1->addMenu(tr("&Info    "));
+    AddAction(info, "Napoveda1", tr("&Nápověda"), [this] {
+        m_helpWindow->ShowGuide(m_language);
+    })->setShortcut(QKeySequence::HelpContents);
     AddAction(info, "Oprogramu1", tr("&O programu"), &TMainForm1::Oprogramu1Click);
     // Each language is named in itself, so that a user who cannot read the other finds the way back.
     QMenu *language = info->addMenu(QStringLiteral("&Jazyk / Language"));
@@ -313,6 +318,7 @@ void TMainForm1::FormCreate()
 
     NastpoleSIG1->setVisible(DeveloperMode);
     const QString language = SettingsLanguage(m_settings.path());
+    m_language = language; // the language the program started in, which its texts are in
     findChild<QAction *>(language == QLatin1String("en") ? QStringLiteral("JazykEnglish1")
                                                          : QStringLiteral("JazykCestina1"))
         ->setChecked(true);
@@ -717,7 +723,10 @@ void TMainForm1::Oprogramu1Click()
     const QString title = QCoreApplication::translate("hx7", "HX7 konfig");
     m_prompts.About(this, title,
                     tr(" Konfigurátor  pro HX7, HX7V(M)   V%1\nSestaveno s knihovnou Qt %2")
-                        .arg(QLatin1String(HX7_VERSION), QLatin1String(QT_VERSION_STR)));
+                            .arg(QLatin1String(HX7_VERSION), QLatin1String(QT_VERSION_STR)) +
+                        QStringLiteral("\n\n") +
+                        tr("Svobodný software pod licencí GNU General Public License verze 3 nebo novější "
+                           "(GPL-3.0-or-later), bez jakékoli záruky."));
 }
 
 void TMainForm1::closeEvent(QCloseEvent *event)

@@ -30,6 +30,7 @@ namespace hx7 {
 class Prompts;
 class TCestaForm1;
 class TBackupsWindow;
+class THelpWindow;
 class TDlgStore1;
 class TFormKonfDCC;
 class TManualForm2;
@@ -154,6 +155,8 @@ private:
     BackupStore m_backups;
     QString m_lastBackup; // the backup taken before the running or last overwrite
     TBackupsWindow *m_backupsWindow;
+    THelpWindow *m_helpWindow;
+    QString m_language = QStringLiteral("cs");
     QUndoStack *m_undo;
     ImageBytes m_clean{}; // the image as last loaded, saved, read or stored (per range)
     ImageBytes m_shown{}; // the image as the newest undo step left it

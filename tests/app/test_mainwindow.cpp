@@ -3,6 +3,7 @@
 #include "configtextfile.h"
 #include "fakes.h"
 #include "frames.h"
+#include "helpwindow.h"
 #include "hx7Main.h"
 #include "recordingprompts.h"
 
@@ -20,10 +21,12 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 #include <QTranslator>
 #include <QTreeWidget>
@@ -296,7 +299,76 @@ private Q_SLOTS:
         f.action("Oprogramu1")->trigger();
         QCOMPARE(f.prompts.Shown.size(), 1);
         QVERIFY(f.prompts.Shown[0].startsWith(
-            QStringLiteral("about: HX7 konfig| Konfigurátor  pro HX7, HX7V(M)   V1.1\n")));
+            QStringLiteral("about: HX7 konfig| Konfigurátor  pro HX7, HX7V(M)   V1.2\n")));
+        QVERIFY(f.prompts.Shown[0].contains(QStringLiteral("GPL-3.0-or-later")));
+    }
+
+    // The guide of each language names every menu item as that language's menu shows it, and every picture
+    // and link in it leads somewhere.
+    void guideNamesEveryMenuItem_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("cs") << "cs";
+        QTest::newRow("en") << "en";
+    }
+    void guideNamesEveryMenuItem()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        if (language == "en") {
+            QVERIFY(translator.load(QStringLiteral(":/i18n/hx7conf_en.qm")));
+            QCoreApplication::installTranslator(&translator);
+        }
+        Fixture f;
+        f.start();
+        QFile file(QStringLiteral(":/guide/%1/index.html").arg(language));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(file.readAll());
+        QTextDocument document;
+        document.setHtml(html);
+        const QString text = document.toPlainText().simplified();
+        QStringList missing;
+        for (QMenu *menu : f.window->findChildren<QMenu *>()) {
+            for (QAction *a : menu->actions())
+                if (!a->isSeparator() && !a->objectName().startsWith(QLatin1String("Recent")) &&
+                    !text.contains(Shown(a->text()).simplified()))
+                    missing << Shown(a->text());
+            if (!text.contains(Shown(menu->title()).simplified()))
+                missing << Shown(menu->title());
+        }
+        QCoreApplication::removeTranslator(&translator);
+        static const QRegularExpression links(QStringLiteral("(src|href)=\"([^\"]+)\""));
+        for (const QRegularExpressionMatch &m : links.globalMatch(html)) {
+            const QString target = m.captured(2);
+            const bool found = target.startsWith('#')
+                                   ? html.contains(QStringLiteral("id=\"%1\"").arg(target.mid(1)))
+                                   : QFile::exists(QStringLiteral(":/guide/%1/").arg(language) + target);
+            if (!found)
+                missing << target;
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
+    }
+
+    // F1 opens the guide of the program's language, inside the program.
+    void helpOpensTheGuide_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QString>("guide");
+        QTest::newRow("cs") << QByteArray() << "qrc:/guide/cs/index.html";
+        QTest::newRow("en") << QByteArray("[Options]\r\nLanguage=en\r\n") << "qrc:/guide/en/index.html";
+    }
+    void helpOpensTheGuide()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QString, guide);
+        Fixture f(ini);
+        f.start();
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QTest::keyClick(f.window.get(), Qt::Key_F1);
+        auto *help = f.window->findChild<THelpWindow *>(QStringLiteral("THelpWindow"));
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->Source(), guide);
     }
 
     // A port that fails at start-up warns once, first line as ever, then why, in words to act on.
