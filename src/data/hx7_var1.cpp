@@ -12,6 +12,11 @@ void InitConfigImage(ImageBytes &image)
     std::copy(ConfigDefaults.begin(), ConfigDefaults.end(), image.begin() + AddressCodeByte);
 }
 
+QString WriteErrorText(const QString &path)
+{
+    return QCoreApplication::translate("hx7", "Chyba zápisu souboru  dat%1").arg(path);
+}
+
 const QStringList &AspectTexts()
 {
     // Built on the first call, which comes after main() has installed the translator.

@@ -64,6 +64,9 @@ constexpr std::array<const char *, AspectCount> AspectSourceTexts = {
 // The texts in the installed language.
 const QStringList &AspectTexts();
 
+// "Could not write" warning shared by every file this program writes.
+QString WriteErrorText(const QString &path);
+
 // Everything the windows share for the whole run.
 struct SharedData {
     ImageBytes ConfigImage{};

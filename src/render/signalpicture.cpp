@@ -90,7 +90,10 @@ Geometry Fit(const QRectF &rect)
 
 const QColor Plate(0x14, 0x14, 0x14);
 const QColor PlateEdge(0x80, 0x80, 0x80);
-const QColor DarkLamp(0x48, 0x48, 0x48);
+// Dark lamps: nearly the plate's black inside a grey ring, so that in grey print a lit red or green lamp,
+// whose grey is not much lighter, is still told by its fill and its white rim.
+const QColor DarkLamp(0x2C, 0x2C, 0x2C);
+const QColor DarkLampRing(0x60, 0x60, 0x60);
 
 } // namespace
 
@@ -164,7 +167,7 @@ void PaintSignal(QPainter &painter, const QRectF &rect, int code, bool flashOn)
         if (small)
             painter.setPen(Qt::NoPen);
         else
-            painter.setPen(lit ? QPen(Qt::white, 0.05 * p) : QPen(Qt::black, 0.03 * p));
+            painter.setPen(lit ? QPen(Qt::white, 0.08 * p) : QPen(DarkLampRing, 0.05 * p));
         painter.setBrush(lit ? LampColour(k) : DarkLamp);
         const qreal radius = (small ? 0.42 : LampRadius) * p;
         painter.drawEllipse(c, radius, radius);
