@@ -647,13 +647,13 @@ void ParseReport(QStringList &args, CtlRequest &r)
 // The configuration sheet of a file as PDF, as the program prints it; no module is asked.
 int RunReport(const CtlRequest &r, CtlIo &io)
 {
-    // Fonts need a QGuiApplication; main() makes one for this command. Without it Qt would abort.
-    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        return Fail(io, WriteErrorText(r.output), ExitUsage);
     SharedData data;
     HeldAddresses held;
     if (const auto error = LoadFile(r.file, data, held))
         return Fail(io, *error, ExitUsage);
+    // Fonts need a QGuiApplication; main() makes one for this command. Without it Qt would abort.
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return Fail(io, WriteErrorText(r.output), ExitUsage);
     SheetInfo info;
     info.fileName = r.file;
     info.date = QFileInfo(r.file).lastModified();
