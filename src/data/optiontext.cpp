@@ -24,7 +24,7 @@ QString PulseLengthText(int pulseLength, bool motorDrive)
         return QStringLiteral("0 = ") + QCoreApplication::translate("hx7", "trvalé sepnutí");
     // The module counts its pulse in steps of 40 ms, eight times as long for a motor drive.
     const int stepMs = motorDrive ? 320 : 40;
-    return QStringLiteral("%1 × %2 s = %3 s")
+    return QCoreApplication::translate("hx7", "%1 × %2 s = %3 s")
         .arg(pulseLength)
         .arg(stepMs / 1000.0, 0, 'f', 2)
         .arg(pulseLength * stepMs / 1000.0, 0, 'f', 2);

@@ -94,24 +94,31 @@ private:
         return y + 1 * Mm;
     }
     // "name   value" for each option line that pick takes, the value as the file holds it.
-    qreal Options(qreal x, qreal y, qreal width, const std::function<bool(const OptionLine &)> &pick)
+    qreal Options(qreal x, qreal y, qreal width, qreal reach, const std::function<bool(const OptionLine &)> &pick)
     {
         SetFont(9);
-        // The values line up behind the longest name of the whole sheet.
-        qreal names = 0;
+        // The values line up behind the section's longest name, as far right as its longest value lets them;
+        // a value may reach that far beyond the column, into the gap between the columns.
+        const auto valueOf = [&](const OptionLine &line) {
+            if (!m_info.held.test(line.byte))
+                return NotInFile();
+            return line.kind == OptionLine::PulseLength ? PulseLengthText(m_options.PulseLength, m_options.MotorDrive)
+                                                        : line.value;
+        };
+        const QFontMetricsF metrics = m_painter.fontMetrics();
+        qreal names = 0, values = 0;
         for (const OptionLine &line : m_lines)
-            names = std::max<qreal>(names, m_painter.fontMetrics().horizontalAdvance(line.name));
-        const qreal split = std::min(names + 3 * Mm, width * 0.64) / width;
+            if (pick(line)) {
+                names = std::max(names, metrics.horizontalAdvance(line.name));
+                values = std::max(values, metrics.horizontalAdvance(valueOf(line)));
+            }
+        const qreal valueX = std::max(width * 0.5, std::min(names + 3 * Mm, width + reach - values));
         for (const OptionLine &line : m_lines) {
             if (!pick(line))
                 continue;
             const bool held = m_info.held.test(line.byte);
-            QString value = held ? line.value : NotInFile();
-            if (held && line.kind == OptionLine::PulseLength)
-                value = PulseLengthText(m_options.PulseLength, m_options.MotorDrive);
-            Text(x, y, width * split, line.name);
-            // A long value may reach into the gap between the columns.
-            y = Text(x + width * split, y, width * (1 - split) + 9 * Mm, value, held ? Ink : Grey);
+            Text(x, y, valueX - 1 * Mm, line.name);
+            y = Text(x + valueX, y, width + reach - valueX, valueOf(line), held ? Ink : Grey);
         }
         return y;
     }
@@ -148,23 +155,27 @@ private:
         }
         y += LineHeight();
 
-        const qreal column = (w - 10 * Mm) / 2;
+        // The outputs have the longest names and values; the right column's values are short words.
+        const qreal column = (w - 10 * Mm) * 0.54;
+        const qreal rightColumn = w - 10 * Mm - column;
         const qreal top = y;
         using K = OptionLine;
         qreal left = Heading(0, top, column, QCoreApplication::translate("hx7", "Spínací výstupy"));
-        left = Options(0, left, column, [](const K &l) {
+        left = Options(0, left, column, 8 * Mm, [](const K &l) {
             return l.kind == K::SignalType || l.kind == K::PulseLength || l.kind == K::MotorDrive ||
                    l.kind == K::PairingProtection || l.kind == K::IgnoreOffCommands;
         });
         left = Heading(0, left, column, QCoreApplication::translate("hx7", "Dvojice návěstidel"));
-        left = Options(0, left, column, [](const K &l) { return l.kind == K::MergedPair || l.kind == K::CommonTrack; });
+        left = Options(0, left, column, 8 * Mm,
+                       [](const K &l) { return l.kind == K::MergedPair || l.kind == K::CommonTrack; });
 
         const qreal rx = column + 10 * Mm;
-        qreal right = Heading(rx, top, column, QCoreApplication::translate("hx7::TFormKonfDCC", "Následná rychlost"));
-        right = Options(rx, right, column, [](const K &l) { return l.kind == K::FollowOnSpeed; });
+        qreal right =
+            Heading(rx, top, rightColumn, QCoreApplication::translate("hx7::TFormKonfDCC", "Následná rychlost"));
+        right = Options(rx, right, rightColumn, 0, [](const K &l) { return l.kind == K::FollowOnSpeed; });
         if (m_info.hx7s) {
-            right = Heading(rx, right, column, QCoreApplication::translate("hx7::TFormKonfDCC", "Vstupy HX7S"));
-            right = Options(rx, right, column,
+            right = Heading(rx, right, rightColumn, QCoreApplication::translate("hx7::TFormKonfDCC", "Vstupy HX7S"));
+            right = Options(rx, right, rightColumn, 0,
                             [](const K &l) { return l.kind == K::AutoClearAspect || l.kind == K::AutoRelay; });
         }
         PaintSignals(std::max(left, right) + 2 * Mm);
@@ -211,13 +222,14 @@ private:
         const qreal w = m_area.width();
         qreal y = Heading(0, 0, w, QCoreApplication::translate("hx7::TMainForm1", "Návěstní cesty"));
         // poř., náv., six turnouts, the following aspect.
-        const qreal widths[9] = {12, 20, 19, 19, 19, 19, 19, 19, 34};
+        const qreal widths[9] = {10, 17, 20, 20, 20, 20, 20, 20, 33};
         qreal scale = 0;
         for (qreal v : widths)
             scale += v;
         scale = w / scale;
         const auto row = [&](const QStringList &cells, bool bold, const QColor &colour, bool shaded) {
-            SetFont(9, bold);
+            // The header a point smaller: the English turnout heads are longer than the cells.
+            SetFont(bold ? 8 : 9, bold);
             const qreal h = 7 * Mm;
             if (shaded)
                 m_painter.fillRect(QRectF(0, y, w, h), Shade);
