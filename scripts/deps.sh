@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev
           fonts-dejavu-core xvfb xauth clang-format qt6-l10n-tools
-          dpkg-dev file desktop-file-utils appstream librsvg2-bin man-db lintian)
+          dpkg-dev file desktop-file-utils appstream librsvg2-bin man-db lintian poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

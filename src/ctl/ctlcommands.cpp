@@ -5,6 +5,7 @@
 #include "hx7version.h"
 
 #include "bytemap.h"
+#include "configsheet.h"
 #include "configtextfile.h"
 #include "ctltable.h"
 #include "frames.h"
@@ -20,6 +21,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QHash>
 #include <QTimer>
 #include <algorithm>
@@ -630,6 +633,38 @@ int RunShow(const CtlRequest &r, CtlIo &io)
     return ExitOk;
 }
 
+void ParseReport(QStringList &args, CtlRequest &r)
+{
+    r.hx7s = TakeFlag(args, "--hx7s");
+    const qsizetype at = args.indexOf(QStringLiteral("--pdf"));
+    if (at < 0 || at + 1 >= args.size() || args[at + 1].startsWith(QLatin1String("--")))
+        throw UsageError{QCoreApplication::translate("hx7", "report potřebuje --pdf OUT")};
+    r.output = args[at + 1];
+    args.remove(at, 2);
+    ParseFile(args, r);
+}
+
+// The configuration sheet of a file as PDF, as the program prints it; no module is asked.
+int RunReport(const CtlRequest &r, CtlIo &io)
+{
+    SharedData data;
+    HeldAddresses held;
+    if (const auto error = LoadFile(r.file, data, held))
+        return Fail(io, *error, ExitUsage);
+    // Fonts need a QGuiApplication; main() makes one for this command. Without it Qt would abort.
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return Fail(io, WriteErrorText(r.output), ExitUsage);
+    SheetInfo info;
+    info.fileName = r.file;
+    info.date = QFileInfo(r.file).lastModified();
+    info.hx7s = r.hx7s;
+    info.held = held;
+    QString error;
+    if (!WriteConfigSheetPdf(r.output, data, info, &error))
+        return Fail(io, error, ExitUsage);
+    return ExitOk;
+}
+
 void ParsePoleSig(QStringList &args, CtlRequest &r)
 {
     ExpectArguments(args, 0, 1);
@@ -729,6 +764,10 @@ const CtlCommand Commands[] = {
      true, ParseStore, RunStore},
     {"show", "FILE", QT_TRANSLATE_NOOP("hx7", "vypíše konfiguraci a tabulku cest ze souboru"), false, ParseFile,
      RunShow},
+    {"report", "FILE --pdf OUT [--hx7s]",
+     QT_TRANSLATE_NOOP("hx7", "zapíše konfigurační list souboru do PDF (dvě strany A4): volby,\n"
+                              "návěstní znaky s obrázky, tabulka cest; s --hx7s i vstupy HX7S"),
+     false, ParseReport, RunReport},
     {"polesig", "[OUT]", QT_TRANSLATE_NOOP("hx7", "načte poleSIG a zapíše výpis (výchozí poleSIG.txt)"), false,
      ParsePoleSig, RunPoleSig},
     {"factory-reset", "[--no-backup] [--yes]",
@@ -746,6 +785,13 @@ const CtlCommand Commands[] = {
 std::span<const CtlCommand> CtlCommands()
 {
     return Commands;
+}
+
+bool CtlDraws(const QStringList &arguments)
+{
+    const auto parsed = ParseCtl(arguments);
+    const CtlRequest *request = std::get_if<CtlRequest>(&parsed);
+    return request && request->kind == CtlRequest::Command && request->command->run == RunReport;
 }
 
 int RunCtl(const QStringList &arguments, CtlIo &io)

@@ -28,6 +28,10 @@ struct CtlIo {
 
 enum CtlExit { ExitOk = 0, ExitDifferent = 1, ExitUsage = 2, ExitCommunication = 3, ExitRefused = 4 };
 
+// Whether the command of arguments draws (report): its process needs a QGuiApplication, which hx7ctl makes on
+// the offscreen platform, needing no display. Every other command runs on a QCoreApplication.
+bool CtlDraws(const QStringList &arguments);
+
 // arguments without the program name; returns the exit code.
 int RunCtl(const QStringList &arguments, CtlIo &io);
 

@@ -31,7 +31,9 @@ struct CtlRequest {
     std::optional<int> address; // backups --address: only that decoder address
     int scope = TransferController::ConfigAndRoutes;
     int route = 1;
-    QByteArray frame; // what test-output sends
+    QByteArray frame;  // what test-output sends
+    QString output;    // report: the PDF file to write
+    bool hx7s = false; // report: the module is an HX7S, list its sensor inputs
 };
 
 // A one-line usage error, in the language installed when it was made.

@@ -6,7 +6,9 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <cstdio>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -28,7 +30,18 @@ int WriteManualPage(const QString &from, const QString &to, QTextStream &err)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    QStringList given;
+    for (int i = 1; i < argc; ++i)
+        given << QString::fromLocal8Bit(argv[i]);
+    // Only a command that draws pays for the GUI start-up, on the offscreen platform: hx7ctl runs in scripts,
+    // over ssh, without a display.
+    std::unique_ptr<QCoreApplication> app;
+    if (hx7::CtlDraws(given)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QStringList arguments = QCoreApplication::arguments().mid(1);

@@ -12,29 +12,20 @@ void InitConfigImage(ImageBytes &image)
     std::copy(ConfigDefaults.begin(), ConfigDefaults.end(), image.begin() + AddressCodeByte);
 }
 
+QString WriteErrorText(const QString &path)
+{
+    return QCoreApplication::translate("hx7", "Chyba zápisu souboru  dat%1").arg(path);
+}
+
 const QStringList &AspectTexts()
 {
-    // The blanks inside and at the end belong to the texts: they line up the lamp patterns. The list is
-    // built on the first call, which comes after main() has installed the translator.
-    static const QStringList texts = {
-        QCoreApplication::translate("hx7", "0:  [--č--]  STOP    ( posuv zakázán )"),
-        QCoreApplication::translate("hx7", "1:  [-z---]  VOLNO"),
-        QCoreApplication::translate("hx7", "2:  [ž----]  výstraha (příští náv. STUJ)"),
-        QCoreApplication::translate("hx7", "3:  [ž*----] volno (příští náv. 40kmh)"),
-        QCoreApplication::translate("hx7", "4:  [-z--ž] 40kmh (příští náv. VOLNO)"),
-        QCoreApplication::translate("hx7", "5:  [žzčbž] nedef. kod Qcod- rezerva"),
-        QCoreApplication::translate("hx7", "6:  [ž---ž] 40kmh (příští náv. STUJ)"),
-        QCoreApplication::translate("hx7", "7:  [ž*---ž] 40kmh (příští náv. 40kmh)"),
-        QCoreApplication::translate("hx7", "8:  [--čb*-] přivolávací návěst"),
-        QCoreApplication::translate("hx7", "9:  [---b-]   zabezpečený posun"),
-        QCoreApplication::translate("hx7", "10:[--čb-]  nezabezpečený posun"),
-        QCoreApplication::translate("hx7", "11:[-z-b-]  opakovací navěst "),
-        QCoreApplication::translate("hx7", "12:[ž--b-]  opakovací navěst "),
-        QCoreApplication::translate("hx7", "13:[-----]  nic, zhasnuto "),
-        QCoreApplication::translate("hx7", "14:[ž*--b-]  opakovací navěst "),
-        QCoreApplication::translate("hx7", "15:[ž--bž]  opakovací navěst "),
-        QCoreApplication::translate("hx7", "16:[ž*--bž]  opakovací navěst "),
-    };
+    // Built on the first call, which comes after main() has installed the translator.
+    static const QStringList texts = [] {
+        QStringList t;
+        for (const char *source : AspectSourceTexts)
+            t << QCoreApplication::translate("hx7", source);
+        return t;
+    }();
     return texts;
 }
 

@@ -36,8 +36,36 @@ constexpr int AddressCodeFromCommand(int commandNumber)
     return commandNumber / 4 + 1;
 }
 
-// The 17 aspect texts; item k of every aspect list is aspect code k.
+// The 17 aspect texts as written (context "hx7"); item k of every aspect list is aspect code k. The bracket
+// holds the lamps from top to bottom, yellow, green, red, white, yellow, by the letters "ž z č b ž"; "*" after a
+// letter makes that lamp flash, "-" is a dark lamp. The pictures read the lamps from these texts, never from a
+// translation, which uses letters of its own. The blanks inside and at the end belong to the texts: they line
+// up the lamp patterns.
+constexpr int AspectCount = 17;
+constexpr std::array<const char *, AspectCount> AspectSourceTexts = {
+    QT_TRANSLATE_NOOP("hx7", "0:  [--č--]  STOP    ( posuv zakázán )"),
+    QT_TRANSLATE_NOOP("hx7", "1:  [-z---]  VOLNO"),
+    QT_TRANSLATE_NOOP("hx7", "2:  [ž----]  výstraha (příští náv. STUJ)"),
+    QT_TRANSLATE_NOOP("hx7", "3:  [ž*----] volno (příští náv. 40kmh)"),
+    QT_TRANSLATE_NOOP("hx7", "4:  [-z--ž] 40kmh (příští náv. VOLNO)"),
+    QT_TRANSLATE_NOOP("hx7", "5:  [žzčbž] nedef. kod Qcod- rezerva"),
+    QT_TRANSLATE_NOOP("hx7", "6:  [ž---ž] 40kmh (příští náv. STUJ)"),
+    QT_TRANSLATE_NOOP("hx7", "7:  [ž*---ž] 40kmh (příští náv. 40kmh)"),
+    QT_TRANSLATE_NOOP("hx7", "8:  [--čb*-] přivolávací návěst"),
+    QT_TRANSLATE_NOOP("hx7", "9:  [---b-]   zabezpečený posun"),
+    QT_TRANSLATE_NOOP("hx7", "10:[--čb-]  nezabezpečený posun"),
+    QT_TRANSLATE_NOOP("hx7", "11:[-z-b-]  opakovací navěst "),
+    QT_TRANSLATE_NOOP("hx7", "12:[ž--b-]  opakovací navěst "),
+    QT_TRANSLATE_NOOP("hx7", "13:[-----]  nic, zhasnuto "),
+    QT_TRANSLATE_NOOP("hx7", "14:[ž*--b-]  opakovací navěst "),
+    QT_TRANSLATE_NOOP("hx7", "15:[ž--bž]  opakovací navěst "),
+    QT_TRANSLATE_NOOP("hx7", "16:[ž*--bž]  opakovací navěst "),
+};
+// The texts in the installed language.
 const QStringList &AspectTexts();
+
+// "Could not write" warning shared by every file this program writes.
+QString WriteErrorText(const QString &path);
 
 // Everything the windows share for the whole run.
 struct SharedData {

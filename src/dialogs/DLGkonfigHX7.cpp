@@ -5,6 +5,7 @@
 #include "bytemap.h"
 #include "dialogparts.h"
 #include "radiogroup.h"
+#include "signalview.h"
 #include "spinbox.h"
 
 #include <QCheckBox>
@@ -143,17 +144,42 @@ QWidget *TFormKonfDCC::BuildAspectPage()
         const QChar letter = QLatin1Char(AspectLetterText(a));
         auto *list = Named(new QComboBox(page), QStringLiteral("CBnavest") + letter);
         list->addItems(AspectTexts());
+        AddAspectIcons(list);
         list->setEditable(false);
         list->setMinimumContentsLength(30);
         lists->addRow(BuddyLabel(tr("znak %1").arg(letter), list, page), list);
         m_aspectLists[a] = list;
+        // The picture follows the list at once, whether the user or the signal number changed it.
+        auto *view = Named(new SignalView(page), QStringLiteral("SignalView") + letter);
+        connect(list, &QComboBox::currentIndexChanged, view, [view, list] {
+            view->SetCode(list->currentIndex());
+            view->setToolTip(list->currentText());
+        });
+        m_aspectViews[a] = view;
         // Only the user's choice counts; selections made from code must not copy anything.
         connect(list, &QComboBox::activated, this, &TFormKonfDCC::CBnavestAChange);
     }
 
+    // The four chosen aspects of the selected signal side by side, each under its letter.
+    auto *pictures = new QHBoxLayout;
+    pictures->addStretch();
+    for (int a = 0; a < AspectsPerSignal; ++a) {
+        auto *column = new QVBoxLayout;
+        auto *letter = new QLabel(QString(QLatin1Char(AspectLetterText(a))), page);
+        letter->setAlignment(Qt::AlignHCenter);
+        column->addWidget(letter);
+        column->addWidget(m_aspectViews[a], 0, Qt::AlignHCenter);
+        pictures->addLayout(column);
+        pictures->addSpacing(12);
+    }
+    pictures->addStretch();
+
     auto *layout = new QVBoxLayout(page);
     layout->addLayout(Row({Label11, SEcisloNavSEL, nullptr}));
-    layout->addLayout(lists);
+    auto *top = new QHBoxLayout;
+    top->addLayout(lists, 1);
+    top->addLayout(pictures);
+    layout->addLayout(top);
     // A merged pair cannot share a common track: OK writes the track's bit too.
     const QString merge[PairCount] = {tr("Sloučení  znaku náv. 1A 2A"), tr("Sloučení  znaku náv. 1B 2B")};
     const char *const names[PairCount] = {"CBdoubleN12", "CBdoubleN34"};
@@ -273,6 +299,9 @@ void TFormKonfDCC::SEcisloNavSELChange()
         const int code = AspectWorkCopy[s][a] % 32;
         // Codes 17..31 have no item: the list shows no choice.
         m_aspectLists[a]->setCurrentIndex(code < AspectTexts().size() ? code : -1);
+        // An index the list had already raises no change.
+        m_aspectViews[a]->SetCode(m_aspectLists[a]->currentIndex());
+        m_aspectViews[a]->setToolTip(m_aspectLists[a]->currentText());
         SetBitsToolTip(m_aspectLists[a],
                        {BitsLine({AspectByte(s, a)}),
                         tr("Změna kteréhokoli znaku přepíše při OK všechny čtyři bajty návěstidla %1 (0x%2 až "

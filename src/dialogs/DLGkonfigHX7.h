@@ -18,6 +18,7 @@ class QTabWidget;
 namespace hx7 {
 
 class RadioGroup;
+class SignalView;
 class SpinBox;
 
 class TFormKonfDCC : public QDialog
@@ -75,7 +76,8 @@ private:
     QCheckBox *CBnoOFFcmd;
     SpinBox *SEcisloNavSEL;
     std::array<QComboBox *, AspectsPerSignal> m_aspectLists{}; // CBnavestA, B, C, D
-    std::array<QComboBox *, SignalCount> m_speedLists{};       // CBnaslRych1..4
+    std::array<SignalView *, AspectsPerSignal> m_aspectViews{};
+    std::array<QComboBox *, SignalCount> m_speedLists{}; // CBnaslRych1..4
 };
 
 } // namespace hx7

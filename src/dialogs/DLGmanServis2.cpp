@@ -5,6 +5,7 @@
 #include "frames.h"
 #include "hx7_var1.h"
 #include "radiogroup.h"
+#include "signalview.h"
 #include "spinbox.h"
 #include "transfercontroller.h"
 
@@ -31,10 +32,17 @@ TManualForm2::TManualForm2(TransferController &controller, QWidget *parent) : QD
     auto *Label1 = BuddyLabel(tr("návěstidlo"), SEnav1, this, "Label1");
     CBox1navest = Named(new QComboBox(this), "CBox1navest");
     CBox1navest->addItems(AspectTexts());
+    AddAspectIcons(CBox1navest);
     CBox1navest->setPlaceholderText(tr("kód návěsti"));
     CBox1navest->setCurrentIndex(-1);
     CBox1navest->setAccessibleName(tr("kód návěsti"));
     auto *Button4 = Named(new QPushButton(tr("Set"), this), "Button4");
+    // What Set would light: no choice goes out as 255, a code without lamps.
+    auto *preview = Named(new SignalView(this), "SignalPreview");
+    connect(CBox1navest, &QComboBox::currentIndexChanged, preview, [this, preview] {
+        preview->SetCode(CBox1navest->currentIndex());
+        preview->setToolTip(CBox1navest->currentText());
+    });
 
     auto *Button3 = Named(new QPushButton(tr("ZAVŘÍT"), this), "Button3");
     QFont big = Button3->font();
@@ -52,9 +60,10 @@ TManualForm2::TManualForm2(TransferController &controller, QWidget *parent) : QD
     layout->addWidget(SEnav1, 2, 1);
     layout->addWidget(CBox1navest, 2, 2);
     layout->addWidget(Button4, 2, 3);
+    layout->addWidget(preview, 2, 4, 2, 1, Qt::AlignCenter);
     layout->addWidget(Button3, 3, 0, 1, 4, Qt::AlignCenter);
     layout->setColumnStretch(2, 1);
-    resize(455, 241);
+    resize(500, 241);
 
     // Each button here moves a real turnout or lamp: Enter in a box must never press one of them.
     for (QPushButton *button : {Button2, Button4, Button3}) {

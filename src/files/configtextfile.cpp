@@ -36,11 +36,6 @@ int HexValue(QByteArrayView text)
     return static_cast<int>(value);
 }
 
-QString WriteErrorText(const QString &path)
-{
-    return QCoreApplication::translate("hx7", "Chyba zápisu souboru  dat%1").arg(path);
-}
-
 QByteArray ConfigTextContent(const ImageBytes &image)
 {
     QByteArray out;

@@ -42,7 +42,4 @@ struct LoadOutcome {
 LoadOutcome LoadConfigText(const QString &path, ImageBytes &image);
 LoadOutcome ParseConfigText(const QByteArray &content, const QString &path, ImageBytes &image);
 
-// "Could not write" warning shared by every file this program writes.
-QString WriteErrorText(const QString &path);
-
 } // namespace hx7

@@ -68,6 +68,7 @@ private Q_SLOTS:
         WriteRecords(QStringLiteral("old.txt"), {{0, 191}});
         WriteRecords(QStringLiteral("gap.txt"), {{0, 9}, {11, 191}});
         WriteRecords(QStringLiteral("high.txt"), {{300, 300}});
+        WriteRecords(QStringLiteral("empty.txt"), {});
         // Port numbers 0 and below name no port, in [Ports] as on the command line.
         QFile ini(QStringLiteral("hx7conf.ini"));
         QVERIFY(ini.open(QIODevice::WriteOnly));
@@ -112,6 +113,14 @@ private Q_SLOTS:
         row("ports with an argument", Args({"ports", "--all"}), true, "neznámá volba --all");
         row("factory-reset with an argument", Args({"factory-reset", "now"}), true, "přebytečný argument now");
         row("missing file", Args({"show", "/no/such/file.txt"}), false, "Chyba otevreni souboru  dat/no/such/file.txt");
+        row("report without --pdf", Args({"report", "old.txt"}), true, "report potřebuje --pdf OUT");
+        row("report, --pdf without OUT", Args({"report", "old.txt", "--pdf"}), true, "report potřebuje --pdf OUT");
+        row("report, --pdf before an option", Args({"report", "old.txt", "--pdf", "--hx7s"}), true,
+            "report potřebuje --pdf OUT");
+        row("report of a missing file", Args({"report", "/no/such/file.txt", "--pdf", "x.pdf"}), false,
+            "Chyba otevreni souboru  dat/no/such/file.txt");
+        row("report of a file with no records", Args({"report", "empty.txt", "--pdf", "x.pdf"}), false,
+            "Soubor neobsahuje žádná data: empty.txt");
         // Files that do not hold what a command needs.
         row("route 20 not in file", Args({"store", "old.txt", "--scope", "route", "20"}), false,
             "Soubor neobsahuje žádný z bajtů 213..219, které se mají uložit; do modulu se neuložilo nic.");

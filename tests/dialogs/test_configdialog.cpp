@@ -1,9 +1,11 @@
 // The module configuration dialog offscreen, through the controls' names.
 #include "DLGkonfigHX7.h"
 #include "radiogroup.h"
+#include "signalview.h"
 #include "spinbox.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -76,6 +78,8 @@ private Q_SLOTS:
         QCOMPARE(rig.Find<QComboBox>("CBnavestB")->currentText(), AspectTexts()[1]);
         QCOMPARE(rig.Find<QComboBox>("CBnavestC")->currentText(), AspectTexts()[8]);
         QCOMPARE(rig.Find<QComboBox>("CBnavestD")->currentText(), AspectTexts()[4]);
+        QCOMPARE(rig.Find<SignalView>("SignalViewA")->Code(), 0);
+        QCOMPARE(rig.Find<SignalView>("SignalViewD")->Code(), 4);
         for (const char *list : {"CBnaslRych1", "CBnaslRych2", "CBnaslRych3", "CBnaslRych4"})
             QCOMPARE(rig.Find<QComboBox>(list)->currentText(), QStringLiteral("VOLNO"));
         for (const char *box : {"CBdoubleN12", "CBdoubleN34", "CBspolKolej12", "CBspolKolej34"})
@@ -149,6 +153,11 @@ private Q_SLOTS:
             QCOMPARE(rig.Find<QComboBox>("CBnavestB")->currentIndex(), o + 3);
             QCOMPARE(rig.Find<QComboBox>("CBnavestC")->currentIndex(), o + 2);
             QCOMPARE(rig.Find<QComboBox>("CBnavestD")->currentIndex(), o + 1);
+            // The pictures show the signal now selected, not the one before.
+            for (const char *letter : {"A", "B", "C", "D"})
+                QCOMPARE(rig.Find<SignalView>(qPrintable(QStringLiteral("SignalView") + QLatin1String(letter)))->Code(),
+                         rig.Find<QComboBox>(qPrintable(QStringLiteral("CBnavest") + QLatin1String(letter)))
+                             ->currentIndex());
         }
         rig.Ok();
         QCOMPARE(rig.Bytes(8, 23), before);
@@ -257,6 +266,33 @@ private Q_SLOTS:
         rig.Find<SpinBox>("SEcisloNavSEL")->setValue(1);
     }
 
+    // Every aspect list item carries its picture; the items, texts and indexes are those of the aspect table,
+    // and a choice still raises the change that takes the aspects over.
+    void aspectListsHaveAPicturePerItem_data()
+    {
+        QTest::addColumn<QString>("list");
+        for (const char *list : {"CBnavestA", "CBnavestB", "CBnavestC", "CBnavestD"})
+            QTest::newRow(list) << QString::fromLatin1(list);
+    }
+    void aspectListsHaveAPicturePerItem()
+    {
+        QFETCH(QString, list);
+        Rig rig;
+        rig.Open();
+        auto *box = rig.Find<QComboBox>(qPrintable(list));
+        QCOMPARE(box->count(), AspectCount);
+        for (int k = 0; k < box->count(); ++k) {
+            QCOMPARE(box->itemText(k), AspectTexts()[k]);
+            QVERIFY(!box->itemIcon(k).isNull());
+            QVERIFY(!box->itemIcon(k).pixmap(box->iconSize()).isNull());
+        }
+        rig.Choose(qPrintable(list), 14);
+        rig.Ok();
+        const int letter = list.back().toLatin1() - 'A';
+        QCOMPARE(rig.data.ConfigImage[AspectByte(0, letter)], 14);
+        QCOMPARE(rig.Find<SignalView>(qPrintable(QStringLiteral("SignalView") + list.back()))->Code(), 14);
+    }
+
     void changingAspectBOfSignal2()
     {
         Rig rig;
@@ -277,7 +313,10 @@ private Q_SLOTS:
         rig.Open();
         QCOMPARE(rig.Find<QComboBox>("CBnavestB")->currentIndex(), -1);
         QCOMPARE(rig.Find<QComboBox>("CBnavestA")->currentIndex(), 3);
-        rig.Choose("CBnavestC", 2); // touching another aspect of the same signal takes all four over
+        QCOMPARE(rig.Find<SignalView>("SignalViewB")->Code(), -1); // the empty head
+        rig.Choose("CBnavestC", 2);
+        QCOMPARE(rig.Find<SignalView>("SignalViewC")->Code(),
+                 2); // touching another aspect of the same signal takes all four over
         rig.Ok();
         QCOMPARE(rig.Bytes(8, 11), (QList<int>{3, 4, 2, 255}));
     }
@@ -384,6 +423,13 @@ private Q_SLOTS:
             rig.Pages()->setCurrentIndex(page);
             QVERIFY(rig.dialog.grab().save(QStringLiteral("configdialog-%1.png").arg(page)));
         }
+        // An aspect list opened.
+        rig.Find<RadioGroup>("RGtypZnaku")->findChild<QAbstractButton *>(QStringLiteral("item0"))->click();
+        rig.Pages()->setCurrentIndex(rig.Pages()->indexOf(rig.Find<QWidget>("TabZnaky2")));
+        auto *box = rig.Find<QComboBox>("CBnavestC");
+        box->showPopup();
+        QVERIFY(box->view()->window()->grab().save(QStringLiteral("configdialog-aspectlist.png")));
+        box->hidePopup();
     }
 };
 

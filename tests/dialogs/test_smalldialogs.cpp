@@ -6,6 +6,7 @@
 #include "DLGstoreData.h"
 #include "fakes.h"
 #include "radiogroup.h"
+#include "signalview.h"
 #include "spinbox.h"
 #include "transfercontroller.h"
 #include "verifydetails.h"
@@ -256,6 +257,17 @@ private Q_SLOTS:
         QCOMPARE(aspects->count(), 17);
         QCOMPARE(aspects->currentIndex(), -1);
         QCOMPARE(aspects->placeholderText(), QStringLiteral("kód návěsti"));
+        // Each item with its picture; the preview shows what Set would send, the empty head for no choice.
+        auto *preview = rig.Find<SignalView>("SignalPreview");
+        QCOMPARE(preview->Code(), -1);
+        for (int k = 0; k < aspects->count(); ++k)
+            QVERIFY(!aspects->itemIcon(k).isNull());
+        aspects->setCurrentIndex(8);
+        QCOMPARE(preview->Code(), 8);
+        QVERIFY(preview->FlashOn());
+        QTRY_VERIFY(!preview->FlashOn()); // the white lamp of code 8 blinks
+        aspects->setCurrentIndex(-1);
+        QCOMPARE(preview->Code(), -1);
         QCOMPARE(rig.Find<RadioGroup>("RGvyh1")->ItemIndex(), 0);
         QVERIFY(rig.Find<QPushButton>("Button3")->font().bold());
         rig.Find<SpinBox>("SEvyh1")->setValue(3);
@@ -263,6 +275,7 @@ private Q_SLOTS:
         QVERIFY(!rig.dialog.isVisible());
         rig.dialog.show();
         QCOMPARE(rig.Find<SpinBox>("SEvyh1")->value(), 3);
+        aspects->setCurrentIndex(3);
         QVERIFY(rig.dialog.grab().save(QStringLiteral("outputtest.png")));
     }
 };

@@ -1,0 +1,315 @@
+// The configuration sheet. Its texts are those of the dialogs, the byte map and hx7ctl show; a few headings
+// are looked up in the context of the window that shows them, so that the sheet calls things as the
+// program does.
+#include "configsheet.h"
+
+#include "optiontext.h"
+#include "signalpicture.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <functional>
+
+namespace hx7 {
+
+namespace {
+
+// The sheet is laid out in tenths of a millimetre.
+constexpr qreal Mm = 10;
+qreal Pt(qreal points)
+{
+    return points * 25.4 / 72 * Mm;
+}
+
+const QColor Ink(Qt::black);
+const QColor Grey(0x80, 0x80, 0x80);
+const QColor Rule(0xB0, 0xB0, 0xB0);
+const QColor Shade(0xF0, 0xF0, 0xF0);
+
+QString NotInFile()
+{
+    return QCoreApplication::translate("hx7", "není v souboru");
+}
+
+bool RouteInFile(const SheetInfo &info, int i)
+{
+    for (int b = RouteSlotOffset(i); b < RouteSlotOffset(i + 1); ++b)
+        if (!info.held.test(b))
+            return false;
+    return true;
+}
+
+class Sheet
+{
+public:
+    Sheet(QPagedPaintDevice &device, const SharedData &data, const SheetInfo &info)
+        : m_device(device), m_data(data), m_info(info), m_options(DecodeOptions(data.ConfigImage.data())),
+          m_lines(OptionLines(m_options))
+    {}
+
+    void Paint()
+    {
+        if (!m_painter.begin(&m_device))
+            return;
+        const qreal scale = m_device.logicalDpiX() / 25.4 / Mm;
+        m_painter.scale(scale, scale);
+        m_area = QRectF(0, 0, m_device.width() / scale, m_device.height() / scale);
+        m_painter.setRenderHint(QPainter::Antialiasing);
+        m_painter.setRenderHint(QPainter::TextAntialiasing);
+        PaintOptionsPage();
+        Footer(1);
+        m_device.newPage();
+        PaintRoutesPage();
+        Footer(2);
+        m_painter.end();
+    }
+
+private:
+    void SetFont(qreal points, bool bold = false)
+    {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(qRound(Pt(points)));
+        font.setBold(bold);
+        m_painter.setFont(font);
+    }
+    qreal LineHeight() const { return m_painter.fontMetrics().height() * 1.15; }
+    // One line of text at y in the columns left..right; returns the y below it.
+    qreal Text(qreal x, qreal y, qreal width, const QString &text, const QColor &colour = Ink,
+               int flags = Qt::AlignLeft)
+    {
+        m_painter.setPen(colour);
+        m_painter.drawText(QRectF(x, y, width, LineHeight()), flags | Qt::AlignVCenter | Qt::TextSingleLine,
+                           m_painter.fontMetrics().elidedText(text, Qt::ElideRight, int(width)));
+        return y + LineHeight();
+    }
+    qreal Heading(qreal x, qreal y, qreal width, const QString &text)
+    {
+        SetFont(10, true);
+        y = Text(x, y + 2 * Mm, width, text);
+        m_painter.setPen(QPen(Rule, 0.3 * Mm));
+        m_painter.drawLine(QPointF(x, y), QPointF(x + width, y));
+        return y + 1 * Mm;
+    }
+    // "name   value" for each option line that pick takes, the value as the file holds it.
+    qreal Options(qreal x, qreal y, qreal width, qreal reach, const std::function<bool(const OptionLine &)> &pick)
+    {
+        SetFont(9);
+        // The values line up behind the section's longest name, as far right as its longest value lets them;
+        // a value may reach that far beyond the column, into the gap between the columns.
+        const auto valueOf = [&](const OptionLine &line) {
+            if (!m_info.held.test(line.byte))
+                return NotInFile();
+            return line.kind == OptionLine::PulseLength ? PulseLengthText(m_options.PulseLength, m_options.MotorDrive)
+                                                        : line.value;
+        };
+        const QFontMetricsF metrics = m_painter.fontMetrics();
+        qreal names = 0, values = 0;
+        for (const OptionLine &line : m_lines)
+            if (pick(line)) {
+                names = std::max(names, metrics.horizontalAdvance(line.name));
+                values = std::max(values, metrics.horizontalAdvance(valueOf(line)));
+            }
+        const qreal valueX = std::max(width * 0.5, std::min(names + 3 * Mm, width + reach - values));
+        for (const OptionLine &line : m_lines) {
+            if (!pick(line))
+                continue;
+            const bool held = m_info.held.test(line.byte);
+            Text(x, y, valueX - 1 * Mm, line.name);
+            y = Text(x + valueX, y, width + reach - valueX, valueOf(line), held ? Ink : Grey);
+        }
+        return y;
+    }
+
+    void PaintOptionsPage()
+    {
+        const qreal w = m_area.width();
+        SetFont(16, true);
+        qreal y = Text(0, 0, w, QCoreApplication::translate("hx7::TFormKonfDCC", "Konfigurace modulu HX7"));
+        SetFont(9);
+        const auto info = [&](const QString &name, const QString &value) {
+            Text(0, y, 30 * Mm, name);
+            y = Text(30 * Mm, y, w - 30 * Mm, value);
+        };
+        if (!m_info.fileName.isEmpty())
+            info(QCoreApplication::translate("hx7", "Soubor"), QFileInfo(m_info.fileName).fileName());
+        if (m_info.date.isValid())
+            info(QCoreApplication::translate("hx7::TBackupsWindow", "Datum a čas"),
+                 m_info.date.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+        if (!m_info.module.isEmpty())
+            info(QCoreApplication::translate("hx7::TBackupsWindow", "Modul"), m_info.module);
+
+        // The address large, as it is what the module is found by on the layout.
+        y += 2 * Mm;
+        SetFont(12, true);
+        qreal x = 0;
+        for (const OptionLine &line : m_lines) {
+            if (line.kind != OptionLine::AddressCode && line.kind != OptionLine::FirstCommand)
+                continue;
+            const QString text =
+                line.name + QStringLiteral(": ") + (m_info.held.test(line.byte) ? line.value : NotInFile());
+            Text(x, y, w / 2, text);
+            x += w / 2;
+        }
+        y += LineHeight();
+
+        // The outputs have the longest names and values; the right column's values are short words.
+        const qreal column = (w - 10 * Mm) * 0.54;
+        const qreal rightColumn = w - 10 * Mm - column;
+        const qreal top = y;
+        using K = OptionLine;
+        qreal left = Heading(0, top, column, QCoreApplication::translate("hx7", "Spínací výstupy"));
+        left = Options(0, left, column, 8 * Mm, [](const K &l) {
+            return l.kind == K::SignalType || l.kind == K::PulseLength || l.kind == K::MotorDrive ||
+                   l.kind == K::PairingProtection || l.kind == K::IgnoreOffCommands;
+        });
+        left = Heading(0, left, column, QCoreApplication::translate("hx7", "Dvojice návěstidel"));
+        left = Options(0, left, column, 8 * Mm,
+                       [](const K &l) { return l.kind == K::MergedPair || l.kind == K::CommonTrack; });
+
+        const qreal rx = column + 10 * Mm;
+        qreal right =
+            Heading(rx, top, rightColumn, QCoreApplication::translate("hx7::TFormKonfDCC", "Následná rychlost"));
+        right = Options(rx, right, rightColumn, 0, [](const K &l) { return l.kind == K::FollowOnSpeed; });
+        if (m_info.hx7s) {
+            right = Heading(rx, right, rightColumn, QCoreApplication::translate("hx7::TFormKonfDCC", "Vstupy HX7S"));
+            right = Options(rx, right, rightColumn, 0,
+                            [](const K &l) { return l.kind == K::AutoClearAspect || l.kind == K::AutoRelay; });
+        }
+        PaintSignals(std::max(left, right) + 2 * Mm);
+    }
+
+    // The four signals side by side, each with its aspects A..D as pictures and texts.
+    void PaintSignals(qreal y)
+    {
+        const qreal w = m_area.width();
+        y = Heading(0, y, w, QCoreApplication::translate("hx7::TFormKonfDCC", "Návěstní znaky"));
+        const qreal column = w / SignalCount;
+        // What is left of the page, shared by the four aspects, a picture at most 3 cm high.
+        const qreal bottom = m_area.height() - 10 * Mm;
+        const qreal block = std::min(33 * Mm, (bottom - y - 8 * Mm) / AspectsPerSignal);
+        const qreal picture = block - 3 * Mm;
+        const qreal pictureWidth = picture * 0.36;
+        for (int s = 0; s < SignalCount; ++s) {
+            const qreal x = s * column;
+            SetFont(11, true);
+            qreal by = Text(x, y, column, QCoreApplication::translate("hx7", "Návěstidlo %1").arg(SignalNames[s]));
+            for (int a = 0; a < AspectsPerSignal; ++a) {
+                const bool held = m_info.held.test(AspectByte(s, a));
+                const int code = m_options.Aspects[s][a];
+                SetFont(10, true);
+                Text(x, by, 5 * Mm, QString(QLatin1Char(AspectLetterText(a))));
+                PaintSignal(m_painter, QRectF(x + 5 * Mm, by, pictureWidth, picture), held ? code : -1);
+                SetFont(8);
+                const QRectF textRect(x + 6 * Mm + pictureWidth, by, column - 8 * Mm - pictureWidth, picture);
+                m_painter.setPen(held ? Ink : Grey);
+                // A known text begins with its code; an unknown code is named by its number.
+                const QString text = !held ? NotInFile()
+                                     : AspectLamps(code)
+                                         ? AspectCodeText(code)
+                                         : QString::number(code) + QStringLiteral(" ") + AspectCodeText(code);
+                // The texts line their patterns up with blanks that mean nothing on paper.
+                m_painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text.simplified());
+                by += block;
+            }
+        }
+    }
+
+    void PaintRoutesPage()
+    {
+        const qreal w = m_area.width();
+        qreal y = Heading(0, 0, w, QCoreApplication::translate("hx7::TMainForm1", "Návěstní cesty"));
+        // poř., náv., six turnouts, the following aspect.
+        const qreal widths[9] = {10, 17, 20, 20, 20, 20, 20, 20, 33};
+        qreal scale = 0;
+        for (qreal v : widths)
+            scale += v;
+        scale = w / scale;
+        const auto row = [&](const QStringList &cells, bool bold, const QColor &colour, bool shaded) {
+            // The header a point smaller: the English turnout heads are longer than the cells.
+            SetFont(bold ? 8 : 9, bold);
+            const qreal h = 7 * Mm;
+            if (shaded)
+                m_painter.fillRect(QRectF(0, y, w, h), Shade);
+            qreal x = 0;
+            for (int c = 0; c < cells.size() && c < 9; ++c) {
+                const qreal cw = widths[c] * scale;
+                m_painter.setPen(colour);
+                m_painter.drawText(QRectF(x + 1 * Mm, y, cw - 2 * Mm, h), Qt::AlignLeft | Qt::AlignVCenter,
+                                   m_painter.fontMetrics().elidedText(cells[c], Qt::ElideRight, int(cw - 2 * Mm)));
+                x += cw;
+            }
+            m_painter.setPen(QPen(Rule, 0.2 * Mm));
+            m_painter.drawLine(QPointF(0, y + h), QPointF(w, y + h));
+            y += h;
+        };
+        row(RouteGridHeader(), true, Ink, false);
+        for (int i = 0; i < RouteCount; ++i) {
+            const RouteRecord &route = m_data.RouteTable[i];
+            QStringList cells = RouteGridRow(i, route);
+            const bool inFile = RouteInFile(m_info, i);
+            if (!inFile) {
+                // Number and signal stay; the turnouts are unknown, and the route is not inactive.
+                cells = cells.mid(0, 2);
+                cells << QStringList(TurnoutsPerRoute, QString()) << NotInFile();
+            }
+            row(cells, false, inFile && route.SpeedCode != 0 ? Ink : Grey, i % 2 == 1);
+        }
+    }
+
+    void Footer(int page)
+    {
+        SetFont(8);
+        const qreal y = m_area.height() - LineHeight();
+        m_painter.setPen(QPen(Rule, 0.2 * Mm));
+        m_painter.drawLine(QPointF(0, y), QPointF(m_area.width(), y));
+        Text(0, y, m_area.width() * 0.7, QFileInfo(m_info.fileName).fileName(), Grey);
+        Text(m_area.width() * 0.7, y, m_area.width() * 0.3,
+             QCoreApplication::translate("hx7", "strana %1 z %2").arg(page).arg(ConfigSheetPages), Grey,
+             Qt::AlignRight);
+    }
+
+    QPagedPaintDevice &m_device;
+    const SharedData &m_data;
+    const SheetInfo &m_info;
+    const ModuleOptions m_options;
+    const QList<OptionLine> m_lines;
+    QPainter m_painter;
+    QRectF m_area;
+};
+
+} // namespace
+
+void PaintConfigSheet(QPagedPaintDevice &device, const SharedData &data, const SheetInfo &info)
+{
+    Sheet(device, data, info).Paint();
+}
+
+bool WriteConfigSheetPdf(const QString &path, const SharedData &data, const SheetInfo &info, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = WriteErrorText(path);
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(600);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                                         QPageLayout::Millimeter));
+        writer.setTitle(QCoreApplication::translate("hx7::TFormKonfDCC", "Konfigurace modulu HX7"));
+        writer.setCreator(QStringLiteral("hx7conf"));
+        PaintConfigSheet(writer, data, info);
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = WriteErrorText(path);
+        return false;
+    }
+    return true;
+}
+
+} // namespace hx7

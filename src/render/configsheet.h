@@ -1,0 +1,32 @@
+// The configuration sheet: what an image holds, on two A4 pages in the installed language, to keep beside
+// the layout. The same painting goes to a PDF file and to a printer.
+#pragma once
+
+#include "hx7_var1.h"
+
+#include <QDateTime>
+#include <QPagedPaintDevice>
+#include <QString>
+#include <bitset>
+
+namespace hx7 {
+
+struct SheetInfo {
+    QString fileName;  // the file the image came from or was saved to; empty: none
+    QDateTime date;    // when the configuration was saved or read; invalid: not printed
+    QString module;    // the module's answer, "HX7S V 1.4", when one has answered
+    bool hx7s = false; // the sheet lists the sensor inputs of byte 24
+    // The bytes the image really holds; an option or route outside them prints as not in the file, never
+    // with the default a load filled in.
+    std::bitset<ModuleBytes> held = std::bitset<ModuleBytes>().set();
+};
+
+constexpr int ConfigSheetPages = 2;
+
+// Paints both pages on device, in its page layout (the PDF writer sets A4); the device must be fresh, as
+// a QPainter begins on it here.
+void PaintConfigSheet(QPagedPaintDevice &device, const SharedData &data, const SheetInfo &info);
+// A4 portrait; the file is written whole or not at all. Needs a QGuiApplication (fonts).
+bool WriteConfigSheetPdf(const QString &path, const SharedData &data, const SheetInfo &info, QString *error);
+
+} // namespace hx7
