@@ -17,4 +17,7 @@ for language in cs en; do
     xvfb-run -a -s "-screen 0 1280x1024x24" build/tools/screenshots/hx7shots "$language" "$work/module" \
         "docs/guide/$language/img"
     kill $sim; wait $sim 2>/dev/null || true
+    # The sheet's first page at a readable size; the PDF itself stays out of the guide.
+    pdftoppm -png -r 60 -f 1 -l 1 -singlefile "docs/guide/$language/img/sheet.pdf" "docs/guide/$language/img/sheet"
+    rm "docs/guide/$language/img/sheet.pdf"
 done

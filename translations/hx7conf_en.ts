@@ -859,6 +859,48 @@ Configures HX7, HX7V and HX7S modules over a serial line.
         <source>neznámý argument %1</source>
         <translation>unknown argument %1</translation>
     </message>
+    <message>
+        <source>Exportovat do PDF</source>
+        <translation>Export to PDF</translation>
+    </message>
+    <message>
+        <source>Dokumenty PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>report potřebuje --pdf OUT</source>
+        <translation>report needs --pdf OUT</translation>
+    </message>
+    <message>
+        <source>zapíše konfigurační list souboru do PDF (dvě strany A4): volby,
+návěstní znaky s obrázky, tabulka cest; s --hx7s i vstupy HX7S</source>
+        <translation>writes the file&apos;s configuration sheet as PDF (two A4 pages): options,
+signal aspects with pictures, route table; with --hx7s also the HX7S inputs</translation>
+    </message>
+    <message>
+        <source>trvalé sepnutí</source>
+        <translation>stays on</translation>
+    </message>
+    <message>
+        <source>%1 × %2 s = %3 s</source>
+        <translation>%1 × %2 s = %3 s</translation>
+    </message>
+    <message>
+        <source>Soubor</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Dvojice návěstidel</source>
+        <translation>Signal pairs</translation>
+    </message>
+    <message>
+        <source>Návěstidlo %1</source>
+        <translation>Signal %1</translation>
+    </message>
+    <message>
+        <source>strana %1 z %2</source>
+        <translation>page %1 of %2</translation>
+    </message>
 </context>
 <context>
     <name>hx7::MonitorWindow</name>
@@ -1493,6 +1535,14 @@ Built with Qt %2</translation>
     <message>
         <source>Svobodný software pod licencí GNU General Public License verze 3 nebo novější (GPL-3.0-or-later), bez jakékoli záruky.</source>
         <translation>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), without any warranty.</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>Exportovat do &amp;PDF…</source>
+        <translation>&amp;Export to PDF…</translation>
     </message>
 </context>
 <context>

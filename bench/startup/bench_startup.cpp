@@ -23,6 +23,7 @@ public:
     void About(QWidget *, const QString &, const QString &) override {}
     QString SaveFileName(QWidget *) override { return {}; }
     QString OpenFileName(QWidget *) override { return {}; }
+    QString PdfFileName(QWidget *) override { return {}; }
 };
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "DLGsetComm1.h"
 #include "DLGstoreData.h"
 #include "backupswindow.h"
+#include "configsheet.h"
 #include "configtextfile.h"
 #include "dialogparts.h"
 #include "helpwindow.h"
@@ -29,6 +30,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -187,6 +190,9 @@ void TMainForm1::BuildMenu()
     QMenu *file = MainMenu1->addMenu(tr("&Soubor       "));
     AddAction(file, "Nast1", tr("&Načíst data"), &TMainForm1::Nast1Click)->setShortcut(QKeySequence::Open);
     AddAction(file, "Uloit1", tr("&Uložit data"), &TMainForm1::Uloit1Click)->setShortcut(QKeySequence::Save);
+    file->addSeparator()->setObjectName(QStringLiteral("N5"));
+    AddAction(file, "Tisk1", tr("&Tisk…"), &TMainForm1::Tisk1Click)->setShortcut(QKeySequence::Print);
+    AddAction(file, "ExportPDF1", tr("Exportovat do &PDF…"), &TMainForm1::ExportPdf1Click);
     m_recentSeparator = file->addSeparator();
     m_recentSeparator->setObjectName(QStringLiteral("N4"));
     for (int i = 0; i < Settings::RecentFileCount; ++i) {
@@ -586,6 +592,39 @@ bool TMainForm1::SaveToFile()
     RememberFile(path);
     UpdateTitle();
     return true;
+}
+
+SheetInfo TMainForm1::Sheet() const
+{
+    SheetInfo info;
+    info.fileName = m_filePath.isEmpty() ? QString() : QFileInfo(m_filePath).fileName();
+    info.date = QDateTime::currentDateTime();
+    info.module = m_moduleFound;
+    info.hx7s = TypHX7S1->isChecked();
+    return info;
+}
+
+void TMainForm1::Tisk1Click()
+{
+    // The system's print dialog is one button away in the preview, which shows the sheet as it will print.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("PrintPreview1"));
+    const SheetInfo info = Sheet();
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&](QPrinter *target) { PaintConfigSheet(*target, m_data, info); });
+    preview.exec();
+}
+
+void TMainForm1::ExportPdf1Click()
+{
+    const QString path = m_prompts.PdfFileName(this);
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!WriteConfigSheetPdf(path, m_data, Sheet(), &error))
+        m_prompts.Warning(this, error);
 }
 
 void TMainForm1::Nast1Click()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "backups.h"
+#include "configsheet.h"
 #include "hx7_var1.h"
 #include "portprober.h"
 #include "seriallink.h"
@@ -67,6 +68,8 @@ public:
     void LoadFile(const QString &path); // through the loader, as "Načíst data" loads the file chosen
     void CompareWithBackup(const QString &path);
     void ZalohyModulu1Click();
+    void Tisk1Click();
+    void ExportPdf1Click();
     void KonfiguraceModulu1Click();
     void OpenRecent(const QString &path);
     // The image differs from what was last loaded, saved, read or stored (the title's modified mark).
@@ -102,6 +105,7 @@ protected:
 private:
     void BuildMenu();
     void StartingOverwrite();
+    SheetInfo Sheet() const;        // what the printed sheet says beside the image
     void Load(const QString &path); // LoadFile without the question
     bool SaveToFile();              // "Uložit data": false when cancelled or failed
     // Asks about unsaved changes before they are replaced; false when the user chose to stop.

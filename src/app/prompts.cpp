@@ -103,6 +103,16 @@ void QtPrompts::About(QWidget *parent, const QString &title, const QString &text
     Box(parent, QMessageBox::NoIcon, title, text, QMessageBox::Ok);
 }
 
+QString QtPrompts::PdfFileName(QWidget *parent)
+{
+    QFileDialog dialog(parent, QCoreApplication::translate("hx7", "Exportovat do PDF"));
+    dialog.setObjectName(QStringLiteral("PdfDialog1"));
+    dialog.setNameFilter(QCoreApplication::translate("hx7", "Dokumenty PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    return Run(&dialog);
+}
+
 QString QtPrompts::SaveFileName(QWidget *)
 {
     return Run(SaveDialog1.get());

@@ -23,6 +23,7 @@ public:
     virtual void About(QWidget *parent, const QString &title, const QString &text) = 0;
     virtual QString SaveFileName(QWidget *parent) = 0; // empty when cancelled
     virtual QString OpenFileName(QWidget *parent) = 0; // empty when cancelled
+    virtual QString PdfFileName(QWidget *parent) = 0;  // where to export the sheet; empty when cancelled
 };
 
 // The real boxes and dialogs. The two file dialogs live as long as this object, so each offers the
@@ -41,6 +42,7 @@ public:
     void About(QWidget *parent, const QString &title, const QString &text) override;
     QString SaveFileName(QWidget *parent) override;
     QString OpenFileName(QWidget *parent) override;
+    QString PdfFileName(QWidget *parent) override;
 
 private:
     std::unique_ptr<QFileDialog> SaveDialog1;

@@ -349,6 +349,28 @@ private Q_SLOTS:
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
     }
 
+    // Soubor → Exportovat do PDF writes the sheet of what the program holds, naming its file; a folder that
+    // cannot be written is said.
+    void exportSheet()
+    {
+        Fixture f;
+        f.start();
+        const QString file = f.dir.filePath(QStringLiteral("layout.txt"));
+        QVERIFY(SaveConfigText(file, f.data.ConfigImage, nullptr));
+        f.window->LoadFile(file);
+        f.prompts.PdfPath = f.dir.filePath(QStringLiteral("sheet.pdf"));
+        f.action("ExportPDF1")->trigger();
+        QVERIFY(f.prompts.Shown.isEmpty());
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {f.prompts.PdfPath, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(10000));
+        QVERIFY(QString::fromUtf8(text.readAllStandardOutput()).contains(QStringLiteral("layout.txt")));
+        f.prompts.PdfPath = f.dir.filePath(QStringLiteral("no/such/sheet.pdf"));
+        f.action("ExportPDF1")->trigger();
+        QCOMPARE(f.prompts.Shown.size(), 1);
+        QVERIFY(f.prompts.Shown[0].startsWith(QStringLiteral("warning: ")));
+    }
+
     // F1 opens the guide of the program's language, inside the program.
     void helpOpensTheGuide_data()
     {

@@ -34,6 +34,7 @@ public:
     }
     QString SaveFileName(QWidget *) override { return SavePath; }
     QString OpenFileName(QWidget *) override { return OpenPath; }
+    QString PdfFileName(QWidget *) override { return PdfPath; }
 
     QStringList Shown;
     // Runs while a box is "open", as the event loop of a real message box would.
@@ -42,6 +43,7 @@ public:
     SaveChoice SaveAnswer = SaveChoice::Discard;
     QString SavePath;
     QString OpenPath;
+    QString PdfPath;
 
 private:
     void Show(const QString &line)

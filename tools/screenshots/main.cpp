@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -30,6 +31,8 @@ public:
     void About(QWidget *, const QString &, const QString &) override {}
     QString SaveFileName(QWidget *) override { return {}; }
     QString OpenFileName(QWidget *) override { return {}; }
+    QString PdfFileName(QWidget *) override { return PdfPath; }
+    QString PdfPath;
 };
 
 void Wait(int ms)
@@ -79,8 +82,8 @@ int main(int argc, char *argv[])
     QFile ini(settings.path());
     if (!ini.open(QIODevice::WriteOnly))
         return 1;
-    ini.write("[Options]\r\nCOMserial=1\r\nFastTransfer=1\r\nLanguage=" + language.toLatin1() + "\r\n[Ports]\r\nCOM1=" +
-              QFile::encodeName(device) + "\r\n");
+    ini.write("[Options]\r\nCOMserial=1\r\nFastTransfer=1\r\nLanguage=" + language.toLatin1() +
+              "\r\n[Ports]\r\nCOM1=" + QFile::encodeName(device) + "\r\n");
     ini.close();
     hx7::InstallLanguage(language);
 
@@ -88,6 +91,7 @@ int main(int argc, char *argv[])
     hx7::QtSerialPort port;
     hx7::SerialLink link(port, [&settings](int n) { return settings.PortDeviceName(n); });
     SilentPrompts prompts;
+    prompts.PdfPath = home.filePath(QStringLiteral("sheet.pdf"));
     hx7::TMainForm1 window(data, link, settings, prompts);
     window.show();
     window.FormCreate();
@@ -121,6 +125,18 @@ int main(int argc, char *argv[])
         if (dialog)
             dialog->hide();
     }
+    // The aspects page of the configuration dialog, with its pictures.
+    auto *config = window.findChild<QWidget *>(QStringLiteral("TFormKonfDCC"));
+    if (auto *pages = config->findChild<QTabWidget *>()) {
+        config->show(); // it opens on its first page
+        Wait(300);
+        pages->setCurrentIndex(1);
+        ok = Shoot(config, out.filePath(QStringLiteral("aspects.png"))) && ok;
+        pages->setCurrentIndex(0);
+        config->hide();
+    }
+    // The sheet as PDF; the script turns its first page into the guide's picture.
+    window.ExportPdf1Click();
     auto *route = window.findChild<hx7::TCestaForm1 *>(QStringLiteral("TCestaForm1"));
     route->RouteEditBuffer = data.RouteTable[0];
     route->RouteNumber = 1;
@@ -128,5 +144,7 @@ int main(int argc, char *argv[])
     ok = Shoot(route, out.filePath(QStringLiteral("route.png"))) && ok;
     route->hide();
     window.close();
+    // The sheet's first page, for the script to turn into a picture.
+    ok = QFile::copy(prompts.PdfPath, out.filePath(QStringLiteral("sheet.pdf"))) && ok;
     return ok ? 0 : 1;
 }
