@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and starts hx7conf. Without --module it talks to the module simulator on a pseudo-terminal,
 # with a private settings folder whose [Ports] section points COM1 at it and a private data folder for the
 # backups; your own settings and backups stay untouched.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything and runs every test (offscreen), printing the output of any test that fails; builds the
 # Debian package and checks what it installs; then builds again with AddressSanitizer and
 # UndefinedBehaviorSanitizer and runs the whole suite under them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a configuration file: the load never writes outside the image, never crashes, and a
 // file it refuses changes no byte.
 #include "configtextfile.h"

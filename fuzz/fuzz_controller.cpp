@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer controller fed arbitrary bytes as the module's replies, in the tick mode or the fast mode
 // (bytes taken as they arrive, between the ticks). After every step: the state is idle or one of the
 // controller's resting states, CurrentAddress stays in its range, at most one frame went out and every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a settings file's content, in memory: reading never crashes, and a write changes only
 // its own key's line (or adds it, with its section at the end), keeping every other line as it was
 // and in order; the value reads back, and writing it again changes nothing.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian changelog and the AppStream releases from CHANGELOG.md, so the two never tell different stories.
 # Usage: changelog.sh CHANGELOG.md VERSION MAINTAINER CHANGELOG_OUT METAINFO_IN METAINFO_OUT
 # Fails when the newest release in CHANGELOG.md is not VERSION, the version the programs print.

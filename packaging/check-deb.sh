@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package in a build folder (default build/) and checks what it would install: every
 # executable answers --version with the package's version (hx7conf without a display), hx7ctl reads a sample
 # configuration file, the desktop entry, the AppStream metadata, the icon and the manual pages are valid, and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang and runs them one after another on a copy of the checked-in
 # corpus, each for a fixed time (seconds, default 120) or a number of inputs (default 10 million),
 # whichever comes first. Findings land in build-fuzz/findings/<target>/.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the user guide's screenshots in both languages from the real program against the module simulator, under
 # Xvfb, into docs/guide/<language>/img/. Run it after a change the pictures show, and commit the pictures.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the main window (construction, start-up sequence, first paint) and the memory it takes.
 // Run offscreen: QT_QPA_PLATFORM=offscreen build/bench/bench_startup
 #include "fakes.h"

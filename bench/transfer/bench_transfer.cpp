@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole transfers against the simulator with the real 100 ms timer, as the main window runs them, in both
 // the tick mode (one frame a tick) and the fast mode (the next frame as soon as a reply is complete).
 // The simulator takes the time a real 19200 baud line and a module's memory writes take, so the fast mode

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the route table, the menu, "Test comm", the transfer progress and the 100 ms timer
 // that drives the serial link and the transfer controller.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: the shared data, the serial link, the settings and the main window.
 #include "hx7Main.h"
 #include "hx7version.h"

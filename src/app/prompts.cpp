@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt message boxes and file dialogs.
 #include "prompts.h"
 

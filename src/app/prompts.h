@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes and file dialogs of the main window, behind one object that tests replace.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of hx7ctl: one parse rule and one run function each, gathered in the command table, and
 // the session they share on the way to the module.
 #include "ctlcommands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hx7ctl: the module operations of the main window from the command line, on the same controller.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parsing hx7ctl's arguments, and its help and man page written from the command table.
 #include "ctltable.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of hx7ctl as one table, and the parse step that turns arguments into a request for one of
 // them. Parsing is pure (no files, no port, no settings), so every usage error is known before anything runs;
 // --help and the man page's command list are written from the same table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hx7ctl: back up, verify and restore HX7 modules from scripts.
 #include "ctlcommands.h"
 #include "ctltable.h"

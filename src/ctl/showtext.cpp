@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options of image bytes 4..24 and the route table as text.
 #include "showtext.h"
 

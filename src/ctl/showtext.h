@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration in words, for "hx7ctl show": one "name: value" line per module option, a blank
 // line, then the route table as the main window's grid shows it (cells separated by TAB).
 #pragma once

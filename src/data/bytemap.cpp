@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The byte map of the configuration image, written from the image layout and the route slot codec.
 #include "bytemap.h"
 

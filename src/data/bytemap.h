@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What each byte of the configuration image holds, in words for the user: the verify details, the
 // traffic monitor, the controls' tooltips and hx7ctl all describe bytes from this one table.
 #pragma once

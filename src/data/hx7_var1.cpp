@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up contents of the configuration image and the aspect texts shared by every dialog.
 #include "hx7_var1.h"
 

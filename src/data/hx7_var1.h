@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The module's configuration memory as this program keeps it, and the data shared by every window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding and encoding of the module options, bit for bit as the module firmware reads them.
 #include "moduleoptions.h"
 

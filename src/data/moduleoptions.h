@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The module options of image bytes 4..24 in named fields, and where each field lies. The configuration
 // dialog, the byte map and hx7ctl read these bytes only through this codec.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The module options of image bytes 4..24 in words: one name and value per option, in the order hx7ctl show
 // lists them. The show command and the printed configuration sheet word the options from this one list.
 #pragma once

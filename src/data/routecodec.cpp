@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Packing of the signal routes into the image, bit for bit as the module firmware reads them.
 #include "routecodec.h"
 

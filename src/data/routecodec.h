@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 24 signal routes: their unpacked form, where each lies in the image, and the two conversions.
 #pragma once
 

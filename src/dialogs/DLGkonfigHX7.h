@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Konfigurace modulu HX7": every module option of image bytes 4..24. Showing fills the controls from
 // the image, OK writes them all back, Cancel writes nothing.
 #pragma once

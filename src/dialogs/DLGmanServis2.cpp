@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The output-test dialog. It keeps its values between showings.
 #include "DLGmanServis2.h"
 

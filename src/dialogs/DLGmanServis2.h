@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Test  periferií": switches one turnout output or sets one signal aspect on the module, for testing
 // the wiring. The frame is queued with the transfer controller and goes out on its next tick.
 #pragma once

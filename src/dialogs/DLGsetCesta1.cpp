@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The route editor.
 #include "DLGsetCesta1.h"
 

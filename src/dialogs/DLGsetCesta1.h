@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Konfigurace návěstní cesty": edits a copy of one route, RouteEditBuffer; the caller puts it back on OK.
 #pragma once
 

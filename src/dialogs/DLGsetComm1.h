@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "COM port": which serial port the program uses, chosen by number or from the list of adapters, and
 // the search for the port a module answers on.
 #pragma once

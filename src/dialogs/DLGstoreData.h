@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Uložení dat do modulu": what a store into the module covers, whether the module is backed up before it
 // and verified after it, and whether it resets after it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Zálohy modulů": the backups the program took before overwriting a module, newest first, to load one back
 // into the program, compare it with the program's data, or delete it. The window only lists and deletes;
 // loading and comparing are the caller's, through LoadRequested and CompareRequested.

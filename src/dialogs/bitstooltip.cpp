@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tooltip lines that name a control's byte and bits.
 #include "bitstooltip.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lines by which the editing dialogs' tooltips name the image bits a control edits, from the byte map.
 #pragma once
 

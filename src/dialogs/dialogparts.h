@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small builders every dialog uses: a control with its name, a label for a control, a separator line and
 // a row of controls.
 #pragma once

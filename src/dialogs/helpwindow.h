@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Nápověda": the user guide, carried inside the program, in its language.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Monitor komunikace": the traffic log as it happens, in a window that stays open beside the main
 // window. It only shows the log; recording runs exactly while the window is open.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Radio group with an item index.
 #include "radiogroup.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A captioned group of radio buttons with an item index; -1 means that no item is chosen.
 #pragma once
 

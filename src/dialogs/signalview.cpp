@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The blinking signal picture.
 #include "signalview.h"
 

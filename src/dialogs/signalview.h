@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A larger signal picture in a dialog: the aspect of a code, its flashing lamps blinking.
 #pragma once
 

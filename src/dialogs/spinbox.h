@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number box every dialog uses: it keeps its value within its range when set from code and when
 // the user leaves it, and a text that is empty or no number reads as the minimum.
 #pragma once

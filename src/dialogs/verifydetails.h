@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Rozdíly proti modulu": the bytes in which the last verify found the module different from the program,
 // each with what it holds, for reading and for copying out.
 #pragma once

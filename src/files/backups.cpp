@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The backup folder: file names that carry the index, and keeping a module's bytes before an overwrite.
 #include "backups.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Backups of a module's configuration, taken before the program overwrites it (a store, a factory reset):
 // configuration text files that "Načíst data" opens, in one folder. Each file's name says when it was taken,
 // which module it came from and what followed, so the folder itself is the index: a file copied in or

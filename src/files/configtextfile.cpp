@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and loading the configuration image as text.
 #include "configtextfile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration text file: a header and one "AAAA:VV" record per image byte, CR LF line ends.
 #pragma once
 

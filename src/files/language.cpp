@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing and loading the language of the user interface.
 #include "language.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language of the user interface: Czech, the language the program is written in, or English.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The developer's dump of the module's signal table, "poleSIG.txt".
 #pragma once
 

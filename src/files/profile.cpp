@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Profile file reading and writing, with the matching rules of the classic Windows profile routines.
 #include "profile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small INI ("profile") file layer: names match without regard to case, and a write keeps every
 // other line of the file byte for byte.
 #pragma once

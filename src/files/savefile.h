@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing a whole file safely: through a temporary file renamed over the old one, so a save that fails
 // half-way (a full disk, a pulled stick) leaves what was there before.
 #pragma once

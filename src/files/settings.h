@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's settings file "hx7conf.ini": the port number, the developer switch, port names.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 7-byte command frames ("@", letter, four argument bytes, "*") and the replies to them.
 // Arguments travel as raw bytes (low 8 bits), never as text.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Listing the serial ports together with the devices named in the settings.
 #include "portcatalogue.h"
 

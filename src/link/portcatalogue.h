@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The serial ports a module may hang on: what the system lists, and the devices the settings map to a
 // port number (a pseudo-terminal or a hand-named device is not listed by the system).
 #pragma once

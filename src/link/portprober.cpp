@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tick-driven search for a module over a list of ports.
 #include "portprober.h"
 

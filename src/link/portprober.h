@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Find the module": asks each port in turn for the module's type and version, one step per 100 ms
 // tick, never waiting in a call. It opens each port on a port object of its own and closes it again.
 #pragma once

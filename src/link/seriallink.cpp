@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening, closing, sending and the polled receive step.
 #include "seriallink.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's one serial line: which port, the open port and the bytes received but not yet used.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the link needs of a serial port; the real one wraps QSerialPort, tests script their own.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 100 ms tick loop for the command-line tool, benchmarks and timing tests.
 #include "ticker.h"
 

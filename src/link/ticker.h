@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a transfer to its end outside the main window: ticks until the controller is idle.
 #pragma once
 

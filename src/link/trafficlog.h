@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The traffic log: every frame sent and every byte received on the serial line, as lines a person can
 // read, kept only while someone watches (the monitor window, hx7ctl --trace) and at most MaxLines of them.
 #pragma once

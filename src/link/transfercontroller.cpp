@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer state machine. Every path that opens a message box sets TransferState first: the
 // box runs a nested event loop in which further ticks run, and they must find the controller idle.
 #include "transfercontroller.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tick-driven state machine that talks to the module: version query, read, verify, store,
 // signal-table read and one-shot frames. The owner calls Tick() every 100 ms, after the receive step.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a transfer ended, as a value: the controller reports it, its owner (the main window, hx7ctl) decides what
 // to show or which exit code to give; nothing has to read a shown text back to know what happened.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the transfer controller shows or asks; the main window implements it, tests record it.
 #pragma once
 

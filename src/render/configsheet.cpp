@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration sheet. Its texts are those of the dialogs, the byte map and hx7ctl show; a few headings
 // are looked up in the context of the window that shows them, so that the sheet calls things as the
 // program does.

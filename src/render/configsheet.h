@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration sheet: what an image holds, on two A4 pages in the installed language, to keep beside
 // the layout. The same painting goes to a PDF file and to a printer.
 #pragma once

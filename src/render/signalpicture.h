@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture of the main signal showing an aspect: five lamps top to bottom, yellow, green, red, white,
 // yellow, read from the lamp pattern of the aspect's text. Drawn as vectors, so one drawing serves a 16 px
 // list icon, a larger picture in a dialog and a printed sheet.

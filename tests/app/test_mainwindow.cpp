@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window offscreen: start-up, menu, route grid, the close handler.
 #include "DLGsetComm1.h"
 #include "configtextfile.h"

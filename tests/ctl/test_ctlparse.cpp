@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hx7ctl without a module: what its parse step and its file checks refuse before any port is opened, which
 // device a --port opens, and the man page written from the command table.
 #include "ctlcommands.h"

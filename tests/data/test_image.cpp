@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up image and the shared aspect texts.
 #include "bytemap.h"
 #include "hx7_var1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The option codec of bytes 4..24, bit for bit: each field read from its own bits, and written back with
 // nothing but the rules the module needs.
 #include "hx7_var1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The route codec, bit for bit: the slot layout, its boundaries and the round trip.
 #include "hx7_var1.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The module configuration dialog offscreen, through the controls' names.
 #include "DLGkonfigHX7.h"
 #include "radiogroup.h"

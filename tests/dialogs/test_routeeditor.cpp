@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The route editor offscreen: loading a route, the selector's rules, the odd signal number and OK.
 #include "DLGsetCesta1.h"
 #include "radiogroup.h"

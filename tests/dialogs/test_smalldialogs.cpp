@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The COM-port dialog, the output-test dialog and the verify details window.
 #include "DLGkonfigHX7.h"
 #include "DLGmanServis2.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The store dialog: no initial choice, both buttons take over the choice, and it is kept.
 #include "DLGstoreData.h"
 #include "radiogroup.h"
@@ -37,13 +38,14 @@ private Q_SLOTS:
                  (QStringList{"konfig. HX7_ bez cest", "konfig. HX7_  + všechny  cesty", "pouze vybranou cestu"}));
         QCOMPARE(dialog.findChild<QCheckBox *>(QStringLiteral("CBrst1"))->text(), QStringLiteral("Resetovat modul "));
         // The safety boxes are on until the user turns them off.
-        for (const auto &[name, text] : {std::pair{"CBzaloha1", "Zálohovat modul před uložením"},
-                                         std::pair{"CBoverit1", "Ověřit po uložení"}}) {
+        for (const auto &[name, text] :
+             {std::pair{"CBzaloha1", "Zálohovat modul před uložením"}, std::pair{"CBoverit1", "Ověřit po uložení"}}) {
             const auto *box = dialog.findChild<QCheckBox *>(QLatin1String(name));
             QCOMPARE(box->text(), QString::fromUtf8(text));
             QVERIFY(box->isChecked());
         }
-        QVERIFY(dialog.findChild<QCheckBox *>(QStringLiteral("CBzaloha1"))->toolTip().contains(QStringLiteral("sekund")));
+        QVERIFY(
+            dialog.findChild<QCheckBox *>(QStringLiteral("CBzaloha1"))->toolTip().contains(QStringLiteral("sekund")));
         QCOMPARE(Button(dialog, "Button1")->text(), QStringLiteral("Uložit"));
         QCOMPARE(Button(dialog, "Button2")->text(), QStringLiteral("Cancel"));
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The backup folder on real files: names that list back as they were kept, the de-dup per decoder address,
 // no backup written over, foreign files left out, and failures that say so.
 #include "backups.h"

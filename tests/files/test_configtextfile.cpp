@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration text file on real files: the format, what a load accepts, and that a refused
 // load or a failed save changes nothing.
 #include "configtextfile.h"

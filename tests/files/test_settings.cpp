@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile layer and the settings: reading values by the classic rules, and writes that keep
 // every other line.
 #include "settings.h"

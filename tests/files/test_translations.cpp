@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The English translation: complete, in step with the code, and loaded when asked for. The program's
 // texts are Czech in the code; lupdate extracts them, and every one must have its English text.
 #include "language.h"
@@ -204,6 +205,24 @@ private Q_SLOTS:
             }
         }
         QVERIFY2(stray.isEmpty(), qPrintable(stray.join(QLatin1Char('\n'))));
+    }
+
+    // Free software under the GPL: every source file says so in its first lines.
+    void everySourceFileNamesItsLicence()
+    {
+        QStringList unnamed;
+        for (const char *folder : {"src", "tools", "tests", "bench", "fuzz"}) {
+            QDirIterator files(QStringLiteral(HX7_SOURCE_DIR "/") + QLatin1String(folder),
+                               {QStringLiteral("*.cpp"), QStringLiteral("*.h"), QStringLiteral("CMakeLists.txt")},
+                               QDir::Files, QDirIterator::Subdirectories);
+            while (files.hasNext()) {
+                QFile file(files.next());
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                if (!file.read(200).contains("SPDX-License-Identifier: GPL-3.0-or-later"))
+                    unnamed << file.fileName();
+            }
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
     }
 
     void englishIsBuiltIn()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program against the simulator: the main window with the real serial port, its settings
 // file pointing COM1 at the simulator's pseudo-terminal.
 #include "configtextfile.h"

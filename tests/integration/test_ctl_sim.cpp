@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hx7ctl against the simulator: every command and exit code. Most run in-process with ticks paced by
 // the replies; a few run the real executable with its 100 ms timer.
 #include "ctlcommands.h"

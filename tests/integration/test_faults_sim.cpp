@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults on the line, injected by the simulator: lost, noisy, late and flooding replies, and a module
 // that disappears in the middle of a transfer.
 #include "simrig.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real QSerialPort against the simulator on a pseudo-terminal: replies, write and read-back,
 // the flood rule, and a far end that vanishes or a write that fails under an open port.
 #include "frames.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The traffic monitor on the real serial port against the simulator: the lines of a version query and
 // a read, pause, Escape, reopening, and a flood.
 #include "frames.h"

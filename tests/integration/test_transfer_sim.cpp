@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole transfers through the real QSerialPort against the simulator. The test drives the ticks
 // itself, waiting only as long as the reply takes, so a full read takes well under 25 s.
 #include "frames.h"

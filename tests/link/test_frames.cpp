@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frames byte for byte, and the rules by which replies are recognised at the start of RxBuffer.
 #include "frames.h"
 

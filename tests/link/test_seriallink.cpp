@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The receive step's limits and the open / close rules, on a scripted port.
 #include "fakes.h"
 #include "seriallink.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The traffic log: what each frame and reply is called, how chunks become lines, the line bound, and
 // what SerialLink feeds it.
 #include "fakes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer controller tick by tick, against a scripted module on a fake port.
 #include "fakes.h"
 #include "frames.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration sheet read back from its PDF (pdftotext, pdfinfo): in process, and written by hx7ctl
 // report in a process without a display.
 #include "configsheet.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The signal pictures: each aspect's lamps as the picture shows them, read back from the pixels.
 #include "hx7_var1.h"
 #include "signalpicture.h"

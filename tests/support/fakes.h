@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test doubles for one layer at a time: a scripted serial port, a recording transfer view.
 #pragma once
 

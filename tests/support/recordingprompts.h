@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prompts that record what the main window shows and answer from the test's script.
 #pragma once
 

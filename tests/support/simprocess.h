@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the module simulator on a pseudo-terminal for an integration test and stops it afterwards.
 #pragma once
 

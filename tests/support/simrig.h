@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer controller on the real serial port against a running simulator, with the ticks
 // paced by the replies (a waiting tick lasts only until bytes arrive, at most 40 ms).
 #pragma once

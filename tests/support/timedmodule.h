@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A module at the end of a 19200-baud line, in virtual time, for the controller's unit tests and the fuzzer:
 // it hears each frame a line's time after it went out, answers after its own delays, one byte at a time,
 // and misbehaves as a script says (drops, answers twice, stalls, stray bytes). Ticks come every 100 ms; each

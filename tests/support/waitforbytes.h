@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the event loop until the port has bytes waiting or the time is up, without polling in steps.
 #pragma once
 

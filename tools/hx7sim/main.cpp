@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hx7sim: plays an HX7 module on a pseudo-terminal, for tests, demonstrations and users without a module.
 // Prints the device path as its first line and serves until SIGINT or SIGTERM.
 #include "configtextfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The serial line's timing for the simulator.
 #include "simline.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The timing of the serial line between the program and the simulated module: when a received frame
 // would have finished arriving at the given baud rate, and when each byte of the reply may go out.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A module's side of the serial protocol: memory, signal table and the replies, with optional faults.
 #pragma once
 
@@ -24,7 +25,7 @@ struct SimOptions {
     int busyMs = 0;
     QByteArray trail; // stray bytes on the line trailMs after every reply
     int trailMs = 0;
-    int twiceEvery = 0; // every n-th reply comes twice, back to back
+    int twiceEvery = 0;    // every n-th reply comes twice, back to back
     int stuckAddress = -1; // a write of this address is acknowledged, but the byte keeps its old value
 };
 

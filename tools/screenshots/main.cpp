@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hx7shots: takes the user guide's screenshots from the real program, against the module simulator, so that the
 // pictures show what the program really shows. Run by scripts/screenshots.sh, which starts the simulator.
 // Usage: hx7shots LANGUAGE DEVICE OUTFOLDER
