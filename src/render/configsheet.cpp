@@ -223,7 +223,8 @@ private:
         const qreal w = m_area.width();
         qreal y = Heading(0, 0, w, QCoreApplication::translate("hx7::TMainForm1", "Návěstní cesty"));
         // poř., náv., six turnouts, the following aspect.
-        const qreal widths[9] = {10, 17, 20, 20, 20, 20, 20, 20, 33};
+        // The following aspect takes the most: "by signal 3, repeater" and its Czech must not be cut short.
+        const qreal widths[9] = {10, 17, 18, 18, 18, 18, 18, 18, 45};
         qreal scale = 0;
         for (qreal v : widths)
             scale += v;
