@@ -22,11 +22,13 @@ QStringList ViewLines(const MonitorWindow &w)
     return w.findChild<QPlainTextEdit *>(QStringLiteral("MEmonitor1"))->toPlainText().split(QLatin1Char('\n'));
 }
 
-// One frame and its reply, received in as many steps as the line needs.
+// One frame and its reply, received in one step once the whole reply is there (a loaded machine may bring
+// its bytes apart, and each receive step is a line of the log), or in as many steps as the line needs.
 void Ask(SimRig &rig, const QByteArray &frame, int replySize)
 {
     rig.link.RxBuffer.clear();
     rig.link.Send(frame);
+    WaitForMoreBytes(rig.port, replySize - 1, 1000);
     for (int i = 0; i < 20 && rig.link.RxBuffer.size() < replySize; ++i) {
         WaitForReply(rig.port, 50);
         rig.link.ReceiveStep();
