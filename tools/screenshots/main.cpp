@@ -132,7 +132,7 @@ int main(int argc, char *argv[])
         config->show(); // it opens on its first page
         Wait(300);
         pages->setCurrentIndex(1);
-        ok = Shoot(config, out.filePath(QStringLiteral("aspects.png"))) && ok;
+        ok = Shoot(config, out.filePath(QStringLiteral("signals.png"))) && ok;
         pages->setCurrentIndex(0);
         config->hide();
     }
