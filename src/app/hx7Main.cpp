@@ -797,8 +797,8 @@ void TMainForm1::SetProgressVisible(bool visible)
 void TMainForm1::SetVersionText(const QString &text)
 {
     LBverze1->setText(text);
-    if (text != QLatin1String("??"))
-        m_moduleFound = text;
+    // "??" while a query runs: the module it finds, if any, is the one the program talks to from now on.
+    m_moduleFound = text == QLatin1String("??") ? QString() : text;
     UpdateStatus();
 }
 void TMainForm1::CheckHx7S()
@@ -866,10 +866,8 @@ void TMainForm1::Finished(TransferOutcome outcome)
 }
 bool TMainForm1::KeepBackup(const ImageBytes &module, const Overwrite &followed, QString *why)
 {
-    // The module's type and version, when a Test comm has told them.
-    const QString shown = LBverze1->text();
-    const QString moduleText = shown == QLatin1String("??") ? QString() : shown;
-    const BackupStore::Kept kept = m_backups.Keep(module, moduleText, followed);
+    // The module's type and version, when the last Test comm or search has told them.
+    const BackupStore::Kept kept = m_backups.Keep(module, m_moduleFound, followed);
     m_lastBackup = kept.path;
     if (kept.path.isEmpty())
         *why = kept.error;
