@@ -720,8 +720,11 @@ void TransferController::LastByteDone()
     // A reply taken in haste may have been a second or late answer to the request before it, the true answer
     // still on its way when the program looked (a loaded machine looks late): then the line does not go quiet
     // after the last reply. At the tick's pace, which the transfer keeps once misled, each request went out a
-    // tick after the one before and the tick mode's safety holds.
-    if (m_fast && !m_tickPace) {
+    // tick after the one before and the tick mode's safety holds; but the last reply was taken the moment it
+    // came, and what a store or a reset sends next would go out right behind it, where a stray byte behind
+    // that reply lands in front of the next answer (the address check has no second attempt). The tick mode
+    // sends a tick later. So the fast mode ends every transfer on a line that has been quiet.
+    if (m_fast) {
         m_closing = true;
         return;
     }
@@ -730,8 +733,9 @@ void TransferController::LastByteDone()
 
 void TransferController::Close(bool onTick)
 {
-    // Any byte behind the last reply now is one more than the requests drew: start again.
-    if (m_link.RxBuffer.size() > (SendStateOf(m_state) == SignalTableSend ? 3 : 2)) {
+    // Any byte behind the last reply now is one more than the requests drew: start again. At the tick's pace
+    // such a byte says nothing about the replies taken, and the next frame's send drops it.
+    if (!m_tickPace && m_link.RxBuffer.size() > (SendStateOf(m_state) == SignalTableSend ? 3 : 2)) {
         Misled();
         return;
     }

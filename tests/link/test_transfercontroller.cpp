@@ -310,6 +310,9 @@ private Q_SLOTS:
         add("every 3rd answer twice", every(3, {.twice = true}), true, true, 0);
         add("0D 2 ms behind every answer", every(1, {.trailUs = 2000}), true, true, 0);
         add("2A 2 ms behind every answer", every(1, {.trailUs = 2000, .strayByte = '*'}), true, true, 0);
+        // Past the next request's time on the line: behind the backup's last answer it precedes the answer to
+        // the address check, which has no second attempt.
+        add("2A 6 ms behind every answer", every(1, {.trailUs = 6000, .strayByte = '*'}), true, true, 0);
         add("0D 3.8 ms after asking for byte 63", first(63, {.strayUs = 3800}), false, true, 0);
         add("every 5th answer lost", every(5, {.drop = true}), true, true, 0);
         // The answer to the last request but one comes again, after the program has taken it and asked

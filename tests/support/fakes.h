@@ -78,6 +78,11 @@ struct Message {
     QString text;
     bool operator==(const Message &) const = default;
 };
+// What a failed comparison prints: the kind and the words.
+inline char *toString(const Message &m)
+{
+    return qstrdup((m.kind + QStringLiteral(": ") + m.text).toUtf8().constData());
+}
 
 class RecordingView : public hx7::TransferView
 {

@@ -47,7 +47,12 @@ inline void PacedTick(hx7::SerialPort &port, hx7::SerialLink &link, hx7::Transfe
     const auto movedOn = [&] { return ctl.TransferState() != state && sending.count(ctl.TransferState()); };
     if (!sending.count(state)) {
         WaitForMoreBytes(port, length - 1, 40, movedOn, received);
-        if (received() >= length && !movedOn())
+        // The fast mode at the tick's pace takes the reply as it comes and leaves the next request to the tick:
+        // that tick too comes after the quiet moment, as it would for the tick mode, whose tick takes the reply.
+        // A real tick comes a whole tick after the request it answers, never close behind the reply.
+        if (movedOn())
+            WaitForReply(port, 0, {}, received, QuietAfterReplyMs);
+        else if (received() >= length)
             WaitForReply(port, 0, movedOn, received, QuietAfterReplyMs);
     } else if (state != 0)
         WaitForReply(port, 6, {}, received);
