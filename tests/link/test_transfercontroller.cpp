@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <map>
@@ -282,10 +283,12 @@ private Q_SLOTS:
     {
         using Script = ModuleScript;
         QTest::addColumn<Script>("script");
-        QTest::addColumn<bool>("store");
-        QTest::addColumn<bool>("backedUp"); // the store backed up before and verified after, restart ticked
+        // "read", "store", "backed-up store" (backed up before, verified after, restart ticked), "backed-up reset"
+        // (a factory reset after its backup) or "poleSIG"
+        QTest::addColumn<QString>("op");
         QTest::addColumn<bool>("tickRight");
-        QTest::addColumn<int>("lateUs"); // how late the program looks after each byte
+        QTest::addColumn<int>("lateUs");  // how late the program looks after each byte
+        QTest::addColumn<int>("thinkUs"); // how long the module takes to answer; -1: 3 ms when looking late, else none
         const auto first = [](int address, Misbehaviour m) {
             return Script([address, m, seen = std::make_shared<bool>(false)](int n, const QByteArray &f) {
                 if (n == 0) // a new run: both modes meet the same module
@@ -299,12 +302,27 @@ private Q_SLOTS:
         const auto every = [](int n, Misbehaviour m) {
             return Script([n, m](int i, const QByteArray &) { return i % n == n - 1 ? m : Misbehaviour{}; });
         };
+        // Two misbehaviours in one run: the first one's where both would apply. Both are asked every time, so each
+        // starts its new run.
+        const auto both = [](const Script &a, const Script &b) {
+            return Script([a, b](int n, const QByteArray &f) {
+                const Misbehaviour ma = a(n, f);
+                const Misbehaviour mb = b(n, f);
+                return ma != Misbehaviour{} ? ma : mb;
+            });
+        };
         // Each row as a read, a store, and a store with its backup and verify (whose backup, a read, meets a
         // misbehaviour of the first request for a byte).
-        const auto add = [](const char *name, const Script &script, bool tickReads, bool tickStores, int lateUs) {
-            QTest::addRow("read: %s", name) << script << false << false << tickReads << lateUs;
-            QTest::addRow("store: %s", name) << script << true << false << tickStores << lateUs;
-            QTest::addRow("backed-up store: %s", name) << script << true << true << (tickReads && tickStores) << lateUs;
+        const auto add = [](const char *name, const Script &script, bool tickReads, bool tickStores, int lateUs,
+                            int thinkUs = -1) {
+            QTest::addRow("read: %s", name) << script << QStringLiteral("read") << tickReads << lateUs << thinkUs;
+            QTest::addRow("store: %s", name) << script << QStringLiteral("store") << tickStores << lateUs << thinkUs;
+            QTest::addRow("backed-up store: %s", name)
+                << script << QStringLiteral("backed-up store") << (tickReads && tickStores) << lateUs << thinkUs;
+        };
+        const auto addOne = [](const char *op, const char *name, const Script &script, bool tickRight, int lateUs,
+                               int thinkUs = -1) {
+            QTest::addRow("%s: %s", op, name) << script << QString::fromLatin1(op) << tickRight << lateUs << thinkUs;
         };
         add("busy 600 ms once", first(70, {.busyMs = 600}), true, true, 0);
         add("every 3rd answer twice", every(3, {.twice = true}), true, true, 0);
@@ -337,17 +355,49 @@ private Q_SLOTS:
             });
         };
         QTest::addRow("backed-up store: the verify's answer for byte 200 twice, looking late")
-            << second(200, {.twice = true}) << true << true << true << 8000;
+            << second(200, {.twice = true}) << QStringLiteral("backed-up store") << true << 8000 << -1;
         QTest::addRow("backed-up store: the verify's byte 200 busy 600 ms")
-            << second(200, {.busyMs = 600}) << true << true << true << 0;
+            << second(200, {.busyMs = 600}) << QStringLiteral("backed-up store") << true << 0 << -1;
+        // Behind every answer, 3.2 ms: in the fast mode past the next request's time on the line, in front of its
+        // answer; 20 ms: as a USB adapter may hold bytes back.
+        add("0D 3.2 ms behind every answer", every(1, {.trailUs = 3200}), true, true, 0);
+        add("0D 20 ms behind every answer", every(1, {.trailUs = 20000}), true, true, 0);
+        add("every 3rd answer twice, looking up to 20 ms late", every(3, {.twice = true}), true, true, 20000);
+        // The last byte, where the transfer waits for a quiet line: its answer twice, lost, or late with the
+        // repeat's answer right behind it.
+        add("last answer twice", first(248, {.twice = true}), true, true, 0);
+        add("last answer lost", first(248, {.drop = true}), true, true, 0);
+        add("busy 600 ms at the last byte", first(248, {.busyMs = 600}), true, true, 0);
+        // Byte 4 is what a store's address check reads first.
+        add("answer for byte 4 twice, looking late", first(4, {.twice = true}), true, true, 8000);
+        QTest::addRow("backed-up store: the address check answered twice, looking late")
+            << second(4, {.twice = true}) << QStringLiteral("backed-up store") << true << 8000 << -1;
+        // A module that thinks 3 ms: the junk byte and the first '*' of the answer make a reply that is not too
+        // soon, and only the true end, in front of the next request's answer, gives it away. At the tick's pace
+        // (misled at byte 10) the reply for byte 63 is too soon again.
+        add("0D 5 ms after asking for byte 63, thinking 3 ms", first(63, {.strayUs = 5000}), false, true, 0, 3000);
+        add("misled at byte 10, 0D 3.8 ms after asking for byte 63",
+            both(first(10, {.twice = true}), first(63, {.strayUs = 3800})), false, true, 0);
+        for (const char *op : {"poleSIG", "backed-up reset"}) {
+            const int last = op[0] == 'p' ? PoleSigBytes - 1 : LastTransferAddress;
+            addOne(op, "every 3rd answer twice, looking late", every(3, {.twice = true}), true, 8000);
+            addOne(op, "0D 3.2 ms behind every answer", every(1, {.trailUs = 3200}), true, 0);
+            addOne(op, "misled at byte 10, 0D 98.7 ms behind the last answer",
+                   both(first(10, {.twice = true}), first(last, {.trailUs = 98700})), true, 0);
+            addOne(op, "last answer twice", first(last, {.twice = true}), true, 0);
+        }
     }
     void misbehavingModule()
     {
         QFETCH(ModuleScript, script);
-        QFETCH(bool, store);
-        QFETCH(bool, backedUp);
+        QFETCH(QString, op);
         QFETCH(bool, tickRight);
         QFETCH(int, lateUs);
+        QFETCH(int, thinkUs);
+        const bool store = op.endsWith(QLatin1String("store"));
+        const bool reset = op == QLatin1String("backed-up reset");
+        const bool poleSig = op == QLatin1String("poleSIG");
+        const bool backedUp = op.startsWith(QLatin1String("backed-up"));
         int ticks[3] = {}; // the tick mode, the fast mode, and the fast mode against a module that behaves
         for (int run : {0, 1, 2}) {
             const bool fast = run > 0;
@@ -355,13 +405,13 @@ private Q_SLOTS:
             TimedModule module;
             module.Memory = rig.module;
             module.Memory[63] = '*';
+            module.SignalTable = rig.signalTable;
             const auto before = module.Memory;
             if (run < 2)
                 module.Script = script;
-            if (lateUs > 0) {
-                module.ThinkUs = 3000;
+            module.ThinkUs = thinkUs >= 0 ? thinkUs : lateUs > 0 ? 3000 : 0;
+            if (lateUs > 0)
                 module.LookLateUs = [lateUs](int look) { return (look * 2654435761u >> 7) % lateUs; };
-            }
             module.Attach(rig.port);
             rig.ctl.SetFastMode(fast);
             rig.ctl.SetBackupBeforeStore(backedUp);
@@ -371,27 +421,44 @@ private Q_SLOTS:
                 rig.data.ConfigImage[i] = static_cast<std::uint8_t>(i == 63 ? '*' : 255 - i);
             rig.data.ConfigImage[AddressCodeByte] = module.Memory[AddressCodeByte];
             const ImageBytes image = rig.data.ConfigImage;
-            store ? rig.ctl.StartStore(TransferController::ConfigAndRoutes, 1) : rig.ctl.StartRead();
+            if (reset)
+                rig.ctl.StartFactoryReset(true);
+            else if (poleSig)
+                rig.ctl.StartPoleSigRead();
+            else
+                store ? rig.ctl.StartStore(TransferController::ConfigAndRoutes, 1) : rig.ctl.StartRead();
             ticks[run] = module.Run(rig.link, rig.ctl);
+            const auto whereFailed = qScopeGuard([&] {
+                if (QTest::currentTestFailed())
+                    qWarning("in the %s mode: %s", fast ? "fast" : "tick",
+                             qPrintable(rig.view.Messages.isEmpty() ? QString() : rig.view.Messages.last().text));
+            });
             QVERIFY(rig.ctl.IsIdle());
             QCOMPARE(rig.view.Messages, QList<Message>());
-            QCOMPARE(rig.view.Outcomes.size(), 1);
+            QCOMPARE(rig.view.Outcomes.size(), reset ? 0 : 1); // a factory reset tells nothing when its frame is out
             const int from = store ? AddressCodeByte : 0;
-            if (fast || tickRight)
+            if ((fast || tickRight) && poleSig)
+                QVERIFY2(std::equal(module.SignalTable.begin(), module.SignalTable.begin() + PoleSigBytes,
+                                    rig.data.ConfigImage.begin() + PoleSigBase),
+                         fast ? "fast" : "tick");
+            else if ((fast || tickRight) && !reset)
                 QVERIFY2(std::equal(module.Memory.begin() + from, module.Memory.begin() + 249,
                                     rig.data.ConfigImage.begin() + from),
                          fast ? "fast" : "tick");
             if (!backedUp)
                 continue;
-            // The backup is the module as it was, the image is what was stored, and the module restarts once.
+            // The backup is the module as it was, the image is what was stored (or, for a reset, what it was),
+            // and the module restarts or is reset once, last.
             QVERIFY(rig.data.ConfigImage == image);
             QCOMPARE(rig.view.Backups.size(), 1);
             if (fast || tickRight)
                 QVERIFY2(std::equal(before.begin(), before.begin() + 249, rig.view.Backups[0].first.begin()),
                          fast ? "fast backup" : "tick backup");
-            QCOMPARE(rig.view.Outcomes[0], TransferOutcome::Stored);
-            QCOMPARE(rig.port.Written.count(ResetModuleFrame()), 1);
-            QCOMPARE(rig.port.Written.last(), ResetModuleFrame());
+            if (!reset)
+                QCOMPARE(rig.view.Outcomes[0], TransferOutcome::Stored);
+            const QByteArray last = reset ? InitialiseConfigFrame() : ResetModuleFrame();
+            QCOMPARE(rig.port.Written.count(last), 1);
+            QCOMPARE(rig.port.Written.last(), last);
         }
         // Once misled, the fast mode lets the attempt in flight time out, pauses three quiet ticks and starts
         // again at the tick's pace, once: at worst a hasty run more than the tick mode.
