@@ -194,8 +194,13 @@ void TransferController::StartByteTransfer(int state, int first, int last)
     m_link.TakeEarlyBytes();
     m_receivedBefore = m_link.BytesReceived;
     m_answerBytesAsked = 0;
-    // The fast mode sends the first frame now instead of at the next tick.
-    if (m_fast)
+    // The fast mode sends the first frame now instead of at the next tick; but not for a step that follows
+    // another one (a store after its backup, the verify after the store), which starts in the tick that ended
+    // the step before. The tick mode sends that frame a tick later, two ticks after the last request, and its
+    // send drops what came meanwhile; sent at once it would go out only one tick after the last request, and a
+    // byte trailing the last reply (or that reply again) by more than a tick would come in front of its answer:
+    // the address check, with no second attempt, fails, or takes that byte for the module's address.
+    if (m_fast && !m_inTick)
         SendFor(state);
 }
 
@@ -692,6 +697,10 @@ bool TransferController::ByteDone()
 
 void TransferController::NoteSend(int replyLength)
 {
+    // The bytes the transfer's frames may draw are counted from its first frame on: a byte that came between
+    // the start and a first frame that waited for the tick answers none of them, and that send drops it.
+    if (m_answerBytesAsked == 0)
+        m_receivedBefore = m_link.BytesReceived;
     m_sentBetweenTicks = !m_inTick;
     m_tainted = false;
     m_answerBytesAsked += replyLength;

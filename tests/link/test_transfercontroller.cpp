@@ -363,6 +363,14 @@ private Q_SLOTS:
         add("0D 3.2 ms behind every answer", every(1, {.trailUs = 3200}), true, true, 0);
         add("0D 20 ms behind every answer", every(1, {.trailUs = 20000}), true, true, 0);
         add("every 3rd answer twice, looking up to 20 ms late", every(3, {.twice = true}), true, true, 20000);
+        // More than a tick behind the last answer of a step: the tick mode sends the next step's first frame two
+        // ticks after the last request, so the next send drops it; so must the fast mode, at the tick's pace (once
+        // misled) and in haste, or the address check fails or takes the stray answer for the module's address.
+        add("misled at byte 10, 0D 98.7 ms behind the last answer",
+            both(first(10, {.twice = true}), first(248, {.trailUs = 98700})), true, true, 0);
+        add("misled at byte 10, last answer again 96 ms later, thinking 3 ms",
+            both(first(10, {.twice = true}), first(248, {.againUs = 96000})), true, true, 0, 3000);
+        add("0D 150 ms behind the last answer", first(248, {.trailUs = 150000}), true, true, 0);
         // The last byte, where the transfer waits for a quiet line: its answer twice, lost, or late with the
         // repeat's answer right behind it.
         add("last answer twice", first(248, {.twice = true}), true, true, 0);
