@@ -3,6 +3,7 @@
 // that disappears in the middle of a transfer.
 #include "simrig.h"
 #include "ticker.h"
+#include "trafficlog.h"
 
 #include <QElapsedTimer>
 #include <QScopeGuard>
@@ -127,13 +128,22 @@ private Q_SLOTS:
             QList<Outcome> steps;
             ImageBytes truth = module;
             QChar step;
+            // A failure names the mode, the step and the message, and shows the end of the step's traffic.
+            TrafficLog traffic;
+            rig.link.SetTrafficLog(&traffic);
             const auto whereFailed = qScopeGuard([&] {
-                if (QTest::currentTestFailed())
-                    qWarning("in the %s mode, step %c: %s", fast ? "fast" : "tick", step.toLatin1(),
-                             qPrintable(rig.view.Messages.isEmpty() ? QString() : rig.view.Messages.last().text));
+                if (!QTest::currentTestFailed())
+                    return;
+                qWarning("in the %s mode, step %c: %s", fast ? "fast" : "tick", step.toLatin1(),
+                         qPrintable(rig.view.Messages.isEmpty() ? QString() : rig.view.Messages.last().text));
+                const auto &lines = traffic.Lines();
+                for (auto l = lines.size() > 60 ? lines.end() - 60 : lines.begin(); l != lines.end(); ++l)
+                    qWarning("%s", qPrintable(l->Text()));
             });
             for (QChar current : order) {
                 step = current;
+                traffic.Clear();
+                traffic.Start();
                 rig.view.Messages.clear();
                 rig.view.Differing.clear();
                 rig.view.Backups.clear();
