@@ -34,8 +34,6 @@ const QString TransferController::BackupReadFailedText =
 
 namespace {
 constexpr int FirmwareWithNewFunctions = 0x13;
-// How many times a byte is asked for before the transfer gives up on it.
-constexpr int Attempts = 3;
 // After the line has misled the fast mode: ticks without a byte before it goes back (as long as an
 // answer is waited for), and how long it waits for such a pause at most.
 constexpr int QuietTicksBeforeGoingBack = 3;
@@ -192,7 +190,6 @@ void TransferController::StartByteTransfer(int state, int first, int last)
     m_tickPace = false;
     m_tainted = false;
     m_closing = false;
-    m_firstReading = false;
     m_link.EarlyBytesGuard = m_fast;
     m_link.TakeEarlyBytes();
     m_receivedBefore = m_link.BytesReceived;
@@ -578,18 +575,13 @@ bool TransferController::Trusted(int replyLength, int sendState, bool twoWays)
         Misled();
         return false;
     }
+    if (!twoWays)
+        return true;
     // A data byte may itself be '*': "stray, '*', '*'" reads as a whole reply with the stray for its value, or
     // as the reply '*' behind a stray (a program that looked late cannot tell the stray by its time); and the
     // end of an answer whose start a send dropped reads as a reply with the next answer behind it. The byte
-    // is asked again at the tick, whose send drops all of it, as an attempt. A stray of that kind seldom comes
-    // twice; a module that answers every attempt so (a '*' behind each of its answers, brought together with
-    // the answer by a loaded machine or an adapter) is read on the last attempt as the tick mode reads it, by
-    // the first reading, and so is the rest of the transfer: no worse than the tick mode, which reads every
-    // answer so.
-    if (twoWays && m_retries == Attempts - 1)
-        m_firstReading = true;
-    if (!twoWays || m_firstReading)
-        return true;
+    // is asked again at the tick, whose send drops all of it; as an attempt, so a line that does this every
+    // time ends the transfer with a message.
     m_link.RxBuffer.clear();
     TimeOut(TransferOutcome::ReadFailed, sendState);
     return false;
@@ -810,7 +802,7 @@ void TransferController::Finish()
 void TransferController::TimeOut(TransferOutcome failure, int sendState)
 {
     ++m_retries;
-    if (m_retries >= Attempts)
+    if (m_retries > 2)
         Fail(failure);
     else
         m_state = sendState;

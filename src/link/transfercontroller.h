@@ -196,7 +196,6 @@ private:
     bool m_inTick = false;           // Tick() runs (perhaps nested in a box that Advance() opened)
     bool m_tickPace = false;         // the line has misled the fast mode: the tick's pace from then on
     bool m_closing = false;          // every byte is done: waiting for the line to stay quiet before believing it
-    bool m_firstReading = false;     // answers that read two ways are read as the tick mode reads them
     bool m_tainted = false;          // no reply is taken for the attempt in flight
     int m_rewindTo = -1;             // misled: the transfer goes back there after its current byte
     int m_quietTicks = -1;           // before starting again: quiet ticks so far (-1: no pause running)

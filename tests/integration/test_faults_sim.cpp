@@ -96,22 +96,29 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("fault");
         // r read, v verify, s store, S store backed up and verified (as the store dialog does), in that order
         QTest::addColumn<QString>("order");
+        // A '*' behind every reply: when a loaded machine brings the reply's own '*' and the stray together
+        // ("d * *"), the bytes read two ways, as d or as a stray d in front of the reply '*'. The fast mode,
+        // which takes a reply as it comes, asks again rather than guess, and after three such attempts says
+        // that the read failed; the tick mode takes the first reading, right here, wrong for a stray in front.
+        // So a read or verify of the fast mode may end so, and then must have changed nothing.
+        QTest::addColumn<bool>("mayRefuse");
         const QStringList busy = Args({"--busy-at", "10:250"});
-        QTest::newRow("busy 250 ms once, in a read") << busy << "rvs";
-        QTest::newRow("busy 250 ms once, in a verify") << busy << "vrs";
-        QTest::newRow("busy 250 ms once, in a store") << busy << "srv";
-        QTest::newRow("stray 0D 2 ms after every reply") << Args({"--trail", "0D:2"}) << "rvs";
+        QTest::newRow("busy 250 ms once, in a read") << busy << "rvs" << false;
+        QTest::newRow("busy 250 ms once, in a verify") << busy << "vrs" << false;
+        QTest::newRow("busy 250 ms once, in a store") << busy << "srv" << false;
+        QTest::newRow("stray 0D 2 ms after every reply") << Args({"--trail", "0D:2"}) << "rvs" << false;
         // Within the frame's time on the line behind the next request, and after it, where the receive step takes
         // the stray as the start of the next reply; behind the last reply of one step it precedes the first
         // answer of the next (the address check has no second attempt).
-        QTest::newRow("stray 2A 2 ms after every reply") << Args({"--trail", "2A:2"}) << "rvs";
-        QTest::newRow("stray 2A 6 ms after every reply") << Args({"--trail", "2A:6"}) << "S";
-        QTest::newRow("every 3rd reply twice") << Args({"--twice", "3"}) << "rvs";
+        QTest::newRow("stray 2A 2 ms after every reply") << Args({"--trail", "2A:2"}) << "rvs" << true;
+        QTest::newRow("stray 2A 6 ms after every reply") << Args({"--trail", "2A:6"}) << "S" << false;
+        QTest::newRow("every 3rd reply twice") << Args({"--twice", "3"}) << "rvs" << false;
     }
     void misbehavingModule()
     {
         QFETCH(QStringList, fault);
         QFETCH(QString, order);
+        QFETCH(bool, mayRefuse);
         QTemporaryDir dir;
         ImageBytes module;
         const QString file = WriteModuleFile(dir, module);
@@ -159,7 +166,16 @@ private Q_SLOTS:
                     rig.ctl.SetVerifyAfterStore(step == QLatin1Char('S'));
                     rig.ctl.StartStore(TransferController::ConfigAndRoutes, 1);
                 }
+                const ImageBytes before = rig.data.ConfigImage;
                 rig.RunUntilIdle();
+                if (fast && mayRefuse && step.toLower() != QLatin1Char('s') &&
+                    rig.view.Messages == QList<Message>{{"warning", TransferController::ReadErrorText}}) {
+                    qInfo("the fast mode refused bytes that read two ways, in step %c", step.toLatin1());
+                    QVERIFY(rig.data.ConfigImage == before);
+                    QVERIFY(rig.view.Differing.isEmpty());
+                    steps.append(modes[0][steps.size()]); // the rest is compared as ever
+                    continue;
+                }
                 // The outcome first: a failed transfer shows why before its missing bytes are compared.
                 const QList<Message> expected = step == QLatin1Char('v')
                                                     ? QList<Message>{{"information", TransferController::DifferentText}}

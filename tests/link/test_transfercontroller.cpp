@@ -343,9 +343,6 @@ private Q_SLOTS:
         add("last answer twice, looking late", first(248, {.twice = true}), true, true, 8000);
         add("busy 600 ms once, looking late", first(70, {.busyMs = 600}), true, true, 8000);
         add("0D 2 ms behind every answer, looking late", every(1, {.trailUs = 2000}), true, true, 8000);
-        // A '*' behind every answer, taken with the answer: every attempt reads two ways ("d * *").
-        add("2A 1 ms behind every answer, looking late", every(1, {.trailUs = 1000, .strayByte = '*'}), true, true,
-            8000);
         add("0D 3.4 ms after asking for byte 63, looking late", first(63, {.strayUs = 3400}), false, true, 8000);
         // Only the verify after the store reads byte 200 twice, the second time is the one that misbehaves.
         const auto second = [](int address, Misbehaviour m) {
