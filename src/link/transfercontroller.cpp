@@ -512,6 +512,17 @@ void TransferController::Misled()
     }
 }
 
+void TransferController::NotAReply(int replyLength)
+{
+    // In haste, a reply's worth of bytes that does not read as a reply has something in front of it: a stray byte
+    // behind the answer before, the tail of a late answer. The program may have looked too late to see it come
+    // early, and the reply it took before may have been such bytes too (a stray in front of an answer '*' reads
+    // as a whole reply, "stray *"), so the line has misled the transfer. After a repeat, the tails of the
+    // earlier attempts' answers are expected there, and the tick decides as ever.
+    if (m_fast && !m_tickPace && m_retries == 0 && m_link.RxBuffer.size() >= replyLength)
+        Misled();
+}
+
 bool TransferController::Holding()
 {
     // After going back, the next frame waits for three ticks without a byte on the line; a line that will
@@ -843,8 +854,10 @@ template <typename Match>
 bool TransferController::TakeByteReply(Match match, int replyLength, int sendState, int base, int areaSize)
 {
     const auto d = match(m_link.RxBuffer);
-    if (!d)
+    if (!d) {
+        NotAReply(replyLength);
         return false;
+    }
     if (const int waiting = m_state; !Trusted(replyLength, sendState, ReadsOtherwise(m_link.RxBuffer, *d, match)))
         return m_state != waiting; // not taken: the wait and its time-out go on
     // A verify compares only when every byte has come: a byte asked again replaces its first answer.
@@ -890,8 +903,10 @@ bool TransferController::TakeAddressReply()
 
 bool TransferController::TakeWriteAck()
 {
-    if (!MatchWriteAck(m_link.RxBuffer))
+    if (!MatchWriteAck(m_link.RxBuffer)) {
+        NotAReply(2);
         return false;
+    }
     if (const int waiting = m_state; !Trusted(2, WriteSend, false))
         return m_state != waiting; // not taken: the wait and its time-out go on
     m_acknowledged = std::max(m_acknowledged, m_address - m_firstAddress + 1);

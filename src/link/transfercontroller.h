@@ -155,6 +155,8 @@ private:
     // Each frame sent adds the length of the reply it asks for.
     void NoteSend(int replyLength);
     void CheckEarlyBytes();
+    // Called while a reply is awaited and the buffer does not read as one.
+    void NotAReply(int replyLength);
     void Misled();
     bool Holding();
     bool TooSoon(int replyLength);

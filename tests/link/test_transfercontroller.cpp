@@ -384,6 +384,11 @@ private Q_SLOTS:
         // soon, and only the true end, in front of the next request's answer, gives it away. At the tick's pace
         // (misled at byte 10) the reply for byte 63 is too soon again.
         add("0D 5 ms after asking for byte 63, thinking 3 ms", first(63, {.strayUs = 5000}), false, true, 0, 3000);
+        // Looking late, a stray behind the answer for byte 62 and the first '*' of byte 63's answer read as a whole
+        // reply; a lost answer earlier leaves the count of bytes right, and only the next reply's extra byte in
+        // front gives it away.
+        add("first answer lost, 0D 1.2 ms behind the answer for byte 62, looking late",
+            both(first(0, {.drop = true}), first(62, {.trailUs = 1200})), true, true, 7600, 3000);
         add("misled at byte 10, 0D 3.8 ms after asking for byte 63",
             both(first(10, {.twice = true}), first(63, {.strayUs = 3800})), false, true, 0);
         for (const char *op : {"poleSIG", "backed-up reset"}) {
