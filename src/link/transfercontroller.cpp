@@ -169,11 +169,70 @@ bool TransferController::StartVersionQuery()
     if (m_state != Idle || !EnsurePort())
         return false;
     m_link.EarlyBytesGuard = m_fast;
+    m_step = Plain;
+    m_stopRequested = false;
+    m_stepNumber = 0;
+    m_stepCount = 1;
     m_link.Send(VersionQueryFrame());
     m_link.RxBuffer.clear();
     m_view.SetVersionText(QStringLiteral("??"));
     m_state = VersionWait;
+    Announce(TransferStep::Query);
     return true;
+}
+
+TransferStep TransferController::CurrentStep() const
+{
+    if (m_state == Idle)
+        return TransferStep::None;
+    switch (m_step) {
+    case Backup:
+        return TransferStep::Backup;
+    case Store:
+        return TransferStep::Write;
+    case VerifyStore:
+        return TransferStep::VerifyWritten;
+    default:
+        return m_plainStep;
+    }
+}
+
+void TransferController::Announce(TransferStep step)
+{
+    m_plainStep = m_step == Plain ? step : m_plainStep;
+    m_stepNumber = std::min(m_stepNumber + 1, m_stepCount);
+    m_view.StepStarted(step, m_stepNumber, m_stepCount);
+}
+
+bool TransferController::Stop()
+{
+    if (m_state == Idle)
+        return false;
+    // A write frame in flight may be written by now: its acknowledge (or the end of its attempt) says whether,
+    // so that the count of bytes the module took is true. Everything else can end at once.
+    const bool writeInFlight = m_step == Store && !m_closing && m_state >= WriteWait && m_state <= WriteTimedOut;
+    if (writeInFlight) {
+        m_stopRequested = true;
+        return true;
+    }
+    StopNow();
+    return true;
+}
+
+void TransferController::StopNow()
+{
+    m_stoppedStep = CurrentStep();
+    m_stopRequested = false;
+    m_state = Idle;
+    m_closing = false;
+    m_quietTicks = -1;
+    m_rewindTo = -1;
+    m_tainted = false;
+    // Nothing received so far belongs to the next transfer, which starts clean.
+    m_link.RxBuffer.clear();
+    m_link.TakeEarlyBytes();
+    m_view.SetProgressVisible(false);
+    End(TransferOutcome::Stopped);
 }
 
 void TransferController::StartByteTransfer(int state, int first, int last)
@@ -221,7 +280,11 @@ bool TransferController::StartReadingAll(bool verify)
     m_step = Plain;
     m_verify = verify;
     m_equal = true;
+    m_stopRequested = false;
+    m_stepNumber = 0;
+    m_stepCount = 1;
     StartByteTransfer(ReadSend, 0, LastTransferAddress);
+    Announce(verify ? TransferStep::Verify : TransferStep::Read);
     return true;
 }
 
@@ -257,14 +320,39 @@ bool TransferController::StartStoreRange(int first, int last)
 {
     if (m_state != Idle || first < 0 || last < first || last >= ModuleBytes || !EnsurePort())
         return false;
+    m_storeBytes = m_data.ConfigImage;
+    m_expectedAddressCode = m_storeBytes[AddressCodeByte];
+    m_restore = false;
+    m_jobVerify = m_verifyAfterStore;
+    StartStoreJob(first, last);
+    return true;
+}
+
+bool TransferController::StartRestore(const ImageBytes &backup, int first, int last, int expectedAddressCode)
+{
+    if (m_state != Idle || first < 0 || last < first || last >= ModuleBytes || !EnsurePort())
+        return false;
+    m_storeBytes = backup;
+    m_expectedAddressCode = expectedAddressCode;
+    m_restore = true;
+    m_jobVerify = true;
+    StartStoreJob(first, last);
+    return true;
+}
+
+void TransferController::StartStoreJob(int first, int last)
+{
     m_storeFirst = first;
     m_storeLast = last;
     m_acknowledged = 0;
-    if (m_backupBeforeStore)
+    m_stopRequested = false;
+    const bool backup = m_backupBeforeStore && !m_restore;
+    m_stepNumber = 0;
+    m_stepCount = 1 + (backup ? 1 : 0) + (m_jobVerify ? 1 : 0);
+    if (backup)
         StartBackup({false, first, last});
     else
         StartStoreStep();
-    return true;
 }
 
 QString TransferController::StoreLeftText(const QString &backup) const
@@ -291,6 +379,7 @@ void TransferController::StartBackup(const Overwrite &followed)
     m_step = Backup;
     m_verify = false;
     StartByteTransfer(ReadSend, 0, LastTransferAddress);
+    Announce(TransferStep::Backup);
 }
 
 void TransferController::BackupDone(bool read)
@@ -328,8 +417,10 @@ void TransferController::BackupDone(bool read)
 void TransferController::StartOverwrite()
 {
     if (m_overwrite.factoryReset) {
+        m_step = Plain;
         m_pending = InitialiseConfigFrame();
         m_state = OneShotSend;
+        Announce(TransferStep::Reset);
     } else {
         StartStoreStep();
     }
@@ -339,12 +430,14 @@ void TransferController::StartStoreStep()
 {
     m_step = Store;
     StartByteTransfer(AddressCheckSend, m_storeFirst, m_storeLast);
+    Announce(TransferStep::Write);
 }
 
 void TransferController::StoreDone()
 {
     m_step = Plain;
-    if (m_resetAfterStore)
+    // A restore puts back what the module held before the stopped store: the module restarts on its own terms.
+    if (m_resetAfterStore && !m_restore)
         m_link.Send(ResetModuleFrame());
     m_view.Finished(TransferOutcome::Stored);
 }
@@ -354,7 +447,11 @@ bool TransferController::StartPoleSigRead()
     if (m_state != Idle || !EnsurePort())
         return false;
     m_step = Plain;
+    m_stopRequested = false;
+    m_stepNumber = 0;
+    m_stepCount = 1;
     StartByteTransfer(SignalTableSend, 0, PoleSigBytes - 1);
+    Announce(TransferStep::SignalTable);
     return true;
 }
 
@@ -362,6 +459,9 @@ bool TransferController::QueueOneShot(const QByteArray &frame)
 {
     if (m_state != Idle || !EnsurePort())
         return false;
+    m_step = Plain;
+    m_plainStep = TransferStep::None;
+    m_stopRequested = false;
     m_pending = frame;
     m_state = OneShotSend;
     return true;
@@ -372,6 +472,10 @@ void TransferController::StartFactoryReset(bool backupFirst)
     if (!EnsurePort())
         return;
     m_closing = false;
+    m_stopRequested = false;
+    m_restore = false;
+    m_stepNumber = 0;
+    m_stepCount = backupFirst ? 2 : 1;
     if (backupFirst) {
         StartBackup({true});
         return;
@@ -379,6 +483,7 @@ void TransferController::StartFactoryReset(bool backupFirst)
     m_step = Plain;
     m_pending = InitialiseConfigFrame();
     m_state = OneShotSend;
+    Announce(TransferStep::Reset);
 }
 
 void TransferController::Tick()
@@ -679,7 +784,7 @@ void TransferController::SendWrite()
 {
     NoteSend(2);
     m_link.RxBuffer.clear();
-    const int data = m_address >= 0 && m_address < ModuleBytes ? m_data.ConfigImage[m_address] : 0;
+    const int data = m_address >= 0 && m_address < ModuleBytes ? m_storeBytes[m_address] : 0;
     m_link.Send(WriteFrame(m_address, data));
     m_state = WriteWait;
 }
@@ -719,10 +824,12 @@ void TransferController::NoteSend(int replyLength)
 
 void TransferController::ReportDifferences()
 {
+    // The verify after a store compares with what was stored, whatever the image holds by now.
+    const ImageBytes &expected = m_step == VerifyStore ? m_storeBytes : m_data.ConfigImage;
     for (int a = std::clamp(m_firstAddress, 0, ModuleBytes); a <= m_end && a < ModuleBytes; ++a) {
-        if (m_incoming[a] != m_data.ConfigImage[a]) {
+        if (m_incoming[a] != expected[a]) {
             m_equal = false;
-            m_view.ByteDiffers(a, m_data.ConfigImage[a], m_incoming[a]);
+            m_view.ByteDiffers(a, expected[a], m_incoming[a]);
         }
     }
 }
@@ -791,12 +898,13 @@ void TransferController::Finish()
         }
         break;
     case WriteSend:
-        if (m_verifyAfterStore) {
-            // Only the stored range, compared with the image that was stored; the restart waits for it.
+        if (m_jobVerify) {
+            // Only the stored range, compared with the bytes that were stored; the restart waits for it.
             m_step = VerifyStore;
             m_verify = true;
             m_equal = true;
             StartByteTransfer(ReadSend, m_storeFirst, m_storeLast);
+            Announce(TransferStep::VerifyWritten);
         } else {
             StoreDone();
         }
@@ -812,6 +920,11 @@ void TransferController::Finish()
 
 void TransferController::TimeOut(TransferOutcome failure, int sendState)
 {
+    // A write in flight when the stop came has had its attempt: whether the module took it stays unknown.
+    if (m_stopRequested) {
+        StopNow();
+        return;
+    }
     ++m_retries;
     if (m_retries > 2)
         Fail(failure);
@@ -875,7 +988,10 @@ bool TransferController::TakeReadReply()
 void TransferController::NextByte(int sendState)
 {
     const bool repeated = m_retries > 0;
-    if (!ByteDone())
+    const bool last = ByteDone();
+    if (m_stopRequested)
+        StopNow(); // the write in flight is acknowledged: nothing more goes out
+    else if (!last)
         Continue(sendState, repeated);
     else
         LastByteDone();
@@ -886,7 +1002,7 @@ bool TransferController::TakeAddressReply()
     const auto a = MatchReadReply(m_link.RxBuffer);
     if (!a)
         return false;
-    const int imageCode = m_data.ConfigImage[AddressCodeByte];
+    const int imageCode = m_expectedAddressCode;
     if (*a != imageCode) {
         m_state = Idle;
         if (!m_view.Confirm(AddressMismatchText(*a, imageCode))) {

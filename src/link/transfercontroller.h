@@ -49,8 +49,26 @@ public:
     // The bytes a store of that scope covers (route 1..24 for SelectedRoute); nothing for no scope.
     static std::optional<std::pair<int, int>> StoreScopeRange(int storeScope, int selectedRoute);
     // A store of the bytes first..last (after the same address check), for callers that know which bytes
-    // they hold, such as a command-line store of a file that does not hold every byte.
+    // they hold, such as a command-line store of a file that does not hold every byte. The store writes the
+    // image as it is now: what changes it while the store runs (a load, an undo, a dialog's OK) stays in the
+    // program and never reaches the module.
     bool StartStoreRange(int first, int last);
+    // Writes bytes first..last of backup back into a module that a stopped store left half-written: no backup
+    // of it (the newest backup must stay the one taken before the store), no restart, always read back. The
+    // address check expects expectedAddressCode, the byte 4 the stop left in the module.
+    bool StartRestore(const ImageBytes &backup, int first, int last, int expectedAddressCode);
+    // Stops what runs; the transfer ends with TransferOutcome::Stopped. A write in flight is seen through first
+    // (its acknowledge, or the end of its attempt), so the module's count of written bytes is known; anything
+    // else ends at once and sends nothing more. False when nothing ran.
+    bool Stop();
+    bool StopRequested() const { return m_stopRequested; }
+    // The step the last stop ended, and the one that runs (None when idle).
+    TransferStep StoppedStep() const { return m_stoppedStep; }
+    TransferStep CurrentStep() const;
+    // Whether the running or last store is a restore of a backup.
+    bool IsRestore() const { return m_restore; }
+    // The bytes the running or last store writes (a snapshot taken when it began).
+    const ImageBytes &StoreBytes() const { return m_storeBytes; }
     bool StartPoleSigRead();
     bool QueueOneShot(const QByteArray &frame);
     // The factory reset takes over whatever runs; the caller has asked the user first. With backupFirst the
@@ -120,6 +138,9 @@ private:
     bool StartReadingAll(bool verify); // a read, or a verify that compares instead of keeping the bytes
     // What runs, for the steps a store or a factory reset is made of: each is a transfer of its own.
     enum Step { Plain, Backup, Store, VerifyStore };
+    void StartStoreJob(int first, int last);
+    void Announce(TransferStep step);
+    void StopNow();
     void StartBackup(const Overwrite &followed);
     void BackupDone(bool read);
     void StartOverwrite();
@@ -185,6 +206,15 @@ private:
     int m_storeFirst = 0;  // the store's range, kept over its backup and its verify
     int m_storeLast = -1;
     int m_acknowledged = 0;
+    ImageBytes m_storeBytes{}; // what the store writes and its verify compares with
+    int m_expectedAddressCode = 0;
+    bool m_restore = false;   // the store writes a backup back after a stop
+    bool m_jobVerify = false; // the running store reads its bytes back (fixed when it began)
+    int m_stepNumber = 0;     // of m_stepCount, for the view
+    int m_stepCount = 1;
+    TransferStep m_plainStep = TransferStep::None; // what a Plain step is
+    bool m_stopRequested = false;
+    TransferStep m_stoppedStep = TransferStep::None;
     QByteArray m_pending;
 
     SharedData &m_data;

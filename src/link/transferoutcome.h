@@ -20,6 +20,20 @@ enum class TransferOutcome {
     BackupFailed,    // the backup before an overwrite failed and the user chose not to go on: nothing was sent
     StoredDifferent, // every byte was acknowledged, but the verify after the store found differences
     StoreUnverified, // every byte was acknowledged, but the verify after the store could not read them back
+    Stopped,         // the user (or a signal) stopped it; a store stops after the byte in flight
+};
+
+// The steps a transfer is made of, for the view to name the one that runs.
+enum class TransferStep {
+    None,
+    Query,         // the type and version query
+    Read,          // the module's bytes into the image
+    Verify,        // the module compared with the image
+    SignalTable,   // the developer's signal table
+    Backup,        // the whole module kept before a store or a factory reset
+    Write,         // the bytes of a store (or of a restore) into the module
+    VerifyWritten, // the stored bytes read back
+    Reset,         // the factory reset frame
 };
 
 // What the user is told of an outcome, in Czech (the source language): empty for the outcomes that pass in

@@ -31,6 +31,13 @@ public:
     {
         return Confirm(NoBackupQuestion(why, factoryReset));
     }
+    // A step of a transfer begins: number of count (a store with its backup and verify has three).
+    virtual void StepStarted(TransferStep step, int number, int count)
+    {
+        (void)step;
+        (void)number;
+        (void)count;
+    }
     // A transfer has ended (the controller is idle again by then); the view puts the outcome into words.
     virtual void Finished(TransferOutcome outcome) = 0;
     // A verify found the module's byte at address different from the image's (for a detailed report).
