@@ -901,6 +901,54 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
         <source>strana %1 z %2</source>
         <translation>page %1 of %2</translation>
     </message>
+    <message>
+        <source>Dotaz na modul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Čtení z modulu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Porovnání s modulem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Čtení poleSIG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Záloha modulu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zápis do modulu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ověření</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inicializace modulu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do modulu se právě zapisuje. Zavřením uprostřed zápisu by v modulu zůstala část nových a část starých dat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Počkat a zavřít po skončení</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zastavit a zůstat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zastavit a ukončit</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>hx7::MonitorWindow</name>
@@ -1367,12 +1415,6 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
         <translation>Signal route %1 configuration</translation>
     </message>
     <message>
-        <source> Konfigurátor  pro HX7, HX7V(M)   V%1
-Sestaveno s knihovnou Qt %2</source>
-        <translation>Configurator for HX7, HX7V(M) V%1
-Built with Qt %2</translation>
-    </message>
-    <message>
         <source>Záloha je shodná s daty v programu.</source>
         <translation>The backup is the same as the data in the program.</translation>
     </message>
@@ -1391,10 +1433,6 @@ Built with Qt %2</translation>
     <message>
         <source>&amp;Načíst data</source>
         <translation>&amp;Load data…</translation>
-    </message>
-    <message>
-        <source>&amp;Uložit data</source>
-        <translation>&amp;Save data…</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -1543,6 +1581,161 @@ Built with Qt %2</translation>
     <message>
         <source>Exportovat do &amp;PDF…</source>
         <translation>&amp;Export to PDF…</translation>
+    </message>
+    <message>
+        <source>Zastavit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zastaví přenos (Esc); zápis do modulu se zastaví po bajtu, který je na cestě</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Uložit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uložit &amp;data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zatímco byl dialog otevřen, načetla se data z modulu. Přepsat je hodnotami z dialogu?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Přepsat hodnotami z dialogu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ponechat data z modulu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zastavuje se: čeká se na potvrzení zapisovaného bajtu…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soubor %1 se od načtení změnil. Přepsat ho?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uloženo do %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Konfigurátor  pro HX7, HX7V(M)   V%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moduly HX7, HX7V a HX7S, s volbou M (motorové přestavníky) i bez ní</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sestaveno s knihovnou Qt %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Okno se zavře, až přenos skončí.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neuložené změny konfigurace se zahodily</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>krok %1 ze %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Přečteno: %1 bajtů za %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modul se shoduje</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Modul se liší v %n bajtech</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Záloha vrácena do modulu a ověřena</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uloženo a ověřeno za %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uloženo za %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>poleSIG přečteno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Přenos zastaven</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Přenos zastaven před zápisem: do modulu se nic neodeslalo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Přenos zastaven při ověření: do modulu se zapsaly všechny bajty, jen se neověřily.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Obnova zálohy zastavena.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uložení do modulu zastaveno.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do modulu se nic nezapsalo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vrátit do modulu zálohu bajtů %1..%2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vrátit zálohu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ponechat, jak je</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Konfigurace v programu se během čtení z modulu změnila. Které údaje ponechat?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data z modulu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upravenou konfiguraci</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data z modulu nepřevzata; konfigurace zůstala, jak byla upravena</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Záloha je zpět v modulu a ověřena: modul je jako před zastaveným uložením.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Okno zůstalo otevřené: přenos neskončil úspěšně.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

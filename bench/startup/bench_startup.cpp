@@ -21,6 +21,8 @@ public:
     bool AskYesNo(QWidget *, const QString &) override { return false; }
     bool WarnYesCancel(QWidget *, const QString &) override { return false; }
     SaveChoice AskSaveChanges(QWidget *) override { return SaveChoice::Cancel; }
+    CloseChoice AskCloseDuringTransfer(QWidget *) override { return CloseChoice::Cancel; }
+    bool AskEitherOr(QWidget *, const QString &, const QString &, const QString &) override { return false; }
     void About(QWidget *, const QString &, const QString &) override {}
     QString SaveFileName(QWidget *) override { return {}; }
     QString OpenFileName(QWidget *) override { return {}; }

@@ -28,19 +28,27 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <cstdio>
+#include <numeric>
 
 namespace hx7 {
 
@@ -75,6 +83,64 @@ private:
     ImageBytes m_after;
     bool m_pushed = true;
 };
+
+// A status bar text that does not fit is cut with "…"; the whole of it is in the tooltip.
+class ElidingLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    void SetFullText(const QString &text)
+    {
+        m_text = text;
+        setText(text);
+        setToolTip(text);
+        update();
+    }
+    QSize minimumSizeHint() const override { return {fontMetrics().horizontalAdvance(QStringLiteral("COM1…")), 0}; }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QRect area = contentsRect();
+        painter.drawText(area, Qt::AlignVCenter | Qt::AlignLeft,
+                         fontMetrics().elidedText(m_text, Qt::ElideRight, area.width()));
+    }
+
+private:
+    QString m_text;
+};
+
+QString StepName(TransferStep step)
+{
+    switch (step) {
+    case TransferStep::Query:
+        return QCoreApplication::translate("hx7", "Dotaz na modul");
+    case TransferStep::Read:
+        return QCoreApplication::translate("hx7", "Čtení z modulu");
+    case TransferStep::Verify:
+        return QCoreApplication::translate("hx7", "Porovnání s modulem");
+    case TransferStep::SignalTable:
+        return QCoreApplication::translate("hx7", "Čtení poleSIG");
+    case TransferStep::Backup:
+        return QCoreApplication::translate("hx7", "Záloha modulu");
+    case TransferStep::Write:
+        return QCoreApplication::translate("hx7", "Zápis do modulu");
+    case TransferStep::VerifyWritten:
+        return QCoreApplication::translate("hx7", "Ověření");
+    case TransferStep::Reset:
+        return QCoreApplication::translate("hx7", "Inicializace modulu");
+    default:
+        return {};
+    }
+}
+
+// The steps that change the module, or lead to a change: closing then asks first.
+bool ChangesModule(TransferStep step)
+{
+    return step == TransferStep::Backup || step == TransferStep::Write || step == TransferStep::VerifyWritten ||
+           step == TransferStep::Reset;
+}
 } // namespace
 
 TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &settings, Prompts &prompts, QWidget *parent,
@@ -99,9 +165,19 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
     LBbar1->hide();
     PBar1 = Named(new QProgressBar(central), "PBar1");
     PBar1->setRange(0, 100);
-    PBar1->setTextVisible(false);
+    PBar1->setTextVisible(true); // the step that runs, named on the bar
     PBar1->setAccessibleName(tr("přenos dat"));
     PBar1->hide();
+    BTstop1 = Named(new QPushButton(tr("Zastavit"), central), "BTstop1");
+    BTstop1->setToolTip(tr("Zastaví přenos (Esc); zápis do modulu se zastaví po bajtu, který je na cestě"));
+    BTstop1->hide();
+    connect(BTstop1, &QPushButton::clicked, this, &TMainForm1::Zastavit1Click);
+    // Escape stops what runs, as in a progress dialog; the dialogs keep their own Escape.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] {
+        if (!m_controller.IsIdle())
+            Zastavit1Click();
+    });
 
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(BTtest1);
@@ -110,6 +186,7 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
     bottom->addStretch();
     bottom->addWidget(LBbar1);
     bottom->addWidget(PBar1, 1);
+    bottom->addWidget(BTstop1);
     auto *layout = new QVBoxLayout(central);
     layout->addWidget(Table1, 1);
     layout->addWidget(Label1);
@@ -125,20 +202,33 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
     };
     Timer1 = Named(tickTimer(), "Timer1");
     m_nestedTicks = tickTimer();
-    connect(BTtest1, &QPushButton::clicked, this, [this] { m_controller.StartVersionQuery(); });
+    connect(BTtest1, &QPushButton::clicked, this, [this] {
+        m_controller.StartVersionQuery();
+        UpdateActions();
+    });
 
     m_undo = new QUndoStack(this);
     BuildMenu();
-    m_statusPort = Named(new QLabel(this), "LBport1");
+    m_statusPort = Named(new ElidingLabel(this), "LBport1");
     m_statusModule = Named(new QLabel(this), "LBmodul1");
     m_statusFast = Named(new QLabel(this), "LBrychly1");
     statusBar()->addWidget(m_statusPort, 1);
     statusBar()->addWidget(m_statusModule);
     statusBar()->addPermanentWidget(m_statusFast);
     setAcceptDrops(true);
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("hx7conf"), QIcon(QStringLiteral(":/icons/hx7conf.png"))));
     UpdateTitle();
-    resize(std::max(grid.width() + 24, 574),
-           grid.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height() + 90);
+    // The whole grid where the screen has room for it; on a small screen (or at a large scale) no more than
+    // the screen's free area, the title bar and the frame included, so the status bar is never off screen.
+    QSize size(std::max(grid.width() + 24, 574),
+               grid.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height() + 90);
+    if (const QScreen *shown = screen()) {
+        const QSize room = shown->availableGeometry().size() - QSize(16, 48);
+        size = size.boundedTo(room);
+    }
+    resize(size);
+    Table1->installEventFilter(this);
+    Table1->viewport()->installEventFilter(this);
 
     m_storeDialog = new TDlgStore1(this);
     m_configDialog = new TFormKonfDCC(
@@ -190,7 +280,8 @@ void TMainForm1::BuildMenu()
     // standard exists, and shortcuts of their own for the three transfers.
     QMenu *file = MainMenu1->addMenu(tr("&Soubor       "));
     AddAction(file, "Nast1", tr("&Načíst data"), &TMainForm1::Nast1Click)->setShortcut(QKeySequence::Open);
-    AddAction(file, "Uloit1", tr("&Uložit data"), &TMainForm1::Uloit1Click)->setShortcut(QKeySequence::Save);
+    AddAction(file, "Ulozit1", tr("&Uložit"), &TMainForm1::Ulozit1Click)->setShortcut(QKeySequence::Save);
+    AddAction(file, "Uloit1", tr("Uložit &data"), &TMainForm1::Uloit1Click)->setShortcut(QKeySequence::SaveAs);
     file->addSeparator()->setObjectName(QStringLiteral("N5"));
     AddAction(file, "Tisk1", tr("&Tisk…"), &TMainForm1::Tisk1Click)->setShortcut(QKeySequence::Print);
     AddAction(file, "ExportPDF1", tr("Exportovat do &PDF…"), &TMainForm1::ExportPdf1Click);
@@ -219,12 +310,13 @@ void TMainForm1::BuildMenu()
     AddAction(config, "ResetkonfiguraceHX71", tr("&Inicializace konfigurace"), &TMainForm1::Inicnastaven1Click);
     AddAction(config, "Definicecesty1", tr("&Definice návěstní cesty"), &TMainForm1::Table1DblClick);
     config->addSeparator()->setObjectName(QStringLiteral("N1"));
-    AddAction(config, "Manulnzen1", tr("Test &funkce"), [this] { m_testDialog->exec(); });
+    m_linkActions << AddAction(config, "Manulnzen1", tr("Test &funkce"), [this] { m_testDialog->exec(); });
 
     QMenu *link = MainMenu1->addMenu(tr("&Přenos       "));
     AddAction(link, "KomunikaceRS2321", tr("Nastavení &RS232"), &TMainForm1::KonfiguraceRS2321Click);
     RychlyPrenos1 = AddAction(link, "RychlyPrenos1", tr("R&ychlý přenos"), &TMainForm1::RychlyPrenos1Click);
     RychlyPrenos1->setCheckable(true);
+    m_linkActions << RychlyPrenos1; // a change of pace takes effect at the next transfer
     RychlyPrenos1->setToolTip(tr("Další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms"));
     AddAction(link, "MonitorKomunikace1", tr("&Monitor komunikace"), &TMainForm1::MonitorKomunikace1Click);
     AddAction(link, "Zalohymodulu1", tr("&Zálohy modulů"), &TMainForm1::ZalohyModulu1Click);
@@ -235,8 +327,14 @@ void TMainForm1::BuildMenu()
         ->setShortcut(Qt::CTRL | Qt::Key_E);
     AddAction(link, "Uloitdatadomodulu1", tr("&Uložit data do modulu"), &TMainForm1::UlozitData1Click)
         ->setShortcut(Qt::CTRL | Qt::Key_U);
-    NastpoleSIG1 = AddAction(link, "NastpoleSIG1", tr("Načíst  &poleSIG"), [this] { m_controller.StartPoleSigRead(); });
+    NastpoleSIG1 = AddAction(link, "NastpoleSIG1", tr("Načíst  &poleSIG"), [this] {
+        m_controller.StartPoleSigRead();
+        UpdateActions();
+    });
     NastpoleSIG1->setVisible(false);
+    for (const char *name : {"Nastdatazmodulu1", "Verifikovatdatasmodulem1", "Uloitdatadomodulu1"})
+        m_linkActions << findChild<QAction *>(QLatin1String(name));
+    m_linkActions << NastpoleSIG1;
 
     QMenu *info = MainMenu1->addMenu(tr("&Info    "));
     AddAction(info, "Napoveda1", tr("&Nápověda"), [this] {
@@ -304,7 +402,8 @@ QSize TMainForm1::BuildGrid()
     for (int c = 0; c < 9; ++c) {
         const int text = metrics.horizontalAdvance(widest[c]) + 12;
         const int header = Table1->horizontalHeader()->sectionSizeHint(c);
-        Table1->setColumnWidth(c, std::max({ColumnWidths[c], text, header}));
+        m_columnWidths[c] = std::max({ColumnWidths[c], text, header});
+        Table1->setColumnWidth(c, m_columnWidths[c]);
         width += Table1->columnWidth(c);
     }
     Table1->setMinimumWidth(width);
@@ -340,6 +439,8 @@ void TMainForm1::FormCreate()
     m_undo->clear();
     FillRecentMenu();
     UpdateTitle();
+    if (const QByteArray geometry = m_settings.WindowGeometry(); !geometry.isEmpty())
+        restoreGeometry(geometry); // kept on the screen's free area if that has shrunk since
     if (!m_link.Open(m_link.ComPortNumber))
         m_prompts.Warning(this, SerialLink::OpenErrorText(m_link.ComPortNumber, m_link.LastOpenFailure()));
     UpdateStatus();
@@ -386,7 +487,7 @@ bool TMainForm1::MayReplaceData()
         return true;
     switch (m_prompts.AskSaveChanges(this)) {
     case Prompts::SaveChoice::Save:
-        return SaveToFile();
+        return SaveInPlace();
     case Prompts::SaveChoice::Discard:
         return true;
     default:
@@ -494,6 +595,7 @@ void TMainForm1::Timer1Timer()
     m_controller.Tick();
     m_prober->Tick();
     UpdateStatus(); // an unplugged adapter shows at once
+    UpdateActions();
     --m_tickDepth;
 }
 
@@ -510,25 +612,53 @@ template <typename Show> void TMainForm1::WithNestedTicks(Show show)
         m_nestedTicks->stop();
 }
 
+void TMainForm1::UpdateActions()
+{
+    const bool busy = !m_controller.IsIdle();
+    for (QAction *action : std::as_const(m_linkActions))
+        action->setEnabled(!busy);
+    BTtest1->setEnabled(!busy);
+    BTstop1->setVisible(busy);
+    BTstop1->setEnabled(busy && !m_controller.StopRequested());
+}
+
 void TMainForm1::ReadData1Click()
 {
-    if (m_controller.IsIdle() && !MayReplaceData())
+    if (!m_controller.IsIdle() || !MayReplaceData())
         return;
+    // What the image holds now: a change made while the read runs is asked about before the read replaces it.
+    m_readStart = m_data.ConfigImage;
     m_controller.StartRead();
+    UpdateActions();
+}
+
+bool TMainForm1::MayOverwriteRead(int readsBefore)
+{
+    if (m_readsTaken == readsBefore)
+        return true;
+    return m_prompts.AskEitherOr(this,
+                                 tr("Zatímco byl dialog otevřen, načetla se data z modulu. Přepsat je hodnotami "
+                                    "z dialogu?"),
+                                 tr("Přepsat hodnotami z dialogu"), tr("Ponechat data z modulu"));
 }
 
 void TMainForm1::KonfiguraceModulu1Click()
 {
-    if (m_configDialog->exec() == QDialog::Accepted)
+    const int reads = m_readsTaken;
+    m_configDialog->MayApply = [this, reads] { return MayOverwriteRead(reads); };
+    const bool accepted = m_configDialog->exec() == QDialog::Accepted;
+    m_configDialog->MayApply = {};
+    if (accepted)
         ImageChanged(tr("konfigurace modulu"));
 }
 void TMainForm1::VerifData1Click()
 {
-    if (m_controller.IsIdle()) {
-        m_differences.clear();
-        m_verifyDetails->hide(); // its rows belong to the last verify
-    }
+    if (!m_controller.IsIdle())
+        return;
+    m_differences.clear();
+    m_verifyDetails->hide(); // its rows belong to the last verify
     m_controller.StartVerify();
+    UpdateActions();
 }
 
 void TMainForm1::UlozitData1Click()
@@ -547,6 +677,7 @@ void TMainForm1::UlozitData1Click()
     m_controller.SetVerifyAfterStore(verify);
     StartingOverwrite();
     m_controller.StartStore(m_storeDialog->StoreScope, route);
+    UpdateActions();
 }
 
 void TMainForm1::Inicnastaven1Click()
@@ -555,11 +686,36 @@ void TMainForm1::Inicnastaven1Click()
     if (m_prompts.WarnYesCancel(this, tr("Resetovat konfiguraci do počátečního nastavení ?"))) {
         StartingOverwrite();
         m_controller.StartFactoryReset(true);
+        UpdateActions();
     }
+}
+
+void TMainForm1::Zastavit1Click()
+{
+    if (!m_controller.Stop())
+        return;
+    if (m_controller.StopRequested()) // a write in flight: its acknowledge comes within a few ticks
+        statusBar()->showMessage(tr("Zastavuje se: čeká se na potvrzení zapisovaného bajtu…"));
+    UpdateActions();
+}
+
+void TMainForm1::Terminate()
+{
+    // Nobody is there to answer: a store stops after the byte in flight and says on stderr what it left;
+    // unsaved edits cannot be asked about.
+    m_terminating = true;
+    if (!m_controller.IsIdle()) {
+        m_quitAfterStop = true;
+        m_controller.Stop();
+        UpdateActions();
+        return; // Stopped() closes the window
+    }
+    close();
 }
 
 void TMainForm1::StartingOverwrite()
 {
+    m_restoreOffer = {};
     m_lastBackup.clear();
     m_differences.clear();
     m_verifyDetails->hide(); // its rows belong to the last verify
@@ -578,21 +734,52 @@ void TMainForm1::Uloit1Click()
     SaveToFile();
 }
 
+void TMainForm1::Ulozit1Click()
+{
+    SaveInPlace();
+}
+
 bool TMainForm1::SaveToFile()
 {
     const QString path = m_prompts.SaveFileName(this);
-    if (path.isEmpty())
+    return !path.isEmpty() && WriteFile(path);
+}
+
+bool TMainForm1::SaveInPlace()
+{
+    if (m_filePath.isEmpty())
+        return SaveToFile();
+    // Someone (or another copy of the program) wrote the file since: ask before that is lost.
+    const QFileInfo file(m_filePath);
+    if (file.exists() && file.lastModified() != m_fileStamp &&
+        !m_prompts.AskYesNo(
+            this, tr("Soubor %1 se od načtení změnil. Přepsat ho?").arg(QDir::toNativeSeparators(m_filePath))))
         return false;
+    return WriteFile(m_filePath);
+}
+
+bool TMainForm1::WriteFile(const QString &path)
+{
     QString error;
     if (!SaveConfigText(path, m_data.ConfigImage, &error)) {
         m_prompts.Warning(this, error);
         return false;
     }
-    m_filePath = path;
+    SetFile(path);
     m_clean = m_data.ConfigImage;
     RememberFile(path);
     UpdateTitle();
+    statusBar()->showMessage(tr("Uloženo do %1").arg(QFileInfo(path).fileName()), 5000);
     return true;
+}
+
+void TMainForm1::SetFile(const QString &path)
+{
+    // A backup is the module's past, never a save target: saving over it would lose the state it keeps.
+    const QString folder = QFileInfo(m_backups.folder()).absoluteFilePath() + QLatin1Char('/');
+    const bool backup = !path.isEmpty() && QFileInfo(path).absoluteFilePath().startsWith(folder);
+    m_filePath = backup ? QString() : path;
+    m_fileStamp = m_filePath.isEmpty() ? QDateTime() : QFileInfo(m_filePath).lastModified();
 }
 
 SheetInfo TMainForm1::Sheet() const
@@ -651,7 +838,7 @@ void TMainForm1::Load(const QString &path)
     } else if (outcome.status == LoadOutcome::Loaded) {
         DecodeRoutes(m_data.ConfigImage.data(), m_data.RouteTable);
         RefreshRouteGrid();
-        m_filePath = path;
+        SetFile(path);
         m_clean = m_data.ConfigImage;
         ImageChanged(tr("načtení souboru %1").arg(QFileInfo(path).fileName()));
         RememberFile(path);
@@ -687,7 +874,8 @@ void TMainForm1::Table1DblClick()
     m_routeDialog->setWindowTitle(tr("Konfigurace návěstní cesty č.%1").arg(r));
     m_routeDialog->FourTurnoutRoute = r > LongSlotRoutes;
     m_routeDialog->RouteNumber = r;
-    if (m_routeDialog->exec() != QDialog::Accepted)
+    const int reads = m_readsTaken;
+    if (m_routeDialog->exec() != QDialog::Accepted || !MayOverwriteRead(reads))
         return;
     m_data.RouteTable[r - 1] = m_routeDialog->RouteEditBuffer;
     EncodeRoutes(m_data.RouteTable, m_data.ConfigImage.data());
@@ -762,17 +950,48 @@ void TMainForm1::Oprogramu1Click()
     // lupdate would give the about text the context of a translate() call it stands in: the title goes first.
     const QString title = QCoreApplication::translate("hx7", "HX7 konfig");
     m_prompts.About(this, title,
-                    tr(" Konfigurátor  pro HX7, HX7V(M)   V%1\nSestaveno s knihovnou Qt %2")
-                            .arg(QLatin1String(HX7_VERSION), QLatin1String(QT_VERSION_STR)) +
-                        QStringLiteral("\n\n") +
+                    tr(" Konfigurátor  pro HX7, HX7V(M)   V%1").arg(QLatin1String(HX7_VERSION)) + QLatin1Char('\n') +
+                        tr("Moduly HX7, HX7V a HX7S, s volbou M (motorové přestavníky) i bez ní") + QLatin1Char('\n') +
+                        tr("Sestaveno s knihovnou Qt %1").arg(QLatin1String(QT_VERSION_STR)) + QStringLiteral("\n\n") +
                         tr("Svobodný software pod licencí GNU General Public License verze 3 nebo novější "
                            "(GPL-3.0-or-later), bez jakékoli záruky."));
 }
 
 void TMainForm1::closeEvent(QCloseEvent *event)
 {
-    // Unsaved edits are asked about first; a cancelled question or save keeps the window open.
-    if (!m_closed && !MayReplaceData()) {
+    if (!m_closed && !m_controller.IsIdle()) {
+        if (!ChangesModule(m_controller.CurrentStep())) {
+            // A read or verify changes nothing: it is stopped, so that it cannot end while the question about
+            // unsaved changes is open and put the module's bytes where the user's edits were.
+            m_controller.Stop();
+            UpdateActions();
+        } else {
+            event->ignore();
+            // Closed halfway, the module would keep part of the new data and part of the old.
+            switch (m_terminating ? Prompts::CloseChoice::StopAndQuit : m_prompts.AskCloseDuringTransfer(this)) {
+            case Prompts::CloseChoice::WaitThenClose:
+                m_closeWhenDone = true;
+                statusBar()->showMessage(tr("Okno se zavře, až přenos skončí."));
+                break;
+            case Prompts::CloseChoice::StopAndStay:
+                Zastavit1Click();
+                break;
+            case Prompts::CloseChoice::StopAndQuit:
+                m_quitAfterStop = true;
+                Zastavit1Click();
+                break;
+            default:
+                break;
+            }
+            return;
+        }
+    }
+    // Unsaved edits are asked about first (a signal cannot answer); a cancelled question or save keeps the
+    // window open.
+    if (!m_closed && IsModified() && m_terminating) {
+        std::fprintf(stderr, "hx7conf: %s\n", qPrintable(tr("neuložené změny konfigurace se zahodily")));
+    } else if (!m_closed && !MayReplaceData()) {
+        m_quitAfterStop = false;
         event->ignore();
         return;
     }
@@ -780,10 +999,48 @@ void TMainForm1::closeEvent(QCloseEvent *event)
         m_closed = true;
         Timer1->stop();
         m_link.Close();
-        if (!m_settings.WriteComSerial(m_link.ComPortNumber))
+        if (!m_settings.WriteComSerial(m_link.ComPortNumber) ||
+            (isVisible() && !isMaximized() && !isFullScreen() && !m_settings.WriteWindowGeometry(saveGeometry())))
             m_prompts.Warning(this, SettingsWriteErrorText(m_settings.path()));
     }
     event->accept();
+}
+
+bool TMainForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Table1 && event->type() == QEvent::KeyPress) {
+        // The keys that open an item in a list, as a double click does.
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_F2:
+        case Qt::Key_Space:
+            Table1DblClick();
+            return true;
+        default:
+            break;
+        }
+    }
+    if (watched == Table1->viewport() && event->type() == QEvent::Resize)
+        ShareColumnWidth();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm1::ShareColumnWidth()
+{
+    // Room beyond what the columns need is shared among them by their width, so a wider window shows wider
+    // columns instead of an empty strip; they never become narrower than their text.
+    const std::array<int, 9> &base = m_columnWidths;
+    const int natural = std::accumulate(base.begin(), base.end(), 0);
+    const int room = Table1->viewport()->width();
+    if (room <= natural)
+        return;
+    int given = 0;
+    for (int c = 0; c < 9; ++c) {
+        const int width = c == 8 ? room - given : base[c] + (room - natural) * base[c] / natural;
+        Table1->setColumnWidth(c, width);
+        given += width;
+    }
 }
 
 void TMainForm1::SetProgress(int position)
@@ -817,22 +1074,156 @@ void TMainForm1::Information(const QString &text)
 {
     WithNestedTicks([&] { m_prompts.Information(this, text); });
 }
+void TMainForm1::StepStarted(TransferStep step, int number, int count)
+{
+    if (number <= 1)
+        m_transferClock.start();
+    QString text = StepName(step);
+    if (count > 1)
+        text += QStringLiteral(" (") + tr("krok %1 ze %2").arg(number).arg(count) + QLatin1Char(')');
+    PBar1->setFormat(text + QStringLiteral(" – %p %"));
+    if (step != TransferStep::Query)
+        statusBar()->showMessage(text + QStringLiteral("…"));
+    UpdateActions();
+}
+
+void TMainForm1::FinishedStatus(TransferOutcome outcome)
+{
+    const double seconds = m_transferClock.isValid() ? m_transferClock.elapsed() / 1000.0 : 0.0;
+    const QString time = QLocale().toString(seconds, 'f', 1);
+    QString text;
+    switch (outcome) {
+    case TransferOutcome::Read:
+        text = tr("Přečteno: %1 bajtů za %2 s").arg(SavedByteCount).arg(time);
+        break;
+    case TransferOutcome::Equal:
+        text = tr("Modul se shoduje");
+        break;
+    case TransferOutcome::Different:
+        text = tr("Modul se liší, rozdílných bajtů: %1").arg(m_differences.size());
+        break;
+    case TransferOutcome::Stored:
+        text = m_controller.IsRestore()          ? tr("Záloha vrácena do modulu a ověřena")
+               : m_controller.VerifyAfterStore() ? tr("Uloženo a ověřeno za %1 s").arg(time)
+                                                 : tr("Uloženo za %1 s").arg(time);
+        break;
+    case TransferOutcome::SignalTableRead:
+        text = tr("poleSIG přečteno");
+        break;
+    case TransferOutcome::Stopped:
+        text = tr("Přenos zastaven");
+        break;
+    default:
+        text = OutcomeText(outcome).trimmed();
+        break;
+    }
+    if (!text.isEmpty())
+        statusBar()->showMessage(text, 8000);
+    else
+        statusBar()->clearMessage();
+}
+
+void TMainForm1::Stopped()
+{
+    const TransferStep step = m_controller.StoppedStep();
+    QString text;
+    bool offer = false;
+    if (step == TransferStep::Backup || step == TransferStep::Reset) {
+        text = tr("Přenos zastaven před zápisem: do modulu se nic neodeslalo.");
+    } else if (step == TransferStep::VerifyWritten) {
+        text = tr("Přenos zastaven při ověření: do modulu se zapsaly všechny bajty, jen se neověřily.") +
+               QLatin1Char('\n') + m_controller.StoreLeftText(m_lastBackup);
+    } else if (step == TransferStep::Write) {
+        const int sent = m_controller.SentCount();
+        text = (m_controller.IsRestore() ? tr("Obnova zálohy zastavena.") : tr("Uložení do modulu zastaveno.")) +
+               QLatin1Char('\n') + m_controller.StoreLeftText(m_lastBackup);
+        if (sent == 0) {
+            text += QLatin1Char('\n') + tr("Do modulu se nic nezapsalo.");
+        } else if (!m_lastBackup.isEmpty()) {
+            // The restore puts back just what this store may have changed, the byte whose write went out
+            // unacknowledged too; it starts from the range of the store it restores, when it restores one.
+            const int first = m_controller.IsRestore() ? m_restoreOffer.first : m_controller.StoreFirst();
+            const int last = m_controller.IsRestore() ? m_restoreOffer.last : m_controller.StoreFirst() + sent - 1;
+            m_restoreOffer = {m_lastBackup, first, last};
+            offer = !m_quitAfterStop;
+        }
+    }
+    if (m_quitAfterStop) {
+        if (m_terminating) {
+            if (!text.isEmpty())
+                std::fprintf(stderr, "hx7conf: %s\n", qPrintable(text));
+        } else if (!text.isEmpty()) {
+            Information(text);
+        }
+        QTimer::singleShot(0, this, &QWidget::close);
+        return;
+    }
+    if (text.isEmpty())
+        return;
+    if (!offer) {
+        Information(text);
+        return;
+    }
+    text += QLatin1Char('\n') +
+            tr("Vrátit do modulu zálohu bajtů %1..%2?").arg(m_restoreOffer.first).arg(m_restoreOffer.last);
+    bool restore = false;
+    WithNestedTicks([&] { restore = m_prompts.AskEitherOr(this, text, tr("Vrátit zálohu"), tr("Ponechat, jak je")); });
+    if (!restore || !m_controller.IsIdle())
+        return;
+    ImageBytes backup{};
+    const LoadOutcome loaded = LoadConfigText(m_restoreOffer.backup, backup);
+    if (loaded.status != LoadOutcome::Loaded) {
+        Warning(loaded.message.isEmpty() ? WriteErrorText(m_restoreOffer.backup) : loaded.message);
+        return;
+    }
+    // The module's address byte is what the stopped store left there: the new one once it was acknowledged.
+    const int acknowledgedEnd = m_controller.StoreFirst() + m_controller.AcknowledgedCount() - 1;
+    const bool newAddress =
+        !m_controller.IsRestore() && m_controller.StoreFirst() <= AddressCodeByte && AddressCodeByte <= acknowledgedEnd;
+    const int expected = newAddress ? m_controller.StoreBytes()[AddressCodeByte] : backup[AddressCodeByte];
+    m_controller.StartRestore(backup, m_restoreOffer.first, m_restoreOffer.last, expected);
+    UpdateActions();
+}
+
 void TMainForm1::Finished(TransferOutcome outcome)
 {
+    const auto atEnd = qScopeGuard([this, outcome] { EndOfTransfer(outcome); });
+    FinishedStatus(outcome);
     if (outcome == TransferOutcome::Read) {
+        ++m_readsTaken;
+        // Changed while the read ran (a dialog's OK, a load, an undo): the user says which of the two to keep.
+        // m_shown is the image as those changes left it, before the read's bytes went in.
+        const bool edited = !SameData(m_shown, m_readStart);
+        if (edited && !m_prompts.AskEitherOr(this,
+                                             tr("Konfigurace v programu se během čtení z modulu změnila. Které "
+                                                "údaje ponechat?"),
+                                             tr("Data z modulu"), tr("Upravenou konfiguraci"))) {
+            RestoreImage(m_shown);
+            statusBar()->showMessage(tr("Data z modulu nepřevzata; konfigurace zůstala, jak byla upravena"), 8000);
+            UpdateActions();
+            return;
+        }
         // The image now holds the module: nothing of it is unsaved, and it is no longer the file's.
-        m_filePath.clear();
+        SetFile({});
         m_clean = m_data.ConfigImage;
         ImageChanged(tr("čtení z modulu"));
-    } else if (outcome == TransferOutcome::Stored) {
-        // Only the range that went into the module is safe there.
+    } else if (outcome == TransferOutcome::Stored && !m_controller.IsRestore()) {
+        // Only the range that went into the module is safe there, and only as it was stored: a change made
+        // while the store ran is still unsaved.
         const int first = m_controller.StoreFirst();
         const int last = std::min(m_controller.StoreLast(), SavedByteCount - 1);
         if (first <= last)
-            std::copy(m_data.ConfigImage.begin() + first, m_data.ConfigImage.begin() + last + 1,
+            std::copy(m_controller.StoreBytes().begin() + first, m_controller.StoreBytes().begin() + last + 1,
                       m_clean.begin() + first);
         UpdateTitle();
     }
+    if (outcome == TransferOutcome::Stopped) {
+        Stopped();
+        UpdateActions();
+        return;
+    }
+    if (outcome == TransferOutcome::Stored && m_controller.IsRestore())
+        Information(tr("Záloha je zpět v modulu a ověřena: modul je jako před zastaveným uložením."));
     if (outcome == TransferOutcome::SignalTableRead) {
         // The developer's dump goes into the current folder, where the module's own tools look for it.
         const QString path = QStringLiteral("poleSIG.txt");
@@ -863,6 +1254,19 @@ void TMainForm1::Finished(TransferOutcome outcome)
         m_verifyDetails->show();
         m_verifyDetails->raise();
     }
+}
+
+void TMainForm1::EndOfTransfer(TransferOutcome outcome)
+{
+    UpdateActions();
+    if (!m_closeWhenDone || !m_controller.IsIdle())
+        return;
+    m_closeWhenDone = false;
+    // A store that failed or was stopped leaves a module the user has to see to: the window stays.
+    if (IsFailure(outcome) || outcome == TransferOutcome::Stopped)
+        statusBar()->showMessage(tr("Okno zůstalo otevřené: přenos neskončil úspěšně."), 8000);
+    else
+        QTimer::singleShot(0, this, &QWidget::close);
 }
 bool TMainForm1::KeepBackup(const ImageBytes &module, const Overwrite &followed, QString *why)
 {

@@ -14,6 +14,8 @@
 #include "transferview.h"
 #include "verifydetails.h"
 
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <memory>
 
@@ -64,7 +66,11 @@ public:
     void VerifData1Click();
     void UlozitData1Click();
     void Inicnastaven1Click();
-    void Uloit1Click();
+    void Uloit1Click();    // "Uložit data": always asks for a name (Save As)
+    void Ulozit1Click();   // "Uložit": into the file the data came from or was saved to; asks only without one
+    void Zastavit1Click(); // Stop (the button beside the progress bar, Escape)
+    // SIGTERM (a session logging out): what "stop and quit" does, with the words on stderr, and no question.
+    void Terminate();
     void Nast1Click();
     void LoadFile(const QString &path); // through the loader, as "Načíst data" loads the file chosen
     void CompareWithBackup(const QString &path);
@@ -97,9 +103,11 @@ public:
     bool KeepBackup(const ImageBytes &module, const Overwrite &followed, QString *why) override;
     void Finished(TransferOutcome outcome) override;
     void ByteDiffers(int address, std::uint8_t imageByte, std::uint8_t moduleByte) override;
+    void StepStarted(TransferStep step, int number, int count) override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -109,6 +117,19 @@ private:
     SheetInfo Sheet() const;        // what the printed sheet says beside the image
     void Load(const QString &path); // LoadFile without the question
     bool SaveToFile();              // "Uložit data": false when cancelled or failed
+    bool SaveInPlace();             // "Uložit": false when cancelled or failed
+    bool WriteFile(const QString &path);
+    void SetFile(const QString &path); // the save target (none for a backup)
+    // After a stopped transfer: what it left, and for a half-written module the offer to restore its backup.
+    void Stopped();
+    void FinishedStatus(TransferOutcome outcome);
+    // After every outcome: the actions again, and the close the user asked to wait for.
+    void EndOfTransfer(TransferOutcome outcome);
+    // The link commands that would do nothing while a transfer runs are disabled during it.
+    void UpdateActions();
+    // A dialog opened before a read ended and OK'd after it: whether its values may go over what was read.
+    bool MayOverwriteRead(int readsBefore);
+    void ShareColumnWidth();
     // Asks about unsaved changes before they are replaced; false when the user chose to stop.
     bool MayReplaceData();
     // After every change of the image: one undo step if it changed, and the title's mark.
@@ -117,7 +138,8 @@ private:
     void UpdateStatus();
     void RememberFile(const QString &path);
     void FillRecentMenu();
-    QSize BuildGrid(); // returns the size that shows the whole grid
+    QSize BuildGrid();                   // returns the size that shows the whole grid
+    std::array<int, 9> m_columnWidths{}; // what each column needs, before extra room is shared
     // A menu item named name that runs handler, a member function or a lambda.
     template <typename Handler> QAction *AddAction(QMenu *menu, const char *name, const QString &text, Handler handler);
 
@@ -147,6 +169,8 @@ private:
     QAction *TypHX7S1;
     QAction *NastpoleSIG1;
     QAction *RychlyPrenos1;
+    QPushButton *BTstop1;
+    QList<QAction *> m_linkActions; // disabled while a transfer runs
 
     TDlgStore1 *m_storeDialog;
     TFormKonfDCC *m_configDialog;
@@ -171,7 +195,20 @@ private:
     QLabel *m_statusPort;
     QLabel *m_statusModule;
     QLabel *m_statusFast;
-    QString m_moduleFound; // what the last Test comm or search heard from the module
+    QString m_moduleFound;    // what the last Test comm or search heard from the module
+    QDateTime m_fileStamp;    // when the save target was last loaded or saved, to tell a change on disk
+    ImageBytes m_readStart{}; // the image as it was when the running read began
+    int m_readsTaken = 0;     // reads whose bytes went into the image, to tell one that ended under a dialog
+    QElapsedTimer m_transferClock;
+    bool m_closeWhenDone = false; // "wait and close": the window closes when the transfer has ended
+    bool m_quitAfterStop = false; // "stop and quit"
+    bool m_terminating = false;   // SIGTERM: nobody to ask
+    // The backup a stopped store may be restored from, and the range that store may have written.
+    struct RestoreOffer {
+        QString backup;
+        int first = 0;
+        int last = -1;
+    } m_restoreOffer;
 };
 
 } // namespace hx7

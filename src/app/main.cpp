@@ -8,11 +8,45 @@
 #include "language.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QSocketNotifier>
+#include <QWindow>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
+
+// SIGTERM (a session logging out, a service manager) reaches the event loop through a socket pair: the handler
+// may only write a byte, the window then stops what runs as safely as "stop and quit" does.
+int g_termSocket[2] = {-1, -1};
+
+void OnTerm(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(g_termSocket[0], &byte, 1);
+}
+
+void WatchTerm(hx7::TMainForm1 &window)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_termSocket) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(g_termSocket[1], QSocketNotifier::Read, &window);
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+        char byte = 0;
+        [[maybe_unused]] const auto got = ::read(g_termSocket[1], &byte, 1);
+        window.Terminate();
+    });
+    struct sigaction action {
+    };
+    action.sa_handler = OnTerm;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+}
 
 QString UsageText()
 {
@@ -64,6 +98,12 @@ int main(int argc, char *argv[])
     hx7::QtPrompts prompts;
     hx7::TMainForm1 window(data, link, settings, prompts);
     window.show();
+    // The start-up warnings are centred on the window: wait (briefly) until the window manager has placed it.
+    QElapsedTimer placing;
+    placing.start();
+    while (window.windowHandle() && !window.windowHandle()->isExposed() && placing.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    WatchTerm(window);
     window.FormCreate();
     // After the start-up sequence, through the same loader as "Načíst data".
     if (!file.isEmpty())

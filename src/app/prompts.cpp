@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace hx7 {
 
@@ -97,6 +98,45 @@ Prompts::SaveChoice QtPrompts::AskSaveChanges(QWidget *parent)
     default:
         return SaveChoice::Cancel;
     }
+}
+
+Prompts::CloseChoice QtPrompts::AskCloseDuringTransfer(QWidget *parent)
+{
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("hx7", "Varování"),
+                    QCoreApplication::translate("hx7", "Do modulu se právě zapisuje. Zavřením uprostřed zápisu by v "
+                                                       "modulu zůstala část nových a část starých dat."),
+                    QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("CloseDuringTransfer"));
+    QPushButton *wait =
+        box.addButton(QCoreApplication::translate("hx7", "Počkat a zavřít po skončení"), QMessageBox::AcceptRole);
+    QPushButton *stay = box.addButton(QCoreApplication::translate("hx7", "Zastavit a zůstat"), QMessageBox::ActionRole);
+    QPushButton *quit =
+        box.addButton(QCoreApplication::translate("hx7", "Zastavit a ukončit"), QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(wait);
+    box.setEscapeButton(cancel);
+    CentreOnParent(box, parent);
+    box.exec();
+    if (box.clickedButton() == wait)
+        return CloseChoice::WaitThenClose;
+    if (box.clickedButton() == stay)
+        return CloseChoice::StopAndStay;
+    if (box.clickedButton() == quit)
+        return CloseChoice::StopAndQuit;
+    return CloseChoice::Cancel;
+}
+
+bool QtPrompts::AskEitherOr(QWidget *parent, const QString &text, const QString &first, const QString &second)
+{
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("hx7", "Potvrzení"), text, QMessageBox::NoButton,
+                    parent);
+    QPushButton *one = box.addButton(first, QMessageBox::AcceptRole);
+    QPushButton *other = box.addButton(second, QMessageBox::RejectRole);
+    box.setDefaultButton(one);
+    box.setEscapeButton(other);
+    CentreOnParent(box, parent);
+    box.exec();
+    return box.clickedButton() == one;
 }
 
 void QtPrompts::About(QWidget *parent, const QString &title, const QString &text)

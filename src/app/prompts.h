@@ -14,9 +14,15 @@ class Prompts
 {
 public:
     enum class SaveChoice { Save, Discard, Cancel };
+    // The window is closed while a transfer changes the module: wait for its end and close then, stop it
+    // safely and stay, stop it and quit, or (Escape) neither.
+    enum class CloseChoice { WaitThenClose, StopAndStay, StopAndQuit, Cancel };
     virtual ~Prompts() = default;
     // The data were changed and are about to be replaced or closed: save them first, throw them away, or stop.
     virtual SaveChoice AskSaveChanges(QWidget *parent) = 0;
+    virtual CloseChoice AskCloseDuringTransfer(QWidget *parent) = 0;
+    // A question with two answers named in words: true for first (the default), false for second or Escape.
+    virtual bool AskEitherOr(QWidget *parent, const QString &text, const QString &first, const QString &second) = 0;
     virtual void Warning(QWidget *parent, const QString &text) = 0;
     virtual void Information(QWidget *parent, const QString &text) = 0;
     virtual bool AskYesNo(QWidget *parent, const QString &text) = 0;      // true on Yes
@@ -40,6 +46,8 @@ public:
     bool AskYesNo(QWidget *parent, const QString &text) override;
     bool WarnYesCancel(QWidget *parent, const QString &text) override;
     SaveChoice AskSaveChanges(QWidget *parent) override;
+    CloseChoice AskCloseDuringTransfer(QWidget *parent) override;
+    bool AskEitherOr(QWidget *parent, const QString &text, const QString &first, const QString &second) override;
     void About(QWidget *parent, const QString &title, const QString &text) override;
     QString SaveFileName(QWidget *parent) override;
     QString OpenFileName(QWidget *parent) override;

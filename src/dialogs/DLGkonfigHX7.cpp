@@ -55,6 +55,10 @@ TFormKonfDCC::TFormKonfDCC(SharedData &data, std::function<bool()> isHx7S, QWidg
     auto *BtCancel1 = Named(new QPushButton(tr("Cancel"), this), "BtCancel1");
     BtOK1->setDefault(true);
     connect(BtOK1, &QPushButton::clicked, this, [this] {
+        if (MayApply && !MayApply()) {
+            reject();
+            return;
+        }
         BtOK1Click();
         accept();
     });

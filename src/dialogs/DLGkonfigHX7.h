@@ -33,6 +33,9 @@ public:
     AspectTable AspectWorkCopy{};
 
     void FormShow();
+    // Asked on OK before the values go into the image (the owner asks the user when the image was replaced
+    // while the dialog was open); false closes the dialog without writing anything.
+    std::function<bool()> MayApply;
 
 protected:
     void showEvent(QShowEvent *event) override;

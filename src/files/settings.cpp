@@ -119,6 +119,19 @@ bool Settings::WriteStoreSafety(bool backup, bool verify) const
            (VerifyAfterStore() == verify || m_profile.writeString(Options, VerifyKey, flag(verify)));
 }
 
+QByteArray Settings::WindowGeometry() const
+{
+    const QString text = m_profile.readString(QStringLiteral("Window"), QStringLiteral("Geometry")).value_or(QString());
+    return QByteArray::fromBase64(text.toLatin1());
+}
+
+bool Settings::WriteWindowGeometry(const QByteArray &geometry) const
+{
+    // Written only when it changed, so that closing an unmoved window rewrites nothing.
+    return WindowGeometry() == geometry || m_profile.writeString(QStringLiteral("Window"), QStringLiteral("Geometry"),
+                                                                 QString::fromLatin1(geometry.toBase64()));
+}
+
 QStringList Settings::RecentFiles() const
 {
     QStringList files;

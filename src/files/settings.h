@@ -44,6 +44,9 @@ public:
 
     // The files last loaded or saved, newest first, at most RecentFileCount ([Recent] File1..File8).
     static constexpr int RecentFileCount = 8;
+    // The main window's size and place as it was last closed ([Window] Geometry, base64); empty when none.
+    QByteArray WindowGeometry() const;
+    bool WriteWindowGeometry(const QByteArray &geometry) const;
     QStringList RecentFiles() const;
     bool WriteRecentFiles(const QStringList &files) const;
 

@@ -345,6 +345,7 @@ void TransferController::StartStoreJob(int first, int last)
     m_storeFirst = first;
     m_storeLast = last;
     m_acknowledged = 0;
+    m_sent = 0;
     m_stopRequested = false;
     const bool backup = m_backupBeforeStore && !m_restore;
     m_stepNumber = 0;
@@ -405,6 +406,7 @@ void TransferController::BackupDone(bool read)
     m_storeFirst = first;
     m_storeLast = last;
     m_acknowledged = 0;
+    m_sent = 0;
     // The adapter may have been pulled and plugged in again while the user was asked (a pulled adapter is
     // what fails a backup read most often): open it again, as every start does.
     if (!EnsurePort()) {
@@ -786,6 +788,7 @@ void TransferController::SendWrite()
     m_link.RxBuffer.clear();
     const int data = m_address >= 0 && m_address < ModuleBytes ? m_storeBytes[m_address] : 0;
     m_link.Send(WriteFrame(m_address, data));
+    m_sent = std::max(m_sent, m_address - m_firstAddress + 1);
     m_state = WriteWait;
 }
 

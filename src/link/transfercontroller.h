@@ -104,6 +104,9 @@ public:
     bool VerifyEqual() const { return m_equal; }
     // The bytes of the last store's range that the module acknowledged, counted from its first byte.
     int AcknowledgedCount() const { return m_acknowledged; }
+    // The bytes of the last store's range whose write frame went out, acknowledged or not: what a stopped or
+    // failed store may have changed.
+    int SentCount() const { return m_sent; }
     // The range of the running or last store.
     int StoreFirst() const { return m_storeFirst; }
     int StoreLast() const { return m_storeLast; }
@@ -206,6 +209,7 @@ private:
     int m_storeFirst = 0;  // the store's range, kept over its backup and its verify
     int m_storeLast = -1;
     int m_acknowledged = 0;
+    int m_sent = 0;
     ImageBytes m_storeBytes{}; // what the store writes and its verify compares with
     int m_expectedAddressCode = 0;
     bool m_restore = false;   // the store writes a backup back after a stop

@@ -18,6 +18,7 @@ using namespace hx7test;
 
 using ModuleScript = std::function<Misbehaviour(int, const QByteArray &)>;
 Q_DECLARE_METATYPE(ModuleScript)
+Q_DECLARE_METATYPE(hx7::TransferStep)
 
 namespace {
 
@@ -71,7 +72,7 @@ struct Rig {
     // The fast mode: the owner takes bytes as the port reports them, between the ticks.
     void Deliver()
     {
-        while (ctl.FastMode() && port.bytesWaiting() > 0) {
+        while (ctl.FastMode() && port.bytesWaiting() > 0 && !(hold && hold())) {
             now += 6'000; // a frame and its reply on the line
             link.ReceiveStep();
             ctl.Advance();
@@ -123,8 +124,9 @@ struct Rig {
     std::set<int> stuck;      // writes of these are acknowledged but not kept
     char versionType = 'S';
     int version = 0x14;
-    QList<int> sentPerTick; // frames written so far, after each tick
-    qint64 now = 0;         // the link's clock, in microseconds
+    QList<int> sentPerTick;     // frames written so far, after each tick
+    std::function<bool()> hold; // true: the fast mode's delivery waits (a test steps in between two replies)
+    qint64 now = 0;             // the link's clock, in microseconds
 };
 
 QList<int> Range(int first, int last)
@@ -813,6 +815,187 @@ private Q_SLOTS:
             QCOMPARE(rig.view.Backups.size(), 1);
             QCOMPARE(rig.view.Backups[0].second, Overwrite{true});
         }
+    }
+
+    // Stop in every step of every transfer, in both modes: it ends with Stopped and the step it stopped, sends
+    // nothing after it (a write in flight is seen through, not repeated), leaves the module holding exactly
+    // the bytes it says it took, and leaves the port clean for a read that follows.
+    void stopEndsWhereItIs_data()
+    {
+        QTest::addColumn<bool>("fast");
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<TransferStep>("step"); // the step in which the stop comes
+        QTest::addColumn<int>("into");          // frames into that step
+        using S = TransferStep;
+        for (const bool fast : {false, true}) {
+            const char *mode = fast ? "fast" : "tick";
+            QTest::addRow("%s: version query", mode) << fast << "version" << S::Query << 0;
+            QTest::addRow("%s: read", mode) << fast << "read" << S::Read << 5;
+            QTest::addRow("%s: verify", mode) << fast << "verify" << S::Verify << 5;
+            QTest::addRow("%s: signal table", mode) << fast << "poleSIG" << S::SignalTable << 5;
+            QTest::addRow("%s: store, address check", mode) << fast << "store" << S::Write << 0;
+            QTest::addRow("%s: store, writes", mode) << fast << "store" << S::Write << 6;
+            QTest::addRow("%s: store, write unanswered", mode) << fast << "store, byte 10 silent" << S::Write << 8;
+            QTest::addRow("%s: store, backup", mode) << fast << "store" << S::Backup << 4;
+            QTest::addRow("%s: store, verify", mode) << fast << "store" << S::VerifyWritten << 3;
+            QTest::addRow("%s: factory reset, backup", mode) << fast << "reset" << S::Backup << 4;
+            QTest::addRow("%s: factory reset, frame due", mode) << fast << "reset" << S::Reset << 0;
+        }
+    }
+    void stopEndsWhereItIs()
+    {
+        QFETCH(bool, fast);
+        QFETCH(QString, what);
+        QFETCH(TransferStep, step);
+        QFETCH(int, into);
+        Rig rig;
+        for (int i = AddressCodeByte + 1; i < 512; ++i)
+            rig.data.ConfigImage[i] = static_cast<std::uint8_t>(i ^ 0x5A);
+        const auto moduleBefore = rig.module;
+        if (what.endsWith(QLatin1String("silent")))
+            rig.silent = {10};
+        rig.ctl.SetFastMode(fast);
+        rig.ctl.SetResetAfterStore(true);
+        rig.ctl.SetBackupBeforeStore(step == TransferStep::Backup || step == TransferStep::VerifyWritten);
+        rig.ctl.SetVerifyAfterStore(true);
+        if (what == "version")
+            QVERIFY(rig.ctl.StartVersionQuery());
+        else if (what == "read")
+            QVERIFY(rig.ctl.StartRead());
+        else if (what == "verify")
+            QVERIFY(rig.ctl.StartVerify());
+        else if (what == "poleSIG")
+            QVERIFY(rig.ctl.StartPoleSigRead());
+        else if (what == "reset")
+            rig.ctl.StartFactoryReset(step == TransferStep::Backup);
+        else
+            QVERIFY(rig.ctl.StartStore(TransferController::ConfigOnly, 1));
+        // Stopped once the step has sent that many frames (in the fast mode, between two replies).
+        qsizetype stepBegan = -1;
+        const auto reached = [&] {
+            if (rig.ctl.CurrentStep() != step)
+                return false;
+            if (stepBegan < 0)
+                stepBegan = rig.port.Written.size();
+            return rig.port.Written.size() - stepBegan >= into;
+        };
+        rig.hold = reached;
+        rig.StartDelivering();
+        for (int t = 0; t < 3000 && !reached() && !rig.ctl.IsIdle(); ++t)
+            rig.Tick();
+        QVERIFY(reached());
+        QVERIFY(!rig.ctl.IsIdle());
+        const qsizetype sentBefore = rig.port.Written.size();
+        QVERIFY(rig.ctl.Stop());
+        QCOMPARE(rig.ctl.StopRequested(), step == TransferStep::Write && into > 0); // a write in flight
+        rig.hold = {};
+        rig.Deliver();
+        for (int t = 0; t < 5 && !rig.ctl.IsIdle(); ++t)
+            rig.Tick();
+        QVERIFY(rig.ctl.IsIdle());
+        QVERIFY(!rig.ctl.StopRequested());
+        QVERIFY(!rig.view.ProgressVisible);
+        QCOMPARE(rig.view.Outcomes, QList<TransferOutcome>{TransferOutcome::Stopped});
+        QCOMPARE(rig.ctl.StoppedStep(), step);
+        for (int t = 0; t < 20; ++t)
+            rig.Tick();
+        QCOMPARE(rig.port.Written.size(), sentBefore); // nothing after the stop, not even a repeat
+        QCOMPARE(rig.view.Outcomes.size(), 1);
+        QVERIFY(!rig.port.Written.contains(ResetModuleFrame()));
+        QCOMPARE(rig.port.Written.contains(InitialiseConfigFrame()), false);
+
+        // The module holds the new bytes it acknowledged, the old ones elsewhere; the count says so.
+        const int acknowledged = rig.ctl.AcknowledgedCount();
+        if (step == TransferStep::Write && what == "store")
+            QCOMPARE(acknowledged, into == 0 ? 0 : rig.WrittenAddresses('W').size());
+        if (what.endsWith(QLatin1String("silent"))) {
+            QCOMPARE(acknowledged, 6); // 4..9
+            QCOMPARE(rig.ctl.SentCount(), 7);
+        }
+        QCOMPARE(acknowledged, step == TransferStep::VerifyWritten ? 28 : acknowledged);
+        for (int a = 0; a < 512; ++a) {
+            const bool taken = a >= 4 && a < 4 + acknowledged;
+            QCOMPARE(int(rig.module[a]), int(taken ? rig.data.ConfigImage[a] : moduleBefore[a]));
+        }
+        // The port is clean: the next transfer reads the module whole.
+        rig.silent.clear();
+        rig.view.Outcomes.clear();
+        QVERIFY(rig.ctl.StartRead());
+        rig.StartDelivering();
+        rig.RunUntilIdle();
+        QCOMPARE(rig.view.Outcomes, QList<TransferOutcome>{TransferOutcome::Read});
+        QVERIFY(std::equal(rig.module.begin(), rig.module.begin() + 249, rig.data.ConfigImage.begin()));
+    }
+
+    // A restore writes the backup's bytes over the range given, takes no backup, expects the address code it is
+    // told, reads the bytes back and does not restart the module.
+    void restoreWritesTheBackupBack_data()
+    {
+        QTest::addColumn<bool>("fast");
+        QTest::addColumn<bool>("addressAsExpected");
+        for (const bool fast : {false, true}) {
+            QTest::addRow("%s", fast ? "fast" : "tick") << fast << true;
+            QTest::addRow("%s, address not as expected", fast ? "fast" : "tick") << fast << false;
+        }
+    }
+    void restoreWritesTheBackupBack()
+    {
+        QFETCH(bool, fast);
+        QFETCH(bool, addressAsExpected);
+        Rig rig;
+        ImageBytes backup{};
+        for (int i = 0; i < 512; ++i)
+            backup[i] = static_cast<std::uint8_t>(i ^ 0xA5);
+        const auto moduleBefore = rig.module;
+        const ImageBytes image = rig.data.ConfigImage;
+        rig.ctl.SetFastMode(fast);
+        rig.ctl.SetResetAfterStore(true);
+        rig.ctl.SetBackupBeforeStore(true);
+        rig.ctl.SetVerifyAfterStore(false);
+        const int expected = addressAsExpected ? rig.module[AddressCodeByte] : rig.module[AddressCodeByte] + 1;
+        QVERIFY(rig.ctl.StartRestore(backup, 4, 20, expected));
+        QVERIFY(rig.ctl.IsRestore());
+        rig.StartDelivering();
+        rig.RunUntilIdle();
+        QCOMPARE(rig.view.Outcomes, QList<TransferOutcome>{TransferOutcome::Stored});
+        QVERIFY(rig.view.Backups.isEmpty());
+        QCOMPARE(rig.WrittenAddresses('W'), Range(4, 20));
+        QCOMPARE(rig.WrittenAddresses('R'), QList<int>{AddressCodeByte} + Range(4, 20));
+        QVERIFY(!rig.port.Written.contains(ResetModuleFrame()));
+        for (int a = 0; a < 512; ++a)
+            QCOMPARE(int(rig.module[a]), int(a >= 4 && a <= 20 ? backup[a] : moduleBefore[a]));
+        QVERIFY(rig.data.ConfigImage == image);
+        QCOMPARE(rig.view.Messages.size(), addressAsExpected ? 0 : 1); // the address question
+    }
+
+    // What changes the image while a store runs (a load, an undo, a dialog's OK) stays in the program: the
+    // module gets the bytes as they were when the store began, and its verify compares with those.
+    void storeWritesTheImageAsItWasWhenItBegan_data()
+    {
+        QTest::addColumn<bool>("fast");
+        QTest::newRow("tick") << false;
+        QTest::newRow("fast") << true;
+    }
+    void storeWritesTheImageAsItWasWhenItBegan()
+    {
+        QFETCH(bool, fast);
+        Rig rig;
+        for (int i = AddressCodeByte + 1; i < 512; ++i)
+            rig.data.ConfigImage[i] = static_cast<std::uint8_t>(i ^ 0x5A);
+        const ImageBytes stored = rig.data.ConfigImage;
+        rig.ctl.SetFastMode(fast);
+        rig.ctl.SetVerifyAfterStore(true);
+        QVERIFY(rig.ctl.StartStore(TransferController::ConfigOnly, 1));
+        rig.StartDelivering();
+        for (int t = 0; t < 8; ++t)
+            rig.Tick();
+        for (int i = 0; i < 512; ++i)
+            rig.data.ConfigImage[i] = 0x77; // the address code too
+        rig.RunUntilIdle();
+        QCOMPARE(rig.view.Outcomes, QList<TransferOutcome>{TransferOutcome::Stored});
+        for (int a = 4; a <= 31; ++a)
+            QCOMPARE(int(rig.module[a]), int(stored[a]));
+        QVERIFY(rig.ctl.StoreBytes() == stored);
     }
 
     void storeWithoutChoiceIsRefused()

@@ -29,6 +29,17 @@ public:
         Shown << QStringLiteral("save?");
         return SaveAnswer;
     }
+    CloseChoice AskCloseDuringTransfer(QWidget *) override
+    {
+        Show(QStringLiteral("close?"));
+        return CloseAnswer;
+    }
+    bool AskEitherOr(QWidget *, const QString &text, const QString &first, const QString &second) override
+    {
+        Show(QStringLiteral("either: ") + text + QStringLiteral(" [") + first + QStringLiteral(" | ") + second +
+             QLatin1Char(']'));
+        return EitherAnswer;
+    }
     void About(QWidget *, const QString &title, const QString &text) override
     {
         Shown << QStringLiteral("about: ") + title + QLatin1Char('|') + text;
@@ -42,6 +53,8 @@ public:
     std::function<void()> WhileShown;
     bool Answer = true;
     SaveChoice SaveAnswer = SaveChoice::Discard;
+    CloseChoice CloseAnswer = CloseChoice::WaitThenClose;
+    bool EitherAnswer = true;
     QString SavePath;
     QString OpenPath;
     QString PdfPath;

@@ -29,6 +29,8 @@ public:
     bool AskYesNo(QWidget *, const QString &) override { return true; }
     bool WarnYesCancel(QWidget *, const QString &) override { return true; }
     SaveChoice AskSaveChanges(QWidget *) override { return SaveChoice::Discard; }
+    CloseChoice AskCloseDuringTransfer(QWidget *) override { return CloseChoice::WaitThenClose; }
+    bool AskEitherOr(QWidget *, const QString &, const QString &, const QString &) override { return true; }
     void About(QWidget *, const QString &, const QString &) override {}
     QString SaveFileName(QWidget *) override { return {}; }
     QString OpenFileName(QWidget *) override { return {}; }
