@@ -903,51 +903,51 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
     </message>
     <message>
         <source>Dotaz na modul</source>
-        <translation type="unfinished"></translation>
+        <translation>Asking the module</translation>
     </message>
     <message>
         <source>Čtení z modulu</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading the module</translation>
     </message>
     <message>
         <source>Porovnání s modulem</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparing with the module</translation>
     </message>
     <message>
         <source>Čtení poleSIG</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading poleSIG</translation>
     </message>
     <message>
         <source>Záloha modulu</source>
-        <translation type="unfinished"></translation>
+        <translation>Module backup</translation>
     </message>
     <message>
         <source>Zápis do modulu</source>
-        <translation type="unfinished"></translation>
+        <translation>Writing to the module</translation>
     </message>
     <message>
         <source>Ověření</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifying</translation>
     </message>
     <message>
         <source>Inicializace modulu</source>
-        <translation type="unfinished"></translation>
+        <translation>Factory reset</translation>
     </message>
     <message>
         <source>Do modulu se právě zapisuje. Zavřením uprostřed zápisu by v modulu zůstala část nových a část starých dat.</source>
-        <translation type="unfinished"></translation>
+        <translation>The module is being written. Closing halfway would leave the module with part new and part old data.</translation>
     </message>
     <message>
         <source>Počkat a zavřít po skončení</source>
-        <translation type="unfinished"></translation>
+        <translation>Wait and close when done</translation>
     </message>
     <message>
         <source>Zastavit a zůstat</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop and stay</translation>
     </message>
     <message>
         <source>Zastavit a ukončit</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop and quit</translation>
     </message>
 </context>
 <context>
@@ -1584,158 +1584,155 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
     </message>
     <message>
         <source>Zastavit</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Zastaví přenos (Esc); zápis do modulu se zastaví po bajtu, který je na cestě</source>
-        <translation type="unfinished"></translation>
+        <translation>Stops the transfer (Esc); a store stops after the byte on its way</translation>
     </message>
     <message>
         <source>&amp;Uložit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <source>Uložit &amp;data</source>
-        <translation type="unfinished"></translation>
+        <translation>Save &amp;As…</translation>
     </message>
     <message>
         <source>Zatímco byl dialog otevřen, načetla se data z modulu. Přepsat je hodnotami z dialogu?</source>
-        <translation type="unfinished"></translation>
+        <translation>The module was read while the dialog was open. Replace what was read with the dialog's values?</translation>
     </message>
     <message>
         <source>Přepsat hodnotami z dialogu</source>
-        <translation type="unfinished"></translation>
+        <translation>Use the dialog's values</translation>
     </message>
     <message>
         <source>Ponechat data z modulu</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep what was read</translation>
     </message>
     <message>
         <source>Zastavuje se: čeká se na potvrzení zapisovaného bajtu…</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopping: waiting for the module to confirm the byte on its way…</translation>
     </message>
     <message>
         <source>Soubor %1 se od načtení změnil. Přepsat ho?</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 has changed since it was loaded. Overwrite it?</translation>
     </message>
     <message>
         <source>Uloženo do %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved to %1</translation>
     </message>
     <message>
         <source> Konfigurátor  pro HX7, HX7V(M)   V%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurator for HX7, HX7V(M) V%1</translation>
     </message>
     <message>
         <source>Moduly HX7, HX7V a HX7S, s volbou M (motorové přestavníky) i bez ní</source>
-        <translation type="unfinished"></translation>
+        <translation>Modules HX7, HX7V and HX7S, with or without the M option (slow-motion turnout motors)</translation>
     </message>
     <message>
         <source>Sestaveno s knihovnou Qt %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Built with Qt %1</translation>
     </message>
     <message>
         <source>Okno se zavře, až přenos skončí.</source>
-        <translation type="unfinished"></translation>
+        <translation>The window closes when the transfer has ended.</translation>
     </message>
     <message>
         <source>neuložené změny konfigurace se zahodily</source>
-        <translation type="unfinished"></translation>
+        <translation>unsaved changes to the configuration were discarded</translation>
     </message>
     <message>
         <source>krok %1 ze %2</source>
-        <translation type="unfinished"></translation>
+        <translation>step %1 of %2</translation>
     </message>
     <message>
         <source>Přečteno: %1 bajtů za %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Read: %1 bytes in %2 s</translation>
     </message>
     <message>
         <source>Modul se shoduje</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>Modul se liší v %n bajtech</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>The module is the same</translation>
     </message>
     <message>
         <source>Záloha vrácena do modulu a ověřena</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup written back to the module and verified</translation>
     </message>
     <message>
         <source>Uloženo a ověřeno za %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Stored and verified in %1 s</translation>
     </message>
     <message>
         <source>Uloženo za %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Stored in %1 s</translation>
     </message>
     <message>
         <source>poleSIG přečteno</source>
-        <translation type="unfinished"></translation>
+        <translation>poleSIG read</translation>
     </message>
     <message>
         <source>Přenos zastaven</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfer stopped</translation>
     </message>
     <message>
         <source>Přenos zastaven před zápisem: do modulu se nic neodeslalo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopped before writing: nothing was sent to the module.</translation>
     </message>
     <message>
         <source>Přenos zastaven při ověření: do modulu se zapsaly všechny bajty, jen se neověřily.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopped while verifying: every byte was written to the module, only not read back.</translation>
     </message>
     <message>
         <source>Obnova zálohy zastavena.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restoring the backup stopped.</translation>
     </message>
     <message>
         <source>Uložení do modulu zastaveno.</source>
-        <translation type="unfinished"></translation>
+        <translation>Storing to the module stopped.</translation>
     </message>
     <message>
         <source>Do modulu se nic nezapsalo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing was written to the module.</translation>
     </message>
     <message>
         <source>Vrátit do modulu zálohu bajtů %1..%2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Write the backup of bytes %1..%2 back to the module?</translation>
     </message>
     <message>
         <source>Vrátit zálohu</source>
-        <translation type="unfinished"></translation>
+        <translation>Restore the backup</translation>
     </message>
     <message>
         <source>Ponechat, jak je</source>
-        <translation type="unfinished"></translation>
+        <translation>Leave it as it is</translation>
     </message>
     <message>
         <source>Konfigurace v programu se během čtení z modulu změnila. Které údaje ponechat?</source>
-        <translation type="unfinished"></translation>
+        <translation>The configuration in the program changed while the module was read. Which one do you keep?</translation>
     </message>
     <message>
         <source>Data z modulu</source>
-        <translation type="unfinished"></translation>
+        <translation>What was read</translation>
     </message>
     <message>
         <source>Upravenou konfiguraci</source>
-        <translation type="unfinished"></translation>
+        <translation>The edited configuration</translation>
     </message>
     <message>
         <source>Data z modulu nepřevzata; konfigurace zůstala, jak byla upravena</source>
-        <translation type="unfinished"></translation>
+        <translation>What was read was not taken; the configuration stays as edited</translation>
     </message>
     <message>
         <source>Záloha je zpět v modulu a ověřena: modul je jako před zastaveným uložením.</source>
-        <translation type="unfinished"></translation>
+        <translation>The backup is back in the module and verified: the module is as it was before the stopped store.</translation>
     </message>
     <message>
         <source>Okno zůstalo otevřené: přenos neskončil úspěšně.</source>
-        <translation type="unfinished"></translation>
+        <translation>The window stayed open: the transfer did not end well.</translation>
+    </message>
+    <message>
+        <source>Modul se liší, rozdílných bajtů: %1</source>
+        <translation>The module differs, bytes that differ: %1</translation>
     </message>
 </context>
 <context>

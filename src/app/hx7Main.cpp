@@ -96,7 +96,10 @@ public:
         setToolTip(text);
         update();
     }
-    QSize minimumSizeHint() const override { return {fontMetrics().horizontalAdvance(QStringLiteral("COM1…")), 0}; }
+    QSize minimumSizeHint() const override
+    {
+        return {fontMetrics().horizontalAdvance(QStringLiteral("COM1") + QChar(0x2026)), 0};
+    }
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -1081,7 +1084,7 @@ void TMainForm1::StepStarted(TransferStep step, int number, int count)
     QString text = StepName(step);
     if (count > 1)
         text += QStringLiteral(" (") + tr("krok %1 ze %2").arg(number).arg(count) + QLatin1Char(')');
-    PBar1->setFormat(text + QStringLiteral(" – %p %"));
+    PBar1->setFormat(text + QStringLiteral(" %1 %p %").arg(QChar(0x2013)));
     if (step != TransferStep::Query)
         statusBar()->showMessage(text + QStringLiteral("…"));
     UpdateActions();

@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
@@ -21,6 +22,7 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -33,6 +35,7 @@
 #include <QTreeWidget>
 #include <QUndoStack>
 #include <QUrl>
+#include <numeric>
 
 using namespace hx7;
 using namespace hx7test;
@@ -84,6 +87,57 @@ struct Fixture {
     std::unique_ptr<SerialLink> link;
     std::unique_ptr<TMainForm1> window;
 };
+
+// A module on the fake port that answers every read and write at once.
+struct FakeModule {
+    explicit FakeModule(FakeSerialPort &port, std::uint8_t addressCode)
+    {
+        for (int i = 0; i < 512; ++i)
+            bytes[i] = static_cast<std::uint8_t>(i * 37 + 11);
+        bytes[AddressCodeByte] = addressCode;
+        port.Respond = [this](const QByteArray &frame) {
+            const int a = static_cast<std::uint8_t>(frame[2]);
+            if (frame[1] == 'R')
+                return QByteArray(1, char(bytes[a])) + '*';
+            if (frame[1] != 'W')
+                return QByteArray();
+            bytes[a] = static_cast<std::uint8_t>(frame[3]);
+            return QByteArray("Y*");
+        };
+    }
+    std::array<std::uint8_t, 512> bytes{};
+};
+
+// Starts a store of the configuration (4..31) through the store dialog, as its boxes were left.
+void StartConfigStore(TMainForm1 &window)
+{
+    QTimer::singleShot(0, [&] {
+        auto *dialog = window.findChild<QDialog *>(QStringLiteral("TDlgStore1"));
+        dialog->findChild<QWidget *>(QStringLiteral("RGtypcest1"))
+            ->findChild<QAbstractButton *>(QStringLiteral("item0"))
+            ->click();
+        dialog->findChild<QAbstractButton *>(QStringLiteral("Button1"))->click();
+    });
+    window.UlozitData1Click();
+}
+
+// Ticks until the store has had n writes acknowledged (or has ended).
+void TickUntilWritten(Fixture &f, int n)
+{
+    for (int i = 0; i < 2000 && !f.window->Controller().IsIdle(); ++i) {
+        if (f.window->Controller().CurrentStep() == TransferStep::Write &&
+            f.window->Controller().AcknowledgedCount() >= n)
+            return;
+        f.window->Timer1Timer();
+    }
+}
+
+void TickUntilIdle(Fixture &f)
+{
+    for (int i = 0; i < 3000 && !f.window->Controller().IsIdle(); ++i)
+        f.window->Timer1Timer();
+    QCoreApplication::processEvents(); // what the window queued for after the transfer (closing itself)
+}
 
 bool SameBytes(const ImageBytes &a, const ImageBytes &b)
 {
@@ -554,6 +608,273 @@ private Q_SLOTS:
         QCOMPARE(f.prompts.Shown, QStringList{QStringLiteral("warning: Chyba zapisu dat !\nModul potvrdil zápis 6 z 28 "
                                                              "bajtů (4..31).\nZáloha modulu před uložením: ") +
                                               QDir::toNativeSeparators(backups[0].path)});
+    }
+
+    // Closing while the module is written asks; each answer leaves the module as it says. A read is stopped
+    // without a question (then the unsaved changes are asked about as ever).
+    void closingDuringAStore_data()
+    {
+        QTest::addColumn<QString>("transfer");
+        QTest::addColumn<int>("answer"); // Prompts::CloseChoice
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("complete"); // the module holds all 28 new bytes
+        using C = Prompts::CloseChoice;
+        QTest::newRow("store, wait") << "store" << int(C::WaitThenClose) << true << true;
+        QTest::newRow("store, stop and stay") << "store" << int(C::StopAndStay) << false << false;
+        QTest::newRow("store, stop and quit") << "store" << int(C::StopAndQuit) << true << false;
+        QTest::newRow("store, escape") << "store" << int(C::Cancel) << false << true;
+        QTest::newRow("read") << "read" << int(C::Cancel) << true << false;
+    }
+    void closingDuringAStore()
+    {
+        QFETCH(QString, transfer);
+        QFETCH(int, answer);
+        QFETCH(bool, closed);
+        QFETCH(bool, complete);
+        Fixture f;
+        f.start();
+        FakeModule module(f.port, f.data.ConfigImage[AddressCodeByte]);
+        const auto before = module.bytes;
+        for (int a = 5; a <= 31; ++a)
+            f.data.ConfigImage[a] = static_cast<std::uint8_t>(a ^ 0x5A);
+        const ImageBytes image = f.data.ConfigImage;
+        f.prompts.CloseAnswer = Prompts::CloseChoice(answer);
+        f.prompts.EitherAnswer = false; // no restore
+        f.prompts.SaveAnswer = Prompts::SaveChoice::Discard;
+        f.window->show();
+        if (transfer == "read") {
+            f.window->ReadData1Click();
+            f.prompts.Shown.clear();
+            for (int i = 0; i < 20; ++i)
+                f.window->Timer1Timer();
+        } else {
+            StartConfigStore(*f.window);
+            TickUntilWritten(f, 5);
+        }
+        f.window->close();
+        TickUntilIdle(f);
+        QCOMPARE(f.window->isVisible(), !closed);
+        QCOMPARE(f.prompts.Shown.contains("close?"), transfer == "store");
+        if (transfer == "read") {
+            QVERIFY(f.data.ConfigImage == image); // nothing of the stopped read came in
+            QCOMPARE(f.prompts.Shown, QStringList{"save?"});
+            return;
+        }
+        const int acknowledged = f.window->Controller().AcknowledgedCount();
+        QCOMPARE(acknowledged == 28, complete);
+        QVERIFY(acknowledged >= 5);
+        for (int a = 0; a < 512; ++a)
+            QCOMPARE(int(module.bytes[a]), int(a >= 4 && a < 4 + acknowledged ? image[a] : before[a]));
+        // A stop says what it left and names the backup; quitting offers no restore.
+        const QString said = QStringLiteral("Modul potvrdil zápis %1 z 28 bajtů (4..31).").arg(acknowledged);
+        const bool stopped =
+            answer == int(Prompts::CloseChoice::StopAndStay) || answer == int(Prompts::CloseChoice::StopAndQuit);
+        QCOMPARE(std::count_if(f.prompts.Shown.begin(), f.prompts.Shown.end(),
+                               [&](const QString &line) { return line.contains(said); }),
+                 stopped ? 1 : 0);
+        QCOMPARE(f.prompts.Shown.filter(QStringLiteral("either: ")).size(),
+                 answer == int(Prompts::CloseChoice::StopAndStay) ? 1 : 0);
+    }
+
+    // Stop (the button or Escape) in the writes of a backed-up store, and the backup put back: the module is
+    // as before the store, without a second backup. While the store runs, the link commands are disabled.
+    void stopAndRestore_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::addColumn<bool>("restore");
+        QTest::newRow("button, restored") << false << true;
+        QTest::newRow("escape, restored") << true << true;
+        QTest::newRow("button, left as it is") << false << false;
+    }
+    void stopAndRestore()
+    {
+        QFETCH(bool, escape);
+        QFETCH(bool, restore);
+        Fixture f;
+        f.start();
+        FakeModule module(f.port, f.data.ConfigImage[AddressCodeByte]);
+        const auto before = module.bytes;
+        f.data.ConfigImage[AddressCodeByte] = static_cast<std::uint8_t>(before[AddressCodeByte] + 1);
+        for (int a = 5; a <= 31; ++a)
+            f.data.ConfigImage[a] = static_cast<std::uint8_t>(a ^ 0x5A);
+        f.prompts.Answer = true; // store to a module whose address differs
+        f.prompts.EitherAnswer = restore;
+        f.window->show();
+        StartConfigStore(*f.window);
+        TickUntilWritten(f, 7);
+        auto *stop = f.window->findChild<QPushButton *>(QStringLiteral("BTstop1"));
+        QVERIFY(stop->isVisible());
+        for (const char *name :
+             {"Nastdatazmodulu1", "Verifikovatdatasmodulem1", "Uloitdatadomodulu1", "Manulnzen1", "RychlyPrenos1"})
+            QVERIFY2(!f.action(name)->isEnabled(), name);
+        QVERIFY(f.action("ResetkonfiguraceHX71")->isEnabled() && f.action("KomunikaceRS2321")->isEnabled());
+        QVERIFY(!f.window->findChild<QAbstractButton *>(QStringLiteral("BTtest1"))->isEnabled());
+        f.prompts.Shown.clear();
+        if (escape) {
+            // Offscreen, the store dialog stays the active window after it closed; a window manager would
+            // give the main window back its activation.
+            QApplication::setActiveWindow(f.window.get());
+            QVERIFY(f.window->isActiveWindow());
+            QTest::keyClick(f.grid(), Qt::Key_Escape);
+        } else {
+            stop->click();
+        }
+        QVERIFY(f.window->Controller().StopRequested()); // the write in flight first
+        const int written = [&] {
+            TickUntilIdle(f);
+            return f.window->Controller().StoreFirst() + f.window->Controller().AcknowledgedCount();
+        }();
+        if (restore)
+            TickUntilIdle(f); // the restore, started from the question
+        QVERIFY(f.window->Controller().IsIdle());
+        QVERIFY(!stop->isVisible());
+        QVERIFY(f.action("Nastdatazmodulu1")->isEnabled());
+        QCOMPARE(f.prompts.Shown.filter(QStringLiteral("either: Uložení do modulu zastaveno.")).size(), 1);
+        QVERIFY(f.prompts.Shown[0].contains(QStringLiteral("bajtů 4..%1?").arg(written - 1)));
+        for (int a = 0; a < 512; ++a)
+            QCOMPARE(int(module.bytes[a]), int(!restore && a >= 4 && a < written ? f.data.ConfigImage[a] : before[a]));
+        QCOMPARE(BackupStore().List().size(), std::size_t(1));
+        if (restore) // the address check of the restore expects the address the stop left: no question
+            QCOMPARE(f.prompts.Shown.last(), QStringLiteral("information: Záloha je zpět v modulu a ověřena: modul je "
+                                                            "jako před zastaveným uložením."));
+    }
+
+    // The image changed while a read ran (a load here): the user says which to keep; taking the module's
+    // bytes stays undoable. A dialog opened before the read ended asks before its values go over it.
+    void editsDuringARead_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<bool>("takeModule");
+        QTest::newRow("load, take the module") << "load" << true;
+        QTest::newRow("load, keep the edit") << "load" << false;
+        QTest::newRow("route editor, its values") << "route editor" << false;
+        QTest::newRow("route editor, the module") << "route editor" << true;
+    }
+    void editsDuringARead()
+    {
+        QFETCH(QString, edit);
+        QFETCH(bool, takeModule);
+        Fixture f;
+        f.start();
+        FakeModule module(f.port, 1);
+        const QString other = f.dir.filePath(QStringLiteral("other.txt"));
+        ImageBytes loaded{};
+        InitConfigImage(loaded);
+        loaded[40] = 0x55;
+        QVERIFY(SaveConfigText(other, loaded, nullptr));
+        f.prompts.EitherAnswer = edit == "load" ? takeModule : !takeModule;
+        f.window->ReadData1Click();
+        for (int i = 0; i < 20; ++i)
+            f.window->Timer1Timer();
+        if (edit == "load") {
+            f.window->LoadFile(other);
+            TickUntilIdle(f);
+        } else {
+            f.grid()->selectRow(0);
+            QTimer::singleShot(0, [&] {
+                TickUntilIdle(f); // the read ends while the editor is open
+                auto *editor = f.window->findChild<QDialog *>(QStringLiteral("TCestaForm1"));
+                editor->findChild<QSpinBox *>(QStringLiteral("SEvyhC1"))->setValue(5);
+                editor->findChild<QAbstractButton *>(QStringLiteral("BtOK1"))->click();
+            });
+            f.window->Table1DblClick();
+        }
+        QCOMPARE(f.prompts.Shown.filter(QStringLiteral("either: ")).size(), 1);
+        const bool moduleShown =
+            std::equal(module.bytes.begin(), module.bytes.begin() + SavedByteCount, f.data.ConfigImage.begin());
+        QCOMPARE(moduleShown, takeModule);
+        if (edit == "load") {
+            QCOMPARE(f.data.ConfigImage[40] == 0x55, !takeModule);
+            QVERIFY(!f.window->IsModified()); // the file's bytes, or the module's
+            QCOMPARE(f.window->windowTitle().startsWith(QStringLiteral("other.txt")), !takeModule);
+            if (takeModule) {
+                f.window->UndoStack().undo();
+                QCOMPARE(int(f.data.ConfigImage[40]), 0x55);
+            }
+        } else {
+            QCOMPARE(f.row(0).at(2) == QStringLiteral("5/ R"), !takeModule);
+        }
+    }
+
+    // Save goes into the file the data came from; Save As, a loaded backup and a file changed on disk ask.
+    void saveInPlace_data()
+    {
+        QTest::addColumn<QString>("from"); // where the data came from
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<bool>("asksName");
+        QTest::addColumn<bool>("intoOrigin");
+        QTest::newRow("file, Save") << "file"
+                                    << "Ulozit1" << false << true;
+        QTest::newRow("file, Save As") << "file"
+                                       << "Uloit1" << true << false;
+        QTest::newRow("nothing yet, Save") << ""
+                                           << "Ulozit1" << true << false;
+        QTest::newRow("a backup, Save") << "backup"
+                                        << "Ulozit1" << true << false;
+        QTest::newRow("file changed on disk, Save") << "changed file"
+                                                    << "Ulozit1" << false << false;
+    }
+    void saveInPlace()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, item);
+        QFETCH(bool, asksName);
+        QFETCH(bool, intoOrigin);
+        Fixture f;
+        f.start();
+        const QString folder = from == "backup" ? BackupStore().folder() : f.dir.path();
+        QDir().mkpath(folder);
+        const QString origin = QDir(folder).filePath(QStringLiteral("origin.txt"));
+        if (!from.isEmpty()) {
+            QVERIFY(SaveConfigText(origin, f.data.ConfigImage, nullptr));
+            f.window->LoadFile(origin);
+        }
+        if (from == "changed file") {
+            QFile file(origin);
+            QVERIFY(file.open(QIODevice::Append));
+            file.write("\r\n");
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+            file.close();
+        }
+        f.data.ConfigImage[33] = 0x81;
+        const QString chosen = f.dir.filePath(QStringLiteral("chosen.txt"));
+        f.prompts.SavePath = chosen;
+        f.prompts.Answer = false; // do not overwrite a file changed on disk
+        f.prompts.Shown.clear();
+        f.action(qPrintable(item))->trigger();
+        QCOMPARE(QFile::exists(chosen), asksName);
+        ImageBytes file{};
+        if (!from.isEmpty())
+            LoadConfigText(origin, file);
+        QCOMPARE(from.isEmpty() ? false : file[33] == 0x81, intoOrigin);
+        QCOMPARE(f.prompts.Shown.filter(QStringLiteral("se od načtení změnil")).size(), from == "changed file" ? 1 : 0);
+        QCOMPARE(f.action("Ulozit1")->shortcut(), QKeySequence(QKeySequence::Save));
+        QCOMPARE(f.action("Uloit1")->shortcut(), QKeySequence(QKeySequence::SaveAs));
+    }
+
+    // The keys that open an item open the route editor for the selected row.
+    void keysOpenTheRouteEditor_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::newRow("F2") << int(Qt::Key_F2);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+    void keysOpenTheRouteEditor()
+    {
+        QFETCH(int, key);
+        Fixture f;
+        f.start();
+        f.grid()->selectRow(4);
+        QString caption;
+        QTimer::singleShot(0, [&] {
+            auto *editor = f.window->findChild<QDialog *>(QStringLiteral("TCestaForm1"));
+            caption = editor->isVisible() ? editor->windowTitle() : QString();
+            editor->reject();
+        });
+        QTest::keyClick(f.grid(), Qt::Key(key));
+        QCOMPARE(caption, QStringLiteral("Konfigurace návěstní cesty č.5"));
     }
 
     void factoryResetAsksFirst_data()
