@@ -1195,13 +1195,13 @@ void TMainForm1::Finished(TransferOutcome outcome)
     if (outcome == TransferOutcome::Read) {
         ++m_readsTaken;
         // Changed while the read ran (a dialog's OK, a load, an undo): the user says which of the two to keep.
-        // m_shown is the image as those changes left it, before the read's bytes went in.
-        const bool edited = !SameData(m_shown, m_readStart);
+        const ImageBytes &edits = m_controller.ReplacedImage();
+        const bool edited = !SameData(edits, m_readStart);
         if (edited && !m_prompts.AskEitherOr(this,
                                              tr("Konfigurace v programu se během čtení z modulu změnila. Které "
                                                 "údaje ponechat?"),
                                              tr("Data z modulu"), tr("Upravenou konfiguraci"))) {
-            RestoreImage(m_shown);
+            RestoreImage(edits);
             statusBar()->showMessage(tr("Data z modulu nepřevzata; konfigurace zůstala, jak byla upravena"), 8000);
             UpdateActions();
             return;

@@ -894,6 +894,7 @@ void TransferController::Finish()
             ReportDifferences();
             m_view.Finished(m_equal ? TransferOutcome::Equal : TransferOutcome::Different);
         } else {
+            m_replaced = m_data.ConfigImage;
             CommitIncoming(0, ModuleBytes);
             DecodeRoutes(m_data.ConfigImage.data(), m_data.RouteTable);
             m_view.RoutesChanged();

@@ -69,6 +69,9 @@ public:
     bool IsRestore() const { return m_restore; }
     // The bytes the running or last store writes (a snapshot taken when it began).
     const ImageBytes &StoreBytes() const { return m_storeBytes; }
+    // What the image held when the last read put the module's bytes into it (the owner asks about changes
+    // made while the read ran, and can put them back).
+    const ImageBytes &ReplacedImage() const { return m_replaced; }
     bool StartPoleSigRead();
     bool QueueOneShot(const QByteArray &frame);
     // The factory reset takes over whatever runs; the caller has asked the user first. With backupFirst the
@@ -211,6 +214,7 @@ private:
     int m_acknowledged = 0;
     int m_sent = 0;
     ImageBytes m_storeBytes{}; // what the store writes and its verify compares with
+    ImageBytes m_replaced{};   // the image before the last read's bytes went in
     int m_expectedAddressCode = 0;
     bool m_restore = false;   // the store writes a backup back after a stop
     bool m_jobVerify = false; // the running store reads its bytes back (fixed when it began)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program against the simulator: the main window with the real serial port, its settings
 // file pointing COM1 at the simulator's pseudo-terminal.
+#include "backups.h"
 #include "configtextfile.h"
 #include "hx7Main.h"
 #include "qtserialport.h"
@@ -22,6 +23,8 @@
 
 using namespace hx7;
 using namespace hx7test;
+
+Q_DECLARE_METATYPE(hx7::TransferStep)
 
 namespace {
 
@@ -205,6 +208,75 @@ private Q_SLOTS:
         history->findChild<QAbstractButton *>(QStringLiteral("BTnacist"))->click();
         QCOMPARE(app.Cell(16, 3), QStringLiteral("1020/ O"));
         QCOMPARE(app.prompts.Shown, QStringList());
+    }
+
+    // Stop in each step of a backed-up, verified store of everything, against the simulator: afterwards the
+    // module is what the words say (untouched before the writes, the backup again once restored, all new
+    // bytes when stopped in the verify).
+    void stopInEachStepOfAStore_data()
+    {
+        QTest::addColumn<bool>("fast");
+        QTest::addColumn<TransferStep>("step");
+        QTest::addColumn<bool>("restore");
+        QTest::newRow("fast: backup") << true << TransferStep::Backup << false;
+        QTest::newRow("fast: writes, restored") << true << TransferStep::Write << true;
+        QTest::newRow("fast: verify") << true << TransferStep::VerifyWritten << false;
+        QTest::newRow("tick: writes, restored") << false << TransferStep::Write << true;
+    }
+    void stopInEachStepOfAStore()
+    {
+        QFETCH(bool, fast);
+        QFETCH(TransferStep, step);
+        QFETCH(bool, restore);
+        App app({QStringLiteral("--type"), QStringLiteral("S"), QStringLiteral("--version"), QStringLiteral("0x14")});
+        auto *fastItem = app.window->findChild<QAction *>(QStringLiteral("RychlyPrenos1"));
+        fastItem->trigger(); // reading what the module holds goes fast in every row
+        app.window->findChild<QAction *>(QStringLiteral("Nastdatazmodulu1"))->trigger();
+        app.RunUntilIdle();
+        const ImageBytes before = app.data.ConfigImage;
+        for (int a = AddressCodeByte + 1; a <= LastTransferAddress; ++a)
+            app.data.ConfigImage[a] ^= 0x11;
+        const ImageBytes edited = app.data.ConfigImage;
+        if (!fast)
+            fastItem->trigger();
+        app.prompts.EitherAnswer = restore;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = app.window->findChild<QDialog *>(QStringLiteral("TDlgStore1"));
+            dialog->findChild<QWidget *>(QStringLiteral("RGtypcest1"))
+                ->findChild<QAbstractButton *>(QStringLiteral("item1"))
+                ->click();
+            dialog->findChild<QAbstractButton *>(QStringLiteral("Button1"))->click();
+        });
+        app.window->UlozitData1Click();
+        TransferController &ctl = app.window->Controller();
+        const auto far = [&] {
+            return ctl.CurrentStep() == step &&
+                   (step == TransferStep::Write ? ctl.AcknowledgedCount() >= 20 : ctl.CurrentAddress() >= 30);
+        };
+        for (int t = 0; t < 3000 && !ctl.IsIdle() && !far(); ++t) {
+            WaitForReply(app.port, 40, far);
+            if (!far())
+                app.window->Timer1Timer();
+        }
+        QVERIFY(far());
+        app.window->findChild<QAbstractButton *>(QStringLiteral("BTstop1"))->click();
+        app.RunUntilIdle(); // the stop, and the restore when it was asked for
+        QCOMPARE(ctl.StoppedStep(), step);
+        const QStringList said = app.prompts.Shown;
+        QCOMPARE(said.filter(QStringLiteral("either: ")).size(), step == TransferStep::Write ? 1 : 0);
+        if (step == TransferStep::VerifyWritten)
+            QVERIFY(said.filter(QStringLiteral("zapsaly všechny bajty")).size() == 1);
+
+        // What the module holds now, read back.
+        if (!fast)
+            fastItem->trigger();
+        app.prompts.Shown.clear();
+        app.window->findChild<QAction *>(QStringLiteral("Nastdatazmodulu1"))->trigger();
+        app.RunUntilIdle();
+        const ImageBytes &expected = step == TransferStep::VerifyWritten ? edited : before;
+        QVERIFY2(std::equal(expected.begin(), expected.begin() + LastTransferAddress + 1, app.data.ConfigImage.begin()),
+                 qPrintable(said.join(QLatin1Char('\n'))));
+        QCOMPARE(BackupStore().List().size(), std::size_t(step == TransferStep::Backup ? 0 : 1));
     }
 
     // The adapter pulled and plugged back: the next Test comm opens the port again by itself.
