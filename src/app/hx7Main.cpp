@@ -89,13 +89,6 @@ class ElidingLabel : public QLabel
 {
 public:
     using QLabel::QLabel;
-    void SetFullText(const QString &text)
-    {
-        m_text = text;
-        setText(text);
-        setToolTip(text);
-        update();
-    }
     QSize minimumSizeHint() const override
     {
         return {fontMetrics().horizontalAdvance(QStringLiteral("COM1") + QChar(0x2026)), 0};
@@ -107,11 +100,8 @@ protected:
         QPainter painter(this);
         const QRect area = contentsRect();
         painter.drawText(area, Qt::AlignVCenter | Qt::AlignLeft,
-                         fontMetrics().elidedText(m_text, Qt::ElideRight, area.width()));
+                         fontMetrics().elidedText(text(), Qt::ElideRight, area.width()));
     }
-
-private:
-    QString m_text;
 };
 
 QString StepName(TransferStep step)
@@ -548,6 +538,7 @@ void TMainForm1::UpdateStatus()
         port += QStringLiteral(": ") + (reason.isEmpty() ? tr("zavřen") : tr("nelze otevřít – %1").arg(reason));
     }
     m_statusPort->setText(port);
+    m_statusPort->setToolTip(port); // the whole of it, where the bar cuts it short
     m_statusModule->setText(m_moduleFound.isEmpty() ? QString() : tr("modul %1").arg(m_moduleFound));
     m_statusFast->setText(m_controller.FastMode() ? tr("rychlý přenos") : tr("přenos po taktech"));
 }

@@ -103,8 +103,9 @@ Prompts::SaveChoice QtPrompts::AskSaveChanges(QWidget *parent)
 Prompts::CloseChoice QtPrompts::AskCloseDuringTransfer(QWidget *parent)
 {
     QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("hx7", "Varování"),
-                    QCoreApplication::translate("hx7", "Do modulu se právě zapisuje. Zavřením uprostřed zápisu by v "
-                                                       "modulu zůstala část nových a část starých dat."),
+                    QCoreApplication::translate("hx7", "Probíhá uložení do modulu (záloha, zápis, ověření). Zavřením "
+                                                       "uprostřed zápisu by v modulu zůstala část nových a část starých "
+                                                       "dat."),
                     QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("CloseDuringTransfer"));
     QPushButton *wait =
