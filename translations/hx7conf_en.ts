@@ -901,6 +901,26 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
         <source>strana %1 z %2</source>
         <translation>page %1 of %2</translation>
     </message>
+    <message>
+        <source>Do modulu se nic nezapsalo.</source>
+        <translation>Nothing was written to the module.</translation>
+    </message>
+    <message>
+        <source>Přerušeno signálem %1 dříve, než začal přenos.</source>
+        <translation>Stopped by signal %1 before the transfer began.</translation>
+    </message>
+    <message>
+        <source>Přerušeno signálem %1.</source>
+        <translation>Stopped by signal %1.</translation>
+    </message>
+    <message>
+        <source>Všechny bajty jsou zapsány, jejich ověření se nedokončilo.</source>
+        <translation>Every byte was written, but verifying them did not finish.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 se nezapsal.</source>
+        <translation>%1 was not written.</translation>
+    </message>
 </context>
 <context>
     <name>hx7::MonitorWindow</name>
