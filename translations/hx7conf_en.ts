@@ -934,10 +934,6 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
         <translation>Factory reset</translation>
     </message>
     <message>
-        <source>Do modulu se právě zapisuje. Zavřením uprostřed zápisu by v modulu zůstala část nových a část starých dat.</source>
-        <translation>The module is being written. Closing halfway would leave the module with part new and part old data.</translation>
-    </message>
-    <message>
         <source>Počkat a zavřít po skončení</source>
         <translation>Wait and close when done</translation>
     </message>
@@ -948,6 +944,30 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
     <message>
         <source>Zastavit a ukončit</source>
         <translation>Stop and quit</translation>
+    </message>
+    <message>
+        <source>Probíhá uložení do modulu (záloha, zápis, ověření). Zavřením uprostřed zápisu by v modulu zůstala část nových a část starých dat.</source>
+        <translation>A store to the module is running (backup, writes, verify). Closing halfway through the writes would leave the module with part new and part old data.</translation>
+    </message>
+    <message>
+        <source>Do modulu se nic nezapsalo.</source>
+        <translation>Nothing was written to the module.</translation>
+    </message>
+    <message>
+        <source>Přerušeno signálem %1 dříve, než začal přenos.</source>
+        <translation>Stopped by signal %1 before the transfer began.</translation>
+    </message>
+    <message>
+        <source>Přerušeno signálem %1.</source>
+        <translation>Stopped by signal %1.</translation>
+    </message>
+    <message>
+        <source>Všechny bajty jsou zapsány, jejich ověření se nedokončilo.</source>
+        <translation>Every byte was written, but verifying them did not finish.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 se nezapsal.</source>
+        <translation>%1 was not written.</translation>
     </message>
 </context>
 <context>
@@ -1600,11 +1620,11 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
     </message>
     <message>
         <source>Zatímco byl dialog otevřen, načetla se data z modulu. Přepsat je hodnotami z dialogu?</source>
-        <translation>The module was read while the dialog was open. Replace what was read with the dialog's values?</translation>
+        <translation>The module was read while the dialog was open. Replace what was read with the dialog&apos;s values?</translation>
     </message>
     <message>
         <source>Přepsat hodnotami z dialogu</source>
-        <translation>Use the dialog's values</translation>
+        <translation>Use the dialog&apos;s values</translation>
     </message>
     <message>
         <source>Ponechat data z modulu</source>

@@ -25,10 +25,14 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <algorithm>
+#include <csignal>
 #include <memory>
 #include <optional>
+#include <poll.h>
+#include <unistd.h>
 
 namespace hx7 {
 
@@ -235,8 +239,9 @@ private:
     bool m_progressShown = false;
 };
 
-// Asks every port of the list for the module on the 100 ms timer, as the COM-port dialog does.
-QList<ProbeResult> Probe(SerialPort &port, const QList<PortEntry> &ports)
+// Asks every port of the list for the module on the 100 ms timer, as the COM-port dialog does; a stop signal
+// (stopped() true) ends the search at the next tick.
+QList<ProbeResult> Probe(SerialPort &port, const QList<PortEntry> &ports, const std::function<bool()> &stopped)
 {
     QStringList devices;
     for (const PortEntry &e : ports)
@@ -250,6 +255,10 @@ QList<ProbeResult> Probe(SerialPort &port, const QList<PortEntry> &ports)
         timer.setTimerType(Qt::PreciseTimer);
         timer.setInterval(100);
         QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+            if (stopped()) {
+                loop.quit();
+                return;
+            }
             prober.Tick();
             if (!prober.IsRunning())
                 loop.quit();
@@ -291,10 +300,12 @@ bool Skipped(const ProbeResult &r)
 // that changes a module takes the port only when its module is the one module there could be, never a
 // guess between several or beside a port that could not be asked. When none answers, says what each
 // port did.
-std::optional<QString> FindModule(SerialPort &port, CtlIo &io, bool changesModule)
+std::optional<QString> FindModule(SerialPort &port, CtlIo &io, bool changesModule, const std::function<bool()> &stopped)
 {
     const QList<PortEntry> ports = ListPorts(Settings(io.settingsPath));
-    const QList<ProbeResult> results = Probe(port, ports);
+    const QList<ProbeResult> results = Probe(port, ports, stopped);
+    if (stopped())
+        return std::nullopt; // a search cut short names no module, nor the ports it did not ask
     // "/dev/ttyUSB0 (COM3)" for a port mapped in hx7conf.ini.
     const auto label = [&](const QString &device) {
         const auto e = std::find_if(ports.begin(), ports.end(), [&](const PortEntry &p) { return p.device == device; });
@@ -361,6 +372,34 @@ struct Session {
         InitConfigImage(data.ConfigImage);
         controller.SetFastMode(request.fast);
         view.SetController(controller);
+        if (io.stopSignals >= 0) {
+            stopNotifier = std::make_unique<QSocketNotifier>(io.stopSignals, QSocketNotifier::Read);
+            QObject::connect(stopNotifier.get(), &QSocketNotifier::activated, [this] { StopOnSignal(); });
+        }
+    }
+
+    // Takes what the pipe of stop signals holds; true once one has come. The first decides the exit code.
+    bool TakeSignal()
+    {
+        pollfd pfd{io.stopSignals, POLLIN, 0};
+        while (io.stopSignals >= 0 && poll(&pfd, 1, 0) > 0 && (pfd.revents & POLLIN)) {
+            unsigned char numbers[16];
+            const ssize_t n = read(io.stopSignals, numbers, sizeof numbers);
+            if (n <= 0)
+                break;
+            if (signal == 0)
+                signal = numbers[0];
+        }
+        return signal != 0;
+    }
+    // A stop signal in the event loop: the transfer that runs stops, a store's write in flight seen through
+    // first; the ticker returns once the controller is idle.
+    void StopOnSignal()
+    {
+        if (!TakeSignal() || controller.IsIdle() || controller.StopRequested())
+            return;
+        stoppedInState = controller.TransferState();
+        controller.Stop();
     }
 
     // The port: a device path, COMn through the settings' [Ports], the port saved in the settings, or the
@@ -371,7 +410,7 @@ struct Session {
         const std::optional<int> named = ParseComPortName(option);
         int number = 1;
         if (option.compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0) {
-            const auto found = FindModule(port, io, request.command->changesModule);
+            const auto found = FindModule(port, io, request.command->changesModule, [this] { return TakeSignal(); });
             if (!found)
                 return false;
             device = *found;
@@ -404,25 +443,79 @@ struct Session {
         Fail(io, reason.isEmpty() ? first : first + QLatin1Char('\n') + reason, ExitCommunication);
         return false;
     }
-    // Opens the port and runs the transfer that start begins to its end. False when the port does not open
-    // (the reason said) or nothing started: a start that cannot run leaves the controller idle.
-    bool Run(const std::function<void()> &start)
+    // Opens the port and runs the transfer that start begins to its end: ExitOk, ExitCommunication when the
+    // port does not open (the reason said) or nothing started (a start that cannot run leaves the controller
+    // idle), or SignalExitCode when a stop signal came, with what the stop left said.
+    int Run(const std::function<void()> &start)
     {
-        if (!Open())
-            return false;
+        // A signal before the transfer, while the file was read or the port opened: none starts.
+        if (TakeSignal())
+            return Stopped();
+        const bool opened = Open();
+        if (TakeSignal())
+            return Stopped();
+        if (!opened)
+            return ExitCommunication;
         start();
         if (controller.IsIdle())
-            return false;
+            return ExitCommunication;
+        started = true;
         ticker.RunUntilIdle(link, controller);
-        return true;
+        // A change to the module that ended on its own before the stop was seen has its outcome: the module
+        // holds all of it. What reads stops anyway: its file is not written yet.
+        if (TakeSignal() && (view.Outcome == TransferOutcome::Stopped || !request.command->changesModule))
+            return Stopped();
+        return ExitOk;
+    }
+
+    // What a stop signal left, on stderr; the exit code for it. A stopped store says how many bytes the module
+    // acknowledged, so that the user knows what it holds, and names the backup to go back to.
+    int Stopped()
+    {
+        const QString name = signal == SIGINT    ? QStringLiteral("SIGINT")
+                             : signal == SIGTERM ? QStringLiteral("SIGTERM")
+                             : signal == SIGHUP  ? QStringLiteral("SIGHUP")
+                                                 : QString::number(signal);
+        const QString nothingWritten = QCoreApplication::translate("hx7", "Do modulu se nic nezapsalo.");
+        if (!started) {
+            io.err << QCoreApplication::translate("hx7", "Přerušeno signálem %1 dříve, než začal přenos.").arg(name)
+                   << '\n';
+            if (request.command->changesModule)
+                io.err << nothingWritten << '\n';
+        } else {
+            io.err << QCoreApplication::translate("hx7", "Přerušeno signálem %1.").arg(name) << '\n';
+        }
+        const TransferStep step =
+            view.Outcome == TransferOutcome::Stopped ? controller.StoppedStep() : TransferStep::None;
+        const bool addressCheck = stoppedInState >= TransferController::AddressCheckSend &&
+                                  stoppedInState <= TransferController::AddressTimedOut;
+        switch (step) {
+        case TransferStep::Backup:
+        case TransferStep::Write:
+        case TransferStep::VerifyWritten:
+        case TransferStep::Reset:
+            if (step == TransferStep::Backup || step == TransferStep::Reset || addressCheck)
+                io.err << nothingWritten << '\n';
+            if (storing)
+                io.err << controller.StoreLeftText(view.Backup) << '\n';
+            if (step == TransferStep::VerifyWritten)
+                io.err << QCoreApplication::translate("hx7", "Všechny bajty jsou zapsány, jejich ověření se "
+                                                             "nedokončilo.")
+                       << '\n';
+            break;
+        default:
+            break;
+        }
+        io.err.flush();
+        return SignalExitCode(signal);
     }
 
     // Run, with how the transfer ended as the command's exit code. A verify's differences count only where
     // the file held the byte.
     int Transfer(const std::function<void()> &start)
     {
-        if (!Run(start))
-            return ExitCommunication;
+        if (const int code = Run(start); code != ExitOk)
+            return code;
         switch (view.Outcome.value_or(TransferOutcome::CommFailed)) {
         case TransferOutcome::Read:
         case TransferOutcome::Stored:
@@ -452,7 +545,22 @@ struct Session {
     SerialLink link;
     ConsoleView view;
     TransferController controller;
+    std::unique_ptr<QSocketNotifier> stopNotifier;
+    int signal = 0;          // the stop signal that came, 0 for none
+    bool started = false;    // a transfer ran
+    bool storing = false;    // it is a store, whose stop says what the module acknowledged
+    int stoppedInState = -1; // the controller's state when the signal stopped it
 };
+
+// A command that writes a file says that the stop left it as it was.
+int NotWritten(const Session &s, const QString &file, int code)
+{
+    if (s.signal != 0)
+        s.io.err << QCoreApplication::translate("hx7", "Soubor %1 se nezapsal.").arg(QDir::toNativeSeparators(file))
+                 << '\n';
+    s.io.err.flush();
+    return code;
+}
 
 // A module read covers 0..248; the file may hold fewer (older versions saved 0..191).
 int NotInFile(const HeldAddresses &held)
@@ -487,7 +595,11 @@ int RunPorts(const CtlRequest &r, CtlIo &io)
 {
     Session s(io, r);
     const QList<PortEntry> ports = ListPorts(Settings(io.settingsPath));
-    const QList<ProbeResult> probed = r.probe ? Probe(s.port, ports) : QList<ProbeResult>();
+    s.started = r.probe;
+    const QList<ProbeResult> probed =
+        r.probe ? Probe(s.port, ports, [&] { return s.TakeSignal(); }) : QList<ProbeResult>();
+    if (s.TakeSignal())
+        return s.Stopped();
     QHash<QString, QString> answers;
     for (const ProbeResult &p : probed)
         answers.insert(p.device, p.answer);
@@ -512,8 +624,8 @@ int RunPorts(const CtlRequest &r, CtlIo &io)
 int RunInfo(const CtlRequest &r, CtlIo &io)
 {
     Session s(io, r);
-    if (!s.Run([&] { s.controller.StartVersionQuery(); }))
-        return ExitCommunication;
+    if (const int code = s.Run([&] { s.controller.StartVersionQuery(); }); code != ExitOk)
+        return code;
     // The reply is still at the start of RxBuffer: no frame has gone out since.
     const auto reply = MatchVersionReply(s.link.RxBuffer);
     if (!reply)
@@ -530,7 +642,7 @@ int RunRead(const CtlRequest &r, CtlIo &io)
 {
     Session s(io, r);
     if (const int code = s.Transfer([&] { s.controller.StartRead(); }); code != ExitOk)
-        return code;
+        return NotWritten(s, r.file, code);
     QString error;
     if (!SaveConfigText(r.file, s.data.ConfigImage, &error))
         return Fail(io, error, ExitUsage);
@@ -607,6 +719,7 @@ int RunStore(const CtlRequest &r, CtlIo &io)
     s.controller.SetResetAfterStore(r.reset);
     s.controller.SetBackupBeforeStore(!r.noBackup);
     s.controller.SetVerifyAfterStore(r.verify);
+    s.storing = true;
     // The verify after the store compares only the stored range, all of it from the file.
     if (const int code = s.Transfer([&] { s.controller.StartStoreRange(first, last); }); code != ExitOk) {
         for (const QString &line : std::as_const(s.view.Differences))
@@ -676,7 +789,7 @@ int RunPoleSig(const CtlRequest &r, CtlIo &io)
 {
     Session s(io, r);
     if (const int code = s.Transfer([&] { s.controller.StartPoleSigRead(); }); code != ExitOk)
-        return code;
+        return NotWritten(s, r.file, code);
     if (!WritePoleSigDump(r.file, s.data.ConfigImage))
         return Fail(io, WriteErrorText(r.file), ExitUsage);
     return ExitOk;
@@ -694,8 +807,8 @@ int RunFactoryReset(const CtlRequest &r, CtlIo &io)
     if (!r.yes && !AskYes(io, QCoreApplication::translate("hx7", "Resetovat konfiguraci do počátečního nastavení ?")))
         return ExitRefused;
     Session s(io, r);
-    if (!s.Run([&] { s.controller.StartFactoryReset(!r.noBackup); }))
-        return ExitCommunication;
+    if (const int code = s.Run([&] { s.controller.StartFactoryReset(!r.noBackup); }); code != ExitOk)
+        return code;
     // A reset that went out ends with no outcome; the only one it can end with is a backup that failed.
     return s.view.Outcome ? ExitCommunication : ExitOk;
 }
@@ -743,7 +856,7 @@ void ParseTestOutput(QStringList &args, CtlRequest &r)
 int RunTestOutput(const CtlRequest &r, CtlIo &io)
 {
     Session s(io, r);
-    return s.Run([&] { s.controller.QueueOneShot(r.frame); }) ? ExitOk : ExitCommunication;
+    return s.Run([&] { s.controller.QueueOneShot(r.frame); });
 }
 
 // The order of --help and of the man page.

@@ -7,6 +7,7 @@
 #include "ticker.h"
 
 #include <QStringList>
+#include <csignal>
 #include <QTextStream>
 #include <functional>
 
@@ -25,9 +26,22 @@ struct CtlIo {
     // Installs the translators of "cs" or "en" before anything is said. The program installs them; the
     // tests run in one process and leave this empty, so they read the texts as written.
     std::function<void(const QString &language)> installLanguage{};
+    // The read end of a pipe that brings each stop signal (SIGINT, SIGTERM, SIGHUP) as a byte holding its
+    // number; -1 for none. The program's handlers write into it, the tests write themselves. A transfer that
+    // runs when one comes is stopped (a store after the byte in flight), and the command ends with
+    // SignalExitCode.
+    int stopSignals = -1;
 };
 
 enum CtlExit { ExitOk = 0, ExitDifferent = 1, ExitUsage = 2, ExitCommunication = 3, ExitRefused = 4 };
+
+// A command stopped by a signal exits as the shell reports a process the signal ended, so that a script can tell a
+// stopped store from a failed one: 130 for SIGINT, 143 for SIGTERM; a hang-up is a request to end as SIGTERM is
+// (a terminal or session that ends), and gives 143 too, so a script tests one number for both.
+constexpr int SignalExitCode(int signal)
+{
+    return signal == SIGINT ? 128 + SIGINT : 128 + SIGTERM;
+}
 
 // Whether the command of arguments draws (report): its process needs a QGuiApplication, which hx7ctl makes on
 // the offscreen platform, needing no display. Every other command runs on a QCoreApplication.

@@ -8,11 +8,56 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <memory>
 #include <unistd.h>
 
 namespace {
+
+int g_stopPipe = -1; // the write end of the pipe the stop signals go into
+volatile std::sig_atomic_t g_interrupted = 0;
+
+// A signal handler may do next to nothing: it hands the signal's number to the event loop, which stops the
+// transfer where the controller can stop it (a store after the byte in flight). A second Ctrl+C is a user
+// who will not wait for that: the program ends at once.
+extern "C" void OnStopSignal(int signal)
+{
+    if (signal == SIGINT && g_interrupted)
+        _exit(hx7::SignalExitCode(SIGINT));
+    if (signal == SIGINT)
+        g_interrupted = 1;
+    const int saved = errno;
+    const unsigned char number = static_cast<unsigned char>(signal);
+    (void)!write(g_stopPipe, &number, 1);
+    errno = saved;
+}
+
+// Catches SIGINT, SIGTERM and SIGHUP into a pipe; returns its read end, or -1 when there is no pipe (the
+// signals then end the program as they would have). A signal the program was started ignoring (nohup, a
+// background job) stays ignored.
+int CatchStopSignals()
+{
+    int ends[2];
+    if (pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0)
+        return -1;
+    g_stopPipe = ends[1];
+    struct sigaction action = {};
+    action.sa_handler = OnStopSignal;
+    action.sa_flags = SA_RESTART;
+    sigemptyset(&action.sa_mask);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaddset(&action.sa_mask, signal);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        struct sigaction before = {};
+        if (sigaction(signal, nullptr, &before) == 0 && before.sa_handler == SIG_IGN)
+            continue;
+        sigaction(signal, &action, nullptr);
+    }
+    return ends[0];
+}
 
 // hx7ctl --manual-page TEMPLATE PAGE, run by the build: the man page with the commands of the table.
 int WriteManualPage(const QString &from, const QString &to, QTextStream &err)
@@ -52,6 +97,7 @@ int main(int argc, char *argv[])
     hx7::CtlIo io{.out = out, .err = err};
     io.installLanguage = [](const QString &language) { hx7::InstallLanguage(language); };
     io.progressBar = isatty(STDERR_FILENO);
+    io.stopSignals = CatchStopSignals();
     if (isatty(STDIN_FILENO) && isatty(STDERR_FILENO)) {
         io.ask = [&](const QString &question) {
             err << question << ' ' << QCoreApplication::translate("hx7", "[a/N]") << ' ';

@@ -12,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 
 using namespace hx7;
 using namespace hx7test;
@@ -27,11 +30,14 @@ public:
     {
         int ticks = 0;
         while (!controller.IsIdle() && ticks < 5000) {
+            if (BeforeTick)
+                BeforeTick(controller);
             PacedTick(m_port, link, controller);
             ++ticks;
         }
         return ticks;
     }
+    std::function<void(const TransferController &)> BeforeTick;
 
 private:
     SerialPort &m_port;
@@ -43,9 +49,16 @@ struct Result {
     QString err;
 };
 
+// When a test's stop signal goes into the pipe: before the tick at which stopWhen holds, or before the
+// command when it is empty.
+struct StopSignal {
+    int number = 0; // none
+    std::function<bool(const TransferController &)> stopWhen{};
+};
+
 struct Ctl {
     explicit Ctl(QStringList simArguments = {}) : sim(simArguments) {}
-    Result Run(const QStringList &arguments)
+    Result Run(const QStringList &arguments, const StopSignal &stop = {})
     {
         QString out, err;
         QTextStream outStream(&out), errStream(&err);
@@ -56,7 +69,21 @@ struct Ctl {
         io.backupFolder = Backups();
         io.port = &port;
         io.ticker = &ticker;
+        int pipe[2] = {-1, -1};
+        const unsigned char number = static_cast<unsigned char>(stop.number);
+        if (number != 0 && socketpair(AF_UNIX, SOCK_STREAM, 0, pipe) == 0) {
+            io.stopSignals = pipe[0];
+            if (!stop.stopWhen)
+                (void)!write(pipe[1], &number, 1);
+            ticker.BeforeTick = [&, sent = false](const TransferController &c) mutable {
+                if (!sent && stop.stopWhen && stop.stopWhen(c))
+                    sent = write(pipe[1], &number, 1) == 1;
+            };
+        }
         const int code = RunCtl(QStringList{QStringLiteral("--port"), sim.Device} + arguments, io);
+        for (const int end : pipe)
+            if (end >= 0)
+                close(end);
         outStream.flush();
         errStream.flush();
         return {code, out, err};
@@ -97,17 +124,34 @@ QStringList Texts(std::initializer_list<const char *> texts)
     return out;
 }
 
-Result RunBinary(const QStringList &arguments, const QString &settingsFolder)
+// Runs the real hx7ctl with its settings and backups in settingsFolder. started: called once it runs (to
+// signal it, say).
+Result RunBinary(const QStringList &arguments, const QString &settingsFolder,
+                 const std::function<void(QProcess &)> &started = {})
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), settingsFolder);
+    // Backups are kept in the test's folder, never among the user's.
+    env.insert(QStringLiteral("XDG_DATA_HOME"), settingsFolder);
     p.setProcessEnvironment(env);
     p.setWorkingDirectory(settingsFolder);
     p.start(QStringLiteral(HX7CTL_PATH), arguments);
     p.closeWriteChannel();
+    if (started && p.waitForStarted(5000))
+        started(p);
     p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+// The bytes the module acknowledged as the stop says, {first, count}; {0, 0} when it names none.
+std::pair<int, int> AcknowledgedOf(const QString &err)
+{
+    const QRegularExpressionMatch m =
+        QRegularExpression(QString::fromUtf8("Modul potvrdil zápis (\\d+) z \\d+ bajtů \\((\\d+)\\.\\.\\d+\\)\\."))
+            .match(err);
+    return m.hasMatch() ? std::pair{m.captured(2).toInt(), m.captured(1).toInt()} : std::pair{0, 0};
 }
 
 } // namespace
@@ -335,6 +379,187 @@ private Q_SLOTS:
         QCOMPARE(r.code, 0);
         QTest::qWait(50);
         QVERIFY(ctl.sim.Log().contains("40 57 04 01 04 30 2A"));
+    }
+
+    // A stop signal (here put into the pipe by the test, as the program's handlers do) at a step of the
+    // transfer: what the stop left, on stderr; %b is the backup named by "Záloha modulu: ", %out the file the
+    // command would write (it holds "old" before). The module holds exactly the bytes the stop says it
+    // acknowledged, and no reset or restart went out.
+    void stoppedBySignal_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // %in: a configuration unlike the module's
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<int>("step");    // TransferStep; -1: before the command runs
+        QTest::addColumn<int>("state");   // -1: any
+        QTest::addColumn<int>("address"); // the signal once CurrentAddress() has got there
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("err");
+        using S = TransferStep;
+        using C = TransferController;
+        const auto step = [](S s) { return static_cast<int>(s); };
+        QTest::newRow("before the command") << Args({"store", "--yes", "%in"}) << SIGINT << -1 << -1 << -1 << 130
+                                            << QString::fromUtf8("Přerušeno signálem SIGINT dříve, než začal přenos.\n"
+                                                                 "Do modulu se nic nezapsalo.\n");
+        QTest::newRow("read") << Args({"read", "%out"}) << SIGTERM << step(S::Read) << -1 << 20 << 143
+                              << QString::fromUtf8("Přerušeno signálem SIGTERM.\nSoubor %out se nezapsal.\n");
+        QTest::newRow("verify") << Args({"verify", "%in"}) << SIGHUP << step(S::Verify) << -1 << 20 << 143
+                                << QString::fromUtf8("Přerušeno signálem SIGHUP.\n");
+        QTest::newRow("polesig") << Args({"polesig", "%out"}) << SIGINT << step(S::SignalTable) << -1 << 10 << 130
+                                 << QString::fromUtf8("Přerušeno signálem SIGINT.\nSoubor %out se nezapsal.\n");
+        QTest::newRow("store, backup") << Args({"store", "%in"}) << SIGTERM << step(S::Backup) << -1 << 20 << 143
+                                       << QString::fromUtf8("Přerušeno signálem SIGTERM.\nDo modulu se nic nezapsalo.\n"
+                                                            "Modul potvrdil zápis 0 z 245 bajtů (4..248).\n"
+                                                            "Před uložením se záloha modulu nepořídila.\n");
+        QTest::newRow("store, address check")
+            << Args({"store", "%in"}) << SIGINT << step(S::Write) << int(C::AddressWait) << -1 << 130
+            << QString::fromUtf8("Záloha modulu: %b\nPřerušeno signálem SIGINT.\nDo modulu se nic nezapsalo.\n"
+                                 "Modul potvrdil zápis 0 z 245 bajtů (4..248).\nZáloha modulu před uložením: %b\n");
+        // The write of byte 40 is in flight: its acknowledge is awaited, and nothing goes out after it.
+        QTest::newRow("store, writes") << Args({"store", "--no-backup", "%in"}) << SIGINT << step(S::Write)
+                                       << int(C::WriteWait) << 40 << 130
+                                       << QString::fromUtf8("Přerušeno signálem SIGINT.\n"
+                                                            "Modul potvrdil zápis 37 z 245 bajtů (4..248).\n"
+                                                            "Před uložením se záloha modulu nepořídila.\n");
+        QTest::newRow("store, verify after the writes")
+            << Args({"store", "--verify", "--reset", "--no-backup", "--scope", "config", "%in"}) << SIGHUP
+            << step(S::VerifyWritten) << -1 << 20 << 143
+            << QString::fromUtf8("Přerušeno signálem SIGHUP.\nModul potvrdil zápis 28 z 28 bajtů (4..31).\n"
+                                 "Před uložením se záloha modulu nepořídila.\n"
+                                 "Všechny bajty jsou zapsány, jejich ověření se nedokončilo.\n");
+        QTest::newRow("factory reset, backup")
+            << Args({"factory-reset", "--yes"}) << SIGINT << step(S::Backup) << -1 << 20 << 130
+            << QString::fromUtf8("Přerušeno signálem SIGINT.\nDo modulu se nic nezapsalo.\n");
+        QTest::newRow("factory reset, the reset")
+            << Args({"factory-reset", "--yes", "--no-backup"}) << SIGTERM << step(S::Reset) << -1 << -1 << 143
+            << QString::fromUtf8("Přerušeno signálem SIGTERM.\nDo modulu se nic nezapsalo.\n");
+    }
+    void stoppedBySignal()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, signal);
+        QFETCH(int, step);
+        QFETCH(int, state);
+        QFETCH(int, address);
+        QFETCH(int, code);
+        QFETCH(QString, err);
+        Ctl ctl(Args({"--log"}));
+        ImageBytes file{};
+        const QString in = WriteModuleFile(ctl.dir, file);
+        const QString out = ctl.File("out.txt");
+        QFile old(out);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old\n") == 4);
+        old.close();
+        arguments.replaceInStrings(QStringLiteral("%in"), in).replaceInStrings(QStringLiteral("%out"), out);
+        StopSignal stop{.number = signal};
+        if (step >= 0)
+            stop.stopWhen = [&](const TransferController &c) {
+                return static_cast<int>(c.CurrentStep()) == step && (state < 0 || c.TransferState() == state) &&
+                       c.CurrentAddress() >= address;
+            };
+        const Result r = ctl.Run(arguments, stop);
+        const QRegularExpressionMatch backup =
+            QRegularExpression(QStringLiteral("^Záloha modulu: (.+)\n")).match(r.err);
+        QCOMPARE(r.err,
+                 QString(err).replace(QLatin1String("%b"), backup.captured(1)).replace(QLatin1String("%out"), out));
+        QCOMPARE(r.code, code);
+        QVERIFY(r.out.isEmpty());
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old\n"));
+
+        // The writes the module heard, address to value: exactly the acknowledged bytes, from the file.
+        QTest::qWait(50);
+        const QByteArray log = ctl.sim.Log();
+        if (step < 0)
+            QVERIFY2(log.isEmpty(), log.constData());
+        QVERIFY(!log.contains("40 58"));
+        std::map<int, int> written, acknowledged;
+        for (const QByteArray &frame : log.split('\n'))
+            if (frame.startsWith("40 57 "))
+                written[frame.mid(6, 2).toInt(nullptr, 16)] = frame.mid(9, 2).toInt(nullptr, 16);
+        const auto [first, count] = AcknowledgedOf(r.err);
+        for (int a = first; a < first + count; ++a)
+            acknowledged[a] = file[a];
+        QCOMPARE(written, acknowledged);
+    }
+
+    // The real program on real signals, sent once the simulator has heard frame: SIGINT, SIGTERM and SIGHUP
+    // stop it as above, a second SIGINT ends it at once. %n is the count the stop names, and the module holds
+    // exactly those bytes of the file: it is read back against what it must hold.
+    void signalsToTheProgram_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("simArguments");
+        QTest::addColumn<QByteArray>("frame");
+        QTest::addColumn<QList<int>>("sent");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("err");
+        const QStringList config = Args({"--fast", "store", "--scope", "config"});
+        QTest::newRow("store, SIGINT while writes are acknowledged")
+            << config + Args({"%in"}) << Args({"--write-ms", "40"}) << QByteArray("40 57 0A") << QList<int>{SIGINT}
+            << 130
+            << QString::fromUtf8("Záloha modulu: %b\nPřerušeno signálem SIGINT.\nModul potvrdil zápis %n z 28 bajtů "
+                                 "(4..31).\nZáloha modulu před uložením: %b\n");
+        // Byte 12 is never answered: the stop waits for its attempt, and the module did not take it.
+        QTest::newRow("store, SIGTERM while a write goes unanswered")
+            << config + Args({"--no-backup", "%in"}) << Args({"--silent", "12"}) << QByteArray("40 57 0C")
+            << QList<int>{SIGTERM} << 143
+            << QString::fromUtf8("Přerušeno signálem SIGTERM.\nModul potvrdil zápis 8 z 28 bajtů (4..31).\n"
+                                 "Před uložením se záloha modulu nepořídila.\n");
+        QTest::newRow("store, a second SIGINT")
+            << config + Args({"--no-backup", "%in"}) << Args({"--silent", "12"}) << QByteArray("40 57 0C")
+            << QList<int>{SIGINT, SIGINT} << 130 << QString();
+        QTest::newRow("read, SIGHUP") << Args({"--fast", "read", "%out"}) << QStringList() << QByteArray("40 52 64")
+                                      << QList<int>{SIGHUP} << 143
+                                      << QString::fromUtf8("Přerušeno signálem SIGHUP.\nSoubor %out se nezapsal.\n");
+    }
+    void signalsToTheProgram()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, simArguments);
+        QFETCH(QByteArray, frame);
+        QFETCH(QList<int>, sent);
+        QFETCH(int, code);
+        QFETCH(QString, err);
+        QTemporaryDir dir;
+        ImageBytes before{}, file{};
+        InitConfigImage(before);
+        const QString memory = dir.filePath(QStringLiteral("before.txt"));
+        QVERIFY(SaveConfigText(memory, before, nullptr));
+        const QString in = WriteModuleFile(dir, file);
+        const QString out = dir.filePath(QStringLiteral("out.txt"));
+        QFile old(out);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old\n") == 4);
+        old.close();
+        SimProcess sim(Args({"--memory", "%m", "--log"}).replaceInStrings(QStringLiteral("%m"), memory) + simArguments);
+        arguments.replaceInStrings(QStringLiteral("%in"), in).replaceInStrings(QStringLiteral("%out"), out);
+        const Result r = RunBinary(Args({"--port"}) << sim.Device << arguments, dir.path(), [&](QProcess &p) {
+            for (int i = 0; i < 4000 && !sim.Log().contains(frame) && p.state() == QProcess::Running; ++i)
+                QTest::qWait(5);
+            for (const int signal : sent) {
+                ::kill(static_cast<pid_t>(p.processId()), signal);
+                QTest::qWait(50);
+            }
+        });
+        const QRegularExpressionMatch backup =
+            QRegularExpression(QStringLiteral("^Záloha modulu: (.+)\n")).match(r.err);
+        const auto [first, count] = AcknowledgedOf(r.err);
+        QCOMPARE(r.err, QString(err)
+                            .replace(QLatin1String("%b"), backup.captured(1))
+                            .replace(QLatin1String("%n"), QString::number(count))
+                            .replace(QLatin1String("%out"), out));
+        QCOMPARE(r.code, code);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old\n"));
+        // A byte the simulator never answers cannot be read back either: that row's count says enough.
+        if (count == 0 || simArguments.contains(QStringLiteral("--silent")))
+            return;
+        QVERIFY2(count < 28, qPrintable(r.err)); // stopped part-way
+        ImageBytes expected = before;
+        std::copy(file.begin() + first, file.begin() + first + count, expected.begin() + first);
+        QVERIFY(SaveConfigText(memory, expected, nullptr));
+        const Result verified =
+            RunBinary(Args({"--fast", "--port"}) << sim.Device << Args({"verify"}) << memory, dir.path());
+        QCOMPARE(verified.out, QStringLiteral("Data v modulu jsou shodná\n"));
     }
 
     void poleSigAndOneShots()
