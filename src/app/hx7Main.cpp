@@ -1158,7 +1158,7 @@ void TMainForm1::Stopped()
         Information(text);
         return;
     }
-    text += QLatin1Char('\n') +
+    text += QStringLiteral("\n\n") +
             tr("Vrátit do modulu zálohu bajtů %1..%2?").arg(m_restoreOffer.first).arg(m_restoreOffer.last);
     bool restore = false;
     WithNestedTicks([&] { restore = m_prompts.AskEitherOr(this, text, tr("Vrátit zálohu"), tr("Ponechat, jak je")); });

@@ -6,6 +6,7 @@
 #include "frames.h"
 #include "helpwindow.h"
 #include "hx7Main.h"
+#include "hx7version.h"
 #include "recordingprompts.h"
 
 #include <QAbstractButton>
@@ -353,8 +354,10 @@ private Q_SLOTS:
         f.start();
         f.action("Oprogramu1")->trigger();
         QCOMPARE(f.prompts.Shown.size(), 1);
-        QVERIFY(f.prompts.Shown[0].startsWith(
-            QStringLiteral("about: HX7 konfig| Konfigurátor  pro HX7, HX7V(M)   V1.2\n")));
+        // The first line as it always was, then every module the program configures, in a line of its own.
+        QVERIFY(f.prompts.Shown[0].startsWith(QStringLiteral("about: HX7 konfig| Konfigurátor  pro HX7, HX7V(M)   V") +
+                                              QLatin1String(HX7_VERSION) +
+                                              QStringLiteral("\nModuly HX7, HX7V a HX7S, s volbou M")));
         QVERIFY(f.prompts.Shown[0].contains(QStringLiteral("GPL-3.0-or-later")));
     }
 
