@@ -901,6 +901,14 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
         <source>strana %1 z %2</source>
         <translation>page %1 of %2</translation>
     </message>
+    <message>
+        <source>zapnuto</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>vypnuto</source>
+        <translation>off</translation>
+    </message>
 </context>
 <context>
     <name>hx7::MonitorWindow</name>
