@@ -902,6 +902,14 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
         <translation>page %1 of %2</translation>
     </message>
     <message>
+        <source>výhybka %1</source>
+        <translation>turnout %1</translation>
+    </message>
+    <message>
+        <source>motorový přestavník</source>
+        <translation>slow-motion turnout motor</translation>
+    </message>
+    <message>
         <source>zapnuto</source>
         <translation>on</translation>
     </message>

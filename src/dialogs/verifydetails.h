@@ -3,21 +3,16 @@
 // each with what it holds, for reading and for copying out.
 #pragma once
 
+#include "bytemap.h"
+
 #include <QDialog>
 #include <QList>
 #include <QStringList>
-#include <cstdint>
 
 class QLabel;
 class QTableWidget;
 
 namespace hx7 {
-
-struct ByteDifference {
-    int address = 0;
-    std::uint8_t imageByte = 0;  // what the program holds
-    std::uint8_t moduleByte = 0; // what the module answered
-};
 
 // A window of its own, not modal: create it once, hand it the differences after each verify, then show().
 class VerifyDetails : public QDialog
