@@ -21,9 +21,12 @@ class VerifyDetails : public QDialog
 public:
     explicit VerifyDetails(QWidget *parent = nullptr);
 
-    // Replaces all rows with these, in the order given (the verify reports them by rising address). With a
-    // backup's name the other side is that backup (its bytes in moduleByte), not the module.
-    void SetDifferences(const QList<ByteDifference> &differences, const QString &backup = {});
+    // Replaces all rows with these, in the order given (the verify reports them by rising address). program is
+    // the image the other side was compared with: a setting that lies in two bytes is read from it where only
+    // one of them differs. With a backup's name the other side is that backup (its bytes in moduleByte), not
+    // the module.
+    void SetDifferences(const ImageBytes &program, const QList<ByteDifference> &differences,
+                        const QString &backup = {});
     // The rows as "Kopírovat" puts them on the clipboard: a header line, then one TAB-separated line a row.
     QString RowsAsText() const;
 
