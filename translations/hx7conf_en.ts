@@ -969,6 +969,22 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
         <source>Soubor %1 se nezapsal.</source>
         <translation>%1 was not written.</translation>
     </message>
+    <message>
+        <source>výhybka %1</source>
+        <translation>turnout %1</translation>
+    </message>
+    <message>
+        <source>motorový přestavník</source>
+        <translation>slow-motion turnout motor</translation>
+    </message>
+    <message>
+        <source>zapnuto</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>vypnuto</source>
+        <translation>off</translation>
+    </message>
 </context>
 <context>
     <name>hx7::MonitorWindow</name>

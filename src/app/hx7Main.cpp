@@ -856,7 +856,7 @@ void TMainForm1::CompareWithBackup(const QString &path)
         m_prompts.Information(this, tr("Záloha je shodná s daty v programu."));
         return;
     }
-    m_verifyDetails->SetDifferences(differences, QFileInfo(path).fileName());
+    m_verifyDetails->SetDifferences(m_data.ConfigImage, differences, QFileInfo(path).fileName());
     m_verifyDetails->show();
     m_verifyDetails->raise();
 }
@@ -1230,6 +1230,10 @@ void TMainForm1::Finished(TransferOutcome outcome)
     QString text = OutcomeText(outcome);
     if (text.isEmpty())
         return;
+    // What the module was compared with, taken before the box lets anything else run: the verify after a store
+    // compares with the snapshot the store wrote.
+    const ImageBytes compared =
+        outcome == TransferOutcome::StoredDifferent ? m_controller.StoreBytes() : m_data.ConfigImage;
     if (outcome == TransferOutcome::StoreFailed)
         text += QLatin1Char('\n') + m_controller.StoreLeftText(m_lastBackup);
     if (outcome == TransferOutcome::StoredDifferent) {
@@ -1242,9 +1246,9 @@ void TMainForm1::Finished(TransferOutcome outcome)
     else
         Information(text);
     // The verify's box stays as it was; the bytes that differ follow in a window of their own.
-    const bool compared = outcome == TransferOutcome::Different || outcome == TransferOutcome::StoredDifferent;
-    if (compared && !m_differences.isEmpty()) {
-        m_verifyDetails->SetDifferences(m_differences);
+    const bool verified = outcome == TransferOutcome::Different || outcome == TransferOutcome::StoredDifferent;
+    if (verified && !m_differences.isEmpty()) {
+        m_verifyDetails->SetDifferences(compared, m_differences);
         m_verifyDetails->show();
         m_verifyDetails->raise();
     }

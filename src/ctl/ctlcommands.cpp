@@ -199,23 +199,37 @@ public:
             QCoreApplication::translate("hx7", "Do modulu se nic neodeslalo; bez zálohy ho změní volba --no-backup."));
         return false;
     }
+    // Every difference is kept, also where the file does not hold the byte: a turnout's number lies in two
+    // bytes, and the module's side of it is what the module holds in both.
     void ByteDiffers(int address, std::uint8_t imageByte, std::uint8_t moduleByte) override
     {
-        // A byte the file does not hold was filled in by default; it says nothing about the module.
-        if (address < 0 || address >= ModuleBytes || !Compared.test(address))
-            return;
-        // Scripts read the line up to the module byte; what the byte holds follows for the person reading it.
-        QString line = HexDigits(address, 4) + QStringLiteral(": file ") + HexDigits(imageByte, 2) +
-                       QStringLiteral(" module ") + HexDigits(moduleByte, 2);
-        // Named down to the fields the difference touches, as the verify details window names them: a byte
-        // that differs only in a bit nothing uses says so.
-        if (const QString description = DescribeAddressInFull(address, imageByte ^ moduleByte); !description.isEmpty())
-            line += QStringLiteral("  ") + description;
-        Differences << line;
+        if (address >= 0 && address < ModuleBytes)
+            Differing << ByteDifference{address, imageByte, moduleByte};
+    }
+    // The lines of the differences, program being the image the module was compared with. A byte the file
+    // does not hold was filled in by default; it says nothing about the module and has no line.
+    void WordDifferences(const ImageBytes &program)
+    {
+        const QStringList descriptions = DescribeDifferences(program, Differing);
+        Differences.clear();
+        for (int k = 0; k < Differing.size(); ++k) {
+            const ByteDifference &d = Differing[k];
+            if (!Compared.test(d.address))
+                continue;
+            // Scripts read the line up to the module byte; what the byte holds follows for the person reading
+            // it, named down to the fields the difference touches and their values in the file and the module,
+            // as the verify details window names them: a byte that differs only in a bit nothing uses says so.
+            QString line = HexDigits(d.address, 4) + QStringLiteral(": file ") + HexDigits(d.imageByte, 2) +
+                           QStringLiteral(" module ") + HexDigits(d.moduleByte, 2);
+            if (!descriptions[k].isEmpty())
+                line += QStringLiteral("  ") + descriptions[k];
+            Differences << line;
+        }
     }
 
     QString VersionText;
     QStringList Informations;
+    QList<ByteDifference> Differing; // every byte the last verify found different, by rising address
     // "ADDR: file XX module YY  what the byte holds", only for the addresses in Compared
     QStringList Differences;
     HeldAddresses Compared = HeldAddresses().set();
@@ -514,8 +528,12 @@ struct Session {
     // the file held the byte.
     int Transfer(const std::function<void()> &start)
     {
+        view.Differing.clear();
         if (const int code = Run(start); code != ExitOk)
             return code;
+        // Nothing changes the image while hx7ctl runs a transfer: a verify, and the one after a store, compared
+        // the module with it.
+        view.WordDifferences(data.ConfigImage);
         switch (view.Outcome.value_or(TransferOutcome::CommFailed)) {
         case TransferOutcome::Read:
         case TransferOutcome::Stored:

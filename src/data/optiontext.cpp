@@ -13,10 +13,37 @@ QString YesNoText(bool on)
     return on ? QCoreApplication::translate("hx7", "ano") : QCoreApplication::translate("hx7", "ne");
 }
 
+QString OnOffText(bool on)
+{
+    return on ? QCoreApplication::translate("hx7", "zapnuto") : QCoreApplication::translate("hx7", "vypnuto");
+}
+
+QString SignalTypeText(bool userAspects)
+{
+    return userAspects ? QCoreApplication::translate("hx7", "uživ. volitelné")
+                       : QCoreApplication::translate("hx7", "závislá soustava");
+}
+
+QString FollowOnSpeedText(int speed)
+{
+    static const char *const speeds[4] = {QT_TRANSLATE_NOOP("hx7", "STŮJ"), QT_TRANSLATE_NOOP("hx7", "40km/h"),
+                                          QT_TRANSLATE_NOOP("hx7", "definována tabulkou"),
+                                          QT_TRANSLATE_NOOP("hx7", "VOLNO")};
+    return speed >= 0 && speed < 4 ? QCoreApplication::translate("hx7", speeds[speed]) : QString::number(speed);
+}
+
 QString AspectCodeText(int code)
 {
     return code >= 0 && code < AspectTexts().size() ? AspectTexts()[code]
                                                     : QCoreApplication::translate("hx7", "(neznámý kód)");
+}
+
+QString AspectChoiceText(int code)
+{
+    // The blanks of a text line up the lamp patterns in a list; within a line of text they only spread it.
+    if (code >= 0 && code < AspectTexts().size())
+        return AspectTexts()[code].simplified();
+    return QString::number(code) + QLatin1Char(' ') + AspectCodeText(code);
 }
 
 QString PulseLengthText(int pulseLength, bool motorDrive)
@@ -33,9 +60,6 @@ QString PulseLengthText(int pulseLength, bool motorDrive)
 
 QList<OptionLine> OptionLines(const ModuleOptions &o)
 {
-    static const char *const speeds[4] = {QT_TRANSLATE_NOOP("hx7", "STŮJ"), QT_TRANSLATE_NOOP("hx7", "40km/h"),
-                                          QT_TRANSLATE_NOOP("hx7", "definována tabulkou"),
-                                          QT_TRANSLATE_NOOP("hx7", "VOLNO")};
     QList<OptionLine> lines;
     const auto add = [&](OptionLine::Kind kind, int byte, const QString &name, const QString &value, int index = 0,
                          int aspect = 0) { lines << OptionLine{kind, index, aspect, byte, name, value}; };
@@ -44,8 +68,7 @@ QList<OptionLine> OptionLines(const ModuleOptions &o)
     add(OptionLine::FirstCommand, AddressCodeByte, QCoreApplication::translate("hx7", "č. 1. povelu"),
         QString::number(FirstCommandNumber(o.AddressCode)));
     add(OptionLine::SignalType, OutputOptionsByte, QCoreApplication::translate("hx7", "návěstní znaky"),
-        o.UserAspects ? QCoreApplication::translate("hx7", "uživ. volitelné")
-                      : QCoreApplication::translate("hx7", "závislá soustava"));
+        SignalTypeText(o.UserAspects));
     add(OptionLine::PulseLength, OutputOptionsByte, QCoreApplication::translate("hx7", "délka pulsu"),
         QString::number(o.PulseLength));
     add(OptionLine::MotorDrive, OutputOptionsByte, QCoreApplication::translate("hx7", "Motorový přestavník"),
@@ -57,7 +80,7 @@ QList<OptionLine> OptionLines(const ModuleOptions &o)
     for (int s = 0; s < SignalCount; ++s)
         add(OptionLine::FollowOnSpeed, FollowOnSpeedByte,
             QCoreApplication::translate("hx7", "následná rychlost %1").arg(SignalNames[s]),
-            QCoreApplication::translate("hx7", speeds[o.FollowOnSpeed[s]]), s);
+            FollowOnSpeedText(o.FollowOnSpeed[s]), s);
     for (int s = 0; s < SignalCount; ++s)
         for (int a = 0; a < AspectsPerSignal; ++a)
             add(OptionLine::Aspect, AspectByte(s, a),

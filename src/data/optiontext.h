@@ -37,8 +37,17 @@ QList<OptionLine> OptionLines(const ModuleOptions &options);
 
 // "ano", "ne".
 QString YesNoText(bool on);
+// A ticked or cleared box: "zapnuto", "vypnuto".
+QString OnOffText(bool on);
+// The signal type as its radio group names it: "uživ. volitelné", "závislá soustava".
+QString SignalTypeText(bool userAspects);
+// A follow-on speed 0..3 as its list names it: "STŮJ", "40km/h", "definována tabulkou", "VOLNO".
+QString FollowOnSpeedText(int speed);
 // The text of an aspect code, "(neznámý kód)" for a code without one.
 QString AspectCodeText(int code);
+// An aspect code as its list shows it, in one line: "3: [ž*----] volno (příští náv. 40kmh)"; a code the list
+// has no item for by its number: "17 (neznámý kód)".
+QString AspectChoiceText(int code);
 // The switching time in seconds: "3 × 0.04 s = 0.12 s", "0 = trvalé sepnutí"; one step is 0.04 s, with a
 // motor drive 0.32 s.
 QString PulseLengthText(int pulseLength, bool motorDrive);

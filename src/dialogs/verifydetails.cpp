@@ -54,10 +54,11 @@ VerifyDetails::VerifyDetails(QWidget *parent) : QDialog(parent)
     layout->addWidget(TableRozdily);
     layout->addLayout(Row({LBpocet, nullptr, BTkopirovat, BTzavrit}));
     resize(820, 360);
-    SetDifferences({});
+    SetDifferences({}, {});
 }
 
-void VerifyDetails::SetDifferences(const QList<ByteDifference> &differences, const QString &backup)
+void VerifyDetails::SetDifferences(const ImageBytes &program, const QList<ByteDifference> &differences,
+                                   const QString &backup)
 {
     // The same window compares the program with the module or with one of its backups.
     setWindowTitle(backup.isEmpty() ? tr("Rozdíly proti modulu") : tr("Rozdíly proti záloze %1").arg(backup));
@@ -66,12 +67,12 @@ void VerifyDetails::SetDifferences(const QList<ByteDifference> &differences, con
         {tr("Adresa"), tr("Cesta"), tr("Popis"), tr("V programu"), backup.isEmpty() ? tr("V modulu") : tr("V záloze")});
     TableRozdily->clearContents();
     TableRozdily->setRowCount(int(differences.size()));
+    const QStringList descriptions = DescribeDifferences(program, differences);
     for (int row = 0; row < differences.size(); ++row) {
         const ByteDifference &d = differences[row];
         const int route = DescribeAddress(d.address).route;
         const QString cells[ColumnCount] = {HexAndDecimal(d.address), route > 0 ? QString::number(route) : QString(),
-                                            DescribeAddressInFull(d.address, d.imageByte ^ d.moduleByte),
-                                            HexAndDecimal(d.imageByte), HexAndDecimal(d.moduleByte)};
+                                            descriptions[row], HexAndDecimal(d.imageByte), HexAndDecimal(d.moduleByte)};
         for (int column = 0; column < ColumnCount; ++column) {
             auto *item = new QTableWidgetItem(cells[column]);
             if (column != ColDescription)

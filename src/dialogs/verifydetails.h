@@ -3,21 +3,16 @@
 // each with what it holds, for reading and for copying out.
 #pragma once
 
+#include "bytemap.h"
+
 #include <QDialog>
 #include <QList>
 #include <QStringList>
-#include <cstdint>
 
 class QLabel;
 class QTableWidget;
 
 namespace hx7 {
-
-struct ByteDifference {
-    int address = 0;
-    std::uint8_t imageByte = 0;  // what the program holds
-    std::uint8_t moduleByte = 0; // what the module answered
-};
 
 // A window of its own, not modal: create it once, hand it the differences after each verify, then show().
 class VerifyDetails : public QDialog
@@ -26,9 +21,12 @@ class VerifyDetails : public QDialog
 public:
     explicit VerifyDetails(QWidget *parent = nullptr);
 
-    // Replaces all rows with these, in the order given (the verify reports them by rising address). With a
-    // backup's name the other side is that backup (its bytes in moduleByte), not the module.
-    void SetDifferences(const QList<ByteDifference> &differences, const QString &backup = {});
+    // Replaces all rows with these, in the order given (the verify reports them by rising address). program is
+    // the image the other side was compared with: a setting that lies in two bytes is read from it where only
+    // one of them differs. With a backup's name the other side is that backup (its bytes in moduleByte), not
+    // the module.
+    void SetDifferences(const ImageBytes &program, const QList<ByteDifference> &differences,
+                        const QString &backup = {});
     // The rows as "Kopírovat" puts them on the clipboard: a header line, then one TAB-separated line a row.
     QString RowsAsText() const;
 

@@ -7,6 +7,31 @@
 
 using namespace hx7;
 
+namespace {
+
+// The defaults, with route 1 going to signal command 1 over turnout 12 straight, route 5 over turnout 100
+// diverging (its turnout 1 unused) and route 17 over turnouts 20 straight and 7 diverging as its 3 and 4.
+const ImageBytes &ComparedImage()
+{
+    static const ImageBytes image = [] {
+        ImageBytes i;
+        InitConfigImage(i);
+        RouteTable routes{};
+        routes[0].SpeedCode = 2;
+        routes[0].TurnoutNumber[0] = 12;
+        routes[4].TurnoutNumber[1] = 100;
+        routes[4].Position[1] = 1;
+        routes[16].TurnoutNumber[2] = 20;
+        routes[16].TurnoutNumber[3] = 7;
+        routes[16].Position[3] = 1;
+        EncodeRoutes(routes, i.data());
+        return i;
+    }();
+    return image;
+}
+
+} // namespace
+
 class TestImage : public QObject
 {
     Q_OBJECT
@@ -76,45 +101,98 @@ private Q_SLOTS:
     }
 
     // What a byte holds, down to the fields that the bits of mask touch (the bits in which a verify found
-    // the module different).
+    // the module different); with both sides' images, the values of those fields, the program's
+    // (ComparedImage) first and then the other side's (the same with the mask's bits flipped).
     void byteMapTexts_data()
     {
         QTest::addColumn<int>("address");
         QTest::addColumn<int>("mask");
         QTest::addColumn<QString>("text");
-        QTest::newRow("address") << 4 << 0xFF << "DCC adresa (kód adresy, 1. povel = 4 × kód − 3)";
-        QTest::newRow("signal 2A aspect B") << 15 << 0xFF << "Návěstidlo 2A: znak B";
-        QTest::newRow("signal 2A aspect D") << 13 << 0xFF << "Návěstidlo 2A: znak D";
+        QTest::addColumn<QString>("values");
+        QTest::newRow("address") << 4 << 0xFF << "DCC adresa (kód adresy, 1. povel = 4 × kód − 3)"
+                                 << "DCC adresa (kód adresy, 1. povel = 4 × kód − 3): č. 1. povelu 1 / 1013";
+        QTest::newRow("signal 2A aspect B") << 15 << 0x03 << "Návěstidlo 2A: znak B"
+                                            << "Návěstidlo 2A: znak B: 1: [-z---] VOLNO / 2: [ž----] výstraha "
+                                               "(příští náv. STUJ)";
+        QTest::newRow("signal 2A aspect D") << 13 << 0xFF << "Návěstidlo 2A: znak D"
+                                            << "Návěstidlo 2A: znak D: 4: [-z--ž] 40kmh (příští náv. VOLNO) / 251 "
+                                               "(neznámý kód)";
         QTest::newRow("pulse length") << 5 << 0xFF
                                       << "Spínací výstupy: typ znaku (1 = uživ. volitelné) (bit 0); ochrana sepnutí "
                                          "obou výstupů (bit 1); motorový přestavník (0 = ano) (bit 2); ignorovat "
-                                         "příkazy vypnutí výstupu (bit 3); délka impulsu výhybek (bity 4-7)";
+                                         "příkazy vypnutí výstupu (bit 3); délka impulsu výhybek (bity 4-7)"
+                                      << "Spínací výstupy: návěstní znaky uživ. volitelné / závislá soustava; "
+                                         "ochrana sepnutí obou výstupů zapnuto / vypnuto; motorový přestavník "
+                                         "vypnuto / zapnuto; ignorovat příkazy vypnutí výstupu zapnuto / vypnuto; "
+                                         "délka impulsu výhybek 3 / 12";
+        QTest::newRow("pulse length only") << 5 << 0x30 << "Spínací výstupy: délka impulsu výhybek (bity 4-7)"
+                                           << "Spínací výstupy: délka impulsu výhybek 3 / 0";
+        // The box is ticked while its bit is 0.
+        QTest::newRow("motor drive only") << 5 << 0x04 << "Spínací výstupy: motorový přestavník (0 = ano) (bit 2)"
+                                          << "Spínací výstupy: motorový přestavník vypnuto / zapnuto";
+        QTest::newRow("follow-on speed 2B")
+            << 6 << 0xC0 << "Následné rychlosti návěstidel: následná rychlost náv. 2B (bity 6-7)"
+            << "Následné rychlosti návěstidel: následná rychlost náv. 2B VOLNO / STŮJ";
+        QTest::newRow("signal pairs, unused bits only")
+            << 7 << 0xF0 << "Dvojice návěstidel (platí při 0): nevyužito (bity 4-7)"
+            << "Dvojice návěstidel (platí při 0): nevyužito (bity 4-7)";
+        QTest::newRow("HX7S inputs")
+            << 24 << 0x41 << "Vstupy HX7S (platí při 0): AUT rušit znak náv. 1A (bit 0); AUT rušit znak náv. 2B (bit 6)"
+            << "Vstupy HX7S (platí při 0): AUT rušit znak náv. 1A zapnuto / vypnuto; AUT rušit znak náv. 2B zapnuto / "
+               "vypnuto";
+        QTest::newRow("route 1, signal command")
+            << 32 << 0x03 << "Cesta 1: rychlost (neaktivní, STUJ, nebo návěst podle povelu)"
+            << "Cesta 1: rychlost (neaktivní, STUJ, nebo návěst podle povelu): náv. povel č.1 / STUJ";
         // A turnout is stored as its number + 3 in ten bits: the high byte holds bits 3-9 in its bits 0-6.
         QTest::newRow("route 1, byte 1") << 33 << 0xFF
                                          << "Cesta 1: číslo výhybky 1 (vyšší bity), opakovací znak: bity 3-9 "
-                                            "hodnoty (číslo výhybky 1 + 3) (bity 0-6); opakovací znak (bit 7)";
+                                            "hodnoty (číslo výhybky 1 + 3) (bity 0-6); opakovací znak (bit 7)"
+                                         << "Cesta 1: číslo výhybky 1 (vyšší bity), opakovací znak: výhybka 1 12/ R / "
+                                            "1012/ R; opakovací znak vypnuto / zapnuto";
         QTest::newRow("route 1, repeat flag only")
-            << 33 << 0x80 << "Cesta 1: číslo výhybky 1 (vyšší bity), opakovací znak: opakovací znak (bit 7)";
+            << 33 << 0x80 << "Cesta 1: číslo výhybky 1 (vyšší bity), opakovací znak: opakovací znak (bit 7)"
+            << "Cesta 1: číslo výhybky 1 (vyšší bity), opakovací znak: opakovací znak vypnuto / zapnuto";
         QTest::newRow("route 5, turnout 2 high") << 75 << 0xFF
                                                  << "Cesta 5: číslo výhybky 2 (vyšší bity): bity 3-9 hodnoty (číslo "
-                                                    "výhybky 2 + 3) (bity 0-6); nevyužito (bit 7)";
+                                                    "výhybky 2 + 3) (bity 0-6); nevyužito (bit 7)"
+                                                 << "Cesta 5: číslo výhybky 2 (vyšší bity): výhybka 2 100/ O / 924/ O; "
+                                                    "nevyužito (bit 7)";
         QTest::newRow("route 5, turnout 2 high, unused bit only")
-            << 75 << 0x80 << "Cesta 5: číslo výhybky 2 (vyšší bity): nevyužito (bit 7)";
+            << 75 << 0x80 << "Cesta 5: číslo výhybky 2 (vyšší bity): nevyužito (bit 7)"
+            << "Cesta 5: číslo výhybky 2 (vyšší bity): nevyužito (bit 7)";
+        // An unused turnout reads "---" on both sides whatever its position: the bit is named instead.
+        QTest::newRow("route 5, unused turnout 1, position only")
+            << 74 << 0x08 << "Cesta 5: výhybky 1 a 2 (nižší bity čísla, polohy): poloha výhybky 1 (bit 3)"
+            << "Cesta 5: výhybky 1 a 2 (nižší bity čísla, polohy): poloha výhybky 1 (bit 3)";
+        // The number bits and the position of one turnout tell it once.
         QTest::newRow("route 17, turnouts 3 and 4")
             << 197 << 0xFF
             << "Cesta 17: výhybky 3 a 4 (nižší bity čísla, polohy): bity 0-2 hodnoty (číslo výhybky 3 + 3) (bity "
                "0-2); poloha výhybky 3 (bit 3); bity 0-2 hodnoty (číslo výhybky 4 + 3) (bity 4-6); poloha výhybky 4 "
-               "(bit 7)";
+               "(bit 7)"
+            << "Cesta 17: výhybky 3 a 4 (nižší bity čísla, polohy): výhybka 3 20/ R / 13/ O; výhybka 4 7/ O / 10/ R";
+        QTest::newRow("route 17, turnout 3 position only")
+            << 197 << 0x08 << "Cesta 17: výhybky 3 a 4 (nižší bity čísla, polohy): poloha výhybky 3 (bit 3)"
+            << "Cesta 17: výhybky 3 a 4 (nižší bity čísla, polohy): výhybka 3 20/ R / 20/ O";
         QTest::newRow("route 24, last byte, unused bit only")
-            << 247 << 0x80 << "Cesta 24: číslo výhybky 4 (vyšší bity): nevyužito (bit 7)";
-        QTest::newRow("after the routes") << 248 << 0xFF << "nevyužito (přenáší se s cestami)";
+            << 247 << 0x80 << "Cesta 24: číslo výhybky 4 (vyšší bity): nevyužito (bit 7)"
+            << "Cesta 24: číslo výhybky 4 (vyšší bity): nevyužito (bit 7)";
+        QTest::newRow("after the routes") << 248 << 0xFF << "nevyužito (přenáší se s cestami)"
+                                          << "nevyužito (přenáší se s cestami)";
     }
     void byteMapTexts()
     {
         QFETCH(int, address);
         QFETCH(int, mask);
         QFETCH(QString, text);
+        QFETCH(QString, values);
         QCOMPARE(DescribeAddressInFull(address, mask), text);
+        ImageBytes other = ComparedImage();
+        other[address] ^= mask;
+        QCOMPARE(DescribeDifference(address, ComparedImage(), other), values);
+        // A list of differences reads the same, its other side made of the program and the differing bytes.
+        const ByteDifference d{address, ComparedImage()[address], other[address]};
+        QCOMPARE(DescribeDifferences(ComparedImage(), {d}), QStringList{values});
         QCOMPARE(BitsText({7, 0, 3}), QStringLiteral("bajt 0x07, bity 0-3"));
     }
 };

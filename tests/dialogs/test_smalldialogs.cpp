@@ -213,22 +213,32 @@ private Q_SLOTS:
         }
     }
 
-    // A configuration byte and a route byte: each row says what differs, the route row which route.
+    // A configuration byte and a route's turnout, both of whose bytes differ: each row says what differs, with
+    // its value in the program and in the module, the route rows which route. The turnout reads the same from
+    // either byte, each side from both.
     void verifyDetailsRowsAndClipboard()
     {
         VerifyDetails details;
-        details.SetDifferences({{1, 0, 0}, {2, 0, 0}, {3, 0, 0}}); // a longer earlier verify leaves nothing behind
-        details.SetDifferences({{OutputOptionsByte, 0x3F, 0x2F}, {0xC2, 0x00, 0x08}});
+        ImageBytes program{};
+        InitConfigImage(program);
+        program[0xC1] = 0x01; // route 17, turnout 1: 12 (stored as 15), straight
+        program[0xC2] = 0x07;
+        // A longer earlier verify leaves nothing behind.
+        details.SetDifferences(program, {{1, 0, 0}, {2, 0, 0}, {3, 0, 0}, {4, 0, 0}});
+        // In the module turnout 1 is 16 (19), diverging.
+        details.SetDifferences(program, {{OutputOptionsByte, 0x3F, 0x2F}, {0xC1, 0x01, 0x02}, {0xC2, 0x07, 0x0B}});
         details.show();
         QVERIFY(!details.isModal());
         QCOMPARE(details.windowTitle(), QStringLiteral("Rozdíly proti modulu"));
-        QCOMPARE(details.findChild<QLabel *>(QStringLiteral("LBpocet"))->text(), QStringLiteral("Rozdílných bajtů: 2"));
+        QCOMPARE(details.findChild<QLabel *>(QStringLiteral("LBpocet"))->text(), QStringLiteral("Rozdílných bajtů: 3"));
         const QString text =
             QStringLiteral("Adresa\tCesta\tPopis\tV programu\tV modulu\n"
-                           "0x05 (5)\t\tSpínací výstupy: délka impulsu výhybek (bity 4-7)\t0x3F (63)\t0x2F (47)\n"
-                           "0xC2 (194)\t17\tCesta 17: výhybky 1 a 2 (nižší bity čísla, polohy): poloha výhybky 1 (bit "
-                           "3)\t0x00 (0)\t0x08 (8)\n");
-        QCOMPARE(details.findChild<QTableWidget *>(QStringLiteral("TableRozdily"))->rowCount(), 2);
+                           "0x05 (5)\t\tSpínací výstupy: délka impulsu výhybek 3 / 2\t0x3F (63)\t0x2F (47)\n"
+                           "0xC1 (193)\t17\tCesta 17: číslo výhybky 1 (vyšší bity), opakovací znak: výhybka 1 12/ R "
+                           "/ 16/ O\t0x01 (1)\t0x02 (2)\n"
+                           "0xC2 (194)\t17\tCesta 17: výhybky 1 a 2 (nižší bity čísla, polohy): výhybka 1 12/ R / "
+                           "16/ O\t0x07 (7)\t0x0B (11)\n");
+        QCOMPARE(details.findChild<QTableWidget *>(QStringLiteral("TableRozdily"))->rowCount(), 3);
         QCOMPARE(details.RowsAsText(), text);
         // A window narrower than the long description wraps it: the row grows until the whole text is in it.
         auto *table = details.findChild<QTableWidget *>(QStringLiteral("TableRozdily"));

@@ -175,10 +175,11 @@ private Q_SLOTS:
         ChangeByte(file, 0x23, 0x80);
         r = ctl.Run({QStringLiteral("verify"), file});
         QCOMPARE(r.code, 1);
-        // The start of the line is for scripts; what the differing bits hold follows after two blanks.
+        // The start of the line is for scripts; what the differing bits hold follows after two blanks, with
+        // the value in the file and in the module where the bits hold a setting.
         QCOMPARE(r.out, QStringLiteral("Data v modulu jsou rozdílná !\n"
                                        "0021: file 80 module 00  Cesta 1: číslo výhybky 1 (vyšší bity), opakovací "
-                                       "znak: opakovací znak (bit 7)\n"
+                                       "znak: opakovací znak zapnuto / vypnuto\n"
                                        "0023: file 80 module 00  Cesta 1: číslo výhybky 2 (vyšší bity): nevyužito "
                                        "(bit 7)\n"));
     }
