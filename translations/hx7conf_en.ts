@@ -1770,6 +1770,10 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
         <source>Modul se liší, rozdílných bajtů: %1</source>
         <translation>The module differs, bytes that differ: %1</translation>
     </message>
+    <message>
+        <source>Zálohu vrátíte do modulu přes Přenos → Zálohy modulů: Načíst do programu, pak Uložit data do modulu.</source>
+        <translation>To put the backup back: Transfer → Module backups…, Load into the program, then Transfer → Store to module…</translation>
+    </message>
 </context>
 <context>
     <name>hx7::TManualForm2</name>

@@ -1140,6 +1140,10 @@ void TMainForm1::Stopped()
             const int last = m_controller.IsRestore() ? m_restoreOffer.last : m_controller.StoreFirst() + sent - 1;
             m_restoreOffer = {m_lastBackup, first, last};
             offer = !m_quitAfterStop;
+            // Quitting, the program cannot offer it: it says where the way back is.
+            if (m_quitAfterStop)
+                text += QLatin1Char('\n') + tr("Zálohu vrátíte do modulu přes Přenos → Zálohy modulů: Načíst do "
+                                               "programu, pak Uložit data do modulu.");
         }
     }
     if (m_quitAfterStop) {
