@@ -71,6 +71,18 @@ struct App {
         RunUntilIdle();
         return window->findChild<QLabel *>(QStringLiteral("LBverze1"))->text();
     }
+    // A store of the configuration and all routes, through the store dialog as its boxes were left.
+    void StoreAll()
+    {
+        QTimer::singleShot(0, [this] {
+            auto *dialog = window->findChild<QDialog *>(QStringLiteral("TDlgStore1"));
+            dialog->findChild<QWidget *>(QStringLiteral("RGtypcest1"))
+                ->findChild<QAbstractButton *>(QStringLiteral("item1"))
+                ->click();
+            dialog->findChild<QAbstractButton *>(QStringLiteral("Button1"))->click();
+        });
+        window->UlozitData1Click();
+    }
     QString Cell(int row, int column) const
     {
         return window->findChild<QTableWidget *>(QStringLiteral("Table1"))->item(row, column)->text();
@@ -171,14 +183,7 @@ private Q_SLOTS:
         app.data.RouteTable[16] = RouteRecord{};
         EncodeRoutes(app.data.RouteTable, app.data.ConfigImage.data());
         app.window->RefreshRouteGrid();
-        QTimer::singleShot(0, [&] {
-            auto *dialog = app.window->findChild<QDialog *>(QStringLiteral("TDlgStore1"));
-            dialog->findChild<QWidget *>(QStringLiteral("RGtypcest1"))
-                ->findChild<QAbstractButton *>(QStringLiteral("item1"))
-                ->click();
-            dialog->findChild<QAbstractButton *>(QStringLiteral("Button1"))->click();
-        });
-        app.window->UlozitData1Click();
+        app.StoreAll();
         app.RunUntilIdle();
         QCOMPARE(app.prompts.Shown, QStringList()); // backed up, stored and verified equal: nothing to say
         QCOMPARE(app.Cell(16, 3), QStringLiteral("---"));
@@ -240,14 +245,7 @@ private Q_SLOTS:
         if (!fast)
             fastItem->trigger();
         app.prompts.EitherAnswer = restore;
-        QTimer::singleShot(0, [&] {
-            auto *dialog = app.window->findChild<QDialog *>(QStringLiteral("TDlgStore1"));
-            dialog->findChild<QWidget *>(QStringLiteral("RGtypcest1"))
-                ->findChild<QAbstractButton *>(QStringLiteral("item1"))
-                ->click();
-            dialog->findChild<QAbstractButton *>(QStringLiteral("Button1"))->click();
-        });
-        app.window->UlozitData1Click();
+        app.StoreAll();
         TransferController &ctl = app.window->Controller();
         const auto far = [&] {
             return ctl.CurrentStep() == step &&
