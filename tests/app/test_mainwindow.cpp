@@ -318,6 +318,20 @@ private Q_SLOTS:
         QCOMPARE(f.row(23).at(1), QStringLiteral("NAV2B"));
         QCOMPARE(f.window->SelectedRoute(), 1);
         QVERIFY(f.prompts.Shown.isEmpty());
+
+        // A wider window widens the columns, each by its share, to the grid's whole width.
+        f.window->show();
+        QVector<int> widths;
+        for (int c = 0; c < 9; ++c)
+            widths << grid->columnWidth(c);
+        f.window->resize(f.window->width() + 300, f.window->height());
+        QCoreApplication::processEvents();
+        int total = 0;
+        for (int c = 0; c < 9; ++c) {
+            QVERIFY2(grid->columnWidth(c) > widths[c], qPrintable(QString::number(c)));
+            total += grid->columnWidth(c);
+        }
+        QCOMPARE(total, grid->viewport()->width());
     }
 
     void gridShowsTheWorkedExamples()
@@ -752,6 +766,8 @@ private Q_SLOTS:
         QTest::newRow("load, keep the edit") << "load" << false;
         QTest::newRow("route editor, its values") << "route editor" << false;
         QTest::newRow("route editor, the module") << "route editor" << true;
+        QTest::newRow("configuration dialog, its values") << "configuration" << false;
+        QTest::newRow("configuration dialog, the module") << "configuration" << true;
     }
     void editsDuringARead()
     {
@@ -772,6 +788,14 @@ private Q_SLOTS:
         if (edit == "load") {
             f.window->LoadFile(other);
             TickUntilIdle(f);
+        } else if (edit == "configuration") {
+            QTimer::singleShot(0, [&] {
+                TickUntilIdle(f); // the read ends while the dialog is open
+                auto *dialog = f.window->findChild<QDialog *>(QStringLiteral("TFormKonfDCC"));
+                dialog->findChild<QSpinBox *>(QStringLiteral("SEdelayVYH"))->setValue(9);
+                dialog->findChild<QAbstractButton *>(QStringLiteral("BtOK1"))->click();
+            });
+            f.window->KonfiguraceModulu1Click();
         } else {
             f.grid()->selectRow(0);
             QTimer::singleShot(0, [&] {
@@ -794,6 +818,8 @@ private Q_SLOTS:
                 f.window->UndoStack().undo();
                 QCOMPARE(int(f.data.ConfigImage[40]), 0x55);
             }
+        } else if (edit == "configuration") {
+            QCOMPARE(DecodeOptions(f.data.ConfigImage.data()).PulseLength == 9, !takeModule);
         } else {
             QCOMPARE(f.row(0).at(2) == QStringLiteral("5/ R"), !takeModule);
         }
