@@ -1166,7 +1166,8 @@ void TMainForm1::Stopped()
             tr("Vrátit do modulu zálohu bajtů %1..%2?").arg(m_restoreOffer.first).arg(m_restoreOffer.last);
     bool restore = false;
     WithNestedTicks([&] { restore = m_prompts.AskEitherOr(this, text, tr("Vrátit zálohu"), tr("Ponechat, jak je")); });
-    if (!restore || !m_controller.IsIdle())
+    // The window may have closed under the question (SIGTERM): nothing more goes to the module then.
+    if (!restore || !m_controller.IsIdle() || m_closed)
         return;
     ImageBytes backup{};
     const LoadOutcome loaded = LoadConfigText(m_restoreOffer.backup, backup);
