@@ -586,7 +586,11 @@ void TMainForm1::Timer1Timer()
     m_link.ReceiveStep();
     // The label follows the bar as the previous ticks left it.
     LBbar1->setVisible(!PBar1->isHidden());
+    // A factory reset ends when its frame has gone out, with no outcome of its own to report.
+    const bool resetDue = m_controller.CurrentStep() == TransferStep::Reset;
     m_controller.Tick();
+    if (resetDue && m_controller.IsIdle())
+        EndOfTransfer(true);
     m_prober->Tick();
     UpdateStatus(); // an unplugged adapter shows at once
     UpdateActions();
@@ -962,22 +966,34 @@ void TMainForm1::closeEvent(QCloseEvent *event)
         } else {
             event->ignore();
             // Closed halfway, the module would keep part of the new data and part of the old.
-            switch (m_terminating ? Prompts::CloseChoice::StopAndQuit : m_prompts.AskCloseDuringTransfer(this)) {
-            case Prompts::CloseChoice::WaitThenClose:
-                m_closeWhenDone = true;
-                statusBar()->showMessage(tr("Okno se zavře, až přenos skončí."));
-                break;
-            case Prompts::CloseChoice::StopAndStay:
-                Zastavit1Click();
-                break;
-            case Prompts::CloseChoice::StopAndQuit:
-                m_quitAfterStop = true;
-                Zastavit1Click();
-                break;
-            default:
-                break;
+            const Prompts::CloseChoice choice =
+                m_terminating ? Prompts::CloseChoice::StopAndQuit : m_prompts.AskCloseDuringTransfer(this);
+            if (!m_controller.IsIdle()) {
+                switch (choice) {
+                case Prompts::CloseChoice::WaitThenClose:
+                    m_closeWhenDone = true;
+                    statusBar()->showMessage(tr("Okno se zavře, až přenos skončí."));
+                    break;
+                case Prompts::CloseChoice::StopAndStay:
+                    Zastavit1Click();
+                    break;
+                case Prompts::CloseChoice::StopAndQuit:
+                    m_quitAfterStop = true;
+                    Zastavit1Click();
+                    break;
+                default:
+                    break;
+                }
+                return;
             }
-            return;
+            // The ticks go on under the question, and the transfer ended there: nothing is left to wait for or
+            // to stop. Quitting, or waiting for a transfer that went well, closes now; a flag set for a transfer
+            // that is over would close or quit after some later one instead.
+            const bool wait = choice == Prompts::CloseChoice::WaitThenClose;
+            if (wait && !m_lastTransferWentWell)
+                statusBar()->showMessage(tr("Okno zůstalo otevřené: přenos neskončil úspěšně."), 8000);
+            if (choice != Prompts::CloseChoice::StopAndQuit && !(wait && m_lastTransferWentWell))
+                return;
         }
     }
     // Unsaved edits are asked about first (a signal cannot answer); a cancelled question or save keeps the
@@ -1181,7 +1197,8 @@ void TMainForm1::Stopped()
 
 void TMainForm1::Finished(TransferOutcome outcome)
 {
-    const auto atEnd = qScopeGuard([this, outcome] { EndOfTransfer(outcome); });
+    const auto atEnd =
+        qScopeGuard([this, outcome] { EndOfTransfer(!IsFailure(outcome) && outcome != TransferOutcome::Stopped); });
     FinishedStatus(outcome);
     if (outcome == TransferOutcome::Read) {
         ++m_readsTaken;
@@ -1254,14 +1271,15 @@ void TMainForm1::Finished(TransferOutcome outcome)
     }
 }
 
-void TMainForm1::EndOfTransfer(TransferOutcome outcome)
+void TMainForm1::EndOfTransfer(bool wentWell)
 {
+    m_lastTransferWentWell = wentWell;
     UpdateActions();
     if (!m_closeWhenDone || !m_controller.IsIdle())
         return;
     m_closeWhenDone = false;
     // A store that failed or was stopped leaves a module the user has to see to: the window stays.
-    if (IsFailure(outcome) || outcome == TransferOutcome::Stopped)
+    if (!wentWell)
         statusBar()->showMessage(tr("Okno zůstalo otevřené: přenos neskončil úspěšně."), 8000);
     else
         QTimer::singleShot(0, this, &QWidget::close);

@@ -620,13 +620,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("transfer");
         QTest::addColumn<int>("answer"); // Prompts::CloseChoice
         QTest::addColumn<bool>("closed");
-        QTest::addColumn<bool>("complete"); // the module holds all 28 new bytes
+        QTest::addColumn<bool>("complete");       // the module holds all 28 new bytes
+        QTest::addColumn<bool>("endsWhileAsked"); // the ticks go on under the question: the store ends there
         using C = Prompts::CloseChoice;
-        QTest::newRow("store, wait") << "store" << int(C::WaitThenClose) << true << true;
-        QTest::newRow("store, stop and stay") << "store" << int(C::StopAndStay) << false << false;
-        QTest::newRow("store, stop and quit") << "store" << int(C::StopAndQuit) << true << false;
-        QTest::newRow("store, escape") << "store" << int(C::Cancel) << false << true;
-        QTest::newRow("read") << "read" << int(C::Cancel) << true << false;
+        QTest::newRow("store, wait") << "store" << int(C::WaitThenClose) << true << true << false;
+        QTest::newRow("store, stop and stay") << "store" << int(C::StopAndStay) << false << false << false;
+        QTest::newRow("store, stop and quit") << "store" << int(C::StopAndQuit) << true << false << false;
+        QTest::newRow("store, escape") << "store" << int(C::Cancel) << false << true << false;
+        QTest::newRow("read") << "read" << int(C::Cancel) << true << false << false;
+        QTest::newRow("store ended while asked, wait") << "store" << int(C::WaitThenClose) << true << true << true;
+        QTest::newRow("store ended while asked, stop and quit")
+            << "store" << int(C::StopAndQuit) << true << true << true;
+        QTest::newRow("store ended while asked, stop and stay")
+            << "store" << int(C::StopAndStay) << false << true << true;
+        QTest::newRow("factory reset, wait") << "reset" << int(C::WaitThenClose) << true << false << false;
+        QTest::newRow("factory reset, stop and quit") << "reset" << int(C::StopAndQuit) << true << false << false;
     }
     void closingDuringAStore()
     {
@@ -634,6 +642,7 @@ private Q_SLOTS:
         QFETCH(int, answer);
         QFETCH(bool, closed);
         QFETCH(bool, complete);
+        QFETCH(bool, endsWhileAsked);
         Fixture f;
         f.start();
         FakeModule module(f.port, f.data.ConfigImage[AddressCodeByte]);
@@ -650,17 +659,34 @@ private Q_SLOTS:
             f.prompts.Shown.clear();
             for (int i = 0; i < 20; ++i)
                 f.window->Timer1Timer();
+        } else if (transfer == "reset") {
+            f.prompts.Answer = true;
+            f.window->Inicnastaven1Click();
+            for (int i = 0; i < 20; ++i)
+                f.window->Timer1Timer(); // in its backup
         } else {
             StartConfigStore(*f.window);
             TickUntilWritten(f, 5);
         }
+        if (endsWhileAsked) {
+            f.prompts.WhileShown = [&] {
+                if (f.prompts.Shown.last() == "close?")
+                    TickUntilIdle(f);
+            };
+        }
         f.window->close();
+        f.prompts.WhileShown = {};
         TickUntilIdle(f);
         QCOMPARE(f.window->isVisible(), !closed);
-        QCOMPARE(f.prompts.Shown.contains("close?"), transfer == "store");
+        QCOMPARE(f.prompts.Shown.contains("close?"), transfer != "read");
         if (transfer == "read") {
             QVERIFY(f.data.ConfigImage == image); // nothing of the stopped read came in
             QCOMPARE(f.prompts.Shown, QStringList{"save?"});
+            return;
+        }
+        if (transfer == "reset") { // waited for: the reset went out; stopped in the backup: nothing did
+            QCOMPARE(f.port.Written.contains(InitialiseConfigFrame()),
+                     answer == int(Prompts::CloseChoice::WaitThenClose));
             return;
         }
         const int acknowledged = f.window->Controller().AcknowledgedCount();
@@ -670,13 +696,22 @@ private Q_SLOTS:
             QCOMPARE(int(module.bytes[a]), int(a >= 4 && a < 4 + acknowledged ? image[a] : before[a]));
         // A stop says what it left and names the backup; quitting offers no restore.
         const QString said = QStringLiteral("Modul potvrdil zápis %1 z 28 bajtů (4..31).").arg(acknowledged);
-        const bool stopped =
-            answer == int(Prompts::CloseChoice::StopAndStay) || answer == int(Prompts::CloseChoice::StopAndQuit);
+        const bool stopped = !endsWhileAsked && (answer == int(Prompts::CloseChoice::StopAndStay) ||
+                                                 answer == int(Prompts::CloseChoice::StopAndQuit));
         QCOMPARE(std::count_if(f.prompts.Shown.begin(), f.prompts.Shown.end(),
                                [&](const QString &line) { return line.contains(said); }),
                  stopped ? 1 : 0);
         QCOMPARE(f.prompts.Shown.filter(QStringLiteral("either: ")).size(),
-                 answer == int(Prompts::CloseChoice::StopAndStay) ? 1 : 0);
+                 stopped && answer == int(Prompts::CloseChoice::StopAndStay) ? 1 : 0);
+        if (closed)
+            return;
+        // Nothing of the answer outlives the question: the next stopped transfer neither quits nor closes.
+        f.window->ReadData1Click();
+        for (int i = 0; i < 20; ++i)
+            f.window->Timer1Timer();
+        f.window->Zastavit1Click();
+        TickUntilIdle(f);
+        QVERIFY(f.window->isVisible());
     }
 
     // Stop (the button or Escape) in the writes of a backed-up store, and the backup put back: the module is
