@@ -1147,14 +1147,15 @@ void TMainForm1::Stopped()
         const int sent = m_controller.SentCount();
         text = (m_controller.IsRestore() ? tr("Obnova zálohy zastavena.") : tr("Uložení do modulu zastaveno.")) +
                QLatin1Char('\n') + m_controller.StoreLeftText(m_lastBackup);
-        if (sent == 0) {
+        if (sent == 0)
             text += QLatin1Char('\n') + tr("Do modulu se nic nezapsalo.");
-        } else if (!m_lastBackup.isEmpty()) {
-            // The restore puts back just what this store may have changed, the byte whose write went out
-            // unacknowledged too; it starts from the range of the store it restores, when it restores one.
-            const int first = m_controller.IsRestore() ? m_restoreOffer.first : m_controller.StoreFirst();
-            const int last = m_controller.IsRestore() ? m_restoreOffer.last : m_controller.StoreFirst() + sent - 1;
-            m_restoreOffer = {m_lastBackup, first, last};
+        // The restore puts back just what this store may have changed, the byte whose write went out
+        // unacknowledged too. A restore stopped is offered again for the range of the store it restores, even
+        // when it wrote nothing itself: the module is still as that store left it.
+        if (m_controller.IsRestore() && !m_restoreOffer.backup.isEmpty()) {
+            offer = !m_quitAfterStop;
+        } else if (sent > 0 && !m_lastBackup.isEmpty()) {
+            m_restoreOffer = {m_lastBackup, m_controller.StoreFirst(), m_controller.StoreFirst() + sent - 1};
             offer = !m_quitAfterStop;
         }
     }
@@ -1186,11 +1187,14 @@ void TMainForm1::Stopped()
         Warning(loaded.message.isEmpty() ? WriteErrorText(m_restoreOffer.backup) : loaded.message);
         return;
     }
-    // The module's address byte is what the stopped store left there: the new one once it was acknowledged.
-    const int acknowledgedEnd = m_controller.StoreFirst() + m_controller.AcknowledgedCount() - 1;
-    const bool newAddress =
-        !m_controller.IsRestore() && m_controller.StoreFirst() <= AddressCodeByte && AddressCodeByte <= acknowledgedEnd;
-    const int expected = newAddress ? m_controller.StoreBytes()[AddressCodeByte] : backup[AddressCodeByte];
+    // The module's address byte is what the stopped store (or restore) left there: the byte it wrote once the
+    // module acknowledged it, else what its address check read. Unknown (a write unacknowledged, a check
+    // unanswered): what the stopped restore expected there, or for a store the backup's, as before it.
+    const std::optional<int> left = m_controller.AddressCodeLeft();
+    const int expected = left                       ? *left
+                         : m_controller.IsRestore() ? m_restoreOffer.addressCode
+                                                    : int(backup[AddressCodeByte]);
+    m_restoreOffer.addressCode = expected;
     m_controller.StartRestore(backup, m_restoreOffer.first, m_restoreOffer.last, expected);
     UpdateActions();
 }

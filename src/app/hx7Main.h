@@ -210,6 +210,7 @@ private:
         QString backup;
         int first = 0;
         int last = -1;
+        int addressCode = -1; // what the restore last started from it expected in byte 4
     } m_restoreOffer;
 };
 

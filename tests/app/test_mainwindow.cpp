@@ -720,14 +720,20 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("escape");
         QTest::addColumn<bool>("restore");
-        QTest::newRow("button, restored") << false << true;
-        QTest::newRow("escape, restored") << true << true;
-        QTest::newRow("button, left as it is") << false << false;
+        // The restore stopped too, after that many of its bytes were acknowledged (-1: not stopped); the offer
+        // comes again, for the same range, and its address check expects what the two stops left.
+        QTest::addColumn<int>("restoreStoppedAfter");
+        QTest::newRow("button, restored") << false << true << -1;
+        QTest::newRow("escape, restored") << true << true << -1;
+        QTest::newRow("button, left as it is") << false << false << -1;
+        QTest::newRow("restore stopped in its address check") << false << true << 0;
+        QTest::newRow("restore stopped in its writes") << false << true << 3;
     }
     void stopAndRestore()
     {
         QFETCH(bool, escape);
         QFETCH(bool, restore);
+        QFETCH(int, restoreStoppedAfter);
         Fixture f;
         f.start();
         FakeModule module(f.port, f.data.ConfigImage[AddressCodeByte]);
@@ -758,16 +764,38 @@ private Q_SLOTS:
             stop->click();
         }
         QVERIFY(f.window->Controller().StopRequested()); // the write in flight first
-        const int written = [&] {
-            TickUntilIdle(f);
-            return f.window->Controller().StoreFirst() + f.window->Controller().AcknowledgedCount();
-        }();
+        int written = -1; // what the stopped store left, as the controller knows it when the offer is made
+        f.prompts.WhileShown = [&] {
+            if (written < 0 && f.prompts.Shown.last().startsWith(QStringLiteral("either: ")))
+                written = f.window->Controller().StoreFirst() + f.window->Controller().AcknowledgedCount();
+        };
+        for (int i = 0; i < 100 && !f.window->Controller().IsIdle() && !f.window->Controller().IsRestore(); ++i)
+            f.window->Timer1Timer();
+        f.prompts.WhileShown = {};
+        if (restoreStoppedAfter >= 0) {
+            const TransferController &c = f.window->Controller();
+            for (int i = 0; i < 100 && c.IsRestore() && !c.IsIdle(); ++i) {
+                if (restoreStoppedAfter == 0 ? c.TransferState() == TransferController::AddressWait
+                                             : c.AcknowledgedCount() >= restoreStoppedAfter)
+                    break;
+                f.window->Timer1Timer();
+            }
+            QVERIFY(c.IsRestore() && !c.IsIdle());
+            f.window->Zastavit1Click();
+            for (int i = 0; i < 100 && c.AcknowledgedCount() != 0; ++i)
+                f.window->Timer1Timer(); // until the next restore has begun
+            QCOMPARE(f.prompts.Shown.filter(QStringLiteral("either: Obnova zálohy zastavena.")).size(), 1);
+            QVERIFY(f.prompts.Shown.filter(QStringLiteral("either: "))
+                        .last()
+                        .contains(QStringLiteral("bajtů 4..%1?").arg(written - 1)));
+        }
         if (restore)
             TickUntilIdle(f); // the restore, started from the question
         QVERIFY(f.window->Controller().IsIdle());
         QVERIFY(!stop->isVisible());
         QVERIFY(f.action("Nastdatazmodulu1")->isEnabled());
         QCOMPARE(f.prompts.Shown.filter(QStringLiteral("either: Uložení do modulu zastaveno.")).size(), 1);
+        QCOMPARE(f.prompts.Shown.filter(QStringLiteral("question: ")), QStringList{}); // no address question
         QVERIFY(f.prompts.Shown[0].contains(QStringLiteral("bajtů 4..%1?").arg(written - 1)));
         for (int a = 0; a < 512; ++a)
             QCOMPARE(int(module.bytes[a]), int(!restore && a >= 4 && a < written ? f.data.ConfigImage[a] : before[a]));
