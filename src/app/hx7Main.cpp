@@ -774,8 +774,14 @@ bool TMainForm1::WriteFile(const QString &path)
 void TMainForm1::SetFile(const QString &path)
 {
     // A backup is the module's past, never a save target: saving over it would lose the state it keeps.
-    const QString folder = QFileInfo(m_backups.folder()).absoluteFilePath() + QLatin1Char('/');
-    const bool backup = !path.isEmpty() && QFileInfo(path).absoluteFilePath().startsWith(folder);
+    // Compared as the file system resolves them, so that a link to the folder or to the file does not hide one.
+    const auto resolved = [](const QString &name) {
+        const QFileInfo info(name);
+        const QString canonical = info.canonicalFilePath();
+        return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+    };
+    const QString folder = resolved(m_backups.folder()) + QLatin1Char('/');
+    const bool backup = !path.isEmpty() && resolved(path).startsWith(folder);
     m_filePath = backup ? QString() : path;
     m_fileStamp = m_filePath.isEmpty() ? QDateTime() : QFileInfo(m_filePath).lastModified();
 }

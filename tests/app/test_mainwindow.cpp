@@ -877,6 +877,10 @@ private Q_SLOTS:
                                            << "Ulozit1" << true << false;
         QTest::newRow("a backup, Save") << "backup"
                                         << "Ulozit1" << true << false;
+        QTest::newRow("a backup through a link, Save") << "backup, linked"
+                                                       << "Ulozit1" << true << false;
+        QTest::newRow("a backup by a path with .., Save") << "backup, dots"
+                                                          << "Ulozit1" << true << false;
         QTest::newRow("file changed on disk, Save") << "changed file"
                                                     << "Ulozit1" << false << false;
     }
@@ -888,12 +892,21 @@ private Q_SLOTS:
         QFETCH(bool, intoOrigin);
         Fixture f;
         f.start();
-        const QString folder = from == "backup" ? BackupStore().folder() : f.dir.path();
+        const QString folder = from.startsWith(QLatin1String("backup")) ? BackupStore().folder() : f.dir.path();
         QDir().mkpath(folder);
         const QString origin = QDir(folder).filePath(QStringLiteral("origin.txt"));
         if (!from.isEmpty()) {
             QVERIFY(SaveConfigText(origin, f.data.ConfigImage, nullptr));
-            f.window->LoadFile(origin);
+            // The same backup by another name: through a link to its folder, or up and down again.
+            QString loadedAs = origin;
+            if (from == "backup, linked") {
+                loadedAs = f.dir.filePath(QStringLiteral("linked/origin.txt"));
+                QVERIFY(QFile::link(folder, f.dir.filePath(QStringLiteral("linked"))));
+            } else if (from == "backup, dots") {
+                loadedAs =
+                    folder + QStringLiteral("/../") + QFileInfo(folder).fileName() + QStringLiteral("/origin.txt");
+            }
+            f.window->LoadFile(loadedAs);
         }
         if (from == "changed file") {
             QFile file(origin);
