@@ -633,6 +633,9 @@ private Q_SLOTS:
             << "store" << int(C::StopAndQuit) << true << true << true;
         QTest::newRow("store ended while asked, stop and stay")
             << "store" << int(C::StopAndStay) << false << true << true;
+        // SIGTERM: "stop and quit" with nobody to ask, its words on stderr.
+        QTest::newRow("store, SIGTERM") << "store" << -1 << true << false << false;
+        QTest::newRow("read, SIGTERM") << "read" << -1 << true << false << false;
         QTest::newRow("factory reset, wait") << "reset" << int(C::WaitThenClose) << true << false << false;
         QTest::newRow("factory reset, stop and quit") << "reset" << int(C::StopAndQuit) << true << false << false;
     }
@@ -674,14 +677,18 @@ private Q_SLOTS:
                     TickUntilIdle(f);
             };
         }
-        f.window->close();
+        const bool terminated = answer < 0;
+        if (terminated)
+            f.window->Terminate();
+        else
+            f.window->close();
         f.prompts.WhileShown = {};
         TickUntilIdle(f);
         QCOMPARE(f.window->isVisible(), !closed);
-        QCOMPARE(f.prompts.Shown.contains("close?"), transfer != "read");
+        QCOMPARE(f.prompts.Shown.contains("close?"), transfer != "read" && !terminated);
         if (transfer == "read") {
             QVERIFY(f.data.ConfigImage == image); // nothing of the stopped read came in
-            QCOMPARE(f.prompts.Shown, QStringList{"save?"});
+            QCOMPARE(f.prompts.Shown, terminated ? QStringList{} : QStringList{"save?"});
             return;
         }
         if (transfer == "reset") { // waited for: the reset went out; stopped in the backup: nothing did
@@ -698,6 +705,10 @@ private Q_SLOTS:
         const QString said = QStringLiteral("Modul potvrdil zápis %1 z 28 bajtů (4..31).").arg(acknowledged);
         const bool stopped = !endsWhileAsked && (answer == int(Prompts::CloseChoice::StopAndStay) ||
                                                  answer == int(Prompts::CloseChoice::StopAndQuit));
+        if (terminated) {
+            QCOMPARE(f.prompts.Shown, QStringList{}); // on stderr
+            return;
+        }
         QCOMPARE(std::count_if(f.prompts.Shown.begin(), f.prompts.Shown.end(),
                                [&](const QString &line) { return line.contains(said); }),
                  stopped ? 1 : 0);
