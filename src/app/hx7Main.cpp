@@ -714,6 +714,7 @@ void TMainForm1::Terminate()
 void TMainForm1::StartingOverwrite()
 {
     m_restoreOffer = {};
+    m_unofferedRestore.clear();
     m_lastBackup.clear();
     m_differences.clear();
     m_verifyDetails->hide(); // its rows belong to the last verify
@@ -1009,6 +1010,10 @@ void TMainForm1::closeEvent(QCloseEvent *event)
     } else if (!m_closed && !MayReplaceData()) {
         m_quitAfterStop = false;
         event->ignore();
+        // A store stopped to quit left its backup unoffered: staying, the user gets the offer "stop and stay"
+        // makes.
+        if (QString left = std::exchange(m_unofferedRestore, QString()); !left.isEmpty())
+            OfferRestore(left);
         return;
     }
     if (!m_closed) {
@@ -1159,13 +1164,16 @@ void TMainForm1::Stopped()
         // unacknowledged too. A restore stopped is offered again for the range of the store it restores, even
         // when it wrote nothing itself: the module is still as that store left it.
         if (m_controller.IsRestore() && !m_restoreOffer.backup.isEmpty()) {
-            offer = !m_quitAfterStop;
+            offer = true;
         } else if (sent > 0 && !m_lastBackup.isEmpty()) {
             m_restoreOffer = {m_lastBackup, m_controller.StoreFirst(), m_controller.StoreFirst() + sent - 1};
-            offer = !m_quitAfterStop;
+            offer = true;
         }
     }
+    m_unofferedRestore.clear();
     if (m_quitAfterStop) {
+        if (offer && !m_terminating)
+            m_unofferedRestore = text;
         if (m_terminating) {
             if (!text.isEmpty())
                 std::fprintf(stderr, "hx7conf: %s\n", qPrintable(text));
@@ -1181,6 +1189,13 @@ void TMainForm1::Stopped()
         Information(text);
         return;
     }
+    OfferRestore(text);
+}
+
+void TMainForm1::OfferRestore(QString text)
+{
+    if (!m_controller.IsIdle() || m_restoreOffer.backup.isEmpty())
+        return;
     text += QStringLiteral("\n\n") +
             tr("Vrátit do modulu zálohu bajtů %1..%2?").arg(m_restoreOffer.first).arg(m_restoreOffer.last);
     bool restore = false;

@@ -122,6 +122,8 @@ private:
     void SetFile(const QString &path); // the save target (none for a backup)
     // After a stopped transfer: what it left, and for a half-written module the offer to restore its backup.
     void Stopped();
+    // Asks whether to put the backup back (text: what the stop left) and starts the restore.
+    void OfferRestore(QString text);
     void FinishedStatus(TransferOutcome outcome);
     // After every transfer (a factory reset too, which has no outcome): the actions again, and the close the
     // user asked to wait for, which a transfer that did not go well keeps from happening.
@@ -212,6 +214,7 @@ private:
         int last = -1;
         int addressCode = -1; // what the restore last started from it expected in byte 4
     } m_restoreOffer;
+    QString m_unofferedRestore; // what a store stopped to quit left, while its restore has not been offered
 };
 
 } // namespace hx7

@@ -634,6 +634,10 @@ private Q_SLOTS:
         QTest::newRow("store ended while asked, stop and stay")
             << "store" << int(C::StopAndStay) << false << true << true;
         // SIGTERM: "stop and quit" with nobody to ask, its words on stderr.
+        // Stop and quit, and then the question about unsaved changes cancelled: the window stays, and the
+        // backup is offered as after "stop and stay".
+        QTest::newRow("store, stop and quit, then cancelled")
+            << "store, cancel" << int(C::StopAndQuit) << false << false << false;
         QTest::newRow("store, SIGTERM") << "store" << -1 << true << false << false;
         QTest::newRow("read, SIGTERM") << "read" << -1 << true << false << false;
         QTest::newRow("factory reset, wait") << "reset" << int(C::WaitThenClose) << true << false << false;
@@ -655,7 +659,10 @@ private Q_SLOTS:
         const ImageBytes image = f.data.ConfigImage;
         f.prompts.CloseAnswer = Prompts::CloseChoice(answer);
         f.prompts.EitherAnswer = false; // no restore
-        f.prompts.SaveAnswer = Prompts::SaveChoice::Discard;
+        const bool cancelSave = transfer.endsWith(QLatin1String(", cancel"));
+        f.prompts.SaveAnswer = cancelSave ? Prompts::SaveChoice::Cancel : Prompts::SaveChoice::Discard;
+        if (cancelSave)
+            transfer = QStringLiteral("store");
         f.window->show();
         if (transfer == "read") {
             f.window->ReadData1Click();
@@ -711,9 +718,10 @@ private Q_SLOTS:
         }
         QCOMPARE(std::count_if(f.prompts.Shown.begin(), f.prompts.Shown.end(),
                                [&](const QString &line) { return line.contains(said); }),
-                 stopped ? 1 : 0);
+                 stopped ? (cancelSave ? 2 : 1) : 0); // the offer after a cancelled quit says it again
         QCOMPARE(f.prompts.Shown.filter(QStringLiteral("either: ")).size(),
-                 stopped && answer == int(Prompts::CloseChoice::StopAndStay) ? 1 : 0);
+                 stopped && (answer == int(Prompts::CloseChoice::StopAndStay) || cancelSave) ? 1 : 0);
+        QVERIFY(!cancelSave || f.prompts.Shown.contains("save?"));
         if (closed)
             return;
         // Nothing of the answer outlives the question: the next stopped transfer neither quits nor closes.
