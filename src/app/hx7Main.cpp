@@ -586,7 +586,11 @@ void TMainForm1::Timer1Timer()
     m_link.ReceiveStep();
     // The label follows the bar as the previous ticks left it.
     LBbar1->setVisible(!PBar1->isHidden());
+    // A factory reset ends when its frame has gone out, with no outcome of its own to report.
+    const bool resetDue = m_controller.CurrentStep() == TransferStep::Reset;
     m_controller.Tick();
+    if (resetDue && m_controller.IsIdle())
+        EndOfTransfer(true);
     m_prober->Tick();
     UpdateStatus(); // an unplugged adapter shows at once
     UpdateActions();
@@ -710,6 +714,7 @@ void TMainForm1::Terminate()
 void TMainForm1::StartingOverwrite()
 {
     m_restoreOffer = {};
+    m_unofferedRestore.clear();
     m_lastBackup.clear();
     m_differences.clear();
     m_verifyDetails->hide(); // its rows belong to the last verify
@@ -770,8 +775,14 @@ bool TMainForm1::WriteFile(const QString &path)
 void TMainForm1::SetFile(const QString &path)
 {
     // A backup is the module's past, never a save target: saving over it would lose the state it keeps.
-    const QString folder = QFileInfo(m_backups.folder()).absoluteFilePath() + QLatin1Char('/');
-    const bool backup = !path.isEmpty() && QFileInfo(path).absoluteFilePath().startsWith(folder);
+    // Compared as the file system resolves them, so that a link to the folder or to the file does not hide one.
+    const auto resolved = [](const QString &name) {
+        const QFileInfo info(name);
+        const QString canonical = info.canonicalFilePath();
+        return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+    };
+    const QString folder = resolved(m_backups.folder()) + QLatin1Char('/');
+    const bool backup = !path.isEmpty() && resolved(path).startsWith(folder);
     m_filePath = backup ? QString() : path;
     m_fileStamp = m_filePath.isEmpty() ? QDateTime() : QFileInfo(m_filePath).lastModified();
 }
@@ -962,22 +973,34 @@ void TMainForm1::closeEvent(QCloseEvent *event)
         } else {
             event->ignore();
             // Closed halfway, the module would keep part of the new data and part of the old.
-            switch (m_terminating ? Prompts::CloseChoice::StopAndQuit : m_prompts.AskCloseDuringTransfer(this)) {
-            case Prompts::CloseChoice::WaitThenClose:
-                m_closeWhenDone = true;
-                statusBar()->showMessage(tr("Okno se zavře, až přenos skončí."));
-                break;
-            case Prompts::CloseChoice::StopAndStay:
-                Zastavit1Click();
-                break;
-            case Prompts::CloseChoice::StopAndQuit:
-                m_quitAfterStop = true;
-                Zastavit1Click();
-                break;
-            default:
-                break;
+            const Prompts::CloseChoice choice =
+                m_terminating ? Prompts::CloseChoice::StopAndQuit : m_prompts.AskCloseDuringTransfer(this);
+            if (!m_controller.IsIdle()) {
+                switch (choice) {
+                case Prompts::CloseChoice::WaitThenClose:
+                    m_closeWhenDone = true;
+                    statusBar()->showMessage(tr("Okno se zavře, až přenos skončí."));
+                    break;
+                case Prompts::CloseChoice::StopAndStay:
+                    Zastavit1Click();
+                    break;
+                case Prompts::CloseChoice::StopAndQuit:
+                    m_quitAfterStop = true;
+                    Zastavit1Click();
+                    break;
+                default:
+                    break;
+                }
+                return;
             }
-            return;
+            // The ticks go on under the question, and the transfer ended there: nothing is left to wait for or
+            // to stop. Quitting, or waiting for a transfer that went well, closes now; a flag set for a transfer
+            // that is over would close or quit after some later one instead.
+            const bool wait = choice == Prompts::CloseChoice::WaitThenClose;
+            if (wait && !m_lastTransferWentWell)
+                statusBar()->showMessage(tr("Okno zůstalo otevřené: přenos neskončil úspěšně."), 8000);
+            if (choice != Prompts::CloseChoice::StopAndQuit && !(wait && m_lastTransferWentWell))
+                return;
         }
     }
     // Unsaved edits are asked about first (a signal cannot answer); a cancelled question or save keeps the
@@ -987,6 +1010,10 @@ void TMainForm1::closeEvent(QCloseEvent *event)
     } else if (!m_closed && !MayReplaceData()) {
         m_quitAfterStop = false;
         event->ignore();
+        // A store stopped to quit left its backup unoffered: staying, the user gets the offer "stop and stay"
+        // makes.
+        if (QString left = std::exchange(m_unofferedRestore, QString()); !left.isEmpty())
+            OfferRestore(left);
         return;
     }
     if (!m_closed) {
@@ -1131,22 +1158,26 @@ void TMainForm1::Stopped()
         const int sent = m_controller.SentCount();
         text = (m_controller.IsRestore() ? tr("Obnova zálohy zastavena.") : tr("Uložení do modulu zastaveno.")) +
                QLatin1Char('\n') + m_controller.StoreLeftText(m_lastBackup);
-        if (sent == 0) {
+        if (sent == 0)
             text += QLatin1Char('\n') + tr("Do modulu se nic nezapsalo.");
-        } else if (!m_lastBackup.isEmpty()) {
-            // The restore puts back just what this store may have changed, the byte whose write went out
-            // unacknowledged too; it starts from the range of the store it restores, when it restores one.
-            const int first = m_controller.IsRestore() ? m_restoreOffer.first : m_controller.StoreFirst();
-            const int last = m_controller.IsRestore() ? m_restoreOffer.last : m_controller.StoreFirst() + sent - 1;
-            m_restoreOffer = {m_lastBackup, first, last};
-            offer = !m_quitAfterStop;
-            // Quitting, the program cannot offer it: it says where the way back is.
-            if (m_quitAfterStop)
-                text += QLatin1Char('\n') + tr("Zálohu vrátíte do modulu přes Přenos → Zálohy modulů: Načíst do "
-                                               "programu, pak Uložit data do modulu.");
+        // The restore puts back just what this store may have changed, the byte whose write went out
+        // unacknowledged too. A restore stopped is offered again for the range of the store it restores, even
+        // when it wrote nothing itself: the module is still as that store left it.
+        if (m_controller.IsRestore() && !m_restoreOffer.backup.isEmpty()) {
+            offer = true;
+        } else if (sent > 0 && !m_lastBackup.isEmpty()) {
+            m_restoreOffer = {m_lastBackup, m_controller.StoreFirst(), m_controller.StoreFirst() + sent - 1};
+            offer = true;
         }
     }
+    m_unofferedRestore.clear();
     if (m_quitAfterStop) {
+        if (offer && !m_terminating)
+            m_unofferedRestore = text;
+        // Quitting, the program cannot offer it: it says where the way back is.
+        if (offer)
+            text += QLatin1Char('\n') + tr("Zálohu vrátíte do modulu přes Přenos → Zálohy modulů: Načíst do "
+                                           "programu, pak Uložit data do modulu.");
         if (m_terminating) {
             if (!text.isEmpty())
                 std::fprintf(stderr, "hx7conf: %s\n", qPrintable(text));
@@ -1162,6 +1193,13 @@ void TMainForm1::Stopped()
         Information(text);
         return;
     }
+    OfferRestore(text);
+}
+
+void TMainForm1::OfferRestore(QString text)
+{
+    if (!m_controller.IsIdle() || m_restoreOffer.backup.isEmpty())
+        return;
     text += QStringLiteral("\n\n") +
             tr("Vrátit do modulu zálohu bajtů %1..%2?").arg(m_restoreOffer.first).arg(m_restoreOffer.last);
     bool restore = false;
@@ -1175,18 +1213,22 @@ void TMainForm1::Stopped()
         Warning(loaded.message.isEmpty() ? WriteErrorText(m_restoreOffer.backup) : loaded.message);
         return;
     }
-    // The module's address byte is what the stopped store left there: the new one once it was acknowledged.
-    const int acknowledgedEnd = m_controller.StoreFirst() + m_controller.AcknowledgedCount() - 1;
-    const bool newAddress =
-        !m_controller.IsRestore() && m_controller.StoreFirst() <= AddressCodeByte && AddressCodeByte <= acknowledgedEnd;
-    const int expected = newAddress ? m_controller.StoreBytes()[AddressCodeByte] : backup[AddressCodeByte];
+    // The module's address byte is what the stopped store (or restore) left there: the byte it wrote once the
+    // module acknowledged it, else what its address check read. Unknown (a write unacknowledged, a check
+    // unanswered): what the stopped restore expected there, or for a store the backup's, as before it.
+    const std::optional<int> left = m_controller.AddressCodeLeft();
+    const int expected = left                       ? *left
+                         : m_controller.IsRestore() ? m_restoreOffer.addressCode
+                                                    : int(backup[AddressCodeByte]);
+    m_restoreOffer.addressCode = expected;
     m_controller.StartRestore(backup, m_restoreOffer.first, m_restoreOffer.last, expected);
     UpdateActions();
 }
 
 void TMainForm1::Finished(TransferOutcome outcome)
 {
-    const auto atEnd = qScopeGuard([this, outcome] { EndOfTransfer(outcome); });
+    const auto atEnd =
+        qScopeGuard([this, outcome] { EndOfTransfer(!IsFailure(outcome) && outcome != TransferOutcome::Stopped); });
     FinishedStatus(outcome);
     if (outcome == TransferOutcome::Read) {
         ++m_readsTaken;
@@ -1259,14 +1301,15 @@ void TMainForm1::Finished(TransferOutcome outcome)
     }
 }
 
-void TMainForm1::EndOfTransfer(TransferOutcome outcome)
+void TMainForm1::EndOfTransfer(bool wentWell)
 {
+    m_lastTransferWentWell = wentWell;
     UpdateActions();
     if (!m_closeWhenDone || !m_controller.IsIdle())
         return;
     m_closeWhenDone = false;
     // A store that failed or was stopped leaves a module the user has to see to: the window stays.
-    if (IsFailure(outcome) || outcome == TransferOutcome::Stopped)
+    if (!wentWell)
         statusBar()->showMessage(tr("Okno zůstalo otevřené: přenos neskončil úspěšně."), 8000);
     else
         QTimer::singleShot(0, this, &QWidget::close);

@@ -122,9 +122,12 @@ private:
     void SetFile(const QString &path); // the save target (none for a backup)
     // After a stopped transfer: what it left, and for a half-written module the offer to restore its backup.
     void Stopped();
+    // Asks whether to put the backup back (text: what the stop left) and starts the restore.
+    void OfferRestore(QString text);
     void FinishedStatus(TransferOutcome outcome);
-    // After every outcome: the actions again, and the close the user asked to wait for.
-    void EndOfTransfer(TransferOutcome outcome);
+    // After every transfer (a factory reset too, which has no outcome): the actions again, and the close the
+    // user asked to wait for, which a transfer that did not go well keeps from happening.
+    void EndOfTransfer(bool wentWell);
     // The link commands that would do nothing while a transfer runs are disabled during it.
     void UpdateActions();
     // A dialog opened before a read ended and OK'd after it: whether its values may go over what was read.
@@ -200,15 +203,18 @@ private:
     ImageBytes m_readStart{}; // the image as it was when the running read began
     int m_readsTaken = 0;     // reads whose bytes went into the image, to tell one that ended under a dialog
     QElapsedTimer m_transferClock;
-    bool m_closeWhenDone = false; // "wait and close": the window closes when the transfer has ended
-    bool m_quitAfterStop = false; // "stop and quit"
-    bool m_terminating = false;   // SIGTERM: nobody to ask
+    bool m_closeWhenDone = false;       // "wait and close": the window closes when the transfer has ended
+    bool m_lastTransferWentWell = true; // neither failed nor stopped
+    bool m_quitAfterStop = false;       // "stop and quit"
+    bool m_terminating = false;         // SIGTERM: nobody to ask
     // The backup a stopped store may be restored from, and the range that store may have written.
     struct RestoreOffer {
         QString backup;
         int first = 0;
         int last = -1;
+        int addressCode = -1; // what the restore last started from it expected in byte 4
     } m_restoreOffer;
+    QString m_unofferedRestore; // what a store stopped to quit left, while its restore has not been offered
 };
 
 } // namespace hx7

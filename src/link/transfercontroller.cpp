@@ -428,8 +428,23 @@ void TransferController::StartOverwrite()
     }
 }
 
+std::optional<int> TransferController::AddressCodeLeft() const
+{
+    if (m_storeFirst <= AddressCodeByte && AddressCodeByte <= m_storeLast) {
+        const int index = AddressCodeByte - m_storeFirst;
+        if (index < m_acknowledged)
+            return m_storeBytes[AddressCodeByte];
+        if (index < m_sent)
+            return std::nullopt; // the module may have taken it or not
+    }
+    if (m_addressAnswer >= 0)
+        return m_addressAnswer;
+    return std::nullopt;
+}
+
 void TransferController::StartStoreStep()
 {
+    m_addressAnswer = -1;
     m_step = Store;
     StartByteTransfer(AddressCheckSend, m_storeFirst, m_storeLast);
     Announce(TransferStep::Write);
@@ -1007,6 +1022,7 @@ bool TransferController::TakeAddressReply()
     if (!a)
         return false;
     const int imageCode = m_expectedAddressCode;
+    m_addressAnswer = *a;
     if (*a != imageCode) {
         m_state = Idle;
         if (!m_view.Confirm(AddressMismatchText(*a, imageCode))) {

@@ -110,6 +110,10 @@ public:
     // The bytes of the last store's range whose write frame went out, acknowledged or not: what a stopped or
     // failed store may have changed.
     int SentCount() const { return m_sent; }
+    // The module's address code (byte 4) after the last store, as far as it is known: the stored byte once the
+    // module acknowledged it, else what the store's address check read; nothing when its write went out
+    // unacknowledged or the check had no answer.
+    std::optional<int> AddressCodeLeft() const;
     // The range of the running or last store.
     int StoreFirst() const { return m_storeFirst; }
     int StoreLast() const { return m_storeLast; }
@@ -216,6 +220,7 @@ private:
     ImageBytes m_storeBytes{}; // what the store writes and its verify compares with
     ImageBytes m_replaced{};   // the image before the last read's bytes went in
     int m_expectedAddressCode = 0;
+    int m_addressAnswer = -1; // what the running or last store's address check read (-1: nothing)
     bool m_restore = false;   // the store writes a backup back after a stop
     bool m_jobVerify = false; // the running store reads its bytes back (fixed when it began)
     int m_stepNumber = 0;     // of m_stepCount, for the view

@@ -634,13 +634,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("transfer");
         QTest::addColumn<int>("answer"); // Prompts::CloseChoice
         QTest::addColumn<bool>("closed");
-        QTest::addColumn<bool>("complete"); // the module holds all 28 new bytes
+        QTest::addColumn<bool>("complete");       // the module holds all 28 new bytes
+        QTest::addColumn<bool>("endsWhileAsked"); // the ticks go on under the question: the store ends there
         using C = Prompts::CloseChoice;
-        QTest::newRow("store, wait") << "store" << int(C::WaitThenClose) << true << true;
-        QTest::newRow("store, stop and stay") << "store" << int(C::StopAndStay) << false << false;
-        QTest::newRow("store, stop and quit") << "store" << int(C::StopAndQuit) << true << false;
-        QTest::newRow("store, escape") << "store" << int(C::Cancel) << false << true;
-        QTest::newRow("read") << "read" << int(C::Cancel) << true << false;
+        QTest::newRow("store, wait") << "store" << int(C::WaitThenClose) << true << true << false;
+        QTest::newRow("store, stop and stay") << "store" << int(C::StopAndStay) << false << false << false;
+        QTest::newRow("store, stop and quit") << "store" << int(C::StopAndQuit) << true << false << false;
+        QTest::newRow("store, escape") << "store" << int(C::Cancel) << false << true << false;
+        QTest::newRow("read") << "read" << int(C::Cancel) << true << false << false;
+        QTest::newRow("store ended while asked, wait") << "store" << int(C::WaitThenClose) << true << true << true;
+        QTest::newRow("store ended while asked, stop and quit")
+            << "store" << int(C::StopAndQuit) << true << true << true;
+        QTest::newRow("store ended while asked, stop and stay")
+            << "store" << int(C::StopAndStay) << false << true << true;
+        // SIGTERM: "stop and quit" with nobody to ask, its words on stderr.
+        // Stop and quit, and then the question about unsaved changes cancelled: the window stays, and the
+        // backup is offered as after "stop and stay".
+        QTest::newRow("store, stop and quit, then cancelled")
+            << "store, cancel" << int(C::StopAndQuit) << false << false << false;
+        QTest::newRow("store, SIGTERM") << "store" << -1 << true << false << false;
+        QTest::newRow("read, SIGTERM") << "read" << -1 << true << false << false;
+        QTest::newRow("factory reset, wait") << "reset" << int(C::WaitThenClose) << true << false << false;
+        QTest::newRow("factory reset, stop and quit") << "reset" << int(C::StopAndQuit) << true << false << false;
     }
     void closingDuringAStore()
     {
@@ -648,6 +663,7 @@ private Q_SLOTS:
         QFETCH(int, answer);
         QFETCH(bool, closed);
         QFETCH(bool, complete);
+        QFETCH(bool, endsWhileAsked);
         Fixture f;
         f.start();
         FakeModule module(f.port, f.data.ConfigImage[AddressCodeByte]);
@@ -657,24 +673,48 @@ private Q_SLOTS:
         const ImageBytes image = f.data.ConfigImage;
         f.prompts.CloseAnswer = Prompts::CloseChoice(answer);
         f.prompts.EitherAnswer = false; // no restore
-        f.prompts.SaveAnswer = Prompts::SaveChoice::Discard;
+        const bool cancelSave = transfer.endsWith(QLatin1String(", cancel"));
+        f.prompts.SaveAnswer = cancelSave ? Prompts::SaveChoice::Cancel : Prompts::SaveChoice::Discard;
+        if (cancelSave)
+            transfer = QStringLiteral("store");
         f.window->show();
         if (transfer == "read") {
             f.window->ReadData1Click();
             f.prompts.Shown.clear();
             for (int i = 0; i < 20; ++i)
                 f.window->Timer1Timer();
+        } else if (transfer == "reset") {
+            f.prompts.Answer = true;
+            f.window->Inicnastaven1Click();
+            for (int i = 0; i < 20; ++i)
+                f.window->Timer1Timer(); // in its backup
         } else {
             StartConfigStore(*f.window);
             TickUntilWritten(f, 5);
         }
-        f.window->close();
+        if (endsWhileAsked) {
+            f.prompts.WhileShown = [&] {
+                if (f.prompts.Shown.last() == "close?")
+                    TickUntilIdle(f);
+            };
+        }
+        const bool terminated = answer < 0;
+        if (terminated)
+            f.window->Terminate();
+        else
+            f.window->close();
+        f.prompts.WhileShown = {};
         TickUntilIdle(f);
         QCOMPARE(f.window->isVisible(), !closed);
-        QCOMPARE(f.prompts.Shown.contains("close?"), transfer == "store");
+        QCOMPARE(f.prompts.Shown.contains("close?"), transfer != "read" && !terminated);
         if (transfer == "read") {
             QVERIFY(f.data.ConfigImage == image); // nothing of the stopped read came in
-            QCOMPARE(f.prompts.Shown, QStringList{"save?"});
+            QCOMPARE(f.prompts.Shown, terminated ? QStringList{} : QStringList{"save?"});
+            return;
+        }
+        if (transfer == "reset") { // waited for: the reset went out; stopped in the backup: nothing did
+            QCOMPARE(f.port.Written.contains(InitialiseConfigFrame()),
+                     answer == int(Prompts::CloseChoice::WaitThenClose));
             return;
         }
         const int acknowledged = f.window->Controller().AcknowledgedCount();
@@ -684,13 +724,27 @@ private Q_SLOTS:
             QCOMPARE(int(module.bytes[a]), int(a >= 4 && a < 4 + acknowledged ? image[a] : before[a]));
         // A stop says what it left and names the backup; quitting offers no restore.
         const QString said = QStringLiteral("Modul potvrdil zápis %1 z 28 bajtů (4..31).").arg(acknowledged);
-        const bool stopped =
-            answer == int(Prompts::CloseChoice::StopAndStay) || answer == int(Prompts::CloseChoice::StopAndQuit);
+        const bool stopped = !endsWhileAsked && (answer == int(Prompts::CloseChoice::StopAndStay) ||
+                                                 answer == int(Prompts::CloseChoice::StopAndQuit));
+        if (terminated) {
+            QCOMPARE(f.prompts.Shown, QStringList{}); // on stderr
+            return;
+        }
         QCOMPARE(std::count_if(f.prompts.Shown.begin(), f.prompts.Shown.end(),
                                [&](const QString &line) { return line.contains(said); }),
-                 stopped ? 1 : 0);
+                 stopped ? (cancelSave ? 2 : 1) : 0); // the offer after a cancelled quit says it again
         QCOMPARE(f.prompts.Shown.filter(QStringLiteral("either: ")).size(),
-                 answer == int(Prompts::CloseChoice::StopAndStay) ? 1 : 0);
+                 stopped && (answer == int(Prompts::CloseChoice::StopAndStay) || cancelSave) ? 1 : 0);
+        QVERIFY(!cancelSave || f.prompts.Shown.contains("save?"));
+        if (closed)
+            return;
+        // Nothing of the answer outlives the question: the next stopped transfer neither quits nor closes.
+        f.window->ReadData1Click();
+        for (int i = 0; i < 20; ++i)
+            f.window->Timer1Timer();
+        f.window->Zastavit1Click();
+        TickUntilIdle(f);
+        QVERIFY(f.window->isVisible());
     }
 
     // Stop (the button or Escape) in the writes of a backed-up store, and the backup put back: the module is
@@ -699,14 +753,20 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("escape");
         QTest::addColumn<bool>("restore");
-        QTest::newRow("button, restored") << false << true;
-        QTest::newRow("escape, restored") << true << true;
-        QTest::newRow("button, left as it is") << false << false;
+        // The restore stopped too, after that many of its bytes were acknowledged (-1: not stopped); the offer
+        // comes again, for the same range, and its address check expects what the two stops left.
+        QTest::addColumn<int>("restoreStoppedAfter");
+        QTest::newRow("button, restored") << false << true << -1;
+        QTest::newRow("escape, restored") << true << true << -1;
+        QTest::newRow("button, left as it is") << false << false << -1;
+        QTest::newRow("restore stopped in its address check") << false << true << 0;
+        QTest::newRow("restore stopped in its writes") << false << true << 3;
     }
     void stopAndRestore()
     {
         QFETCH(bool, escape);
         QFETCH(bool, restore);
+        QFETCH(int, restoreStoppedAfter);
         Fixture f;
         f.start();
         FakeModule module(f.port, f.data.ConfigImage[AddressCodeByte]);
@@ -737,16 +797,38 @@ private Q_SLOTS:
             stop->click();
         }
         QVERIFY(f.window->Controller().StopRequested()); // the write in flight first
-        const int written = [&] {
-            TickUntilIdle(f);
-            return f.window->Controller().StoreFirst() + f.window->Controller().AcknowledgedCount();
-        }();
+        int written = -1; // what the stopped store left, as the controller knows it when the offer is made
+        f.prompts.WhileShown = [&] {
+            if (written < 0 && f.prompts.Shown.last().startsWith(QStringLiteral("either: ")))
+                written = f.window->Controller().StoreFirst() + f.window->Controller().AcknowledgedCount();
+        };
+        for (int i = 0; i < 100 && !f.window->Controller().IsIdle() && !f.window->Controller().IsRestore(); ++i)
+            f.window->Timer1Timer();
+        f.prompts.WhileShown = {};
+        if (restoreStoppedAfter >= 0) {
+            const TransferController &c = f.window->Controller();
+            for (int i = 0; i < 100 && c.IsRestore() && !c.IsIdle(); ++i) {
+                if (restoreStoppedAfter == 0 ? c.TransferState() == TransferController::AddressWait
+                                             : c.AcknowledgedCount() >= restoreStoppedAfter)
+                    break;
+                f.window->Timer1Timer();
+            }
+            QVERIFY(c.IsRestore() && !c.IsIdle());
+            f.window->Zastavit1Click();
+            for (int i = 0; i < 100 && c.AcknowledgedCount() != 0; ++i)
+                f.window->Timer1Timer(); // until the next restore has begun
+            QCOMPARE(f.prompts.Shown.filter(QStringLiteral("either: Obnova zálohy zastavena.")).size(), 1);
+            QVERIFY(f.prompts.Shown.filter(QStringLiteral("either: "))
+                        .last()
+                        .contains(QStringLiteral("bajtů 4..%1?").arg(written - 1)));
+        }
         if (restore)
             TickUntilIdle(f); // the restore, started from the question
         QVERIFY(f.window->Controller().IsIdle());
         QVERIFY(!stop->isVisible());
         QVERIFY(f.action("Nastdatazmodulu1")->isEnabled());
         QCOMPARE(f.prompts.Shown.filter(QStringLiteral("either: Uložení do modulu zastaveno.")).size(), 1);
+        QCOMPARE(f.prompts.Shown.filter(QStringLiteral("question: ")), QStringList{}); // no address question
         QVERIFY(f.prompts.Shown[0].contains(QStringLiteral("bajtů 4..%1?").arg(written - 1)));
         for (int a = 0; a < 512; ++a)
             QCOMPARE(int(module.bytes[a]), int(!restore && a >= 4 && a < written ? f.data.ConfigImage[a] : before[a]));
@@ -840,6 +922,10 @@ private Q_SLOTS:
                                            << "Ulozit1" << true << false;
         QTest::newRow("a backup, Save") << "backup"
                                         << "Ulozit1" << true << false;
+        QTest::newRow("a backup through a link, Save") << "backup, linked"
+                                                       << "Ulozit1" << true << false;
+        QTest::newRow("a backup by a path with .., Save") << "backup, dots"
+                                                          << "Ulozit1" << true << false;
         QTest::newRow("file changed on disk, Save") << "changed file"
                                                     << "Ulozit1" << false << false;
     }
@@ -851,12 +937,21 @@ private Q_SLOTS:
         QFETCH(bool, intoOrigin);
         Fixture f;
         f.start();
-        const QString folder = from == "backup" ? BackupStore().folder() : f.dir.path();
+        const QString folder = from.startsWith(QLatin1String("backup")) ? BackupStore().folder() : f.dir.path();
         QDir().mkpath(folder);
         const QString origin = QDir(folder).filePath(QStringLiteral("origin.txt"));
         if (!from.isEmpty()) {
             QVERIFY(SaveConfigText(origin, f.data.ConfigImage, nullptr));
-            f.window->LoadFile(origin);
+            // The same backup by another name: through a link to its folder, or up and down again.
+            QString loadedAs = origin;
+            if (from == "backup, linked") {
+                loadedAs = f.dir.filePath(QStringLiteral("linked/origin.txt"));
+                QVERIFY(QFile::link(folder, f.dir.filePath(QStringLiteral("linked"))));
+            } else if (from == "backup, dots") {
+                loadedAs =
+                    folder + QStringLiteral("/../") + QFileInfo(folder).fileName() + QStringLiteral("/origin.txt");
+            }
+            f.window->LoadFile(loadedAs);
         }
         if (from == "changed file") {
             QFile file(origin);

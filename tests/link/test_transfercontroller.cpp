@@ -908,6 +908,10 @@ private Q_SLOTS:
         const int acknowledged = rig.ctl.AcknowledgedCount();
         if (step == TransferStep::Write && what == "store")
             QCOMPARE(acknowledged, into == 0 ? 0 : rig.WrittenAddresses('W').size());
+        // Byte 4 as the module holds it, for a restore's address check: unknown before the check was answered.
+        if (step == TransferStep::Write)
+            QCOMPARE(rig.ctl.AddressCodeLeft(),
+                     into == 0 ? std::nullopt : std::optional<int>(rig.data.ConfigImage[AddressCodeByte]));
         if (what.endsWith(QLatin1String("silent"))) {
             QCOMPARE(acknowledged, 6); // 4..9
             QCOMPARE(rig.ctl.SentCount(), 7);
