@@ -20,6 +20,7 @@
 #include "qtserialport.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -702,6 +703,13 @@ void TMainForm1::Terminate()
     // Nobody is there to answer: a store stops after the byte in flight and says on stderr what it left;
     // unsaved edits cannot be asked about.
     m_terminating = true;
+    // A question that is open is answered as Escape answers it (No, Cancel, keep as it is): nothing more goes to
+    // the module. Its event loop ends first, then the rest of the way out runs.
+    if (auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+        modal->reject();
+        QTimer::singleShot(0, this, &TMainForm1::Terminate);
+        return;
+    }
     if (!m_controller.IsIdle()) {
         m_quitAfterStop = true;
         m_controller.Stop();

@@ -20,6 +20,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
 #include <QProgressBar>
@@ -745,6 +746,20 @@ private Q_SLOTS:
         f.window->Zastavit1Click();
         TickUntilIdle(f);
         QVERIFY(f.window->isVisible());
+    }
+
+    // SIGTERM while a question is open (the real box): it is answered as Escape answers it, and the window closes.
+    void terminateAnswersAnOpenQuestion()
+    {
+        Fixture f;
+        f.start();
+        f.window->show();
+        QMessageBox box(QMessageBox::Question, QStringLiteral("?"), QStringLiteral("?"),
+                        QMessageBox::Yes | QMessageBox::No, f.window.get());
+        QTimer::singleShot(0, f.window.get(), [&] { f.window->Terminate(); });
+        QCOMPARE(box.exec(), int(QDialog::Rejected)); // neither Yes nor No
+        QCoreApplication::processEvents();
+        QVERIFY(!f.window->isVisible());
     }
 
     // Stop (the button or Escape) in the writes of a backed-up store, and the backup put back: the module is
