@@ -2,6 +2,8 @@
 // Building frames and recognising replies.
 #include "frames.h"
 
+#include <algorithm>
+
 namespace hx7 {
 
 namespace {
@@ -56,28 +58,48 @@ QByteArray AddressCheckFrame()
     return ReadFrame(4);
 }
 
+static_assert(std::all_of(std::begin(Exchanges), std::end(Exchanges),
+                          [](const ExchangeRow &row) { return row.replyLength <= LongestReply; }));
+
+Exchange ExchangeOf(const QByteArray &frame)
+{
+    for (const ExchangeRow &row : Exchanges)
+        if (frame.size() > 1 && frame[1] == row.letter)
+            return row.kind;
+    return Exchange::NoReply;
+}
+
+namespace {
+// A reply of kind is complete at the start of rx: as long as the table says, closed by '*'.
+bool Closed(const QByteArray &rx, Exchange kind)
+{
+    const int length = ReplyLength(kind);
+    return rx.size() >= length && rx[length - 1] == '*';
+}
+} // namespace
+
 std::optional<VersionReply> MatchVersionReply(const QByteArray &rx)
 {
-    if (rx.size() > 3 && rx[0] == 'N' && rx[3] == '*')
+    if (Closed(rx, Exchange::Version) && rx[0] == 'N')
         return VersionReply{rx[1], ByteAt(rx, 2)};
     return std::nullopt;
 }
 
 std::optional<std::uint8_t> MatchReadReply(const QByteArray &rx)
 {
-    if (rx.size() > 1 && rx[1] == '*')
+    if (Closed(rx, Exchange::Read))
         return ByteAt(rx, 0);
     return std::nullopt;
 }
 
 bool MatchWriteAck(const QByteArray &rx)
 {
-    return rx.size() > 1 && rx[0] == 'Y' && rx[1] == '*';
+    return Closed(rx, Exchange::Write) && rx[0] == 'Y';
 }
 
 std::optional<std::uint8_t> MatchSignalTableReply(const QByteArray &rx)
 {
-    if (rx.size() >= 3 && rx[2] == '*')
+    if (Closed(rx, Exchange::SignalTable))
         return ByteAt(rx, 0);
     return std::nullopt;
 }

@@ -34,6 +34,33 @@ inline std::uint8_t ByteAt(const QByteArray &bytes, qsizetype i)
     return static_cast<std::uint8_t>(bytes[i]);
 }
 
+// What each frame kind draws from the module, in one place: its letter and the length of its reply. The
+// controller, the recognisers below and the traffic log take the lengths from here; the simulator writes its
+// replies as a module does, and a test holds them against this table.
+enum class Exchange { Version, Read, Write, SignalTable, NoReply };
+struct ExchangeRow {
+    Exchange kind;
+    char letter;     // the frame's second byte
+    int replyLength; // the whole reply, its closing '*' included
+};
+inline constexpr ExchangeRow Exchanges[] = {
+    {Exchange::Version, 'G', 4},     // "N", type, version, "*"
+    {Exchange::Read, 'R', 2},        // data, "*"
+    {Exchange::Write, 'W', 2},       // "Y*"
+    {Exchange::SignalTable, 'S', 3}, // data, one byte more, "*"
+};
+// 0 for the frames that get no answer (restart, factory reset, the output tests).
+constexpr int ReplyLength(Exchange kind)
+{
+    for (const ExchangeRow &row : Exchanges)
+        if (row.kind == kind)
+            return row.replyLength;
+    return 0;
+}
+constexpr int LongestReply = 4;
+// The kind of a frame, by its letter.
+Exchange ExchangeOf(const QByteArray &frame);
+
 struct VersionReply {
     char type;
     std::uint8_t version;

@@ -106,7 +106,7 @@ void TrafficLog::Start()
 {
     m_enabled = true;
     m_clock.restart();
-    m_awaited = Awaited::Nothing;
+    m_awaited = Exchange::NoReply;
     m_replySoFar.clear();
     if (!m_lines.empty())
         Add(TrafficLine::Note, {}, tr("nový záznam, čas znovu od nuly"));
@@ -142,17 +142,11 @@ void TrafficLog::RecordSent(const QByteArray &frame, bool sent)
         meaning = tr("%1 – neodesláno, port není otevřen").arg(meaning);
     AddChunked(TrafficLine::Sent, frame, meaning);
     m_replySoFar.clear();
-    m_awaited = Awaited::Nothing;
+    m_awaited = Exchange::NoReply;
     if (!sent || frame.size() != FrameSize)
         return;
     m_index = ByteAt(frame, 2);
-    // The frames that get a reply; the others (reset, tests) get none.
-    constexpr std::pair<char, Awaited> replied[] = {
-        {'G', Awaited::Version}, {'R', Awaited::Read}, {'W', Awaited::Write}, {'S', Awaited::SignalTable}};
-    for (const auto &[letter, awaited] : replied) {
-        if (frame[1] == letter)
-            m_awaited = awaited;
-    }
+    m_awaited = ExchangeOf(frame); // the others (restart, tests) get no reply
 }
 
 TrafficLog::ReplyMatch TrafficLog::MatchAwaitedReply() const
@@ -160,37 +154,37 @@ TrafficLog::ReplyMatch TrafficLog::MatchAwaitedReply() const
     const QByteArray &rx = m_replySoFar;
     ReplyMatch m;
     switch (m_awaited) {
-    case Awaited::Version:
+    case Exchange::Version:
         if (const auto v = MatchVersionReply(rx)) {
             const QString text = TransferController::VersionText(v->type, v->version);
-            m.length = 4;
+            m.length = ReplyLength(Exchange::Version);
             m.meaning = text.isEmpty() ? tr("verze %1.%2, neznámý typ").arg(v->version / 16).arg(v->version % 16)
                                        : tr("verze %1").arg(text);
         }
-        m.possible = rx.size() < 4 && rx[0] == 'N';
+        m.possible = rx.size() < ReplyLength(Exchange::Version) && rx[0] == 'N';
         break;
-    case Awaited::Read:
+    case Exchange::Read:
         if (const auto d = MatchReadReply(rx)) {
-            m.length = 2;
+            m.length = ReplyLength(Exchange::Read);
             m.meaning = tr("odpověď %1").arg(Hex(*d));
         }
-        m.possible = rx.size() < 2;
+        m.possible = rx.size() < ReplyLength(Exchange::Read);
         break;
-    case Awaited::Write:
+    case Exchange::Write:
         if (MatchWriteAck(rx)) {
-            m.length = 2;
+            m.length = ReplyLength(Exchange::Write);
             m.meaning = tr("potvrzení zápisu");
         }
-        m.possible = rx.size() < 2 && rx[0] == 'Y';
+        m.possible = rx.size() < ReplyLength(Exchange::Write) && rx[0] == 'Y';
         break;
-    case Awaited::SignalTable:
+    case Exchange::SignalTable:
         if (const auto d = MatchSignalTableReply(rx)) {
-            m.length = 3;
+            m.length = ReplyLength(Exchange::SignalTable);
             m.meaning = QStringLiteral("poleSIG ") + Hex(m_index) + QStringLiteral(" = ") + Hex(*d);
         }
-        m.possible = rx.size() < 3;
+        m.possible = rx.size() < ReplyLength(Exchange::SignalTable);
         break;
-    case Awaited::Nothing:
+    case Exchange::NoReply:
         break;
     }
     return m;
@@ -201,21 +195,21 @@ void TrafficLog::RecordReceived(const QByteArray &bytes)
     if (!m_enabled || bytes.isEmpty())
         return;
     qsizetype taken = 0;
-    if (m_awaited != Awaited::Nothing) {
+    if (m_awaited != Exchange::NoReply) {
         // The controller's rules: a reply counts only at the start of what came after the frame, so
         // anything in front of it makes the rest unknown data.
         const qsizetype before = m_replySoFar.size();
-        m_replySoFar += bytes.left(4 - before); // no reply is longer than 4 bytes
+        m_replySoFar += bytes.left(LongestReply - before);
         const ReplyMatch reply = MatchAwaitedReply();
         if (reply.length > 0) {
             taken = reply.length - before;
             Add(TrafficLine::Received, bytes.left(taken), reply.meaning);
-            m_awaited = Awaited::Nothing;
+            m_awaited = Exchange::NoReply;
         } else if (reply.possible) {
             Add(TrafficLine::Received, bytes, tr("část odpovědi"));
             return;
         } else {
-            m_awaited = Awaited::Nothing;
+            m_awaited = Exchange::NoReply;
         }
     }
     AddChunked(TrafficLine::Received, bytes.mid(taken), tr("neznámá data"));
@@ -227,7 +221,7 @@ void TrafficLog::RecordDiscarded(const QByteArray &bytes, DiscardReason reason)
         return;
     // A flood takes the awaited reply with it; after early bytes the frame's own reply is still to come.
     if (reason == Flood)
-        m_awaited = Awaited::Nothing;
+        m_awaited = Exchange::NoReply;
     AddChunked(TrafficLine::Discarded, bytes,
                reason == Flood ? tr("zahozeno (zahlcení vstupu)")
                                : tr("zahozeno (přišlo dřív, než modul mohl odpovědět)"));

@@ -3,6 +3,8 @@
 // read, kept only while someone watches (the monitor window, hx7ctl --trace) and at most MaxLines of them.
 #pragma once
 
+#include "frames.h"
+
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
@@ -63,7 +65,6 @@ Q_SIGNALS:
 
 private:
     // Which reply the last frame asks for, and what of it has arrived.
-    enum class Awaited { Nothing, Version, Read, Write, SignalTable };
     struct ReplyMatch {
         int length = 0; // bytes of the complete reply; 0 while there is none
         QString meaning;
@@ -77,9 +78,9 @@ private:
     QElapsedTimer m_clock;
     std::deque<TrafficLine> m_lines;
     qint64 m_totalAdded = 0;
-    Awaited m_awaited = Awaited::Nothing;
-    int m_index = 0;         // the poleSIG index of the last signal-table frame
-    QByteArray m_replySoFar; // bytes since the last frame, while they may still become its reply
+    Exchange m_awaited = Exchange::NoReply; // the reply the last frame sent draws, if any
+    int m_index = 0;                        // the poleSIG index of the last signal-table frame
+    QByteArray m_replySoFar;                // bytes since the last frame, while they may still become its reply
 };
 
 } // namespace hx7

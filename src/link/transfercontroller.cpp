@@ -783,7 +783,7 @@ bool TransferController::TakeReply()
 
 void TransferController::SendRead()
 {
-    NoteSend(2);
+    NoteSend(ReplyLength(Exchange::Read));
     m_link.Send(ReadFrame(m_address));
     m_link.RxBuffer.clear();
     m_state = ReadWait;
@@ -791,7 +791,7 @@ void TransferController::SendRead()
 
 void TransferController::SendAddressCheck()
 {
-    NoteSend(2);
+    NoteSend(ReplyLength(Exchange::Read));
     m_link.Send(AddressCheckFrame());
     m_link.RxBuffer.clear();
     m_state = AddressWait;
@@ -799,7 +799,7 @@ void TransferController::SendAddressCheck()
 
 void TransferController::SendWrite()
 {
-    NoteSend(2);
+    NoteSend(ReplyLength(Exchange::Write));
     m_link.RxBuffer.clear();
     const int data = m_address >= 0 && m_address < ModuleBytes ? m_storeBytes[m_address] : 0;
     m_link.Send(WriteFrame(m_address, data));
@@ -809,7 +809,7 @@ void TransferController::SendWrite()
 
 void TransferController::SendSignalTable()
 {
-    NoteSend(3);
+    NoteSend(ReplyLength(Exchange::SignalTable));
     m_link.Send(SignalTableFrame(m_address));
     m_link.RxBuffer.clear();
     m_state = SignalTableWait;
@@ -880,7 +880,9 @@ void TransferController::Close(bool onTick)
 {
     // Any byte behind the last reply now is one more than the requests drew: start again. At the tick's pace
     // such a byte says nothing about the replies taken, and the next frame's send drops it.
-    if (!m_tickPace && m_link.RxBuffer.size() > (SendStateOf(m_state) == SignalTableSend ? 3 : 2)) {
+    if (!m_tickPace &&
+        m_link.RxBuffer.size() >
+            ReplyLength(SendStateOf(m_state) == SignalTableSend ? Exchange::SignalTable : Exchange::Read)) {
         Misled();
         return;
     }
@@ -1001,7 +1003,7 @@ bool TransferController::TakeByteReply(Match match, int replyLength, int sendSta
 
 bool TransferController::TakeReadReply()
 {
-    return TakeByteReply(MatchReadReply, 2, ReadSend, 0, ModuleBytes);
+    return TakeByteReply(MatchReadReply, ReplyLength(Exchange::Read), ReadSend, 0, ModuleBytes);
 }
 
 void TransferController::NextByte(int sendState)
@@ -1040,10 +1042,10 @@ bool TransferController::TakeAddressReply()
 bool TransferController::TakeWriteAck()
 {
     if (!MatchWriteAck(m_link.RxBuffer)) {
-        NotAReply(2);
+        NotAReply(ReplyLength(Exchange::Write));
         return false;
     }
-    if (const int waiting = m_state; !Trusted(2, WriteSend, false))
+    if (const int waiting = m_state; !Trusted(ReplyLength(Exchange::Write), WriteSend, false))
         return m_state != waiting; // not taken: the wait and its time-out go on
     m_acknowledged = std::max(m_acknowledged, m_address - m_firstAddress + 1);
     NextByte(WriteSend);
@@ -1052,7 +1054,8 @@ bool TransferController::TakeWriteAck()
 
 bool TransferController::TakeSignalTableReply()
 {
-    return TakeByteReply(MatchSignalTableReply, 3, SignalTableSend, PoleSigBase, PoleSigBytes);
+    return TakeByteReply(MatchSignalTableReply, ReplyLength(Exchange::SignalTable), SignalTableSend, PoleSigBase,
+                         PoleSigBytes);
 }
 
 } // namespace hx7

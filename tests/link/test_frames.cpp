@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Frames byte for byte, and the rules by which replies are recognised at the start of RxBuffer.
 #include "frames.h"
+#include "simmodule.h"
 
 #include <QTest>
 
@@ -36,6 +37,38 @@ private Q_SLOTS:
         QFETCH(QByteArray, hex);
         QCOMPARE(frame.size(), FrameSize);
         QCOMPARE(frame.toHex(), hex);
+    }
+
+    // The simulator writes its replies as a module does, not from the table: each frame's reply is as long as
+    // the table says and its recogniser takes it, so a wrong length in the table fails here.
+    void simulatorRepliesAsTheTableSays_data() { build_data(); }
+    void simulatorRepliesAsTheTableSays()
+    {
+        QFETCH(QByteArray, frame);
+        hx7sim::SimModule module{hx7sim::SimOptions{}};
+        QByteArray reply;
+        for (const hx7sim::Response &response : module.Feed(frame))
+            reply += response.bytes;
+        const Exchange kind = ExchangeOf(frame);
+        const auto recognised = [kind](const QByteArray &bytes) {
+            switch (kind) {
+            case Exchange::Version:
+                return MatchVersionReply(bytes).has_value();
+            case Exchange::Read:
+                return MatchReadReply(bytes).has_value();
+            case Exchange::Write:
+                return MatchWriteAck(bytes);
+            case Exchange::SignalTable:
+                return MatchSignalTableReply(bytes).has_value();
+            default:
+                return bytes.isEmpty();
+            }
+        };
+        QCOMPARE(reply.size(), qsizetype(ReplyLength(kind)));
+        QVERIFY(reply.size() <= LongestReply);
+        QVERIFY(recognised(reply));
+        if (!reply.isEmpty())
+            QVERIFY(!recognised(reply.left(reply.size() - 1))); // one byte short is no reply yet
     }
 
     void turnoutCodes()
