@@ -196,10 +196,7 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
     };
     Timer1 = Named(tickTimer(), "Timer1");
     m_nestedTicks = tickTimer();
-    connect(BTtest1, &QPushButton::clicked, this, [this] {
-        m_controller.StartVersionQuery();
-        UpdateActions();
-    });
+    connect(BTtest1, &QPushButton::clicked, this, [this] { m_controller.StartVersionQuery(); });
 
     m_undo = new QUndoStack(this);
     BuildMenu();
@@ -321,10 +318,7 @@ void TMainForm1::BuildMenu()
         ->setShortcut(Qt::CTRL | Qt::Key_E);
     AddAction(link, "Uloitdatadomodulu1", tr("&Uložit data do modulu"), &TMainForm1::UlozitData1Click)
         ->setShortcut(Qt::CTRL | Qt::Key_U);
-    NastpoleSIG1 = AddAction(link, "NastpoleSIG1", tr("Načíst  &poleSIG"), [this] {
-        m_controller.StartPoleSigRead();
-        UpdateActions();
-    });
+    NastpoleSIG1 = AddAction(link, "NastpoleSIG1", tr("Načíst  &poleSIG"), [this] { m_controller.StartPoleSigRead(); });
     NastpoleSIG1->setVisible(false);
     for (const char *name : {"Nastdatazmodulu1", "Verifikovatdatasmodulem1", "Uloitdatadomodulu1"})
         m_linkActions << findChild<QAction *>(QLatin1String(name));
@@ -611,6 +605,8 @@ template <typename Show> void TMainForm1::WithNestedTicks(Show show)
         m_nestedTicks->stop();
 }
 
+// Every start announces its first step (StepStarted), every end comes through Finished or the tick: those update
+// the actions, so the handlers that start a transfer need not.
 void TMainForm1::UpdateActions()
 {
     const bool busy = !m_controller.IsIdle();
@@ -628,7 +624,6 @@ void TMainForm1::ReadData1Click()
     // What the image holds now: a change made while the read runs is asked about before the read replaces it.
     m_readStart = m_data.ConfigImage;
     m_controller.StartRead();
-    UpdateActions();
 }
 
 bool TMainForm1::MayOverwriteRead(int readsBefore)
@@ -657,7 +652,6 @@ void TMainForm1::VerifData1Click()
     m_differences.clear();
     m_verifyDetails->hide(); // its rows belong to the last verify
     m_controller.StartVerify();
-    UpdateActions();
 }
 
 void TMainForm1::UlozitData1Click()
@@ -676,7 +670,6 @@ void TMainForm1::UlozitData1Click()
     m_controller.SetVerifyAfterStore(verify);
     StartingOverwrite();
     m_controller.StartStore(m_storeDialog->StoreScope, route);
-    UpdateActions();
 }
 
 void TMainForm1::Inicnastaven1Click()
@@ -685,7 +678,6 @@ void TMainForm1::Inicnastaven1Click()
     if (m_prompts.WarnYesCancel(this, tr("Resetovat konfiguraci do počátečního nastavení ?"))) {
         StartingOverwrite();
         m_controller.StartFactoryReset(true);
-        UpdateActions();
     }
 }
 
@@ -1230,7 +1222,6 @@ void TMainForm1::OfferRestore(QString text)
                                                     : int(backup[AddressCodeByte]);
     m_restoreOffer.addressCode = expected;
     m_controller.StartRestore(backup, m_restoreOffer.first, m_restoreOffer.last, expected);
-    UpdateActions();
 }
 
 void TMainForm1::Finished(TransferOutcome outcome)
