@@ -34,6 +34,7 @@ inline QString WriteModuleFile(const QTemporaryDir &dir, hx7::ImageBytes &bytes)
 // close behind a reply (a second answer, a stray byte) is there by then even on a loaded machine, where the
 // simulator may be kept waiting for a few milliseconds between two bytes; a real tick comes 100 ms apart.
 constexpr int QuietAfterReplyMs = 8;
+constexpr int SendingTickWaitMs = 20;
 
 inline void PacedTick(hx7::SerialPort &port, hx7::SerialLink &link, hx7::TransferController &ctl)
 {
@@ -54,8 +55,12 @@ inline void PacedTick(hx7::SerialPort &port, hx7::SerialLink &link, hx7::Transfe
             WaitForReply(port, 0, {}, received, QuietAfterReplyMs);
         else if (received() >= length)
             WaitForReply(port, 0, movedOn, received, QuietAfterReplyMs);
-    } else if (state != 0)
-        WaitForReply(port, 6, {}, received);
+    } else if (state != 0) {
+        // A real sending tick comes a whole tick after the reply before it; here, what a module sends behind that
+        // reply (a stray byte) gets a moment to come, even from a simulator kept waiting on a loaded machine, so
+        // that the send drops it as the real tick's would.
+        WaitForReply(port, SendingTickWaitMs, {}, received);
+    }
     link.ReceiveStep();
     ctl.Tick();
 }
