@@ -153,13 +153,12 @@ struct Run {
 } // namespace
 
 // Differential: one scripted module, both modes. Bytes: [0] bits 0-4 how late the program looks at most (up
-// to 12.4 ms), bit 5 the module takes 3 ms to answer; [1] operation (bits 0-1: read, verify, store a range,
-// signal table), bit 2: the image differs from the module in one byte, bits 3-7: when the first tick comes;
-// [2] first address of the store or the differing byte; [3] the store's length; [4] the module's memory;
-// then one byte per frame the module hears: bits 0-2 what it does (0-1 nothing odd, 2 answers again a little
-// later, 3 loses the answer,
-// 4 answers twice, 5 a stray byte behind the answer, 6 a stray byte before it, 7 stalls first), bits 3-6 how
-// long, bit 7 the stray byte ('*' or CR).
+// to 20 ms, as a USB adapter's latency timer holds bytes back), bit 5 the module takes 3 ms to answer; [1] operation
+// (bits 0-1: read, verify, store a range, signal table), bit 2: the image differs from the module in one byte, bits
+// 3-7: when the first tick comes; [2] first address of the store or the differing byte; [3] the store's length; [4] the
+// module's memory; then one byte per frame the module hears: bits 0-2 what it does (0-1 nothing odd, 2 answers again a
+// little later, 3 loses the answer, 4 answers twice, 5 a stray byte behind the answer, 6 a stray byte before it, 7
+// stalls first), bits 3-6 how long, bit 7 the stray byte ('*' or CR).
 struct Differential {
     std::uint8_t program = 0, op = 0, first = 0, length = 0, seed = 0;
     const std::uint8_t *script = nullptr;
@@ -213,7 +212,7 @@ struct Differential {
             module.Memory[i] = i % 4 == 0 ? '*' : static_cast<std::uint8_t>(i * 29 + 7 + seed);
         for (int i = 0; i < 128; ++i)
             module.SignalTable[i] = i % 3 == 0 ? '*' : static_cast<std::uint8_t>(i ^ seed);
-        const int late = (program & 0x1F) * 400;
+        const int late = (program & 0x1F) * 20000 / 31;
         // Some answer comes again more than a frame's time after the first, or twice to a program that looks late.
         bool extraLater = false;
         for (std::size_t n = 0; n < scriptSize; ++n) {

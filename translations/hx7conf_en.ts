@@ -556,10 +556,6 @@ and log in again.</translation>
         <translation>read %1%2</translation>
     </message>
     <message>
-        <source>zápis %1 = %2%3</source>
-        <translation>write %1 = %2%3</translation>
-    </message>
-    <message>
         <source>čtení poleSIG %1</source>
         <translation>read signal table (poleSIG) %1</translation>
     </message>
@@ -984,6 +980,22 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
     <message>
         <source>vypnuto</source>
         <translation>off</translation>
+    </message>
+    <message>
+        <source>odpověď %1</source>
+        <translation>reply %1</translation>
+    </message>
+    <message>
+        <source>zápis %1 = %3%2</source>
+        <translation>write %1 = %3%2</translation>
+    </message>
+    <message>
+        <source>potvrzení zápisu</source>
+        <translation>write acknowledged</translation>
+    </message>
+    <message>
+        <source>poleSIG %2 = %1</source>
+        <translation>signal table (poleSIG) %2 = %1</translation>
     </message>
 </context>
 <context>
@@ -1950,14 +1962,6 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
     <message>
         <source>verze %1</source>
         <translation>version %1</translation>
-    </message>
-    <message>
-        <source>odpověď %1</source>
-        <translation>reply %1</translation>
-    </message>
-    <message>
-        <source>potvrzení zápisu</source>
-        <translation>write acknowledged</translation>
     </message>
     <message>
         <source>část odpovědi</source>

@@ -187,15 +187,13 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
     layout->addLayout(bottom);
     setCentralWidget(central);
 
-    const auto tickTimer = [this] {
-        auto *timer = new QTimer(this);
-        timer->setInterval(100);
-        timer->setTimerType(Qt::PreciseTimer);
-        connect(timer, &QTimer::timeout, this, &TMainForm1::Timer1Timer);
-        return timer;
-    };
-    Timer1 = Named(tickTimer(), "Timer1");
-    m_nestedTicks = tickTimer();
+    Timer1 = Named(new QTimer(this), "Timer1");
+    Timer1->setInterval(100);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    // The tick runs from the event loop, not inside the timer's own call: Qt fires no timer again while its slot
+    // runs, and a box that a tick opens (a transfer's end) would stop the ticks until it closed.
+    connect(Timer1, &QTimer::timeout, this,
+            [this] { QMetaObject::invokeMethod(this, &TMainForm1::Timer1Timer, Qt::QueuedConnection); });
     connect(BTtest1, &QPushButton::clicked, this, [this] { m_controller.StartVersionQuery(); });
 
     m_undo = new QUndoStack(this);
@@ -577,7 +575,6 @@ int TMainForm1::SelectedRoute() const
 
 void TMainForm1::Timer1Timer()
 {
-    ++m_tickDepth;
     m_link.ReceiveStep();
     // The label follows the bar as the previous ticks left it.
     LBbar1->setVisible(!PBar1->isHidden());
@@ -589,20 +586,6 @@ void TMainForm1::Timer1Timer()
     m_prober->Tick();
     UpdateStatus(); // an unplugged adapter shows at once
     UpdateActions();
-    --m_tickDepth;
-}
-
-template <typename Show> void TMainForm1::WithNestedTicks(Show show)
-{
-    // Qt does not fire a timer again while its own slot runs, and a box opened by a tick runs inside
-    // Timer1's slot. A second timer keeps the ticks going while the box is open, as they go on under
-    // every other dialog: bytes keep arriving and the idle controller hides the progress bar.
-    const bool fromTick = m_tickDepth > 0 && !m_nestedTicks->isActive();
-    if (fromTick)
-        m_nestedTicks->start();
-    show();
-    if (fromTick)
-        m_nestedTicks->stop();
 }
 
 // Every start announces its first step (StepStarted), every end comes through Finished or the tick: those update
@@ -1089,11 +1072,11 @@ void TMainForm1::RoutesChanged()
 }
 void TMainForm1::Warning(const QString &text)
 {
-    WithNestedTicks([&] { m_prompts.Warning(this, text); });
+    m_prompts.Warning(this, text);
 }
 void TMainForm1::Information(const QString &text)
 {
-    WithNestedTicks([&] { m_prompts.Information(this, text); });
+    m_prompts.Information(this, text);
 }
 void TMainForm1::StepStarted(TransferStep step, int number, int count)
 {
@@ -1203,7 +1186,7 @@ void TMainForm1::OfferRestore(QString text)
     text += QStringLiteral("\n\n") +
             tr("Vrátit do modulu zálohu bajtů %1..%2?").arg(m_restoreOffer.first).arg(m_restoreOffer.last);
     bool restore = false;
-    WithNestedTicks([&] { restore = m_prompts.AskEitherOr(this, text, tr("Vrátit zálohu"), tr("Ponechat, jak je")); });
+    restore = m_prompts.AskEitherOr(this, text, tr("Vrátit zálohu"), tr("Ponechat, jak je"));
     // The window may have closed under the question (SIGTERM): nothing more goes to the module then.
     if (!restore || !m_controller.IsIdle() || m_closed)
         return;
@@ -1226,6 +1209,10 @@ void TMainForm1::OfferRestore(QString text)
 
 void TMainForm1::Finished(TransferOutcome outcome)
 {
+    if (outcome == TransferOutcome::Identified) { // the version label has said it, or shows "??" still
+        UpdateActions();
+        return;
+    }
     const auto atEnd =
         qScopeGuard([this, outcome] { EndOfTransfer(!IsFailure(outcome) && outcome != TransferOutcome::Stopped); });
     FinishedStatus(outcome);
@@ -1329,11 +1316,13 @@ void TMainForm1::ByteDiffers(int address, std::uint8_t imageByte, std::uint8_t m
 {
     m_differences << ByteDifference{address, imageByte, moduleByte};
 }
-bool TMainForm1::Confirm(const QString &text)
+std::optional<bool> TMainForm1::Ask(TransferQuestion, const QString &text)
 {
-    bool yes = false;
-    WithNestedTicks([&] { yes = m_prompts.AskYesNo(this, text); });
-    return yes;
+    // The transfer waits for the answer; the box opens from the event loop, not inside the tick or the byte
+    // handler that asked, so the ticks go on while it is open.
+    QMetaObject::invokeMethod(
+        this, [this, text] { m_controller.Answer(m_prompts.AskYesNo(this, text)); }, Qt::QueuedConnection);
+    return std::nullopt;
 }
 
 } // namespace hx7

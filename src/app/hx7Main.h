@@ -99,7 +99,7 @@ public:
     void RoutesChanged() override;
     void Warning(const QString &text) override;
     void Information(const QString &text) override;
-    bool Confirm(const QString &text) override;
+    std::optional<bool> Ask(TransferQuestion question, const QString &text) override;
     bool KeepBackup(const ImageBytes &module, const Overwrite &followed, QString *why) override;
     void Finished(TransferOutcome outcome) override;
     void ByteDiffers(int address, std::uint8_t imageByte, std::uint8_t moduleByte) override;
@@ -151,7 +151,6 @@ private:
     const Settings &m_settings;
     Prompts &m_prompts;
     TransferController m_controller;
-    template <typename Show> void WithNestedTicks(Show show);
 
     bool BeginPortSearch();
     void EndPortSearch();
@@ -160,7 +159,6 @@ private:
     bool m_reopenAfterSearch = false;
 
     bool m_closed = false;
-    int m_tickDepth = 0; // Timer1Timer calls on the stack
 
     QTableWidget *Table1;
     QPushButton *BTtest1;
@@ -168,7 +166,6 @@ private:
     QProgressBar *PBar1;
     QLabel *LBbar1;
     QTimer *Timer1;
-    QTimer *m_nestedTicks; // ticks while a box opened by a tick is open
     QAction *TypHX7S1;
     QAction *NastpoleSIG1;
     QAction *RychlyPrenos1;

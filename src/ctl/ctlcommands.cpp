@@ -157,10 +157,17 @@ public:
         EndProgressLine();
         Informations << text;
     }
-    // --yes answers the questions of a transfer (a store to a module whose address the file does not match).
-    bool Confirm(const QString &text) override
+    // Answered at once. --yes answers a store to a module whose address the file does not match; a script is
+    // never asked about a backup that failed: it stops unless --no-backup said to go on without one.
+    std::optional<bool> Ask(TransferQuestion question, const QString &text) override
     {
         EndProgressLine();
+        if (question == TransferQuestion::NoBackup) {
+            Warning(text.section(QLatin1Char('\n'), 0, -2) + QLatin1Char('\n') +
+                    QCoreApplication::translate("hx7",
+                                                "Do modulu se nic neodeslalo; bez zálohy ho změní volba --no-backup."));
+            return false;
+        }
         // The message box's line break (LF CR) as a terminal line break.
         return m_request.yes || AskYes(m_io, QString(text).replace(QLatin1String("\n\r"), QLatin1String("\n")));
     }
@@ -190,14 +197,6 @@ public:
                  << '\n';
         m_io.err.flush();
         return true;
-    }
-    // A script is never asked: without a backup it stops unless --no-backup said to go on without one.
-    bool GoOnWithoutBackup(const QString &why, bool) override
-    {
-        Warning(
-            why + QLatin1Char('\n') +
-            QCoreApplication::translate("hx7", "Do modulu se nic neodeslalo; bez zálohy ho změní volba --no-backup."));
-        return false;
     }
     // Every difference is kept, also where the file does not hold the byte: a turnout's number lies in two
     // bytes, and the module's side of it is what the module holds in both.
@@ -644,8 +643,7 @@ int RunInfo(const CtlRequest &r, CtlIo &io)
     Session s(io, r);
     if (const int code = s.Run([&] { s.controller.StartVersionQuery(); }); code != ExitOk)
         return code;
-    // The reply is still at the start of RxBuffer: no frame has gone out since.
-    const auto reply = MatchVersionReply(s.link.RxBuffer);
+    const auto &reply = s.controller.Identity();
     if (!reply)
         return Fail(io, QCoreApplication::translate("hx7", "Modul neodpovídá."), ExitCommunication);
     // The main window shows no text for a type it does not know; a script is told the letter and the version.

@@ -69,39 +69,40 @@ Exchange ExchangeOf(const QByteArray &frame)
     return Exchange::NoReply;
 }
 
-namespace {
-// A reply of kind is complete at the start of rx: as long as the table says, closed by '*'.
-bool Closed(const QByteArray &rx, Exchange kind)
+std::optional<int> MatchReply(Exchange kind, const QByteArray &rx, qsizetype from)
 {
-    const int length = ReplyLength(kind);
-    return rx.size() >= length && rx[length - 1] == '*';
+    const ExchangeRow *row = RowOf(kind);
+    if (!row || from < 0 || rx.size() - from < row->replyLength || rx[from + row->replyLength - 1] != '*')
+        return std::nullopt;
+    if (row->lead != 0 && rx[from] != row->lead)
+        return std::nullopt;
+    if (kind == Exchange::Version)
+        return ByteAt(rx, from + 1) * 256 + ByteAt(rx, from + 2);
+    return kind == Exchange::Write ? 0 : ByteAt(rx, from);
 }
-} // namespace
 
 std::optional<VersionReply> MatchVersionReply(const QByteArray &rx)
 {
-    if (Closed(rx, Exchange::Version) && rx[0] == 'N')
-        return VersionReply{rx[1], ByteAt(rx, 2)};
-    return std::nullopt;
+    const auto v = MatchReply(Exchange::Version, rx);
+    return v ? std::optional(VersionReply{static_cast<char>(*v >> 8), static_cast<std::uint8_t>(*v & 0xFF)})
+             : std::nullopt;
 }
 
 std::optional<std::uint8_t> MatchReadReply(const QByteArray &rx)
 {
-    if (Closed(rx, Exchange::Read))
-        return ByteAt(rx, 0);
-    return std::nullopt;
+    const auto d = MatchReply(Exchange::Read, rx);
+    return d ? std::optional(static_cast<std::uint8_t>(*d)) : std::nullopt;
 }
 
 bool MatchWriteAck(const QByteArray &rx)
 {
-    return Closed(rx, Exchange::Write) && rx[0] == 'Y';
+    return MatchReply(Exchange::Write, rx).has_value();
 }
 
 std::optional<std::uint8_t> MatchSignalTableReply(const QByteArray &rx)
 {
-    if (Closed(rx, Exchange::SignalTable))
-        return ByteAt(rx, 0);
-    return std::nullopt;
+    const auto d = MatchReply(Exchange::SignalTable, rx);
+    return d ? std::optional(static_cast<std::uint8_t>(*d)) : std::nullopt;
 }
 
 } // namespace hx7

@@ -38,37 +38,41 @@ void SerialLink::Send(const QByteArray &frame)
         m_log->RecordSent(frame, m_port.isOpen());
     // Taken before the write: the frame leaves no sooner, so the guard never mistakes an answer for early.
     m_sentAt = m_port.microsecondsNow();
+    m_receivedAtSend = m_bytesReceived;
     m_port.write(frame);
 }
 
 void SerialLink::ReceiveStep()
 {
     const qint64 waiting = m_port.bytesWaiting();
+    if (waiting <= 0)
+        return;
+    // Nobody took the last ones (no transfer runs): only the newest matter to the next one.
+    constexpr std::size_t KeptArrivals = 64;
+    if (m_arrivals.size() >= KeptArrivals)
+        m_arrivals.erase(m_arrivals.begin(), m_arrivals.begin() + KeptArrivals / 2);
+    m_bytesReceived += waiting;
     if (waiting > FloodLimit) {
         // Replies are 2 to 4 bytes; this much is a flood. The awaited reply is lost with it and its
         // time-out asks again. Someone watching the line sees what was thrown away.
-        BytesReceived += waiting;
         if (Logging())
             m_log->RecordDiscarded(m_port.read(waiting), TrafficLog::Flood);
         m_port.purgeInput();
-        RxBuffer.clear();
-    } else if (waiting > 0 && EarlyBytesGuard && SinceLastSend() < FrameLineMicroseconds) {
-        // Everything read now was there before the frame could have been heard whole.
-        const QByteArray bytes = m_port.read(waiting);
-        BytesReceived += bytes.size();
-        if (Logging())
-            m_log->RecordDiscarded(bytes, TrafficLog::TooEarly);
-        m_earlyBytes = m_earlyBytes.value_or(QByteArray()) + bytes;
-        RxBuffer.clear();
-    } else if (waiting > 0) {
-        if (RxBuffer.size() > StaleLimit)
-            RxBuffer.clear();
-        const QByteArray bytes = m_port.read(waiting);
-        BytesReceived += bytes.size();
-        if (Logging())
-            m_log->RecordReceived(bytes);
-        RxBuffer += bytes;
+        m_arrivals.push_back({{}, Now(), true});
+        return;
     }
+    const QByteArray bytes = m_port.read(waiting);
+    if (Logging())
+        m_log->RecordReceived(bytes);
+    m_arrivals.push_back({bytes, Now(), false});
+}
+
+QByteArray SerialLink::TakeBytes()
+{
+    QByteArray bytes;
+    for (const Arrival &a : TakeArrivals())
+        bytes += a.bytes;
+    return bytes;
 }
 
 QString SerialLink::OpenErrorText(int portNumber)

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's one serial line: which port, the open port and the bytes received but not yet used.
+// The program's one serial line: which port, the open port, sending, and the bytes received with their times.
 #pragma once
 
+#include "frames.h"
 #include "serialport.h"
 
 #include <functional>
 #include <map>
 #include <optional>
+#include <vector>
 
 namespace hx7 {
 
@@ -20,25 +22,31 @@ public:
     SerialLink(SerialPort &port, DeviceNameFor deviceName);
 
     int ComPortNumber = 1;
-    QByteArray RxBuffer;
 
-    static constexpr qint64 FloodLimit = 100;    // more waiting bytes than this are thrown away
-    static constexpr qsizetype StaleLimit = 200; // a longer RxBuffer is dropped before appending
-    // A 7-byte frame takes this long on the line at 19200 baud (10 bits a byte). No answer to it can
-    // begin before it has gone out whole, so bytes heard sooner belong to something earlier.
-    static constexpr qint64 ByteLineMicroseconds = 10 * 1'000'000LL / 19200;
-    static constexpr qint64 FrameLineMicroseconds = 7 * ByteLineMicroseconds;
+    static constexpr qint64 FloodLimit = 100; // more waiting bytes than this are thrown away
+    static constexpr qint64 ByteLineMicroseconds = hx7::ByteLineMicroseconds;
+    static constexpr qint64 FrameLineMicroseconds = hx7::FrameLineMicroseconds;
 
-    // While set, the receive step throws away bytes that come before the last frame sent could have reached
-    // the module: they cannot be its answer (a second or late answer to an earlier frame, a stray byte
-    // behind one). The fast transfer sets it; the tick mode never sends that close behind a reply. What it
-    // threw away since the last call, if anything:
-    bool EarlyBytesGuard = false;
-    std::optional<QByteArray> TakeEarlyBytes() { return std::exchange(m_earlyBytes, std::nullopt); }
-    // Microseconds since the last frame went out.
-    qint64 SinceLastSend() const { return m_port.microsecondsNow() - m_sentAt; }
+    // Bytes as the receive step took them from the port, with the time it took them (they may have come
+    // earlier: a program looks when it looks, a USB adapter hands bytes over in batches). A flood is thrown
+    // away whole and leaves only its mark.
+    struct Arrival {
+        QByteArray bytes;
+        qint64 at = 0;
+        bool flooded = false;
+    };
+    // What the receive steps brought since the last call, oldest first.
+    std::vector<Arrival> TakeArrivals() { return std::exchange(m_arrivals, {}); }
+    // The bytes of those arrivals, for a caller that needs no times.
+    QByteArray TakeBytes();
+    // Microseconds on the port's clock; when the last frame went out; and since then.
+    qint64 Now() const { return m_port.microsecondsNow(); }
+    qint64 LastSendAt() const { return m_sentAt; }
+    qint64 SinceLastSend() const { return Now() - m_sentAt; }
     // Every byte the receive step has taken from the port since it was made, kept or thrown away.
-    qint64 BytesReceived = 0;
+    qint64 BytesReceived() const { return m_bytesReceived; }
+    // Of them, since the last frame went out.
+    qint64 ReceivedSinceSend() const { return m_bytesReceived - m_receivedAtSend; }
 
     bool Open(int portNumber);
     void Close();
@@ -48,7 +56,7 @@ public:
         return Open(portNumber);
     }
     void Send(const QByteArray &frame);
-    // Moves the bytes waiting in the driver into RxBuffer; run first in every tick.
+    // Takes the bytes waiting in the driver as one arrival; run first in every tick.
     void ReceiveStep();
     // Runs handler whenever the port reports new bytes (the fast transfer takes replies as they come).
     void SetBytesArrivedHandler(std::function<void()> handler) { m_port.setBytesArrivedHandler(std::move(handler)); }
@@ -93,7 +101,10 @@ private:
     std::map<int, QString> m_chosenDevices;
     TrafficLog *m_log = nullptr;
     qint64 m_sentAt = 0;
-    std::optional<QByteArray> m_earlyBytes;
+    qint64 m_bytesReceived = 0;
+    qint64 m_receivedAtSend = 0;
+    // Bounded: a caller that never takes them (nothing runs) keeps the newest.
+    std::vector<Arrival> m_arrivals;
 };
 
 } // namespace hx7

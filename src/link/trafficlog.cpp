@@ -34,6 +34,14 @@ QString ShortDescription(int address)
     return QStringLiteral(" (") + name + QLatin1Char(')');
 }
 
+// The words with %1, %2, ... filled in, each used or not (QString::arg warns about one missing).
+QString Filled(QString words, const QStringList &values)
+{
+    for (qsizetype i = 0; i < values.size(); ++i)
+        words.replace(QLatin1Char('%') + QString::number(i + 1), values[i]);
+    return words;
+}
+
 QString Printable(const QByteArray &bytes)
 {
     QString text;
@@ -65,16 +73,12 @@ QString DescribeFrame(const QByteArray &f)
     if (f.size() != FrameSize || f[0] != '@' || f[6] != '*')
         return unknown;
     const int a = ByteAt(f, 2);
+    if (const ExchangeRow *row = RowOf(ExchangeOf(f))) {
+        // The signal table's index has no name in the byte map.
+        const QString name = row->kind == Exchange::SignalTable ? QString() : ShortDescription(a);
+        return Filled(QCoreApplication::translate("hx7", row->sent), {Hex(a), name, Hex(ByteAt(f, 3))});
+    }
     switch (f[1]) {
-    case 'G':
-        return QCoreApplication::translate("hx7", "dotaz na verzi");
-    case 'R':
-        return QCoreApplication::translate("hx7", "čtení %1%2").arg(Hex(a), ShortDescription(a));
-    case 'W':
-        return QCoreApplication::translate("hx7", "zápis %1 = %2%3")
-            .arg(Hex(a), Hex(ByteAt(f, 3)), ShortDescription(a));
-    case 'S':
-        return QCoreApplication::translate("hx7", "čtení poleSIG %1").arg(Hex(a));
     case 'X':
         if (f[2] == 'R')
             return QCoreApplication::translate("hx7", "reset modulu");
@@ -152,41 +156,22 @@ void TrafficLog::RecordSent(const QByteArray &frame, bool sent)
 TrafficLog::ReplyMatch TrafficLog::MatchAwaitedReply() const
 {
     const QByteArray &rx = m_replySoFar;
+    const ExchangeRow *row = RowOf(m_awaited);
     ReplyMatch m;
-    switch (m_awaited) {
-    case Exchange::Version:
-        if (const auto v = MatchVersionReply(rx)) {
-            const QString text = TransferController::VersionText(v->type, v->version);
-            m.length = ReplyLength(Exchange::Version);
-            m.meaning = text.isEmpty() ? tr("verze %1.%2, neznámý typ").arg(v->version / 16).arg(v->version % 16)
+    if (!row)
+        return m;
+    if (const auto value = MatchReply(m_awaited, rx)) {
+        m.length = row->replyLength;
+        if (m_awaited == Exchange::Version) {
+            const int version = *value & 0xFF;
+            const QString text = TransferController::VersionText(static_cast<char>(*value >> 8), version);
+            m.meaning = text.isEmpty() ? tr("verze %1.%2, neznámý typ").arg(version / 16).arg(version % 16)
                                        : tr("verze %1").arg(text);
+        } else {
+            m.meaning = Filled(QCoreApplication::translate("hx7", row->answer), {Hex(*value), Hex(m_index)});
         }
-        m.possible = rx.size() < ReplyLength(Exchange::Version) && rx[0] == 'N';
-        break;
-    case Exchange::Read:
-        if (const auto d = MatchReadReply(rx)) {
-            m.length = ReplyLength(Exchange::Read);
-            m.meaning = tr("odpověď %1").arg(Hex(*d));
-        }
-        m.possible = rx.size() < ReplyLength(Exchange::Read);
-        break;
-    case Exchange::Write:
-        if (MatchWriteAck(rx)) {
-            m.length = ReplyLength(Exchange::Write);
-            m.meaning = tr("potvrzení zápisu");
-        }
-        m.possible = rx.size() < ReplyLength(Exchange::Write) && rx[0] == 'Y';
-        break;
-    case Exchange::SignalTable:
-        if (const auto d = MatchSignalTableReply(rx)) {
-            m.length = ReplyLength(Exchange::SignalTable);
-            m.meaning = QStringLiteral("poleSIG ") + Hex(m_index) + QStringLiteral(" = ") + Hex(*d);
-        }
-        m.possible = rx.size() < ReplyLength(Exchange::SignalTable);
-        break;
-    case Exchange::NoReply:
-        break;
     }
+    m.possible = rx.size() < row->replyLength && (row->lead == 0 || rx[0] == row->lead);
     return m;
 }
 

@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The tick-driven state machine that talks to the module: version query, read, verify, store,
-// signal-table read and one-shot frames. The owner calls Tick() every 100 ms, after the receive step.
+// What talks to the module: it walks a transfer's plan (a store is a backup read, an address check, the
+// writes, a read back and a restart frame), sends each frame when the pace allows and takes each answer
+// the reply stream trusts. The owner calls Tick() every 100 ms, after the receive step, and in the fast mode
+// Advance() whenever bytes arrive.
 #pragma once
 
 #include "hx7_var1.h"
+#include "pace.h"
+#include "replystream.h"
 #include "seriallink.h"
+#include "transferplan.h"
 #include "transferview.h"
 
 #include <optional>
@@ -19,8 +24,8 @@ public:
 
     enum Scope { ConfigOnly = 0, ConfigAndRoutes = 1, SelectedRoute = 2 };
 
-    // The values of TransferState. A waiting state counts its ticks by adding 1 each tick, so a wait of
-    // three ticks is three consecutive values; the value after them means the wait ran out.
+    // The values TransferState() has always shown (the traffic monitor and tests read them): a frame due, or
+    // the answer awaited plus the ticks waited for it so far.
     enum State : int {
         Idle = 0,
         VersionWait = 5, // 5, 6: the version query went out when the button was pressed
@@ -73,6 +78,13 @@ public:
     // made while the read ran, and can put them back).
     const ImageBytes &ReplacedImage() const { return m_replaced; }
     bool StartPoleSigRead();
+    // The answer to the question the view was asked (TransferView::Ask); nothing when none is pending.
+    void Answer(bool yes);
+    bool QuestionPending() const { return m_phase == Phase::Asking; }
+    // What the last version query learnt: the module's type letter and version, or nothing when none answered.
+    const std::optional<VersionReply> &Identity() const { return m_identity; }
+    // The module's address code as the last store's address check read it; nothing when it had no answer.
+    std::optional<int> AddressCheckAnswer() const;
     bool QueueOneShot(const QByteArray &frame);
     // The factory reset takes over whatever runs; the caller has asked the user first. With backupFirst the
     // module is read and backed up before the reset frame goes out.
@@ -86,6 +98,7 @@ public:
     void Advance();
 
     bool FastMode() const { return m_fast; }
+    // Takes effect at the next transfer: a running one keeps the pace it began with.
     void SetFastMode(bool fast) { m_fast = fast; }
     // Whether a store ends by making the module restart; taken from the store dialog whenever it closes.
     bool ResetAfterStore() const { return m_resetAfterStore; }
@@ -98,8 +111,10 @@ public:
     bool VerifyAfterStore() const { return m_verifyAfterStore; }
     void SetVerifyAfterStore(bool verify) { m_verifyAfterStore = verify; }
 
-    bool IsIdle() const { return m_state == Idle; }
-    int TransferState() const { return m_state; }
+    bool IsIdle() const { return m_phase == Phase::Idle; }
+    int TransferState() const;
+    // The length of the answer awaited now (0 when none is).
+    int AwaitedReplyLength() const { return m_phase == Phase::Waiting ? ReplyLength(StepExchange()) : 0; }
     int CurrentAddress() const { return m_address; }
     int EndAddress() const { return m_end; }
     int RetryCount() const { return m_retries; }
@@ -121,8 +136,6 @@ public:
     // it (a file; empty when none was), in the user's language.
     QString StoreLeftText(const QString &backup) const;
     const QByteArray &PendingCommand() const { return m_pending; }
-    // For tests that need the controller in a state no start leads to (an unknown value, say).
-    void SetStateForTest(int state) { m_state = state; }
 
     static QString VersionText(char type, std::uint8_t version);
     // Position of the progress bar after the byte at address: rounded half to even, never a division by 0.
@@ -144,76 +157,69 @@ public:
     static QString Translated(const QString &text);
 
 private:
+    // Where the step in flight is: a frame due (at the next tick, or after the quiet pause), an answer awaited,
+    // the line watched after the last answer, a question waiting for Answer(), a one-shot frame due.
+    enum class Phase { Idle, Sending, Waiting, Closing, Asking, OneShotDue };
+
     bool EnsurePort();
-    bool StartReadingAll(bool verify); // a read, or a verify that compares instead of keeping the bytes
-    // What runs, for the steps a store or a factory reset is made of: each is a transfer of its own.
-    enum Step { Plain, Backup, Store, VerifyStore };
+    bool Begin(TransferPlan plan, bool checkPort = true);
     void StartStoreJob(int first, int last);
-    void Announce(TransferStep step);
-    void StopNow();
-    void StartBackup(const Overwrite &followed);
+    void StartStep(bool chained);
+    const PlanStep &Step() const { return m_plan[m_stepIndex]; }
+    Exchange StepExchange() const;
+    bool Fast() const { return m_pace.Fast(); }
+    bool AnnouncedAt(std::size_t index) const;
+    // chained: the step before ended in a tick, after a quiet line; its first frame goes at the next tick.
+    void NextStep(bool chained);
+    void StepDone();
     void BackupDone(bool read);
-    void StartOverwrite();
-    void StartStoreStep();
-    void StoreDone();
-    void StartByteTransfer(int state, int first, int last);
-    void SendRead();
-    void SendAddressCheck();
-    void SendWrite();
-    void SendSignalTable();
-    bool TakeReply(); // the Take step of the waiting state, if any
-    // One waiting tick: counts it (unless it is the early tick after a frame sent between ticks), then takes
-    // the reply; true when the wait has run out without one.
-    bool WaitRanOut(bool uncounted, bool (TransferController::*take)());
-    // Each takes its reply from RxBuffer if it is complete and moves on; false when it is not there yet.
-    bool TakeVersionReply();
-    bool TakeReadReply();
-    bool TakeAddressReply();
-    bool TakeWriteAck();
-    bool TakeSignalTableReply();
-    // A read's or the signal table's byte: stored at base + CurrentAddress (within areaSize) once trusted.
-    template <typename Match> bool TakeByteReply(Match match, int replyLength, int sendState, int base, int areaSize);
-    // After a reply that completed a byte: the next byte's request, or the end of the transfer.
-    void NextByte(int sendState);
-    bool ByteDone();
-    // After the last byte: ends the transfer, or in haste first waits for the line to stay quiet.
-    void LastByteDone();
-    void Close(bool onTick);
-    void Finish();
-    // The next byte's first request, after a reply that completed a byte.
-    void Continue(int sendState, bool repeated);
-    void SendFor(int sendState);
-    // Each frame sent adds the length of the reply it asks for.
-    void NoteSend(int replyLength);
-    void CheckEarlyBytes();
-    // Called while a reply is awaited and the buffer does not read as one.
-    void NotAReply(int replyLength);
+    void AddressChecked(int code);
+    void ReadDone();
+    void Ask(TransferQuestion question, const QString &text);
+    void StopNow();
+
+    void Send(bool repeat);
+    void SendDue();
+    void FeedArrivals();
+    bool TakeReply();
+    void Took(int value);
+    void Doubted(ReplyStream::Doubt why);
+    ReplyStream::Strictness Strictness() const;
+    void WaitTick(bool counts);
+    void NextByte();
+    void WatchClosing(bool atTick);
+    void PauseTick();
     void Misled();
-    bool Holding();
-    bool TooSoon(int replyLength);
-    bool Tainted();
-    // False when the reply is not taken: the transfer starts again at the tick's pace, or the byte is asked
-    // again. twoWays: the buffer also reads as a reply with another value further on.
-    bool Trusted(int replyLength, int sendState, bool twoWays);
-    void TimeOut(TransferOutcome failure, int sendState);
-    void Fail(TransferOutcome failure);
+    void TimeOut();
+    void Fail();
     void End(TransferOutcome outcome);
     void CommitIncoming(int base, int areaSize);
     void ReportDifferences();
 
-    int m_state = Idle;
-    int m_address = 0;
-    int m_end = 0;
-    int m_retries = 0;
-    bool m_verify = false;
-    bool m_equal = false;
     bool m_fast = false;
     bool m_resetAfterStore = false;
     bool m_backupBeforeStore = false;
     bool m_verifyAfterStore = false;
-    Step m_step = Plain;
-    Overwrite m_overwrite; // what follows the backup that runs
-    int m_storeFirst = 0;  // the store's range, kept over its backup and its verify
+
+    TransferPlan m_plan;
+    std::size_t m_stepIndex = 0;
+    Phase m_phase = Phase::Idle;
+    ReplyStream m_stream;
+    Pace m_pace;
+    bool m_atTick = false;
+    int m_address = 0;
+    int m_end = 0;
+    int m_retries = 0;
+    int m_waited = 0;        // ticks counted for the attempt in flight
+    bool m_repeated = false; // the byte in flight needed more than one attempt
+    bool m_rewind = false;   // misled: the step goes back to its first byte after the byte in flight
+    bool m_verify = false;
+    bool m_equal = false;
+    int m_stepNumber = 0; // of m_stepCount, for the view
+    int m_stepCount = 1;
+    TransferQuestion m_question = TransferQuestion::AddressMismatch;
+
+    int m_storeFirst = 0; // the store's range, kept over its backup and its verify
     int m_storeLast = -1;
     int m_acknowledged = 0;
     int m_sent = 0;
@@ -223,9 +229,7 @@ private:
     int m_addressAnswer = -1; // what the running or last store's address check read (-1: nothing)
     bool m_restore = false;   // the store writes a backup back after a stop
     bool m_jobVerify = false; // the running store reads its bytes back (fixed when it began)
-    int m_stepNumber = 0;     // of m_stepCount, for the view
-    int m_stepCount = 1;
-    TransferStep m_plainStep = TransferStep::None; // what a Plain step is
+    std::optional<VersionReply> m_identity;
     bool m_stopRequested = false;
     TransferStep m_stoppedStep = TransferStep::None;
     QByteArray m_pending;
@@ -236,19 +240,6 @@ private:
     // A read collects its bytes here and hands them to the image only once all of them have come: a read
     // that fails part-way, or that a factory reset takes over, leaves the image as it was.
     ImageBytes m_incoming{};
-    int m_firstAddress = 0;          // where the running transfer began
-    bool m_sentBetweenTicks = false; // the fast mode's last frame went out between two ticks
-    bool m_inTick = false;           // Tick() runs (perhaps nested in a box that Advance() opened)
-    bool m_tickPace = false;         // the line has misled the fast mode: the tick's pace from then on
-    bool m_closing = false;          // every byte is done: waiting for the line to stay quiet before believing it
-    bool m_tainted = false;          // no reply is taken for the attempt in flight
-    int m_rewindTo = -1;             // misled: the transfer goes back there after its current byte
-    int m_quietTicks = -1;           // before starting again: quiet ticks so far (-1: no pause running)
-    int m_settleTicks = 0;           // ticks of that pause so far
-    // The bytes received before the transfer began, and the reply bytes its frames have asked for since: a
-    // module answers each frame once at most, so more bytes than that are stale or stray.
-    qint64 m_receivedBefore = 0;
-    qint64 m_answerBytesAsked = 0;
 };
 
 } // namespace hx7

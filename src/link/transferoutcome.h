@@ -21,6 +21,13 @@ enum class TransferOutcome {
     StoredDifferent, // every byte was acknowledged, but the verify after the store found differences
     StoreUnverified, // every byte was acknowledged, but the verify after the store could not read them back
     Stopped,         // the user (or a signal) stopped it; a store stops after the byte in flight
+    Identified,      // the version query ended: TransferController::Identity() holds the answer, or nothing
+};
+
+// What a transfer waits to be answered, Yes or No.
+enum class TransferQuestion {
+    AddressMismatch, // the module's address code is not the image's: store anyway?
+    NoBackup,        // the backup before an overwrite failed: overwrite without one?
 };
 
 // The steps a transfer is made of, for the view to name the one that runs.

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace hx7 {
 
@@ -21,16 +22,13 @@ public:
     virtual void RoutesChanged() = 0; // the route table was decoded anew
     virtual void Warning(const QString &text) = 0;
     virtual void Information(const QString &text) = 0;
-    virtual bool Confirm(const QString &text) = 0; // Yes / No; true only on Yes
+    // A transfer waits for the user's Yes or No (the controller holds it until TransferController::Answer).
+    // A view that answers at once (a script, a test) returns the answer; a window returns nothing, shows the
+    // question without blocking and answers when the user has chosen.
+    virtual std::optional<bool> Ask(TransferQuestion question, const QString &text) = 0;
     // The module's bytes 0..248, read before followed overwrites them: the view keeps them (a backup file).
     // False, with *why in the user's language, when it could not.
     virtual bool KeepBackup(const ImageBytes &module, const Overwrite &followed, QString *why) = 0;
-    // The backup before an overwrite failed (why says how): whether to overwrite without one. A view that
-    // cannot ask a person (a script) says no.
-    virtual bool GoOnWithoutBackup(const QString &why, bool factoryReset)
-    {
-        return Confirm(NoBackupQuestion(why, factoryReset));
-    }
     // A step of a transfer begins: number of count (a store with its backup and verify has three).
     virtual void StepStarted(TransferStep step, int number, int count)
     {

@@ -124,20 +124,28 @@ void StartConfigStore(TMainForm1 &window)
 }
 
 // Ticks until the store has had n writes acknowledged (or has ended).
+// One tick as the timer gives it, after what the event loop has queued meanwhile (a transfer's question is
+// shown from there, not from inside the tick).
+void Tick(Fixture &f)
+{
+    QCoreApplication::sendPostedEvents();
+    f.window->Timer1Timer();
+}
+
 void TickUntilWritten(Fixture &f, int n)
 {
     for (int i = 0; i < 2000 && !f.window->Controller().IsIdle(); ++i) {
         if (f.window->Controller().CurrentStep() == TransferStep::Write &&
             f.window->Controller().AcknowledgedCount() >= n)
             return;
-        f.window->Timer1Timer();
+        Tick(f);
     }
 }
 
 void TickUntilIdle(Fixture &f)
 {
     for (int i = 0; i < 3000 && !f.window->Controller().IsIdle(); ++i)
-        f.window->Timer1Timer();
+        Tick(f);
     QCoreApplication::processEvents(); // what the window queued for after the transfer (closing itself)
 }
 
@@ -501,7 +509,7 @@ private Q_SLOTS:
         QCOMPARE(f.port.Opened.size(), 1);
         QCOMPARE(f.prompts.Shown, QStringList{shown});
         for (int i = 0; i < 30; ++i)
-            f.window->Timer1Timer();
+            Tick(f);
         QCOMPARE(f.prompts.Shown.size(), 1);
     }
 
@@ -537,7 +545,7 @@ private Q_SLOTS:
         f.window->ReadData1Click();
         QVERIFY(bar->isVisible());
         QVERIFY(!label->isVisible());
-        f.window->Timer1Timer();
+        Tick(f);
         QVERIFY(label->isVisible());
     }
 
@@ -620,7 +628,7 @@ private Q_SLOTS:
         });
         f.window->UlozitData1Click();
         for (int i = 0; i < 2000 && !f.window->Controller().IsIdle(); ++i)
-            f.window->Timer1Timer();
+            Tick(f);
         const std::vector<BackupEntry> backups = BackupStore().List();
         QCOMPARE(backups.size(), std::size_t(1));
         QCOMPARE(f.prompts.Shown, QStringList{QStringLiteral("warning: Chyba zapisu dat !\nModul potvrdil zápis 6 z 28 "
@@ -683,12 +691,12 @@ private Q_SLOTS:
             f.window->ReadData1Click();
             f.prompts.Shown.clear();
             for (int i = 0; i < 20; ++i)
-                f.window->Timer1Timer();
+                Tick(f);
         } else if (transfer == "reset") {
             f.prompts.Answer = true;
             f.window->Inicnastaven1Click();
             for (int i = 0; i < 20; ++i)
-                f.window->Timer1Timer(); // in its backup
+                Tick(f); // in its backup
         } else {
             StartConfigStore(*f.window);
             TickUntilWritten(f, 5);
@@ -742,7 +750,7 @@ private Q_SLOTS:
         // Nothing of the answer outlives the question: the next stopped transfer neither quits nor closes.
         f.window->ReadData1Click();
         for (int i = 0; i < 20; ++i)
-            f.window->Timer1Timer();
+            Tick(f);
         f.window->Zastavit1Click();
         TickUntilIdle(f);
         QVERIFY(f.window->isVisible());
@@ -818,7 +826,7 @@ private Q_SLOTS:
                 written = f.window->Controller().StoreFirst() + f.window->Controller().AcknowledgedCount();
         };
         for (int i = 0; i < 100 && !f.window->Controller().IsIdle() && !f.window->Controller().IsRestore(); ++i)
-            f.window->Timer1Timer();
+            Tick(f);
         f.prompts.WhileShown = {};
         if (restoreStoppedAfter >= 0) {
             const TransferController &c = f.window->Controller();
@@ -826,12 +834,12 @@ private Q_SLOTS:
                 if (restoreStoppedAfter == 0 ? c.TransferState() == TransferController::AddressWait
                                              : c.AcknowledgedCount() >= restoreStoppedAfter)
                     break;
-                f.window->Timer1Timer();
+                Tick(f);
             }
             QVERIFY(c.IsRestore() && !c.IsIdle());
             f.window->Zastavit1Click();
             for (int i = 0; i < 100 && c.AcknowledgedCount() != 0; ++i)
-                f.window->Timer1Timer(); // until the next restore has begun
+                Tick(f); // until the next restore has begun
             QCOMPARE(f.prompts.Shown.filter(QStringLiteral("either: Obnova zálohy zastavena.")).size(), 1);
             QVERIFY(f.prompts.Shown.filter(QStringLiteral("either: "))
                         .last()
@@ -881,7 +889,7 @@ private Q_SLOTS:
         f.prompts.EitherAnswer = edit == "load" ? takeModule : !takeModule;
         f.window->ReadData1Click();
         for (int i = 0; i < 20; ++i)
-            f.window->Timer1Timer();
+            Tick(f);
         if (edit == "load") {
             f.window->LoadFile(other);
             TickUntilIdle(f);
@@ -1034,8 +1042,8 @@ private Q_SLOTS:
         QCOMPARE(f.prompts.Shown,
                  QStringList{QStringLiteral("warning?: Resetovat konfiguraci do počátečního nastavení ?")});
         for (int i = 0; i < 1000 && !f.window->Controller().IsIdle(); ++i)
-            f.window->Timer1Timer();
-        f.window->Timer1Timer();
+            Tick(f);
+        Tick(f);
         // Yes: the module is read into a backup, then reset.
         QCOMPARE(f.port.Written.last(), yes ? InitialiseConfigFrame() : ReadFrame(LastTransferAddress));
         QCOMPARE(BackupStore().List().size(), std::size_t(yes ? 1 : 0));
@@ -1202,18 +1210,18 @@ private Q_SLOTS:
         QCOMPARE(status("LBport1"), QStringLiteral("COM1 (/dev/ttyS0): otevřen"));
         QCOMPARE(status("LBrychly1"), QStringLiteral("přenos po taktech"));
         f.port.close(); // the adapter pulled
-        f.window->Timer1Timer();
+        Tick(f);
         QCOMPARE(status("LBport1"), QStringLiteral("COM1 (/dev/ttyS0): zavřen"));
         f.port.OpenSucceeds = false;
         f.window->ReadData1Click(); // tries to open it again, and says why it cannot
-        f.window->Timer1Timer();
+        Tick(f);
         QVERIFY2(status("LBport1").startsWith(QStringLiteral("COM1 (/dev/ttyS0): nelze otevřít – Zařízení /dev/ttyS0")),
                  qPrintable(status("LBport1")));
         f.port.OpenSucceeds = true;
         f.port.Respond = [](const QByteArray &frame) { return frame[1] == 'G' ? QByteArray("NS\x14*") : QByteArray(); };
         f.window->findChild<QAbstractButton *>(QStringLiteral("BTtest1"))->click();
-        f.window->Timer1Timer();
-        f.window->Timer1Timer();
+        Tick(f);
+        Tick(f);
         QCOMPARE(status("LBport1"), QStringLiteral("COM1 (/dev/ttyS0): otevřen"));
         QCOMPARE(status("LBmodul1"), QStringLiteral("modul HX7S V 1.4"));
         f.action("RychlyPrenos1")->trigger();
@@ -1462,7 +1470,7 @@ private Q_SLOTS:
             QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("poleSIG.txt")));
         f.action("NastpoleSIG1")->trigger();
         for (int t = 0; t < 200 && f.prompts.Shown.isEmpty(); ++t)
-            f.window->Timer1Timer();
+            Tick(f);
         QDir::setCurrent(previous);
         const QString path = QStringLiteral("poleSIG.txt");
         QCOMPARE(f.prompts.Shown, QStringList{writable ? QStringLiteral("information: Data poleSIG[] ulozeny ")

@@ -26,10 +26,10 @@ QStringList ViewLines(const MonitorWindow &w)
 // its bytes apart, and each receive step is a line of the log), or in as many steps as the line needs.
 void Ask(SimRig &rig, const QByteArray &frame, int replySize)
 {
-    rig.link.RxBuffer.clear();
+    rig.link.TakeArrivals();
     rig.link.Send(frame);
     WaitForMoreBytes(rig.port, replySize - 1, 1000);
-    for (int i = 0; i < 20 && rig.link.RxBuffer.size() < replySize; ++i) {
+    for (int i = 0; i < 20 && rig.link.ReceivedSinceSend() < replySize; ++i) {
         WaitForReply(rig.port, 50);
         rig.link.ReceiveStep();
     }

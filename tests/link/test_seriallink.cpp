@@ -21,33 +21,44 @@ class TestSerialLink : public QObject
 private Q_SLOTS:
     void receiveStep_data()
     {
-        QTest::addColumn<int>("held");
+        // earlier: receive steps before this one that nobody took; kept: the arrivals taken afterwards
+        QTest::addColumn<int>("earlier");
         QTest::addColumn<int>("waiting");
-        QTest::addColumn<int>("after");
-        QTest::addColumn<bool>("purged");
-        QTest::newRow("nothing") << 3 << 0 << 3 << false;
-        QTest::newRow("100 waiting are read") << 0 << 100 << 100 << false;
-        QTest::newRow("101 waiting are a flood") << 10 << 101 << 0 << true;
-        QTest::newRow("200 held kept") << 200 << 5 << 205 << false;
-        QTest::newRow("201 held dropped") << 201 << 5 << 5 << false;
+        QTest::addColumn<int>("kept");
+        QTest::addColumn<bool>("flood");
+        QTest::newRow("nothing") << 0 << 0 << 0 << false;
+        QTest::newRow("100 waiting are read") << 0 << 100 << 1 << false;
+        QTest::newRow("101 waiting are a flood") << 1 << 101 << 2 << true;
+        QTest::newRow("63 untaken kept") << 63 << 5 << 64 << false;
+        QTest::newRow("64 untaken: the older half dropped") << 64 << 5 << 33 << false;
     }
     void receiveStep()
     {
-        QFETCH(int, held);
+        QFETCH(int, earlier);
         QFETCH(int, waiting);
-        QFETCH(int, after);
-        QFETCH(bool, purged);
+        QFETCH(int, kept);
+        QFETCH(bool, flood);
         FakeSerialPort port;
         SerialLink link(port, Device);
         QVERIFY(link.Open(1));
-        link.RxBuffer = QByteArray(held, 'h');
+        for (int i = 0; i < earlier; ++i) {
+            port.Incoming = "h";
+            link.ReceiveStep();
+        }
         port.Incoming = QByteArray(waiting, 'w');
         link.ReceiveStep();
-        QCOMPARE(link.RxBuffer.size(), after);
-        QCOMPARE(port.Purges, purged ? 1 : 0);
+        QCOMPARE(port.Purges, flood ? 1 : 0);
         QCOMPARE(port.Incoming.size(), 0);
-        if (waiting > 0 && !purged)
-            QVERIFY(link.RxBuffer.endsWith(QByteArray(waiting, 'w')));
+        QCOMPARE(link.BytesReceived(), earlier + waiting);
+        const auto arrivals = link.TakeArrivals();
+        QCOMPARE(int(arrivals.size()), kept);
+        if (waiting > 0) {
+            // The newest is this step's, with its time; a flood leaves only its mark.
+            QCOMPARE(arrivals.back().flooded, flood);
+            QCOMPARE(arrivals.back().bytes, flood ? QByteArray() : QByteArray(waiting, 'w'));
+            QVERIFY(arrivals.back().at > 0);
+        }
+        QVERIFY(link.TakeArrivals().empty());
     }
 
     void closedPortReceivesAndSendsNothing()
@@ -59,7 +70,7 @@ private Q_SLOTS:
         port.Incoming = "abc";
         link.ReceiveStep();
         link.Send("@G0000*");
-        QVERIFY(link.RxBuffer.isEmpty());
+        QVERIFY(link.TakeArrivals().empty());
         QVERIFY(port.Written.isEmpty());
         link.Close();
         QCOMPARE(port.CloseCalls, 0);

@@ -94,10 +94,12 @@ public:
     void RoutesChanged() override { ++Refreshes; }
     void Warning(const QString &text) override { Box(QStringLiteral("warning"), text); }
     void Information(const QString &text) override { Box(QStringLiteral("information"), text); }
-    bool Confirm(const QString &text) override
+    // Answers at once, as a script does; with AnswerLater the test answers through the controller.
+    std::optional<bool> Ask(hx7::TransferQuestion question, const QString &text) override
     {
+        Questions << question;
         Box(QStringLiteral("confirm"), text);
-        return ConfirmAnswer;
+        return AnswerLater ? std::nullopt : std::optional(ConfirmAnswer);
     }
     // The words of the outcome, in Czech, as the main window would show them (the signal table's owner
     // writes its dump and has words of its own).
@@ -125,6 +127,8 @@ public:
     QList<hx7::TransferOutcome> Outcomes;
     QList<int> Differing; // the addresses a verify found different, in order
     bool ConfirmAnswer = true;
+    bool AnswerLater = false;
+    QList<hx7::TransferQuestion> Questions;
     QList<std::pair<hx7::ImageBytes, hx7::Overwrite>> Backups; // what each backup kept, and before what
     bool KeepSucceeds = true;
     // Runs while a box is "open", as the nested event loop of a real message box would run ticks.

@@ -41,10 +41,10 @@ inline void PacedTick(hx7::SerialPort &port, hx7::SerialLink &link, hx7::Transfe
     static const std::set<int> sending = {0, 14, 20, 25, 40, 50};
     const int state = ctl.TransferState();
     // The program receives bytes as they come (the port's handler), so what has come is in RxBuffer too.
-    const auto received = [&] { return port.bytesWaiting() + link.RxBuffer.size(); };
+    const std::function<qint64()> received = [&] { return port.bytesWaiting() + link.ReceivedSinceSend(); };
     // The length of the awaited reply: the tick comes once that much has come, however slowly, and the line
     // has been quiet for a moment (a timer's tick seldom falls between a reply and what follows it closely).
-    const qint64 length = state <= 6 ? 4 : state >= 51 ? 3 : 2;
+    const qint64 length = ctl.AwaitedReplyLength();
     const auto movedOn = [&] { return ctl.TransferState() != state && sending.count(ctl.TransferState()); };
     if (!sending.count(state)) {
         WaitForMoreBytes(port, length - 1, 40, movedOn, received);
