@@ -1976,10 +1976,6 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
         <translation>discarded (input flood)</translation>
     </message>
     <message>
-        <source>zahozeno (přišlo dřív, než modul mohl odpovědět)</source>
-        <translation>discarded (came before the module could have answered)</translation>
-    </message>
-    <message>
         <source>Záznam nelze uložit do souboru %1: %2</source>
         <translation>Cannot save the record to the file %1: %2</translation>
     </message>

@@ -123,7 +123,7 @@ bool ReplyStream::ReadsOtherwise(const Reading &r) const
     return false;
 }
 
-ReplyStream::Verdict ReplyStream::HasteFirst() const
+ReplyStream::Verdict ReplyStream::HasteFirst(bool atTick) const
 {
     // Taken the moment it is there, an answer is trusted only when nothing but it came: whatever else is on the
     // line means the program may have taken such bytes for answers before.
@@ -139,7 +139,7 @@ ReplyStream::Verdict ReplyStream::HasteFirst() const
     if (attempt.hasty && (before > m_spare || before % m_length != 0))
         return {Verdict::Doubtful, 0, Doubt::TooEarly};
     if (!attempt.hasty && before % m_length != 0 && before <= m_spare)
-        return Settled(Strictness::Paced);
+        return Settled(Strictness::Paced, atTick);
     const qsizetype body = m_dropped + m_bytes.size() - heard;
     if (body < m_length)
         return {};
@@ -153,14 +153,21 @@ ReplyStream::Verdict ReplyStream::HasteFirst() const
     return {Verdict::Answer, m_chosen.value};
 }
 
-ReplyStream::Verdict ReplyStream::Settled(Strictness how) const
+ReplyStream::Verdict ReplyStream::Settled(Strictness how, bool atTick) const
 {
+    // Where a cut answer's tail may lie in front, each place an answer may start is read whole before any is
+    // believed (a stray in front of the tail's place reads as an answer too); the tick decides with what came.
+    const std::vector<qsizetype> starts = Starts();
+    const qsizetype end = m_dropped + m_bytes.size();
+    if (!atTick && starts.size() > 1 &&
+        std::any_of(starts.begin(), starts.end(), [&](qsizetype s) { return s + m_length > end; }))
+        return {};
     const std::vector<Reading> readings = Readings();
     if (readings.empty())
         return {};
     // Every place an answer may start must tell the same: a tail of a cut answer, or a stray in front of a '*',
     // that reads as an answer with another value cannot be told from the true one.
-    const bool tail = Starts().size() > 1;
+    const bool tail = starts.size() > 1;
     for (const Reading &r : readings)
         if (r.value != readings.front().value)
             return {Verdict::Doubtful, 0, tail ? Doubt::CutBySend : Doubt::TwoWays};
@@ -178,7 +185,7 @@ ReplyStream::Verdict ReplyStream::Judge(Strictness how, bool atTick) const
         return {};
     if (how == Strictness::Haste) {
         if (m_attempts.size() == 1)
-            return HasteFirst();
+            return HasteFirst(atTick);
         // After a repeat the module may answer every attempt, and the rest of what it sends may still be on its
         // way: with more than an answer there, the tick decides, having seen all of it.
         const qsizetype body = m_dropped + m_bytes.size() - FirstHeard(m_attempts.front());
@@ -186,7 +193,7 @@ ReplyStream::Verdict ReplyStream::Judge(Strictness how, bool atTick) const
             return {};
         how = Strictness::Paced;
     }
-    return Settled(how);
+    return Settled(how, atTick);
 }
 
 void ReplyStream::Taken()

@@ -70,8 +70,8 @@ private:
     Reading ReadAt(qsizetype pos) const;
     std::vector<qsizetype> Starts() const;
     std::vector<Reading> Readings() const;
-    Verdict HasteFirst() const;
-    Verdict Settled(Strictness how) const;
+    Verdict HasteFirst(bool atTick) const;
+    Verdict Settled(Strictness how, bool atTick) const;
     bool CompletedTooSoon(const Reading &r) const;
     bool ReadsOtherwise(const Reading &r) const;
     void Trim();
@@ -84,7 +84,6 @@ private:
     qsizetype m_groupStart = 0; // where the answers of the byte in flight may begin
     std::vector<Attempt> m_attempts;
     qsizetype m_spare = 0;      // what the earlier attempts of the last byte taken may still bring
-    qsizetype m_takenEnd = -1;  // where the answer of the verdict ends, for Taken()
     mutable Reading m_chosen{}; // the reading the last Answer verdict was taken from
     bool m_tainted = false;
     qsizetype m_heardMark = 0;

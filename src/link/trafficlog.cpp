@@ -204,12 +204,10 @@ void TrafficLog::RecordDiscarded(const QByteArray &bytes, DiscardReason reason)
 {
     if (!m_enabled)
         return;
-    // A flood takes the awaited reply with it; after early bytes the frame's own reply is still to come.
-    if (reason == Flood)
-        m_awaited = Exchange::NoReply;
-    AddChunked(TrafficLine::Discarded, bytes,
-               reason == Flood ? tr("zahozeno (zahlcení vstupu)")
-                               : tr("zahozeno (přišlo dřív, než modul mohl odpovědět)"));
+    // A flood takes the awaited reply with it.
+    (void)reason;
+    m_awaited = Exchange::NoReply;
+    AddChunked(TrafficLine::Discarded, bytes, tr("zahozeno (zahlcení vstupu)"));
 }
 
 QByteArray TrafficLog::AsText() const

@@ -47,7 +47,7 @@ public:
     void RecordReceived(const QByteArray &bytes);
     // Bytes thrown away by the receive step: a flood (the awaited reply is lost with it), or bytes that came
     // before the frame just sent could have been answered.
-    enum DiscardReason { Flood, TooEarly };
+    enum DiscardReason { Flood };
     void RecordDiscarded(const QByteArray &bytes, DiscardReason reason);
 
     const std::deque<TrafficLine> &Lines() const { return m_lines; }

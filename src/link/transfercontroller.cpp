@@ -367,8 +367,10 @@ void TransferController::StartFactoryReset(bool backupFirst)
 void TransferController::StartStep(bool chained)
 {
     const PlanStep &step = Step();
-    m_address = step.first;
-    m_end = step.last;
+    if (step.last >= step.first) { // a step of bytes; the others leave where the last one ended
+        m_address = step.first;
+        m_end = step.last;
+    }
     m_retries = 0;
     m_waited = 0;
     m_repeated = false;
@@ -417,6 +419,9 @@ void TransferController::Send(bool repeat)
         break;
     case PlanStep::SignalTable:
         frame = SignalTableFrame(m_address);
+        break;
+    case PlanStep::AddressCheck:
+        frame = AddressCheckFrame();
         break;
     default:
         frame = ReadFrame(m_address);

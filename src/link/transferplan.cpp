@@ -74,7 +74,7 @@ TransferPlan StorePlan(int first, int last, bool backup, bool readBack, bool res
     TransferPlan plan;
     if (backup)
         plan.push_back({PlanStep::Backup, 0, LastTransferAddress});
-    plan.push_back({PlanStep::AddressCheck, AddressCodeByte, AddressCodeByte});
+    plan.push_back({PlanStep::AddressCheck, first, last}); // it asks for byte 4 whatever the range
     plan.push_back({PlanStep::Write, first, last});
     if (readBack)
         plan.push_back({PlanStep::ReadBack, first, last});

@@ -18,7 +18,7 @@ struct PlanStep {
         Read,         // bytes into the image
         Verify,       // bytes compared with the image
         Backup,       // bytes 0..248 kept before an overwrite
-        AddressCheck, // the module's address code read before a store
+        AddressCheck, // the module's address code read before a store (its range: the writes')
         Write,        // bytes first..last written
         ReadBack,     // the written bytes read back and compared with what was written
         SignalTable,  // the developer's signal table
