@@ -6,7 +6,6 @@
 #include "replystream.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace hx7 {
 
@@ -63,11 +62,13 @@ std::vector<qsizetype> ReplyStream::Starts() const
     // then start a whole answer further on, and the earlier answer, head and tail, answers the same byte. The
     // earlier answer's place: behind the answers taken before it (for the first attempt, what the other attempts
     // of the byte before it may still bring).
+    // After a repeat, only an earlier answer still incomplete at the send can have been cut: bytes behind a whole
+    // answer are a stray or a second answer, which the send drops.
     qsizetype from = m_groupStart;
     qsizetype limit = m_spare;
     if (m_attempts.size() > 1) {
         from = FirstHeard(m_attempts[m_attempts.size() - 2]);
-        limit = std::numeric_limits<qsizetype>::max();
+        limit = m_length - 1;
     }
     const qsizetype before = heard - from;
     if (before > 0 && before % m_length != 0 && before <= limit) {

@@ -559,6 +559,15 @@ bool TransferController::TakeReply()
 
 void TransferController::Doubted(ReplyStream::Doubt why)
 {
+    // Asked once: the version query then has no answer; a store whose module cannot be told is not begun.
+    if (Step().kind == PlanStep::Query) {
+        m_stream.Taint();
+        return;
+    }
+    if (Step().kind == PlanStep::AddressCheck) {
+        End(TransferOutcome::CommFailed);
+        return;
+    }
     switch (why) {
     case ReplyStream::Doubt::TooSoon:
         if (m_pace.AtTickPace()) {
@@ -697,6 +706,9 @@ void TransferController::Fail()
         return;
     case PlanStep::ReadBack:
         End(TransferOutcome::StoreUnverified);
+        return;
+    case PlanStep::AddressCheck:
+        End(TransferOutcome::CommFailed);
         return;
     default:
         End(TransferOutcome::ReadFailed);
