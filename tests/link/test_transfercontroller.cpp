@@ -129,6 +129,15 @@ struct Rig {
     qint64 now = 0;             // the link's clock, in microseconds
 };
 
+// What the view showed besides the words it gives each outcome: the boxes the controller put up itself.
+QList<Message> OtherBoxes(const RecordingView &view)
+{
+    QList<Message> out = view.Messages;
+    for (const TransferOutcome outcome : view.Outcomes)
+        out.removeOne({IsFailure(outcome) ? "warning" : "information", OutcomeSourceText(outcome)});
+    return out;
+}
+
 QList<int> Range(int first, int last)
 {
     QList<int> out;
@@ -157,6 +166,7 @@ private Q_SLOTS:
         QCOMPARE(rig.view.Progress.last(), 100);
         QVERIFY(!rig.view.ProgressVisible);
         QCOMPARE(rig.view.Refreshes, 1);
+        QCOMPARE(rig.view.Outcomes, QList<TransferOutcome>{TransferOutcome::Read});
         QVERIFY(rig.view.Messages.isEmpty());
         RouteTable expected;
         DecodeRoutes(rig.data.ConfigImage.data(), expected);
@@ -197,10 +207,11 @@ private Q_SLOTS:
             rig.StartDelivering();
         for (int tick = rig.sentPerTick.size() + 1; tick < warned; ++tick) {
             rig.Tick(); // addresses 0..2 answered; then address 3 asked three times
-            QVERIFY2(rig.view.Messages.isEmpty(), qPrintable(QString::number(tick)));
+            QVERIFY2(rig.view.Outcomes.isEmpty() && rig.view.Messages.isEmpty(), qPrintable(QString::number(tick)));
         }
         rig.Tick(); // the twelfth tick counted from the first request of address 3
-        QCOMPARE(rig.view.Messages, (QList<Message>{{"warning", TransferController::ReadErrorText}}));
+        QCOMPARE(rig.view.Outcomes, QList<TransferOutcome>{TransferOutcome::ReadFailed});
+        QCOMPARE(OtherBoxes(rig.view), QList<Message>());
         QVERIFY(rig.ctl.IsIdle());
         QVERIFY(!rig.view.ProgressVisible);
         QCOMPARE(rig.TicksOf(command == 'S' ? SignalTableFrame(3) : ReadFrame(3)), requests);
@@ -208,7 +219,6 @@ private Q_SLOTS:
         QVERIFY(rig.data.ConfigImage == imageBefore);
         QVERIFY(rig.data.RouteTable == tableBefore);
         QCOMPARE(rig.view.Refreshes, 0);
-        QCOMPARE(rig.view.Outcomes, QList<TransferOutcome>{TransferOutcome::ReadFailed});
     }
 
     // The fast mode with a module that answers at once: the same frames in the same order, the same
@@ -239,6 +249,7 @@ private Q_SLOTS:
         }
         fast.StartDelivering();
         QCOMPARE(fast.ctl.IsIdle(), operation == "version");
+        QCOMPARE(fast.view.Outcomes.size(), operation == "version" ? 1 : 0);
         QCOMPARE(fast.view.Messages, QList<Message>());
         fast.Tick();
         QVERIFY(fast.ctl.IsIdle());
@@ -450,7 +461,11 @@ private Q_SLOTS:
             });
             QVERIFY(rig.ctl.IsIdle());
             QCOMPARE(rig.view.Messages, QList<Message>());
-            QCOMPARE(rig.view.Outcomes.size(), reset ? 0 : 1); // a factory reset tells nothing when its frame is out
+            // A factory reset tells nothing when its frame is out.
+            const TransferOutcome done = poleSig ? TransferOutcome::SignalTableRead
+                                         : store ? TransferOutcome::Stored
+                                                 : TransferOutcome::Read;
+            QCOMPARE(rig.view.Outcomes, reset ? QList<TransferOutcome>() : QList<TransferOutcome>{done});
             const int from = store ? AddressCodeByte : 0;
             if ((fast || tickRight) && poleSig)
                 QVERIFY2(std::equal(module.SignalTable.begin(), module.SignalTable.begin() + PoleSigBytes,
@@ -519,15 +534,15 @@ private Q_SLOTS:
     void verify_data()
     {
         QTest::addColumn<int>("changed");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("equal") << -1 << TransferController::EqualText;
-        QTest::newRow("last byte differs") << 248 << TransferController::DifferentText;
-        QTest::newRow("first byte differs") << 0 << TransferController::DifferentText;
+        QTest::addColumn<TransferOutcome>("result");
+        QTest::newRow("equal") << -1 << TransferOutcome::Equal;
+        QTest::newRow("last byte differs") << 248 << TransferOutcome::Different;
+        QTest::newRow("first byte differs") << 0 << TransferOutcome::Different;
     }
     void verify()
     {
         QFETCH(int, changed);
-        QFETCH(QString, result);
+        QFETCH(TransferOutcome, result);
         Rig rig;
         for (int i = 0; i <= 248; ++i)
             rig.data.ConfigImage[i] = rig.module[i];
@@ -536,7 +551,9 @@ private Q_SLOTS:
         const ImageBytes before = rig.data.ConfigImage;
         rig.ctl.StartVerify();
         QCOMPARE(rig.RunUntilIdle(), 250); // runs to the end even after a difference
-        QCOMPARE(rig.view.Messages, (QList<Message>{{"information", result}}));
+        QCOMPARE(rig.view.Outcomes, QList<TransferOutcome>{result});
+        QCOMPARE(OtherBoxes(rig.view), QList<Message>());
+        QCOMPARE(rig.view.Differing, changed >= 0 ? QList<int>{changed} : QList<int>());
         QVERIFY(rig.data.ConfigImage == before);
         QCOMPARE(rig.view.Refreshes, 0);
     }
@@ -571,6 +588,7 @@ private Q_SLOTS:
             const int a = static_cast<std::uint8_t>(f[2]);
             QCOMPARE(f, WriteFrame(a, rig.data.ConfigImage[a]));
         }
+        QCOMPARE(rig.view.Outcomes, QList<TransferOutcome>{TransferOutcome::Stored});
         QVERIFY(rig.view.Messages.isEmpty());
         QVERIFY(!rig.view.ProgressVisible);
         QCOMPARE(rig.view.Progress.at(1), TransferController::ProgressPercent(first, last));
@@ -1048,7 +1066,8 @@ private Q_SLOTS:
         rig.silent = {AddressCodeByte};
         rig.ctl.StartStore(TransferController::ConfigAndRoutes, 1);
         QCOMPARE(rig.RunUntilIdle(), 4);
-        QCOMPARE(rig.view.Messages, (QList<Message>{{"warning", TransferController::CommErrorText}}));
+        QCOMPARE(rig.view.Outcomes, QList<TransferOutcome>{TransferOutcome::CommFailed});
+        QCOMPARE(OtherBoxes(rig.view), QList<Message>());
         QCOMPARE(rig.port.Written, QList<QByteArray>{AddressCheckFrame()});
     }
 
@@ -1062,7 +1081,8 @@ private Q_SLOTS:
         QCOMPARE(rig.WrittenAddresses('W'), (QList<int>{4, 5, 6, 6, 6}));
         // Address check in tick 1, its reply in tick 2, writes from tick 3: address 6 first in tick 5.
         QCOMPARE(rig.TicksOf(WriteFrame(6, rig.data.ConfigImage[6])), (QList<int>{5, 9, 13}));
-        QCOMPARE(rig.view.Messages, (QList<Message>{{"warning", TransferController::StoreErrorText}}));
+        QCOMPARE(rig.view.Outcomes, QList<TransferOutcome>{TransferOutcome::StoreFailed});
+        QCOMPARE(OtherBoxes(rig.view), QList<Message>());
         QVERIFY(!rig.port.Written.contains(ResetModuleFrame()));
     }
 
@@ -1078,6 +1098,7 @@ private Q_SLOTS:
         QCOMPARE(rig.port.Written.last(), InitialiseConfigFrame());
         QVERIFY(rig.ctl.IsIdle());
         rig.Tick();
+        QVERIFY(rig.view.Outcomes.isEmpty()); // neither the abandoned read nor the reset, once its frame is out
         QVERIFY(rig.view.Messages.isEmpty());
         QVERIFY(!rig.view.ProgressVisible);
         QVERIFY(rig.data.ConfigImage == before); // the abandoned read leaves nothing behind
@@ -1187,6 +1208,7 @@ private Q_SLOTS:
         QVERIFY(rig.ctl.IsIdle());
         QCOMPARE(rig.view.VersionText, text);
         QCOMPARE(rig.view.Hx7S, type == 'S');
+        QCOMPARE(rig.view.Outcomes, QList<TransferOutcome>{TransferOutcome::Identified});
         QCOMPARE(rig.view.Messages.size(), notice ? 1 : 0); // once, also with nested ticks
         if (notice)
             QCOMPARE(rig.view.Messages[0].text, TransferController::OldFirmwareText);
@@ -1202,6 +1224,7 @@ private Q_SLOTS:
         rig.Tick();
         QVERIFY(rig.ctl.IsIdle());
         QCOMPARE(rig.view.VersionText, QStringLiteral("??"));
+        QCOMPARE(rig.view.Outcomes, QList<TransferOutcome>{TransferOutcome::Identified});
         QVERIFY(rig.view.Messages.isEmpty());
     }
 
@@ -1219,7 +1242,8 @@ private Q_SLOTS:
         rig.ctl.StartRead();
         rig.RunUntilIdle();
         QCOMPARE(nestedSends, 0);
-        QCOMPARE(rig.view.Messages.size(), 1);
+        QCOMPARE(rig.view.Outcomes, QList<TransferOutcome>{TransferOutcome::ReadFailed});
+        QCOMPARE(OtherBoxes(rig.view), QList<Message>());
     }
 
     // The table goes into the image and its owner is told; the owner writes the dump (the link writes no file).
