@@ -12,8 +12,8 @@ scripts/deps.sh
 command -v clang++ > /dev/null || { sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo; $sudo apt-get install -y -qq clang libclang-rt-14-dev; }
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHX7_FUZZ=ON \
       -DBUILD_TESTING=OFF > /dev/null
-cmake --build build-fuzz -j"$(nproc)" --target fuzz_configfile fuzz_profile fuzz_controller
-for target in configfile profile controller; do
+cmake --build build-fuzz -j"$(nproc)" --target fuzz_configfile fuzz_profile fuzz_controller fuzz_replystream
+for target in configfile profile controller replystream; do
     work=build-fuzz/corpus/$target findings=build-fuzz/findings/$target
     mkdir -p "$work" "$findings"
     cp -n fuzz/corpus/$target/* "$work"/ 2>/dev/null || true
