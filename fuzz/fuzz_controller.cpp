@@ -52,6 +52,7 @@ struct Run {
     int highest = -1;                   // the highest address asked for so far
     std::array<int, 256> asked{};       // frames per address
     bool restarted = false;
+    int pass = 1;
     bool ended = false;
 
     bool Completed() const { return end >= 0 && ctl.CurrentAddress() > end; }
@@ -65,16 +66,26 @@ struct Run {
                 Check(op == Store && ctl.ResetAfterStore() && Completed() && seen == port.Written.size() - 1);
             if (letter == 0 || f[1] != letter)
                 continue;
-            // In order, each byte with its three attempts, except that a transfer the line has misled starts
-            // again from its first byte, once; misled after its last reply, it asks for the last byte again
-            // first.
+            // In order, each byte with its three attempts, except that a pass the line has misled starts again
+            // from its first byte, once; misled after its last reply, it asks for the last byte again first. A
+            // fast read's confirmation is a second pass like the first; the bytes whose readings differ are asked
+            // once more, in order.
             const int address = static_cast<std::uint8_t>(f[2]);
+            if (ctl.Pass() != pass) {
+                Check(ctl.Pass() == pass + 1 && ctl.FastMode());
+                pass = ctl.Pass();
+                restarted = false;
+                highest = -1;
+                asked = {};
+            }
             if (highest >= 0 && address == low && !restarted && (address != highest || asked[low] >= 3)) {
                 restarted = true;
                 highest = -1;
                 asked = {};
             }
-            if (highest < 0)
+            if (pass == 3)
+                Check(address >= highest);
+            else if (highest < 0)
                 Check(address == low);
             else
                 Check(address == highest || address == highest + 1);

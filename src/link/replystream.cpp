@@ -23,7 +23,19 @@ void ReplyStream::Sent(Exchange kind, qint64 at, bool repeat, bool hasty)
         m_length = ReplyLength(kind);
     }
     m_attempts.push_back({end, at, hasty});
+    m_asked += m_length;
     m_tainted = false;
+}
+
+bool ReplyStream::OverBudget() const
+{
+    return m_dropped + m_bytes.size() - m_countedFrom > m_asked;
+}
+
+void ReplyStream::CountFromHere()
+{
+    m_countedFrom = m_dropped + m_bytes.size();
+    m_asked = 0;
 }
 
 void ReplyStream::Received(const QByteArray &bytes, qint64 at)
@@ -139,6 +151,10 @@ ReplyStream::Verdict ReplyStream::HasteFirst(bool atTick) const
     const qsizetype before = sendPos - m_groupStart;
     if (attempt.hasty && (before > m_spare || before % m_length != 0))
         return {Verdict::Doubtful, 0, Doubt::TooEarly};
+    // More bytes than the frames since the step's first could draw: a stray or a second answer came, perhaps in
+    // front of an answer taken before, where a program that looked late could not see it by its place.
+    if (OverBudget())
+        return {Verdict::Doubtful, 0, Doubt::Surplus};
     if (!attempt.hasty && before % m_length != 0 && before <= m_spare)
         return Settled(Strictness::Paced, atTick);
     const qsizetype body = m_dropped + m_bytes.size() - heard;
@@ -190,6 +206,8 @@ ReplyStream::Verdict ReplyStream::Judge(Strictness how, bool atTick) const
         // After a repeat the module may answer every attempt, and the rest of what it sends may still be on its
         // way: with more than an answer there, the tick decides, having seen all of it.
         const qsizetype body = m_dropped + m_bytes.size() - FirstHeard(m_attempts.front());
+        if (OverBudget())
+            return {Verdict::Doubtful, 0, Doubt::Surplus};
         if (!atTick && body > m_length)
             return {};
         how = Strictness::Paced;

@@ -41,6 +41,9 @@ public:
     // A frame of kind went out at (microseconds); repeat: it asks again what the attempt before it asked;
     // hasty: it went out the moment the answer before it came, not a tick after it.
     void Sent(Exchange kind, qint64 at, bool repeat, bool hasty);
+    // From the next frame on, the bytes received are counted against the answers the frames ask for (a step's
+    // first frame: what came before it answers none of them).
+    void CountFromHere();
     // Bytes the program took from the line at (as far as it can tell: they may have come earlier).
     void Received(const QByteArray &bytes, qint64 at);
     // The attempt in flight, judged as of now; atTick: the tick's look, which has seen all that came.
@@ -67,6 +70,7 @@ private:
         qsizetype start = 0;
     };
     qsizetype FirstHeard(const Attempt &attempt) const;
+    bool OverBudget() const;
     Reading ReadAt(qsizetype pos) const;
     std::vector<qsizetype> Starts() const;
     std::vector<Reading> Readings() const;
@@ -87,6 +91,8 @@ private:
     mutable Reading m_chosen{}; // the reading the last Answer verdict was taken from
     bool m_tainted = false;
     qsizetype m_heardMark = 0;
+    qsizetype m_countedFrom = 0; // position from which the answers' budget counts
+    qsizetype m_asked = 0;       // bytes the frames since then may draw, each attempt answered once at most
     qint64 m_lastArrival = 0;
 };
 

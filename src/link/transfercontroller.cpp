@@ -370,12 +370,18 @@ void TransferController::StartStep(bool chained)
     if (step.last >= step.first) { // a step of bytes; the others leave where the last one ended
         m_address = step.first;
         m_end = step.last;
+        m_pass.clear();
+        for (int a = step.first; a <= step.last; ++a)
+            m_pass.push_back(a);
+        m_passAt = 0;
+        m_passNumber = 1;
     }
     m_retries = 0;
     m_waited = 0;
     m_repeated = false;
     m_rewind = false;
     m_verify = step.kind == PlanStep::Verify || step.kind == PlanStep::ReadBack;
+    m_stepFirstFrame = true;
     m_equal = true;
     m_pace.Begin(m_fast);
     if (AnnouncedAt(m_stepIndex)) {
@@ -428,6 +434,8 @@ void TransferController::Send(bool repeat)
         break;
     }
     FeedArrivals(); // what came before the frame is not its answer, and the stream must know it came first
+    if (std::exchange(m_stepFirstFrame, false))
+        m_stream.CountFromHere();
     m_link.Send(frame);
     m_stream.Sent(kind, m_link.LastSendAt(), repeat, !m_atTick);
     // The version query goes out when asked, and its first tick has always counted.
@@ -597,7 +605,8 @@ void TransferController::Misled()
     m_stream.Taint();
     if (m_pace.Closing()) {
         m_pace.EndClosing();
-        m_address = m_end; // misled after the last answer: that byte is asked again first
+        m_passAt = m_pass.size() - 1; // misled after the last answer: that byte is asked again first
+        m_address = m_pass[m_passAt];
         m_retries = 0;
         m_phase = Phase::Sending;
     }
@@ -635,35 +644,101 @@ void TransferController::Took(int value)
     NextByte();
 }
 
+int TransferController::Progress() const
+{
+    // A read that is confirmed goes over its bytes twice: each pass is half of the bar.
+    const int percent = ProgressPercent(m_address, m_end);
+    if (!Confirms())
+        return percent;
+    return m_passNumber == 1 ? percent / 2 : m_passNumber == 2 ? 50 + percent / 2 : 100;
+}
+
 void TransferController::NextByte()
 {
-    m_view.SetProgress(ProgressPercent(m_address, m_end));
+    m_view.SetProgress(Progress());
     const bool repeated = m_retries > 0;
     m_retries = 0;
     if (m_stopRequested) {
         StopNow(); // the write in flight is acknowledged: nothing more goes out
         return;
     }
-    if (m_rewind) { // back to the first byte, after a quiet pause
+    if (m_rewind) { // back to the pass's first byte, after a quiet pause
         m_rewind = false;
-        m_address = Step().first;
+        m_passAt = 0;
+        m_address = m_pass.front();
         m_pace.StartPause();
         m_stream.HeardSinceLastAsked();
         m_phase = Phase::Sending;
         return;
     }
-    if (++m_address <= m_end) {
+    if (++m_passAt < m_pass.size()) {
+        m_address = m_pass[m_passAt];
         m_phase = Phase::Sending;
         if (m_pace.NextFrameMayGo(m_atTick, repeated))
             Send(false);
         return;
     }
+    m_address = m_end + 1;
     // A fast step ends on a line that has stayed quiet (see Pace); the slow one at once.
     m_phase = Phase::Closing;
     if (Fast())
         m_pace.StartClosing();
     else
         StepDone();
+}
+
+bool TransferController::Confirms() const
+{
+    switch (Step().kind) {
+    case PlanStep::Read:
+    case PlanStep::Verify:
+    case PlanStep::Backup:
+    case PlanStep::ReadBack:
+    case PlanStep::SignalTable:
+        return Fast();
+    default:
+        return false;
+    }
+}
+
+void TransferController::PassDone()
+{
+    // A fast read is read twice, and the bytes whose two readings differ once more at the tick's pace: a line
+    // that misleads the fast pace must then do it the same way twice to pass. A pass that went at the tick's pace
+    // (the line misled it) is as good as the slow transfer's, and is kept as it is.
+    if (!Confirms() || m_passNumber == 3 || m_pace.AtTickPace()) {
+        StepDone();
+        return;
+    }
+    if (m_passNumber == 1) {
+        m_firstPass = m_incoming;
+        StartPass(m_pass, false);
+        return;
+    }
+    const int base = Step().kind == PlanStep::SignalTable ? PoleSigBase : 0;
+    std::vector<int> differ;
+    for (const int a : m_pass)
+        if (m_incoming[base + a] != m_firstPass[base + a])
+            differ.push_back(a);
+    if (differ.empty())
+        StepDone();
+    else
+        StartPass(std::move(differ), true);
+}
+
+void TransferController::StartPass(std::vector<int> addresses, bool tickPace)
+{
+    ++m_passNumber;
+    m_pass = std::move(addresses);
+    m_passAt = 0;
+    m_address = m_pass.front();
+    m_retries = 0;
+    m_rewind = false;
+    m_pace.Begin(m_fast);
+    if (tickPace)
+        m_pace.Misled();
+    m_stepFirstFrame = true;
+    m_phase = Phase::Sending; // from the tick that ended the pass before: at the next one
 }
 
 void TransferController::WatchClosing(bool atTick)
@@ -676,7 +751,7 @@ void TransferController::WatchClosing(bool atTick)
     }
     if (atTick && m_pace.QuietLongEnough(m_link.SinceLastSend())) {
         m_pace.EndClosing();
-        StepDone();
+        PassDone();
     }
 }
 

@@ -14,6 +14,7 @@
 
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace hx7 {
 
@@ -113,6 +114,9 @@ public:
 
     bool IsIdle() const { return m_phase == Phase::Idle; }
     int TransferState() const;
+    // Which pass over a step's bytes runs: 1, or for a fast read 2 (the confirmation) and 3 (the bytes whose
+    // two readings differ, at the tick's pace).
+    int Pass() const { return m_passNumber; }
     // The length of the answer awaited now (0 when none is).
     int AwaitedReplyLength() const { return m_phase == Phase::Waiting ? ReplyLength(StepExchange()) : 0; }
     int CurrentAddress() const { return m_address; }
@@ -188,6 +192,10 @@ private:
     void WaitTick(bool counts);
     void NextByte();
     void WatchClosing(bool atTick);
+    int Progress() const;
+    bool Confirms() const;
+    void PassDone();
+    void StartPass(std::vector<int> addresses, bool tickPace);
     void PauseTick();
     void Misled();
     void TimeOut();
@@ -210,9 +218,16 @@ private:
     int m_address = 0;
     int m_end = 0;
     int m_retries = 0;
-    int m_waited = 0;        // ticks counted for the attempt in flight
-    bool m_repeated = false; // the byte in flight needed more than one attempt
-    bool m_rewind = false;   // misled: the step goes back to its first byte after the byte in flight
+    int m_waited = 0;              // ticks counted for the attempt in flight
+    bool m_repeated = false;       // the byte in flight needed more than one attempt
+    bool m_rewind = false;         // misled: the step goes back to its first byte after the byte in flight
+    bool m_stepFirstFrame = false; // the step's first frame is still to go
+    // The addresses the pass in flight asks for, and which of them: a fast read's first pass, its confirmation,
+    // and the bytes whose two readings differ.
+    std::vector<int> m_pass;
+    std::size_t m_passAt = 0;
+    int m_passNumber = 1;
+    ImageBytes m_firstPass{};
     bool m_verify = false;
     bool m_equal = false;
     int m_stepNumber = 0; // of m_stepCount, for the view

@@ -13,7 +13,7 @@ namespace {
 
 // One line of a script: "send R 0" (the first attempt, a tick after the answer before it), "hasty R 0" (right
 // behind it), "repeat R 400000", "bytes 0b2a 5000" (hex, taken at that microsecond), "take" (the verdict's
-// answer is taken: the next byte begins).
+// answer is taken: the next byte begins), "count" (a step's first frame follows: bytes are counted from here).
 void Play(ReplyStream &stream, const QStringList &script)
 {
     for (const QString &line : script) {
@@ -23,6 +23,8 @@ void Play(ReplyStream &stream, const QStringList &script)
             stream.Received(QByteArray::fromHex(w[1].toLatin1()), w[2].toLongLong());
         else if (w[0] == QLatin1String("take"))
             stream.Taken();
+        else if (w[0] == QLatin1String("count"))
+            stream.CountFromHere();
         else
             stream.Sent(kind(), w[2].toLongLong(), w[0] == QLatin1String("repeat"), w[0] == QLatin1String("hasty"));
     }
@@ -69,8 +71,8 @@ private Q_SLOTS:
         row("reads two ways, slow: the first reading", strayStar, S::Tick, true, answer(0x0d));
         // A frame sent a tick after the answer before it: a byte trailing that answer is behind us, whatever it is.
         row("a stray in front of a frame at the tick",
-            {"send R 0", "bytes 0b2a 6000", "take", "bytes 0d 8000", "send R 100000", "bytes 442a 106000"}, S::Haste,
-            false, answer(0x44));
+            {"send R 0", "bytes 0b2a 6000", "take", "bytes 0d 8000", "count", "send R 100000", "bytes 442a 106000"},
+            S::Haste, false, answer(0x44));
         // A repeat's send cuts the late answer to the first attempt in two, and the program takes the tail after
         // the frame could be heard (it looked late). The tail is known by its place: head and tail answer the same
         // byte, and "tail, answer" ("2a 0b") is not read as an answer.

@@ -247,18 +247,27 @@ private Q_SLOTS:
                     : operation.endsWith("17") ? c.StartStore(TransferController::SelectedRoute, 17)
                                                : c.StartStore(TransferController::ConfigAndRoutes, 1));
         }
+        // A fast read is read a second time to confirm it, from the tick after its quiet line.
+        const bool confirmed = operation == "read" || operation == "verify" || operation == "poleSIG";
         fast.StartDelivering();
         QCOMPARE(fast.ctl.IsIdle(), operation == "version");
         QCOMPARE(fast.view.Outcomes.size(), operation == "version" ? 1 : 0);
         QCOMPARE(fast.view.Messages, QList<Message>());
         fast.Tick();
+        if (confirmed) {
+            QCOMPARE(fast.ctl.Pass(), 2);
+            fast.Tick(); // sends the confirmation's first frame; the module answers the rest at once
+            QCOMPARE(fast.ctl.IsIdle(), false);
+            fast.Tick();
+        }
         QVERIFY(fast.ctl.IsIdle());
         QVERIFY(tick.RunUntilIdle() >= 1);
-        QCOMPARE(fast.port.Written, tick.port.Written);
+        QCOMPARE(fast.port.Written, confirmed ? tick.port.Written + tick.port.Written : tick.port.Written);
         QCOMPARE(fast.view.Messages, tick.view.Messages);
         QCOMPARE(fast.view.Outcomes, tick.view.Outcomes);
         QCOMPARE(fast.view.Outcomes.size(), 1); // the version query's too: Identified
-        QCOMPARE(fast.view.Progress, tick.view.Progress);
+        QCOMPARE(fast.view.Progress.value(fast.view.Progress.size() - 1, -1),
+                 tick.view.Progress.value(tick.view.Progress.size() - 1, -1));
         QCOMPARE(fast.view.Refreshes, tick.view.Refreshes);
         QCOMPARE(fast.view.VersionText, tick.view.VersionText);
         QVERIFY(fast.data.ConfigImage == tick.data.ConfigImage);
@@ -491,8 +500,10 @@ private Q_SLOTS:
             QCOMPARE(rig.port.Written.last(), last);
         }
         // Once misled, the fast mode lets the attempt in flight time out, pauses three quiet ticks and starts
-        // again at the tick's pace, once: at worst a hasty run more than the tick mode.
-        QVERIFY2(ticks[1] <= ticks[0] + ticks[2] + 8,
+        // again at the tick's pace, once: at worst a hasty run more than the tick mode. Not misled, a read is read
+        // twice, and a module that loses answers loses some in each pass.
+        QVERIFY2(ticks[1] <= ticks[0] + ticks[2] + 8 || (!tickRight && ticks[1] <= 2 * ticks[0] + ticks[2]) ||
+                     ticks[1] <= 2 * ticks[0],
                  qPrintable(QStringLiteral("%1 %2 %3").arg(ticks[0]).arg(ticks[1]).arg(ticks[2])));
     }
 
@@ -710,8 +721,11 @@ private Q_SLOTS:
         QCOMPARE(writes, written ? Range(4, 31) : QList<int>());
         QCOMPARE(std::all_of(rig.port.Written.begin(), rig.port.Written.end(), [](auto &f) { return f[1] == 'R'; }),
                  !written);
+        // Each fast read of byte 10 is confirmed by a second one (an unreadable byte fails its first pass).
+        const int reads = fast ? 2 : 1;
         QCOMPARE(rig.WrittenAddresses('R').count(10),
-                 (backup ? 1 : 0) + (verify && written ? (fault == "verify unreadable" ? 3 : 1) : 0));
+                 (backup ? (fault == "backup unreadable" ? 1 : reads) : 0) +
+                     (verify && written ? (fault == "verify unreadable" ? 3 : reads) : 0));
         QCOMPARE(rig.ctl.AcknowledgedCount(), written ? 28 : 0);
         QCOMPARE(rig.view.Differing, fault == "stuck" && verify ? QList<int>{10} : QList<int>());
         // The module restarts only on bytes that were checked or not meant to be.
@@ -984,7 +998,8 @@ private Q_SLOTS:
         QCOMPARE(rig.view.Outcomes, QList<TransferOutcome>{TransferOutcome::Stored});
         QVERIFY(rig.view.Backups.isEmpty());
         QCOMPARE(rig.WrittenAddresses('W'), Range(4, 20));
-        QCOMPARE(rig.WrittenAddresses('R'), QList<int>{AddressCodeByte} + Range(4, 20));
+        QCOMPARE(rig.WrittenAddresses('R'),
+                 QList<int>{AddressCodeByte} + Range(4, 20) + (fast ? Range(4, 20) : QList<int>()));
         QVERIFY(!rig.port.Written.contains(ResetModuleFrame()));
         for (int a = 0; a < 512; ++a)
             QCOMPARE(int(rig.module[a]), int(a >= 4 && a <= 20 ? backup[a] : moduleBefore[a]));
