@@ -738,7 +738,10 @@ void TransferController::StartPass(std::vector<int> addresses, bool tickPace)
     if (tickPace)
         m_pace.Misled();
     m_stepFirstFrame = true;
-    m_phase = Phase::Sending; // from the tick that ended the pass before: at the next one
+    // In the tick that saw the line quiet for 100 ms behind the last pass: what still trails it would show as a
+    // difference, and the differences are read again at the tick's pace.
+    m_phase = Phase::Sending;
+    Send(false);
 }
 
 void TransferController::WatchClosing(bool atTick)
