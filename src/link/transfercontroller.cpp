@@ -364,18 +364,22 @@ void TransferController::StartFactoryReset(bool backupFirst)
     Begin(FactoryResetPlan(backupFirst), false);
 }
 
+void TransferController::FirstPass(const PlanStep &step)
+{
+    m_address = step.first;
+    m_end = step.last;
+    m_pass.clear();
+    for (int a = step.first; a <= step.last; ++a)
+        m_pass.push_back(a);
+    m_passAt = 0;
+    m_passNumber = 1;
+}
+
 void TransferController::StartStep(bool chained)
 {
     const PlanStep &step = Step();
-    if (step.last >= step.first) { // a step of bytes; the others leave where the last one ended
-        m_address = step.first;
-        m_end = step.last;
-        m_pass.clear();
-        for (int a = step.first; a <= step.last; ++a)
-            m_pass.push_back(a);
-        m_passAt = 0;
-        m_passNumber = 1;
-    }
+    if (step.last >= step.first) // a step of bytes; the others leave where the last one ended
+        FirstPass(step);
     m_retries = 0;
     m_waited = 0;
     m_repeated = false;

@@ -169,6 +169,7 @@ private:
     bool Begin(TransferPlan plan, bool checkPort = true);
     void StartStoreJob(int first, int last);
     void StartStep(bool chained);
+    void FirstPass(const PlanStep &step);
     const PlanStep &Step() const { return m_plan[m_stepIndex]; }
     Exchange StepExchange() const;
     bool Fast() const { return m_pace.Fast(); }
