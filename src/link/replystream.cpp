@@ -6,6 +6,7 @@
 #include "replystream.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace hx7 {
 
