@@ -300,7 +300,7 @@ struct Differential {
             return std::equal(before.begin(), before.begin() + 249, shared.ConfigImage.begin());
         case 1: {
             const bool equal = view.Messages.size() == 1 && view.Messages[0].text == TransferController::EqualText;
-            return equal == (flip < 0) && view.Differing == (flip < 0 ? QList<int>{} : QList<int>{flip});
+            return equal == (flip < 0) && std::ranges::equal(view.Differing, flip < 0 ? QList<int>{} : QList<int>{flip});
         }
         case 2:
             return std::equal(module.Memory.begin() + low, module.Memory.begin() + last + 1,
