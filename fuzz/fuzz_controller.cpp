@@ -8,6 +8,7 @@
 #include "frames.h"
 #include "timedmodule.h"
 #include "transfercontroller.h"
+#include "transferwords.h"
 
 #include <algorithm>
 #include <array>
@@ -99,7 +100,7 @@ struct Run {
     void CheckEnding() const
     {
         using hx7test::Message;
-        const Message readError{QStringLiteral("warning"), TransferController::ReadErrorText};
+        const Message readError{QStringLiteral("warning"), OutcomeSourceText(TransferOutcome::ReadFailed)};
         const QList<Message> &m = view.Messages;
         // One outcome per transfer, a success exactly when every byte came.
         if (op == Read || op == Verify || op == Store || op == PoleSig)
@@ -110,8 +111,9 @@ struct Run {
             break;
         case Verify:
             if (Completed())
-                Check(m.size() == 1 && m[0].text == (ctl.VerifyEqual() ? TransferController::EqualText
-                                                                       : TransferController::DifferentText));
+                Check(m.size() == 1 &&
+                      m[0].text == (ctl.VerifyEqual() ? OutcomeSourceText(TransferOutcome::Equal)
+                                                      : OutcomeSourceText(TransferOutcome::Different)));
             else
                 Check(m == QList<Message>{readError});
             break;
@@ -122,10 +124,10 @@ struct Run {
             if (Completed())
                 Check(std::all_of(m.begin(), m.end(), [](const Message &x) { return x.kind == "confirm"; }));
             else
-                Check(!m.isEmpty() &&
-                      (m.last().kind == "confirm" ? !view.ConfirmAnswer
-                                                  : m.last().text == TransferController::CommErrorText ||
-                                                        m.last().text == TransferController::StoreErrorText));
+                Check(!m.isEmpty() && (m.last().kind == "confirm"
+                                           ? !view.ConfirmAnswer
+                                           : m.last().text == OutcomeSourceText(TransferOutcome::CommFailed) ||
+                                                 m.last().text == OutcomeSourceText(TransferOutcome::StoreFailed)));
             Check((port.Written.last() == hx7::ResetModuleFrame()) == (Completed() && ctl.ResetAfterStore()));
             break;
         default:
@@ -299,8 +301,10 @@ struct Differential {
         case 0:
             return std::equal(before.begin(), before.begin() + 249, shared.ConfigImage.begin());
         case 1: {
-            const bool equal = view.Messages.size() == 1 && view.Messages[0].text == TransferController::EqualText;
-            return equal == (flip < 0) && std::ranges::equal(view.Differing, flip < 0 ? QList<int>{} : QList<int>{flip});
+            const bool equal =
+                view.Messages.size() == 1 && view.Messages[0].text == OutcomeSourceText(TransferOutcome::Equal);
+            return equal == (flip < 0) &&
+                   std::ranges::equal(view.Differing, flip < 0 ? QList<int>{} : QList<int>{flip});
         }
         case 2:
             return std::equal(module.Memory.begin() + low, module.Memory.begin() + last + 1,

@@ -997,6 +997,33 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
         <source>poleSIG %2 = %1</source>
         <translation>signal table (poleSIG) %2 = %1</translation>
     </message>
+    <message>
+        <source>načtení souboru %1</source>
+        <translation>loading %1</translation>
+    </message>
+    <message>
+        <source>čtení z modulu</source>
+        <translation>read from module</translation>
+    </message>
+</context>
+<context>
+    <name>hx7::FileCommands</name>
+    <message>
+        <source>Soubor %1 už neexistuje; ze seznamu posledních souborů byl odebrán.</source>
+        <translation>The file %1 no longer exists; it was removed from the list of recent files.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 se od načtení změnil. Přepsat ho?</source>
+        <translation>The file %1 has changed since it was loaded. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>Uloženo do %1</source>
+        <translation>Saved to %1</translation>
+    </message>
+    <message>
+        <source>Záloha je shodná s daty v programu.</source>
+        <translation>The backup is the same as the data in the program.</translation>
+    </message>
 </context>
 <context>
     <name>hx7::MonitorWindow</name>
@@ -1043,6 +1070,33 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
     <message>
         <source>Varování</source>
         <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>hx7::StatusLine</name>
+    <message>
+        <source>otevřen</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>zavřen</source>
+        <translation>closed</translation>
+    </message>
+    <message>
+        <source>nelze otevřít – %1</source>
+        <translation>cannot be opened – %1</translation>
+    </message>
+    <message>
+        <source>modul %1</source>
+        <translation>module %1</translation>
+    </message>
+    <message>
+        <source>rychlý přenos</source>
+        <translation>fast transfer</translation>
+    </message>
+    <message>
+        <source>přenos po taktech</source>
+        <translation>transfer at the 100 ms pace</translation>
     </message>
 </context>
 <context>
@@ -1447,10 +1501,6 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
         <translation>Test comm</translation>
     </message>
     <message>
-        <source>přenos dat</source>
-        <translation>data transfer</translation>
-    </message>
-    <message>
         <source>Další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms</source>
         <translation>The next frame goes out as soon as the module replies, not at the next 100 ms tick</translation>
     </message>
@@ -1461,18 +1511,6 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
     <message>
         <source>Konfigurace návěstní cesty č.%1</source>
         <translation>Signal route %1 configuration</translation>
-    </message>
-    <message>
-        <source>Záloha je shodná s daty v programu.</source>
-        <translation>The backup is the same as the data in the program.</translation>
-    </message>
-    <message>
-        <source>Rozdílných bajtů: %1</source>
-        <translation>Bytes that differ: %1</translation>
-    </message>
-    <message>
-        <source>Modul nebyl resetován.</source>
-        <translation>The module was not restarted.</translation>
     </message>
     <message>
         <source>&amp;Soubor       </source>
@@ -1563,48 +1601,12 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
         <translation>&amp;About…</translation>
     </message>
     <message>
-        <source>Soubor %1 už neexistuje; ze seznamu posledních souborů byl odebrán.</source>
-        <translation>The file %1 no longer exists; it was removed from the list of recent files.</translation>
-    </message>
-    <message>
-        <source>otevřen</source>
-        <translation>open</translation>
-    </message>
-    <message>
-        <source>zavřen</source>
-        <translation>closed</translation>
-    </message>
-    <message>
-        <source>nelze otevřít – %1</source>
-        <translation>cannot be opened – %1</translation>
-    </message>
-    <message>
-        <source>modul %1</source>
-        <translation>module %1</translation>
-    </message>
-    <message>
-        <source>rychlý přenos</source>
-        <translation>fast transfer</translation>
-    </message>
-    <message>
-        <source>přenos po taktech</source>
-        <translation>transfer at the 100 ms pace</translation>
-    </message>
-    <message>
         <source>konfigurace modulu</source>
         <translation>module configuration</translation>
     </message>
     <message>
-        <source>načtení souboru %1</source>
-        <translation>loading %1</translation>
-    </message>
-    <message>
         <source>cesta %1</source>
         <translation>route %1</translation>
-    </message>
-    <message>
-        <source>čtení z modulu</source>
-        <translation>read from module</translation>
     </message>
     <message>
         <source>%1[*] – %2</source>
@@ -1631,44 +1633,12 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
         <translation>&amp;Export to PDF…</translation>
     </message>
     <message>
-        <source>Zastavit</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source>Zastaví přenos (Esc); zápis do modulu se zastaví po bajtu, který je na cestě</source>
-        <translation>Stops the transfer (Esc); a store stops after the byte on its way</translation>
-    </message>
-    <message>
         <source>&amp;Uložit</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
         <source>Uložit &amp;data</source>
         <translation>Save &amp;As…</translation>
-    </message>
-    <message>
-        <source>Zatímco byl dialog otevřen, načetla se data z modulu. Přepsat je hodnotami z dialogu?</source>
-        <translation>The module was read while the dialog was open. Replace what was read with the dialog&apos;s values?</translation>
-    </message>
-    <message>
-        <source>Přepsat hodnotami z dialogu</source>
-        <translation>Use the dialog&apos;s values</translation>
-    </message>
-    <message>
-        <source>Ponechat data z modulu</source>
-        <translation>Keep what was read</translation>
-    </message>
-    <message>
-        <source>Zastavuje se: čeká se na potvrzení zapisovaného bajtu…</source>
-        <translation>Stopping: waiting for the module to confirm the byte on its way…</translation>
-    </message>
-    <message>
-        <source>Soubor %1 se od načtení změnil. Přepsat ho?</source>
-        <translation>The file %1 has changed since it was loaded. Overwrite it?</translation>
-    </message>
-    <message>
-        <source>Uloženo do %1</source>
-        <translation>Saved to %1</translation>
     </message>
     <message>
         <source> Konfigurátor  pro HX7, HX7V(M)   V%1</source>
@@ -1683,108 +1653,8 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
         <translation>Built with Qt %1</translation>
     </message>
     <message>
-        <source>Okno se zavře, až přenos skončí.</source>
-        <translation>The window closes when the transfer has ended.</translation>
-    </message>
-    <message>
         <source>neuložené změny konfigurace se zahodily</source>
         <translation>unsaved changes to the configuration were discarded</translation>
-    </message>
-    <message>
-        <source>krok %1 ze %2</source>
-        <translation>step %1 of %2</translation>
-    </message>
-    <message>
-        <source>Přečteno: %1 bajtů za %2 s</source>
-        <translation>Read: %1 bytes in %2 s</translation>
-    </message>
-    <message>
-        <source>Modul se shoduje</source>
-        <translation>The module is the same</translation>
-    </message>
-    <message>
-        <source>Záloha vrácena do modulu a ověřena</source>
-        <translation>Backup written back to the module and verified</translation>
-    </message>
-    <message>
-        <source>Uloženo a ověřeno za %1 s</source>
-        <translation>Stored and verified in %1 s</translation>
-    </message>
-    <message>
-        <source>Uloženo za %1 s</source>
-        <translation>Stored in %1 s</translation>
-    </message>
-    <message>
-        <source>poleSIG přečteno</source>
-        <translation>poleSIG read</translation>
-    </message>
-    <message>
-        <source>Přenos zastaven</source>
-        <translation>Transfer stopped</translation>
-    </message>
-    <message>
-        <source>Přenos zastaven před zápisem: do modulu se nic neodeslalo.</source>
-        <translation>Stopped before writing: nothing was sent to the module.</translation>
-    </message>
-    <message>
-        <source>Přenos zastaven při ověření: do modulu se zapsaly všechny bajty, jen se neověřily.</source>
-        <translation>Stopped while verifying: every byte was written to the module, only not read back.</translation>
-    </message>
-    <message>
-        <source>Obnova zálohy zastavena.</source>
-        <translation>Restoring the backup stopped.</translation>
-    </message>
-    <message>
-        <source>Uložení do modulu zastaveno.</source>
-        <translation>Storing to the module stopped.</translation>
-    </message>
-    <message>
-        <source>Do modulu se nic nezapsalo.</source>
-        <translation>Nothing was written to the module.</translation>
-    </message>
-    <message>
-        <source>Vrátit do modulu zálohu bajtů %1..%2?</source>
-        <translation>Write the backup of bytes %1..%2 back to the module?</translation>
-    </message>
-    <message>
-        <source>Vrátit zálohu</source>
-        <translation>Restore the backup</translation>
-    </message>
-    <message>
-        <source>Ponechat, jak je</source>
-        <translation>Leave it as it is</translation>
-    </message>
-    <message>
-        <source>Konfigurace v programu se během čtení z modulu změnila. Které údaje ponechat?</source>
-        <translation>The configuration in the program changed while the module was read. Which one do you keep?</translation>
-    </message>
-    <message>
-        <source>Data z modulu</source>
-        <translation>What was read</translation>
-    </message>
-    <message>
-        <source>Upravenou konfiguraci</source>
-        <translation>The edited configuration</translation>
-    </message>
-    <message>
-        <source>Data z modulu nepřevzata; konfigurace zůstala, jak byla upravena</source>
-        <translation>What was read was not taken; the configuration stays as edited</translation>
-    </message>
-    <message>
-        <source>Záloha je zpět v modulu a ověřena: modul je jako před zastaveným uložením.</source>
-        <translation>The backup is back in the module and verified: the module is as it was before the stopped store.</translation>
-    </message>
-    <message>
-        <source>Okno zůstalo otevřené: přenos neskončil úspěšně.</source>
-        <translation>The window stayed open: the transfer did not end well.</translation>
-    </message>
-    <message>
-        <source>Modul se liší, rozdílných bajtů: %1</source>
-        <translation>The module differs, bytes that differ: %1</translation>
-    </message>
-    <message>
-        <source>Zálohu vrátíte do modulu přes Přenos → Zálohy modulů: Načíst do programu, pak Uložit data do modulu.</source>
-        <translation>To put the backup back: Transfer → Module backups…, Load into the program, then Transfer → Store to module…</translation>
     </message>
 </context>
 <context>
@@ -1978,6 +1848,145 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
     <message>
         <source>Záznam nelze uložit do souboru %1: %2</source>
         <translation>Cannot save the record to the file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hx7::TransferPresenter</name>
+    <message>
+        <source>přenos dat</source>
+        <translation>data transfer</translation>
+    </message>
+    <message>
+        <source>Zastavit</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Zastaví přenos (Esc); zápis do modulu se zastaví po bajtu, který je na cestě</source>
+        <translation>Stops the transfer (Esc); a store stops after the byte on its way</translation>
+    </message>
+    <message>
+        <source>Zastavuje se: čeká se na potvrzení zapisovaného bajtu…</source>
+        <translation>Stopping: waiting for the module to confirm the byte on its way…</translation>
+    </message>
+    <message>
+        <source>Zatímco byl dialog otevřen, načetla se data z modulu. Přepsat je hodnotami z dialogu?</source>
+        <translation>The module was read while the dialog was open. Replace what was read with the dialog&apos;s values?</translation>
+    </message>
+    <message>
+        <source>Přepsat hodnotami z dialogu</source>
+        <translation>Use the dialog&apos;s values</translation>
+    </message>
+    <message>
+        <source>Ponechat data z modulu</source>
+        <translation>Keep what was read</translation>
+    </message>
+    <message>
+        <source>Okno se zavře, až přenos skončí.</source>
+        <translation>The window closes when the transfer has ended.</translation>
+    </message>
+    <message>
+        <source>Okno zůstalo otevřené: přenos neskončil úspěšně.</source>
+        <translation>The window stayed open: the transfer did not end well.</translation>
+    </message>
+    <message>
+        <source>krok %1 ze %2</source>
+        <translation>step %1 of %2</translation>
+    </message>
+    <message>
+        <source>Záloha vrácena do modulu a ověřena</source>
+        <translation>Backup written back to the module and verified</translation>
+    </message>
+    <message>
+        <source>Uloženo a ověřeno za %1 s</source>
+        <translation>Stored and verified in %1 s</translation>
+    </message>
+    <message>
+        <source>Uloženo za %1 s</source>
+        <translation>Stored in %1 s</translation>
+    </message>
+    <message>
+        <source>Přečteno: %1 bajtů za %2 s</source>
+        <translation>Read: %1 bytes in %2 s</translation>
+    </message>
+    <message>
+        <source>Modul se shoduje</source>
+        <translation>The module is the same</translation>
+    </message>
+    <message>
+        <source>Modul se liší, rozdílných bajtů: %1</source>
+        <translation>The module differs, bytes that differ: %1</translation>
+    </message>
+    <message>
+        <source>poleSIG přečteno</source>
+        <translation>poleSIG read</translation>
+    </message>
+    <message>
+        <source>Přenos zastaven</source>
+        <translation>Transfer stopped</translation>
+    </message>
+    <message>
+        <source>Konfigurace v programu se během čtení z modulu změnila. Které údaje ponechat?</source>
+        <translation>The configuration in the program changed while the module was read. Which one do you keep?</translation>
+    </message>
+    <message>
+        <source>Data z modulu</source>
+        <translation>What was read</translation>
+    </message>
+    <message>
+        <source>Upravenou konfiguraci</source>
+        <translation>The edited configuration</translation>
+    </message>
+    <message>
+        <source>Data z modulu nepřevzata; konfigurace zůstala, jak byla upravena</source>
+        <translation>What was read was not taken; the configuration stays as edited</translation>
+    </message>
+    <message>
+        <source>Záloha je zpět v modulu a ověřena: modul je jako před zastaveným uložením.</source>
+        <translation>The backup is back in the module and verified: the module is as it was before the stopped store.</translation>
+    </message>
+    <message>
+        <source>Rozdílných bajtů: %1</source>
+        <translation>Bytes that differ: %1</translation>
+    </message>
+    <message>
+        <source>Modul nebyl resetován.</source>
+        <translation>The module was not restarted.</translation>
+    </message>
+    <message>
+        <source>Přenos zastaven před zápisem: do modulu se nic neodeslalo.</source>
+        <translation>Stopped before writing: nothing was sent to the module.</translation>
+    </message>
+    <message>
+        <source>Přenos zastaven při ověření: do modulu se zapsaly všechny bajty, jen se neověřily.</source>
+        <translation>Stopped while verifying: every byte was written to the module, only not read back.</translation>
+    </message>
+    <message>
+        <source>Obnova zálohy zastavena.</source>
+        <translation>Restoring the backup stopped.</translation>
+    </message>
+    <message>
+        <source>Uložení do modulu zastaveno.</source>
+        <translation>Storing to the module stopped.</translation>
+    </message>
+    <message>
+        <source>Do modulu se nic nezapsalo.</source>
+        <translation>Nothing was written to the module.</translation>
+    </message>
+    <message>
+        <source>Zálohu vrátíte do modulu přes Přenos → Zálohy modulů: Načíst do programu, pak Uložit data do modulu.</source>
+        <translation>To put the backup back: Transfer → Module backups…, Load into the program, then Transfer → Store to module…</translation>
+    </message>
+    <message>
+        <source>Vrátit do modulu zálohu bajtů %1..%2?</source>
+        <translation>Write the backup of bytes %1..%2 back to the module?</translation>
+    </message>
+    <message>
+        <source>Vrátit zálohu</source>
+        <translation>Restore the backup</translation>
+    </message>
+    <message>
+        <source>Ponechat, jak je</source>
+        <translation>Leave it as it is</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "qtserialport.h"
 #include "simprocess.h"
 #include "ticker.h"
+#include "transferwords.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -70,7 +71,7 @@ int main(int argc, char *argv[])
     const Transfer transfers[] = {
         {"read", readBytes * ExchangeSeconds, [](TransferController &c) { return c.StartRead(); }, {}, 1, readBytes, 1},
         {"verify", readBytes * ExchangeSeconds, [](TransferController &c) { return c.StartVerify(); },
-         TransferController::EqualText, 1, readBytes, 1},
+         OutcomeSourceText(TransferOutcome::Equal), 1, readBytes, 1},
         {"store",
          (1 + storeBytes) * ExchangeSeconds + storeBytes * WriteMs / 1000.0,
          [](TransferController &c) { return c.StartStore(TransferController::ConfigAndRoutes, 1); },

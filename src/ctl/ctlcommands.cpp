@@ -18,6 +18,7 @@
 #include "settings.h"
 #include "showtext.h"
 #include "trafficlog.h"
+#include "transferwords.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -143,8 +144,6 @@ public:
         if (!visible)
             EndProgressLine();
     }
-    void SetVersionText(const QString &text) override { VersionText = text; }
-    void CheckHx7S() override {}
     void RoutesChanged() override {}
     void Warning(const QString &text) override
     {
@@ -159,9 +158,10 @@ public:
     }
     // Answered at once. --yes answers a store to a module whose address the file does not match; a script is
     // never asked about a backup that failed: it stops unless --no-backup said to go on without one.
-    std::optional<bool> Ask(TransferQuestion question, const QString &text) override
+    std::optional<bool> Ask(TransferQuestion question, const QuestionFacts &facts) override
     {
         EndProgressLine();
+        const QString text = QuestionText(question, facts);
         if (question == TransferQuestion::NoBackup) {
             Warning(text.section(QLatin1Char('\n'), 0, -2) + QLatin1Char('\n') +
                     QCoreApplication::translate("hx7",
@@ -174,10 +174,13 @@ public:
     void Finished(TransferOutcome outcome) override
     {
         Outcome = outcome;
+        const auto &module = m_controller ? m_controller->Identity() : std::nullopt;
+        if (outcome == TransferOutcome::Identified && module && module->IsOldFirmware())
+            Information(OldFirmwareText());
         // A success is told by the command itself: a verify prints its verdict on stdout.
         QString text = OutcomeText(outcome);
         if (outcome == TransferOutcome::StoreFailed && m_controller)
-            text += QLatin1Char('\n') + m_controller->StoreLeftText(Backup);
+            text += QLatin1Char('\n') + StoreLeftText(*m_controller, Backup);
         if (IsFailure(outcome) && !text.isEmpty())
             Warning(text);
     }
@@ -185,7 +188,9 @@ public:
     bool KeepBackup(const ImageBytes &module, const Overwrite &followed, QString *why) override
     {
         EndProgressLine();
-        const BackupStore::Kept kept = BackupStore(m_io.backupFolder).Keep(module, VersionText, followed);
+        const BackupStore::Kept kept =
+            BackupStore(m_io.backupFolder)
+                .Keep(module, m_controller ? m_controller->Identity() : std::nullopt, followed);
         Backup = kept.path;
         if (kept.path.isEmpty()) {
             *why = kept.error;
@@ -226,7 +231,6 @@ public:
         }
     }
 
-    QString VersionText;
     QStringList Informations;
     QList<ByteDifference> Differing; // every byte the last verify found different, by rising address
     // "ADDR: file XX module YY  what the byte holds", only for the addresses in Compared
@@ -510,7 +514,7 @@ struct Session {
             if (step == TransferStep::Backup || step == TransferStep::Reset || addressCheck)
                 io.err << nothingWritten << '\n';
             if (storing)
-                io.err << controller.StoreLeftText(view.Backup) << '\n';
+                io.err << StoreLeftText(controller, view.Backup) << '\n';
             if (step == TransferStep::VerifyWritten)
                 io.err << QCoreApplication::translate("hx7", "Všechny bajty jsou zapsány, jejich ověření se "
                                                              "nedokončilo.")
@@ -647,9 +651,8 @@ int RunInfo(const CtlRequest &r, CtlIo &io)
     if (!reply)
         return Fail(io, QCoreApplication::translate("hx7", "Modul neodpovídá."), ExitCommunication);
     // The main window shows no text for a type it does not know; a script is told the letter and the version.
-    ConsoleView &view = s.view;
-    io.out << (view.VersionText.isEmpty() ? ModuleAnswerText(reply->type, reply->version) : view.VersionText) << '\n';
-    for (const QString &notice : view.Informations)
+    io.out << reply->AnswerText() << '\n';
+    for (const QString &notice : s.view.Informations)
         io.err << notice << '\n';
     return ExitOk;
 }
@@ -682,9 +685,7 @@ int RunVerify(const CtlRequest &r, CtlIo &io)
     const int code = s.Transfer([&] { s.controller.StartVerify(); });
     if (code != ExitOk && code != ExitDifferent)
         return code;
-    io.out << TransferController::Translated(code == ExitOk ? TransferController::EqualText
-                                                            : TransferController::DifferentText)
-           << '\n';
+    io.out << OutcomeText(code == ExitOk ? TransferOutcome::Equal : TransferOutcome::Different) << '\n';
     for (const QString &line : std::as_const(s.view.Differences))
         io.out << line << '\n';
     if (notCompared > 0)

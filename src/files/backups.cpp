@@ -33,14 +33,11 @@ const QRegularExpression &NamePattern()
     return pattern;
 }
 
-// "HX7S V 1.3" as "HX7S-1.3". Only the type-and-version form the version label shows has a place in a
-// name; any other text ("??" before a module answered) says nothing that could be shown again, so the
-// backup is of an unknown module.
-QString ModuleToken(const QString &moduleText)
+// "HX7S-1.3": a module of a type this program does not name (or none that answered) is unknown.
+QString ModuleToken(const std::optional<ModuleIdentity> &module)
 {
-    static const QRegularExpression known(QStringLiteral("^([A-Za-z0-9]+) V ([0-9][0-9.]*)$"));
-    const QRegularExpressionMatch m = known.match(moduleText.simplified());
-    return m.hasMatch() ? m.captured(1) + QLatin1Char('-') + m.captured(2) : QString(Unknown);
+    const QString type = module ? module->TypeName() : QString();
+    return type.isEmpty() ? QString(Unknown) : type + QLatin1Char('-') + module->VersionNumber();
 }
 
 QString ModuleFromToken(const QString &token)
@@ -56,13 +53,13 @@ QString OverwriteToken(const Overwrite &o)
     return o.factoryReset ? QString(FactoryReset) : QStringLiteral("store-%1-%2").arg(o.first).arg(o.last);
 }
 
-QString FileName(const QDateTime &when, int sequence, int decoderAddress, const QString &moduleText,
+QString FileName(const QDateTime &when, int sequence, int decoderAddress, const std::optional<ModuleIdentity> &module,
                  const Overwrite &followed)
 {
     QString name = when.toString(TimeFormat);
     if (sequence > 1)
         name += QStringLiteral("~%1").arg(sequence, 2, 10, QLatin1Char('0'));
-    return name + QStringLiteral("_a%1_").arg(decoderAddress, 3, 10, QLatin1Char('0')) + ModuleToken(moduleText) +
+    return name + QStringLiteral("_a%1_").arg(decoderAddress, 3, 10, QLatin1Char('0')) + ModuleToken(module) +
            QLatin1Char('_') + OverwriteToken(followed) + QStringLiteral(".txt");
 }
 
@@ -163,12 +160,12 @@ QString DefaultBackupFolder()
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/hx7conf/backups");
 }
 
-BackupStore::Kept BackupStore::Keep(const ImageBytes &module, const QString &moduleText, const Overwrite &followed,
-                                    const QDateTime &when) const
+BackupStore::Kept BackupStore::Keep(const ImageBytes &bytes, const std::optional<ModuleIdentity> &module,
+                                    const Overwrite &followed, const QDateTime &when) const
 {
-    const int decoderAddress = module[AddressCodeByte];
+    const int decoderAddress = bytes[AddressCodeByte];
     if (const std::vector<Parsed> same = ListParsed(m_folder, decoderAddress);
-        !same.empty() && HoldsSameBytes(same.front().entry.path, module))
+        !same.empty() && HoldsSameBytes(same.front().entry.path, bytes))
         return {same.front().entry.path, false, {}};
 
     if (!QDir().mkpath(m_folder))
@@ -186,15 +183,15 @@ BackupStore::Kept BackupStore::Keep(const ImageBytes &module, const QString &mod
         if (const std::optional<Parsed> p = ParseName(m_folder, name))
             sequence = std::max(sequence, p->sequence + 1);
     for (; sequence <= MaxSequence; ++sequence) {
-        const QString path = dir.filePath(FileName(local, sequence, decoderAddress, moduleText, named));
+        const QString path = dir.filePath(FileName(local, sequence, decoderAddress, module, named));
         if (QFileInfo::exists(path))
             continue; // an older backup is never written over
         QString error;
-        if (!SaveConfigText(path, module, &error))
+        if (!SaveConfigText(path, bytes, &error))
             return {{}, false, error};
         return {path, true, {}};
     }
-    return {{}, false, WriteErrorText(dir.filePath(FileName(local, MaxSequence, decoderAddress, moduleText, named)))};
+    return {{}, false, WriteErrorText(dir.filePath(FileName(local, MaxSequence, decoderAddress, module, named)))};
 }
 
 std::vector<BackupEntry> BackupStore::List(std::optional<int> decoderAddress) const

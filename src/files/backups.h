@@ -6,6 +6,7 @@
 #pragma once
 
 #include "hx7_var1.h"
+#include "moduleidentity.h"
 
 #include <QDateTime>
 #include <QString>
@@ -51,11 +52,12 @@ public:
         bool written = false; // false when the newest backup of the same module already held them
         QString error;        // why nothing could be written, in the user's language
     };
-    // Keeps bytes 0..248 of module (the folder made when missing). Bytes equal to the newest backup of the
-    // same decoder address are not written again: that backup is named instead. No file is ever written
-    // over: a second backup in the same millisecond is named to sort after the first. A module text other
-    // than type and version ("HX7S V 1.3") is kept as unknown; a factory reset is listed back without range.
-    Kept Keep(const ImageBytes &module, const QString &moduleText, const Overwrite &followed,
+    // Keeps bytes 0..248 of the module (the folder made when missing), named by its type and version; a module
+    // not known (none answered a query, or of a type without a name) as unknown. Bytes equal to the newest
+    // backup of the same decoder address are not written again: that backup is named instead. No file is
+    // ever written over: a second backup in the same millisecond is named to sort after the first. A factory
+    // reset is listed back without range.
+    Kept Keep(const ImageBytes &bytes, const std::optional<ModuleIdentity> &module, const Overwrite &followed,
               const QDateTime &when = QDateTime::currentDateTime()) const;
 
     // The backups in the folder, newest first; only those of decoderAddress when given. Files not named

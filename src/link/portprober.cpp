@@ -3,7 +3,6 @@
 #include "portprober.h"
 
 #include "frames.h"
-#include "transfercontroller.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -12,14 +11,7 @@ namespace hx7 {
 
 QString ModuleAnswerText(char type, std::uint8_t version)
 {
-    if (QString known = TransferController::VersionText(type, version); !known.isEmpty())
-        return known;
-    const auto code = static_cast<std::uint8_t>(type);
-    // Any byte may come in the letter's place: one that does not print is shown by its value.
-    const QString letter = code > 0x20 && code < 0x7F ? QString(QLatin1Char(type))
-                                                      : QStringLiteral("0x%1").arg(code, 2, 16, QLatin1Char('0'));
-    return QCoreApplication::translate("hx7", "typ %1, verze %2.%3")
-        .arg(letter, QString::number(version / 16), QString::number(version % 16));
+    return ModuleIdentity{type, version}.AnswerText();
 }
 
 PortProber::PortProber(SerialPort &port, QObject *parent) : QObject(parent), m_port(port) {}
@@ -58,11 +50,11 @@ void PortProber::Tick()
     if (const qint64 n = m_port.bytesWaiting(); n > 0)
         m_rx += m_port.read(n);
     if (const auto reply = MatchVersionReply(m_rx)) {
-        Conclude(ModuleAnswerText(reply->type, reply->version));
+        Conclude(ModuleIdentity{reply->type, reply->version, m_current});
         return;
     }
     if (++m_waited >= ReplyTicks)
-        Conclude({});
+        Conclude(std::nullopt);
 }
 
 void PortProber::OpenNext()
@@ -79,7 +71,7 @@ void PortProber::OpenNext()
             m_port.write(VersionQueryFrame());
             return;
         }
-        ProbeResult r{device, {}, m_port.lastOpenFailure()};
+        ProbeResult r{device, {}, m_port.lastOpenFailure(), std::nullopt};
         m_results << r;
         Q_EMIT Answered(r);
     }
@@ -87,10 +79,10 @@ void PortProber::OpenNext()
     Q_EMIT Finished();
 }
 
-void PortProber::Conclude(const QString &answer)
+void PortProber::Conclude(const std::optional<ModuleIdentity> &module)
 {
     m_port.close();
-    ProbeResult r{m_current, answer, {}};
+    ProbeResult r{m_current, module ? module->AnswerText() : QString(), {}, module};
     m_current.clear();
     m_results << r;
     Q_EMIT Answered(r);

@@ -3,18 +3,21 @@
 // tick, never waiting in a call. It opens each port on a port object of its own and closes it again.
 #pragma once
 
+#include "moduleidentity.h"
 #include "serialport.h"
 
 #include <QObject>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 
 namespace hx7 {
 
 struct ProbeResult {
     QString device;
-    QString answer;      // "HX7S V 1.4"; empty when the port did not answer or could not be opened
-    OpenFailure failure; // kind None when the port opened
+    QString answer;                       // "HX7S V 1.4"; empty when the port did not answer or could not be opened
+    OpenFailure failure;                  // kind None when the port opened
+    std::optional<ModuleIdentity> module; // what answered, with the device as its port
 };
 
 // What a module's version reply says: "HX7S V 1.4" for the types the program knows, else its type letter
@@ -47,7 +50,7 @@ Q_SIGNALS:
     void Finished();
 
 private:
-    void Conclude(const QString &answer);
+    void Conclude(const std::optional<ModuleIdentity> &module);
     void OpenNext();
 
     SerialPort &m_port;

@@ -5,6 +5,7 @@
 #include "bytemap.h"
 #include "frames.h"
 #include "hx7_var1.h"
+#include "moduleidentity.h"
 #include "transfercontroller.h"
 
 #include <QCoreApplication>
@@ -164,7 +165,7 @@ TrafficLog::ReplyMatch TrafficLog::MatchAwaitedReply() const
         m.length = row->replyLength;
         if (m_awaited == Exchange::Version) {
             const int version = *value & 0xFF;
-            const QString text = TransferController::VersionText(static_cast<char>(*value >> 8), version);
+            const QString text = ModuleIdentity{static_cast<char>(*value >> 8), std::uint8_t(version)}.Name();
             m.meaning = text.isEmpty() ? tr("verze %1.%2, neznámý typ").arg(version / 16).arg(version % 16)
                                        : tr("verze %1").arg(text);
         } else {

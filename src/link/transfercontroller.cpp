@@ -11,109 +11,12 @@
 
 namespace hx7 {
 
-// The constants hold the Czech source texts, which callers compare against; the view gets them in the
-// user's language through Translated().
-const QString TransferController::OldFirmwareText = QString::fromUtf8(QT_TRANSLATE_NOOP(
-    "hx7", "Modul obsahuje  starší verzi FW (<1.3), a nepodporuje nové funkce. Verze FW lze updatovat !"));
-const QString TransferController::ReadErrorText = QString::fromUtf8(QT_TRANSLATE_NOOP("hx7", "Chyba čtení dat !"));
-const QString TransferController::StoreErrorText = QString::fromUtf8(QT_TRANSLATE_NOOP("hx7", "Chyba zapisu dat !"));
-const QString TransferController::CommErrorText = QString::fromUtf8(QT_TRANSLATE_NOOP("hx7", "Chyba komunikace !"));
-const QString TransferController::EqualText = QString::fromUtf8(QT_TRANSLATE_NOOP("hx7", "Data v modulu jsou shodná"));
-const QString TransferController::DifferentText =
-    QString::fromUtf8(QT_TRANSLATE_NOOP("hx7", "Data v modulu jsou rozdílná !"));
-const QString TransferController::PoleSigDoneText =
-    QString::fromUtf8(QT_TRANSLATE_NOOP("hx7", "Data poleSIG[] ulozeny "));
-const QString TransferController::NoScopeText =
-    QString::fromUtf8(QT_TRANSLATE_NOOP("hx7", "Vyberte, která data se mají uložit do modulu."));
-const QString TransferController::StoredDifferentText =
-    QString::fromUtf8(QT_TRANSLATE_NOOP("hx7", "Data v modulu se po uložení liší od konfigurace !"));
-const QString TransferController::StoreUnverifiedText = QString::fromUtf8(
-    QT_TRANSLATE_NOOP("hx7", "Data jsou zapsána, ale jejich ověření se nezdařilo: chyba čtení dat !"));
-const QString TransferController::BackupReadFailedText =
-    QString::fromUtf8(QT_TRANSLATE_NOOP("hx7", "Zálohu modulu se nepodařilo přečíst: modul neodpovídá."));
-
 namespace {
-constexpr int FirmwareWithNewFunctions = 0x13;
 // Ticks an answer is waited for: the version query's two, every other frame's three.
 constexpr int VersionWaitTicks = 2;
 constexpr int WaitTicks = 3;
 constexpr int Attempts = 3;
 } // namespace
-
-QString TransferController::AddressMismatchText(int moduleCode, int imageCode)
-{
-    return QCoreApplication::translate(
-               "hx7", "DCC adresa modulu (%1) nesouhlasí s konfigurací %2\n\r Chcete přesto uložit data? ")
-        .arg(moduleCode)
-        .arg(imageCode);
-}
-
-QString NoBackupQuestion(const QString &why, bool factoryReset)
-{
-    return why + QLatin1Char('\n') +
-           (factoryReset ? QCoreApplication::translate("hx7", "Resetovat modul bez zálohy?")
-                         : QCoreApplication::translate("hx7", "Uložit data do modulu bez zálohy?"));
-}
-
-QString TransferController::Translated(const QString &text)
-{
-    return QCoreApplication::translate("hx7", text.toUtf8().constData());
-}
-
-QString OutcomeSourceText(TransferOutcome outcome)
-{
-    using C = TransferController;
-    switch (outcome) {
-    case TransferOutcome::Equal:
-        return C::EqualText;
-    case TransferOutcome::Different:
-        return C::DifferentText;
-    case TransferOutcome::ReadFailed:
-        return C::ReadErrorText;
-    case TransferOutcome::StoreFailed:
-        return C::StoreErrorText;
-    case TransferOutcome::CommFailed:
-        return C::CommErrorText;
-    case TransferOutcome::StoredDifferent:
-        return C::StoredDifferentText;
-    case TransferOutcome::StoreUnverified:
-        return C::StoreUnverifiedText;
-    default:
-        return {};
-    }
-}
-
-QString OutcomeText(TransferOutcome outcome)
-{
-    const QString text = OutcomeSourceText(outcome);
-    return text.isEmpty() ? text : TransferController::Translated(text);
-}
-
-bool IsFailure(TransferOutcome outcome)
-{
-    switch (outcome) {
-    case TransferOutcome::ReadFailed:
-    case TransferOutcome::StoreFailed:
-    case TransferOutcome::CommFailed:
-    case TransferOutcome::Refused:
-    case TransferOutcome::BackupFailed:
-    case TransferOutcome::StoredDifferent:
-    case TransferOutcome::StoreUnverified:
-        return true;
-    default:
-        return false;
-    }
-}
-
-QString TransferController::VersionText(char type, std::uint8_t version)
-{
-    // The module's name as the label shows it, for the types the module reports: D, V and S.
-    const char *name = type == 'D' ? "HX7 " : type == 'V' ? "HX7V" : type == 'S' ? "HX7S" : nullptr;
-    if (!name)
-        return {};
-    return QLatin1String(name) + QStringLiteral(" V ") + QString::number(version / 16) + QLatin1Char('.') +
-           QString::number(version % 16);
-}
 
 int TransferController::ProgressPercent(int address, int endAddress)
 {
@@ -154,28 +57,9 @@ bool TransferController::StartStore(int storeScope, int selectedRoute)
     if (m_phase != Phase::Idle)
         return false;
     const auto range = StoreScopeRange(storeScope, selectedRoute);
-    if (!range) {
-        // Closed with OK but nothing chosen: storing some guessed range could overwrite the module.
-        m_view.Warning(Translated(NoScopeText));
+    if (!range) // nothing chosen: storing some guessed range could overwrite the module
         return false;
-    }
     return StartStoreRange(range->first, range->second);
-}
-
-QString TransferController::StoreLeftText(const QString &backup) const
-{
-    QString text = QCoreApplication::translate("hx7", "Modul potvrdil zápis %1 z %2 bajtů (%3..%4).")
-                       .arg(m_acknowledged)
-                       .arg(m_storeLast - m_storeFirst + 1)
-                       .arg(m_storeFirst)
-                       .arg(m_storeLast);
-    text += QLatin1Char('\n');
-    if (backup.isEmpty())
-        text += QCoreApplication::translate("hx7", "Před uložením se záloha modulu nepořídila.");
-    else
-        text +=
-            QCoreApplication::translate("hx7", "Záloha modulu před uložením: %1").arg(QDir::toNativeSeparators(backup));
-    return text;
 }
 
 std::optional<int> TransferController::AddressCodeLeft() const
@@ -288,7 +172,6 @@ bool TransferController::StartVersionQuery()
     if (m_phase != Phase::Idle || !EnsurePort())
         return false;
     m_identity.reset();
-    m_view.SetVersionText(QStringLiteral("??"));
     return Begin(QueryPlan(), false);
 }
 
@@ -620,13 +503,9 @@ void TransferController::Took(int value)
 {
     switch (Step().kind) {
     case PlanStep::Query:
-        m_identity = VersionReply{static_cast<char>(value >> 8), static_cast<std::uint8_t>(value & 0xFF)};
-        if (m_identity->type == 'S')
-            m_view.CheckHx7S();
-        m_view.SetVersionText(VersionText(m_identity->type, m_identity->version));
+        m_identity = ModuleIdentity{static_cast<char>(value >> 8), static_cast<std::uint8_t>(value & 0xFF),
+                                    m_link.DeviceName(m_link.ComPortNumber)};
         m_phase = Phase::Idle;
-        if (m_identity->version < FirmwareWithNewFunctions)
-            m_view.Information(Translated(OldFirmwareText));
         m_view.Finished(TransferOutcome::Identified);
         return;
     case PlanStep::AddressCheck:
@@ -859,12 +738,13 @@ void TransferController::BackupDone(bool read)
     const auto write =
         std::find_if(m_plan.begin(), m_plan.end(), [](const PlanStep &s) { return s.kind == PlanStep::Write; });
     const Overwrite followed = write == m_plan.end() ? Overwrite{true} : Overwrite{false, write->first, write->last};
-    QString why = Translated(BackupReadFailedText);
-    if (read && m_view.KeepBackup(m_incoming, followed, &why)) {
+    QuestionFacts facts;
+    facts.factoryReset = followed.factoryReset;
+    if (read && m_view.KeepBackup(m_incoming, followed, &facts.backupError)) {
         NextStep(true);
         return;
     }
-    Ask(TransferQuestion::NoBackup, NoBackupQuestion(why, followed.factoryReset));
+    Ask(TransferQuestion::NoBackup, facts);
 }
 
 void TransferController::AddressChecked(int code)
@@ -874,16 +754,19 @@ void TransferController::AddressChecked(int code)
         NextStep(false); // the first write goes out at once in the fast mode, at the next tick in the slow one
         return;
     }
-    Ask(TransferQuestion::AddressMismatch, AddressMismatchText(code, m_expectedAddressCode));
+    QuestionFacts facts;
+    facts.moduleAddressCode = code;
+    facts.imageAddressCode = m_expectedAddressCode;
+    Ask(TransferQuestion::AddressMismatch, facts);
 }
 
-void TransferController::Ask(TransferQuestion question, const QString &text)
+void TransferController::Ask(TransferQuestion question, const QuestionFacts &facts)
 {
     // Nothing goes out while the user decides; the ticks go on and find the question pending.
     m_phase = Phase::Asking;
     m_question = question;
     m_view.SetProgressVisible(false);
-    if (const std::optional<bool> answer = m_view.Ask(question, text))
+    if (const std::optional<bool> answer = m_view.Ask(question, facts))
         Answer(*answer);
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "hx7_var1.h"
+#include "moduleidentity.h"
 #include "pace.h"
 #include "replystream.h"
 #include "seriallink.h"
@@ -82,8 +83,8 @@ public:
     // The answer to the question the view was asked (TransferView::Ask); nothing when none is pending.
     void Answer(bool yes);
     bool QuestionPending() const { return m_phase == Phase::Asking; }
-    // What the last version query learnt: the module's type letter and version, or nothing when none answered.
-    const std::optional<VersionReply> &Identity() const { return m_identity; }
+    // What the last version query learnt: the module's type, version and port, or nothing when none answered.
+    const std::optional<ModuleIdentity> &Identity() const { return m_identity; }
     // The module's address code as the last store's address check read it; nothing when it had no answer.
     std::optional<int> AddressCheckAnswer() const;
     bool QueueOneShot(const QByteArray &frame);
@@ -136,29 +137,10 @@ public:
     // The range of the running or last store.
     int StoreFirst() const { return m_storeFirst; }
     int StoreLast() const { return m_storeLast; }
-    // After a failed store: how many bytes of its range the module acknowledged, and the backup taken before
-    // it (a file; empty when none was), in the user's language.
-    QString StoreLeftText(const QString &backup) const;
     const QByteArray &PendingCommand() const { return m_pending; }
 
-    static QString VersionText(char type, std::uint8_t version);
     // Position of the progress bar after the byte at address: rounded half to even, never a division by 0.
     static int ProgressPercent(int address, int endAddress);
-
-    // Czech, as the program is written; the view gets them in the user's language through Translated().
-    static const QString OldFirmwareText;
-    static const QString ReadErrorText;
-    static const QString StoreErrorText;
-    static const QString CommErrorText;
-    static const QString EqualText;
-    static const QString DifferentText;
-    static const QString PoleSigDoneText;
-    static const QString NoScopeText;
-    static const QString StoredDifferentText;
-    static const QString StoreUnverifiedText;
-    static const QString BackupReadFailedText;
-    static QString AddressMismatchText(int moduleCode, int imageCode); // already in the user's language
-    static QString Translated(const QString &text);
 
 private:
     // Where the step in flight is: a frame due (at the next tick, or after the quiet pause), an answer awaited,
@@ -180,7 +162,7 @@ private:
     void BackupDone(bool read);
     void AddressChecked(int code);
     void ReadDone();
-    void Ask(TransferQuestion question, const QString &text);
+    void Ask(TransferQuestion question, const QuestionFacts &facts);
     void StopNow();
 
     void Send(bool repeat);
@@ -245,7 +227,7 @@ private:
     int m_addressAnswer = -1; // what the running or last store's address check read (-1: nothing)
     bool m_restore = false;   // the store writes a backup back after a stop
     bool m_jobVerify = false; // the running store reads its bytes back (fixed when it began)
-    std::optional<VersionReply> m_identity;
+    std::optional<ModuleIdentity> m_identity;
     bool m_stopRequested = false;
     TransferStep m_stoppedStep = TransferStep::None;
     QByteArray m_pending;

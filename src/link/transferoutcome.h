@@ -21,7 +21,7 @@ enum class TransferOutcome {
     StoredDifferent, // every byte was acknowledged, but the verify after the store found differences
     StoreUnverified, // every byte was acknowledged, but the verify after the store could not read them back
     Stopped,         // the user (or a signal) stopped it; a store stops after the byte in flight
-    Identified,      // the version query ended: TransferController::Identity() holds the answer, or nothing
+    Identified,      // the version query ended: TransferController::Identity() holds the module, or nothing
 };
 
 // What a transfer waits to be answered, Yes or No.
@@ -43,14 +43,14 @@ enum class TransferStep {
     Reset,         // the factory reset frame
 };
 
-// What the user is told of an outcome, in Czech (the source language): empty for the outcomes that pass in
-// silence and for the signal table, whose message depends on writing the dump.
-QString OutcomeSourceText(TransferOutcome outcome);
-// That text in the user's language.
-QString OutcomeText(TransferOutcome outcome);
-// A failure is shown as a warning, the rest as information.
-bool IsFailure(TransferOutcome outcome);
-// The question after a failed backup (why: what failed), for a store or a factory reset, in the user's language.
-QString NoBackupQuestion(const QString &why, bool factoryReset);
+// What a question is about, for the view to word it: the address codes of a mismatch; for an overwrite without
+// a backup, whether a factory reset follows and why the backup failed (the view's own words from KeepBackup;
+// empty when the module did not answer the backup's read).
+struct QuestionFacts {
+    int moduleAddressCode = -1;
+    int imageAddressCode = -1;
+    bool factoryReset = false;
+    QString backupError;
+};
 
 } // namespace hx7

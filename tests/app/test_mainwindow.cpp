@@ -1224,8 +1224,29 @@ private Q_SLOTS:
         Tick(f);
         QCOMPARE(status("LBport1"), QStringLiteral("COM1 (/dev/ttyS0): otevřen"));
         QCOMPARE(status("LBmodul1"), QStringLiteral("modul HX7S V 1.4"));
+        QCOMPARE(status("LBverze1"), QStringLiteral("HX7S V 1.4"));
+        QVERIFY(f.action("TypHX7S1")->isChecked());
+        QCOMPARE(f.window->Document().Module()->port, QStringLiteral("/dev/ttyS0"));
         f.action("RychlyPrenos1")->trigger();
         QCOMPARE(status("LBrychly1"), QStringLiteral("rychlý přenos"));
+
+        // The module identified is the one its backup is named after; its store's address check tells its code.
+        const int code = f.data.ConfigImage[AddressCodeByte];
+        FakeModule module(f.port, std::uint8_t(code));
+        StartConfigStore(*f.window);
+        TickUntilIdle(f);
+        QCOMPARE(f.window->Document().Module()->addressCode, std::optional<int>(code));
+        const QStringList backups = QDir(f.dir.filePath(QStringLiteral("data/hx7conf/backups"))).entryList(QDir::Files);
+        QVERIFY2(backups.size() == 1 && backups[0].contains(QStringLiteral("_HX7S-1.4_")),
+                 qPrintable(backups.join(' ')));
+        // A query nobody answers forgets it: nothing is named after a module that may be another one now.
+        f.port.Respond = nullptr;
+        f.window->findChild<QAbstractButton *>(QStringLiteral("BTtest1"))->click();
+        for (int i = 0; i < 3; ++i)
+            Tick(f);
+        QCOMPARE(status("LBmodul1"), QString());
+        QCOMPARE(status("LBverze1"), QStringLiteral("??"));
+        QVERIFY(!f.window->Document().Module());
     }
 
     void loadAndSaveFailuresAreShown()

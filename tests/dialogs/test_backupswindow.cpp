@@ -33,9 +33,9 @@ QDateTime At(int minute)
 struct Rig {
     Rig()
     {
-        a = store.Keep(Module(3), "HX7S V 1.3", {false, AddressCodeByte, RouteAreaBegin - 1}, At(10)).path;
-        b = store.Keep(Module(5), "", {true}, At(11)).path;
-        c = store.Keep(Module(3, 1), "HX7  V 1.3", {false, 192, 198}, At(12)).path;
+        a = store.Keep(Module(3), ModuleIdentity{'S', 0x13}, {false, AddressCodeByte, RouteAreaBegin - 1}, At(10)).path;
+        b = store.Keep(Module(5), std::nullopt, {true}, At(11)).path;
+        c = store.Keep(Module(3, 1), ModuleIdentity{'D', 0x13}, {false, 192, 198}, At(12)).path;
         window.ConfirmDelete = [this](const QString &question) {
             questions << question;
             return answer;
@@ -200,7 +200,7 @@ private Q_SLOTS:
     {
         Rig rig;
         rig.Select(1);
-        rig.store.Keep(Module(7), "", {true}, At(20));
+        rig.store.Keep(Module(7), std::nullopt, {true}, At(20));
         rig.window.hide();
         rig.window.show(); // each opening lists the folder again
         QCOMPARE(rig.Table()->rowCount(), 4);

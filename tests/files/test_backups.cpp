@@ -39,6 +39,14 @@ QString Name(const QString &path)
     return QFileInfo(path).fileName();
 }
 
+std::optional<ModuleIdentity> Of(int type, int version)
+{
+    if (type == 0)
+        return std::nullopt;
+    return ModuleIdentity{char(type), std::uint8_t(version)};
+}
+const std::optional<ModuleIdentity> Hx7s13 = ModuleIdentity{'S', 0x13};
+
 } // namespace
 
 class TestBackups : public QObject
@@ -47,35 +55,31 @@ class TestBackups : public QObject
 private Q_SLOTS:
     void keptAndListedBack_data()
     {
-        QTest::addColumn<QString>("moduleText");
+        QTest::addColumn<int>("type"); // the version reply's letter; 0: no module answered
+        QTest::addColumn<int>("version");
         QTest::addColumn<QString>("listed");
         QTest::addColumn<int>("address");
         QTest::addColumn<Overwrite>("followed");
-        QTest::newRow("HX7S, config") << "HX7S V 1.3"
-                                      << "HX7S V 1.3" << 3 << Config;
-        QTest::newRow("HX7 with its two blanks") << "HX7  V 1.3"
-                                                 << "HX7 V 1.3" << 3 << Config;
-        QTest::newRow("unknown, all routes") << ""
-                                             << "" << 3 << Overwrite{false, AddressCodeByte, 248};
-        QTest::newRow("label not answered yet") << "??"
-                                                << "" << 3 << Config;
-        QTest::newRow("address 0, route 17") << "HX7V V 2.10"
-                                             << "HX7V V 2.10" << 0 << Overwrite{false, 192, 198};
-        QTest::newRow("address 255, reset") << "HX7S V 1.4"
-                                            << "HX7S V 1.4" << 255 << Overwrite{true};
-        QTest::newRow("a reset's range is not named") << ""
-                                                      << "" << 7 << Overwrite{true, 4, 248};
+        QTest::newRow("HX7S, config") << int('S') << 0x13 << "HX7S V 1.3" << 3 << Config;
+        QTest::newRow("HX7, named without the label's blanks") << int('D') << 0x13 << "HX7 V 1.3" << 3 << Config;
+        QTest::newRow("a type without a name, all routes")
+            << int('X') << 0x13 << "" << 3 << Overwrite{false, AddressCodeByte, 248};
+        QTest::newRow("no module answered") << 0 << 0 << "" << 3 << Config;
+        QTest::newRow("address 0, route 17") << int('V') << 0x2A << "HX7V V 2.10" << 0 << Overwrite{false, 192, 198};
+        QTest::newRow("address 255, reset") << int('S') << 0x14 << "HX7S V 1.4" << 255 << Overwrite{true};
+        QTest::newRow("a reset's range is not named") << 0 << 0 << "" << 7 << Overwrite{true, 4, 248};
     }
     void keptAndListedBack()
     {
-        QFETCH(QString, moduleText);
+        QFETCH(int, type);
+        QFETCH(int, version);
         QFETCH(QString, listed);
         QFETCH(int, address);
         QFETCH(Overwrite, followed);
         QTemporaryDir dir;
         const BackupStore store(dir.filePath("not/yet")); // made by the first backup
         const ImageBytes module = Module(address);
-        const BackupStore::Kept kept = store.Keep(module, moduleText, followed, At(123));
+        const BackupStore::Kept kept = store.Keep(module, Of(type, version), followed, At(123));
         QVERIFY2(kept.written, qPrintable(kept.error));
         QVERIFY2(!Name(kept.path).contains(' ') && !Name(kept.path).contains(':'), qPrintable(kept.path));
 
@@ -115,9 +119,9 @@ private Q_SLOTS:
         QFETCH(int, files);
         QTemporaryDir dir;
         const BackupStore store(dir.path());
-        QVERIFY(store.Keep(Module(3), "HX7S V 1.3", Config, At(1)).written);
-        store.Keep(Module(second.x(), second.y()), "", Config, At(2));
-        const BackupStore::Kept kept = store.Keep(Module(third.x(), third.y()), "", Overwrite{true}, At(3));
+        QVERIFY(store.Keep(Module(3), Hx7s13, Config, At(1)).written);
+        store.Keep(Module(second.x(), second.y()), std::nullopt, Config, At(2));
+        const BackupStore::Kept kept = store.Keep(Module(third.x(), third.y()), std::nullopt, Overwrite{true}, At(3));
         QCOMPARE(int(store.List().size()), files);
         QVERIFY(kept.error.isEmpty());
         // Not written: the backup that holds the bytes is named all the same.
@@ -129,10 +133,10 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const BackupStore store(dir.path());
-        const QString a = store.Keep(Module(3, 0), "HX7S V 1.3", Config, At(5)).path;
-        const QString b = store.Keep(Module(3, 1), "HX7S V 1.3", Config, At(5)).path;
-        const QString c = store.Keep(Module(8, 0), "", Overwrite{true}, At(5)).path;
-        store.Keep(Module(3, 2), "", Config, At(4, 9)); // taken later, listed by its time
+        const QString a = store.Keep(Module(3, 0), Hx7s13, Config, At(5)).path;
+        const QString b = store.Keep(Module(3, 1), Hx7s13, Config, At(5)).path;
+        const QString c = store.Keep(Module(8, 0), std::nullopt, Overwrite{true}, At(5)).path;
+        store.Keep(Module(3, 2), std::nullopt, Config, At(4, 9)); // taken later, listed by its time
         QVERIFY(Name(a) < Name(b) && Name(b) < Name(c));
         const std::vector<BackupEntry> all = store.List();
         QCOMPARE(all.size(), 4u);
@@ -167,7 +171,7 @@ private Q_SLOTS:
         const BackupStore store(dir.path());
         QVERIFY(store.List().empty());
         // Nor does a foreign file stand in for a backup, nor can the store delete it.
-        QVERIFY(store.Keep(Module(3), "", Overwrite{true}, At(123)).written);
+        QVERIFY(store.Keep(Module(3), std::nullopt, Overwrite{true}, At(123)).written);
         QVERIFY(!store.Remove(file.fileName()));
         QVERIFY(file.exists());
     }
@@ -203,7 +207,7 @@ private Q_SLOTS:
         }
         const BackupStore store(dir.path());
         const ImageBytes module = Module(3);
-        const BackupStore::Kept kept = store.Keep(module, "HX7S V 1.3", Config, At(5));
+        const BackupStore::Kept kept = store.Keep(module, Hx7s13, Config, At(5));
         QVERIFY2(kept.written, qPrintable(kept.error));
         QVERIFY(kept.path != junk);
         ImageBytes loaded{};
@@ -219,12 +223,12 @@ private Q_SLOTS:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         const QString folder = dir.filePath("blocker/backups");
-        const BackupStore::Kept kept = BackupStore(folder).Keep(Module(3), "", Config);
+        const BackupStore::Kept kept = BackupStore(folder).Keep(Module(3), std::nullopt, Config);
         QVERIFY(kept.path.isEmpty() && !kept.written);
         QVERIFY2(kept.error.contains(folder), qPrintable(kept.error));
 
         const BackupStore store(dir.path());
-        const QString path = store.Keep(Module(3), "", Config).path;
+        const QString path = store.Keep(Module(3), std::nullopt, Config).path;
         QVERIFY(store.Remove(path));
         QString reason;
         QVERIFY(!store.Remove(path, &reason));

@@ -7,6 +7,7 @@
 #include "qtserialport.h"
 #include "recordingprompts.h"
 #include "simprocess.h"
+#include "transferwords.h"
 #include "waitforbytes.h"
 
 #include <QAbstractButton>
@@ -149,7 +150,8 @@ private Q_SLOTS:
         app.data.ConfigImage[197] ^= 0x08; // route 17, position of turnout 3
         app.window->findChild<QAction *>(QStringLiteral("Verifikovatdatasmodulem1"))->trigger();
         app.RunUntilIdle();
-        QCOMPARE(app.prompts.Shown, QStringList{QStringLiteral("information: ") + TransferController::DifferentText});
+        QCOMPARE(app.prompts.Shown,
+                 QStringList{QStringLiteral("information: ") + OutcomeSourceText(TransferOutcome::Different)});
         auto *details = app.window->findChild<QDialog *>(QStringLiteral("VerifyDetails"));
         QVERIFY(details && details->isVisible());
         auto *table = details->findChild<QTableWidget *>(QStringLiteral("TableRozdily"));
@@ -169,7 +171,7 @@ private Q_SLOTS:
         app.data.ConfigImage[197] ^= 0x08;
         app.window->findChild<QAction *>(QStringLiteral("Verifikovatdatasmodulem1"))->trigger();
         app.RunUntilIdle();
-        QCOMPARE(app.prompts.Shown.last(), QStringLiteral("information: ") + TransferController::EqualText);
+        QCOMPARE(app.prompts.Shown.last(), QStringLiteral("information: ") + OutcomeSourceText(TransferOutcome::Equal));
         QVERIFY(!details->isVisible());
     }
 
@@ -340,7 +342,7 @@ private Q_SLOTS:
         const QByteArray written = ini.readAll();
         QVERIFY(written.contains("COM3=" + second.Device.toLocal8Bit() + "\r\n"));
         QVERIFY(written.contains("\r\nCOM5=" + second.Device.toLocal8Bit() + "\r\n"));
-        QCOMPARE(app.prompts.Shown, QStringList{QStringLiteral("information: ") + TransferController::OldFirmwareText});
+        QCOMPARE(app.prompts.Shown, QStringList{QStringLiteral("information: ") + OldFirmwareText()});
     }
 };
 

@@ -3,6 +3,7 @@
 // the replies; a few run the real executable with its 100 ms timer.
 #include "ctlcommands.h"
 #include "simrig.h"
+#include "transferwords.h"
 
 #include <QDir>
 #include <QFile>
@@ -250,7 +251,7 @@ private Q_SLOTS:
         QCOMPARE(r.code, 1);
         QVERIFY2(r.out.startsWith(QStringLiteral("0005: file 13 module ")) && r.out.count(QLatin1Char('\n')) == 1,
                  qPrintable(r.out));
-        QVERIFY(r.err.contains(TransferController::StoredDifferentText));
+        QVERIFY(r.err.contains(OutcomeSourceText(TransferOutcome::StoredDifferent)));
         QVERIFY(backupOf(r).first.isEmpty());
         QTest::qWait(50);
         QVERIFY(!ctl.sim.Log().contains("40 58 52 30 30 30 2A"));
@@ -279,7 +280,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("folderBlocked"); // a file where the backup folder would be made
         QTest::addColumn<QString>("why");
         QTest::newRow("backup read fails")
-            << Args({"--silent", "100", "--log"}) << false << TransferController::BackupReadFailedText;
+            << Args({"--silent", "100", "--log"}) << false << QStringLiteral("modul neodpovídá");
         QTest::newRow("backup folder cannot be made") << Args({"--log"}) << true << QStringLiteral("nelze vytvořit");
     }
     void failedBackupRefuses()

@@ -4,6 +4,7 @@
 #include "simrig.h"
 #include "ticker.h"
 #include "trafficlog.h"
+#include "transferwords.h"
 
 #include <QElapsedTimer>
 #include <QScopeGuard>
@@ -99,7 +100,7 @@ private Q_SLOTS:
         rig.view.Messages.clear();
         rig.ctl.StartVerify();
         rig.RunUntilIdle();
-        QCOMPARE(rig.view.Messages, (QList<Message>{{"information", TransferController::EqualText}}));
+        QCOMPARE(rig.view.Messages, (QList<Message>{{"information", OutcomeSourceText(TransferOutcome::Equal)}}));
     }
 
     // Modules that misbehave as real ones do, in both modes: the outcome is the module's truth, and the fast
@@ -183,7 +184,7 @@ private Q_SLOTS:
                 const ImageBytes before = rig.data.ConfigImage;
                 rig.RunUntilIdle();
                 if (fast && mayRefuse && step.toLower() != QLatin1Char('s') &&
-                    rig.view.Messages == QList<Message>{{"warning", TransferController::ReadErrorText}}) {
+                    rig.view.Messages == QList<Message>{{"warning", OutcomeSourceText(TransferOutcome::ReadFailed)}}) {
                     qInfo("the fast mode refused bytes that read two ways, in step %c", step.toLatin1());
                     QVERIFY(rig.data.ConfigImage == before);
                     QVERIFY(rig.view.Differing.isEmpty());
@@ -191,9 +192,10 @@ private Q_SLOTS:
                     continue;
                 }
                 // The outcome first: a failed transfer shows why before its missing bytes are compared.
-                const QList<Message> expected = step == QLatin1Char('v')
-                                                    ? QList<Message>{{"information", TransferController::DifferentText}}
-                                                    : QList<Message>{};
+                const QList<Message> expected =
+                    step == QLatin1Char('v')
+                        ? QList<Message>{{"information", OutcomeSourceText(TransferOutcome::Different)}}
+                        : QList<Message>{};
                 QCOMPARE(rig.view.Messages, expected);
                 if (step == QLatin1Char('r'))
                     QVERIFY(ImageHoldsModule(rig, truth, 0, 248));
@@ -228,7 +230,7 @@ private Q_SLOTS:
         const ImageBytes before = rig.data.ConfigImage;
         rig.ctl.StartRead();
         QCOMPARE(rig.RunUntilIdle(), 12);
-        QCOMPARE(rig.view.Messages, (QList<Message>{{"warning", TransferController::ReadErrorText}}));
+        QCOMPARE(rig.view.Messages, (QList<Message>{{"warning", OutcomeSourceText(TransferOutcome::ReadFailed)}}));
         QVERIFY(rig.data.ConfigImage == before);
         QCOMPARE(rig.view.Refreshes, 0);
     }
@@ -248,8 +250,9 @@ private Q_SLOTS:
             const int late = fast ? 1500 : 350;
             QTest::addRow("150 ms store of one route%s", mode) << 150 << 2 << QString() << fast;
             QTest::addRow("%d ms address check%s", late, mode)
-                << late << 2 << TransferController::CommErrorText << fast;
-            QTest::addRow("%d ms read%s", late, mode) << late << -1 << TransferController::ReadErrorText << fast;
+                << late << 2 << OutcomeSourceText(TransferOutcome::CommFailed) << fast;
+            QTest::addRow("%d ms read%s", late, mode)
+                << late << -1 << OutcomeSourceText(TransferOutcome::ReadFailed) << fast;
         }
     }
     void lateReplies()
@@ -309,8 +312,8 @@ private Q_SLOTS:
         rig.sim.Kill();
         rig.RunUntilIdle();
         QCOMPARE(rig.view.Messages.size(), 1);
-        QCOMPARE(rig.view.Messages[0].text,
-                 store ? TransferController::StoreErrorText : TransferController::ReadErrorText);
+        QCOMPARE(rig.view.Messages[0].text, store ? OutcomeSourceText(TransferOutcome::StoreFailed)
+                                                  : OutcomeSourceText(TransferOutcome::ReadFailed));
         QVERIFY(!rig.link.IsOpen());
         QVERIFY(rig.ctl.CurrentAddress() > 40 && rig.ctl.CurrentAddress() < 249); // killed well inside the range
         QVERIFY(rig.data.ConfigImage == before);

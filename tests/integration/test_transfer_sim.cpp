@@ -3,6 +3,7 @@
 // itself, waiting only as long as the reply takes, so a full read takes well under 25 s.
 #include "frames.h"
 #include "simrig.h"
+#include "transferwords.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -33,12 +34,12 @@ private Q_SLOTS:
 
         rig.ctl.StartVerify();
         rig.RunUntilIdle();
-        QCOMPARE(rig.view.Messages.takeLast().text, TransferController::EqualText);
+        QCOMPARE(rig.view.Messages.takeLast().text, OutcomeSourceText(TransferOutcome::Equal));
 
         rig.data.ConfigImage[100] ^= 1;
         rig.ctl.StartVerify();
         rig.RunUntilIdle();
-        QCOMPARE(rig.view.Messages.takeLast().text, TransferController::DifferentText);
+        QCOMPARE(rig.view.Messages.takeLast().text, OutcomeSourceText(TransferOutcome::Different));
 
         // Store everything from a changed image, then read it back into a blank one.
         for (int i = 4; i <= 248; ++i)
@@ -100,11 +101,11 @@ private Q_SLOTS:
         QTest::addColumn<char>("command");
         QTest::addColumn<int>("ticks");
         QTest::addColumn<QString>("message");
-        QTest::newRow("read") << 'R' << 40 + 12 << TransferController::ReadErrorText;
-        QTest::newRow("verify") << 'V' << 40 + 12 << TransferController::ReadErrorText;
-        QTest::newRow("poleSIG") << 'S' << 40 + 12 << TransferController::ReadErrorText;
+        QTest::newRow("read") << 'R' << 40 + 12 << OutcomeSourceText(TransferOutcome::ReadFailed);
+        QTest::newRow("verify") << 'V' << 40 + 12 << OutcomeSourceText(TransferOutcome::ReadFailed);
+        QTest::newRow("poleSIG") << 'S' << 40 + 12 << OutcomeSourceText(TransferOutcome::ReadFailed);
         // Address check and its reply first, then address a is written in tick a - 1.
-        QTest::newRow("store with reset") << 'W' << 40 + 10 << TransferController::StoreErrorText;
+        QTest::newRow("store with reset") << 'W' << 40 + 10 << OutcomeSourceText(TransferOutcome::StoreFailed);
     }
     void silentAddressFailsAndKeepsTheImage()
     {
@@ -190,8 +191,9 @@ private Q_SLOTS:
         Rig rig(Args({"--type", "S", "--version", "0x14"}));
         rig.ctl.StartVersionQuery();
         rig.RunUntilIdle();
-        QCOMPARE(rig.view.VersionText, QStringLiteral("HX7S V 1.4"));
-        QVERIFY(rig.view.Hx7S);
+        QVERIFY(rig.ctl.Identity());
+        QCOMPARE(rig.ctl.Identity()->Name(), QStringLiteral("HX7S V 1.4"));
+        QCOMPARE(rig.ctl.Identity()->port, rig.link.DeviceName(rig.link.ComPortNumber));
     }
 };
 

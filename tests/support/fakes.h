@@ -4,6 +4,7 @@
 
 #include "serialport.h"
 #include "transferview.h"
+#include "transferwords.h"
 
 #include <QStringList>
 #include <functional>
@@ -89,16 +90,14 @@ class RecordingView : public hx7::TransferView
 public:
     void SetProgress(int position) override { Progress << position; }
     void SetProgressVisible(bool visible) override { ProgressVisible = visible; }
-    void SetVersionText(const QString &text) override { VersionText = text; }
-    void CheckHx7S() override { Hx7S = true; }
     void RoutesChanged() override { ++Refreshes; }
     void Warning(const QString &text) override { Box(QStringLiteral("warning"), text); }
     void Information(const QString &text) override { Box(QStringLiteral("information"), text); }
     // Answers at once, as a script does; with AnswerLater the test answers through the controller.
-    std::optional<bool> Ask(hx7::TransferQuestion question, const QString &text) override
+    std::optional<bool> Ask(hx7::TransferQuestion question, const hx7::QuestionFacts &facts) override
     {
         Questions << question;
-        Box(QStringLiteral("confirm"), text);
+        Box(QStringLiteral("confirm"), hx7::QuestionText(question, facts));
         return AnswerLater ? std::nullopt : std::optional(ConfirmAnswer);
     }
     // The words of the outcome, in Czech, as the main window would show them (the signal table's owner
@@ -120,8 +119,6 @@ public:
 
     QList<int> Progress;
     bool ProgressVisible = false;
-    QString VersionText;
-    bool Hx7S = false;
     int Refreshes = 0;
     QList<Message> Messages;
     QList<hx7::TransferOutcome> Outcomes;
