@@ -59,7 +59,7 @@ int CatchStopSignals()
     return ends[0];
 }
 
-// hx7ctl --manual-page TEMPLATE PAGE, run by the build: the man page with the commands of the table.
+// hx7ctl --manual-page TEMPLATE PAGE, run by the build: the man page with the options and commands of the tables.
 int WriteManualPage(const QString &from, const QString &to, QTextStream &err)
 {
     QFile in(from);
