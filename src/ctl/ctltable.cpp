@@ -213,6 +213,13 @@ std::variant<CtlRequest, UsageError> ParseCtl(const QStringList &arguments)
     }
 }
 
+bool CtlDraws(const QStringList &arguments)
+{
+    const auto parsed = ParseCtl(arguments);
+    const CtlRequest *request = std::get_if<CtlRequest>(&parsed);
+    return request && request->kind == CtlRequest::Command && request->command->draws;
+}
+
 bool TakeFlag(QStringList &arguments, const char *flag)
 {
     return arguments.removeAll(QLatin1String(flag)) > 0;

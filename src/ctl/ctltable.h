@@ -58,16 +58,29 @@ struct CtlOption {
     const char *help = nullptr;     // its --help text
 };
 
+// An option of one command, as its forms show it: "--scope config|all" takes a value, "--yes" takes none.
+struct CtlFlag {
+    const char *name = nullptr;
+    bool takesValue = false;
+};
+
+constexpr int MaxCommandFlags = 5; // as many as store has
+
 struct CtlCommand {
     const char *name;
     // The argument forms, one a line ("turnout N straight|diverging\nsignal N ASPECT"): upper-case words
-    // are what the user fills in, the rest is typed as it stands.
+    // are what the user fills in, the rest is typed as it stands; [...] may be left out, a|b is one of them.
     const char *forms;
-    const char *help;   // the --help text after the last form (translated, context "hx7"); may be null
-    bool changesModule; // --port auto takes only a module that is alone and beside no skipped port
+    // The command's options in the order its forms show them; its parse rule takes these and refuses others.
+    CtlFlag flags[MaxCommandFlags] = {};
+    const char *help = nullptr; // the --help text after the last form (translated, context "hx7")
+    bool changesModule = false; // --port auto takes only a module that is alone and beside no skipped port
+    // The command draws (report writes a PDF): its process needs a QGuiApplication, which hx7ctl makes on the
+    // offscreen platform, needing no display. Every other command runs on a QCoreApplication.
+    bool draws = false;
     // Takes the command's arguments (the command itself removed) into the request; throws UsageError.
-    void (*parse)(QStringList &arguments, CtlRequest &request);
-    int (*run)(const CtlRequest &request, CtlIo &io);
+    void (*parse)(QStringList &arguments, CtlRequest &request) = nullptr;
+    int (*run)(const CtlRequest &request, CtlIo &io) = nullptr;
 };
 
 std::span<const CtlOption> CtlOptions();
@@ -77,6 +90,8 @@ std::span<const CtlCommand> CtlCommands();
 std::variant<CtlRequest, UsageError> ParseCtl(const QStringList &arguments);
 // The --lang of arguments when it is one hx7ctl speaks; empty otherwise.
 QString RequestedLanguage(const QStringList &arguments);
+// Whether arguments ask for a command that draws; false for a usage error.
+bool CtlDraws(const QStringList &arguments);
 
 // Helpers of the parse rules; all throw UsageError.
 bool TakeFlag(QStringList &arguments, const char *flag);

@@ -79,8 +79,8 @@ int main(int argc, char *argv[])
     QStringList given;
     for (int i = 1; i < argc; ++i)
         given << QString::fromLocal8Bit(argv[i]);
-    // Only a command that draws pays for the GUI start-up, on the offscreen platform: hx7ctl runs in scripts,
-    // over ssh, without a display.
+    // Only a command whose row says it draws pays for the GUI start-up, on the offscreen platform: hx7ctl runs in
+    // scripts, over ssh, without a display.
     std::unique_ptr<QCoreApplication> app;
     if (hx7::CtlDraws(given)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
