@@ -40,6 +40,29 @@ void WriteRecords(const QString &path, const QList<std::pair<int, int>> &spans)
             f.write(QByteArray::number(i, 16).rightJustified(4, '0').toUpper() + ":00\r\n");
 }
 
+void RefusalRow(const char *name, const QStringList &arguments, bool usage, const char *message)
+{
+    QTest::newRow(name) << arguments << usage << QString::fromUtf8(message);
+}
+
+// Files a command cannot use, refused by its run before any port is opened.
+void FileRefusalRows()
+{
+    const auto row = RefusalRow;
+    row("missing file", Args({"show", "/no/such/file.txt"}), false, "Chyba otevreni souboru  dat/no/such/file.txt");
+    row("report of a missing file", Args({"report", "/no/such/file.txt", "--pdf", "x.pdf"}), false,
+        "Chyba otevreni souboru  dat/no/such/file.txt");
+    row("report of a file with no records", Args({"report", "empty.txt", "--pdf", "x.pdf"}), false,
+        "Soubor neobsahuje žádná data: empty.txt");
+    // Files that do not hold what a command needs.
+    row("route 20 not in file", Args({"store", "old.txt", "--scope", "route", "20"}), false,
+        "Soubor neobsahuje žádný z bajtů 213..219, které se mají uložit; do modulu se neuložilo nic.");
+    row("gap inside scope", Args({"store", "gap.txt", "--scope", "config"}), false,
+        "V souboru chybí bajty 10 uprostřed rozsahu 4..31; do modulu se neuložilo nic.");
+    row("nothing to verify", Args({"verify", "high.txt"}), false,
+        "Soubor neobsahuje žádný z bajtů 0..248, není co porovnat: high.txt");
+}
+
 // One word of a command's form: "[--scope" is the word --scope, the first of a part that may be left out.
 struct FormWord {
     QString text;
@@ -141,9 +164,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<bool>("usage");
         QTest::addColumn<QString>("message");
-        const auto row = [](const char *name, QStringList arguments, bool usage, const char *message) {
-            QTest::newRow(name) << arguments << usage << QString::fromUtf8(message);
-        };
+        const auto row = RefusalRow;
         row("nothing", {}, true, "chybí příkaz");
         row("unknown command", Args({"erase"}), true, "neznámý příkaz erase");
         row("read without file", Args({"read"}), true, "chybí argument");
@@ -166,22 +187,11 @@ private Q_SLOTS:
         row("ports with a port", Args({"--port", "COM1", "ports"}), true, "ports nepoužívá --port");
         row("ports with an argument", Args({"ports", "--all"}), true, "neznámá volba --all");
         row("factory-reset with an argument", Args({"factory-reset", "now"}), true, "přebytečný argument now");
-        row("missing file", Args({"show", "/no/such/file.txt"}), false, "Chyba otevreni souboru  dat/no/such/file.txt");
         row("report without --pdf", Args({"report", "old.txt"}), true, "report potřebuje --pdf OUT");
         row("report, --pdf without OUT", Args({"report", "old.txt", "--pdf"}), true, "report potřebuje --pdf OUT");
         row("report, --pdf before an option", Args({"report", "old.txt", "--pdf", "--hx7s"}), true,
             "report potřebuje --pdf OUT");
-        row("report of a missing file", Args({"report", "/no/such/file.txt", "--pdf", "x.pdf"}), false,
-            "Chyba otevreni souboru  dat/no/such/file.txt");
-        row("report of a file with no records", Args({"report", "empty.txt", "--pdf", "x.pdf"}), false,
-            "Soubor neobsahuje žádná data: empty.txt");
-        // Files that do not hold what a command needs.
-        row("route 20 not in file", Args({"store", "old.txt", "--scope", "route", "20"}), false,
-            "Soubor neobsahuje žádný z bajtů 213..219, které se mají uložit; do modulu se neuložilo nic.");
-        row("gap inside scope", Args({"store", "gap.txt", "--scope", "config"}), false,
-            "V souboru chybí bajty 10 uprostřed rozsahu 4..31; do modulu se neuložilo nic.");
-        row("nothing to verify", Args({"verify", "high.txt"}), false,
-            "Soubor neobsahuje žádný z bajtů 0..248, není co porovnat: high.txt");
+        FileRefusalRows();
     }
     void refusedBeforeThePort()
     {
@@ -213,39 +223,28 @@ private Q_SLOTS:
         QTest::addColumn<bool>("fast");
         QTest::addColumn<bool>("trace");
         QTest::addColumn<bool>("draws");
-        const int command = CtlRequest::Command, help = CtlRequest::Help, version = CtlRequest::Version;
-        QTest::newRow("none") << Args({"info"}) << command << "info"
-                              << ""
-                              << "" << false << false << false;
-        QTest::newRow("any order") << Args({"--trace", "--port", "COM2", "--lang", "en", "--fast", "info"}) << command
-                                   << "info"
-                                   << "COM2"
-                                   << "en" << true << true << false;
-        QTest::newRow("the last value counts") << Args({"--port", "a", "--port", "b", "read", "f"}) << command << "read"
-                                               << "b"
-                                               << "" << false << false << false;
-        QTest::newRow("a value like an option") << Args({"--port", "--fast", "info"}) << command << "info"
-                                                << "--fast"
-                                                << "" << false << false << false;
-        QTest::newRow("empty language: the program's") << Args({"--lang", "", "info"}) << command << "info"
-                                                       << ""
-                                                       << "" << false << false << false;
-        QTest::newRow("-h after options") << Args({"--fast", "--lang", "en", "-h"}) << help << ""
-                                          << ""
-                                          << "en" << true << false << false;
-        QTest::newRow("--help, the rest unread") << Args({"--help", "erase", "--port"}) << help << ""
-                                                 << ""
-                                                 << "" << false << false << false;
-        QTest::newRow("--version, the rest unread") << Args({"--version", "--lang", "xx"}) << version << ""
-                                                    << ""
-                                                    << "" << false << false << false;
-        QTest::newRow("report draws") << Args({"--lang", "en", "report", "f", "--pdf", "o.pdf", "--hx7s"}) << command
-                                      << "report"
-                                      << ""
-                                      << "en" << false << false << true;
-        QTest::newRow("show does not") << Args({"show", "f"}) << command << "show"
-                                       << ""
-                                       << "" << false << false << false;
+        const auto row = [](const char *name, const QStringList &arguments, CtlRequest::Kind kind, const char *command,
+                            const char *port, const char *language, bool fast, bool trace, bool draws) {
+            QTest::newRow(name) << arguments << int(kind) << QString::fromLatin1(command) << QString::fromLatin1(port)
+                                << QString::fromLatin1(language) << fast << trace << draws;
+        };
+        const auto command = CtlRequest::Command, help = CtlRequest::Help, version = CtlRequest::Version;
+        row("none", Args({"info"}), command, "info", "", "", false, false, false);
+        row("any order", Args({"--trace", "--port", "COM2", "--lang", "en", "--fast", "info"}), command, "info", "COM2",
+            "en", true, true, false);
+        row("the last value counts", Args({"--port", "a", "--port", "b", "read", "f"}), command, "read", "b", "", false,
+            false, false);
+        row("a value like an option", Args({"--port", "--fast", "info"}), command, "info", "--fast", "", false, false,
+            false);
+        row("empty language: the program's", Args({"--lang", "", "info"}), command, "info", "", "", false, false,
+            false);
+        row("-h after options", Args({"--fast", "--lang", "en", "-h"}), help, "", "", "en", true, false, false);
+        row("--help, the rest unread", Args({"--help", "erase", "--port"}), help, "", "", "", false, false, false);
+        row("--version, the rest unread", Args({"--version", "--lang", "xx"}), version, "", "", "", false, false,
+            false);
+        row("report draws", Args({"--lang", "en", "report", "f", "--pdf", "o.pdf", "--hx7s"}), command, "report", "",
+            "en", false, false, true);
+        row("show does not", Args({"show", "f"}), command, "show", "", "", false, false, false);
     }
     void options()
     {
