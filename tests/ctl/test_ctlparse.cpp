@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -63,50 +64,27 @@ void FileRefusalRows()
         "Soubor neobsahuje žádný z bajtů 0..248, není co porovnat: high.txt");
 }
 
-// One word of a command's form: "[--scope" is the word --scope, the first of a part that may be left out.
-struct FormWord {
-    QString text;
-    bool optional = false; // inside [...]
-    bool opens = false;    // the first word of its [...]
-    bool closes = false;   // the last word of its [...]
-};
-
-QList<FormWord> FormWords(const QString &form)
+// The options a form shows; "--scope VALUE" for one followed by a word that goes with it (not "]", "[" or
+// another option).
+QStringList FormFlags(const QString &form)
 {
-    QList<FormWord> words;
-    bool inside = false;
-    for (const QString &word : form.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        FormWord w;
-        w.opens = word.startsWith(QLatin1Char('['));
-        w.closes = word.endsWith(QLatin1Char(']'));
-        w.optional = inside || w.opens;
-        w.text = word.mid(w.opens ? 1 : 0, word.size() - (w.opens ? 1 : 0) - (w.closes ? 1 : 0));
-        inside = w.optional && !w.closes;
-        words << w;
-    }
-    return words;
-}
-
-// The options a form shows; "--scope VALUE" for one that the next word of its part goes with.
-QStringList FormFlags(const QList<FormWord> &words)
-{
+    static const QRegularExpression flag(QStringLiteral("(--[a-z0-9-]+)( [^\\s\\[-])?"));
     QStringList flags;
-    for (qsizetype i = 0; i < words.size(); ++i) {
-        if (!words[i].text.startsWith(QLatin1Char('-')))
-            continue;
-        const bool value = !words[i].closes && i + 1 < words.size() && !words[i + 1].opens &&
-                           !words[i + 1].text.startsWith(QLatin1Char('-'));
-        flags << words[i].text + (value ? QStringLiteral(" VALUE") : QString());
-    }
+    for (const QRegularExpressionMatch &m : flag.globalMatch(form))
+        flags << m.captured(1) + (m.hasCaptured(2) ? QStringLiteral(" VALUE") : QString());
     return flags;
 }
 
-// A word of a form as a user types it: 1 for what is filled in, the last of a|b (where one choice needs a
+// Words of a form as a user types them: 1 for what is filled in, the last of a|b (where one choice needs a
 // number, as route N, it is written last).
-QString Typed(const QString &word)
+QStringList Typed(const QString &words)
 {
-    const QString chosen = word.section(QLatin1Char('|'), -1);
-    return chosen == chosen.toUpper() ? QStringLiteral("1") : chosen;
+    QStringList typed;
+    for (const QString &word : words.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString chosen = word.section(QLatin1Char('|'), -1);
+        typed << (chosen == chosen.toUpper() ? QStringLiteral("1") : chosen);
+    }
+    return typed;
 }
 
 } // namespace
@@ -278,18 +256,14 @@ private Q_SLOTS:
             if (f.name)
                 declared << QString::fromLatin1(f.name) + (f.takesValue ? QStringLiteral(" VALUE") : QString());
         for (const QString &form : QString::fromLatin1(c.forms).split(QLatin1Char('\n'))) {
-            const QList<FormWord> words = FormWords(form);
-            shown += FormFlags(words);
-            QStringList typed{QString::fromLatin1(c.name)};
-            QList<QStringList> parts;
-            for (const FormWord &w : words) {
-                if (w.opens)
-                    parts.emplace_back();
-                (w.optional ? parts.last() : typed) << Typed(w.text);
+            static const QRegularExpression part(QStringLiteral("\\[([^]]*)\\]"));
+            shown += FormFlags(form);
+            const QStringList typed = QStringList{QString::fromLatin1(c.name)} + Typed(QString(form).remove(part));
+            QVERIFY2(std::holds_alternative<CtlRequest>(ParseCtl(typed)), qPrintable(typed.join(' ')));
+            for (const QRegularExpressionMatch &m : part.globalMatch(form)) {
+                const QStringList withPart = typed + Typed(m.captured(1));
+                QVERIFY2(std::holds_alternative<CtlRequest>(ParseCtl(withPart)), qPrintable(withPart.join(' ')));
             }
-            for (const QStringList &part : QList<QStringList>{QStringList()} + parts)
-                QVERIFY2(std::holds_alternative<CtlRequest>(ParseCtl(typed + part)),
-                         qPrintable((typed + part).join(' ')));
             QCOMPARE(std::get<UsageError>(ParseCtl(typed + Args({"--undeclared"}))).message,
                      QStringLiteral("neznámá volba --undeclared"));
         }
@@ -308,9 +282,7 @@ private Q_SLOTS:
         row("option over lines",
             "\n  --trace                   vypisuje na stderr každý odeslaný rámec a přijatá data, "
             "jako Monitor\n                            komunikace (čas v ms");
-        row("values", "\n  --lang cs|en              jazyk výpisů");
         row("alias", "\n  --help, -h                vypíše použití a skončí\n  --version  ");
-        row("command", "\n  read FILE                 načte z modulu bajty 0..248 a uloží je do souboru\n");
         row("long form", "\n  report FILE --pdf OUT [--hx7s]\n                            zapíše konfigurační list");
         row("forms without text", "\n  test-output turnout N straight|diverging\n  test-output signal N ASPECT\n\n"
                                   "Návratové kódy");
