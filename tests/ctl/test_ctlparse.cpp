@@ -207,7 +207,6 @@ private Q_SLOTS:
                                 << QString::fromLatin1(language) << fast << trace << draws;
         };
         const auto command = CtlRequest::Command, help = CtlRequest::Help, version = CtlRequest::Version;
-        row("none", Args({"info"}), command, "info", "", "", false, false, false);
         row("any order", Args({"--trace", "--port", "COM2", "--lang", "en", "--fast", "info"}), command, "info", "COM2",
             "en", true, true, false);
         row("the last value counts", Args({"--port", "a", "--port", "b", "read", "f"}), command, "read", "b", "", false,
@@ -370,24 +369,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<QString>("named");
-        QTest::newRow("command without text") << ".\\\" @info\n"
-                                              << ""
-                                              << "info";
-        QTest::newRow("text for no command") << ".\\\" @info\n"
-                                             << ".\\\" @erase\n"
-                                             << "erase";
-        QTest::newRow("text left over") << ".SH NÁVRATOVÝ KÓD"
-                                        << ".\\\" @info\nnavíc\n.SH NÁVRATOVÝ KÓD"
-                                        << "no command";
-        QTest::newRow("option without text") << ".\\\" @--trace\n"
-                                             << ""
-                                             << "--trace";
-        QTest::newRow("text for no option") << ".\\\" @--fast\n"
-                                            << ".\\\" @--slow\n"
-                                            << "--slow";
-        QTest::newRow("last option without text") << ".\\\" @--version\nVypíše verzi a skončí.\n"
-                                                  << ""
-                                                  << "--version";
+        const auto row = [](const char *name, const char *from, const char *to, const char *named) {
+            QTest::newRow(name) << QString::fromUtf8(from) << QString::fromUtf8(to) << QString::fromUtf8(named);
+        };
+        row("command without text", ".\\\" @info\n", "", "info");
+        row("text for no command", ".\\\" @info\n", ".\\\" @erase\n", "erase");
+        row("text left over", ".SH NÁVRATOVÝ KÓD", ".\\\" @info\nnavíc\n.SH NÁVRATOVÝ KÓD", "no command");
+        row("option without text", ".\\\" @--trace\n", "", "--trace");
+        row("last option without text", ".\\\" @--version\nVypíše verzi a skončí.\n", "", "--version");
     }
     void manualPageRefused()
     {
