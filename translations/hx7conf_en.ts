@@ -690,40 +690,6 @@ differences: ADDR: file XX module YY  what the byte holds</translation>
         <translation>reads the module&apos;s signal table (poleSIG) and writes the dump (default poleSIG.txt)</translation>
     </message>
     <message>
-        <source>Použití: hx7ctl [--port PORT] [--fast] [--trace] [--lang cs|en] PŘÍKAZ [ARGUMENTY]
-
---fast: další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms
-(stejné rámce a stejné časové limity; přenos trvá asi sekundu místo 25 s).
---trace: vypisuje na stderr každý odeslaný rámec a přijatá data, jako Monitor komunikace
-(čas v ms, směr, bajty hexadecimálně, znaky a význam).
---lang: jazyk výpisů, cs (čeština) nebo en (angličtina); bez --lang jazyk nastavený
-v programu ([Options] Language v hx7conf.ini).
-
-PORT je cesta k zařízení (/dev/ttyUSB0), COMn podle [Ports] v hx7conf.ini nebo auto
-(první port, na kterém modul odpoví; store, factory-reset a test-output ho použijí, jen když
-odpoví jediný modul a žádný port není obsazený ani nepřístupný); bez --port se použije port
-uložený v hx7conf.ini.
-
-Příkazy:
-</source>
-        <translation>Usage: hx7ctl [--port PORT] [--fast] [--trace] [--lang cs|en] COMMAND [ARGUMENTS]
-
---fast: the next frame goes out as soon as the module replies, not at the next 100 ms tick
-(the same frames and the same time-outs; a transfer takes about a second instead of 25 s).
---trace: prints every frame sent and the data received on stderr, as the communication monitor
-does (time in ms, direction, bytes in hex, characters and meaning).
---lang: language of the output, cs (Czech) or en (English); without --lang the language set
-in the program ([Options] Language in hx7conf.ini).
-
-PORT is a device path (/dev/ttyUSB0), COMn as mapped in [Ports] of hx7conf.ini, or auto
-(the first port where a module answers; store, factory-reset and test-output use it only when
-exactly one module answers and no port is busy or inaccessible); without --port the port saved
-in hx7conf.ini is used.
-
-Commands:
-</translation>
-    </message>
-    <message>
         <source>
 Návratové kódy: 0 v pořádku, 1 data rozdílná, 2 chybné argumenty nebo soubor,
 3 chyba komunikace, 4 odmítnuto.
@@ -1004,6 +970,67 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
     <message>
         <source>čtení z modulu</source>
         <translation>read from module</translation>
+    </message>
+    <message>
+        <source>sériový port s modulem, viz PORT níže</source>
+        <translation>the serial port of the module, see PORT below</translation>
+    </message>
+    <message>
+        <source>další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem
+100 ms (stejné rámce a stejné časové limity; přenos trvá asi sekundu
+místo 25 s)</source>
+        <translation>the next frame goes out as soon as the module replies, not at the next
+100 ms tick (the same frames and the same time-outs; a transfer takes
+about a second instead of 25 s)</translation>
+    </message>
+    <message>
+        <source>vypisuje na stderr každý odeslaný rámec a přijatá data, jako Monitor
+komunikace (čas v ms, směr, bajty hexadecimálně, znaky a význam)</source>
+        <translation>prints every frame sent and the data received on stderr, as the
+communication monitor does (time in ms, direction, bytes in hex,
+characters and meaning)</translation>
+    </message>
+    <message>
+        <source>jazyk výpisů, cs (čeština) nebo en (angličtina); bez --lang jazyk
+nastavený v programu ([Options] Language v hx7conf.ini)</source>
+        <translation>language of the output, cs (Czech) or en (English); without --lang
+the language set in the program ([Options] Language in hx7conf.ini)</translation>
+    </message>
+    <message>
+        <source>vypíše použití a skončí</source>
+        <translation>prints the usage and ends</translation>
+    </message>
+    <message>
+        <source>vypíše verzi a skončí</source>
+        <translation>prints the version and ends</translation>
+    </message>
+    <message>
+        <source>Použití: hx7ctl %1 PŘÍKAZ [ARGUMENTY]
+
+Volby:
+</source>
+        <translation>Usage: hx7ctl %1 COMMAND [ARGUMENTS]
+
+Options:
+</translation>
+    </message>
+    <message>
+        <source>
+PORT je cesta k zařízení (/dev/ttyUSB0), COMn podle [Ports] v hx7conf.ini nebo auto
+(první port, na kterém modul odpoví; store, factory-reset a test-output ho použijí, jen když
+odpoví jediný modul a žádný port není obsazený ani nepřístupný); bez --port se použije port
+uložený v hx7conf.ini.
+
+Příkazy:
+</source>
+        <translation>
+PORT is a device path (/dev/ttyUSB0), COMn as mapped in [Ports] of hx7conf.ini, or auto
+(the first port where a module answers; store, factory-reset and test-output use it only when
+exactly one module answers and no port is busy or inaccessible); without --port the port saved
+in hx7conf.ini is used.
+
+Commands:
+</translation>
     </message>
 </context>
 <context>

@@ -878,37 +878,74 @@ int RunTestOutput(const CtlRequest &r, CtlIo &io)
 
 // The order of --help and of the man page.
 const CtlCommand Commands[] = {
-    {"ports", "[--probe]",
-     QT_TRANSLATE_NOOP("hx7", "vypíše porty: zařízení, popis, VID:PID, COMn;\n"
-                              "s --probe i odpověď modulu na dotaz na verzi"),
-     false, ParsePorts, RunPorts},
-    {"info", "", QT_TRANSLATE_NOOP("hx7", "typ a verze modulu"), false, ParseNothing, RunInfo},
-    {"read", "FILE", QT_TRANSLATE_NOOP("hx7", "načte z modulu bajty 0..248 a uloží je do souboru"), false, ParseFile,
-     RunRead},
-    {"verify", "FILE",
-     QT_TRANSLATE_NOOP("hx7", "porovná modul se souborem (jen bajty, které soubor obsahuje);\n"
-                              "rozdíly: ADDR: file XX module YY  co bajt obsahuje"),
-     false, ParseFile, RunVerify},
-    {"store", "FILE [--scope config|all|route N] [--reset] [--verify] [--no-backup] [--yes]",
-     QT_TRANSLATE_NOOP("hx7", "uloží soubor do modulu (výchozí rozsah all); předtím modul zálohuje,\n"
-                              "s --verify uložené bajty ověří"),
-     true, ParseStore, RunStore},
-    {"show", "FILE", QT_TRANSLATE_NOOP("hx7", "vypíše konfiguraci a tabulku cest ze souboru"), false, ParseFile,
-     RunShow},
-    {"report", "FILE --pdf OUT [--hx7s]",
-     QT_TRANSLATE_NOOP("hx7", "zapíše konfigurační list souboru do PDF (dvě strany A4): volby,\n"
-                              "návěstní znaky s obrázky, tabulka cest; s --hx7s i vstupy HX7S"),
-     false, ParseReport, RunReport},
-    {"polesig", "[OUT]", QT_TRANSLATE_NOOP("hx7", "načte poleSIG a zapíše výpis (výchozí poleSIG.txt)"), false,
-     ParsePoleSig, RunPoleSig},
-    {"factory-reset", "[--no-backup] [--yes]",
-     QT_TRANSLATE_NOOP("hx7", "vrátí konfiguraci modulu do počátečního nastavení; předtím modul zálohuje"), true,
-     ParseFactoryReset, RunFactoryReset},
-    {"backups", "[--address N]",
-     QT_TRANSLATE_NOOP("hx7", "vypíše zálohy modulů, nejnovější první: soubor, datum a čas,\n"
-                              "typ a verze, DCC adresa, co následovalo"),
-     false, ParseBackups, RunBackups},
-    {"test-output", "turnout N straight|diverging\nsignal N ASPECT", nullptr, true, ParseTestOutput, RunTestOutput},
+    {.name = "ports",
+     .forms = "[--probe]",
+     .flags = {{"--probe"}},
+     .help = QT_TRANSLATE_NOOP("hx7", "vypíše porty: zařízení, popis, VID:PID, COMn;\n"
+                                      "s --probe i odpověď modulu na dotaz na verzi"),
+     .parse = ParsePorts,
+     .run = RunPorts},
+    {.name = "info",
+     .forms = "",
+     .help = QT_TRANSLATE_NOOP("hx7", "typ a verze modulu"),
+     .parse = ParseNothing,
+     .run = RunInfo},
+    {.name = "read",
+     .forms = "FILE",
+     .help = QT_TRANSLATE_NOOP("hx7", "načte z modulu bajty 0..248 a uloží je do souboru"),
+     .parse = ParseFile,
+     .run = RunRead},
+    {.name = "verify",
+     .forms = "FILE",
+     .help = QT_TRANSLATE_NOOP("hx7", "porovná modul se souborem (jen bajty, které soubor obsahuje);\n"
+                                      "rozdíly: ADDR: file XX module YY  co bajt obsahuje"),
+     .parse = ParseFile,
+     .run = RunVerify},
+    {.name = "store",
+     .forms = "FILE [--scope config|all|route N] [--reset] [--verify] [--no-backup] [--yes]",
+     .flags = {{"--scope", true}, {"--reset"}, {"--verify"}, {"--no-backup"}, {"--yes"}},
+     .help = QT_TRANSLATE_NOOP("hx7", "uloží soubor do modulu (výchozí rozsah all); předtím modul zálohuje,\n"
+                                      "s --verify uložené bajty ověří"),
+     .changesModule = true,
+     .parse = ParseStore,
+     .run = RunStore},
+    {.name = "show",
+     .forms = "FILE",
+     .help = QT_TRANSLATE_NOOP("hx7", "vypíše konfiguraci a tabulku cest ze souboru"),
+     .parse = ParseFile,
+     .run = RunShow},
+    {.name = "report",
+     .forms = "FILE --pdf OUT [--hx7s]",
+     .flags = {{"--pdf", true}, {"--hx7s"}},
+     .help = QT_TRANSLATE_NOOP("hx7", "zapíše konfigurační list souboru do PDF (dvě strany A4): volby,\n"
+                                      "návěstní znaky s obrázky, tabulka cest; s --hx7s i vstupy HX7S"),
+     .draws = true,
+     .parse = ParseReport,
+     .run = RunReport},
+    {.name = "polesig",
+     .forms = "[OUT]",
+     .help = QT_TRANSLATE_NOOP("hx7", "načte poleSIG a zapíše výpis (výchozí poleSIG.txt)"),
+     .parse = ParsePoleSig,
+     .run = RunPoleSig},
+    {.name = "factory-reset",
+     .forms = "[--no-backup] [--yes]",
+     .flags = {{"--no-backup"}, {"--yes"}},
+     .help = QT_TRANSLATE_NOOP("hx7", "vrátí konfiguraci modulu do počátečního nastavení; předtím modul zálohuje"),
+     .changesModule = true,
+     .parse = ParseFactoryReset,
+     .run = RunFactoryReset},
+    {.name = "backups",
+     .forms = "[--address N]",
+     .flags = {{"--address", true}},
+     .help = QT_TRANSLATE_NOOP("hx7", "vypíše zálohy modulů, nejnovější první: soubor, datum a čas,\n"
+                                      "typ a verze, DCC adresa, co následovalo"),
+     .parse = ParseBackups,
+     .run = RunBackups},
+    {.name = "test-output",
+     .forms = "turnout N straight|diverging\nsignal N ASPECT",
+     .changesModule = true,
+     .parse = ParseTestOutput,
+     .run = RunTestOutput},
 };
 
 } // namespace
@@ -916,13 +953,6 @@ const CtlCommand Commands[] = {
 std::span<const CtlCommand> CtlCommands()
 {
     return Commands;
-}
-
-bool CtlDraws(const QStringList &arguments)
-{
-    const auto parsed = ParseCtl(arguments);
-    const CtlRequest *request = std::get_if<CtlRequest>(&parsed);
-    return request && request->kind == CtlRequest::Command && request->command->run == RunReport;
 }
 
 int RunCtl(const QStringList &arguments, CtlIo &io)

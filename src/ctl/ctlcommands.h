@@ -7,8 +7,8 @@
 #include "ticker.h"
 
 #include <QStringList>
-#include <csignal>
 #include <QTextStream>
+#include <csignal>
 #include <functional>
 
 namespace hx7 {
@@ -42,10 +42,6 @@ constexpr int SignalExitCode(int signal)
 {
     return signal == SIGINT ? 128 + SIGINT : 128 + SIGTERM;
 }
-
-// Whether the command of arguments draws (report): its process needs a QGuiApplication, which hx7ctl makes on
-// the offscreen platform, needing no display. Every other command runs on a QCoreApplication.
-bool CtlDraws(const QStringList &arguments);
 
 // arguments without the program name; returns the exit code.
 int RunCtl(const QStringList &arguments, CtlIo &io);

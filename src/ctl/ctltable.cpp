@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Parsing hx7ctl's arguments, and its help and man page written from the command table.
+// Parsing hx7ctl's arguments, and its help and man page written from the tables of options and commands.
 #include "ctltable.h"
 
 #include <QCoreApplication>
@@ -10,10 +10,62 @@ namespace hx7 {
 
 namespace {
 
+// In the order of --help and of the man page.
+const CtlOption ProgramOptions[] = {
+    {.name = "--port",
+     .value = "PORT",
+     .text = &CtlRequest::port,
+     .noValue = QT_TRANSLATE_NOOP("hx7", "--port potřebuje PORT"),
+     .help = QT_TRANSLATE_NOOP("hx7", "sériový port s modulem, viz PORT níže")},
+    {.name = "--fast",
+     .flag = &CtlRequest::fast,
+     .help = QT_TRANSLATE_NOOP("hx7", "další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem\n"
+                                      "100 ms (stejné rámce a stejné časové limity; přenos trvá asi sekundu\n"
+                                      "místo 25 s)")},
+    {.name = "--trace",
+     .flag = &CtlRequest::trace,
+     .help = QT_TRANSLATE_NOOP("hx7", "vypisuje na stderr každý odeslaný rámec a přijatá data, jako Monitor\n"
+                                      "komunikace (čas v ms, směr, bajty hexadecimálně, znaky a význam)")},
+    {.name = "--lang",
+     .value = "cs|en",
+     .text = &CtlRequest::language,
+     .noValue = QT_TRANSLATE_NOOP("hx7", "--lang potřebuje cs nebo en"),
+     .badValue = QT_TRANSLATE_NOOP("hx7", "--lang je cs nebo en"),
+     .help = QT_TRANSLATE_NOOP("hx7", "jazyk výpisů, cs (čeština) nebo en (angličtina); bez --lang jazyk\n"
+                                      "nastavený v programu ([Options] Language v hx7conf.ini)")},
+    {.name = "--help",
+     .alias = "-h",
+     .answer = CtlRequest::Help,
+     .help = QT_TRANSLATE_NOOP("hx7", "vypíše použití a skončí")},
+    {.name = "--version", .answer = CtlRequest::Version, .help = QT_TRANSLATE_NOOP("hx7", "vypíše verzi a skončí")},
+};
+
+const CtlOption *FindOption(const QString &word)
+{
+    for (const CtlOption &o : ProgramOptions)
+        if (word == QLatin1String(o.name) || (o.alias && word == QLatin1String(o.alias)))
+            return &o;
+    return nullptr;
+}
+
+// The values an option takes; empty when the user fills in any ("PORT").
+QStringList Values(const CtlOption &o)
+{
+    const QString value = QString::fromLatin1(o.value);
+    return value.isEmpty() || value != value.toLower() ? QStringList() : value.split(QLatin1Char('|'));
+}
+
+// Whether o takes the value given to it; an empty value stands for none given.
+bool Admits(const CtlOption &o, const QString &value)
+{
+    const QStringList values = Values(o);
+    return value.isEmpty() || values.isEmpty() || values.contains(value);
+}
+
 struct Options {
     CtlRequest request;
-    QString withoutValue; // an option given without its value
-    QStringList rest;     // the command and its arguments
+    const CtlOption *withoutValue = nullptr; // an option given without its value
+    QStringList rest;                        // the command and its arguments
 };
 
 // Options before the command, in any order. Nothing is said here: an option without its value is only
@@ -23,23 +75,43 @@ Options TakeOptions(const QStringList &arguments)
     Options o;
     o.rest = arguments;
     QStringList &args = o.rest;
-    while (!args.isEmpty() && args[0].startsWith(QLatin1String("--"))) {
-        if (args[0] == QLatin1String("--port") || args[0] == QLatin1String("--lang")) {
-            if (args.size() < 2) {
-                o.withoutValue = args[0];
-                args.clear();
-                break;
-            }
-            (args[0] == QLatin1String("--port") ? o.request.port : o.request.language) = args[1];
-            args = args.mid(2);
-        } else if (args[0] == QLatin1String("--fast") || args[0] == QLatin1String("--trace")) {
-            (args[0] == QLatin1String("--fast") ? o.request.fast : o.request.trace) = true;
-            args.removeFirst();
-        } else {
+    while (!args.isEmpty()) {
+        const CtlOption *option = FindOption(args[0]);
+        if (!option || option->answer != CtlRequest::Command)
             break;
+        if (!option->value) {
+            o.request.*option->flag = true;
+            args.removeFirst();
+        } else if (args.size() < 2) {
+            o.withoutValue = option;
+            args.clear();
+        } else {
+            o.request.*option->text = args[1];
+            args.remove(0, 2);
         }
     }
     return o;
+}
+
+// A value an option does not take is told before a value that is missing, which only the last option can lack.
+void CheckValues(const Options &o)
+{
+    for (const CtlOption &option : ProgramOptions)
+        if (option.text && !Admits(option, o.request.*option.text))
+            throw UsageError{QCoreApplication::translate("hx7", option.badValue)};
+    if (o.withoutValue)
+        throw UsageError{QCoreApplication::translate("hx7", o.withoutValue->noValue)};
+}
+
+// "--port PORT", "--help, -h": the option as --help and the man page head its entry.
+QString OptionSynopsis(const CtlOption &o)
+{
+    QString synopsis = QString::fromLatin1(o.name);
+    if (o.alias)
+        synopsis += QStringLiteral(", ") + QString::fromLatin1(o.alias);
+    if (o.value)
+        synopsis += QLatin1Char(' ') + QString::fromLatin1(o.value);
+    return synopsis;
 }
 
 // "store FILE [--scope config|all|route N] [--reset] [--yes]": the command with each of its argument forms.
@@ -66,12 +138,51 @@ QString RoffSynopsis(const QString &synopsis)
     return roff + synopsis.mid(at);
 }
 
+// "  store FILE    its text", the text in a column of its own, its further lines under it; after a head that
+// reaches the column the text starts on the next line.
+QString HelpEntry(const QString &head, const char *text)
+{
+    constexpr qsizetype column = 28;
+    QString entry = QStringLiteral("  ") + head;
+    if (text) {
+        const QString indent(column, QLatin1Char(' '));
+        entry +=
+            entry.size() < column - 1 ? QString(column - entry.size(), QLatin1Char(' ')) : QLatin1Char('\n') + indent;
+        entry += QCoreApplication::translate("hx7", text).replace(QLatin1Char('\n'), QLatin1Char('\n') + indent);
+    }
+    return entry + QLatin1Char('\n');
+}
+
+struct ManualHead {
+    QString name;     // what follows the marker: "--port", "store"
+    QString synopsis; // what heads the entry: "--port PORT", "store FILE [--scope config|all|route N] ..."
+};
+
+// The entries of the man page in its order: the options, then every form of every command.
+QList<ManualHead> ManualHeads()
+{
+    QList<ManualHead> heads;
+    for (const CtlOption &o : ProgramOptions)
+        heads << ManualHead{QString::fromLatin1(o.name), OptionSynopsis(o)};
+    for (const CtlCommand &c : CtlCommands())
+        for (const QString &synopsis : Synopses(c))
+            heads << ManualHead{QString::fromLatin1(c.name), synopsis};
+    return heads;
+}
+
 } // namespace
+
+std::span<const CtlOption> CtlOptions()
+{
+    return ProgramOptions;
+}
 
 QString RequestedLanguage(const QStringList &arguments)
 {
     const QString language = TakeOptions(arguments).request.language;
-    return language == QLatin1String("cs") || language == QLatin1String("en") ? language : QString();
+    const auto lang = std::find_if(std::begin(ProgramOptions), std::end(ProgramOptions),
+                                   [](const CtlOption &o) { return o.text == &CtlRequest::language; });
+    return Admits(*lang, language) ? language : QString();
 }
 
 std::variant<CtlRequest, UsageError> ParseCtl(const QStringList &arguments)
@@ -80,17 +191,13 @@ std::variant<CtlRequest, UsageError> ParseCtl(const QStringList &arguments)
     CtlRequest &r = o.request;
     QStringList &args = o.rest;
     try {
-        if (r.language != RequestedLanguage(arguments)) // a --lang hx7ctl does not speak
-            throw UsageError{QCoreApplication::translate("hx7", "--lang je cs nebo en")};
-        if (o.withoutValue == QLatin1String("--port"))
-            throw UsageError{QCoreApplication::translate("hx7", "--port potřebuje PORT")};
-        if (o.withoutValue == QLatin1String("--lang"))
-            throw UsageError{QCoreApplication::translate("hx7", "--lang potřebuje cs nebo en")};
+        CheckValues(o);
         if (args.isEmpty())
             throw UsageError{QCoreApplication::translate("hx7", "chybí příkaz")};
         const QString name = args.takeFirst();
-        if (name == QLatin1String("--version") || name == QLatin1String("--help") || name == QLatin1String("-h")) {
-            r.kind = name == QLatin1String("--version") ? CtlRequest::Version : CtlRequest::Help;
+        const CtlOption *option = FindOption(name);
+        if (option && option->answer != CtlRequest::Command) { // --help, --version; the rest is not looked at
+            r.kind = option->answer;
             return r;
         }
         const auto commands = CtlCommands();
@@ -104,6 +211,13 @@ std::variant<CtlRequest, UsageError> ParseCtl(const QStringList &arguments)
     } catch (const UsageError &e) {
         return e;
     }
+}
+
+bool CtlDraws(const QStringList &arguments)
+{
+    const auto parsed = ParseCtl(arguments);
+    const CtlRequest *request = std::get_if<CtlRequest>(&parsed);
+    return request && request->kind == CtlRequest::Command && request->command->draws;
 }
 
 bool TakeFlag(QStringList &arguments, const char *flag)
@@ -134,17 +248,16 @@ int ParseNumber(const QString &text, int minimum, int maximum, const QString &wh
 
 QString CtlHelp()
 {
-    constexpr qsizetype column = 28; // where the texts of the commands start
-    QString help = QCoreApplication::translate(
-        "hx7", "Použití: hx7ctl [--port PORT] [--fast] [--trace] [--lang cs|en] PŘÍKAZ [ARGUMENTY]\n"
-               "\n"
-               "--fast: další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms\n"
-               "(stejné rámce a stejné časové limity; přenos trvá asi sekundu místo 25 s).\n"
-               "--trace: vypisuje na stderr každý odeslaný rámec a přijatá data, jako Monitor komunikace\n"
-               "(čas v ms, směr, bajty hexadecimálně, znaky a význam).\n"
-               "--lang: jazyk výpisů, cs (čeština) nebo en (angličtina); bez --lang jazyk nastavený\n"
-               "v programu ([Options] Language v hx7conf.ini).\n"
-               "\n"
+    QString before; // the options that stand before the command
+    for (const CtlOption &o : ProgramOptions)
+        if (o.answer == CtlRequest::Command)
+            before += QLatin1Char('[') + OptionSynopsis(o) + QStringLiteral("] ");
+    QString help =
+        QCoreApplication::translate("hx7", "Použití: hx7ctl %1 PŘÍKAZ [ARGUMENTY]\n\nVolby:\n").arg(before.trimmed());
+    for (const CtlOption &o : ProgramOptions)
+        help += HelpEntry(OptionSynopsis(o), o.help);
+    help += QCoreApplication::translate(
+        "hx7", "\n"
                "PORT je cesta k zařízení (/dev/ttyUSB0), COMn podle [Ports] v hx7conf.ini nebo auto\n"
                "(první port, na kterém modul odpoví; store, factory-reset a test-output ho použijí, jen když\n"
                "odpoví jediný modul a žádný port není obsazený ani nepřístupný); bez --port se použije port\n"
@@ -153,17 +266,8 @@ QString CtlHelp()
                "Příkazy:\n");
     for (const CtlCommand &c : CtlCommands()) {
         const QStringList synopses = Synopses(c);
-        for (qsizetype i = 0; i < synopses.size(); ++i) {
-            QString line = QStringLiteral("  ") + synopses[i];
-            if (c.help && i + 1 == synopses.size()) { // the text goes with the last form
-                const QString indent(column, QLatin1Char(' '));
-                line += line.size() < column - 1 ? QString(column - line.size(), QLatin1Char(' '))
-                                                 : QLatin1Char('\n') + indent;
-                line +=
-                    QCoreApplication::translate("hx7", c.help).replace(QLatin1Char('\n'), QLatin1Char('\n') + indent);
-            }
-            help += line + QLatin1Char('\n');
-        }
+        for (qsizetype i = 0; i < synopses.size(); ++i) // the text goes with the last form
+            help += HelpEntry(synopses[i], i + 1 == synopses.size() ? c.help : nullptr);
     }
     return help + QCoreApplication::translate(
                       "hx7", "\n"
@@ -173,25 +277,23 @@ QString CtlHelp()
 
 QString ManualPage(const QString &page, QString *error)
 {
-    QStringList synopses; // every form of the table, in its order
-    for (const CtlCommand &c : CtlCommands())
-        synopses += Synopses(c);
+    const QList<ManualHead> heads = ManualHeads();
     const QString marker = QStringLiteral(".\\\" @");
     QStringList lines = page.split(QLatin1Char('\n'));
     qsizetype next = 0;
     for (QString &line : lines) {
         if (!line.startsWith(marker))
             continue;
-        const QString synopsis = synopses.value(next++);
-        if (synopsis.isEmpty() || line != marker + synopsis.section(QLatin1Char(' '), 0, 0)) {
+        const ManualHead head = heads.value(next++);
+        if (head.synopsis.isEmpty() || line != marker + head.name) {
             *error = QStringLiteral("the text %1 stands where %2 is due")
-                         .arg(line, synopsis.isEmpty() ? QStringLiteral("no command") : synopsis);
+                         .arg(line, head.synopsis.isEmpty() ? QStringLiteral("no command") : head.synopsis);
             return {};
         }
-        line = QStringLiteral(".TP\n") + RoffSynopsis(synopsis);
+        line = QStringLiteral(".TP\n") + RoffSynopsis(head.synopsis);
     }
-    if (next < synopses.size()) {
-        *error = synopses[next] + QStringLiteral(" has no text in the page");
+    if (next < heads.size()) {
+        *error = heads[next].synopsis + QStringLiteral(" has no text in the page");
         return {};
     }
     return lines.join(QLatin1Char('\n'));

@@ -59,7 +59,7 @@ int CatchStopSignals()
     return ends[0];
 }
 
-// hx7ctl --manual-page TEMPLATE PAGE, run by the build: the man page with the commands of the table.
+// hx7ctl --manual-page TEMPLATE PAGE, run by the build: the man page with the options and commands of the tables.
 int WriteManualPage(const QString &from, const QString &to, QTextStream &err)
 {
     QFile in(from);
@@ -79,8 +79,8 @@ int main(int argc, char *argv[])
     QStringList given;
     for (int i = 1; i < argc; ++i)
         given << QString::fromLocal8Bit(argv[i]);
-    // Only a command that draws pays for the GUI start-up, on the offscreen platform: hx7ctl runs in scripts,
-    // over ssh, without a display.
+    // Only a command whose row says it draws pays for the GUI start-up, on the offscreen platform: hx7ctl runs in
+    // scripts, over ssh, without a display.
     std::unique_ptr<QCoreApplication> app;
     if (hx7::CtlDraws(given)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// hx7ctl without a module: what its parse step and its file checks refuse before any port is opened, which
-// device a --port opens, and the man page written from the command table.
+// hx7ctl without a module: what its parse step takes and its file checks refuse before any port is opened, which
+// device a --port opens, and the help and man page written from the tables of options and commands.
 #include "ctlcommands.h"
 #include "ctltable.h"
 #include "fakes.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -40,6 +41,52 @@ void WriteRecords(const QString &path, const QList<std::pair<int, int>> &spans)
             f.write(QByteArray::number(i, 16).rightJustified(4, '0').toUpper() + ":00\r\n");
 }
 
+void RefusalRow(const char *name, const QStringList &arguments, bool usage, const char *message)
+{
+    QTest::newRow(name) << arguments << usage << QString::fromUtf8(message);
+}
+
+// Files a command cannot use, refused by its run before any port is opened.
+void FileRefusalRows()
+{
+    const auto row = RefusalRow;
+    row("missing file", Args({"show", "/no/such/file.txt"}), false, "Chyba otevreni souboru  dat/no/such/file.txt");
+    row("report of a missing file", Args({"report", "/no/such/file.txt", "--pdf", "x.pdf"}), false,
+        "Chyba otevreni souboru  dat/no/such/file.txt");
+    row("report of a file with no records", Args({"report", "empty.txt", "--pdf", "x.pdf"}), false,
+        "Soubor neobsahuje žádná data: empty.txt");
+    // Files that do not hold what a command needs.
+    row("route 20 not in file", Args({"store", "old.txt", "--scope", "route", "20"}), false,
+        "Soubor neobsahuje žádný z bajtů 213..219, které se mají uložit; do modulu se neuložilo nic.");
+    row("gap inside scope", Args({"store", "gap.txt", "--scope", "config"}), false,
+        "V souboru chybí bajty 10 uprostřed rozsahu 4..31; do modulu se neuložilo nic.");
+    row("nothing to verify", Args({"verify", "high.txt"}), false,
+        "Soubor neobsahuje žádný z bajtů 0..248, není co porovnat: high.txt");
+}
+
+// The options a form shows; "--scope VALUE" for one followed by a word that goes with it (not "]", "[" or
+// another option).
+QStringList FormFlags(const QString &form)
+{
+    static const QRegularExpression flag(QStringLiteral("(--[a-z0-9-]+)( [^\\s\\[-])?"));
+    QStringList flags;
+    for (const QRegularExpressionMatch &m : flag.globalMatch(form))
+        flags << m.captured(1) + (m.hasCaptured(2) ? QStringLiteral(" VALUE") : QString());
+    return flags;
+}
+
+// Words of a form as a user types them: 1 for what is filled in, the last of a|b (where one choice needs a
+// number, as route N, it is written last).
+QStringList Typed(const QString &words)
+{
+    QStringList typed;
+    for (const QString &word : words.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString chosen = word.section(QLatin1Char('|'), -1);
+        typed << (chosen == chosen.toUpper() ? QStringLiteral("1") : chosen);
+    }
+    return typed;
+}
+
 } // namespace
 
 class TestCtlParse : public QObject
@@ -57,6 +104,12 @@ class TestCtlParse : public QObject
         o.flush();
         e.flush();
         return {code, out, err};
+    }
+
+    static QString ManualTemplate()
+    {
+        QFile in(QStringLiteral(HX7_SOURCE_DIR "/packaging/hx7ctl.1.in"));
+        return in.open(QIODevice::ReadOnly) ? QString::fromUtf8(in.readAll()) : QString();
     }
 
     QTemporaryDir m_dir;
@@ -89,9 +142,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<bool>("usage");
         QTest::addColumn<QString>("message");
-        const auto row = [](const char *name, QStringList arguments, bool usage, const char *message) {
-            QTest::newRow(name) << arguments << usage << QString::fromUtf8(message);
-        };
+        const auto row = RefusalRow;
         row("nothing", {}, true, "chybí příkaz");
         row("unknown command", Args({"erase"}), true, "neznámý příkaz erase");
         row("read without file", Args({"read"}), true, "chybí argument");
@@ -110,25 +161,15 @@ private Q_SLOTS:
         row("port without value", Args({"--port"}), true, "--port potřebuje PORT");
         row("language without value", Args({"--fast", "--lang"}), true, "--lang potřebuje cs nebo en");
         row("unknown language", Args({"--lang", "xx", "info"}), true, "--lang je cs nebo en");
+        row("unknown language before a missing port", Args({"--lang", "xx", "--port"}), true, "--lang je cs nebo en");
         row("ports with a port", Args({"--port", "COM1", "ports"}), true, "ports nepoužívá --port");
         row("ports with an argument", Args({"ports", "--all"}), true, "neznámá volba --all");
         row("factory-reset with an argument", Args({"factory-reset", "now"}), true, "přebytečný argument now");
-        row("missing file", Args({"show", "/no/such/file.txt"}), false, "Chyba otevreni souboru  dat/no/such/file.txt");
         row("report without --pdf", Args({"report", "old.txt"}), true, "report potřebuje --pdf OUT");
         row("report, --pdf without OUT", Args({"report", "old.txt", "--pdf"}), true, "report potřebuje --pdf OUT");
         row("report, --pdf before an option", Args({"report", "old.txt", "--pdf", "--hx7s"}), true,
             "report potřebuje --pdf OUT");
-        row("report of a missing file", Args({"report", "/no/such/file.txt", "--pdf", "x.pdf"}), false,
-            "Chyba otevreni souboru  dat/no/such/file.txt");
-        row("report of a file with no records", Args({"report", "empty.txt", "--pdf", "x.pdf"}), false,
-            "Soubor neobsahuje žádná data: empty.txt");
-        // Files that do not hold what a command needs.
-        row("route 20 not in file", Args({"store", "old.txt", "--scope", "route", "20"}), false,
-            "Soubor neobsahuje žádný z bajtů 213..219, které se mají uložit; do modulu se neuložilo nic.");
-        row("gap inside scope", Args({"store", "gap.txt", "--scope", "config"}), false,
-            "V souboru chybí bajty 10 uprostřed rozsahu 4..31; do modulu se neuložilo nic.");
-        row("nothing to verify", Args({"verify", "high.txt"}), false,
-            "Soubor neobsahuje žádný z bajtů 0..248, není co porovnat: high.txt");
+        FileRefusalRows();
     }
     void refusedBeforeThePort()
     {
@@ -146,6 +187,109 @@ private Q_SLOTS:
                             QLatin1Char('\n'));
         QVERIFY(r.out.isEmpty());
         QCOMPARE(m_port.Opened, QStringList());
+    }
+
+    // What the options before the command, in any order, make of the request; --help and --version stand in the
+    // command's place and end the parse. draws: the process needs a QGuiApplication.
+    void options_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("fast");
+        QTest::addColumn<bool>("trace");
+        QTest::addColumn<bool>("draws");
+        const auto row = [](const char *name, const QStringList &arguments, CtlRequest::Kind kind, const char *command,
+                            const char *port, const char *language, bool fast, bool trace, bool draws) {
+            QTest::newRow(name) << arguments << int(kind) << QString::fromLatin1(command) << QString::fromLatin1(port)
+                                << QString::fromLatin1(language) << fast << trace << draws;
+        };
+        const auto command = CtlRequest::Command, help = CtlRequest::Help, version = CtlRequest::Version;
+        row("any order", Args({"--trace", "--port", "COM2", "--lang", "en", "--fast", "info"}), command, "info", "COM2",
+            "en", true, true, false);
+        row("the last value counts", Args({"--port", "a", "--port", "b", "read", "f"}), command, "read", "b", "", false,
+            false, false);
+        row("a value like an option", Args({"--port", "--fast", "info"}), command, "info", "--fast", "", false, false,
+            false);
+        row("empty language: the program's", Args({"--lang", "", "info"}), command, "info", "", "", false, false,
+            false);
+        row("-h after options", Args({"--fast", "--lang", "en", "-h"}), help, "", "", "en", true, false, false);
+        row("--help, the rest unread", Args({"--help", "erase", "--port"}), help, "", "", "", false, false, false);
+        row("--version, the rest unread", Args({"--version", "--lang", "xx"}), version, "", "", "", false, false,
+            false);
+        row("report draws", Args({"--lang", "en", "report", "f", "--pdf", "o.pdf", "--hx7s"}), command, "report", "",
+            "en", false, false, true);
+        row("show does not", Args({"show", "f"}), command, "show", "", "", false, false, false);
+    }
+    void options()
+    {
+        QFETCH(QStringList, arguments);
+        const auto parsed = ParseCtl(arguments);
+        QVERIFY(std::holds_alternative<CtlRequest>(parsed));
+        const CtlRequest &r = std::get<CtlRequest>(parsed);
+        QTEST(int(r.kind), "kind");
+        QTEST(r.command ? QString::fromLatin1(r.command->name) : QString(), "command");
+        QTEST(r.port, "port");
+        QTEST(r.language, "language");
+        QTEST(r.fast, "fast");
+        QTEST(r.trace, "trace");
+        QTEST(CtlDraws(arguments), "draws");
+    }
+
+    // Each command's row declares exactly the options its forms show. Typed as its forms show it, with each
+    // part in [...] alone, it parses; an option it does not declare is refused.
+    void commandFlags_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(CtlCommands().size()); ++i)
+            QTest::newRow(CtlCommands()[i].name) << i;
+    }
+    void commandFlags()
+    {
+        QFETCH(int, row);
+        const CtlCommand &c = CtlCommands()[row];
+        QStringList declared, shown;
+        for (const CtlFlag &f : c.flags)
+            if (f.name)
+                declared << QString::fromLatin1(f.name) + (f.takesValue ? QStringLiteral(" VALUE") : QString());
+        for (const QString &form : QString::fromLatin1(c.forms).split(QLatin1Char('\n'))) {
+            static const QRegularExpression part(QStringLiteral("\\[([^]]*)\\]"));
+            shown += FormFlags(form);
+            const QStringList typed = QStringList{QString::fromLatin1(c.name)} + Typed(QString(form).remove(part));
+            QVERIFY2(std::holds_alternative<CtlRequest>(ParseCtl(typed)), qPrintable(typed.join(' ')));
+            for (const QRegularExpressionMatch &m : part.globalMatch(form)) {
+                const QStringList withPart = typed + Typed(m.captured(1));
+                QVERIFY2(std::holds_alternative<CtlRequest>(ParseCtl(withPart)), qPrintable(withPart.join(' ')));
+            }
+            QCOMPARE(std::get<UsageError>(ParseCtl(typed + Args({"--undeclared"}))).message,
+                     QStringLiteral("neznámá volba --undeclared"));
+        }
+        shown.removeDuplicates();
+        QCOMPARE(declared, shown);
+        QCOMPARE(CtlDraws(QStringList{QString::fromLatin1(c.name)}), false); // a usage error draws nothing
+    }
+
+    // --help's entries: the head at the left, its text in a column, a head too long for it above its text.
+    void helpEntries_data()
+    {
+        QTest::addColumn<QString>("entry");
+        const auto row = [](const char *name, const char *entry) { QTest::newRow(name) << QString::fromUtf8(entry); };
+        row("usage", "Použití: hx7ctl [--port PORT] [--fast] [--trace] [--lang cs|en] PŘÍKAZ [ARGUMENTY]\n\nVolby:\n"
+                     "  --port PORT               sériový port s modulem, viz PORT níže\n");
+        row("option over lines",
+            "\n  --trace                   vypisuje na stderr každý odeslaný rámec a přijatá data, "
+            "jako Monitor\n                            komunikace (čas v ms");
+        row("alias", "\n  --help, -h                vypíše použití a skončí\n  --version  ");
+        row("long form", "\n  report FILE --pdf OUT [--hx7s]\n                            zapíše konfigurační list");
+        row("forms without text", "\n  test-output turnout N straight|diverging\n  test-output signal N ASPECT\n\n"
+                                  "Návratové kódy");
+    }
+    void helpEntries()
+    {
+        QFETCH(QString, entry);
+        QVERIFY2(CtlHelp().contains(entry), qPrintable(CtlHelp()));
     }
 
     // The device a --port opens, and how the failure's first line names the port.
@@ -196,40 +340,54 @@ private Q_SLOTS:
         QCOMPARE(r.err.section(QLatin1Char('\n'), 0, 0), firstLine);
     }
 
-    // Every form of the table heads its entry, in the table's order, with the page's text for it; a form
-    // without its text, or a text for no command, stops the build.
+    // Every option and every form of the tables heads its entry, in the tables' order, with the page's text for
+    // it.
     void manualPage()
     {
-        QFile in(QStringLiteral(HX7_SOURCE_DIR "/packaging/hx7ctl.1.in"));
-        QVERIFY(in.open(QIODevice::ReadOnly));
-        const QString page = QString::fromUtf8(in.readAll());
+        const QString page = ManualTemplate();
         QString error;
         const QString written = ManualPage(page, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QVERIFY(!written.contains(QLatin1String("\n.\\\" @")));
         qsizetype at = 0;
-        for (const char *head : {"\\fBports\\fR [\\fB\\-\\-probe\\fR]\nVypíše sériové porty", "\\fBinfo\\fR\n",
-                                 "\\fBread\\fR \\fIFILE\\fR\n", "\\fBstore\\fR \\fIFILE\\fR [\\fB\\-\\-scope\\fR",
-                                 "\\fBpolesig\\fR [\\fIOUT\\fR]\n", "\\fBtest\\-output\\fR \\fBturnout\\fR \\fIN\\fR",
-                                 "\\fBtest\\-output\\fR \\fBsignal\\fR \\fIN\\fR \\fIASPECT\\fR\nRozsvítí"}) {
+        for (const char *head :
+             {"\\fB\\-\\-port\\fR \\fIPORT\\fR\nSériový port", "\\fB\\-\\-fast\\fR\nRychlý",
+              "\\fB\\-\\-lang\\fR \\fBcs\\fR|\\fBen\\fR\nJazyk", "\\fB\\-\\-help\\fR, \\fB\\-h\\fR\nVypíše použití",
+              "\\fB\\-\\-version\\fR\n", "\\fBports\\fR [\\fB\\-\\-probe\\fR]\nVypíše sériové porty", "\\fBinfo\\fR\n",
+              "\\fBread\\fR \\fIFILE\\fR\n", "\\fBstore\\fR \\fIFILE\\fR [\\fB\\-\\-scope\\fR",
+              "\\fBpolesig\\fR [\\fIOUT\\fR]\n", "\\fBtest\\-output\\fR \\fBturnout\\fR \\fIN\\fR",
+              "\\fBtest\\-output\\fR \\fBsignal\\fR \\fIN\\fR \\fIASPECT\\fR\nRozsvítí"}) {
             at = written.indexOf(QStringLiteral(".TP\n") + QString::fromUtf8(head), at);
             QVERIFY2(at > 0, head);
         }
         QVERIFY(written.endsWith(page.section(QStringLiteral(".SH NÁVRATOVÝ KÓD"), 1)));
+    }
 
-        const qsizetype info = page.indexOf(QLatin1String(".\\\" @info\n"));
-        QString withoutInfo = page;
-        withoutInfo.remove(info, page.indexOf(QLatin1String(".\\\" @read"), info) - info);
-        QVERIFY(ManualPage(withoutInfo, &error).isEmpty());
-        QVERIFY2(error.contains(QLatin1String("info")), qPrintable(error));
-        QString stale = page;
-        stale.replace(QLatin1String(".\\\" @info\n"), QLatin1String(".\\\" @erase\n"));
-        QVERIFY(ManualPage(stale, &error).isEmpty());
-        QVERIFY2(error.contains(QLatin1String("erase")), qPrintable(error));
-        QString leftOver = page;
-        leftOver.replace(QStringLiteral(".SH NÁVRATOVÝ KÓD"), QStringLiteral(".\\\" @info\nnavíc\n.SH NÁVRATOVÝ KÓD"));
-        QVERIFY(ManualPage(leftOver, &error).isEmpty());
-        QVERIFY2(error.contains(QLatin1String("no command")), qPrintable(error));
+    // An option or a form without its text, or a text for none, stops the build; the error names it.
+    void manualPageRefused_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("named");
+        const auto row = [](const char *name, const char *from, const char *to, const char *named) {
+            QTest::newRow(name) << QString::fromUtf8(from) << QString::fromUtf8(to) << QString::fromUtf8(named);
+        };
+        row("command without text", ".\\\" @info\n", "", "info");
+        row("text for no command", ".\\\" @info\n", ".\\\" @erase\n", "erase");
+        row("text left over", ".SH NÁVRATOVÝ KÓD", ".\\\" @info\nnavíc\n.SH NÁVRATOVÝ KÓD", "no command");
+        row("option without text", ".\\\" @--trace\n", "", "--trace");
+        row("last option without text", ".\\\" @--version\nVypíše verzi a skončí.\n", "", "--version");
+    }
+    void manualPageRefused()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, named);
+        QString page = ManualTemplate();
+        QVERIFY(page.contains(from));
+        QString error;
+        QVERIFY(ManualPage(page.replace(from, to), &error).isEmpty());
+        QVERIFY2(error.contains(named), qPrintable(error));
     }
 };
 
