@@ -979,7 +979,7 @@ signal aspects with pictures, route table; with --hx7s also the HX7S inputs</tra
     </message>
     <message>
         <source>bez ochrany sepnutí obou výstupů ji modul ignoruje</source>
-        <translation>ignored by the module without Prevent both outputs being on at once</translation>
+        <translation>ignored without Prevent both outputs being on at once</translation>
     </message>
     <message>
         <source>znak %2 náv. %1</source>
