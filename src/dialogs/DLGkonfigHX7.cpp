@@ -127,6 +127,15 @@ QWidget *TFormKonfDCC::BuildConfigPage()
         layout->addWidget(box);
     layout->addStretch();
 
+    ConnectAddress();
+    CBmotor1Click(); // the label has its text before the first layout
+    connect(RGtypZnaku, &RadioGroup::clicked, this, &TFormKonfDCC::RGtyp1Click);
+    connect(CBmotor1, &QCheckBox::clicked, this, &TFormKonfDCC::CBmotor1Click);
+    return page;
+}
+
+void TFormKonfDCC::ConnectAddress()
+{
     // Any user edit of the address counts, even one that clamps back to the value shown.
     connect(SEadresa1, &QSpinBox::valueChanged, this, [this] {
         if (!m_filling)
@@ -137,10 +146,6 @@ QWidget *TFormKonfDCC::BuildConfigPage()
         m_addressTouched = true;
         SEadresa1Change();
     });
-    CBmotor1Click(); // the label has its text before the first layout
-    connect(RGtypZnaku, &RadioGroup::clicked, this, &TFormKonfDCC::RGtyp1Click);
-    connect(CBmotor1, &QCheckBox::clicked, this, &TFormKonfDCC::CBmotor1Click);
-    return page;
 }
 
 QWidget *TFormKonfDCC::BuildAspectPage()
@@ -171,6 +176,23 @@ QWidget *TFormKonfDCC::BuildAspectPage()
         connect(list, &QComboBox::activated, this, &TFormKonfDCC::CBnavestAChange);
     }
 
+    auto *layout = new QVBoxLayout(page);
+    layout->addLayout(Row({Label11, SEcisloNavSEL, nullptr}));
+    auto *top = new QHBoxLayout;
+    top->addLayout(lists, 1);
+    top->addLayout(AspectPictures(page));
+    layout->addLayout(top);
+    const QString merge[PairCount] = {tr("Sloučení  znaku náv. 1A 2A"), tr("Sloučení  znaku náv. 1B 2B")};
+    const char *const names[PairCount] = {"CBdoubleN12", "CBdoubleN34"};
+    for (int p = 0; p < PairCount; ++p)
+        layout->addWidget(FlagBox(merge[p], names[p], OptionId::MergedPair, p, page));
+    layout->addStretch();
+    connect(SEcisloNavSEL, &QSpinBox::valueChanged, this, &TFormKonfDCC::SEcisloNavSELChange);
+    return page;
+}
+
+QLayout *TFormKonfDCC::AspectPictures(QWidget *page)
+{
     // The four chosen aspects of the selected signal side by side, each under its letter.
     auto *pictures = new QHBoxLayout;
     pictures->addStretch();
@@ -184,20 +206,7 @@ QWidget *TFormKonfDCC::BuildAspectPage()
         pictures->addSpacing(12);
     }
     pictures->addStretch();
-
-    auto *layout = new QVBoxLayout(page);
-    layout->addLayout(Row({Label11, SEcisloNavSEL, nullptr}));
-    auto *top = new QHBoxLayout;
-    top->addLayout(lists, 1);
-    top->addLayout(pictures);
-    layout->addLayout(top);
-    const QString merge[PairCount] = {tr("Sloučení  znaku náv. 1A 2A"), tr("Sloučení  znaku náv. 1B 2B")};
-    const char *const names[PairCount] = {"CBdoubleN12", "CBdoubleN34"};
-    for (int p = 0; p < PairCount; ++p)
-        layout->addWidget(FlagBox(merge[p], names[p], OptionId::MergedPair, p, page));
-    layout->addStretch();
-    connect(SEcisloNavSEL, &QSpinBox::valueChanged, this, &TFormKonfDCC::SEcisloNavSELChange);
-    return page;
+    return pictures;
 }
 
 QWidget *TFormKonfDCC::BuildSpeedPage()

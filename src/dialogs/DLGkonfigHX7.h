@@ -14,6 +14,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QTabWidget;
 
 namespace hx7 {
@@ -56,6 +57,8 @@ private:
     QWidget *BuildAspectPage();
     QWidget *BuildSpeedPage();
     QWidget *BuildInputPage();
+    void ConnectAddress();
+    QLayout *AspectPictures(QWidget *page); // under the aspect lists, with m_aspectViews
     // A check box for option id (index) of the option table, a field of m_options; its tooltip names the bits
     // and what the option's rules make OK write.
     QCheckBox *FlagBox(const QString &text, const QString &name, OptionId id, int index, QWidget *page);
