@@ -236,26 +236,6 @@
         <translation>follow-on speed of signal %1</translation>
     </message>
     <message>
-        <source>znak %1 náv. %2</source>
-        <translation>aspect %1 of signal %2</translation>
-    </message>
-    <message>
-        <source>Sloučení znaku náv. 1A 2A</source>
-        <translation>merge aspects of signals 1A 2A</translation>
-    </message>
-    <message>
-        <source>Sloučení znaku náv. 1B 2B</source>
-        <translation>merge aspects of signals 1B 2B</translation>
-    </message>
-    <message>
-        <source>společná kolej náv. 1A+2A</source>
-        <translation>common track of signals 1A+2A</translation>
-    </message>
-    <message>
-        <source>společná kolej náv. 1B+2B</source>
-        <translation>common track of signals 1B+2B</translation>
-    </message>
-    <message>
         <source>AUT spínání rele %1</source>
         <translation>Auto: switch relay %1</translation>
     </message>
@@ -334,14 +314,6 @@
     <message>
         <source>Dvojice návěstidel (platí při 0)</source>
         <translation>Signal pairs (active at 0)</translation>
-    </message>
-    <message>
-        <source>sloučení znaku náv. 1A 2A</source>
-        <translation>merge aspects of signals 1A 2A</translation>
-    </message>
-    <message>
-        <source>sloučení znaku náv. 1B 2B</source>
-        <translation>merge aspects of signals 1B 2B</translation>
     </message>
     <message>
         <source>nevyužito</source>
@@ -1032,6 +1004,42 @@ in hx7conf.ini is used.
 Commands:
 </translation>
     </message>
+    <message>
+        <source>Lze zvolit jen s ochranou sepnutí obou výstupů.</source>
+        <translation>Can be chosen only with Prevent both outputs being on at once.</translation>
+    </message>
+    <message>
+        <source>Nezaškrtnuté: zruší i volbu Ignorovat příkazy vypnutí výstupu; OK zapíše %1 = 0.</source>
+        <translation>Unticked: also clears Ignore output-off commands; OK writes %1 = 0.</translation>
+    </message>
+    <message>
+        <source>bez ochrany sepnutí obou výstupů ji modul ignoruje</source>
+        <translation>ignored without Prevent both outputs being on at once</translation>
+    </message>
+    <message>
+        <source>znak %2 náv. %1</source>
+        <translation>aspect %2 of signal %1</translation>
+    </message>
+    <message>
+        <source>Sloučení znaku náv. %1</source>
+        <translation>merge aspects of signals %1</translation>
+    </message>
+    <message>
+        <source>sloučení znaku náv. %1</source>
+        <translation>merge aspects of signals %1</translation>
+    </message>
+    <message>
+        <source>společná kolej náv. %1</source>
+        <translation>common track of signals %1</translation>
+    </message>
+    <message>
+        <source>Je-li znak náv. %1 sloučen, OK toto pole zruší a zapíše %2 = 1.</source>
+        <translation>If the aspects of signals %1 are merged, OK clears this box and writes %2 = 1.</translation>
+    </message>
+    <message>
+        <source>Zaškrtnuté: OK zruší i společnou kolej náv. %1 a zapíše %2 = 1.</source>
+        <translation>Ticked: OK also clears the common track of signals %1 and writes %2 = 1.</translation>
+    </message>
 </context>
 <context>
     <name>hx7::FileCommands</name>
@@ -1422,22 +1430,6 @@ Commands:
         <translation>Merge aspects of signals 1B 2B</translation>
     </message>
     <message>
-        <source>STŮJ</source>
-        <translation>STOP</translation>
-    </message>
-    <message>
-        <source>40km/h</source>
-        <translation>40 km/h</translation>
-    </message>
-    <message>
-        <source>definována tabulkou</source>
-        <translation>Set by table</translation>
-    </message>
-    <message>
-        <source>VOLNO</source>
-        <translation>CLEAR</translation>
-    </message>
-    <message>
         <source>pro návěsť %1</source>
         <translation>For signal %1</translation>
     </message>
@@ -1466,36 +1458,16 @@ Commands:
         <translation>and Prevent both outputs being on at once unticked</translation>
     </message>
     <message>
-        <source>doba sepnutí [x 0.32 s]. 0=trvalé sepnutí</source>
-        <translation>Pulse length [× 0.32 s], 0 = permanently on</translation>
-    </message>
-    <message>
-        <source>doba sepnutí [x 0.04 s]. 0=trvalé sepnutí</source>
-        <translation>Pulse length [× 0.04 s], 0 = permanently on</translation>
-    </message>
-    <message>
         <source>DCC adr=%1</source>
         <translation>Decoder address: %1</translation>
     </message>
     <message>
-        <source>Nezaškrtnuté: zruší i volbu Ignorovat příkazy vypnutí výstupu; OK zapíše %1 = 0.</source>
-        <translation>Unticked: also clears Ignore output-off commands; OK writes %1 = 0.</translation>
-    </message>
-    <message>
-        <source>Lze zvolit jen s ochranou sepnutí obou výstupů.</source>
-        <translation>Can be chosen only with Prevent both outputs being on at once.</translation>
-    </message>
-    <message>
-        <source>Zaškrtnuté: OK zruší i společnou kolej náv. %1 a zapíše %2 = 1.</source>
-        <translation>Ticked: OK also clears the common track of signals %1 and writes %2 = 1.</translation>
-    </message>
-    <message>
-        <source>Je-li znak náv. %1 sloučen, OK toto pole zruší a zapíše %2 = 1.</source>
-        <translation>If the aspects of signals %1 are merged, OK clears this box and writes %2 = 1.</translation>
-    </message>
-    <message>
         <source>Změna kteréhokoli znaku přepíše při OK všechny čtyři bajty návěstidla %1 (0x%2 až 0x%3); znak bez výběru se zapíše jako 255.</source>
         <translation>Changing any aspect rewrites all four bytes of signal %1 (0x%2 to 0x%3) on OK; an aspect without a choice is written as 255.</translation>
+    </message>
+    <message>
+        <source>doba sepnutí [x %1 s]. 0=trvalé sepnutí</source>
+        <translation>Pulse length [× %1 s], 0 = permanently on</translation>
     </message>
 </context>
 <context>

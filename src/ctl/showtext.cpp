@@ -15,7 +15,8 @@ QStringList ShowText(const SharedData &data, const HeldAddresses &held)
     QStringList lines;
     // A byte the file does not hold would show the default image's value as if the file said so.
     for (const OptionLine &line : OptionLines(DecodeOptions(data.ConfigImage.data())))
-        lines << line.name + QStringLiteral(": ") + (held.test(line.byte) ? line.value : notInFile);
+        lines << line.name + QStringLiteral(": ") +
+                     (held.test(line.byte) ? WithRemark(line.value, line.remark) : notInFile);
 
     lines << QString();
     lines << RouteGridHeader().join(QLatin1Char('\t'));

@@ -5,6 +5,7 @@
 #include "optiontext.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace hx7 {
 
@@ -15,10 +16,14 @@ ByteMapEntry Entry(int address, const QString &description, QList<BitField> fiel
     return {address, address, description, 0, std::move(fields), std::move(setting)};
 }
 
-// The bits of f's byte above f, which nothing interprets.
+// Bits first..last of byte, which nothing interprets.
+BitField Unused(int byte, int first, int last)
+{
+    return {{byte, first, last}, QCoreApplication::translate("hx7", "nevyužito")};
+}
 BitField UnusedAbove(BitRange f)
 {
-    return {{f.byte, f.lastBit + 1, 7}, QCoreApplication::translate("hx7", "nevyužito")};
+    return Unused(f.byte, f.lastBit + 1, 7);
 }
 
 // A box of the configuration dialog or the route editor: on reads it from one side.
@@ -75,66 +80,67 @@ void AddRoute(QList<ByteMapEntry> &map, int r)
     }
 }
 
+// Option index of the table as the dialog that edits it shows it, and that the module ignores it.
+Setting OptionSetting(const OptionField &f, int index)
+{
+    const QString name = f.mapSetting ? QCoreApplication::translate("hx7", f.mapSetting) : QString();
+    return {name, [&f, index](const DecodedImage &d) {
+                return WithRemark(OptionValueText(f, d.options, index, OptionWording::Map),
+                                  IgnoredRemark(f, d.options, index));
+            }};
+}
+
+BitField OptionBits(const OptionField &f, int index)
+{
+    BitRange bits = f.bits(index);
+    // A name that says itself that 0 means yes needs no "platí při 0" beside it.
+    if (f.zeroInName)
+        bits.activeAtZero = false;
+    return {bits, OptionMapName(f, index), OptionSetting(f, index)};
+}
+
+// The fields of byte in bit order, with the bits nobody owns between and above them.
+QList<BitField> InBitOrder(int byte, QList<BitField> fields)
+{
+    std::stable_sort(fields.begin(), fields.end(),
+                     [](const BitField &a, const BitField &b) { return a.bits.firstBit < b.bits.firstBit; });
+    QList<BitField> all;
+    int next = 0;
+    for (const BitField &f : std::as_const(fields)) {
+        if (f.bits.firstBit > next)
+            all << Unused(byte, next, f.bits.firstBit - 1);
+        all << f;
+        next = f.bits.lastBit + 1;
+    }
+    if (next < 8)
+        all << Unused(byte, next, 7);
+    return all;
+}
+
+// A byte of bytes 4..24 as the option table lays it out: one field, or several named by their section.
+ByteMapEntry OptionByte(int byte)
+{
+    QList<BitField> fields;
+    OptionSection section{};
+    for (const OptionField &f : OptionTable())
+        for (int i = 0; f.set && i < f.count; ++i)
+            if (f.bits(i).byte == byte) {
+                section = fields.isEmpty() ? f.section : section;
+                fields << OptionBits(f, i);
+            }
+    if (fields.isEmpty())
+        return Entry(byte, QCoreApplication::translate("hx7", "nevyužito (jen se přenáší)"));
+    if (fields.size() == 1 && fields[0].bits.Mask() == 0xFF)
+        return Entry(byte, fields[0].name, {}, fields[0].setting);
+    return Entry(byte, SectionByteName(section), InBitOrder(byte, fields));
+}
+
 QList<ByteMapEntry> BuildMap()
 {
-    // The name says itself that 0 means yes.
-    BitRange motorDrive = MotorDriveBits;
-    motorDrive.activeAtZero = false;
     QList<ByteMapEntry> map;
     map << ByteMapEntry{0, AddressCodeByte - 1, QCoreApplication::translate("hx7", "nevyužito (jen se přenáší)")};
-    // The dialog shows the address as the number of the first command.
-    map << Entry(AddressCodeByte, QCoreApplication::translate("hx7", "DCC adresa (kód adresy, 1. povel = 4 × kód − 3)"),
-                 {}, {QCoreApplication::translate("hx7", "č. 1. povelu"), [](const DecodedImage &d) {
-                          return QString::number(FirstCommandNumber(d.options.AddressCode));
-                      }});
-    map << Entry(OutputOptionsByte, QCoreApplication::translate("hx7", "Spínací výstupy"),
-                 {{SignalTypeBits,
-                   QCoreApplication::translate("hx7", "typ znaku (1 = uživ. volitelné)"),
-                   {QCoreApplication::translate("hx7", "návěstní znaky"),
-                    [](const DecodedImage &d) { return SignalTypeText(d.options.UserAspects); }}},
-                  {PairingProtectionBits, QCoreApplication::translate("hx7", "ochrana sepnutí obou výstupů"),
-                   Box([](const DecodedImage &d) { return d.options.PairingProtection; })},
-                  {motorDrive, QCoreApplication::translate("hx7", "motorový přestavník (0 = ano)"),
-                   Box([](const DecodedImage &d) { return d.options.MotorDrive; },
-                       QCoreApplication::translate("hx7", "motorový přestavník"))},
-                  {IgnoreOffCommandsBits, QCoreApplication::translate("hx7", "ignorovat příkazy vypnutí výstupu"),
-                   Box([](const DecodedImage &d) { return d.options.IgnoreOffCommands; })},
-                  {PulseLengthBits,
-                   QCoreApplication::translate("hx7", "délka impulsu výhybek"),
-                   {{}, [](const DecodedImage &d) { return QString::number(d.options.PulseLength); }}}});
-    QList<BitField> speeds, inputs;
-    for (int s = 0; s < SignalCount; ++s) {
-        speeds << BitField{FollowOnSpeedBits(s),
-                           QCoreApplication::translate("hx7", "následná rychlost náv. %1").arg(SignalNames[s]),
-                           {{}, [s](const DecodedImage &d) { return FollowOnSpeedText(d.options.FollowOnSpeed[s]); }}};
-        inputs << BitField{AutoClearAspectBits(s),
-                           QCoreApplication::translate("hx7", "AUT rušit znak náv. %1").arg(SignalNames[s]),
-                           Box([s](const DecodedImage &d) { return d.options.AutoClearAspect[s]; })}
-               << BitField{AutoRelayBits(s), QCoreApplication::translate("hx7", "AUT spínání rele %1").arg(s),
-                           Box([s](const DecodedImage &d) { return d.options.AutoRelay[s]; })};
-    }
-    map << Entry(FollowOnSpeedByte, QCoreApplication::translate("hx7", "Následné rychlosti návěstidel"), speeds);
-    const auto merged = [](int p) { return Box([p](const DecodedImage &d) { return d.options.MergedPair[p]; }); };
-    const auto common = [](int p) { return Box([p](const DecodedImage &d) { return d.options.CommonTrack[p]; }); };
-    QList<BitField> pairs{
-        {MergedPairBits(0), QCoreApplication::translate("hx7", "sloučení znaku náv. 1A 2A"), merged(0)},
-        {MergedPairBits(1), QCoreApplication::translate("hx7", "sloučení znaku náv. 1B 2B"), merged(1)},
-        {CommonTrackBits(0), QCoreApplication::translate("hx7", "společná kolej náv. 1A+2A"), common(0)},
-        {CommonTrackBits(1), QCoreApplication::translate("hx7", "společná kolej náv. 1B+2B"), common(1)}};
-    pairs << UnusedAbove(CommonTrackBits(PairCount - 1));
-    map << Entry(SignalPairByte, QCoreApplication::translate("hx7", "Dvojice návěstidel (platí při 0)"), pairs);
-    for (int s = 0; s < SignalCount; ++s)
-        for (int k = 0; k < AspectsPerSignal; ++k) {
-            const int aspect = AspectImageOrder[k];
-            map << Entry(FirstAspectByte(s) + k,
-                         QCoreApplication::translate("hx7", "Návěstidlo %1: znak %2")
-                             .arg(SignalNames[s])
-                             .arg(QLatin1Char(AspectLetterText(aspect))),
-                         {}, {{}, [s, aspect](const DecodedImage &d) {
-                                  return AspectChoiceText(d.options.Aspects[s][aspect]);
-                              }});
-        }
-    map << Entry(InputOptionsByte, QCoreApplication::translate("hx7", "Vstupy HX7S (platí při 0)"), inputs);
+    for (int b = AddressCodeByte; b <= InputOptionsByte; ++b)
+        map << OptionByte(b);
     map << ByteMapEntry{InputOptionsByte + 1, RouteAreaBegin - 1,
                         QCoreApplication::translate("hx7", "nevyužito (jen se přenáší)")};
     for (int r = 1; r <= RouteCount; ++r)

@@ -20,16 +20,12 @@ QString OnOffText(bool on)
 
 QString SignalTypeText(bool userAspects)
 {
-    return userAspects ? QCoreApplication::translate("hx7", "uživ. volitelné")
-                       : QCoreApplication::translate("hx7", "závislá soustava");
+    return OptionChoiceText(Option(OptionId::SignalType), userAspects ? 1 : 0);
 }
 
 QString FollowOnSpeedText(int speed)
 {
-    static const char *const speeds[4] = {QT_TRANSLATE_NOOP("hx7", "STŮJ"), QT_TRANSLATE_NOOP("hx7", "40km/h"),
-                                          QT_TRANSLATE_NOOP("hx7", "definována tabulkou"),
-                                          QT_TRANSLATE_NOOP("hx7", "VOLNO")};
-    return speed >= 0 && speed < 4 ? QCoreApplication::translate("hx7", speeds[speed]) : QString::number(speed);
+    return OptionChoiceText(Option(OptionId::FollowOnSpeed), speed);
 }
 
 QString AspectCodeText(int code)
@@ -50,57 +46,62 @@ QString PulseLengthText(int pulseLength, bool motorDrive)
 {
     if (pulseLength == 0)
         return QStringLiteral("0 = ") + QCoreApplication::translate("hx7", "trvalé sepnutí");
-    // The module counts its pulse in steps of 40 ms, eight times as long for a motor drive.
-    const int stepMs = motorDrive ? 320 : 40;
+    const int stepMs = PulseStepMs(motorDrive);
     return QCoreApplication::translate("hx7", "%1 × %2 s = %3 s")
         .arg(pulseLength)
-        .arg(stepMs / 1000.0, 0, 'f', 2)
+        .arg(PulseStepText(motorDrive))
         .arg(pulseLength * stepMs / 1000.0, 0, 'f', 2);
+}
+
+QString OptionValueText(const OptionField &field, const ModuleOptions &o, int index, OptionWording wording)
+{
+    const int value = field.get(o, index);
+    switch (field.value) {
+    case OptionValue::Number:
+        break;
+    case OptionValue::Address:
+        return QString::number(wording == OptionWording::Map ? FirstCommandNumber(value) : value);
+    case OptionValue::PulseLength:
+        if (wording == OptionWording::Sheet)
+            return PulseLengthText(value, o.MotorDrive);
+        break;
+    case OptionValue::Flag:
+        return wording == OptionWording::Map ? OnOffText(value != 0) : YesNoText(value != 0);
+    case OptionValue::Choice:
+        return OptionChoiceText(field, value);
+    case OptionValue::Aspect:
+        return wording == OptionWording::Map ? AspectChoiceText(value)
+                                             : QString::number(value) + QStringLiteral(" ") + AspectCodeText(value);
+    }
+    return QString::number(value);
+}
+
+QString WithRemark(const QString &value, const QString &remark)
+{
+    return remark.isEmpty() ? value : value + QStringLiteral(" (") + remark + QLatin1Char(')');
 }
 
 QList<OptionLine> OptionLines(const ModuleOptions &o)
 {
     QList<OptionLine> lines;
-    const auto add = [&](OptionLine::Kind kind, int byte, const QString &name, const QString &value, int index = 0,
-                         int aspect = 0) { lines << OptionLine{kind, index, aspect, byte, name, value}; };
-    add(OptionLine::AddressCode, AddressCodeByte, QCoreApplication::translate("hx7", "adresa DCC"),
-        QString::number(o.AddressCode));
-    add(OptionLine::FirstCommand, AddressCodeByte, QCoreApplication::translate("hx7", "č. 1. povelu"),
-        QString::number(FirstCommandNumber(o.AddressCode)));
-    add(OptionLine::SignalType, OutputOptionsByte, QCoreApplication::translate("hx7", "návěstní znaky"),
-        SignalTypeText(o.UserAspects));
-    add(OptionLine::PulseLength, OutputOptionsByte, QCoreApplication::translate("hx7", "délka pulsu"),
-        QString::number(o.PulseLength));
-    add(OptionLine::MotorDrive, OutputOptionsByte, QCoreApplication::translate("hx7", "Motorový přestavník"),
-        YesNoText(o.MotorDrive));
-    add(OptionLine::PairingProtection, OutputOptionsByte,
-        QCoreApplication::translate("hx7", "Ochrana sepnutí obou výstupů"), YesNoText(o.PairingProtection));
-    add(OptionLine::IgnoreOffCommands, OutputOptionsByte,
-        QCoreApplication::translate("hx7", "Ignorovat příkazy vypnutí výstupu"), YesNoText(o.IgnoreOffCommands));
-    for (int s = 0; s < SignalCount; ++s)
-        add(OptionLine::FollowOnSpeed, FollowOnSpeedByte,
-            QCoreApplication::translate("hx7", "následná rychlost %1").arg(SignalNames[s]),
-            FollowOnSpeedText(o.FollowOnSpeed[s]), s);
-    for (int s = 0; s < SignalCount; ++s)
-        for (int a = 0; a < AspectsPerSignal; ++a)
-            add(OptionLine::Aspect, AspectByte(s, a),
-                QCoreApplication::translate("hx7", "znak %1 náv. %2")
-                    .arg(QString(QLatin1Char(AspectLetterText(a))), SignalNames[s]),
-                QString::number(o.Aspects[s][a]) + QStringLiteral(" ") + AspectCodeText(o.Aspects[s][a]), s, a);
-    add(OptionLine::MergedPair, SignalPairByte, QCoreApplication::translate("hx7", "Sloučení znaku náv. 1A 2A"),
-        YesNoText(o.MergedPair[0]), 0);
-    add(OptionLine::MergedPair, SignalPairByte, QCoreApplication::translate("hx7", "Sloučení znaku náv. 1B 2B"),
-        YesNoText(o.MergedPair[1]), 1);
-    add(OptionLine::CommonTrack, SignalPairByte, QCoreApplication::translate("hx7", "společná kolej náv. 1A+2A"),
-        YesNoText(o.CommonTrack[0]), 0);
-    add(OptionLine::CommonTrack, SignalPairByte, QCoreApplication::translate("hx7", "společná kolej náv. 1B+2B"),
-        YesNoText(o.CommonTrack[1]), 1);
-    for (int s = 0; s < SignalCount; ++s) {
-        add(OptionLine::AutoClearAspect, InputOptionsByte,
-            QCoreApplication::translate("hx7", "AUT rušit znak náv. %1").arg(SignalNames[s]),
-            YesNoText(o.AutoClearAspect[s]), s);
-        add(OptionLine::AutoRelay, InputOptionsByte, QCoreApplication::translate("hx7", "AUT spínání rele %1").arg(s),
-            YesNoText(o.AutoRelay[s]), s);
+    const auto line = [&](const OptionField &f, int i) {
+        lines << OptionLine{&f,
+                            i,
+                            f.bits(i).byte,
+                            OptionName(f, i),
+                            OptionValueText(f, o, i, OptionWording::Show),
+                            OptionValueText(f, o, i, OptionWording::Sheet),
+                            IgnoredRemark(f, o, i)};
+    };
+    const std::span<const OptionField> table = OptionTable();
+    // A group is a row and the rows behind it listed with it, index by index.
+    for (std::size_t first = 0, end = 0; first < table.size(); first = end) {
+        end = first + 1;
+        while (end < table.size() && table[end].withPrevious)
+            ++end;
+        for (int i = 0; i < table[first].count; ++i)
+            for (std::size_t r = first; r < end; ++r)
+                line(table[r], i);
     }
     return lines;
 }

@@ -1,38 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The module options of image bytes 4..24 in words: one name and value per option, in the order hx7ctl show
-// lists them. The show command and the printed configuration sheet word the options from this one list.
+// The module options of image bytes 4..24 in words, from the option table: one name and value per option, in
+// the order hx7ctl show lists them. The show command and the printed configuration sheet word the options
+// from this one list; the byte map reads its values here too.
 #pragma once
 
-#include "moduleoptions.h"
+#include "optiontable.h"
 
 #include <QList>
 #include <QString>
 
 namespace hx7 {
 
+// One option of the table for one signal, pair or aspect, in words.
 struct OptionLine {
-    enum Kind {
-        AddressCode,
-        FirstCommand,
-        SignalType,
-        PulseLength,
-        MotorDrive,
-        PairingProtection,
-        IgnoreOffCommands,
-        FollowOnSpeed, // index: the signal
-        Aspect,        // index: the signal, aspect: the AspectLetter
-        MergedPair,    // index: the pair
-        CommonTrack,   // index: the pair
-        AutoClearAspect,
-        AutoRelay,
-    } kind;
+    const OptionField *field;
     int index = 0;
-    int aspect = 0;
     int byte = 0; // the image byte that holds the option
     QString name;
-    QString value;
+    QString value;  // as hx7ctl show prints it, before the remark
+    QString detail; // as the sheet prints it: the value, or with its unit (the pulse length in seconds)
+    QString remark; // that the module ignores what the value says, and why; empty for an option it obeys
 };
 
+// How a value reads: in hx7ctl show, on the sheet, in the byte map (the dialog's words: "zapnuto", the first
+// command number).
+enum class OptionWording { Show, Sheet, Map };
+
+// The value of an option index, without its remark.
+QString OptionValueText(const OptionField &field, const ModuleOptions &options, int index, OptionWording wording);
+// "ano (bez ochrany sepnutí obou výstupů ji modul ignoruje)": a value with its remark, if any.
+QString WithRemark(const QString &value, const QString &remark);
+
+// Every option of the table, index by index, in the table's order.
 QList<OptionLine> OptionLines(const ModuleOptions &options);
 
 // "ano", "ne".

@@ -3,7 +3,6 @@
 #include "DLGkonfigHX7.h"
 
 #include "bitstooltip.h"
-#include "bytemap.h"
 #include "dialogparts.h"
 #include "radiogroup.h"
 #include "signalview.h"
@@ -24,10 +23,10 @@ namespace hx7 {
 
 namespace {
 
-// "1A+2A": the signals of pair p.
-QString PairName(int p)
+// The tooltip lines of a control that edits option index: its bits, and what the option's rules make OK write.
+QStringList OptionToolTip(OptionId id, int index = 0)
 {
-    return QStringLiteral("%1+%2").arg(SignalNames[2 * p], SignalNames[2 * p + 1]);
+    return QStringList{BitsLine(Option(id).bits(index))} + OptionNotes(id, index);
 }
 
 // Two upper-case hex digits, as the byte lines of the tooltips have them.
@@ -68,17 +67,29 @@ TFormKonfDCC::TFormKonfDCC(SharedData &data, std::function<bool()> isHx7S, QWidg
     layout->addWidget(PageControl1);
     layout->addLayout(Row({nullptr, BtOK1, BtCancel1}));
     layout->setSizeConstraint(QLayout::SetFixedSize); // a fixed dialog border
+
+    for (const FlagTie &tie : m_flagBoxes)
+        if (tie.field->need.keeper == OptionNeed::Dialog)
+            if (QCheckBox *by = FlagBoxOf(tie.field->need.by, tie.index))
+                connect(by, &QCheckBox::clicked, this, &TFormKonfDCC::ApplyNeeds);
 }
 
 // Every control names the image bits it edits in its tooltip, and what else its state writes on OK; the
 // aspect lists follow the selected signal.
-QCheckBox *TFormKonfDCC::FlagBox(const QString &text, const QString &name, bool &flag, BitRange bits, QWidget *page,
-                                 const QString &note)
+QCheckBox *TFormKonfDCC::FlagBox(const QString &text, const QString &name, OptionId id, int index, QWidget *page)
 {
     auto *box = Named(new QCheckBox(text, page), name);
-    SetBitsToolTip(box, {BitsLine(bits), note});
-    m_flagBoxes.emplace_back(box, &flag);
+    SetBitsToolTip(box, OptionToolTip(id, index));
+    m_flagBoxes.push_back({box, &Option(id), index});
     return box;
+}
+
+QCheckBox *TFormKonfDCC::FlagBoxOf(OptionId id, int index) const
+{
+    for (const FlagTie &tie : m_flagBoxes)
+        if (tie.field->id == id && tie.index == index)
+            return tie.box;
+    return nullptr;
 }
 
 QWidget *TFormKonfDCC::BuildConfigPage()
@@ -86,7 +97,7 @@ QWidget *TFormKonfDCC::BuildConfigPage()
     auto *page = Named(new QWidget, "TabSheet1");
     SEadresa1 = Named(new SpinBox(1, 508, 4, 1, page), "SEadresa1");
     SEadresa1->setToolTip(tr("adresa DCC, (accessory decoder)"));
-    SetBitsToolTip(SEadresa1, {BitsLine({AddressCodeByte})});
+    SetBitsToolTip(SEadresa1, OptionToolTip(OptionId::AddressCode));
     auto *addressLabel = BuddyLabel(tr("adresa dekodéru (č. 1. povelu)"), SEadresa1, page, "LBbar1");
     LBaddr = Named(new QLabel(page), "LBaddr");
     LBaddr->setMinimumWidth(90);
@@ -94,21 +105,17 @@ QWidget *TFormKonfDCC::BuildConfigPage()
     RGtypZnaku =
         Named(new RadioGroup(tr(" Návěstní znaky  "), {tr("uživ. volitelné"), tr("závislá soustava")}, 2, page),
               "RGtypZnaku");
-    SetBitsToolTip(RGtypZnaku, {BitsLine(SignalTypeBits)});
+    SetBitsToolTip(RGtypZnaku, OptionToolTip(OptionId::SignalType));
     auto *Label7 = Named(new QLabel(tr("Spínací výstupy  HX7V / M / S"), page), "Label7");
     SEdelayVYH = Named(new SpinBox(0, 15, 1, 0, page), "SEdelayVYH");
     SEdelayVYH->setToolTip(tr("délka pulsu"));
-    SetBitsToolTip(SEdelayVYH, {BitsLine(PulseLengthBits)});
+    SetBitsToolTip(SEdelayVYH, OptionToolTip(OptionId::PulseLength));
     Label2txt = BuddyLabel(QString(), SEdelayVYH, page, "Label2txt");
     SEdelayVYH->setAccessibleName(tr("délka pulsu"));
-    CBmotor1 = FlagBox(tr("Motorový přestavník"), "CBmotor1", m_options.MotorDrive, MotorDriveBits, page);
-    CBparovani1 = FlagBox(tr("Ochrana sepnutí obou výstupů"), "CBparovani1", m_options.PairingProtection,
-                          PairingProtectionBits, page,
-                          tr("Nezaškrtnuté: zruší i volbu Ignorovat příkazy vypnutí výstupu; OK zapíše %1 = 0.")
-                              .arg(BitsText(IgnoreOffCommandsBits)));
-    CBnoOFFcmd =
-        FlagBox(tr("Ignorovat příkazy vypnutí výstupu  (vypne aut. HX7)"), "CBnoOFFcmd", m_options.IgnoreOffCommands,
-                IgnoreOffCommandsBits, page, tr("Lze zvolit jen s ochranou sepnutí obou výstupů."));
+    CBmotor1 = FlagBox(tr("Motorový přestavník"), "CBmotor1", OptionId::MotorDrive, 0, page);
+    CBparovani1 = FlagBox(tr("Ochrana sepnutí obou výstupů"), "CBparovani1", OptionId::PairingProtection, 0, page);
+    CBnoOFFcmd = FlagBox(tr("Ignorovat příkazy vypnutí výstupu  (vypne aut. HX7)"), "CBnoOFFcmd",
+                         OptionId::IgnoreOffCommands, 0, page);
 
     auto *layout = new QVBoxLayout(page);
     layout->addLayout(Row({addressLabel, SEadresa1, LBaddr, nullptr}));
@@ -120,6 +127,15 @@ QWidget *TFormKonfDCC::BuildConfigPage()
         layout->addWidget(box);
     layout->addStretch();
 
+    ConnectAddress();
+    CBmotor1Click(); // the label has its text before the first layout
+    connect(RGtypZnaku, &RadioGroup::clicked, this, &TFormKonfDCC::RGtyp1Click);
+    connect(CBmotor1, &QCheckBox::clicked, this, &TFormKonfDCC::CBmotor1Click);
+    return page;
+}
+
+void TFormKonfDCC::ConnectAddress()
+{
     // Any user edit of the address counts, even one that clamps back to the value shown.
     connect(SEadresa1, &QSpinBox::valueChanged, this, [this] {
         if (!m_filling)
@@ -130,11 +146,6 @@ QWidget *TFormKonfDCC::BuildConfigPage()
         m_addressTouched = true;
         SEadresa1Change();
     });
-    CBmotor1Click(); // the label has its text before the first layout
-    connect(RGtypZnaku, &RadioGroup::clicked, this, &TFormKonfDCC::RGtyp1Click);
-    connect(CBmotor1, &QCheckBox::clicked, this, &TFormKonfDCC::CBmotor1Click);
-    connect(CBparovani1, &QCheckBox::clicked, this, &TFormKonfDCC::CBparovani1Click);
-    return page;
 }
 
 QWidget *TFormKonfDCC::BuildAspectPage()
@@ -165,6 +176,23 @@ QWidget *TFormKonfDCC::BuildAspectPage()
         connect(list, &QComboBox::activated, this, &TFormKonfDCC::CBnavestAChange);
     }
 
+    auto *layout = new QVBoxLayout(page);
+    layout->addLayout(Row({Label11, SEcisloNavSEL, nullptr}));
+    auto *top = new QHBoxLayout;
+    top->addLayout(lists, 1);
+    top->addLayout(AspectPictures(page));
+    layout->addLayout(top);
+    const QString merge[PairCount] = {tr("Sloučení  znaku náv. 1A 2A"), tr("Sloučení  znaku náv. 1B 2B")};
+    const char *const names[PairCount] = {"CBdoubleN12", "CBdoubleN34"};
+    for (int p = 0; p < PairCount; ++p)
+        layout->addWidget(FlagBox(merge[p], names[p], OptionId::MergedPair, p, page));
+    layout->addStretch();
+    connect(SEcisloNavSEL, &QSpinBox::valueChanged, this, &TFormKonfDCC::SEcisloNavSELChange);
+    return page;
+}
+
+QLayout *TFormKonfDCC::AspectPictures(QWidget *page)
+{
     // The four chosen aspects of the selected signal side by side, each under its letter.
     auto *pictures = new QHBoxLayout;
     pictures->addStretch();
@@ -178,23 +206,7 @@ QWidget *TFormKonfDCC::BuildAspectPage()
         pictures->addSpacing(12);
     }
     pictures->addStretch();
-
-    auto *layout = new QVBoxLayout(page);
-    layout->addLayout(Row({Label11, SEcisloNavSEL, nullptr}));
-    auto *top = new QHBoxLayout;
-    top->addLayout(lists, 1);
-    top->addLayout(pictures);
-    layout->addLayout(top);
-    // A merged pair cannot share a common track: OK writes the track's bit too.
-    const QString merge[PairCount] = {tr("Sloučení  znaku náv. 1A 2A"), tr("Sloučení  znaku náv. 1B 2B")};
-    const char *const names[PairCount] = {"CBdoubleN12", "CBdoubleN34"};
-    for (int p = 0; p < PairCount; ++p)
-        layout->addWidget(FlagBox(merge[p], names[p], m_options.MergedPair[p], MergedPairBits(p), page,
-                                  tr("Zaškrtnuté: OK zruší i společnou kolej náv. %1 a zapíše %2 = 1.")
-                                      .arg(PairName(p), BitsText(CommonTrackBits(p)))));
-    layout->addStretch();
-    connect(SEcisloNavSEL, &QSpinBox::valueChanged, this, &TFormKonfDCC::SEcisloNavSELChange);
-    return page;
+    return pictures;
 }
 
 QWidget *TFormKonfDCC::BuildSpeedPage()
@@ -203,8 +215,8 @@ QWidget *TFormKonfDCC::BuildSpeedPage()
     auto *layout = new QFormLayout(page);
     for (int s = 0; s < SignalCount; ++s) {
         auto *list = Named(new QComboBox(page), QStringLiteral("CBnaslRych%1").arg(s + 1));
-        list->addItems({tr("STŮJ"), tr("40km/h"), tr("definována tabulkou"), tr("VOLNO")});
-        SetBitsToolTip(list, {BitsLine(FollowOnSpeedBits(s))});
+        list->addItems(OptionChoices(Option(OptionId::FollowOnSpeed)));
+        SetBitsToolTip(list, OptionToolTip(OptionId::FollowOnSpeed, s));
         layout->addRow(BuddyLabel(tr("pro návěsť %1").arg(SignalNames[s]), list, page), list);
         m_speedLists[s] = list;
     }
@@ -218,17 +230,15 @@ QWidget *TFormKonfDCC::BuildInputPage()
     QVBoxLayout *columns[PairCount] = {new QVBoxLayout, new QVBoxLayout};
     for (int s = 0; s < SignalCount; ++s) {
         columns[s / 2]->addWidget(FlagBox(tr("AUT rušit znak náv. %1").arg(SignalNames[s]),
-                                          QStringLiteral("CBsenzNav%1").arg(s + 1), m_options.AutoClearAspect[s],
-                                          AutoClearAspectBits(s), page));
+                                          QStringLiteral("CBsenzNav%1").arg(s + 1), OptionId::AutoClearAspect, s,
+                                          page));
         columns[s / 2]->addWidget(FlagBox(tr("AUT spínání rele %1").arg(s), QStringLiteral("CBautReleN%1").arg(s + 1),
-                                          m_options.AutoRelay[s], AutoRelayBits(s), page));
+                                          OptionId::AutoRelay, s, page));
     }
     const QString tracks[PairCount] = {tr("společná kolej náv. 1A+2A"), tr("společná kolej náv. 1B+2B")};
     const char *const names[PairCount] = {"CBspolKolej12", "CBspolKolej34"};
     for (int p = 0; p < PairCount; ++p)
-        columns[p]->addWidget(FlagBox(tracks[p], names[p], m_options.CommonTrack[p], CommonTrackBits(p), page,
-                                      tr("Je-li znak náv. %1 sloučen, OK toto pole zruší a zapíše %2 = 1.")
-                                          .arg(PairName(p), BitsText(CommonTrackBits(p)))));
+        columns[p]->addWidget(FlagBox(tracks[p], names[p], OptionId::CommonTrack, p, page));
 
     auto *row = new QHBoxLayout;
     row->addLayout(columns[0]);
@@ -278,15 +288,15 @@ void TFormKonfDCC::FormShow()
     RGtypZnaku->SetItemIndex(m_options.UserAspects ? 0 : 1);
     for (int s = 0; s < SignalCount; ++s)
         m_speedLists[s]->setCurrentIndex(m_options.FollowOnSpeed[s]);
-    for (auto [box, flag] : m_flagBoxes)
-        box->setChecked(*flag);
+    for (const FlagTie &tie : m_flagBoxes)
+        tie.box->setChecked(tie.field->get(m_options, tie.index) != 0);
 
     m_filling = false;
     RGtyp1Click();
     SEcisloNavSELChange();
     CBmotor1Click();
     SEadresa1Change();
-    CBparovani1Click();
+    ApplyNeeds();
     PageControl1->setCurrentIndex(PageConfig);
 }
 
@@ -308,7 +318,7 @@ void TFormKonfDCC::SEcisloNavSELChange()
         m_aspectViews[a]->SetCode(m_aspectLists[a]->currentIndex());
         m_aspectViews[a]->setToolTip(m_aspectLists[a]->currentText());
         SetBitsToolTip(m_aspectLists[a],
-                       {BitsLine({AspectByte(s, a)}),
+                       {BitsLine(Option(OptionId::Aspect).bits(AspectsPerSignal * s + a)),
                         tr("Změna kteréhokoli znaku přepíše při OK všechny čtyři bajty návěstidla %1 (0x%2 až "
                            "0x%3); znak bez výběru se zapíše jako 255.")
                             .arg(SignalNames[s])
@@ -326,8 +336,7 @@ void TFormKonfDCC::CBnavestAChange()
 
 void TFormKonfDCC::CBmotor1Click()
 {
-    Label2txt->setText(CBmotor1->isChecked() ? tr("doba sepnutí [x 0.32 s]. 0=trvalé sepnutí")
-                                             : tr("doba sepnutí [x 0.04 s]. 0=trvalé sepnutí"));
+    Label2txt->setText(tr("doba sepnutí [x %1 s]. 0=trvalé sepnutí").arg(PulseStepText(CBmotor1->isChecked())));
 }
 
 void TFormKonfDCC::SEadresa1Change()
@@ -335,11 +344,19 @@ void TFormKonfDCC::SEadresa1Change()
     LBaddr->setText(tr("DCC adr=%1").arg(AddressCode(SEadresa1->TextValue())));
 }
 
-void TFormKonfDCC::CBparovani1Click()
+void TFormKonfDCC::ApplyNeeds()
 {
-    CBnoOFFcmd->setEnabled(CBparovani1->isChecked());
-    if (!CBparovani1->isChecked())
-        CBnoOFFcmd->setChecked(false);
+    for (const FlagTie &tie : m_flagBoxes) {
+        const OptionNeed &need = tie.field->need;
+        QCheckBox *by = need.keeper == OptionNeed::Dialog ? FlagBoxOf(need.by, tie.index) : nullptr;
+        if (!by)
+            continue;
+        // A box the module would not obey is stored off, so that the file says what the module does.
+        const bool met = by->isChecked() == need.byOn;
+        tie.box->setEnabled(met);
+        if (!met)
+            tie.box->setChecked(false);
+    }
 }
 
 void TFormKonfDCC::BtOK1Click()
@@ -350,13 +367,13 @@ void TFormKonfDCC::BtOK1Click()
     m_options.PulseLength = SEdelayVYH->CurrentValue();
     for (int s = 0; s < SignalCount; ++s)
         m_options.FollowOnSpeed[s] = std::max(0, m_speedLists[s]->currentIndex());
-    for (auto [box, flag] : m_flagBoxes)
-        *flag = box->isChecked();
+    for (const FlagTie &tie : m_flagBoxes)
+        tie.field->set(m_options, tie.index, tie.box->isChecked());
     EncodeOptions(m_options, m_data.ConfigImage.data());
     // The boxes show what was stored: a merged pair has lost its common track.
     m_options = DecodeOptions(m_data.ConfigImage.data());
-    for (auto [box, flag] : m_flagBoxes)
-        box->setChecked(*flag);
+    for (const FlagTie &tie : m_flagBoxes)
+        tie.box->setChecked(tie.field->get(m_options, tie.index) != 0);
 }
 
 } // namespace hx7

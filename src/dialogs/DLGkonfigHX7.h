@@ -4,16 +4,17 @@
 #pragma once
 
 #include "hx7_var1.h"
+#include "optiontable.h"
 
 #include <QDialog>
 #include <array>
 #include <functional>
-#include <utility>
 #include <vector>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QTabWidget;
 
 namespace hx7 {
@@ -48,24 +49,33 @@ private:
     void CBnavestAChange();
     void CBmotor1Click();
     void SEadresa1Change();
-    void CBparovani1Click();
+    // A box whose option needs another box ticked (or cleared) is cleared and disabled while it is not.
+    void ApplyNeeds();
     void BtOK1Click();
 
     QWidget *BuildConfigPage();
     QWidget *BuildAspectPage();
     QWidget *BuildSpeedPage();
     QWidget *BuildInputPage();
-    // A check box for flag, a field of m_options; its tooltip names bits and adds note.
-    QCheckBox *FlagBox(const QString &text, const QString &name, bool &flag, BitRange bits, QWidget *page,
-                       const QString &note = {});
+    void ConnectAddress();
+    QLayout *AspectPictures(QWidget *page); // under the aspect lists, with m_aspectViews
+    // A check box for option id (index) of the option table, a field of m_options; its tooltip names the bits
+    // and what the option's rules make OK write.
+    QCheckBox *FlagBox(const QString &text, const QString &name, OptionId id, int index, QWidget *page);
+    QCheckBox *FlagBoxOf(OptionId id, int index) const;
     int SelectedSignal() const;
     // The address code that the first command number in the box stands for.
     int AddressCode(int commandNumber) const;
 
     SharedData &m_data;
     std::function<bool()> m_isHx7S;
-    ModuleOptions m_options;                                 // decoded on show, taken from the controls on OK
-    std::vector<std::pair<QCheckBox *, bool *>> m_flagBoxes; // every check box with its flag in m_options
+    ModuleOptions m_options; // decoded on show, taken from the controls on OK
+    struct FlagTie {
+        QCheckBox *box;
+        const OptionField *field;
+        int index;
+    };
+    std::vector<FlagTie> m_flagBoxes; // every check box with its option
     bool m_filling = false;
     bool m_addressTouched = false;
 

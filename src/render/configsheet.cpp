@@ -12,7 +12,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <functional>
 
 namespace hx7 {
 
@@ -94,37 +93,42 @@ private:
         m_painter.drawLine(QPointF(x, y), QPointF(x + width, y));
         return y + 1 * Mm;
     }
-    // "name   value" for each option line that pick takes, the value as the file holds it.
-    qreal Options(qreal x, qreal y, qreal width, qreal reach, const std::function<bool(const OptionLine &)> &pick)
+    // "name   value" for each option line of section, the value as the file holds it; where the module
+    // ignores what the file holds, the reason follows on a line of its own, across the column.
+    qreal Options(qreal x, qreal y, qreal width, qreal reach, OptionSection section)
     {
         SetFont(9);
         // The values line up behind the section's longest name, as far right as its longest value lets them;
         // a value may reach that far beyond the column, into the gap between the columns.
         const auto valueOf = [&](const OptionLine &line) {
-            if (!m_info.held.test(line.byte))
-                return NotInFile();
-            return line.kind == OptionLine::PulseLength ? PulseLengthText(m_options.PulseLength, m_options.MotorDrive)
-                                                        : line.value;
+            return m_info.held.test(line.byte) ? line.detail : NotInFile();
         };
         const QFontMetricsF metrics = m_painter.fontMetrics();
         qreal names = 0, values = 0;
         for (const OptionLine &line : m_lines)
-            if (pick(line)) {
+            if (line.field->section == section) {
                 names = std::max(names, metrics.horizontalAdvance(line.name));
                 values = std::max(values, metrics.horizontalAdvance(valueOf(line)));
             }
         const qreal valueX = std::max(width * 0.5, std::min(names + 3 * Mm, width + reach - values));
         for (const OptionLine &line : m_lines) {
-            if (!pick(line))
+            if (line.field->section != section)
                 continue;
             const bool held = m_info.held.test(line.byte);
             Text(x, y, valueX - 1 * Mm, line.name);
             y = Text(x + valueX, y, width + reach - valueX, valueOf(line), held ? Ink : Grey);
+            if (held && !line.remark.isEmpty()) {
+                SetFont(8);
+                y = Text(x + 3 * Mm, y, width + reach - 3 * Mm, QLatin1Char('(') + line.remark + QLatin1Char(')'));
+                SetFont(9);
+            }
         }
         return y;
     }
 
-    void PaintOptionsPage()
+    // The title, where the configuration came from, and the address large, as it is what the module is
+    // found by on the layout; returns the y below them.
+    qreal PaintTitle()
     {
         const qreal w = m_area.width();
         SetFont(16, true);
@@ -142,42 +146,39 @@ private:
         if (!m_info.module.isEmpty())
             info(QCoreApplication::translate("hx7::TBackupsWindow", "Modul"), m_info.module);
 
-        // The address large, as it is what the module is found by on the layout.
         y += 2 * Mm;
         SetFont(12, true);
         qreal x = 0;
         for (const OptionLine &line : m_lines) {
-            if (line.kind != OptionLine::AddressCode && line.kind != OptionLine::FirstCommand)
+            if (line.field->section != OptionSection::Address)
                 continue;
             const QString text =
                 line.name + QStringLiteral(": ") + (m_info.held.test(line.byte) ? line.value : NotInFile());
             Text(x, y, w / 2, text);
             x += w / 2;
         }
-        y += LineHeight();
+        return y + LineHeight();
+    }
 
+    void PaintOptionsPage()
+    {
+        const qreal w = m_area.width();
+        const qreal top = PaintTitle();
         // The outputs have the longest names and values; the right column's values are short words.
         const qreal column = (w - 10 * Mm) * 0.54;
         const qreal rightColumn = w - 10 * Mm - column;
-        const qreal top = y;
-        using K = OptionLine;
         qreal left = Heading(0, top, column, QCoreApplication::translate("hx7", "Spínací výstupy"));
-        left = Options(0, left, column, 8 * Mm, [](const K &l) {
-            return l.kind == K::SignalType || l.kind == K::PulseLength || l.kind == K::MotorDrive ||
-                   l.kind == K::PairingProtection || l.kind == K::IgnoreOffCommands;
-        });
+        left = Options(0, left, column, 8 * Mm, OptionSection::Outputs);
         left = Heading(0, left, column, QCoreApplication::translate("hx7", "Dvojice návěstidel"));
-        left = Options(0, left, column, 8 * Mm,
-                       [](const K &l) { return l.kind == K::MergedPair || l.kind == K::CommonTrack; });
+        left = Options(0, left, column, 8 * Mm, OptionSection::SignalPairs);
 
         const qreal rx = column + 10 * Mm;
         qreal right =
             Heading(rx, top, rightColumn, QCoreApplication::translate("hx7::TFormKonfDCC", "Následná rychlost"));
-        right = Options(rx, right, rightColumn, 0, [](const K &l) { return l.kind == K::FollowOnSpeed; });
+        right = Options(rx, right, rightColumn, 0, OptionSection::FollowOnSpeeds);
         if (m_info.hx7s) {
             right = Heading(rx, right, rightColumn, QCoreApplication::translate("hx7::TFormKonfDCC", "Vstupy HX7S"));
-            right = Options(rx, right, rightColumn, 0,
-                            [](const K &l) { return l.kind == K::AutoClearAspect || l.kind == K::AutoRelay; });
+            right = Options(rx, right, rightColumn, 0, OptionSection::Inputs);
         }
         PaintSignals(std::max(left, right) + 2 * Mm);
     }

@@ -2,6 +2,7 @@
 // The start-up image and the shared aspect texts.
 #include "bytemap.h"
 #include "hx7_var1.h"
+#include "optiontext.h"
 
 #include <QTest>
 
@@ -194,6 +195,48 @@ private Q_SLOTS:
         const ByteDifference d{address, ComparedImage()[address], other[address]};
         QCOMPARE(DescribeDifferences(ComparedImage(), {d}), QStringList{values});
         QCOMPARE(BitsText({7, 0, 3}), QStringLiteral("bajt 0x07, bity 0-3"));
+    }
+
+    // Ignore-off commands without pairing protection: the module ignores the bit, and the words say so where
+    // they tell the bit. The program holds byte 5 as given, the other side with the bits of mask flipped; shown
+    // is the program's line of hx7ctl show, difference the verify's line for the byte.
+    void ignoredOptionIsSaid_data()
+    {
+        QTest::addColumn<int>("outputs");
+        QTest::addColumn<int>("mask");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("difference");
+        const QString ignored = QStringLiteral(" (bez ochrany sepnutí obou výstupů ji modul ignoruje)");
+        QTest::newRow("ignored in the program")
+            << 0x3D << 0x08 << "ano" + ignored
+            << "Spínací výstupy: ignorovat příkazy vypnutí výstupu zapnuto" + ignored + " / vypnuto";
+        QTest::newRow("obeyed") << 0x3F << 0x08 << "ano"
+                                << "Spínací výstupy: ignorovat příkazy vypnutí výstupu zapnuto / vypnuto";
+        QTest::newRow("ignored in the module")
+            << 0x37 << 0x0A << "ne"
+            << "Spínací výstupy: ochrana sepnutí obou výstupů zapnuto / vypnuto; ignorovat příkazy vypnutí "
+               "výstupu vypnuto / zapnuto" +
+                   ignored;
+        // The protection's own bit says nothing of the option that needs it.
+        QTest::newRow("protection differs alone") << 0x3F << 0x02 << "ano"
+                                                  << "Spínací výstupy: ochrana sepnutí obou výstupů zapnuto / vypnuto";
+    }
+    void ignoredOptionIsSaid()
+    {
+        QFETCH(int, outputs);
+        QFETCH(int, mask);
+        QFETCH(QString, shown);
+        QFETCH(QString, difference);
+        ImageBytes program = ComparedImage();
+        program[OutputOptionsByte] = static_cast<std::uint8_t>(outputs);
+        ImageBytes other = program;
+        other[OutputOptionsByte] ^= mask;
+        QCOMPARE(DescribeDifference(OutputOptionsByte, program, other), difference);
+        QStringList lines;
+        for (const OptionLine &line : OptionLines(DecodeOptions(program.data())))
+            if (line.field->section == OptionSection::Outputs)
+                lines << WithRemark(line.value, line.remark);
+        QCOMPARE(lines, (QStringList{"uživ. volitelné", "3", "ne", outputs & 0x02 ? "ano" : "ne", shown}));
     }
 };
 

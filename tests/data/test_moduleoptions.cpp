@@ -2,6 +2,7 @@
 // The option codec of bytes 4..24, bit for bit: each field read from its own bits, and written back with
 // nothing but the rules the module needs.
 #include "hx7_var1.h"
+#include "optiontable.h"
 
 #include <QTest>
 #include <functional>
@@ -117,6 +118,53 @@ private Q_SLOTS:
         want[byte] = static_cast<std::uint8_t>(stored);
         EncodeOptions(decoded, other.data());
         QVERIFY(other == want);
+    }
+
+    // Each row of the option table lies where the codec keeps its field: setting the field through the row
+    // changes the encoded image in the row's bits and nowhere else, and decoding reads it back through the row.
+    void tableRowsMatchTheCodec_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("index");
+        const std::span<const OptionField> table = OptionTable();
+        for (int r = 0; r < int(table.size()); ++r)
+            for (int i = 0; table[r].set && i < table[r].count; ++i)
+                QTest::newRow(qPrintable(OptionName(table[r], i))) << r << i;
+    }
+    void tableRowsMatchTheCodec()
+    {
+        QFETCH(int, row);
+        QFETCH(int, index);
+        const OptionField &f = OptionTable()[row];
+        const BitRange bits = f.bits(index);
+        ModuleOptions o = Defaults();
+        ImageBytes before{};
+        EncodeOptions(o, before.data());
+        // Another value than the factory one, within the field's width.
+        const int value = (f.get(o, index) + 1) % ((bits.Mask() >> bits.firstBit) + 1);
+        f.set(o, index, value);
+        ImageBytes after = before;
+        EncodeOptions(o, after.data());
+        for (int b = 0; b < ImageSize; ++b)
+            QCOMPARE((after[b] ^ before[b]) & ~(b == bits.byte ? bits.Mask() : 0), 0);
+        QVERIFY(after[bits.byte] != before[bits.byte]);
+        QCOMPARE(f.get(DecodeOptions(after.data()), index), value);
+    }
+
+    // No bit of bytes 4..24 has two rows; every one has its row but byte 7's bits 4..7, which mean nothing.
+    void tableOwnsEachBitOnce()
+    {
+        std::array<int, 8 * (InputOptionsByte + 1)> owners{};
+        for (const OptionField &f : OptionTable())
+            for (int i = 0; f.set && i < f.count; ++i)
+                for (int bit = f.bits(i).firstBit; bit <= f.bits(i).lastBit; ++bit)
+                    ++owners[8 * f.bits(i).byte + bit];
+        for (int b = AddressCodeByte; b <= InputOptionsByte; ++b)
+            for (int bit = 0; bit < 8; ++bit) {
+                QVERIFY2(owners[8 * b + bit] <= 1, qPrintable(QStringLiteral("byte %1 bit %2").arg(b).arg(bit)));
+                if (b != SignalPairByte || bit < 4)
+                    QVERIFY2(owners[8 * b + bit] == 1, qPrintable(QStringLiteral("byte %1 bit %2").arg(b).arg(bit)));
+            }
     }
 
     // An aspect list without a choice gives -1: it is stored as 255, in the byte of its letter.

@@ -81,8 +81,10 @@ private Q_SLOTS:
         QCOMPARE(rig.Find<QComboBox>("CBnavestD")->currentText(), AspectTexts()[4]);
         QCOMPARE(rig.Find<SignalView>("SignalViewA")->Code(), 0);
         QCOMPARE(rig.Find<SignalView>("SignalViewD")->Code(), 4);
-        for (const char *list : {"CBnaslRych1", "CBnaslRych2", "CBnaslRych3", "CBnaslRych4"})
+        for (const char *list : {"CBnaslRych1", "CBnaslRych2", "CBnaslRych3", "CBnaslRych4"}) {
             QCOMPARE(rig.Find<QComboBox>(list)->currentText(), QStringLiteral("VOLNO"));
+            QCOMPARE(rig.Find<QComboBox>(list)->itemText(2), QStringLiteral("definována tabulkou"));
+        }
         for (const char *box : {"CBdoubleN12", "CBdoubleN34", "CBspolKolej12", "CBspolKolej34"})
             QVERIFY(!rig.Find<QCheckBox>(box)->isChecked());
         for (const char *box : {"CBsenzNav1", "CBautReleN1", "CBsenzNav2", "CBautReleN2", "CBsenzNav3", "CBautReleN3",
@@ -232,11 +234,17 @@ private Q_SLOTS:
             << 1 << "CBparovani1"
             << "bajt 0x05, bit 1: ochrana sepnutí obou výstupů\nNezaškrtnuté: zruší i volbu Ignorovat příkazy "
                "vypnutí výstupu; OK zapíše bajt 0x05, bit 3 = 0.";
+        QTest::newRow("ignore off commands")
+            << 1 << "CBnoOFFcmd"
+            << "bajt 0x05, bit 3: ignorovat příkazy vypnutí výstupu\nLze zvolit jen s ochranou sepnutí obou výstupů.";
         QTest::newRow("speed 1B") << 1 << "CBnaslRych3"
                                   << "bajt 0x06, bity 4-5: následná rychlost náv. 1B";
         QTest::newRow("merge 1A 2A") << 1 << "CBdoubleN12"
                                      << "bajt 0x07, bit 0: sloučení znaku náv. 1A 2A (platí při 0)\nZaškrtnuté: OK "
                                         "zruší i společnou kolej náv. 1A+2A a zapíše bajt 0x07, bit 2 = 1.";
+        QTest::newRow("merge 1B 2B") << 1 << "CBdoubleN34"
+                                     << "bajt 0x07, bit 1: sloučení znaku náv. 1B 2B (platí při 0)\nZaškrtnuté: OK "
+                                        "zruší i společnou kolej náv. 1B+2B a zapíše bajt 0x07, bit 3 = 1.";
         QTest::newRow("common track 1B+2B")
             << 1 << "CBspolKolej34"
             << "bajt 0x07, bit 3: společná kolej náv. 1B+2B (platí při 0)\nJe-li znak náv. 1B+2B sloučen, OK toto "

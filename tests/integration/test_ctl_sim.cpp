@@ -750,12 +750,20 @@ private Q_SLOTS:
         const std::uint8_t route17[] = {0x02, 0x00, 0xF4, 0x7F, 0x25, 0x0F, 0x00};
         std::copy(std::begin(route1), std::end(route1), image.begin() + 32);
         std::copy(std::begin(route17), std::end(route17), image.begin() + 192);
+        image[OutputOptionsByte] = 0x3D; // ignore-off commands without pairing protection
         const QString file = dir.filePath(QStringLiteral("routes.txt"));
         QVERIFY(SaveConfigText(file, image, nullptr));
         Result r = RunBinary({QStringLiteral("show"), file}, dir.path());
         QCOMPARE(r.code, 0);
         const QStringList lines = r.out.split(QLatin1Char('\n'));
-        QVERIFY(lines.contains(QStringLiteral("adresa DCC: 1")));
+        QCOMPARE(lines.mid(0, 7),
+                 QStringList({"adresa DCC: 1", "č. 1. povelu: 1", "návěstní znaky: uživ. volitelné", "délka pulsu: 3",
+                              "Motorový přestavník: ne", "Ochrana sepnutí obou výstupů: ne",
+                              "Ignorovat příkazy vypnutí výstupu: ano (bez ochrany sepnutí obou "
+                              "výstupů ji modul ignoruje)"}));
+        // Per signal its aspect clearing, then its relay.
+        QCOMPARE(lines.indexOf(QStringLiteral("AUT spínání rele 0: ano")),
+                 lines.indexOf(QStringLiteral("AUT rušit znak náv. 1A: ano")) + 1);
         QVERIFY(lines.contains(QStringLiteral("znak B náv. 1A: 1 1:  [-z---]  VOLNO")));
         QVERIFY(lines.contains(QStringLiteral("1\tNAV1A\t5/ O\t12/ R\t---\t---\t---\t---\tnáv. povel č.3 /OP")));
         QVERIFY(lines.contains(QStringLiteral("17\tNAV1B\t1/ R\t1020/ O\t300/ O\t---\tx\tx\tnáv. povel č.1")));

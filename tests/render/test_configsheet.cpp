@@ -3,6 +3,7 @@
 // report in a process without a display.
 #include "configsheet.h"
 #include "configtextfile.h"
+#include "optiontext.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -76,34 +77,41 @@ private Q_SLOTS:
         QTest::addColumn<int>("heldBytes"); // bytes 0..heldBytes-1 are in the file
         QTest::addColumn<bool>("hx7s");
         QTest::addColumn<bool>("motor");
+        QTest::addColumn<bool>("pairing"); // pairing protection, which ignore-off commands needs
         QTest::addColumn<int>("aspect1A"); // aspect A of signal 1A
         QTest::addColumn<QStringList>("present");
         QTest::addColumn<QStringList>("absent");
-        QTest::newRow("whole file") << 249 << false << false << 3
+        QTest::newRow("whole file") << 249 << false << false << true << 3
                                     << Texts({"adresa DCC: 5", "č. 1. povelu: 17", "sample.txt", "101/ R", "102/ O",
                                               "205/ R", "12/ R", "13/ O", "3 × 0.04 s = 0.12 s", "strana 2 z 2"})
-                                    << Texts({"není v souboru", "AUT rušit znak náv. 1A"});
+                                    << Texts({"není v souboru", "AUT rušit znak náv. 1A", "ignoruje"});
         QTest::newRow("HX7S, motor drive")
-            << 249 << true << true << 3
+            << 249 << true << true << true << 3
             << Texts({"AUT rušit znak náv. 1A", "AUT spínání rele 3", "3 × 0.32 s = 0.96 s"})
             << Texts({"není v souboru"});
         QTest::newRow("file of an older version, without routes 17..24")
-            << 192 << false << false << 3 << Texts({"12/ R", "není v souboru", "adresa DCC: 5"})
+            << 192 << false << false << true << 3 << Texts({"12/ R", "není v souboru", "adresa DCC: 5"})
             << Texts({"101/ R", "205/ R"});
         QTest::newRow("aspect code without a text")
-            << 249 << false << false << 20 << Texts({"20 (neznámý kód)"}) << Texts({});
+            << 249 << false << false << true << 20 << Texts({"20 (neznámý kód)"}) << Texts({});
+        // The file keeps what it holds; the sheet says that the module ignores it.
+        QTest::newRow("ignore-off commands without pairing protection")
+            << 249 << false << false << false << 3 << Texts({"(bez ochrany sepnutí obou výstupů ji modul ignoruje)"})
+            << Texts({});
     }
     void sheetSaysWhatTheImageHolds()
     {
         QFETCH(int, heldBytes);
         QFETCH(bool, hx7s);
         QFETCH(bool, motor);
+        QFETCH(bool, pairing);
         QFETCH(int, aspect1A);
         QFETCH(QStringList, present);
         QFETCH(QStringList, absent);
         SharedData data = KnownData();
         ModuleOptions o = DecodeOptions(data.ConfigImage.data());
         o.MotorDrive = motor;
+        o.PairingProtection = pairing;
         o.Aspects[0][AspectA] = aspect1A;
         EncodeOptions(o, data.ConfigImage.data());
         SheetInfo info;
@@ -123,6 +131,12 @@ private Q_SLOTS:
                 if (o.Aspects[s][a] < AspectCount)
                     QVERIFY2(text.contains(AspectTexts()[o.Aspects[s][a]].simplified()),
                              qPrintable(QStringLiteral("signal %1 aspect %2").arg(s).arg(a)));
+        // Every option of the sections the sheet prints, by its name.
+        for (const OptionLine &line : OptionLines(o)) {
+            const OptionSection section = line.field->section;
+            if (section != OptionSection::Aspects && (hx7s || section != OptionSection::Inputs))
+                QVERIFY2(text.contains(line.name), qPrintable(line.name));
+        }
         for (const QString &t : present)
             QVERIFY2(text.contains(t), qPrintable(t));
         for (const QString &t : absent)
