@@ -14,7 +14,9 @@
 #include <array>
 #include <cstdlib>
 
+using hx7::OutcomeSourceText;
 using hx7::TransferController;
+using hx7::TransferOutcome;
 
 namespace {
 
