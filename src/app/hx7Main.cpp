@@ -150,6 +150,12 @@ void TMainForm1::BuildDialogs()
             m_backupsWindow->Refresh();
     });
     connect(m_presenter, &TransferPresenter::CloseWindow, this, &QWidget::close);
+    // Only an answer to Test comm sets the mark: the user may take it off, and a store or a search must not
+    // put it back.
+    connect(m_presenter, &TransferPresenter::ModuleAnswered, this, [this](const ModuleIdentity &module) {
+        if (module.IsHx7S())
+            TypHX7S1->setChecked(true);
+    });
     m_link.SetTrafficLog(&m_trafficLog);
     m_monitor = new MonitorWindow(m_trafficLog, this);
 }
@@ -203,8 +209,6 @@ void TMainForm1::ShowModule()
 {
     const std::optional<ModuleIdentity> &module = m_document.Module();
     LBverze1->setText(module ? module->Name() : QStringLiteral("??"));
-    if (module && module->IsHx7S())
-        TypHX7S1->setChecked(true);
     UpdateStatus();
 }
 

@@ -329,7 +329,10 @@ void TransferPresenter::Identified()
     UpdateActions();
     const std::optional<ModuleIdentity> &module = m_controller.Identity();
     m_document.SetModule(module); // nothing when none answered: the label keeps "??"
-    if (module && module->IsOldFirmware())
+    if (!module)
+        return;
+    Q_EMIT ModuleAnswered(*module);
+    if (module->IsOldFirmware())
         Information(OldFirmwareText());
 }
 

@@ -76,6 +76,8 @@ public:
 
 Q_SIGNALS:
     void BackupKept();
+    // A version query was answered (not a search, not what a store learnt of the module later).
+    void ModuleAnswered(const ModuleIdentity &module);
     void CloseWindow(); // a transfer the window was to close after has ended well, or "stop and quit" stopped it
 
 private:

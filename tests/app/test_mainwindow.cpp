@@ -1231,11 +1231,14 @@ private Q_SLOTS:
         QCOMPARE(status("LBrychly1"), QStringLiteral("rychlý přenos"));
 
         // The module identified is the one its backup is named after; its store's address check tells its code.
+        // The HX7S mark is the module's answer's, once: taken off by the user, the store leaves it off.
+        f.action("TypHX7S1")->trigger();
         const int code = f.data.ConfigImage[AddressCodeByte];
         FakeModule module(f.port, std::uint8_t(code));
         StartConfigStore(*f.window);
         TickUntilIdle(f);
         QCOMPARE(f.window->Document().Module()->addressCode, std::optional<int>(code));
+        QVERIFY(!f.action("TypHX7S1")->isChecked());
         const QStringList backups = QDir(f.dir.filePath(QStringLiteral("data/hx7conf/backups"))).entryList(QDir::Files);
         QVERIFY2(backups.size() == 1 && backups[0].contains(QStringLiteral("_HX7S-1.4_")),
                  qPrintable(backups.join(' ')));
