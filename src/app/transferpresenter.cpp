@@ -57,11 +57,6 @@ bool ChangesModule(TransferStep step)
            step == TransferStep::Reset;
 }
 
-bool SameData(const ImageBytes &a, const ImageBytes &b)
-{
-    return std::equal(a.begin(), a.begin() + SavedByteCount, b.begin());
-}
-
 } // namespace
 
 TransferPresenter::TransferPresenter(ConfigDocument &document, SerialLink &link, Prompts &prompts, QMainWindow &window)
@@ -281,10 +276,15 @@ void TransferPresenter::StepStarted(TransferStep step, int number, int count)
     UpdateActions();
 }
 
-QString TransferPresenter::StoredStatus() const
+QString TransferPresenter::Seconds() const
 {
     const double seconds = m_transferClock.isValid() ? m_transferClock.elapsed() / 1000.0 : 0.0;
-    const QString time = QLocale().toString(seconds, 'f', 1);
+    return QLocale().toString(seconds, 'f', 1);
+}
+
+QString TransferPresenter::StoredStatus() const
+{
+    const QString time = Seconds();
     if (m_controller.IsRestore())
         return tr("Záloha vrácena do modulu a ověřena");
     return m_controller.VerifyAfterStore() ? tr("Uloženo a ověřeno za %1 s").arg(time)
@@ -293,11 +293,10 @@ QString TransferPresenter::StoredStatus() const
 
 void TransferPresenter::FinishedStatus(TransferOutcome outcome)
 {
-    const double seconds = m_transferClock.isValid() ? m_transferClock.elapsed() / 1000.0 : 0.0;
     QString text;
     switch (outcome) {
     case TransferOutcome::Read:
-        text = tr("Přečteno: %1 bajtů za %2 s").arg(SavedByteCount).arg(QLocale().toString(seconds, 'f', 1));
+        text = tr("Přečteno: %1 bajtů za %2 s").arg(SavedByteCount).arg(Seconds());
         break;
     case TransferOutcome::Equal:
         text = tr("Modul se shoduje");
@@ -341,7 +340,7 @@ bool TransferPresenter::ReadTaken()
     ++m_readsTaken;
     // Changed while the read ran (a dialog's OK, a load, an undo): the user says which of the two to keep.
     const ImageBytes &edits = m_controller.ReplacedImage();
-    if (!SameData(edits, m_readStart) &&
+    if (!SameBytes(edits, m_readStart, SavedByteCount) &&
         !m_prompts.AskEitherOr(&m_window,
                                tr("Konfigurace v programu se během čtení z modulu změnila. Které údaje ponechat?"),
                                tr("Data z modulu"), tr("Upravenou konfiguraci"))) {

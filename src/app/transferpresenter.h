@@ -85,6 +85,7 @@ private:
     void StartingOverwrite();
     void ShowStatus(const QString &text, int timeout = 0);
     void FinishedStatus(TransferOutcome outcome);
+    QString Seconds() const; // since the transfer began, as the status line shows it: "2.8"
     QString StoredStatus() const;
     void Identified();
     bool ReadTaken(); // false when the user kept the edits made while the read ran

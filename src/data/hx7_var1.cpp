@@ -30,4 +30,9 @@ const QStringList &AspectTexts()
     return texts;
 }
 
+bool SameBytes(const ImageBytes &a, const ImageBytes &b, int bytes)
+{
+    return std::equal(a.begin(), a.begin() + bytes, b.begin());
+}
+
 } // namespace hx7

@@ -20,6 +20,9 @@ constexpr int LastTransferAddress = 248; // a module read or verify covers 0..24
 
 using ImageBytes = std::array<std::uint8_t, ImageSize>;
 
+// Whether a and b hold the same first bytes (a file and a module read hold SavedByteCount of them).
+bool SameBytes(const ImageBytes &a, const ImageBytes &b, int bytes);
+
 // Factory contents of image bytes 4..23.
 constexpr std::array<std::uint8_t, 20> ConfigDefaults = {0x01, 0x3F, 0xFF, 0xFF, 0x00, 0x04, 0x08, 0x01, 0x00, 0x04,
                                                          0x08, 0x01, 0x00, 0x04, 0x08, 0x01, 0x00, 0x04, 0x08, 0x01};

@@ -15,7 +15,7 @@ namespace {
 // The bytes a file and a module read hold; what "modified" and the undo steps compare.
 bool SameData(const ImageBytes &a, const ImageBytes &b, int bytes = SavedByteCount)
 {
-    return std::equal(a.begin(), a.begin() + bytes, b.begin());
+    return SameBytes(a, b, bytes);
 }
 
 // One change of the image, kept as the whole image before and after it: a snapshot is 640 bytes, cheaper than
