@@ -20,7 +20,7 @@ constexpr int LastTransferAddress = 248; // a module read or verify covers 0..24
 
 using ImageBytes = std::array<std::uint8_t, ImageSize>;
 
-// Whether a and b hold the same first bytes (a file and a module read hold SavedByteCount of them).
+// Whether a and b hold the same first bytes (a file and a module read hold 0..248).
 bool SameBytes(const ImageBytes &a, const ImageBytes &b, int bytes);
 
 // Factory contents of image bytes 4..23.
