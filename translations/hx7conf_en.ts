@@ -1040,6 +1040,30 @@ Commands:
         <source>Zaškrtnuté: OK zruší i společnou kolej náv. %1 a zapíše %2 = 1.</source>
         <translation>Ticked: OK also clears the common track of signals %1 and writes %2 = 1.</translation>
     </message>
+    <message>
+        <source>Poznámka nesmí obsahovat konec řádku.</source>
+        <translation>A comment must not contain a line break.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 chybí.</source>
+        <translation>The file %1 is missing.</translation>
+    </message>
+    <message>
+        <source>Text „%1“ nesmí obsahovat tabulátor, konec řádku ani čárku.</source>
+        <translation>The text “%1” must not contain a tab, a line break or a comma.</translation>
+    </message>
+    <message>
+        <source>Složka %1 už kolejiště obsahuje.</source>
+        <translation>The folder %1 already holds a layout.</translation>
+    </message>
+    <message>
+        <source>Složku %1 nelze vytvořit.</source>
+        <translation>The folder %1 cannot be created.</translation>
+    </message>
+    <message>
+        <source>Složka %1 není kolejiště (chybí v ní layout.txt).</source>
+        <translation>The folder %1 is not a layout (it has no layout.txt).</translation>
+    </message>
 </context>
 <context>
     <name>hx7::FileCommands</name>

@@ -1,0 +1,273 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "layout.h"
+
+#include "savefile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace hx7 {
+
+namespace {
+
+const QString LayoutFileName = QStringLiteral("layout.txt");
+const QString ModulesFolder = QStringLiteral("modules");
+const QString EntrySuffix = QStringLiteral(".entry");
+constexpr QLatin1StringView Header("# hx7conf layout 1");
+
+// "key: value" lines; blank lines and lines starting with '#' say nothing. A key may come more than once.
+std::vector<std::pair<QString, QString>> ReadKeyValues(const QByteArray &content)
+{
+    std::vector<std::pair<QString, QString>> values;
+    for (const QByteArray &raw : content.split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        const qsizetype colon = line.indexOf(QLatin1Char(':'));
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || colon <= 0)
+            continue;
+        values.emplace_back(line.left(colon).trimmed().toLower(), line.mid(colon + 1).trimmed());
+    }
+    return values;
+}
+
+bool ReadWhole(const QString &path, QByteArray *content)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    *content = file.readAll();
+    return true;
+}
+
+// The program's words for a file it could not write, and the system's reason on the next line.
+QString CannotWrite(const QString &path, const QString &reason)
+{
+    return reason.isEmpty() ? WriteErrorText(path) : WriteErrorText(path) + QLatin1Char('\n') + reason;
+}
+
+// What the entry's description cannot hold: a line break anywhere, a TAB or comma in a name, place or group.
+QString UnfitEntryText(const LayoutEntry &e)
+{
+    for (const QString &text : {e.name, e.place, e.group})
+        if (QString why = UnfitText(text); !why.isEmpty())
+            return why;
+    if (e.comment.contains(QLatin1Char('\n')) || e.comment.contains(QLatin1Char('\r')))
+        return QCoreApplication::translate("hx7", "Poznámka nesmí obsahovat konec řádku.");
+    return {};
+}
+
+// "12-40 Točna": an other decoder's line.
+std::optional<OtherDecoder> ParseOther(const QString &value)
+{
+    const QString range = value.section(QLatin1Char(' '), 0, 0);
+    bool firstOk = false;
+    bool lastOk = false;
+    OtherDecoder other{range.section(QLatin1Char('-'), 0, 0).toInt(&firstOk),
+                       range.section(QLatin1Char('-'), 1, 1).toInt(&lastOk),
+                       value.section(QLatin1Char(' '), 1).trimmed()};
+    if (!range.contains(QLatin1Char('-')))
+        other.last = other.first, lastOk = firstOk;
+    if (!firstOk || !lastOk || other.first < FirstCommand || other.last > LastCommand || other.first > other.last)
+        return std::nullopt;
+    return other;
+}
+
+void ReadEntryFields(LayoutEntry &entry, const QByteArray &content)
+{
+    for (const auto &[key, value] : ReadKeyValues(content)) {
+        if (key == QLatin1String("name"))
+            entry.name = value;
+        else if (key == QLatin1String("place"))
+            entry.place = value;
+        else if (key == QLatin1String("group"))
+            entry.group = value;
+        else if (key == QLatin1String("comment"))
+            entry.comment = value;
+        else if (key == QLatin1String("type") && value.size() == 1 && QStringLiteral("DVS").contains(value))
+            entry.expectedType = value[0].toLatin1();
+        else if (key == QLatin1String("planned"))
+            entry.planned = value == QLatin1String("yes");
+    }
+}
+
+LayoutEntry ReadEntry(const Layout &layout, const QString &id, const QByteArray &description)
+{
+    LayoutEntry entry;
+    entry.id = id;
+    ReadEntryFields(entry, description);
+    const QString config = layout.ConfigPath(id);
+    if (!QFileInfo::exists(config)) {
+        entry.state = LayoutEntry::MissingFile;
+        entry.problem = QCoreApplication::translate("hx7", "Soubor %1 chybí.").arg(QDir::toNativeSeparators(config));
+        return entry;
+    }
+    const LoadOutcome loaded = LoadConfigText(config, entry.image);
+    if (loaded.status != LoadOutcome::Loaded) {
+        entry.state = LayoutEntry::BadFile;
+        entry.problem = loaded.message;
+        return entry;
+    }
+    entry.held = loaded.held;
+    return entry;
+}
+
+QByteArray EntryText(const LayoutEntry &e)
+{
+    QString text = QStringLiteral("name: %1\n").arg(e.name);
+    for (const auto &[key, value] :
+         {std::pair{"place", e.place}, std::pair{"group", e.group}, std::pair{"comment", e.comment}})
+        if (!value.isEmpty())
+            text += QLatin1String(key) + QStringLiteral(": ") + value + QLatin1Char('\n');
+    if (e.expectedType)
+        text += QStringLiteral("type: %1\n").arg(QLatin1Char(e.expectedType));
+    if (e.planned)
+        text += QStringLiteral("planned: yes\n");
+    return text.toUtf8();
+}
+
+} // namespace
+
+const LayoutEntry *Layout::Find(const QString &id) const
+{
+    const auto at = std::find_if(entries.begin(), entries.end(), [&](const LayoutEntry &e) { return e.id == id; });
+    return at == entries.end() ? nullptr : &*at;
+}
+
+QString Layout::ConfigPath(const QString &id) const
+{
+    return QDir(folder).filePath(ModulesFolder + QLatin1Char('/') + id + QStringLiteral(".txt"));
+}
+
+QString UnfitText(const QString &text)
+{
+    for (const QChar c : {QLatin1Char('\t'), QLatin1Char('\n'), QLatin1Char('\r'), QLatin1Char(',')})
+        if (text.contains(c))
+            return QCoreApplication::translate("hx7", "Text „%1“ nesmí obsahovat tabulátor, konec řádku ani čárku.")
+                .arg(QString(text).replace(QLatin1Char('\t'), QLatin1Char(' ')).simplified());
+    return {};
+}
+
+QString MakeEntryId(const QString &name, const QStringList &taken)
+{
+    QString id;
+    for (const QChar c : name.normalized(QString::NormalizationForm_D).toLower()) {
+        if ((c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('0') && c <= QLatin1Char('9')))
+            id += c;
+        else if (c.category() != QChar::Mark_NonSpacing && !id.isEmpty() && !id.endsWith(QLatin1Char('-')))
+            id += QLatin1Char('-');
+    }
+    while (id.endsWith(QLatin1Char('-')))
+        id.chop(1);
+    if (id.isEmpty())
+        id = QStringLiteral("modul");
+    QString unique = id;
+    for (int n = 2; taken.contains(unique); ++n)
+        unique = id + QLatin1Char('-') + QString::number(n);
+    return unique;
+}
+
+bool CreateLayout(const QString &folder, const QString &name, QString *error)
+{
+    if (QFileInfo::exists(QDir(folder).filePath(LayoutFileName))) {
+        *error = QCoreApplication::translate("hx7", "Složka %1 už kolejiště obsahuje.")
+                     .arg(QDir::toNativeSeparators(folder));
+        return false;
+    }
+    if (!QDir().mkpath(QDir(folder).filePath(ModulesFolder))) {
+        *error = QCoreApplication::translate("hx7", "Složku %1 nelze vytvořit.").arg(QDir::toNativeSeparators(folder));
+        return false;
+    }
+    Layout layout;
+    layout.folder = folder;
+    layout.name = name;
+    return SaveLayoutFile(layout, error);
+}
+
+std::optional<Layout> OpenLayout(const QString &folder, QString *error)
+{
+    QByteArray content;
+    if (!ReadWhole(QDir(folder).filePath(LayoutFileName), &content)) {
+        *error = QCoreApplication::translate("hx7", "Složka %1 není kolejiště (chybí v ní layout.txt).")
+                     .arg(QDir::toNativeSeparators(folder));
+        return std::nullopt;
+    }
+    Layout layout;
+    layout.folder = folder;
+    for (const auto &[key, value] : ReadKeyValues(content)) {
+        if (key == QLatin1String("name"))
+            layout.name = value;
+        else if (key == QLatin1String("group") && !value.isEmpty())
+            layout.groups << value;
+        else if (key == QLatin1String("other"))
+            if (const std::optional<OtherDecoder> other = ParseOther(value))
+                layout.others.push_back(*other);
+    }
+    const QDir modules(QDir(folder).filePath(ModulesFolder));
+    for (const QFileInfo &file : modules.entryInfoList({QStringLiteral("*") + EntrySuffix}, QDir::Files, QDir::Name)) {
+        QByteArray description;
+        ReadWhole(file.filePath(), &description);
+        layout.entries.push_back(ReadEntry(layout, file.completeBaseName(), description));
+    }
+    return layout;
+}
+
+bool SaveLayoutFile(const Layout &layout, QString *error)
+{
+    QStringList texts = layout.groups;
+    texts << layout.name;
+    for (const OtherDecoder &o : layout.others)
+        texts << o.name;
+    for (const QString &text : std::as_const(texts))
+        if (QString why = UnfitText(text); !why.isEmpty()) {
+            *error = why;
+            return false;
+        }
+    QString text = QString(Header) + QStringLiteral("\nname: %1\n").arg(layout.name);
+    for (const QString &group : layout.groups)
+        text += QStringLiteral("group: %1\n").arg(group);
+    for (const OtherDecoder &o : layout.others)
+        text += QStringLiteral("other: %1-%2 %3\n").arg(o.first).arg(o.last).arg(o.name);
+    const QString path = QDir(layout.folder).filePath(LayoutFileName);
+    QString reason;
+    if (SaveWhole(path, text.toUtf8(), &reason))
+        return true;
+    *error = CannotWrite(path, reason);
+    return false;
+}
+
+bool SaveEntry(Layout &layout, const LayoutEntry &entry, bool withImage, QString *error)
+{
+    if (const QString why = UnfitEntryText(entry); !why.isEmpty()) {
+        *error = why;
+        return false;
+    }
+    if (withImage && !SaveConfigText(layout.ConfigPath(entry.id), entry.image, error))
+        return false;
+    const QString path = QDir(layout.folder).filePath(ModulesFolder + QLatin1Char('/') + entry.id + EntrySuffix);
+    QString reason;
+    if (!SaveWhole(path, EntryText(entry), &reason)) {
+        *error = CannotWrite(path, reason);
+        return false;
+    }
+    auto at = std::find_if(layout.entries.begin(), layout.entries.end(),
+                           [&](const LayoutEntry &e) { return e.id == entry.id; });
+    if (at == layout.entries.end())
+        at = layout.entries.insert(
+            std::upper_bound(layout.entries.begin(), layout.entries.end(), entry,
+                             [](const LayoutEntry &a, const LayoutEntry &b) { return a.id < b.id; }),
+            entry);
+    else
+        *at = entry;
+    if (withImage) {
+        at->state = LayoutEntry::Ok;
+        at->problem.clear();
+        at->held = HeldAddresses();
+        for (int a = 0; a < SavedByteCount; ++a)
+            at->held.set(a); // all that a configuration file holds
+    }
+    return true;
+}
+
+} // namespace hx7
