@@ -62,13 +62,15 @@ QString UnfitEntryText(const LayoutEntry &e)
 std::optional<OtherDecoder> ParseOther(const QString &value)
 {
     const QString range = value.section(QLatin1Char(' '), 0, 0);
+    const bool single = !range.contains(QLatin1Char('-'));
     bool firstOk = false;
     bool lastOk = false;
-    OtherDecoder other{range.section(QLatin1Char('-'), 0, 0).toInt(&firstOk),
-                       range.section(QLatin1Char('-'), 1, 1).toInt(&lastOk),
-                       value.section(QLatin1Char(' '), 1).trimmed()};
-    if (!range.contains(QLatin1Char('-')))
-        other.last = other.first, lastOk = firstOk;
+    OtherDecoder other;
+    other.first = range.section(QLatin1Char('-'), 0, 0).toInt(&firstOk);
+    other.last = single ? other.first : range.section(QLatin1Char('-'), 1, 1).toInt(&lastOk);
+    if (single)
+        lastOk = firstOk;
+    other.name = value.section(QLatin1Char(' '), 1).trimmed();
     if (!firstOk || !lastOk || other.first < FirstCommand || other.last > LastCommand || other.first > other.last)
         return std::nullopt;
     return other;
@@ -92,10 +94,55 @@ void ReadEntryFields(LayoutEntry &entry, const QByteArray &content)
     }
 }
 
+QDateTime LastChange(const QStringList &paths)
+{
+    QDateTime newest;
+    for (const QString &path : paths)
+        if (const QFileInfo info(path); info.exists() && (!newest.isValid() || info.lastModified() > newest))
+            newest = info.lastModified();
+    return newest;
+}
+
+QString EntryPath(const Layout &layout, const QString &id)
+{
+    return QDir(layout.folder).filePath(ModulesFolder + QLatin1Char('/') + id + EntrySuffix);
+}
+
+QDateTime EntryStamp(const Layout &layout, const QString &id)
+{
+    return LastChange({EntryPath(layout, id), layout.ConfigPath(id)});
+}
+
+// Git leaves both sides of a conflict in the file: "<<<<<<<", this side, "=======", the other side, ">>>>>>>".
+// This side is read; the other is there when two clones each added or changed the entry.
+struct Sides {
+    QByteArray ours;
+    bool conflict = false;
+};
+Sides SplitConflict(const QByteArray &content)
+{
+    Sides sides;
+    enum { Common, Ours, Theirs } at = Common;
+    for (const QByteArray &line : content.split('\n')) {
+        if (line.startsWith("<<<<<<<")) {
+            at = Ours;
+            sides.conflict = true;
+        } else if (line.startsWith("=======") && at == Ours) {
+            at = Theirs;
+        } else if (line.startsWith(">>>>>>>") && at != Common) {
+            at = Common;
+        } else if (at != Theirs) {
+            sides.ours += line + '\n';
+        }
+    }
+    return sides;
+}
+
 LayoutEntry ReadEntry(const Layout &layout, const QString &id, const QByteArray &description)
 {
     LayoutEntry entry;
     entry.id = id;
+    entry.stamp = EntryStamp(layout, id);
     ReadEntryFields(entry, description);
     const QString config = layout.ConfigPath(id);
     if (!QFileInfo::exists(config)) {
@@ -111,6 +158,46 @@ LayoutEntry ReadEntry(const Layout &layout, const QString &id, const QByteArray 
     }
     entry.held = loaded.held;
     return entry;
+}
+
+// Reads modules/ID.entry; an entry whose description cannot be read is listed as broken, under its id.
+LayoutEntry ReadEntryFile(Layout &layout, const QFileInfo &file)
+{
+    const QString id = file.completeBaseName();
+    QByteArray description;
+    if (!ReadWhole(file.filePath(), &description)) {
+        LayoutEntry entry;
+        entry.id = id;
+        entry.name = id;
+        entry.state = LayoutEntry::BadFile;
+        entry.problem =
+            QCoreApplication::translate("hx7", "Soubor %1 nelze číst.").arg(QDir::toNativeSeparators(file.filePath()));
+        entry.stamp = EntryStamp(layout, id);
+        return entry;
+    }
+    const Sides sides = SplitConflict(description);
+    if (sides.conflict)
+        layout.duplicates.push_back({id, QDir(layout.folder).relativeFilePath(file.filePath())});
+    return ReadEntry(layout, id, sides.ours);
+}
+
+const QString TrashFolder = QStringLiteral("trash");
+constexpr QLatin1StringView TrashStampFormat("yyyyMMdd-HHmmss-zzz");
+
+bool MoveFile(const QString &from, const QString &to, QString *error)
+{
+    if (!QFileInfo::exists(from) || QFile::rename(from, to))
+        return true;
+    *error = QCoreApplication::translate("hx7", "Soubor %1 nelze přesunout do %2.")
+                 .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to));
+    return false;
+}
+
+void InsertSorted(Layout &layout, const LayoutEntry &entry)
+{
+    layout.entries.insert(std::upper_bound(layout.entries.begin(), layout.entries.end(), entry,
+                                           [](const LayoutEntry &a, const LayoutEntry &b) { return a.id < b.id; }),
+                          entry);
 }
 
 QByteArray EntryText(const LayoutEntry &e)
@@ -133,6 +220,19 @@ const LayoutEntry *Layout::Find(const QString &id) const
 {
     const auto at = std::find_if(entries.begin(), entries.end(), [&](const LayoutEntry &e) { return e.id == id; });
     return at == entries.end() ? nullptr : &*at;
+}
+
+LayoutEntry *Layout::Find(const QString &id)
+{
+    return const_cast<LayoutEntry *>(std::as_const(*this).Find(id));
+}
+
+QStringList Layout::Ids() const
+{
+    QStringList ids;
+    for (const LayoutEntry &e : entries)
+        ids << e.id;
+    return ids;
 }
 
 QString Layout::ConfigPath(const QString &id) const
@@ -204,16 +304,22 @@ std::optional<Layout> OpenLayout(const QString &folder, QString *error)
             if (const std::optional<OtherDecoder> other = ParseOther(value))
                 layout.others.push_back(*other);
     }
+    layout.stamp = LastChange({QDir(folder).filePath(LayoutFileName)});
     const QDir modules(QDir(folder).filePath(ModulesFolder));
+    QStringList seen; // ids as a file system that ignores case sees them
     for (const QFileInfo &file : modules.entryInfoList({QStringLiteral("*") + EntrySuffix}, QDir::Files, QDir::Name)) {
-        QByteArray description;
-        ReadWhole(file.filePath(), &description);
-        layout.entries.push_back(ReadEntry(layout, file.completeBaseName(), description));
+        if (const QString key = file.completeBaseName().toLower(); seen.contains(key)) {
+            layout.duplicates.push_back({file.completeBaseName(), QDir(folder).relativeFilePath(file.filePath())});
+            continue;
+        } else {
+            seen << key;
+        }
+        layout.entries.push_back(ReadEntryFile(layout, file));
     }
     return layout;
 }
 
-bool SaveLayoutFile(const Layout &layout, QString *error)
+bool SaveLayoutFile(Layout &layout, QString *error)
 {
     QStringList texts = layout.groups;
     texts << layout.name;
@@ -231,10 +337,12 @@ bool SaveLayoutFile(const Layout &layout, QString *error)
         text += QStringLiteral("other: %1-%2 %3\n").arg(o.first).arg(o.last).arg(o.name);
     const QString path = QDir(layout.folder).filePath(LayoutFileName);
     QString reason;
-    if (SaveWhole(path, text.toUtf8(), &reason))
-        return true;
-    *error = CannotWrite(path, reason);
-    return false;
+    if (!SaveWhole(path, text.toUtf8(), &reason)) {
+        *error = CannotWrite(path, reason);
+        return false;
+    }
+    layout.stamp = LastChange({path});
+    return true;
 }
 
 bool SaveEntry(Layout &layout, const LayoutEntry &entry, bool withImage, QString *error)
@@ -245,21 +353,20 @@ bool SaveEntry(Layout &layout, const LayoutEntry &entry, bool withImage, QString
     }
     if (withImage && !SaveConfigText(layout.ConfigPath(entry.id), entry.image, error))
         return false;
-    const QString path = QDir(layout.folder).filePath(ModulesFolder + QLatin1Char('/') + entry.id + EntrySuffix);
+    const QString path = EntryPath(layout, entry.id);
     QString reason;
     if (!SaveWhole(path, EntryText(entry), &reason)) {
         *error = CannotWrite(path, reason);
         return false;
     }
-    auto at = std::find_if(layout.entries.begin(), layout.entries.end(),
-                           [&](const LayoutEntry &e) { return e.id == entry.id; });
-    if (at == layout.entries.end())
-        at = layout.entries.insert(
-            std::upper_bound(layout.entries.begin(), layout.entries.end(), entry,
-                             [](const LayoutEntry &a, const LayoutEntry &b) { return a.id < b.id; }),
-            entry);
-    else
+    LayoutEntry *at = layout.Find(entry.id);
+    if (!at) {
+        InsertSorted(layout, entry);
+        at = layout.Find(entry.id);
+    } else {
         *at = entry;
+    }
+    at->stamp = EntryStamp(layout, entry.id);
     if (withImage) {
         at->state = LayoutEntry::Ok;
         at->problem.clear();
@@ -267,6 +374,84 @@ bool SaveEntry(Layout &layout, const LayoutEntry &entry, bool withImage, QString
         for (int a = 0; a < SavedByteCount; ++a)
             at->held.set(a); // all that a configuration file holds
     }
+    return true;
+}
+
+bool ChangedOnDisk(const Layout &layout, const QString &id)
+{
+    if (id.isEmpty())
+        return LastChange({QDir(layout.folder).filePath(LayoutFileName)}) != layout.stamp;
+    const LayoutEntry *entry = layout.Find(id);
+    return entry && EntryStamp(layout, id) != entry->stamp;
+}
+
+bool IsLayoutFolder(const QString &folder)
+{
+    return QFileInfo(QDir(folder).filePath(LayoutFileName)).isFile();
+}
+
+bool RemoveEntry(Layout &layout, const QString &id, QString *error)
+{
+    const auto at =
+        std::find_if(layout.entries.begin(), layout.entries.end(), [&](const LayoutEntry &e) { return e.id == id; });
+    if (at == layout.entries.end()) {
+        *error = QCoreApplication::translate("hx7", "Kolejiště nemá modul „%1“.").arg(id);
+        return false;
+    }
+    const QDir trash(QDir(layout.folder).filePath(TrashFolder));
+    if (!QDir().mkpath(trash.path())) {
+        *error =
+            QCoreApplication::translate("hx7", "Složku %1 nelze vytvořit.").arg(QDir::toNativeSeparators(trash.path()));
+        return false;
+    }
+    const QString stem = id + QLatin1Char('~') + QDateTime::currentDateTime().toString(TrashStampFormat);
+    if (!MoveFile(layout.ConfigPath(id), trash.filePath(stem + QStringLiteral(".txt")), error) ||
+        !MoveFile(EntryPath(layout, id), trash.filePath(stem + EntrySuffix), error))
+        return false;
+    layout.entries.erase(at);
+    return true;
+}
+
+std::vector<TrashedEntry> ListTrash(const Layout &layout)
+{
+    std::vector<TrashedEntry> trashed;
+    const QDir trash(QDir(layout.folder).filePath(TrashFolder));
+    for (const QFileInfo &file : trash.entryInfoList({QStringLiteral("*~*") + EntrySuffix}, QDir::Files)) {
+        TrashedEntry t;
+        t.trashName = file.completeBaseName();
+        t.id = t.trashName.section(QLatin1Char('~'), 0, 0);
+        t.removed = QDateTime::fromString(t.trashName.section(QLatin1Char('~'), 1), TrashStampFormat);
+        QByteArray description;
+        ReadWhole(file.filePath(), &description);
+        LayoutEntry fields;
+        ReadEntryFields(fields, description);
+        t.name = fields.name.isEmpty() ? t.id : fields.name;
+        trashed.push_back(t);
+    }
+    std::sort(trashed.begin(), trashed.end(), [](const TrashedEntry &a, const TrashedEntry &b) {
+        return a.trashName.section(QLatin1Char('~'), 1) > b.trashName.section(QLatin1Char('~'), 1);
+    });
+    return trashed;
+}
+
+bool RestoreEntry(Layout &layout, const QString &trashName, QString *error)
+{
+    const QDir trash(QDir(layout.folder).filePath(TrashFolder));
+    const QString id = trashName.section(QLatin1Char('~'), 0, 0);
+    if (!trash.exists(trashName + EntrySuffix) || id.isEmpty()) {
+        *error = QCoreApplication::translate("hx7", "V koši kolejiště není „%1“.").arg(trashName);
+        return false;
+    }
+    if (layout.Find(id) || QFileInfo::exists(EntryPath(layout, id)) || QFileInfo::exists(layout.ConfigPath(id))) {
+        *error = QCoreApplication::translate("hx7", "Modul „%1“ už na kolejišti je; nejdřív ho odstraňte nebo "
+                                                    "přejmenujte.")
+                     .arg(id);
+        return false;
+    }
+    if (!MoveFile(trash.filePath(trashName + QStringLiteral(".txt")), layout.ConfigPath(id), error) ||
+        !MoveFile(trash.filePath(trashName + EntrySuffix), EntryPath(layout, id), error))
+        return false;
+    InsertSorted(layout, ReadEntryFile(layout, QFileInfo(EntryPath(layout, id))));
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include "configtextfile.h"
 #include "hx7_var1.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -29,7 +30,7 @@ struct LayoutEntry {
     enum State {
         Ok,
         MissingFile, // no configuration file: the entry is listed, nothing of it is used
-        BadFile,     // a configuration file the loader refuses (why: in problem)
+        BadFile,     // a configuration file the loader refuses, or a description that cannot be read (why: in problem)
     };
     QString id; // the file names' stem: made from the name once, never changed
     QString name;
@@ -42,6 +43,25 @@ struct LayoutEntry {
     QString problem;      // why the configuration file could not be used, in the user's language
     ImageBytes image{};   // the module's configuration, when state is Ok
     HeldAddresses held{}; // the bytes its file holds
+    QDateTime stamp;      // when its files last changed on disk, as read (see ChangedOnDisk)
+
+    bool Usable() const { return state == Ok; }
+    int AddressCode() const { return Usable() ? image[AddressCodeByte] : 0; }
+};
+
+// An entry whose id another entry already has: two clones merged (a description with conflict marks, or two
+// file names that differ only in case). The first one is used, this one is only reported.
+struct DuplicateEntry {
+    QString id;
+    QString file; // relative to the layout's folder
+};
+
+// An entry moved to the layout's trash folder: it can be brought back as long as its id is free.
+struct TrashedEntry {
+    QString trashName; // the name in the trash folder, unique there ("vjezd-lhota~20261210-153012")
+    QString id;
+    QString name;
+    QDateTime removed;
 };
 
 struct Layout {
@@ -50,8 +70,12 @@ struct Layout {
     std::vector<OtherDecoder> others;
     QStringList groups;
     std::vector<LayoutEntry> entries; // in the order of their ids
+    std::vector<DuplicateEntry> duplicates;
+    QDateTime stamp; // of layout.txt, as read
 
     const LayoutEntry *Find(const QString &id) const;
+    LayoutEntry *Find(const QString &id);
+    QStringList Ids() const;
     QString ConfigPath(const QString &id) const; // the entry's configuration file
 };
 
@@ -72,10 +96,25 @@ bool CreateLayout(const QString &folder, const QString &name, QString *error);
 // Reads every file of the layout; nothing when folder is not a layout (*error says so). A module file that is
 // missing or broken marks its entry and nothing else.
 std::optional<Layout> OpenLayout(const QString &folder, QString *error);
-// Writes layout.txt from layout (each write whole, through a temporary file).
-bool SaveLayoutFile(const Layout &layout, QString *error);
+// Writes layout.txt from layout (each write whole, through a temporary file) and takes its new stamp.
+bool SaveLayoutFile(Layout &layout, QString *error);
 // Writes an entry's description, and with image also its configuration file; the entry is added to or replaced in
-// layout.entries.
+// layout.entries, with its new stamp.
 bool SaveEntry(Layout &layout, const LayoutEntry &entry, bool withImage, QString *error);
+
+// True when layout.txt (id empty) or the entry's files changed on disk since they were read or written here:
+// someone else saved them, and writing now would lose their change unless the user agrees.
+bool ChangedOnDisk(const Layout &layout, const QString &id = {});
+
+// Moves the entry's files to the layout's trash folder ("trash"; nothing is deleted) and drops it from
+// layout.entries.
+bool RemoveEntry(Layout &layout, const QString &id, QString *error);
+// The trash, newest first.
+std::vector<TrashedEntry> ListTrash(const Layout &layout);
+// Brings a trashed entry back under its old id; refused when that id is taken again.
+bool RestoreEntry(Layout &layout, const QString &trashName, QString *error);
+
+// True when folder holds a layout.txt.
+bool IsLayoutFolder(const QString &folder);
 
 } // namespace hx7
