@@ -3,6 +3,7 @@
 // column can hold, sharing spare width among the columns; Enter, F2, Space or a double click open a route.
 #pragma once
 
+#include "commandnames.h"
 #include "hx7_var1.h"
 
 #include <QTableWidget>
@@ -18,6 +19,8 @@ public:
     // The size that shows the whole grid.
     QSize WholeSize() const { return m_whole; }
     void Refresh(const RouteTable &routes);
+    // The open layout's names for the tooltips beside each turnout and follow-on number; empty: none open.
+    void SetNames(const CommandNames &names) { m_names = names; }
     int SelectedRoute() const; // 1..24
 
 Q_SIGNALS:
@@ -31,6 +34,7 @@ private:
     void ShareColumnWidth();
     std::array<int, 9> m_columnWidths{}; // what each column needs, before extra room is shared
     QSize m_whole;
+    CommandNames m_names;
 };
 
 } // namespace hx7

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Konfigurace návěstní cesty": edits a copy of one route, RouteEditBuffer; the caller puts it back on OK.
 #pragma once
+#include "commandnames.h"
 
 #include "routecodec.h"
 
@@ -24,6 +25,7 @@ public:
     RouteRecord RouteEditBuffer;
     bool FourTurnoutRoute = false; // routes 17..24 keep only four turnouts
     int RouteNumber = 1;           // 1..24: which slot of the image the tooltips name
+    CommandNames Names;            // the open layout's, to say what serves each number; empty: no layout
 
     void FormShow();
 

@@ -228,6 +228,28 @@ QString NumberText(const Layout &layout, const AddressPlan &plan, int number)
     return QStringLiteral("%1: %2").arg(number).arg(servers.join(QStringLiteral(" + ")));
 }
 
+CommandNames NamesOf(const Layout &layout, const AddressPlan &plan)
+{
+    CommandNames names;
+    names.serving = [layout, plan](int number) {
+        const PlanNumber *n = plan.Find(number);
+        if (!n || n->servers.empty())
+            return QString();
+        QStringList servers;
+        for (const PlanServer &s : n->servers)
+            servers << ServerText(layout, s);
+        return servers.join(QStringLiteral(" + "));
+    };
+    for (const PlanNumber &n : plan.numbers)
+        if (n.number % 2 == 1 && !n.servers.empty())
+            for (const PlanServer &s : n.servers)
+                if (!s.other) {
+                    names.followOns.push_back({n.number, NumberText(layout, plan, n.number)});
+                    break;
+                }
+    return names;
+}
+
 QString ReferenceKey(const PlanReference &r)
 {
     return r.turnout ? QStringLiteral("%1:route %2 turnout %3").arg(r.id).arg(r.route).arg(r.turnout)

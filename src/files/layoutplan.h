@@ -6,6 +6,7 @@
 // that cannot be used. Pure data work: the roster window, the printed chart and hx7ctl all read the same plan.
 #pragma once
 
+#include "commandnames.h"
 #include "layout.h"
 #include "layoutstate.h"
 
@@ -54,6 +55,8 @@ AddressPlan MakeAddressPlan(const Layout &layout);
 QString ServerText(const Layout &layout, const PlanServer &server);
 // "57: Odjezd Lhota, Zhlaví sudá" / "57: na kolejišti nic" - a number as the route table and editor show it.
 QString NumberText(const Layout &layout, const AddressPlan &plan, int number);
+// The plan's names for the route table, editor and sheet (the plan and layout are copied in).
+CommandNames NamesOf(const Layout &layout, const AddressPlan &plan);
 // "vjezd-lhota:route 3 turnout 2", "vjezd-lhota:route 3 signal": hx7ctl's words, never translated.
 QString ReferenceKey(const PlanReference &reference);
 // "Vjezd Lhota, cesta 3, výhybka 2" / "..., návěst navazující": the same in the user's language.

@@ -3,6 +3,7 @@
 // the layout. The same painting goes to a PDF file and to a printer.
 #pragma once
 
+#include "commandnames.h"
 #include "hx7_var1.h"
 
 #include <QDateTime>
@@ -20,6 +21,7 @@ struct SheetInfo {
     // The bytes the image really holds; an option or route outside them prints as not in the file, never
     // with the default a load filled in.
     std::bitset<ModuleBytes> held = std::bitset<ModuleBytes>().set();
+    CommandNames names; // the open layout's, printed beside each turnout and follow-on number; empty: none
 };
 
 constexpr int ConfigSheetPages = 2;

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "Kontrola kolejiště": one line per problem the layout check found; a double click opens the module at the route.
+#pragma once
+
+#include "layoutplan.h"
+
+#include <QDialog>
+
+namespace hx7 {
+
+class LayoutCheckWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit LayoutCheckWindow(QWidget *parent = nullptr);
+    void Show(const Layout &layout, const std::vector<LayoutProblem> &problems); // fills the list again
+
+Q_SIGNALS:
+    void OpenRequested(const QString &id, int route); // route 0: the module, no route
+};
+
+} // namespace hx7

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "Plán adres": every command number in use on the layout, what serves it and what refers to it, conflicts in red,
+// and the lowest free decoder address for a new module.
+#pragma once
+
+#include "layoutplan.h"
+
+#include <QDialog>
+
+namespace hx7 {
+
+class PlanWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit PlanWindow(QWidget *parent = nullptr);
+    void Show(const Layout &layout, const AddressPlan &plan); // fills the table again
+
+Q_SIGNALS:
+    void OpenRequested(const QString &id, int route); // route 0: the module, no route
+};
+
+} // namespace hx7
