@@ -17,7 +17,8 @@ namespace hx7 {
 
 namespace {
 
-// 20261209-151203-123~02_a003_HX7S-1.3_store-4-248.txt
+// 20261209-151203-123~02_a003_HX7S-1.3_store-4-248.txt, with "_e-vjezd-lhota" before ".txt" when the module was
+// a layout's entry.
 // The time first, so that a file manager sorting by name shows the backups in the order they were taken.
 // A second backup with the same name gets ~02, ~03, ...: '~' sorts after '_', so it still follows the first.
 const QString TimeFormat = QStringLiteral("yyyyMMdd-HHmmss-zzz");
@@ -27,9 +28,10 @@ constexpr int MaxSequence = 99;
 
 const QRegularExpression &NamePattern()
 {
-    static const QRegularExpression pattern(QStringLiteral("^(\\d{8}-\\d{6}-\\d{3})(?:~(\\d{2}))?_a(\\d{3})_"
-                                                           "(unknown|[A-Za-z0-9]+-[0-9][0-9.]*)_"
-                                                           "(factory-reset|store-(-?\\d+)-(-?\\d+))\\.txt$"));
+    static const QRegularExpression pattern(
+        QStringLiteral("^(\\d{8}-\\d{6}-\\d{3})(?:~(\\d{2}))?_a(\\d{3})_"
+                       "(unknown|[A-Za-z0-9]+-[0-9][0-9.]*)_"
+                       "(factory-reset|store-(-?\\d+)-(-?\\d+))(?:_e-([a-z0-9-]+))?\\.txt$"));
     return pattern;
 }
 
@@ -53,14 +55,22 @@ QString OverwriteToken(const Overwrite &o)
     return o.factoryReset ? QString(FactoryReset) : QStringLiteral("store-%1-%2").arg(o.first).arg(o.last);
 }
 
+const QRegularExpression &EntryIdPattern()
+{
+    static const QRegularExpression pattern(QStringLiteral("^[a-z0-9-]+$"));
+    return pattern;
+}
+
 QString FileName(const QDateTime &when, int sequence, int decoderAddress, const std::optional<ModuleIdentity> &module,
-                 const Overwrite &followed)
+                 const Overwrite &followed, const QString &entryId)
 {
     QString name = when.toString(TimeFormat);
     if (sequence > 1)
         name += QStringLiteral("~%1").arg(sequence, 2, 10, QLatin1Char('0'));
     return name + QStringLiteral("_a%1_").arg(decoderAddress, 3, 10, QLatin1Char('0')) + ModuleToken(module) +
-           QLatin1Char('_') + OverwriteToken(followed) + QStringLiteral(".txt");
+           QLatin1Char('_') + OverwriteToken(followed) +
+           (EntryIdPattern().match(entryId).hasMatch() ? QStringLiteral("_e-") + entryId : QString()) +
+           QStringLiteral(".txt");
 }
 
 struct Parsed {
@@ -90,6 +100,7 @@ std::optional<Parsed> ParseName(const QString &folder, const QString &name,
     p.sequence = m.hasCaptured(2) ? m.capturedView(2).toInt() : 1;
     p.entry.decoderAddress = address;
     p.entry.module = ModuleFromToken(m.captured(4));
+    p.entry.entryId = m.captured(8);
     if (m.capturedView(5) == FactoryReset) {
         p.entry.followed.factoryReset = true;
     } else {
@@ -161,7 +172,7 @@ QString DefaultBackupFolder()
 }
 
 BackupStore::Kept BackupStore::Keep(const ImageBytes &bytes, const std::optional<ModuleIdentity> &module,
-                                    const Overwrite &followed, const QDateTime &when) const
+                                    const Overwrite &followed, const QDateTime &when, const QString &entryId) const
 {
     const int decoderAddress = bytes[AddressCodeByte];
     if (const std::vector<Parsed> same = ListParsed(m_folder, decoderAddress);
@@ -183,7 +194,7 @@ BackupStore::Kept BackupStore::Keep(const ImageBytes &bytes, const std::optional
         if (const std::optional<Parsed> p = ParseName(m_folder, name))
             sequence = std::max(sequence, p->sequence + 1);
     for (; sequence <= MaxSequence; ++sequence) {
-        const QString path = dir.filePath(FileName(local, sequence, decoderAddress, module, named));
+        const QString path = dir.filePath(FileName(local, sequence, decoderAddress, module, named, entryId));
         if (QFileInfo::exists(path))
             continue; // an older backup is never written over
         QString error;
@@ -191,7 +202,8 @@ BackupStore::Kept BackupStore::Keep(const ImageBytes &bytes, const std::optional
             return {{}, false, error};
         return {path, true, {}};
     }
-    return {{}, false, WriteErrorText(dir.filePath(FileName(local, MaxSequence, decoderAddress, module, named)))};
+    return {
+        {}, false, WriteErrorText(dir.filePath(FileName(local, MaxSequence, decoderAddress, module, named, entryId)))};
 }
 
 std::vector<BackupEntry> BackupStore::List(std::optional<int> decoderAddress) const

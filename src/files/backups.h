@@ -33,6 +33,7 @@ struct BackupEntry {
     QString module;         // type and version as the program shows them ("HX7S V 1.3"); empty when not known
     int decoderAddress = 0; // byte 4 of the module when the backup was taken
     Overwrite followed;
+    QString entryId; // the layout entry the module was, when it was one (an id of letters, digits and '-')
 };
 
 // "2026-12-09 15:12:03": the time of a backup as the history window and hx7ctl show it, whatever the locale.
@@ -56,9 +57,9 @@ public:
     // not known (none answered a query, or of a type without a name) as unknown. Bytes equal to the newest
     // backup of the same decoder address are not written again: that backup is named instead. No file is
     // ever written over: a second backup in the same millisecond is named to sort after the first. A factory
-    // reset is listed back without range.
+    // reset is listed back without range. entryId names the layout entry the module is, when it is one.
     Kept Keep(const ImageBytes &bytes, const std::optional<ModuleIdentity> &module, const Overwrite &followed,
-              const QDateTime &when = QDateTime::currentDateTime()) const;
+              const QDateTime &when = QDateTime::currentDateTime(), const QString &entryId = {}) const;
 
     // The backups in the folder, newest first; only those of decoderAddress when given. Files not named
     // as backups are left out.

@@ -60,14 +60,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("listed");
         QTest::addColumn<int>("address");
         QTest::addColumn<Overwrite>("followed");
-        QTest::newRow("HX7S, config") << int('S') << 0x13 << "HX7S V 1.3" << 3 << Config;
-        QTest::newRow("HX7, named without the label's blanks") << int('D') << 0x13 << "HX7 V 1.3" << 3 << Config;
+        QTest::addColumn<QString>("entryId"); // the layout entry it was; one the name cannot carry is left out
+        QTest::addColumn<QString>("listedId");
+        QTest::newRow("HX7S, config") << int('S') << 0x13 << "HX7S V 1.3" << 3 << Config << ""
+                                      << "";
+        QTest::newRow("a layout's entry") << int('S') << 0x13 << "HX7S V 1.3" << 3 << Config << "vjezd-lhota"
+                                          << "vjezd-lhota";
+        QTest::newRow("an entry id made by hand") << int('S') << 0x13 << "HX7S V 1.3" << 3 << Config << "Vjezd_1"
+                                                  << "";
+        QTest::newRow("HX7, named without the label's blanks") << int('D') << 0x13 << "HX7 V 1.3" << 3 << Config << ""
+                                                               << "";
         QTest::newRow("a type without a name, all routes")
-            << int('X') << 0x13 << "" << 3 << Overwrite{false, AddressCodeByte, 248};
-        QTest::newRow("no module answered") << 0 << 0 << "" << 3 << Config;
-        QTest::newRow("address 0, route 17") << int('V') << 0x2A << "HX7V V 2.10" << 0 << Overwrite{false, 192, 198};
-        QTest::newRow("address 255, reset") << int('S') << 0x14 << "HX7S V 1.4" << 255 << Overwrite{true};
-        QTest::newRow("a reset's range is not named") << 0 << 0 << "" << 7 << Overwrite{true, 4, 248};
+            << int('X') << 0x13 << "" << 3 << Overwrite{false, AddressCodeByte, 248} << ""
+            << "";
+        QTest::newRow("no module answered") << 0 << 0 << "" << 3 << Config << ""
+                                            << "";
+        QTest::newRow("address 0, route 17")
+            << int('V') << 0x2A << "HX7V V 2.10" << 0 << Overwrite{false, 192, 198} << ""
+            << "";
+        QTest::newRow("address 255, reset") << int('S') << 0x14 << "HX7S V 1.4" << 255 << Overwrite{true} << ""
+                                            << "";
+        QTest::newRow("a reset's range is not named") << 0 << 0 << "" << 7 << Overwrite{true, 4, 248} << ""
+                                                      << "";
     }
     void keptAndListedBack()
     {
@@ -76,10 +90,12 @@ private Q_SLOTS:
         QFETCH(QString, listed);
         QFETCH(int, address);
         QFETCH(Overwrite, followed);
+        QFETCH(QString, entryId);
+        QFETCH(QString, listedId);
         QTemporaryDir dir;
         const BackupStore store(dir.filePath("not/yet")); // made by the first backup
         const ImageBytes module = Module(address);
-        const BackupStore::Kept kept = store.Keep(module, Of(type, version), followed, At(123));
+        const BackupStore::Kept kept = store.Keep(module, Of(type, version), followed, At(123), entryId);
         QVERIFY2(kept.written, qPrintable(kept.error));
         QVERIFY2(!Name(kept.path).contains(' ') && !Name(kept.path).contains(':'), qPrintable(kept.path));
 
@@ -90,6 +106,7 @@ private Q_SLOTS:
         QCOMPARE(entries[0].module, listed);
         QCOMPARE(entries[0].decoderAddress, address);
         QCOMPARE(entries[0].followed, followed.factoryReset ? Overwrite{true} : followed);
+        QCOMPARE(entries[0].entryId, listedId);
 
         // The program's own loader opens it, with every byte a read brings in.
         ImageBytes loaded{};
