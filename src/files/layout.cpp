@@ -113,8 +113,9 @@ QDateTime EntryStamp(const Layout &layout, const QString &id)
     return LastChange({EntryPath(layout, id), layout.ConfigPath(id)});
 }
 
-// Git leaves both sides of a conflict in the file: "<<<<<<<", this side, "=======", the other side, ">>>>>>>".
-// This side is read; the other is there when two clones each added or changed the entry.
+// Git leaves both sides of a conflict in the file: "<<<<<<<", this side, "=======", the other side, ">>>>>>>";
+// with merge.conflictStyle diff3 or zdiff3 also the common base after "|||||||", before "=======". This side is
+// read (the base would undo its change); the other is there when two clones each added or changed the entry.
 struct Sides {
     QByteArray ours;
     bool conflict = false;
@@ -122,16 +123,18 @@ struct Sides {
 Sides SplitConflict(const QByteArray &content)
 {
     Sides sides;
-    enum { Common, Ours, Theirs } at = Common;
+    enum { Common, Ours, Base, Theirs } at = Common;
     for (const QByteArray &line : content.split('\n')) {
         if (line.startsWith("<<<<<<<")) {
             at = Ours;
             sides.conflict = true;
-        } else if (line.startsWith("=======") && at == Ours) {
+        } else if (line.startsWith("|||||||") && at == Ours) {
+            at = Base;
+        } else if (line.startsWith("=======") && (at == Ours || at == Base)) {
             at = Theirs;
         } else if (line.startsWith(">>>>>>>") && at != Common) {
             at = Common;
-        } else if (at != Theirs) {
+        } else if (at == Common || at == Ours) {
             sides.ours += line + '\n';
         }
     }
@@ -307,7 +310,12 @@ std::optional<Layout> OpenLayout(const QString &folder, QString *error)
     layout.stamp = LastChange({QDir(folder).filePath(LayoutFileName)});
     const QDir modules(QDir(folder).filePath(ModulesFolder));
     QStringList seen; // ids as a file system that ignores case sees them
-    for (const QFileInfo &file : modules.entryInfoList({QStringLiteral("*") + EntrySuffix}, QDir::Files, QDir::Name)) {
+    // A description that is a link to nothing (a clone of another machine's link) is listed too: its entry is
+    // reported as unreadable instead of vanishing.
+    for (const QFileInfo &file :
+         modules.entryInfoList({QStringLiteral("*") + EntrySuffix}, QDir::Files | QDir::System, QDir::Name)) {
+        if (!file.isFile() && !(file.isSymLink() && !file.exists()))
+            continue; // a device or pipe: opening it could hang
         if (const QString key = file.completeBaseName().toLower(); seen.contains(key)) {
             layout.duplicates.push_back({file.completeBaseName(), QDir(folder).relativeFilePath(file.filePath())});
             continue;
@@ -381,8 +389,10 @@ bool ChangedOnDisk(const Layout &layout, const QString &id)
 {
     if (id.isEmpty())
         return LastChange({QDir(layout.folder).filePath(LayoutFileName)}) != layout.stamp;
+    // An entry that was not there when the layout was read, but whose files are there now, is someone else's
+    // new entry: writing one under the same id would replace it.
     const LayoutEntry *entry = layout.Find(id);
-    return entry && EntryStamp(layout, id) != entry->stamp;
+    return entry ? EntryStamp(layout, id) != entry->stamp : EntryStamp(layout, id).isValid();
 }
 
 bool IsLayoutFolder(const QString &folder)

@@ -103,7 +103,8 @@ bool SaveLayoutFile(Layout &layout, QString *error);
 bool SaveEntry(Layout &layout, const LayoutEntry &entry, bool withImage, QString *error);
 
 // True when layout.txt (id empty) or the entry's files changed on disk since they were read or written here:
-// someone else saved them, and writing now would lose their change unless the user agrees.
+// someone else saved them, and writing now would lose their change unless the user agrees. An id that was not
+// read but has files now is someone else's new entry: changed too.
 bool ChangedOnDisk(const Layout &layout, const QString &id = {});
 
 // Moves the entry's files to the layout's trash folder ("trash"; nothing is deleted) and drops it from
