@@ -61,7 +61,8 @@ QString UnfitEntryText(const LayoutEntry &e)
 // "12-40 Točna": an other decoder's line.
 std::optional<OtherDecoder> ParseOther(const QString &value)
 {
-    const QString range = value.section(QLatin1Char(' '), 0, 0);
+    // A dash typed in a text editor is often the typographic one.
+    const QString range = value.section(QLatin1Char(' '), 0, 0).replace(QChar(0x2013), QLatin1Char('-'));
     const bool single = !range.contains(QLatin1Char('-'));
     bool firstOk = false;
     bool lastOk = false;
@@ -303,9 +304,11 @@ std::optional<Layout> OpenLayout(const QString &folder, QString *error)
             layout.name = value;
         else if (key == QLatin1String("group") && !value.isEmpty())
             layout.groups << value;
-        else if (key == QLatin1String("other"))
-            if (const std::optional<OtherDecoder> other = ParseOther(value))
-                layout.others.push_back(*other);
+        else if (const std::optional<OtherDecoder> other =
+                     key == QLatin1String("other") ? ParseOther(value) : std::nullopt)
+            layout.others.push_back(*other);
+        else if (key != QLatin1String("group")) // saving must not lose what a newer version or a hand wrote
+            layout.unread << key + QStringLiteral(": ") + value;
     }
     layout.stamp = LastChange({QDir(folder).filePath(LayoutFileName)});
     const QDir modules(QDir(folder).filePath(ModulesFolder));
@@ -343,6 +346,8 @@ bool SaveLayoutFile(Layout &layout, QString *error)
         text += QStringLiteral("group: %1\n").arg(group);
     for (const OtherDecoder &o : layout.others)
         text += QStringLiteral("other: %1-%2 %3\n").arg(o.first).arg(o.last).arg(o.name);
+    for (const QString &line : layout.unread)
+        text += line + QLatin1Char('\n');
     const QString path = QDir(layout.folder).filePath(LayoutFileName);
     QString reason;
     if (!SaveWhole(path, text.toUtf8(), &reason)) {

@@ -71,7 +71,8 @@ struct Layout {
     QStringList groups;
     std::vector<LayoutEntry> entries; // in the order of their ids
     std::vector<DuplicateEntry> duplicates;
-    QDateTime stamp; // of layout.txt, as read
+    QStringList unread; // lines of layout.txt not understood ("other:" with a bad range, unknown keys): written back
+    QDateTime stamp;    // of layout.txt, as read
 
     const LayoutEntry *Find(const QString &id) const;
     LayoutEntry *Find(const QString &id);

@@ -161,6 +161,33 @@ private Q_SLOTS:
         QCOMPARE(LoadConfigText(again->ConfigPath(read->id), loaded).status, LoadOutcome::Loaded);
     }
 
+    // A line of layout.txt written by hand: read when it can be, and never lost by the next save when not.
+    void layoutFileLines_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("others"); // other decoders read from it
+        QTest::addColumn<bool>("kept");  // in the saved file as it was
+        QTest::newRow("other decoder") << QByteArray("other: 41-48 Točna") << 1 << true;
+        QTest::newRow("a typographic dash") << QByteArray("other: 41–48 Točna") << 1 << false;
+        QTest::newRow("a range past 2044") << QByteArray("other: 2040-2050 Osvětlení") << 0 << true;
+        QTest::newRow("a key of a newer version") << QByteArray("scale: H0") << 0 << true;
+    }
+    void layoutFileLines()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(int, others);
+        QFETCH(bool, kept);
+        QTemporaryDir dir;
+        QString error;
+        Write(dir.filePath("layout.txt"), "# hx7conf layout 1\nname: L\n" + line + "\n");
+        std::optional<Layout> layout = OpenLayout(dir.path(), &error);
+        QVERIFY(layout);
+        QCOMPARE(int(layout->others.size()), others);
+        QVERIFY(SaveLayoutFile(*layout, &error));
+        QCOMPARE(Read(dir.filePath("layout.txt")).contains(line), kept);
+        QCOMPARE(int(OpenLayout(dir.path(), &error)->others.size()), others);
+    }
+
     // A missing or broken module file, or a description that cannot be read, marks that entry; the rest of the
     // layout opens.
     void brokenModuleFileSpoilsOnlyItsEntry_data()
@@ -508,6 +535,28 @@ private Q_SLOTS:
         // Read again after another writer: what it wrote, not what was read before.
         QVERIFY(LayoutState(dir.path(), stateDir.path()).Verified("a", 0));
         QCOMPARE(next.Record("a").differing, std::optional<int>(0));
+    }
+
+    // The demo layout that ships with the program (./run.sh opens a copy): every module loads, the simulator's
+    // module has the address code run.sh gives it, and the check says exactly one thing.
+    void demoLayout()
+    {
+        const QString folder = QFINDTESTDATA("../../packaging/demo-layout");
+        QString error;
+        const std::optional<Layout> layout = OpenLayout(folder, &error);
+        QVERIFY2(layout, qPrintable(error));
+        QCOMPARE(layout->entries.size(), std::size_t(6));
+        for (const LayoutEntry &e : layout->entries) {
+            ImageBytes image{};
+            QCOMPARE(LoadConfigText(layout->ConfigPath(e.id), image).status, LoadOutcome::Loaded);
+            QVERIFY(e.Usable() && e.expectedType);
+        }
+        QCOMPARE(layout->Find("vjezd-od-horek")->AddressCode(), 6);
+        QCOMPARE(layout->Find("vjezd-od-horek")->expectedType, 'S');
+        QStringList lines;
+        for (const LayoutProblem &p : CheckLayout(*layout, MakeAddressPlan(*layout)))
+            lines << Line(p);
+        QCOMPARE(lines, QStringList{"route-turnout\tvjezd-od-lhoty\t3\t57\tturnout 3"});
     }
 
     void aFolderThatIsNoLayout()
