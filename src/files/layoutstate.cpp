@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QUrl>
 #include <map>
 #ifdef Q_OS_LINUX
 #include <sys/stat.h>
@@ -32,7 +33,7 @@ Records ReadRecords(const QString &path)
         return records;
     for (const QByteArray &raw : file.readAll().split('\n')) {
         const QString line = QString::fromUtf8(raw);
-        const QString id = line.section(QLatin1Char(' '), 0, 0);
+        const QString id = QUrl::fromPercentEncoding(line.section(QLatin1Char(' '), 0, 0).toUtf8());
         const QString key = line.section(QLatin1Char(' '), 1, 1);
         if (!id.isEmpty() && !key.isEmpty() && !line.startsWith(QLatin1Char('#')))
             records[id][key] = line.section(QLatin1Char(' '), 2);
@@ -57,6 +58,12 @@ QByteArray Signature(const QString &path)
         return {};
     return QByteArray::number(info.size()) + ' ' + info.lastModified().toString(Qt::ISODateWithMs).toLatin1();
 #endif
+}
+
+// An id as the first field: one made from a name never holds a space, but a description named by hand can.
+QByteArray IdField(const QString &id)
+{
+    return QUrl::toPercentEncoding(id, "-~.");
 }
 
 QDateTime TimeOf(const std::map<QString, QString> &values, const char *key)
@@ -147,7 +154,7 @@ bool LayoutState::Change(const QString &id, const std::vector<std::pair<QString,
     QByteArray text = "# " + m_layoutFolder.toUtf8() + '\n';
     for (const auto &[entry, values] : records)
         for (const auto &[k, v] : values)
-            text += (entry + QLatin1Char(' ') + k + QLatin1Char(' ') + v).toUtf8() + '\n';
+            text += IdField(entry) + ' ' + (k + QLatin1Char(' ') + v).toUtf8() + '\n';
     QString reason;
     if (QDir().mkpath(QFileInfo(m_path).path()) && SaveWhole(m_path, text, &reason)) {
         m_cache->records = std::move(records);

@@ -517,6 +517,7 @@ private Q_SLOTS:
         QVERIFY(state.Stored("a", nullptr, t.addSecs(120)));
         QVERIFY(state.Verified("a", 3, nullptr, t.addSecs(180)));
         QVERIFY(state.Verified("b", 0, nullptr, t));
+        QVERIFY(state.Verified("Vjezd Lhota %", 2, nullptr, t)); // a description named by hand
         const LayoutState next(dir.path(), stateDir.path());
         QCOMPARE(next.path(), state.path());
         const EntryRecord a = next.Record("a");
@@ -528,6 +529,8 @@ private Q_SLOTS:
         QCOMPARE(a.lastType, 'S');
         QCOMPARE(a.lastVersion, 0x14);
         QCOMPARE(next.Record("b").differing, std::optional<int>(0));
+        QCOMPARE(next.Record("Vjezd Lhota %").differing, std::optional<int>(2));
+        QVERIFY(!next.Record("Vjezd").differing);
         QVERIFY(LastVerifiedText(next.Record("b")).startsWith(QStringLiteral("2026-12-10 15:12 ")));
         QVERIFY(!next.Record("c").verified.isValid() && LastVerifiedText(next.Record("c")).isEmpty());
         QVERIFY(Files(dir.path()) == files);
