@@ -23,10 +23,10 @@ using namespace hx7;
 
 namespace {
 
-constexpr double TargetMs = 300;                  // open, plan and check together
-constexpr double TargetCtlMs = 1000;              // hx7ctl layout check, the whole process
-constexpr double TargetMiB = 100;                 // peak resident memory of this process
-constexpr int Runs = 5;                           // each step is timed this often; the median is reported
+constexpr double TargetMs = 300;     // open, plan and check together
+constexpr double TargetCtlMs = 1000; // hx7ctl layout check, the whole process
+constexpr double TargetMiB = 100;    // peak resident memory of this process
+constexpr int Runs = 5;              // each step is timed this often; the median is reported
 const QList<int> FreeCodes{50, 100}; // never given, so references to them are unserved
 
 // Routes as a station's module has them: most turnouts and follow-on signals on the layout, now and then a
