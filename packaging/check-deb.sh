@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package in a build folder (default build/) and checks what it would install: every
 # executable answers --version with the package's version (hx7conf without a display), hx7ctl reads a sample
-# configuration file, the desktop entry, the AppStream metadata, the icon and the manual pages are valid, and
-# lintian finds nothing.
+# configuration file, the examples (the sample and the demo layout) are there, the desktop entry, the AppStream
+# metadata, the icon and the manual pages are valid, and lintian finds nothing.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../build}" && pwd)
@@ -43,6 +43,12 @@ done
 shown=$(XDG_CONFIG_HOME="$scratch" "$bin/hx7ctl" show "$here/sample-config.txt" 2>&1) ||
     fail "hx7ctl show: $shown"
 grep -qx "adresa DCC: 5" <<< "$shown" || fail "hx7ctl show did not print the sample's address: $shown"
+# The examples: the sample and the demo layout, whose modules are plain configuration files.
+examples="$root/usr/share/doc/hx7conf/examples"
+[ -f "$examples/sample-config.txt" ] && [ -f "$examples/demo-layout/layout.txt" ] || fail "the examples are missing"
+shown=$(XDG_CONFIG_HOME="$scratch" "$bin/hx7ctl" show "$examples/demo-layout/modules/vjezd-od-horek.txt" 2>&1) ||
+    fail "hx7ctl show of the demo layout's module: $shown"
+grep -qx "adresa DCC: 6" <<< "$shown" || fail "the demo layout's simulated module is not address 6: $shown"
 
 desktop="$share/applications/hx7conf.desktop"
 metainfo="$share/metainfo/org.hx7conf.hx7conf.metainfo.xml"

@@ -25,6 +25,10 @@ install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${changelog}.gz ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # The user guide, as the program shows it (F1), for reading without the program too.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/guide/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/guide)
+# Examples to open or copy: a module's configuration file and the demo layout (a small station of six modules,
+# the one ./run.sh opens against the simulator). Installed read-only: copy the folder to work in it.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/sample-config.txt DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
+install(DIRECTORY ${CMAKE_CURRENT_LIST_DIR}/demo-layout DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
 
 # Manual pages carry the project version and are installed compressed, as Debian keeps them; -n leaves the
 # time stamp out, so the same sources give the same package.

@@ -1064,6 +1064,77 @@ Commands:
         <source>Složka %1 není kolejiště (chybí v ní layout.txt).</source>
         <translation>The folder %1 is not a layout (it has no layout.txt).</translation>
     </message>
+    <message>
+        <source>Soubor %1 nelze číst.</source>
+        <translation>The file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze přesunout do %2.</source>
+        <translation>The file %1 cannot be moved to %2.</translation>
+    </message>
+    <message>
+        <source>Kolejiště nemá modul „%1“.</source>
+        <translation>The layout has no module “%1”.</translation>
+    </message>
+    <message>
+        <source>V koši kolejiště není „%1“.</source>
+        <translation>The layout’s trash holds no “%1”.</translation>
+    </message>
+    <message>
+        <source>Modul „%1“ už na kolejišti je; nejdřív ho odstraňte nebo přejmenujte.</source>
+        <translation>The module “%1” is already on the layout; remove or rename it first.</translation>
+    </message>
+    <message>
+        <source>v souladu</source>
+        <translation>in step</translation>
+    </message>
+    <message numerus="yes">
+        <source>liší se: %n bajtů</source>
+        <translation>
+            <numerusform>differs: %n byte</numerusform>
+            <numerusform>differs: %n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> (plánovaný)</source>
+        <translation> (planned)</translation>
+    </message>
+    <message>
+        <source>%1: na kolejišti nic</source>
+        <translation>%1: nothing on the layout</translation>
+    </message>
+    <message>
+        <source>%1, cesta %2, výhybka %3</source>
+        <translation>%1, route %2, turnout %3</translation>
+    </message>
+    <message>
+        <source>%1, cesta %2, navazující návěst</source>
+        <translation>%1, route %2, follow-on signal</translation>
+    </message>
+    <message>
+        <source>Čísla povelů %1 obsluhuje více dekodérů: %2.</source>
+        <translation>Command numbers %1 are served by more than one decoder: %2.</translation>
+    </message>
+    <message>
+        <source>%1, cesta %2: výhybku %3 s číslem %4 na kolejišti nic neovládá.</source>
+        <translation>%1, route %2: nothing on the layout drives turnout %3, number %4.</translation>
+    </message>
+    <message>
+        <source>%1, cesta %2: navazující návěst s číslem %3 na kolejišti nic neovládá.</source>
+        <translation>%1, route %2: nothing on the layout drives the follow-on signal, number %3.</translation>
+    </message>
+    <message>
+        <source>%1: adresa dekodéru %2 je mimo %3..%4.</source>
+        <translation>%1: decoder address %2 is outside %3..%4.</translation>
+    </message>
+    <message>
+        <source>%1: čeká se %2, modul naposledy ohlásil %3.</source>
+        <translation>%1: %2 expected, the module last said %3.</translation>
+    </message>
+    <message>
+        <source>Modul „%1“ je na kolejišti podruhé (%2); druhý se nepoužívá.</source>
+        <translation>The module “%1” is on the layout twice (%2); the second is not used.</translation>
+    </message>
 </context>
 <context>
     <name>hx7::FileCommands</name>

@@ -61,7 +61,8 @@ QString UnfitEntryText(const LayoutEntry &e)
 // "12-40 Točna": an other decoder's line.
 std::optional<OtherDecoder> ParseOther(const QString &value)
 {
-    const QString range = value.section(QLatin1Char(' '), 0, 0);
+    // A dash typed in a text editor is often the typographic one.
+    const QString range = value.section(QLatin1Char(' '), 0, 0).replace(QChar(0x2013), QLatin1Char('-'));
     const bool single = !range.contains(QLatin1Char('-'));
     bool firstOk = false;
     bool lastOk = false;
@@ -113,8 +114,9 @@ QDateTime EntryStamp(const Layout &layout, const QString &id)
     return LastChange({EntryPath(layout, id), layout.ConfigPath(id)});
 }
 
-// Git leaves both sides of a conflict in the file: "<<<<<<<", this side, "=======", the other side, ">>>>>>>".
-// This side is read; the other is there when two clones each added or changed the entry.
+// Git leaves both sides of a conflict in the file: "<<<<<<<", this side, "=======", the other side, ">>>>>>>";
+// with merge.conflictStyle diff3 or zdiff3 also the common base after "|||||||", before "=======". This side is
+// read (the base would undo its change); the other is there when two clones each added or changed the entry.
 struct Sides {
     QByteArray ours;
     bool conflict = false;
@@ -122,16 +124,18 @@ struct Sides {
 Sides SplitConflict(const QByteArray &content)
 {
     Sides sides;
-    enum { Common, Ours, Theirs } at = Common;
+    enum { Common, Ours, Base, Theirs } at = Common;
     for (const QByteArray &line : content.split('\n')) {
         if (line.startsWith("<<<<<<<")) {
             at = Ours;
             sides.conflict = true;
-        } else if (line.startsWith("=======") && at == Ours) {
+        } else if (line.startsWith("|||||||") && at == Ours) {
+            at = Base;
+        } else if (line.startsWith("=======") && (at == Ours || at == Base)) {
             at = Theirs;
         } else if (line.startsWith(">>>>>>>") && at != Common) {
             at = Common;
-        } else if (at != Theirs) {
+        } else if (at == Common || at == Ours) {
             sides.ours += line + '\n';
         }
     }
@@ -300,14 +304,21 @@ std::optional<Layout> OpenLayout(const QString &folder, QString *error)
             layout.name = value;
         else if (key == QLatin1String("group") && !value.isEmpty())
             layout.groups << value;
-        else if (key == QLatin1String("other"))
-            if (const std::optional<OtherDecoder> other = ParseOther(value))
-                layout.others.push_back(*other);
+        else if (const std::optional<OtherDecoder> other =
+                     key == QLatin1String("other") ? ParseOther(value) : std::nullopt)
+            layout.others.push_back(*other);
+        else if (key != QLatin1String("group")) // saving must not lose what a newer version or a hand wrote
+            layout.unread << key + QStringLiteral(": ") + value;
     }
     layout.stamp = LastChange({QDir(folder).filePath(LayoutFileName)});
     const QDir modules(QDir(folder).filePath(ModulesFolder));
     QStringList seen; // ids as a file system that ignores case sees them
-    for (const QFileInfo &file : modules.entryInfoList({QStringLiteral("*") + EntrySuffix}, QDir::Files, QDir::Name)) {
+    // A description that is a link to nothing (a clone of another machine's link) is listed too: its entry is
+    // reported as unreadable instead of vanishing.
+    for (const QFileInfo &file :
+         modules.entryInfoList({QStringLiteral("*") + EntrySuffix}, QDir::Files | QDir::System, QDir::Name)) {
+        if (!file.isFile() && !(file.isSymLink() && !file.exists()))
+            continue; // a device or pipe: opening it could hang
         if (const QString key = file.completeBaseName().toLower(); seen.contains(key)) {
             layout.duplicates.push_back({file.completeBaseName(), QDir(folder).relativeFilePath(file.filePath())});
             continue;
@@ -335,6 +346,8 @@ bool SaveLayoutFile(Layout &layout, QString *error)
         text += QStringLiteral("group: %1\n").arg(group);
     for (const OtherDecoder &o : layout.others)
         text += QStringLiteral("other: %1-%2 %3\n").arg(o.first).arg(o.last).arg(o.name);
+    for (const QString &line : layout.unread)
+        text += line + QLatin1Char('\n');
     const QString path = QDir(layout.folder).filePath(LayoutFileName);
     QString reason;
     if (!SaveWhole(path, text.toUtf8(), &reason)) {
@@ -381,8 +394,10 @@ bool ChangedOnDisk(const Layout &layout, const QString &id)
 {
     if (id.isEmpty())
         return LastChange({QDir(layout.folder).filePath(LayoutFileName)}) != layout.stamp;
+    // An entry that was not there when the layout was read, but whose files are there now, is someone else's
+    // new entry: writing one under the same id would replace it.
     const LayoutEntry *entry = layout.Find(id);
-    return entry && EntryStamp(layout, id) != entry->stamp;
+    return entry ? EntryStamp(layout, id) != entry->stamp : EntryStamp(layout, id).isValid();
 }
 
 bool IsLayoutFolder(const QString &folder)

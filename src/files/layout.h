@@ -71,7 +71,8 @@ struct Layout {
     QStringList groups;
     std::vector<LayoutEntry> entries; // in the order of their ids
     std::vector<DuplicateEntry> duplicates;
-    QDateTime stamp; // of layout.txt, as read
+    QStringList unread; // lines of layout.txt not understood ("other:" with a bad range, unknown keys): written back
+    QDateTime stamp;    // of layout.txt, as read
 
     const LayoutEntry *Find(const QString &id) const;
     LayoutEntry *Find(const QString &id);
@@ -103,7 +104,8 @@ bool SaveLayoutFile(Layout &layout, QString *error);
 bool SaveEntry(Layout &layout, const LayoutEntry &entry, bool withImage, QString *error);
 
 // True when layout.txt (id empty) or the entry's files changed on disk since they were read or written here:
-// someone else saved them, and writing now would lose their change unless the user agrees.
+// someone else saved them, and writing now would lose their change unless the user agrees. An id that was not
+// read but has files now is someone else's new entry: changed too.
 bool ChangedOnDisk(const Layout &layout, const QString &id = {});
 
 // Moves the entry's files to the layout's trash folder ("trash"; nothing is deleted) and drops it from

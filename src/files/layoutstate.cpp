@@ -10,7 +10,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QUrl>
 #include <map>
+#ifdef Q_OS_LINUX
+#include <sys/stat.h>
+#endif
 
 namespace hx7 {
 
@@ -29,12 +33,37 @@ Records ReadRecords(const QString &path)
         return records;
     for (const QByteArray &raw : file.readAll().split('\n')) {
         const QString line = QString::fromUtf8(raw);
-        const QString id = line.section(QLatin1Char(' '), 0, 0);
+        const QString id = QUrl::fromPercentEncoding(line.section(QLatin1Char(' '), 0, 0).toUtf8());
         const QString key = line.section(QLatin1Char(' '), 1, 1);
         if (!id.isEmpty() && !key.isEmpty() && !line.startsWith(QLatin1Char('#')))
             records[id][key] = line.section(QLatin1Char(' '), 2);
     }
     return records;
+}
+
+// What the file is on disk. Every write (ours or another program's, each through a new file renamed over the old
+// one) changes it, so records read before stay good until it changes.
+QByteArray Signature(const QString &path)
+{
+#ifdef Q_OS_LINUX
+    struct stat st {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    return QByteArray::number(qulonglong(st.st_ino)) + ' ' + QByteArray::number(qlonglong(st.st_size)) + ' ' +
+           QByteArray::number(qlonglong(st.st_mtim.tv_sec)) + '.' + QByteArray::number(qlonglong(st.st_mtim.tv_nsec));
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    return QByteArray::number(info.size()) + ' ' + info.lastModified().toString(Qt::ISODateWithMs).toLatin1();
+#endif
+}
+
+// An id as the first field: one made from a name never holds a space, but a description named by hand can.
+QByteArray IdField(const QString &id)
+{
+    return QUrl::toPercentEncoding(id, "-~.");
 }
 
 QDateTime TimeOf(const std::map<QString, QString> &values, const char *key)
@@ -44,6 +73,20 @@ QDateTime TimeOf(const std::map<QString, QString> &values, const char *key)
 }
 
 } // namespace
+
+struct LayoutState::Cache {
+    QByteArray signature = "none yet"; // no file has this one
+    Records records;
+};
+
+const LayoutState::Cache &LayoutState::Cached() const
+{
+    if (QByteArray now = Signature(m_path); now != m_cache->signature) {
+        m_cache->records = ReadRecords(m_path);
+        m_cache->signature = std::move(now);
+    }
+    return *m_cache;
+}
 
 QString VerifyResultText(const EntryRecord &record)
 {
@@ -67,7 +110,7 @@ QString DefaultLayoutStateFolder()
 }
 
 LayoutState::LayoutState(const QString &layoutFolder, const QString &stateFolder)
-    : m_layoutFolder(QFileInfo(layoutFolder).absoluteFilePath())
+    : m_layoutFolder(QFileInfo(layoutFolder).absoluteFilePath()), m_cache(std::make_shared<Cache>())
 {
     // Named by the folder's path: the same layout opened from the same place finds its records again, and a
     // second clone of it elsewhere keeps its own.
@@ -79,7 +122,7 @@ LayoutState::LayoutState(const QString &layoutFolder, const QString &stateFolder
 
 EntryRecord LayoutState::Record(const QString &id) const
 {
-    const Records records = ReadRecords(m_path);
+    const Records &records = Cached().records;
     const auto at = records.find(id);
     EntryRecord record;
     if (at == records.end())
@@ -96,7 +139,8 @@ EntryRecord LayoutState::Record(const QString &id) const
             record.differing = n;
     }
     if (const auto m = values.find(QStringLiteral("module")); m != values.end() && m->second.size() >= 3) {
-        record.lastType = m->second[0].toLatin1();
+        // '?': it answered without a type letter; that says nothing about its type.
+        record.lastType = m->second[0] == QLatin1Char('?') ? 0 : m->second[0].toLatin1();
         record.lastVersion = m->second.mid(2).toInt(nullptr, 16);
     }
     return record;
@@ -104,16 +148,19 @@ EntryRecord LayoutState::Record(const QString &id) const
 
 bool LayoutState::Change(const QString &id, const std::vector<std::pair<QString, QString>> &values, QString *error)
 {
-    Records records = ReadRecords(m_path);
+    Records records = Cached().records;
     for (const auto &[key, value] : values)
         records[id][key] = value;
     QByteArray text = "# " + m_layoutFolder.toUtf8() + '\n';
     for (const auto &[entry, values] : records)
         for (const auto &[k, v] : values)
-            text += (entry + QLatin1Char(' ') + k + QLatin1Char(' ') + v).toUtf8() + '\n';
+            text += IdField(entry) + ' ' + (k + QLatin1Char(' ') + v).toUtf8() + '\n';
     QString reason;
-    if (QDir().mkpath(QFileInfo(m_path).path()) && SaveWhole(m_path, text, &reason))
+    if (QDir().mkpath(QFileInfo(m_path).path()) && SaveWhole(m_path, text, &reason)) {
+        m_cache->records = std::move(records);
+        m_cache->signature = Signature(m_path);
         return true;
+    }
     if (error)
         *error = WriteErrorText(m_path) + (reason.isEmpty() ? QString() : QLatin1Char('\n') + reason);
     return false;

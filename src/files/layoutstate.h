@@ -9,6 +9,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -49,9 +50,13 @@ public:
                   const QDateTime &when = QDateTime::currentDateTime());
 
 private:
+    struct Cache;
+    const Cache &Cached() const;
     bool Change(const QString &id, const std::vector<std::pair<QString, QString>> &values, QString *error);
     QString m_path;
     QString m_layoutFolder;
+    // The records as last read, kept while the file stays as it was: the roster and the check ask for hundreds.
+    std::shared_ptr<Cache> m_cache;
 };
 
 } // namespace hx7
