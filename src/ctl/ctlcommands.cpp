@@ -471,7 +471,7 @@ struct Session {
         if (TakeSignal())
             return Stopped();
         // A command of two transfers (identify: the version, then the address code) opens the port once.
-        const bool opened = link.IsOpen() || Open();
+        opened = opened || Open();
         if (TakeSignal())
             return Stopped();
         if (!opened)
@@ -571,6 +571,7 @@ struct Session {
     TransferController controller;
     std::unique_ptr<QSocketNotifier> stopNotifier;
     int signal = 0;          // the stop signal that came, 0 for none
+    bool opened = false;     // the port is open for this command
     bool started = false;    // a transfer ran
     bool storing = false;    // it is a store, whose stop says what the module acknowledged
     int stoppedInState = -1; // the controller's state when the signal stopped it
