@@ -1162,13 +1162,6 @@ connected module&apos;s address.
         <source>v souladu</source>
         <translation>matches</translation>
     </message>
-    <message numerus="yes">
-        <source>liší se: %n bajtů</source>
-        <translation>
-            <numerusform>differs: %n byte</numerusform>
-            <numerusform>differs: %n bytes</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 potřebuje hodnotu</source>
         <translation>%1 needs a value</translation>
@@ -1292,6 +1285,18 @@ connected module&apos;s address.
     <message>
         <source>Modul „%1“ je na kolejišti podruhé (%2); druhý se nepoužívá.</source>
         <translation>The module “%1” is in the layout a second time (%2); the second one is not used.</translation>
+    </message>
+    <message>
+        <source>liší se: 1 bajt</source>
+        <translation>differs: 1 byte</translation>
+    </message>
+    <message>
+        <source>liší se: %1 bajty</source>
+        <translation>differs: %1 bytes</translation>
+    </message>
+    <message>
+        <source>liší se: %1 bajtů</source>
+        <translation>differs: %1 bytes</translation>
     </message>
 </context>
 <context>

@@ -163,6 +163,9 @@ class TestLayoutCtl : public QObject
             QVERIFY(QFile::remove(step[1]));
         } else if (step[0] == QLatin1String("@write")) {
             WriteText(step[1], step[2].toUtf8());
+        } else if (step[0] == QLatin1String("@verified")) {
+            QVERIFY(LayoutState(QStringLiteral("L"), m_state.path())
+                        .Verified(step[1], step[2].toInt(), nullptr, QDateTime({2026, 12, 10}, {15, 12})));
         } else if (step[0] == QLatin1String("@said")) {
             QVERIFY(LayoutState(QStringLiteral("L"), m_state.path())
                         .Identified(step[1], ModuleIdentity(step[2][0].toLatin1(), 0x14)));
@@ -224,6 +227,18 @@ private Q_SLOTS:
              Args({"layout", "add", "L", "a2.txt", "--name", "B"}), Args({"@remove", "L/modules/a.txt"}),
              Args({"@write", "L/modules/b.txt", "junk"}), list},
             0, "a\tA\t\t\t\t\t\tmodules/a.txt\tmissing-file\t\nb\tB\t\t\t\t\t\tmodules/b.txt\tbad-file\t\n");
+        // The last field: when and with what result; Czech has three plural forms.
+        Row("list, last verified",
+            {New, Args({"layout", "add", "L", "a0.txt", "--name", "A"}),
+             Args({"layout", "add", "L", "a1.txt", "--name", "B"}),
+             Args({"layout", "add", "L", "a2.txt", "--name", "C"}),
+             Args({"layout", "add", "L", "routes.txt", "--name", "D"}), Args({"@verified", "a", "0"}),
+             Args({"@verified", "b", "1"}), Args({"@verified", "c", "3"}), Args({"@verified", "d", "5"}), list},
+            0,
+            "a\tA\t\t\t\t0\t\tmodules/a.txt\tok\t2026-12-10 15:12 v souladu\n"
+            "b\tB\t\t\t\t1\t1-4\tmodules/b.txt\tok\t2026-12-10 15:12 liší se: 1 bajt\n"
+            "c\tC\t\t\t\t2\t5-8\tmodules/c.txt\tok\t2026-12-10 15:12 liší se: 3 bajty\n"
+            "d\tD\t\t\t\t3\t9-12\tmodules/d.txt\tok\t2026-12-10 15:12 liší se: 5 bajtů\n");
         Row("remove",
             {New, Args({"layout", "add", "L", "a1.txt", "--name", "A"}), Args({"layout", "remove", "L", "a"}), list}, 0,
             "");

@@ -822,9 +822,7 @@ private Q_SLOTS:
         QCOMPARE(r.out, QStringLiteral("Data v modulu jsou rozdílná !\n"
                                        "0023: file 80 module 00  Cesta 1: číslo výhybky 2 (vyšší bity): nevyužito "
                                        "(bit 7)\n"));
-        EntryRecord record;
-        record.differing = 1;
-        QVERIFY(ctl.Run(Args({"layout", "list"}) << layout).out.endsWith(VerifyResultText(record) + '\n'));
+        QVERIFY(ctl.Run(Args({"layout", "list"}) << layout).out.endsWith(QStringLiteral(" liší se: 1 bajt\n")));
 
         ImageBytes image{};
         InitConfigImage(image);
