@@ -79,15 +79,17 @@ bool KeepGroup(Layout &layout, const LayoutEntry &entry, QString *error)
     return SaveLayoutFile(layout, error);
 }
 
-// The ids an added entry must not take: those in use, those of the second copies of a merge, and each in any
+// The ids an added entry must not take: those of every file in the modules folder (an entry's, the second copy
+// of a merge, a configuration file whose description is lost), which an added entry would overwrite; each in any
 // case, as a file system that ignores case would make them one file.
 QStringList TakenIds(const Layout &layout)
 {
     QStringList taken;
     for (const QString &id : layout.Ids())
         taken << id.toLower();
-    for (const DuplicateEntry &d : layout.duplicates)
-        taken << d.id.toLower();
+    const QFileInfo modules(layout.ConfigPath(QStringLiteral("x")));
+    for (const QFileInfo &file : modules.dir().entryInfoList(QDir::Files))
+        taken << file.completeBaseName().toLower();
     return taken;
 }
 

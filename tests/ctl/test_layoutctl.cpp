@@ -208,6 +208,9 @@ private Q_SLOTS:
             {New, Args({"layout", "add", "L", "a1.txt", "--name", "Vjezd Lhota"}),
              Args({"layout", "add", "L", "a2.txt", "--name", "vjezd lhota"})},
             0, "vjezd-lhota-2\n");
+        Row("add beside a file no entry describes",
+            {New, Args({"@write", "L/modules/a.txt", "kept"}), Args({"layout", "add", "L", "a1.txt", "--name", "A"})},
+            0, "a-2\n");
         Row("list",
             {New,
              Args({"layout", "add", "L", "a1.txt", "--name", "Vjezd Lhota", "--place", "Zhlaví sudá", "--group",
