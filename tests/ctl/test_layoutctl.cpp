@@ -276,6 +276,19 @@ private Q_SLOTS:
             QCOMPARE(Snapshot(QStringLiteral("L")), before);
     }
 
+    // The roster for a spreadsheet: translated header words, then the fields layout list prints.
+    void rosterCsv()
+    {
+        Step(New);
+        Step(Args({"layout", "add", "L", "a1.txt", "--name", "Vjezd \"Lhota\"", "--place", "=sever", "--type", "S"}));
+        const std::optional<Layout> layout = OpenLayout(QStringLiteral("L"), nullptr);
+        QVERIFY(layout);
+        QCOMPARE(RosterCsv(*layout, LayoutState(QStringLiteral("L"), m_state.path()), CsvStyle::Excel),
+                 QByteArray("\xEF\xBB\xBFId;Název;Místo;Skupina;Typ;Adresa dekodéru;Čísla povelů;Soubor;Stav;"
+                            "Naposledy porovnán\r\nvjezd-lhota;\"Vjezd \"\"Lhota\"\"\";'=sever;;S;1;1-4;"
+                            "modules/vjezd-lhota.txt;ok;\r\n"));
+    }
+
     // The quoting of both styles; the Excel one with its byte-order mark and a formula kept as text.
     void csv_data()
     {
