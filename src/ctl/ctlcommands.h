@@ -49,7 +49,7 @@ constexpr int SignalExitCode(int signal)
 // arguments without the program name; returns the exit code.
 int RunCtl(const QStringList &arguments, CtlIo &io);
 
-// The commands' shared ways: message on stderr, returns code.
+// How a command ends in a failure: message on stderr, and code for the exit.
 int Fail(CtlIo &io, const QString &message, int code);
 
 } // namespace hx7
