@@ -662,16 +662,6 @@ differences: ADDR: file XX module YY  what the byte holds</translation>
         <translation>reads the module&apos;s signal table (poleSIG) and writes the dump (default poleSIG.txt)</translation>
     </message>
     <message>
-        <source>
-Návratové kódy: 0 v pořádku, 1 data rozdílná, 2 chybné argumenty nebo soubor,
-3 chyba komunikace, 4 odmítnuto.
-</source>
-        <translation>
-Exit codes: 0 success, 1 data differ, 2 bad arguments or file,
-3 communication error, 4 refused.
-</translation>
-    </message>
-    <message>
         <source>Záloha modulu: %1</source>
         <translation>Module backup: %1</translation>
     </message>
@@ -1088,13 +1078,6 @@ Commands:
         <source>v souladu</source>
         <translation>in step</translation>
     </message>
-    <message numerus="yes">
-        <source>liší se: %n bajtů</source>
-        <translation>
-            <numerusform>differs: %n byte</numerusform>
-            <numerusform>differs: %n bytes</numerusform>
-        </translation>
-    </message>
     <message>
         <source> (plánovaný)</source>
         <translation> (planned)</translation>
@@ -1134,6 +1117,186 @@ Commands:
     <message>
         <source>Modul „%1“ je na kolejišti podruhé (%2); druhý se nepoužívá.</source>
         <translation>The module “%1” is on the layout twice (%2); the second is not used.</translation>
+    </message>
+    <message>
+        <source>Modul %1 má být typu %2, připojený modul je %3.</source>
+        <translation>The entry %1 expects type %2; the connected module is %3.</translation>
+    </message>
+    <message>
+        <source>Adresu dekodéru %1 (%2) nemá žádný modul kolejiště.</source>
+        <translation>No module of the layout has the decoder address %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Adresu dekodéru %1 má na kolejišti více modulů: konflikt adres.</source>
+        <translation>Several modules of the layout have the decoder address %1: an address conflict.</translation>
+    </message>
+    <message>
+        <source>Připojený modul: %1</source>
+        <translation>Connected module: %1</translation>
+    </message>
+    <message>
+        <source>najde připojený modul na kolejišti DIR podle adresy dekodéru (nic
+nezapisuje) a vypíše id jeho záznamu; 0 jeden, 1 žádný, 5 více</source>
+        <translation>finds the connected module in the layout DIR by its decoder address
+(writes nothing) and prints its entry&apos;s id; 0 one, 1 none, 5 several</translation>
+    </message>
+    <message>
+        <source>založí ve složce DIR prázdné kolejiště</source>
+        <translation>makes an empty layout in the folder DIR</translation>
+    </message>
+    <message>
+        <source>zkopíruje konfigurační soubor FILE do kolejiště jako nový modul
+a vypíše jeho id</source>
+        <translation>copies the configuration file FILE into the layout as a new module
+and prints its id</translation>
+    </message>
+    <message>
+        <source>změní údaje modulu ID (id zůstává)</source>
+        <translation>changes the details of the module ID (the id stays)</translation>
+    </message>
+    <message>
+        <source>přesune soubory modulu ID do koše kolejiště</source>
+        <translation>moves the files of the module ID to the layout&apos;s trash</translation>
+    </message>
+    <message>
+        <source>přidá jiný dekodér, který obsluhuje čísla povelů FIRST..LAST</source>
+        <translation>adds another decoder, serving the command numbers FIRST..LAST</translation>
+    </message>
+    <message>
+        <source>vypíše moduly: id, název, místo, skupina, typ, adresa dekodéru,
+čísla povelů, soubor, stav, naposledy porovnán</source>
+        <translation>lists the modules: id, name, place, group, type, decoder address,
+command numbers, file, state, last verified</translation>
+    </message>
+    <message>
+        <source>zkontroluje kolejiště: druh, id, cesta, čísla povelů, podrobnost;
+0 nic nenalezeno, 1 nalezeny problémy</source>
+        <translation>checks the layout: kind, ids, route, command numbers, detail;
+0 nothing found, 1 problems found</translation>
+    </message>
+    <message>
+        <source>plán adres: číslo povelu, co ho obsluhuje, co na něj odkazuje;
+s --csv jako CSV se záhlavím</source>
+        <translation>the address plan: command number, what serves it, what refers to it;
+with --csv as CSV with a header</translation>
+    </message>
+    <message>
+        <source>najde připojený modul jako identify a porovná ho s jeho souborem
+jako verify; výsledek si zapamatuje</source>
+        <translation>finds the connected module as identify does and compares it with its
+file as verify does; the result is kept</translation>
+    </message>
+    <message>
+        <source>zapíše plán adres a konfigurační listy všech modulů do PDF</source>
+        <translation>writes the address plan and every module&apos;s configuration sheet as PDF</translation>
+    </message>
+    <message>
+        <source>
+Návratové kódy: 0 v pořádku, 1 data rozdílná, 2 chybné argumenty nebo soubor,
+3 chyba komunikace, 4 odmítnuto, 5 adresu připojeného modulu má více
+modulů kolejiště.
+</source>
+        <translation>
+Exit codes: 0 success, 1 data differ, 2 bad arguments or file,
+3 communication error, 4 refused, 5 several modules of the layout have the
+connected module&apos;s address.
+</translation>
+    </message>
+    <message>
+        <source>%1 potřebuje hodnotu</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>--name nesmí být prázdné</source>
+        <translation>--name must not be empty</translation>
+    </message>
+    <message>
+        <source>--type je D, V nebo S</source>
+        <translation>--type is D, V or S</translation>
+    </message>
+    <message>
+        <source>--planned a --built nelze zadat zároveň</source>
+        <translation>--planned and --built cannot be given together</translation>
+    </message>
+    <message>
+        <source>layout add potřebuje --name TEXT</source>
+        <translation>layout add needs --name TEXT</translation>
+    </message>
+    <message>
+        <source>layout other potřebuje --name TEXT</source>
+        <translation>layout other needs --name TEXT</translation>
+    </message>
+    <message>
+        <source>FIRST %1 je větší než LAST %2</source>
+        <translation>FIRST %1 is greater than LAST %2</translation>
+    </message>
+    <message>
+        <source>layout report potřebuje --pdf OUT</source>
+        <translation>layout report needs --pdf OUT</translation>
+    </message>
+    <message>
+        <source>Jiný dekodér „%1“ už na kolejišti je.</source>
+        <translation>The other decoder “%1” is already in the layout.</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Název</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Místo</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Skupina</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Adresa dekodéru</source>
+        <translation>Decoder address</translation>
+    </message>
+    <message>
+        <source>Čísla povelů</source>
+        <translation>Command numbers</translation>
+    </message>
+    <message>
+        <source>Stav</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Naposledy porovnán</source>
+        <translation>Last verified</translation>
+    </message>
+    <message>
+        <source>Číslo povelu</source>
+        <translation>Command number</translation>
+    </message>
+    <message>
+        <source>Obsluhuje</source>
+        <translation>Served by</translation>
+    </message>
+    <message>
+        <source>Odkazuje na ně</source>
+        <translation>Referred to by</translation>
+    </message>
+    <message>
+        <source>liší se: 1 bajt</source>
+        <translation>differs: 1 byte</translation>
+    </message>
+    <message>
+        <source>liší se: %1 bajty</source>
+        <translation>differs: %1 bytes</translation>
+    </message>
+    <message>
+        <source>liší se: %1 bajtů</source>
+        <translation>differs: %1 bytes</translation>
     </message>
 </context>
 <context>

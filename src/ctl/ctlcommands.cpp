@@ -11,6 +11,8 @@
 #include "ctltable.h"
 #include "frames.h"
 #include "language.h"
+#include "layoutcommands.h"
+#include "layoutplan.h"
 #include "polesigdump.h"
 #include "portcatalogue.h"
 #include "portprober.h"
@@ -37,8 +39,6 @@
 
 namespace hx7 {
 
-namespace {
-
 int Fail(CtlIo &io, const QString &message, int code)
 {
     io.err << message << '\n';
@@ -60,6 +60,8 @@ std::optional<QString> LoadFile(const QString &path, SharedData &data, HeldAddre
     DecodeRoutes(data.ConfigImage.data(), data.RouteTable);
     return std::nullopt;
 }
+
+namespace {
 
 QString Span(int first, int last)
 {
@@ -468,7 +470,8 @@ struct Session {
         // A signal before the transfer, while the file was read or the port opened: none starts.
         if (TakeSignal())
             return Stopped();
-        const bool opened = Open();
+        // A command of two transfers (identify: the version, then the address code) opens the port once.
+        opened = opened || Open();
         if (TakeSignal())
             return Stopped();
         if (!opened)
@@ -568,6 +571,7 @@ struct Session {
     TransferController controller;
     std::unique_ptr<QSocketNotifier> stopNotifier;
     int signal = 0;          // the stop signal that came, 0 for none
+    bool opened = false;     // the port is open for this command
     bool started = false;    // a transfer ran
     bool storing = false;    // it is a store, whose stop says what the module acknowledged
     int stoppedInState = -1; // the controller's state when the signal stopped it
@@ -668,17 +672,19 @@ int RunRead(const CtlRequest &r, CtlIo &io)
     return ExitOk;
 }
 
-int RunVerify(const CtlRequest &r, CtlIo &io)
+// Compares the module with the file, and prints the verdict and the differences: ExitOk, ExitDifferent, or what
+// ended the transfer.
+int VerifyFile(Session &s, const QString &file)
 {
-    Session s(io, r);
+    CtlIo &io = s.io;
     HeldAddresses held;
-    if (const auto error = LoadFile(r.file, s.data, held))
+    if (const auto error = LoadFile(file, s.data, held))
         return Fail(io, *error, ExitUsage);
     const int notCompared = NotInFile(held);
     if (notCompared == LastTransferAddress + 1)
         return Fail(io,
                     QCoreApplication::translate("hx7", "Soubor neobsahuje žádný z bajtů 0..%1, není co porovnat: %2")
-                        .arg(QString::number(LastTransferAddress), r.file),
+                        .arg(QString::number(LastTransferAddress), file),
                     ExitUsage);
     // The controller compares every byte; only the bytes the file gave decide.
     s.view.Compared = held;
@@ -693,6 +699,98 @@ int RunVerify(const CtlRequest &r, CtlIo &io)
                       .arg(QString::number(notCompared), QString::number(LastTransferAddress),
                            MissingSpans(held, 0, LastTransferAddress))
                << '\n';
+    return code;
+}
+
+int RunVerify(const CtlRequest &r, CtlIo &io)
+{
+    Session s(io, r);
+    return VerifyFile(s, r.file);
+}
+
+// Asks the connected module for its type and version, then for its address code (byte 4) alone: nothing is
+// written, and it takes a few ticks, not the 25 s of a whole read. ExitOk with module filled in, or what ended it.
+int AskModule(Session &s, ModuleIdentity &module)
+{
+    if (const int code = s.Run([&] { s.controller.StartVersionQuery(); }); code != ExitOk)
+        return code;
+    if (!s.controller.Identity())
+        return Fail(s.io, QCoreApplication::translate("hx7", "Modul neodpovídá."), ExitCommunication);
+    module = *s.controller.Identity();
+    const int code = s.Transfer([&] { s.controller.StartReadRange(AddressCodeByte, AddressCodeByte); });
+    if (code == ExitOk)
+        module.addressCode = s.data.ConfigImage[AddressCodeByte];
+    return code;
+}
+
+// The entries whose module has the address code the connected module has; what they expect and what the module
+// said differ is told on stderr. A single match is recorded as identified, with what the module said.
+std::vector<const LayoutEntry *> MatchModule(Session &s, const Layout &layout, const ModuleIdentity &module)
+{
+    const int code = module.addressCode.value_or(-1);
+    std::vector<const LayoutEntry *> matches;
+    for (const LayoutEntry &e : layout.entries)
+        if (e.Usable() && e.AddressCode() == code)
+            matches.push_back(&e);
+    const QString said = module.AnswerText();
+    for (const LayoutEntry *e : matches)
+        if (e->expectedType && e->expectedType != module.type)
+            s.io.err << QCoreApplication::translate("hx7", "Modul %1 má být typu %2, připojený modul je %3.")
+                            .arg(e->id, QString(QLatin1Char(e->expectedType)), said)
+                     << '\n';
+    if (matches.empty())
+        s.io.err << QCoreApplication::translate("hx7", "Adresu dekodéru %1 (%2) nemá žádný modul kolejiště.")
+                        .arg(QString::number(code), said)
+                 << '\n';
+    if (matches.size() > 1)
+        s.io.err << QCoreApplication::translate("hx7",
+                                                "Adresu dekodéru %1 má na kolejišti více modulů: konflikt adres.")
+                        .arg(code)
+                 << '\n';
+    QString error;
+    if (matches.size() == 1 &&
+        !LayoutState(layout.folder, s.io.layoutStateFolder).Identified(matches.front()->id, module, &error))
+        s.io.err << error << '\n';
+    s.io.err.flush();
+    return matches;
+}
+
+// hx7ctl identify DIR: the ids of the entries the connected module is, one a line.
+int RunIdentify(const CtlRequest &r, CtlIo &io)
+{
+    const std::optional<Layout> layout = OpenLayoutFor(r, io);
+    if (!layout)
+        return ExitUsage;
+    Session s(io, r);
+    ModuleIdentity module;
+    if (const int code = AskModule(s, module); code != ExitOk)
+        return code;
+    const auto matches = MatchModule(s, *layout, module);
+    for (const LayoutEntry *e : matches)
+        io.out << e->id << '\n';
+    return matches.empty() ? ExitDifferent : matches.size() == 1 ? ExitOk : ExitSeveral;
+}
+
+// hx7ctl layout verify DIR: the connected module compared with its entry's file, the result recorded for it.
+int RunLayoutVerify(const CtlRequest &r, CtlIo &io)
+{
+    const std::optional<Layout> layout = OpenLayoutFor(r, io);
+    if (!layout)
+        return ExitUsage;
+    Session s(io, r);
+    ModuleIdentity module;
+    if (const int code = AskModule(s, module); code != ExitOk)
+        return code;
+    const auto matches = MatchModule(s, *layout, module);
+    if (matches.size() != 1)
+        return ExitSeveral;
+    const LayoutEntry &entry = *matches.front();
+    io.err << QCoreApplication::translate("hx7", "Připojený modul: %1").arg(entry.id) << '\n';
+    const int code = VerifyFile(s, layout->ConfigPath(entry.id));
+    QString error;
+    if ((code == ExitOk || code == ExitDifferent) &&
+        !LayoutState(layout->folder, io.layoutStateFolder).Verified(entry.id, int(s.view.Differences.size()), &error))
+        io.err << error << '\n';
     return code;
 }
 
@@ -946,6 +1044,74 @@ const CtlCommand Commands[] = {
      .changesModule = true,
      .parse = ParseTestOutput,
      .run = RunTestOutput},
+    {.name = "identify",
+     .forms = "DIR",
+     .help = QT_TRANSLATE_NOOP("hx7", "najde připojený modul na kolejišti DIR podle adresy dekodéru (nic\n"
+                                      "nezapisuje) a vypíše id jeho záznamu; 0 jeden, 1 žádný, 5 více"),
+     .parse = ParseLayoutFolder,
+     .run = RunIdentify},
+    {.name = "layout new",
+     .forms = "DIR [--name TEXT]",
+     .flags = {{"--name", true}},
+     .help = QT_TRANSLATE_NOOP("hx7", "založí ve složce DIR prázdné kolejiště"),
+     .parse = ParseLayoutNew,
+     .run = RunLayoutNew},
+    {.name = "layout add",
+     .forms = "DIR FILE --name TEXT [--place TEXT] [--group TEXT] [--type D|V|S] [--planned]",
+     .flags = {{"--name", true}, {"--place", true}, {"--group", true}, {"--type", true}, {"--planned"}},
+     .help = QT_TRANSLATE_NOOP("hx7", "zkopíruje konfigurační soubor FILE do kolejiště jako nový modul\n"
+                                      "a vypíše jeho id"),
+     .parse = ParseLayoutAdd,
+     .run = RunLayoutAdd},
+    {.name = "layout set",
+     .forms = "DIR ID [--name TEXT] [--place TEXT] [--group TEXT] [--type D|V|S] [--planned|--built]",
+     .flags = {{"--name", true}, {"--place", true}, {"--group", true}, {"--type", true}, {"--planned"}, {"--built"}},
+     .help = QT_TRANSLATE_NOOP("hx7", "změní údaje modulu ID (id zůstává)"),
+     .parse = ParseLayoutSet,
+     .run = RunLayoutSet},
+    {.name = "layout remove",
+     .forms = "DIR ID",
+     .help = QT_TRANSLATE_NOOP("hx7", "přesune soubory modulu ID do koše kolejiště"),
+     .parse = ParseLayoutRemove,
+     .run = RunLayoutRemove},
+    {.name = "layout other",
+     .forms = "DIR FIRST LAST --name TEXT",
+     .flags = {{"--name", true}},
+     .help = QT_TRANSLATE_NOOP("hx7", "přidá jiný dekodér, který obsluhuje čísla povelů FIRST..LAST"),
+     .parse = ParseLayoutOther,
+     .run = RunLayoutOther},
+    {.name = "layout list",
+     .forms = "DIR",
+     .help = QT_TRANSLATE_NOOP("hx7", "vypíše moduly: id, název, místo, skupina, typ, adresa dekodéru,\n"
+                                      "čísla povelů, soubor, stav, naposledy porovnán"),
+     .parse = ParseLayoutFolder,
+     .run = RunLayoutList},
+    {.name = "layout check",
+     .forms = "DIR",
+     .help = QT_TRANSLATE_NOOP("hx7", "zkontroluje kolejiště: druh, id, cesta, čísla povelů, podrobnost;\n"
+                                      "0 nic nenalezeno, 1 nalezeny problémy"),
+     .parse = ParseLayoutFolder,
+     .run = RunLayoutCheck},
+    {.name = "layout plan",
+     .forms = "DIR [--csv]",
+     .flags = {{"--csv"}},
+     .help = QT_TRANSLATE_NOOP("hx7", "plán adres: číslo povelu, co ho obsluhuje, co na něj odkazuje;\n"
+                                      "s --csv jako CSV se záhlavím"),
+     .parse = ParseLayoutPlan,
+     .run = RunLayoutPlan},
+    {.name = "layout verify",
+     .forms = "DIR",
+     .help = QT_TRANSLATE_NOOP("hx7", "najde připojený modul jako identify a porovná ho s jeho souborem\n"
+                                      "jako verify; výsledek si zapamatuje"),
+     .parse = ParseLayoutFolder,
+     .run = RunLayoutVerify},
+    {.name = "layout report",
+     .forms = "DIR --pdf OUT",
+     .flags = {{"--pdf", true}},
+     .help = QT_TRANSLATE_NOOP("hx7", "zapíše plán adres a konfigurační listy všech modulů do PDF"),
+     .draws = true,
+     .parse = ParseLayoutReport,
+     .run = RunLayoutReport},
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "backups.h"
+#include "layoutstate.h"
 #include "settings.h"
 #include "ticker.h"
 
@@ -20,9 +21,10 @@ struct CtlIo {
     // Asks a yes/no question at the terminal; empty when there is no terminal to ask.
     std::function<bool(const QString &question)> ask{};
     QString settingsPath = DefaultSettingsPath();
-    QString backupFolder = DefaultBackupFolder(); // where store and factory-reset keep the module's bytes
-    SerialPort *port = nullptr;                   // the real port when not given
-    Ticker *ticker = nullptr;                     // the 100 ms timer when not given
+    QString backupFolder = DefaultBackupFolder();           // where store and factory-reset keep the module's bytes
+    QString layoutStateFolder = DefaultLayoutStateFolder(); // the per-user records of each layout's modules
+    SerialPort *port = nullptr;                             // the real port when not given
+    Ticker *ticker = nullptr;                               // the 100 ms timer when not given
     // Installs the translators of "cs" or "en" before anything is said. The program installs them; the
     // tests run in one process and leave this empty, so they read the texts as written.
     std::function<void(const QString &language)> installLanguage{};
@@ -33,7 +35,8 @@ struct CtlIo {
     int stopSignals = -1;
 };
 
-enum CtlExit { ExitOk = 0, ExitDifferent = 1, ExitUsage = 2, ExitCommunication = 3, ExitRefused = 4 };
+// ExitSeveral: identify found several entries for the connected module, an address conflict of the layout.
+enum CtlExit { ExitOk = 0, ExitDifferent = 1, ExitUsage = 2, ExitCommunication = 3, ExitRefused = 4, ExitSeveral = 5 };
 
 // A command stopped by a signal exits as the shell reports a process the signal ended, so that a script can tell a
 // stopped store from a failed one: 130 for SIGINT, 143 for SIGTERM; a hang-up is a request to end as SIGTERM is
@@ -45,5 +48,8 @@ constexpr int SignalExitCode(int signal)
 
 // arguments without the program name; returns the exit code.
 int RunCtl(const QStringList &arguments, CtlIo &io);
+
+// How a command ends in a failure: message on stderr, and code for the exit.
+int Fail(CtlIo &io, const QString &message, int code);
 
 } // namespace hx7

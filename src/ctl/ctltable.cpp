@@ -170,6 +170,29 @@ QList<ManualHead> ManualHeads()
     return heads;
 }
 
+// Whether name heads commands of two words ("layout").
+bool IsGroup(const QString &name)
+{
+    const auto commands = CtlCommands();
+    return std::any_of(commands.begin(), commands.end(),
+                       [&](const CtlCommand &c) { return QLatin1String(c.name).startsWith(name + QLatin1Char(' ')); });
+}
+
+// The command named by name, or by name and the next argument (taken out of arguments then).
+const CtlCommand *FindCommand(const QString &name, QStringList &arguments)
+{
+    const QString two = arguments.isEmpty() ? QString() : name + QLatin1Char(' ') + arguments.first();
+    for (const CtlCommand &c : CtlCommands()) {
+        if (!two.isEmpty() && two == QLatin1String(c.name)) {
+            arguments.removeFirst();
+            return &c;
+        }
+        if (name == QLatin1String(c.name))
+            return &c;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 std::span<const CtlOption> CtlOptions()
@@ -200,12 +223,11 @@ std::variant<CtlRequest, UsageError> ParseCtl(const QStringList &arguments)
             r.kind = option->answer;
             return r;
         }
-        const auto commands = CtlCommands();
-        const auto c = std::find_if(commands.begin(), commands.end(),
-                                    [&](const CtlCommand &command) { return name == QLatin1String(command.name); });
-        if (c == commands.end())
-            throw UsageError{QCoreApplication::translate("hx7", "neznámý příkaz %1").arg(name)};
-        r.command = &*c;
+        const CtlCommand *c = FindCommand(name, args);
+        if (!c)
+            throw UsageError{QCoreApplication::translate("hx7", "neznámý příkaz %1")
+                                 .arg(IsGroup(name) ? (name + QLatin1Char(' ') + args.value(0)).trimmed() : name)};
+        r.command = c;
         c->parse(args, r);
         return r;
     } catch (const UsageError &e) {
@@ -272,7 +294,8 @@ QString CtlHelp()
     return help + QCoreApplication::translate(
                       "hx7", "\n"
                              "Návratové kódy: 0 v pořádku, 1 data rozdílná, 2 chybné argumenty nebo soubor,\n"
-                             "3 chyba komunikace, 4 odmítnuto.\n");
+                             "3 chyba komunikace, 4 odmítnuto, 5 adresu připojeného modulu má více\n"
+                             "modulů kolejiště.\n");
 }
 
 QString ManualPage(const QString &page, QString *error)

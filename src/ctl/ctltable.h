@@ -35,6 +35,17 @@ struct CtlRequest {
     QByteArray frame;  // what test-output sends
     QString output;    // report: the PDF file to write
     bool hx7s = false; // report: the module is an HX7S, list its sensor inputs
+    // The layout commands: DIR, an entry's ID, and what add and set write into the entry.
+    QString folder;
+    QString entryId;
+    std::optional<QString> name;
+    std::optional<QString> place;
+    std::optional<QString> group;
+    char type = 0;               // --type D|V|S; 0 when not given
+    std::optional<bool> planned; // --planned (true) or --built (false)
+    int first = 0;               // layout other: the command numbers FIRST..LAST
+    int last = 0;
+    bool csv = false; // layout plan --csv
 };
 
 // A one-line usage error, in the language installed when it was made.
@@ -64,10 +75,10 @@ struct CtlFlag {
     bool takesValue = false;
 };
 
-constexpr int MaxCommandFlags = 5; // as many as store has
+constexpr int MaxCommandFlags = 6; // as many as layout set has
 
 struct CtlCommand {
-    const char *name;
+    const char *name; // one word, or two for a command of a group ("layout add")
     // The argument forms, one a line ("turnout N straight|diverging\nsignal N ASPECT"): upper-case words
     // are what the user fills in, the rest is typed as it stands; [...] may be left out, a|b is one of them.
     const char *forms;

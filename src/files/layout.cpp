@@ -181,7 +181,7 @@ LayoutEntry ReadEntryFile(Layout &layout, const QFileInfo &file)
     }
     const Sides sides = SplitConflict(description);
     if (sides.conflict)
-        layout.duplicates.push_back({id, QDir(layout.folder).relativeFilePath(file.filePath())});
+        layout.duplicates.push_back({id, QDir(layout.folder).relativeFilePath(file.absoluteFilePath())});
     return ReadEntry(layout, id, sides.ours);
 }
 
@@ -320,13 +320,18 @@ std::optional<Layout> OpenLayout(const QString &folder, QString *error)
         if (!file.isFile() && !(file.isSymLink() && !file.exists()))
             continue; // a device or pipe: opening it could hang
         if (const QString key = file.completeBaseName().toLower(); seen.contains(key)) {
-            layout.duplicates.push_back({file.completeBaseName(), QDir(folder).relativeFilePath(file.filePath())});
+            layout.duplicates.push_back(
+                {file.completeBaseName(), QDir(folder).relativeFilePath(file.absoluteFilePath())});
             continue;
         } else {
             seen << key;
         }
         layout.entries.push_back(ReadEntryFile(layout, file));
     }
+    // The files come in the order of their names, where "seven-2.entry" is before "seven.entry"; the entries are
+    // kept in the order of their ids, as SaveEntry inserts them.
+    std::stable_sort(layout.entries.begin(), layout.entries.end(),
+                     [](const LayoutEntry &a, const LayoutEntry &b) { return a.id < b.id; });
     return layout;
 }
 

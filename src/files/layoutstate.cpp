@@ -94,7 +94,14 @@ QString VerifyResultText(const EntryRecord &record)
         return {};
     if (*record.differing == 0)
         return QCoreApplication::translate("hx7", "v souladu");
-    return QCoreApplication::translate("hx7", "liší se: %n bajtů", nullptr, *record.differing);
+    // Czech is the source language and has no translation file of its own to give its three plural forms: each
+    // is a text of its own (1 bajt, 2..4 bajty, 5 and more bajtů), and English takes them as it needs.
+    const int n = *record.differing;
+    if (n == 1)
+        return QCoreApplication::translate("hx7", "liší se: 1 bajt");
+    if (n >= 2 && n <= 4)
+        return QCoreApplication::translate("hx7", "liší se: %1 bajty").arg(n);
+    return QCoreApplication::translate("hx7", "liší se: %1 bajtů").arg(n);
 }
 
 QString LastVerifiedText(const EntryRecord &record)

@@ -51,6 +51,9 @@ public:
     // reset too, first opens the port again when it is not open; when that fails it warns why and sends nothing.
     bool StartVersionQuery();
     bool StartRead();
+    // Reads only bytes first..last (within 0..248) into the image; the rest of it stays. Finding which module
+    // is connected needs its address code (byte 4), at once, not the 25 s of a whole read.
+    bool StartReadRange(int first, int last);
     bool StartVerify();
     bool StartStore(int storeScope, int selectedRoute);
     // The bytes a store of that scope covers (route 1..24 for SelectedRoute); nothing for no scope.

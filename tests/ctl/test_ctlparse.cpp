@@ -76,13 +76,13 @@ QStringList FormFlags(const QString &form)
 }
 
 // Words of a form as a user types them: 1 for what is filled in, the last of a|b (where one choice needs a
-// number, as route N, it is written last).
+// number, as route N, it is written last; a choice of letters, as D|V|S, is typed as it stands).
 QStringList Typed(const QString &words)
 {
     QStringList typed;
     for (const QString &word : words.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString chosen = word.section(QLatin1Char('|'), -1);
-        typed << (chosen == chosen.toUpper() ? QStringLiteral("1") : chosen);
+        typed << (chosen == chosen.toUpper() && !word.contains(QLatin1Char('|')) ? QStringLiteral("1") : chosen);
     }
     return typed;
 }
@@ -222,6 +222,10 @@ private Q_SLOTS:
         row("report draws", Args({"--lang", "en", "report", "f", "--pdf", "o.pdf", "--hx7s"}), command, "report", "",
             "en", false, false, true);
         row("show does not", Args({"show", "f"}), command, "show", "", "", false, false, false);
+        row("layout report draws", Args({"layout", "report", "L", "--pdf", "o.pdf"}), command, "layout report", "", "",
+            false, false, true);
+        row("layout list does not", Args({"--port", "COM1", "layout", "list", "L"}), command, "layout list", "COM1", "",
+            false, false, false);
     }
     void options()
     {
@@ -257,7 +261,8 @@ private Q_SLOTS:
         for (const QString &form : QString::fromLatin1(c.forms).split(QLatin1Char('\n'))) {
             static const QRegularExpression part(QStringLiteral("\\[([^]]*)\\]"));
             shown += FormFlags(form);
-            const QStringList typed = QStringList{QString::fromLatin1(c.name)} + Typed(QString(form).remove(part));
+            const QStringList typed =
+                QString::fromLatin1(c.name).split(QLatin1Char(' ')) + Typed(QString(form).remove(part));
             QVERIFY2(std::holds_alternative<CtlRequest>(ParseCtl(typed)), qPrintable(typed.join(' ')));
             for (const QRegularExpressionMatch &m : part.globalMatch(form)) {
                 const QStringList withPart = typed + Typed(m.captured(1));
@@ -268,7 +273,7 @@ private Q_SLOTS:
         }
         shown.removeDuplicates();
         QCOMPARE(declared, shown);
-        QCOMPARE(CtlDraws(QStringList{QString::fromLatin1(c.name)}), false); // a usage error draws nothing
+        QCOMPARE(CtlDraws(QString::fromLatin1(c.name).split(QLatin1Char(' '))), false); // a usage error draws nothing
     }
 
     // --help's entries: the head at the left, its text in a column, a head too long for it above its text.
@@ -283,8 +288,10 @@ private Q_SLOTS:
             "jako Monitor\n                            komunikace (čas v ms");
         row("alias", "\n  --help, -h                vypíše použití a skončí\n  --version  ");
         row("long form", "\n  report FILE --pdf OUT [--hx7s]\n                            zapíše konfigurační list");
-        row("forms without text", "\n  test-output turnout N straight|diverging\n  test-output signal N ASPECT\n\n"
-                                  "Návratové kódy");
+        row("a command of two words", "\n  layout new DIR [--name TEXT]\n"
+                                      "                            založí ve složce DIR prázdné kolejiště\n");
+        row("forms without text",
+            "\n  test-output turnout N straight|diverging\n  test-output signal N ASPECT\n  identify DIR  ");
     }
     void helpEntries()
     {
@@ -356,7 +363,10 @@ private Q_SLOTS:
               "\\fB\\-\\-version\\fR\n", "\\fBports\\fR [\\fB\\-\\-probe\\fR]\nVypíše sériové porty", "\\fBinfo\\fR\n",
               "\\fBread\\fR \\fIFILE\\fR\n", "\\fBstore\\fR \\fIFILE\\fR [\\fB\\-\\-scope\\fR",
               "\\fBpolesig\\fR [\\fIOUT\\fR]\n", "\\fBtest\\-output\\fR \\fBturnout\\fR \\fIN\\fR",
-              "\\fBtest\\-output\\fR \\fBsignal\\fR \\fIN\\fR \\fIASPECT\\fR\nRozsvítí"}) {
+              "\\fBtest\\-output\\fR \\fBsignal\\fR \\fIN\\fR \\fIASPECT\\fR\nRozsvítí",
+              "\\fBidentify\\fR \\fIDIR\\fR\nZeptá se",
+              "\\fBlayout\\fR \\fBnew\\fR \\fIDIR\\fR [\\fB\\-\\-name\\fR \\fITEXT\\fR]\n",
+              "\\fBlayout\\fR \\fBreport\\fR \\fIDIR\\fR \\fB\\-\\-pdf\\fR \\fIOUT\\fR\nZapíše"}) {
             at = written.indexOf(QStringLiteral(".TP\n") + QString::fromUtf8(head), at);
             QVERIFY2(at > 0, head);
         }

@@ -2,10 +2,12 @@
 // hx7ctl against the simulator: every command and exit code. Most run in-process with ticks paced by
 // the replies; a few run the real executable with its 100 ms timer.
 #include "ctlcommands.h"
+#include "layoutstate.h"
 #include "simrig.h"
 #include "transferwords.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -68,6 +70,7 @@ struct Ctl {
         CtlIo io{.out = outStream, .err = errStream};
         io.settingsPath = dir.filePath(QStringLiteral("hx7conf.ini"));
         io.backupFolder = Backups();
+        io.layoutStateFolder = dir.filePath(QStringLiteral("layouts"));
         io.port = &port;
         io.ticker = &ticker;
         int pipe[2] = {-1, -1};
@@ -90,6 +93,26 @@ struct Ctl {
         return {code, out, err};
     }
     QString File(const char *name) const { return dir.filePath(QLatin1String(name)); }
+    // A layout "L" of modules with the address codes given, each "NAME:CODE" or "NAME:CODE:TYPE"; made by hx7ctl.
+    QString Layout(const QStringList &modules)
+    {
+        const QString folder = File("L");
+        [&] { QCOMPARE(Run({QStringLiteral("layout"), QStringLiteral("new"), folder}).code, 0); }();
+        for (const QString &m : modules) {
+            ImageBytes image{};
+            InitConfigImage(image);
+            image[AddressCodeByte] = std::uint8_t(m.section(QLatin1Char(':'), 1, 1).toInt());
+            const QString file = dir.filePath(m.section(QLatin1Char(':'), 0, 0) + QStringLiteral(".txt"));
+            SaveConfigText(file, image, nullptr);
+            QStringList add{
+                QStringLiteral("layout"),         QStringLiteral("add"), folder, file, QStringLiteral("--name"),
+                m.section(QLatin1Char(':'), 0, 0)};
+            if (!m.section(QLatin1Char(':'), 2).isEmpty())
+                add << QStringLiteral("--type") << m.section(QLatin1Char(':'), 2);
+            [&] { QCOMPARE(Run(add).code, 0); }();
+        }
+        return folder;
+    }
     QString Backups() const { return dir.filePath(QStringLiteral("backups")); }
 
     QTemporaryDir dir;
@@ -739,6 +762,95 @@ private Q_SLOTS:
         QCOMPARE(changed(older.Log()), stored);
         if (stored)
             QVERIFY(older.Log().contains("40 57 04 01 04 30 2A"));
+    }
+
+    // identify: the entries with the connected module's address code, no write. A single match is recorded with
+    // what the module said, so a type other than its entry expects is told at once and by the layout check.
+    void identify_data()
+    {
+        QTest::addColumn<QStringList>("simArguments");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const auto row = [](const char *name, const QStringList &sim, int code, const char *out, const char *err) {
+            QTest::newRow(name) << sim << code << QString::fromUtf8(out) << QString::fromUtf8(err);
+        };
+        row("one", Args({"--address-code", "5", "--type", "S"}), 0, "five\n", "");
+        row("none", Args({"--address-code", "9", "--type", "S"}), 1, "",
+            "Adresu dekodéru 9 (HX7S V 1.4) nemá žádný modul kolejiště.\n");
+        row("several", Args({"--address-code", "7", "--type", "D"}), 5, "seven\nseven-2\n",
+            "Adresu dekodéru 7 má na kolejišti více modulů: konflikt adres.\n");
+        row("another type", Args({"--address-code", "5", "--type", "V"}), 0, "five\n",
+            "Modul five má být typu S, připojený modul je HX7V V 1.4.\n");
+        row("address code unread", Args({"--address-code", "5", "--silent", "4"}), 3, "", "Chyba čtení dat !\n");
+    }
+    void identify()
+    {
+        QFETCH(QStringList, simArguments);
+        Ctl ctl(simArguments + Args({"--log"}));
+        const QString layout = ctl.Layout({"five:5:S", "seven:7:D", "seven:7"});
+        const Result r = ctl.Run({QStringLiteral("identify"), layout});
+        QTEST(r.code, "code");
+        QTEST(r.out, "out");
+        QTEST(r.err, "err");
+        QTest::qWait(50);
+        QVERIFY(!ctl.sim.Log().contains("40 57")); // no write frame
+        const EntryRecord five = LayoutState(layout, ctl.dir.filePath(QStringLiteral("layouts"))).Record("five");
+        QCOMPARE(five.identified.isValid(), r.code == 0);
+        const Result check = ctl.Run(Args({"layout", "check"}) << layout);
+        QCOMPARE(check.out.contains(QLatin1String("type\tfive\t\t\texpected S, module said V\n")),
+                 simArguments.contains(QStringLiteral("V")));
+    }
+
+    // layout verify: the connected module against its entry's file, as verify prints it, and the result kept for
+    // the entry; no single entry for its address: 5, nothing compared.
+    void layoutVerify()
+    {
+        Ctl ctl(Args({"--address-code", "5"}));
+        const QString layout = ctl.Layout({"five:5"});
+        const QString file = layout + QStringLiteral("/modules/five.txt");
+        QCOMPARE(ctl.Run({QStringLiteral("read"), file}).code, 0);
+        Result r = ctl.Run(Args({"layout", "verify"}) << layout);
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("Data v modulu jsou shodná\n"));
+        QCOMPARE(r.err, QStringLiteral("Připojený modul: five\n"));
+        QVERIFY(ctl.Run(Args({"layout", "list"}) << layout).out.endsWith(QStringLiteral(" v souladu\n")));
+
+        ChangeByte(file, 0x23, 0x80);
+        r = ctl.Run(Args({"layout", "verify"}) << layout);
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.out, QStringLiteral("Data v modulu jsou rozdílná !\n"
+                                       "0023: file 80 module 00  Cesta 1: číslo výhybky 2 (vyšší bity): nevyužito "
+                                       "(bit 7)\n"));
+        QVERIFY(ctl.Run(Args({"layout", "list"}) << layout).out.endsWith(QStringLiteral(" liší se: 1 bajt\n")));
+
+        ImageBytes image{};
+        InitConfigImage(image);
+        image[AddressCodeByte] = 5;
+        QVERIFY(SaveConfigText(ctl.File("twin.txt"), image, nullptr));
+        QCOMPARE(ctl.Run(Args({"layout", "add"}) << layout << ctl.File("twin.txt") << "--name"
+                                                 << "twin")
+                     .code,
+                 0);
+        r = ctl.Run(Args({"layout", "verify"}) << layout);
+        QCOMPARE(r.code, 5);
+        QCOMPARE(r.out, QString());
+    }
+
+    // The real program, with its 100 ms timer: identify takes about a second at most.
+    void identifyWithinASecond()
+    {
+        Ctl ctl(Args({"--address-code", "5"}));
+        const QString layout = ctl.Layout({"five:5"});
+        QElapsedTimer timer;
+        timer.start();
+        const Result r =
+            RunBinary({QStringLiteral("--port"), ctl.sim.Device, QStringLiteral("identify"), layout}, ctl.dir.path());
+        const qint64 ms = timer.elapsed();
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("five\n"));
+        qInfo("identify took %lld ms", ms);
+        QVERIFY2(ms < 1500, qPrintable(QString::number(ms)));
     }
 
     void binaryShowAndInfo()
