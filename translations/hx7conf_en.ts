@@ -1521,20 +1521,20 @@ Commands:
         <translation>not stored: routes 17-24 have only 4 turnouts</translation>
     </message>
     <message>
-        <source>vybrat návěstidlo z kolejiště…</source>
-        <translation>pick a signal from the layout…</translation>
-    </message>
-    <message>
-        <source>Návěstidla modulů kolejiště; uloží se číslo povelu, které je ovládá</source>
-        <translation>The signals of the layout&apos;s modules; the command number that drives the chosen one is stored</translation>
-    </message>
-    <message>
-        <source>návěstidlo z kolejiště</source>
-        <translation>signal from the layout</translation>
-    </message>
-    <message>
         <source>na kolejišti nic</source>
         <translation>nothing on the layout</translation>
+    </message>
+    <message>
+        <source>vybrat z modulů kolejiště…</source>
+        <translation>pick from the layout&apos;s modules…</translation>
+    </message>
+    <message>
+        <source>Čísla povelů modulů kolejiště, která navazující návěst může uvést (n a n + 2 každého modulu); uloží se vybrané číslo</source>
+        <translation>The command numbers of the layout&apos;s modules a follow-on signal can name (n and n + 2 of each module); the chosen number is stored</translation>
+    </message>
+    <message>
+        <source>navazující návěst z modulů kolejiště</source>
+        <translation>follow-on signal from the layout&apos;s modules</translation>
     </message>
 </context>
 <context>

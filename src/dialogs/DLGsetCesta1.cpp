@@ -85,17 +85,7 @@ TCestaForm1::TCestaForm1(QWidget *parent) : QDialog(parent)
     auto *Label3 = BuddyLabel(tr("č. návěsti (č. povelu)"), SEnavestC, this, "Label3");
     SEnavestC->findChild<QLineEdit *>()->installEventFilter(this);
 
-    LBnavestJmeno = NameLabel(this, QStringLiteral("LBnavestJmeno"));
-    connect(SEnavestC, &QSpinBox::textChanged, this, &TCestaForm1::SEnavestCName);
-    CBnavestKol = Named(new QComboBox(this), "CBnavestKol");
-    CBnavestKol->setPlaceholderText(tr("vybrat návěstidlo z kolejiště…"));
-    CBnavestKol->setToolTip(tr("Návěstidla modulů kolejiště; uloží se číslo povelu, které je ovládá"));
-    CBnavestKol->setAccessibleName(tr("návěstidlo z kolejiště"));
-    CBnavestKol->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    CBnavestKol->setMinimumContentsLength(12); // its list opens as wide as its items
-    CBnavestKol->hide();
-    connect(CBnavestKol, &QComboBox::activated, this, &TCestaForm1::CBnavestKolChange);
-
+    CreateFollowOnNames();
     CBopakNav = Named(new QCheckBox(tr("opakovací znak"), this), "CBopakNav");
     auto *Image6 = Named(new SignalPicture(this), "Image6");
 
@@ -131,6 +121,23 @@ TCestaForm1::TCestaForm1(QWidget *parent) : QDialog(parent)
     connect(CBrychl1, &QComboBox::activated, this, [this] { CBrychl1Change(true); });
     connect(BtOK1, &QPushButton::clicked, this, &TCestaForm1::BtOK1Click);
     connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// What serves the follow-on signal's number, and the layout's signals to pick it from; hidden without a layout.
+void TCestaForm1::CreateFollowOnNames()
+{
+    LBnavestJmeno = NameLabel(this, QStringLiteral("LBnavestJmeno"));
+    connect(SEnavestC, &QSpinBox::textChanged, this, &TCestaForm1::SEnavestCName);
+    CBnavestKol = Named(new QComboBox(this), "CBnavestKol");
+    CBnavestKol->setPlaceholderText(tr("vybrat z modulů kolejiště…"));
+    CBnavestKol->setToolTip(
+        tr("Čísla povelů modulů kolejiště, která navazující návěst může uvést (n a n + 2 každého modulu); "
+           "uloží se vybrané číslo"));
+    CBnavestKol->setAccessibleName(tr("navazující návěst z modulů kolejiště"));
+    CBnavestKol->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    CBnavestKol->setMinimumContentsLength(12); // its list opens as wide as its items
+    CBnavestKol->hide();
+    connect(CBnavestKol, &QComboBox::activated, this, &TCestaForm1::CBnavestKolChange);
 }
 
 void TCestaForm1::showEvent(QShowEvent *event)

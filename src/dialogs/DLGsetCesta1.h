@@ -39,6 +39,7 @@ private:
     void SEnavestCChange();
     void BtOK1Click();
     void SetToolTips();
+    void CreateFollowOnNames();
     void ShowNames();
     void ShowName(QLabel *label, int number);
     void SEnavestCName();

@@ -179,6 +179,7 @@ PlanWindow::PlanWindow(QWidget *parent) : QDialog(parent), m_model(new PlanModel
 void PlanWindow::Show(const Layout &layout, const AddressPlan &plan)
 {
     m_model->Reset(layout, plan);
+    TablePlan->setCurrentIndex(m_model->index(0, ColReference)); // Enter opens the first row from the start
     const int b = plan.nextFreeAddressCode;
     if (b)
         LBvolna->setText(tr("Nejnižší volná adresa dekodéru pro nový modul: %1 (čísla povelů %2-%3)")
