@@ -60,6 +60,26 @@ std::set<int> RouteNumbers(const SharedData &data, const SheetInfo &info)
     return numbers;
 }
 
+// Consecutive numbers that the same decoders serve (or nothing does) print as one line: "57-59: Odjezd Lhota".
+struct NamedRun {
+    int first = 0;
+    int last = 0;
+    QString serving;
+};
+
+std::vector<NamedRun> NamedRuns(const std::set<int> &numbers, const CommandNames &names)
+{
+    std::vector<NamedRun> runs;
+    for (int number : numbers) {
+        const QString serving = names.serving(number);
+        if (!runs.empty() && runs.back().last + 1 == number && runs.back().serving == serving)
+            runs.back().last = number;
+        else
+            runs.push_back({number, number, serving});
+    }
+    return runs;
+}
+
 class Sheet
 {
 public:
@@ -287,8 +307,8 @@ private:
     // rest is counted, and the layout's address chart lists them all.
     void PaintNumberNames(qreal y)
     {
-        const std::set<int> numbers = RouteNumbers(m_data, m_info);
-        if (numbers.empty())
+        const std::vector<NamedRun> runs = NamedRuns(RouteNumbers(m_data, m_info), m_info.names);
+        if (runs.empty())
             return;
         const qreal w = m_area.width();
         y = Heading(0, y + 1 * Mm, w, QCoreApplication::translate("hx7", "Co na kolejišti obsluhuje čísla v cestách"));
@@ -296,23 +316,24 @@ private:
         const qreal bottom = m_area.height() - 2 * LineHeight();
         const int perColumn = std::max(1, int((bottom - y) / LineHeight()));
         const int room = 2 * perColumn;
-        const int count = int(numbers.size());
-        int at = 0;
-        for (int number : numbers) {
+        for (int at = 0; at < int(runs.size()); ++at) {
             const qreal x = at / perColumn * w / 2;
             const qreal ly = y + at % perColumn * LineHeight();
-            if (count > room && at == room - 1) {
+            if (int(runs.size()) > room && at == room - 1) {
+                int rest = 0;
+                for (int r = at; r < int(runs.size()); ++r)
+                    rest += runs[r].last - runs[r].first + 1;
                 Text(x, ly, w / 2 - 2 * Mm,
-                     QCoreApplication::translate("hx7", "… a dalších %1 (viz plán adres kolejiště)").arg(count - at),
-                     Grey);
+                     QCoreApplication::translate("hx7", "… a dalších %1 (viz plán adres kolejiště)").arg(rest), Grey);
                 break;
             }
-            const QString serving = m_info.names.serving(number);
+            const NamedRun &run = runs[at];
+            const QString numbers = run.first == run.last ? QString::number(run.first)
+                                                          : QStringLiteral("%1-%2").arg(run.first).arg(run.last);
             Text(x, ly, w / 2 - 2 * Mm,
-                 serving.isEmpty() ? QCoreApplication::translate("hx7", "%1: na kolejišti nic").arg(number)
-                                   : QStringLiteral("%1: %2").arg(number).arg(serving),
-                 serving.isEmpty() ? QColor(0xC0, 0x00, 0x00) : Ink);
-            ++at;
+                 run.serving.isEmpty() ? QCoreApplication::translate("hx7", "%1: na kolejišti nic").arg(numbers)
+                                       : QStringLiteral("%1: %2").arg(numbers, run.serving),
+                 run.serving.isEmpty() ? QColor(0xC0, 0x00, 0x00) : Ink);
         }
     }
 

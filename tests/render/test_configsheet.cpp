@@ -147,18 +147,18 @@ private Q_SLOTS:
     // With a layout, what serves each number of the routes, below them; what does not fit the page is counted.
     void sheetNamesTheNumbers_data()
     {
-        QTest::addColumn<int>("extraRoutes"); // routes 2..1+extraRoutes with six numbers of their own each
+        QTest::addColumn<int>("extraRoutes"); // routes 2..1+extraRoutes with six numbers, none next to another
         QTest::addColumn<QStringList>("present");
         QTest::addColumn<QStringList>("absent");
         QTest::newRow("the routes' numbers")
             << 0
-            << Texts({"Co na kolejišti obsluhuje čísla v cestách", "12: Odjezd Lhota, Zhlaví sudá",
-                      "13: Odjezd Lhota, Zhlaví sudá", "101: na kolejišti nic", "205: na kolejišti nic",
-                      "1: Vjezd Lhota", "3: na kolejišti nic", "Kolejiště Stanice Lhota: Odjezd Lhota"})
+            << Texts({"Co na kolejišti obsluhuje čísla v cestách", "12-13: Odjezd Lhota, Zhlaví sudá",
+                      "101-102: na kolejišti nic", "205: na kolejišti nic", "1: Vjezd Lhota", "3: na kolejišti nic",
+                      "Kolejiště Stanice Lhota: Odjezd Lhota"})
             << Texts({"a dalších"});
         QTest::newRow("more numbers than the page holds")
-            << 15 << Texts({"12: Odjezd Lhota, Zhlaví sudá", "a dalších", "(viz plán adres kolejiště)"})
-            << Texts({"995: na kolejišti nic"});
+            << 15 << Texts({"12-13: Odjezd Lhota, Zhlaví sudá", "a dalších", "(viz plán adres kolejiště)"})
+            << Texts({"690: na kolejišti nic"});
     }
     void sheetNamesTheNumbers()
     {
@@ -169,7 +169,7 @@ private Q_SLOTS:
         for (int r = 1; r <= extraRoutes; ++r) {
             data.RouteTable[r].SpeedCode = 1;
             for (int t = 0; t < TurnoutsPerRoute; ++t)
-                data.RouteTable[r].TurnoutNumber[t] = 900 + 6 * r + t;
+                data.RouteTable[r].TurnoutNumber[t] = 500 + 12 * r + 2 * t;
         }
         EncodeRoutes(data.RouteTable, data.ConfigImage.data());
         SheetInfo info;
