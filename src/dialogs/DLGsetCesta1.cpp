@@ -205,7 +205,7 @@ void TCestaForm1::ShowName(QLabel *label, int number)
     label->setToolTip(text);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText,
-                     serving.isEmpty() ? UnservedColour : this->palette().color(QPalette::WindowText));
+                     number > 0 && serving.isEmpty() ? UnservedColour : this->palette().color(QPalette::WindowText));
     label->setPalette(palette);
 }
 

@@ -282,18 +282,6 @@ private Q_SLOTS:
         grid.SetNames({});
         QCOMPARE(grid.item(0, column)->toolTip(), QString());
     }
-
-    void screenshots()
-    {
-        PlanWindow plan;
-        plan.Show(m_layout, m_plan);
-        plan.show();
-        QVERIFY(plan.grab().save(QStringLiteral("planwindow.png")));
-        LayoutCheckWindow check;
-        check.Show(m_layout, CheckLayout(m_layout, m_plan));
-        check.show();
-        QVERIFY(check.grab().save(QStringLiteral("layoutcheckwindow.png")));
-    }
 };
 
 QTEST_MAIN(TestLayoutWindows)
