@@ -1298,6 +1298,70 @@ connected module&apos;s address.
         <source>liší se: %1 bajtů</source>
         <translation>differs: %1 bytes</translation>
     </message>
+    <message>
+        <source>Kolejiště</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Co na kolejišti obsluhuje čísla v cestách</source>
+        <translation>What on the layout serves the routes&apos; numbers</translation>
+    </message>
+    <message>
+        <source>… a dalších %1 (viz plán adres kolejiště)</source>
+        <translation>… and %1 more (see the layout&apos;s address plan)</translation>
+    </message>
+    <message>
+        <source>… a dalších %1</source>
+        <translation>… and %1 more</translation>
+    </message>
+    <message>
+        <source>výhybka v cestách %1</source>
+        <translation>turnout in routes %1</translation>
+    </message>
+    <message>
+        <source>navazující návěst v cestách %1</source>
+        <translation>follow-on signal in routes %1</translation>
+    </message>
+    <message>
+        <source>konflikt</source>
+        <translation>conflict</translation>
+    </message>
+    <message>
+        <source>bez dekodéru</source>
+        <translation>no decoder</translation>
+    </message>
+    <message>
+        <source>Na kolejišti zatím nic neobsluhuje žádné číslo povelu.</source>
+        <translation>Nothing on the layout serves a command number yet.</translation>
+    </message>
+    <message>
+        <source> Bez listu konfigurace (soubor chybí nebo je vadný): %1.</source>
+        <translation> Without a configuration sheet (file missing or broken): %1.</translation>
+    </message>
+    <message>
+        <source>Pozn.</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Plán adres kolejiště „%1“</source>
+        <translation>Address plan of the layout “%1”</translation>
+    </message>
+    <message>
+        <source>Vytištěno %1</source>
+        <translation>Printed %1</translation>
+    </message>
+    <message>
+        <source>konflikt: číslo obsluhuje více dekodérů, na jeden povel reagují všechny</source>
+        <translation>conflict: more than one decoder serves the number, all of them react to one command</translation>
+    </message>
+    <message>
+        <source>bez dekodéru: číslo, které cesta uvádí, na kolejišti nic neobsluhuje</source>
+        <translation>no decoder: a route names the number, but nothing on the layout serves it</translation>
+    </message>
+    <message>
+        <source>plán adres, strana %1 z %2</source>
+        <translation>address plan, page %1 of %2</translation>
+    </message>
 </context>
 <context>
     <name>hx7::FileCommands</name>
@@ -1316,6 +1380,29 @@ connected module&apos;s address.
     <message>
         <source>Záloha je shodná s daty v programu.</source>
         <translation>The backup is the same as the data in the program.</translation>
+    </message>
+</context>
+<context>
+    <name>hx7::LayoutCheckWindow</name>
+    <message>
+        <source>Kontrola kolejiště</source>
+        <translation>Layout check</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Kolejiště je v pořádku: kontrola nenašla žádný problém.</source>
+        <translation>The layout is in order: the check found no problem.</translation>
+    </message>
+    <message>
+        <source>Kontrola kolejiště „%1“ nenašla nic.</source>
+        <translation>The check of the layout “%1” found nothing.</translation>
+    </message>
+    <message>
+        <source>Kontrola kolejiště „%1“: nalezené problémy: %2. Dvojklik otevře modul.</source>
+        <translation>Check of the layout “%1”: problems found: %2. A double click opens the module.</translation>
     </message>
 </context>
 <context>
@@ -1363,6 +1450,57 @@ connected module&apos;s address.
     <message>
         <source>Varování</source>
         <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>hx7::PlanWindow</name>
+    <message>
+        <source>Číslo</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Obsluhuje</source>
+        <translation>Served by</translation>
+    </message>
+    <message>
+        <source>Odkazuje na něj</source>
+        <translation>Referred to by</translation>
+    </message>
+    <message>
+        <source>na kolejišti nic</source>
+        <translation>nothing on the layout</translation>
+    </message>
+    <message>
+        <source>Dvojklik otevře modul v této cestě</source>
+        <translation>A double click opens the module at this route</translation>
+    </message>
+    <message>
+        <source>Toto číslo obsluhuje více dekodérů: na jeden povel reagují všechny</source>
+        <translation>More than one decoder serves this number: all of them react to one command</translation>
+    </message>
+    <message>
+        <source>Toto číslo na kolejišti nic neobsluhuje: cesty, které ho uvádějí, se nikdy nesplní</source>
+        <translation>Nothing on the layout serves this number: the routes that name it never match</translation>
+    </message>
+    <message>
+        <source>Plán adres</source>
+        <translation>Address plan</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Nejnižší volná adresa dekodéru pro nový modul: %1 (čísla povelů %2-%3)</source>
+        <translation>Lowest free decoder address for a new module: %1 (command numbers %2-%3)</translation>
+    </message>
+    <message>
+        <source>Žádná adresa dekodéru %1..%2 není volná: každá má číslo povelu, které už něco obsluhuje</source>
+        <translation>No decoder address %1..%2 is free: each has a command number that something already serves</translation>
+    </message>
+    <message>
+        <source>Čísel povelů v plánu: %1, v konfliktu: %2, bez dekodéru: %3</source>
+        <translation>Command numbers in the plan: %1, in conflict: %2, without a decoder: %3</translation>
     </message>
 </context>
 <context>
@@ -1544,6 +1682,22 @@ connected module&apos;s address.
     <message>
         <source>neukládá se: cesty 17-24 mají jen 4 výhybky</source>
         <translation>not stored: routes 17-24 have only 4 turnouts</translation>
+    </message>
+    <message>
+        <source>vybrat z modulů kolejiště…</source>
+        <translation>pick from the layout&apos;s modules…</translation>
+    </message>
+    <message>
+        <source>Čísla povelů modulů kolejiště, která navazující návěst může uvést (n a n + 2 každého modulu); uloží se vybrané číslo</source>
+        <translation>The command numbers of the layout&apos;s modules a follow-on signal can name (n and n + 2 of each module); the chosen number is stored</translation>
+    </message>
+    <message>
+        <source>navazující návěst z modulů kolejiště</source>
+        <translation>follow-on signal from the layout&apos;s modules</translation>
+    </message>
+    <message>
+        <source>na kolejišti nic</source>
+        <translation>nothing on the layout</translation>
     </message>
 </context>
 <context>

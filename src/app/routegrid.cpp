@@ -3,6 +3,7 @@
 
 #include "routecodec.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -26,6 +27,14 @@ QStringList WidestRow()
     widest.replace(0, QString::number(RouteCount));
     widest.replace(1, RouteGridRow(RouteCount - 1, longest)[1]);
     return widest;
+}
+
+// "57: Odjezd Lhota, Zhlaví sudá", or that nothing on the layout serves 57.
+QString NumberLine(const CommandNames &names, int number)
+{
+    const QString serving = names.serving(number);
+    return serving.isEmpty() ? QCoreApplication::translate("hx7", "%1: na kolejišti nic").arg(number)
+                             : QStringLiteral("%1: %2").arg(number).arg(serving);
 }
 } // namespace
 
@@ -78,6 +87,28 @@ void RouteGrid::Refresh(const RouteTable &routes)
         const QStringList cells = RouteGridRow(i, routes[i]);
         for (int c = 0; c < cells.size(); ++c)
             item(i, c)->setText(cells[c]);
+    }
+    m_routes = routes;
+    SetToolTips();
+}
+
+void RouteGrid::SetNames(const CommandNames &names)
+{
+    m_names = names;
+    SetToolTips();
+}
+
+void RouteGrid::SetToolTips()
+{
+    // Columns 2..7 hold the turnouts, 8 the follow-on signal; without a layout no cell has a tooltip.
+    for (int i = 0; i < RouteCount; ++i) {
+        const RouteRecord &route = m_routes[i];
+        for (int t = 0; t < TurnoutsPerRoute; ++t) {
+            const bool named = m_names.Known() && t < SlotTurnouts(i) && route.TurnoutNumber[t] > 0;
+            item(i, 2 + t)->setToolTip(named ? NumberLine(m_names, route.TurnoutNumber[t]) : QString());
+        }
+        const bool signal = m_names.Known() && route.SpeedCode >= 2;
+        item(i, 8)->setToolTip(signal ? NumberLine(m_names, 2 * route.SpeedCode - 3) : QString());
     }
 }
 

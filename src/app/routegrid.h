@@ -20,7 +20,7 @@ public:
     QSize WholeSize() const { return m_whole; }
     void Refresh(const RouteTable &routes);
     // The open layout's names for the tooltips beside each turnout and follow-on number; empty: none open.
-    void SetNames(const CommandNames &names) { m_names = names; }
+    void SetNames(const CommandNames &names);
     int SelectedRoute() const; // 1..24
 
 Q_SIGNALS:
@@ -32,9 +32,11 @@ protected:
 
 private:
     void ShareColumnWidth();
+    void SetToolTips();
     std::array<int, 9> m_columnWidths{}; // what each column needs, before extra room is shared
     QSize m_whole;
     CommandNames m_names;
+    RouteTable m_routes{}; // as last shown, for the tooltips when the names change
 };
 
 } // namespace hx7

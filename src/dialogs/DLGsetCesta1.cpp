@@ -7,6 +7,7 @@
 #include "radiogroup.h"
 #include "spinbox.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -27,6 +28,18 @@ namespace {
 // The selector's items: codes 0 and 1 have one each, the codes 2..255 of the signals share the third.
 enum SpeedItem { Inactive = 0, Stop = 1, BySignal = 2 };
 
+// Room for a module's name and place beside a number box; a longer text is cut short and shown whole as its tooltip.
+constexpr int NameWidth = 180;
+const QColor UnservedColour(0xC0, 0x00, 0x00);
+
+QLabel *NameLabel(QWidget *parent, const QString &name)
+{
+    auto *label = Named(new QLabel(parent), name);
+    label->setFixedWidth(NameWidth);
+    label->hide();
+    return label;
+}
+
 } // namespace
 
 TCestaForm1::TCestaForm1(QWidget *parent) : QDialog(parent)
@@ -39,11 +52,11 @@ TCestaForm1::TCestaForm1(QWidget *parent) : QDialog(parent)
     auto *Label1 = Named(new QLabel(tr("č. výh. (0=nepoužito)"), this), "Label1");
     auto *Label2 = Named(new QLabel(tr("č. výh."), this), "Label2");
     turnouts->addWidget(Label1, 0, 1);
-    turnouts->addWidget(Label2, 0, 3);
+    turnouts->addWidget(Label2, 0, 4);
     // Both number columns as wide as the longer heading, so the right-hand boxes match the left-hand ones.
     const int numberWidth = std::max(Label1->sizeHint().width(), Label2->sizeHint().width());
     turnouts->setColumnMinimumWidth(1, numberWidth);
-    turnouts->setColumnMinimumWidth(3, numberWidth);
+    turnouts->setColumnMinimumWidth(4, numberWidth);
     for (int t = 0; t < TurnoutsPerRoute; ++t) {
         RGvyh[t] = Named(new RadioGroup(tr("Výhybka"), {tr("ROVNĚ"), tr("ODBOČ")}, 2, this),
                          QStringLiteral("RGvyh%1").arg(t + 1));
@@ -51,10 +64,14 @@ TCestaForm1::TCestaForm1(QWidget *parent) : QDialog(parent)
         SEvyhC[t] = Named(new SpinBox(0, 1020, 1, 0, this), QStringLiteral("SEvyhC%1").arg(t + 1));
         SEvyhC[t]->setToolTip(tr("č. povelu výhybky"));
         SEvyhC[t]->setAccessibleName(tr("č. povelu výhybky %1").arg(t + 1));
+        LBvyhJmeno[t] = NameLabel(this, QStringLiteral("LBvyhJmeno%1").arg(t + 1));
         const int row = 1 + t % 3;
-        const int column = t < 3 ? 0 : 2;
+        const int column = t < 3 ? 0 : 3;
         turnouts->addWidget(RGvyh[t], row, column);
         turnouts->addWidget(SEvyhC[t], row, column + 1, Qt::AlignBottom);
+        turnouts->addWidget(LBvyhJmeno[t], row, column + 2, Qt::AlignBottom);
+        connect(SEvyhC[t], &QSpinBox::textChanged, this,
+                [this, t] { ShowName(LBvyhJmeno[t], SEvyhC[t]->TextValue()); });
     }
 
     CBrychl1 = Named(new QComboBox(this), "CBrychl1");
@@ -68,6 +85,7 @@ TCestaForm1::TCestaForm1(QWidget *parent) : QDialog(parent)
     auto *Label3 = BuddyLabel(tr("č. návěsti (č. povelu)"), SEnavestC, this, "Label3");
     SEnavestC->findChild<QLineEdit *>()->installEventFilter(this);
 
+    CreateFollowOnNames();
     CBopakNav = Named(new QCheckBox(tr("opakovací znak"), this), "CBopakNav");
     auto *Image6 = Named(new SignalPicture(this), "Image6");
 
@@ -78,8 +96,10 @@ TCestaForm1::TCestaForm1(QWidget *parent) : QDialog(parent)
     auto *signalBox = new QGridLayout;
     signalBox->addWidget(Label3, 0, 0);
     signalBox->addWidget(SEnavestC, 1, 0);
-    signalBox->addWidget(CBopakNav, 2, 0);
-    signalBox->addWidget(Image6, 2, 1);
+    signalBox->addWidget(LBnavestJmeno, 1, 1);
+    signalBox->addWidget(CBnavestKol, 2, 0);
+    signalBox->addWidget(CBopakNav, 3, 0);
+    signalBox->addWidget(Image6, 3, 1);
     auto *lower = new QHBoxLayout;
     lower->addLayout(speed);
     lower->addSpacing(24);
@@ -101,6 +121,23 @@ TCestaForm1::TCestaForm1(QWidget *parent) : QDialog(parent)
     connect(CBrychl1, &QComboBox::activated, this, [this] { CBrychl1Change(true); });
     connect(BtOK1, &QPushButton::clicked, this, &TCestaForm1::BtOK1Click);
     connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// What serves the follow-on signal's number, and the layout's signals to pick it from; hidden without a layout.
+void TCestaForm1::CreateFollowOnNames()
+{
+    LBnavestJmeno = NameLabel(this, QStringLiteral("LBnavestJmeno"));
+    connect(SEnavestC, &QSpinBox::textChanged, this, &TCestaForm1::SEnavestCName);
+    CBnavestKol = Named(new QComboBox(this), "CBnavestKol");
+    CBnavestKol->setPlaceholderText(tr("vybrat z modulů kolejiště…"));
+    CBnavestKol->setToolTip(
+        tr("Čísla povelů modulů kolejiště, která navazující návěst může uvést (n a n + 2 každého modulu); "
+           "uloží se vybrané číslo"));
+    CBnavestKol->setAccessibleName(tr("navazující návěst z modulů kolejiště"));
+    CBnavestKol->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    CBnavestKol->setMinimumContentsLength(12); // its list opens as wide as its items
+    CBnavestKol->hide();
+    connect(CBnavestKol, &QComboBox::activated, this, &TCestaForm1::CBnavestKolChange);
 }
 
 void TCestaForm1::showEvent(QShowEvent *event)
@@ -134,8 +171,58 @@ void TCestaForm1::FormShow()
         RGvyh[t]->setEnabled(!FourTurnoutRoute);
     }
     CBopakNav->setChecked(r.RepeatFlag != 0);
+    ShowNames();
     CBrychl1Change(false);
     SetToolTips();
+}
+
+void TCestaForm1::ShowNames()
+{
+    const bool known = Names.Known();
+    for (int t = 0; t < TurnoutsPerRoute; ++t) {
+        LBvyhJmeno[t]->setVisible(known);
+        ShowName(LBvyhJmeno[t], SEvyhC[t]->value());
+    }
+    LBnavestJmeno->setVisible(known);
+    CBnavestKol->setVisible(known);
+    const QSignalBlocker blocker(CBnavestKol);
+    CBnavestKol->clear();
+    for (const FollowOnSignal &s : Names.followOns)
+        if (s.number <= SEnavestC->maximum()) // the highest a speed code can name
+            CBnavestKol->addItem(s.text, s.number);
+    CBnavestKol->view()->setMinimumWidth(CBnavestKol->view()->sizeHintForColumn(0) + 24);
+    SEnavestCName();
+}
+
+// What serves number beside its box; nothing for 0, an unused turnout; a number nothing serves is marked.
+void TCestaForm1::ShowName(QLabel *label, int number)
+{
+    if (!Names.Known())
+        return;
+    const QString serving = number > 0 ? Names.serving(number) : QString();
+    const QString text = number <= 0 ? QString() : serving.isEmpty() ? tr("na kolejišti nic") : serving;
+    label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, NameWidth));
+    label->setToolTip(text);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText,
+                     number > 0 && serving.isEmpty() ? UnservedColour : this->palette().color(QPalette::WindowText));
+    label->setPalette(palette);
+}
+
+void TCestaForm1::SEnavestCName()
+{
+    // The number OK stores: a typed even number becomes the odd one above it.
+    const int typed = SEnavestC->TextValue();
+    const int number = std::min(typed % 2 ? typed : typed + 1, SEnavestC->maximum());
+    ShowName(LBnavestJmeno, number);
+    const QSignalBlocker blocker(CBnavestKol);
+    CBnavestKol->setCurrentIndex(CBnavestKol->findData(number));
+}
+
+void TCestaForm1::CBnavestKolChange(int index)
+{
+    if (index >= 0)
+        SEnavestC->setValue(CBnavestKol->itemData(index).toInt());
 }
 
 void TCestaForm1::SetToolTips()
@@ -159,6 +246,8 @@ void TCestaForm1::CBrychl1Change(bool byUser)
 {
     const bool bySignal = CBrychl1->currentIndex() == BySignal;
     SEnavestC->setEnabled(bySignal);
+    CBnavestKol->setEnabled(bySignal);
+    LBnavestJmeno->setEnabled(bySignal);
     CBopakNav->setEnabled(bySignal);
     // Only the user's change clears the repeat flag; opening the editor shows it as stored.
     if (byUser)

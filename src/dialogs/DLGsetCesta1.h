@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Konfigurace návěstní cesty": edits a copy of one route, RouteEditBuffer; the caller puts it back on OK.
 #pragma once
-#include "commandnames.h"
 
+#include "commandnames.h"
 #include "routecodec.h"
 
 #include <QDialog>
@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 
 namespace hx7 {
 
@@ -38,12 +39,21 @@ private:
     void SEnavestCChange();
     void BtOK1Click();
     void SetToolTips();
+    void CreateFollowOnNames();
+    void ShowNames();
+    void ShowName(QLabel *label, int number);
+    void SEnavestCName();
+    void CBnavestKolChange(int index);
 
     std::array<RadioGroup *, TurnoutsPerRoute> RGvyh{};
     std::array<SpinBox *, TurnoutsPerRoute> SEvyhC{};
     QComboBox *CBrychl1;
     SpinBox *SEnavestC;
     QCheckBox *CBopakNav;
+    // With a layout open: what serves each number, and the layout's signals to pick the follow-on from.
+    std::array<QLabel *, TurnoutsPerRoute> LBvyhJmeno{};
+    QLabel *LBnavestJmeno;
+    QComboBox *CBnavestKol;
 };
 
 // The small signal picture beside the signal box.

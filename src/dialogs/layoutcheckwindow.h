@@ -6,6 +6,10 @@
 
 #include <QDialog>
 
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+
 namespace hx7 {
 
 class LayoutCheckWindow : public QDialog
@@ -17,6 +21,16 @@ public:
 
 Q_SIGNALS:
     void OpenRequested(const QString &id, int route); // route 0: the module, no route
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void OpenItem(QListWidgetItem *item);
+
+    std::vector<LayoutProblem> m_problems;
+    QListWidget *ListProblemy;
+    QLabel *LBsouhrn;
 };
 
 } // namespace hx7

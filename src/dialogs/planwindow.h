@@ -7,7 +7,13 @@
 
 #include <QDialog>
 
+class QLabel;
+class QModelIndex;
+class QTableView;
+
 namespace hx7 {
+
+class PlanModel;
 
 class PlanWindow : public QDialog
 {
@@ -18,6 +24,17 @@ public:
 
 Q_SIGNALS:
     void OpenRequested(const QString &id, int route); // route 0: the module, no route
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void OpenRow(const QModelIndex &index);
+
+    PlanModel *m_model;
+    QTableView *TablePlan;
+    QLabel *LBvolna;
+    QLabel *LBsouhrn;
 };
 
 } // namespace hx7

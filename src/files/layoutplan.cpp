@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <array>
+#include <memory>
 
 namespace hx7 {
 
@@ -226,13 +227,16 @@ QString NumberText(const Layout &layout, const AddressPlan &plan, int number)
 CommandNames NamesOf(const Layout &layout, const AddressPlan &plan)
 {
     CommandNames names;
-    names.serving = [layout, plan](int number) {
-        const PlanNumber *n = plan.Find(number);
+    // Shared, not copied with each copy of the names: the route table, the editor and the sheet each keep them,
+    // and a large layout's plan holds tens of thousands of references.
+    const auto shared = std::make_shared<const std::pair<Layout, AddressPlan>>(layout, plan);
+    names.serving = [shared](int number) {
+        const PlanNumber *n = shared->second.Find(number);
         if (!n || n->servers.empty())
             return QString();
         QStringList servers;
         for (const PlanServer &s : n->servers)
-            servers << ServerText(layout, s);
+            servers << ServerText(shared->first, s);
         return servers.join(QStringLiteral(" + "));
     };
     for (const PlanNumber &n : plan.numbers)

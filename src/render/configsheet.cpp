@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <set>
 
 namespace hx7 {
 
@@ -42,18 +43,54 @@ bool RouteInFile(const SheetInfo &info, int i)
     return true;
 }
 
+// The command numbers the routes in the file name: their turnouts and follow-on signals.
+std::set<int> RouteNumbers(const SharedData &data, const SheetInfo &info)
+{
+    std::set<int> numbers;
+    for (int i = 0; i < RouteCount; ++i) {
+        if (!RouteInFile(info, i))
+            continue;
+        const RouteRecord &route = data.RouteTable[i];
+        for (int t = 0; t < SlotTurnouts(i); ++t)
+            if (route.TurnoutNumber[t] > 0)
+                numbers.insert(route.TurnoutNumber[t]);
+        if (route.SpeedCode >= 2)
+            numbers.insert(2 * route.SpeedCode - 3);
+    }
+    return numbers;
+}
+
+// Consecutive numbers that the same decoders serve (or nothing does) print as one line: "57-59: Odjezd Lhota".
+struct NamedRun {
+    int first = 0;
+    int last = 0;
+    QString serving;
+};
+
+std::vector<NamedRun> NamedRuns(const std::set<int> &numbers, const CommandNames &names)
+{
+    std::vector<NamedRun> runs;
+    for (int number : numbers) {
+        const QString serving = names.serving(number);
+        if (!runs.empty() && runs.back().last + 1 == number && runs.back().serving == serving)
+            runs.back().last = number;
+        else
+            runs.push_back({number, number, serving});
+    }
+    return runs;
+}
+
 class Sheet
 {
 public:
-    Sheet(QPagedPaintDevice &device, const SharedData &data, const SheetInfo &info)
+    Sheet(QPainter &painter, QPagedPaintDevice &device, const SharedData &data, const SheetInfo &info)
         : m_device(device), m_data(data), m_info(info), m_options(DecodeOptions(data.ConfigImage.data())),
-          m_lines(OptionLines(m_options))
+          m_lines(OptionLines(m_options)), m_painter(painter)
     {}
 
     void Paint()
     {
-        if (!m_painter.begin(&m_device))
-            return;
+        m_painter.save();
         const qreal scale = m_device.logicalDpiX() / 25.4 / Mm;
         m_painter.scale(scale, scale);
         m_area = QRectF(0, 0, m_device.width() / scale, m_device.height() / scale);
@@ -64,7 +101,7 @@ public:
         m_device.newPage();
         PaintRoutesPage();
         Footer(2);
-        m_painter.end();
+        m_painter.restore();
     }
 
 private:
@@ -145,6 +182,8 @@ private:
                  m_info.date.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
         if (!m_info.module.isEmpty())
             info(QCoreApplication::translate("hx7::TBackupsWindow", "Modul"), m_info.module);
+        if (!m_info.entry.isEmpty())
+            info(QCoreApplication::translate("hx7", "Kolejiště"), m_info.entry);
 
         y += 2 * Mm;
         SetFont(12, true);
@@ -260,6 +299,42 @@ private:
             }
             row(cells, false, inFile && route.SpeedCode != 0 ? Ink : Grey, i % 2 == 1);
         }
+        if (m_info.names.Known())
+            PaintNumberNames(y);
+    }
+
+    // What serves each number the routes name, in two columns below the routes, as far as the page has room; the
+    // rest is counted, and the layout's address chart lists them all.
+    void PaintNumberNames(qreal y)
+    {
+        const std::vector<NamedRun> runs = NamedRuns(RouteNumbers(m_data, m_info), m_info.names);
+        if (runs.empty())
+            return;
+        const qreal w = m_area.width();
+        y = Heading(0, y + 1 * Mm, w, QCoreApplication::translate("hx7", "Co na kolejišti obsluhuje čísla v cestách"));
+        SetFont(8);
+        const qreal bottom = m_area.height() - 2 * LineHeight();
+        const int perColumn = std::max(1, int((bottom - y) / LineHeight()));
+        const int room = 2 * perColumn;
+        for (int at = 0; at < int(runs.size()); ++at) {
+            const qreal x = at / perColumn * w / 2;
+            const qreal ly = y + at % perColumn * LineHeight();
+            if (int(runs.size()) > room && at == room - 1) {
+                int rest = 0;
+                for (int r = at; r < int(runs.size()); ++r)
+                    rest += runs[r].last - runs[r].first + 1;
+                Text(x, ly, w / 2 - 2 * Mm,
+                     QCoreApplication::translate("hx7", "… a dalších %1 (viz plán adres kolejiště)").arg(rest), Grey);
+                break;
+            }
+            const NamedRun &run = runs[at];
+            const QString numbers = run.first == run.last ? QString::number(run.first)
+                                                          : QStringLiteral("%1-%2").arg(run.first).arg(run.last);
+            Text(x, ly, w / 2 - 2 * Mm,
+                 run.serving.isEmpty() ? QCoreApplication::translate("hx7", "%1: na kolejišti nic").arg(numbers)
+                                       : QStringLiteral("%1: %2").arg(numbers, run.serving),
+                 run.serving.isEmpty() ? QColor(0xC0, 0x00, 0x00) : Ink);
+        }
     }
 
     void Footer(int page)
@@ -279,18 +354,28 @@ private:
     const SheetInfo &m_info;
     const ModuleOptions m_options;
     const QList<OptionLine> m_lines;
-    QPainter m_painter;
+    QPainter &m_painter;
     QRectF m_area;
 };
 
 } // namespace
 
-void PaintConfigSheet(QPagedPaintDevice &device, const SharedData &data, const SheetInfo &info)
+void PaintConfigSheetPages(QPainter &painter, QPagedPaintDevice &device, const SharedData &data, const SheetInfo &info)
 {
-    Sheet(device, data, info).Paint();
+    Sheet(painter, device, data, info).Paint();
 }
 
-bool WriteConfigSheetPdf(const QString &path, const SharedData &data, const SheetInfo &info, QString *error)
+void PaintConfigSheet(QPagedPaintDevice &device, const SharedData &data, const SheetInfo &info)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return;
+    PaintConfigSheetPages(painter, device, data, info);
+    painter.end();
+}
+
+bool WritePdf(const QString &path, const QString &title, const std::function<void(QPagedPaintDevice &)> &paint,
+              QString *error)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -303,9 +388,9 @@ bool WriteConfigSheetPdf(const QString &path, const SharedData &data, const Shee
         writer.setResolution(600);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
                                          QPageLayout::Millimeter));
-        writer.setTitle(QCoreApplication::translate("hx7::TFormKonfDCC", "Konfigurace modulu HX7"));
+        writer.setTitle(title);
         writer.setCreator(QStringLiteral("hx7conf"));
-        PaintConfigSheet(writer, data, info);
+        paint(writer);
     }
     if (!file.commit()) {
         if (error)
@@ -313,6 +398,13 @@ bool WriteConfigSheetPdf(const QString &path, const SharedData &data, const Shee
         return false;
     }
     return true;
+}
+
+bool WriteConfigSheetPdf(const QString &path, const SharedData &data, const SheetInfo &info, QString *error)
+{
+    return WritePdf(
+        path, QCoreApplication::translate("hx7::TFormKonfDCC", "Konfigurace modulu HX7"),
+        [&](QPagedPaintDevice &device) { PaintConfigSheet(device, data, info); }, error);
 }
 
 } // namespace hx7

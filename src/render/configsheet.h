@@ -10,6 +10,9 @@
 #include <QPagedPaintDevice>
 #include <QString>
 #include <bitset>
+#include <functional>
+
+class QPainter;
 
 namespace hx7 {
 
@@ -22,6 +25,7 @@ struct SheetInfo {
     // with the default a load filled in.
     std::bitset<ModuleBytes> held = std::bitset<ModuleBytes>().set();
     CommandNames names; // the open layout's, printed beside each turnout and follow-on number; empty: none
+    QString entry;      // "Stanice Lhota: Odjezd Lhota, Zhlaví sudá" - the layout and its entry; empty: none
 };
 
 constexpr int ConfigSheetPages = 2;
@@ -29,6 +33,13 @@ constexpr int ConfigSheetPages = 2;
 // Paints both pages on device, in its page layout (the PDF writer sets A4); the device must be fresh, as
 // a QPainter begins on it here.
 void PaintConfigSheet(QPagedPaintDevice &device, const SharedData &data, const SheetInfo &info);
+// The same two pages with a painter already active on device, from its current (empty) page on, for a document
+// that holds more than one sheet; the painter's state is as before when it returns.
+void PaintConfigSheetPages(QPainter &painter, QPagedPaintDevice &device, const SharedData &data, const SheetInfo &info);
+// A4 portrait PDF with margins of 15 mm, painted by paint on a fresh device; the file is written whole or not at
+// all (*error says why). Needs a QGuiApplication (fonts).
+bool WritePdf(const QString &path, const QString &title, const std::function<void(QPagedPaintDevice &)> &paint,
+              QString *error);
 // A4 portrait; the file is written whole or not at all. Needs a QGuiApplication (fonts).
 bool WriteConfigSheetPdf(const QString &path, const SharedData &data, const SheetInfo &info, QString *error);
 

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The route editor offscreen: loading a route, the selector's rules, the odd signal number and OK.
+// The route editor offscreen: loading a route, the selector's rules, the odd signal number and OK; with a layout,
+// what serves each number and the layout's signals to pick the follow-on from.
 #include "DLGsetCesta1.h"
 #include "radiogroup.h"
+#include "samplelayout.h"
 #include "spinbox.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -238,6 +241,101 @@ private Q_SLOTS:
         rig.dialog.RouteNumber = route;
         rig.Open(Record(0, 0), route > 16);
         QCOMPARE(rig.Find<QWidget>(control)->toolTip(), toolTip);
+    }
+
+    // Beside each number box, as the user types: what serves the number, or that nothing does; an even signal
+    // number is named as the odd one OK stores.
+    void namesBesideNumbers_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("red");
+        QTest::newRow("turnout") << "SEvyhC2"
+                                 << "58"
+                                 << "LBvyhJmeno2"
+                                 << "Odjezd Lhota, Zhlaví sudá" << false;
+        QTest::newRow("unserved turnout") << "SEvyhC6"
+                                          << "999"
+                                          << "LBvyhJmeno6"
+                                          << "na kolejišti nic" << true;
+        QTest::newRow("unused turnout") << "SEvyhC1"
+                                        << "0"
+                                        << "LBvyhJmeno1"
+                                        << "" << false;
+        QTest::newRow("conflict") << "SEvyhC4"
+                                  << "70"
+                                  << "LBvyhJmeno4"
+                                  << "Točna + Brána" << false;
+        QTest::newRow("signal") << "SEnavestC"
+                                << "61"
+                                << "LBnavestJmeno"
+                                << "Vjezd Lhota (plánovaný)" << false;
+        QTest::newRow("even signal") << "SEnavestC"
+                                     << "60"
+                                     << "LBnavestJmeno"
+                                     << "Vjezd Lhota (plánovaný)" << false;
+        QTest::newRow("unserved signal") << "SEnavestC"
+                                         << "101"
+                                         << "LBnavestJmeno"
+                                         << "na kolejišti nic" << true;
+    }
+    void namesBesideNumbers()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, label);
+        QFETCH(QString, name);
+        QFETCH(bool, red);
+        Rig rig;
+        const Layout layout = sample::Lhota();
+        rig.dialog.Names = NamesOf(layout, MakeAddressPlan(layout));
+        rig.Open(Record(2, 0, 57));
+        QCOMPARE(rig.Find<QLabel>(QStringLiteral("LBvyhJmeno1"))->toolTip(),
+                 QStringLiteral("Odjezd Lhota, Zhlaví sudá"));
+        rig.Type(rig.Find<SpinBox>(box), typed);
+        auto *nameLabel = rig.Find<QLabel>(label);
+        QVERIFY(nameLabel->isVisible());
+        QCOMPARE(nameLabel->toolTip(), name);
+        QCOMPARE(nameLabel->palette().color(QPalette::WindowText) == QColor(0xC0, 0x00, 0x00), red);
+    }
+
+    // The layout's modules' odd numbers are offered; picking one puts it in the box and OK stores its speed code.
+    void pickFollowOnSignal()
+    {
+        Rig rig;
+        const Layout layout = sample::Lhota();
+        rig.dialog.Names = NamesOf(layout, MakeAddressPlan(layout));
+        rig.Open(Record(3, 0));
+        QComboBox *offered = rig.Find<QComboBox>(QStringLiteral("CBnavestKol"));
+        QVERIFY(offered->isVisible());
+        QStringList items;
+        for (int i = 0; i < offered->count(); ++i)
+            items << offered->itemText(i);
+        QCOMPARE(items, QStringList({"57: Odjezd Lhota, Zhlaví sudá", "59: Odjezd Lhota, Zhlaví sudá",
+                                     "61: Vjezd Lhota (plánovaný)", "63: Vjezd Lhota (plánovaný) + Točna"}));
+        QCOMPARE(offered->currentIndex(), -1); // speed code 3 names 3, none of them
+        offered->setCurrentIndex(2);
+        Q_EMIT offered->activated(2);
+        QCOMPARE(rig.Signal()->value(), 61);
+        rig.Type(rig.Signal(), QStringLiteral("57")); // typing a module's number shows it in the list
+        QCOMPARE(offered->currentIndex(), 0);
+        offered->setCurrentIndex(3);
+        Q_EMIT offered->activated(3);
+        QCOMPARE(rig.Ok().SpeedCode, 33); // 63 = 2k - 3
+        rig.Choose(1);
+        QVERIFY(!offered->isEnabled()); // only a follow-on by signal names one
+    }
+
+    // Without a layout the editor is as it always was: no names, no list.
+    void noLayoutNoNames()
+    {
+        Rig rig;
+        rig.Open(Record(3, 0, 57));
+        for (const char *name : {"LBvyhJmeno1", "LBvyhJmeno6", "LBnavestJmeno", "CBnavestKol"})
+            QVERIFY2(!rig.Find<QWidget>(QString::fromLatin1(name))->isVisible(), name);
+        QCOMPARE(rig.Find<QLabel>(QStringLiteral("LBvyhJmeno1"))->text(), QString());
     }
 
     void cancelLeavesTheBuffer()

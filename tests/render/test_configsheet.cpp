@@ -84,7 +84,8 @@ private Q_SLOTS:
         QTest::newRow("whole file") << 249 << false << false << true << 3
                                     << Texts({"adresa DCC: 5", "č. 1. povelu: 17", "sample.txt", "101/ R", "102/ O",
                                               "205/ R", "12/ R", "13/ O", "3 × 0.04 s = 0.12 s", "strana 2 z 2"})
-                                    << Texts({"není v souboru", "AUT rušit znak náv. 1A", "ignoruje"});
+                                    << Texts({"není v souboru", "AUT rušit znak náv. 1A", "ignoruje",
+                                              "na kolejišti nic"});
         QTest::newRow("HX7S, motor drive")
             << 249 << true << true << true << 3
             << Texts({"AUT rušit znak náv. 1A", "AUT spínání rele 3", "3 × 0.32 s = 0.96 s"})
@@ -137,6 +138,52 @@ private Q_SLOTS:
             if (section != OptionSection::Aspects && (hx7s || section != OptionSection::Inputs))
                 QVERIFY2(text.contains(line.name), qPrintable(line.name));
         }
+        for (const QString &t : present)
+            QVERIFY2(text.contains(t), qPrintable(t));
+        for (const QString &t : absent)
+            QVERIFY2(!text.contains(t), qPrintable(t));
+    }
+
+    // With a layout, what serves each number of the routes, below them; what does not fit the page is counted.
+    void sheetNamesTheNumbers_data()
+    {
+        QTest::addColumn<int>("extraRoutes"); // routes 2..1+extraRoutes with six numbers, none next to another
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QStringList>("absent");
+        QTest::newRow("the routes' numbers")
+            << 0
+            << Texts({"Co na kolejišti obsluhuje čísla v cestách", "12-13: Odjezd Lhota, Zhlaví sudá",
+                      "101-102: na kolejišti nic", "205: na kolejišti nic", "1: Vjezd Lhota", "3: na kolejišti nic",
+                      "Kolejiště Stanice Lhota: Odjezd Lhota"})
+            << Texts({"a dalších"});
+        QTest::newRow("more numbers than the page holds")
+            << 15 << Texts({"12-13: Odjezd Lhota, Zhlaví sudá", "a dalších", "(viz plán adres kolejiště)"})
+            << Texts({"690: na kolejišti nic"});
+    }
+    void sheetNamesTheNumbers()
+    {
+        QFETCH(int, extraRoutes);
+        QFETCH(QStringList, present);
+        QFETCH(QStringList, absent);
+        SharedData data = KnownData();
+        for (int r = 1; r <= extraRoutes; ++r) {
+            data.RouteTable[r].SpeedCode = 1;
+            for (int t = 0; t < TurnoutsPerRoute; ++t)
+                data.RouteTable[r].TurnoutNumber[t] = 500 + 12 * r + 2 * t;
+        }
+        EncodeRoutes(data.RouteTable, data.ConfigImage.data());
+        SheetInfo info;
+        info.entry = QStringLiteral("Stanice Lhota: Odjezd Lhota, Zhlaví sudá");
+        info.names.serving = [](int number) {
+            return number == 12 || number == 13 ? QStringLiteral("Odjezd Lhota, Zhlaví sudá")
+                   : number == 1                ? QStringLiteral("Vjezd Lhota")
+                                                : QString();
+        };
+        const QString pdf = m_dir.filePath(QStringLiteral("names.pdf"));
+        QString error;
+        QVERIFY2(WriteConfigSheetPdf(pdf, data, info, &error), qPrintable(error));
+        QCOMPARE(PdfPages(pdf), ConfigSheetPages);
+        const QString text = PdfText(pdf);
         for (const QString &t : present)
             QVERIFY2(text.contains(t), qPrintable(t));
         for (const QString &t : absent)
