@@ -1076,7 +1076,7 @@ Commands:
     </message>
     <message>
         <source>v souladu</source>
-        <translation>in step</translation>
+        <translation>matches</translation>
     </message>
     <message>
         <source> (plánovaný)</source>
@@ -1361,6 +1361,10 @@ connected module&apos;s address.
     <message>
         <source>plán adres, strana %1 z %2</source>
         <translation>address plan, page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Číslo povelu %1 obsluhuje více dekodérů: %2.</source>
+        <translation>Command number %1 is served by more than one decoder: %2.</translation>
     </message>
 </context>
 <context>

@@ -302,8 +302,10 @@ QString ProblemText(const Layout &layout, const LayoutProblem &p)
         QStringList servers;
         for (const QString &id : p.ids)
             servers << ServerFromKey(layout, id);
-        return QCoreApplication::translate("hx7", "Čísla povelů %1 obsluhuje více dekodérů: %2.")
-            .arg(RangeText(p.first, p.last), servers.join(QStringLiteral("; ")));
+        const QString text = p.first == p.last
+                                 ? QCoreApplication::translate("hx7", "Číslo povelu %1 obsluhuje více dekodérů: %2.")
+                                 : QCoreApplication::translate("hx7", "Čísla povelů %1 obsluhuje více dekodérů: %2.");
+        return text.arg(RangeText(p.first, p.last), servers.join(QStringLiteral("; ")));
     }
     case LayoutProblem::RouteTurnout:
         return QCoreApplication::translate("hx7", "%1, cesta %2: výhybku %3 s číslem %4 na kolejišti nic neovládá.")

@@ -192,7 +192,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("route");
         QTest::newRow("overlap") << 0 << "Čísla povelů 63-64 obsluhuje více dekodérů: Vjezd Lhota; Točna."
                                  << "vjezd" << 0;
-        QTest::newRow("overlap of other decoders") << 1 << "Čísla povelů 70 obsluhuje více dekodérů: Točna; Brána."
+        QTest::newRow("overlap of other decoders") << 1 << "Číslo povelu 70 obsluhuje více dekodérů: Točna; Brána."
                                                    << "" << 0;
         QTest::newRow("route turnout") << 2
                                        << "Odjezd Lhota, cesta 1: výhybku 2 s číslem 999 na kolejišti nic neovládá."
