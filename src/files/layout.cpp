@@ -289,6 +289,22 @@ bool CreateLayout(const QString &folder, const QString &name, QString *error)
     return SaveLayoutFile(layout, error);
 }
 
+namespace {
+
+// A configuration file copied into modules by hand, without its description, is an entry named by its id: the
+// layout shows it (and serves its numbers) instead of keeping a file nobody sees.
+void AddFilesWithoutDescription(Layout &layout, const QDir &modules, const QStringList &seen)
+{
+    for (const QFileInfo &file : modules.entryInfoList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
+        const QString id = file.completeBaseName();
+        if (seen.contains(id.toLower()))
+            continue;
+        layout.entries.push_back(ReadEntry(layout, id, QByteArray("name: ") + id.toUtf8()));
+    }
+}
+
+} // namespace
+
 std::optional<Layout> OpenLayout(const QString &folder, QString *error)
 {
     QByteArray content;
@@ -328,6 +344,7 @@ std::optional<Layout> OpenLayout(const QString &folder, QString *error)
         }
         layout.entries.push_back(ReadEntryFile(layout, file));
     }
+    AddFilesWithoutDescription(layout, modules, seen);
     // The files come in the order of their names, where "seven-2.entry" is before "seven.entry"; the entries are
     // kept in the order of their ids, as SaveEntry inserts them.
     std::stable_sort(layout.entries.begin(), layout.entries.end(),
@@ -425,9 +442,14 @@ bool RemoveEntry(Layout &layout, const QString &id, QString *error)
         return false;
     }
     const QString stem = id + QLatin1Char('~') + QDateTime::currentDateTime().toString(TrashStampFormat);
-    if (!MoveFile(layout.ConfigPath(id), trash.filePath(stem + QStringLiteral(".txt")), error) ||
-        !MoveFile(EntryPath(layout, id), trash.filePath(stem + EntrySuffix), error))
+    const QString trashedConfig = trash.filePath(stem + QStringLiteral(".txt"));
+    if (!MoveFile(layout.ConfigPath(id), trashedConfig, error))
         return false;
+    if (!MoveFile(EntryPath(layout, id), trash.filePath(stem + EntrySuffix), error)) {
+        // Half in the trash the entry would be neither listed nor restorable: its configuration goes back.
+        QFile::rename(trashedConfig, layout.ConfigPath(id));
+        return false;
+    }
     layout.entries.erase(at);
     return true;
 }

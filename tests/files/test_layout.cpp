@@ -199,6 +199,8 @@ private Q_SLOTS:
         QTest::newRow("not a configuration") << "a.txt" << QByteArray("rubbish\r\n") << int(LayoutEntry::BadFile);
         QTest::newRow("description a dangling link") << "a.entry" << QByteArray("link") << int(LayoutEntry::BadFile);
         QTest::newRow("description not readable") << "a.entry" << QByteArray("chmod") << int(LayoutEntry::BadFile);
+        // A configuration copied in by hand is no broken entry: it is listed under its id, and serves its numbers.
+        QTest::newRow("no description") << "a.entry" << QByteArray() << int(LayoutEntry::Ok);
     }
     void brokenModuleFileSpoilsOnlyItsEntry()
     {
@@ -224,9 +226,16 @@ private Q_SLOTS:
         QVERIFY(opened);
         QCOMPARE(opened->entries.size(), std::size_t(2));
         QCOMPARE(int(opened->Find(QStringLiteral("a"))->state), state);
-        QVERIFY(!opened->Find(QStringLiteral("a"))->problem.isEmpty());
+        QCOMPARE(opened->Find(QStringLiteral("a"))->problem.isEmpty(), state == LayoutEntry::Ok);
         QCOMPARE(opened->Find(QStringLiteral("b"))->state, LayoutEntry::Ok);
-        const std::vector<LayoutProblem> problems = CheckLayout(*opened, MakeAddressPlan(*opened));
+        const AddressPlan plan = MakeAddressPlan(*opened);
+        const std::vector<LayoutProblem> problems = CheckLayout(*opened, plan);
+        if (state == LayoutEntry::Ok) {
+            QCOMPARE(opened->Find(QStringLiteral("a"))->name, QStringLiteral("a"));
+            QVERIFY(problems.empty());
+            QCOMPARE(plan.Find(FirstCommandNumber(3))->servers.size(), std::size_t(1));
+            return;
+        }
         QCOMPARE(problems.size(), std::size_t(1));
         QCOMPARE(problems[0].ids, QStringList{QStringLiteral("a")});
     }
