@@ -11,11 +11,6 @@ namespace hx7 {
 
 namespace {
 
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("hx7", text);
-}
-
 const LayoutEntry *EntryOf(const Layout &layout, const QString &id)
 {
     return layout.Find(id);
@@ -213,7 +208,7 @@ QString ServerText(const Layout &layout, const PlanServer &server)
     if (!entry->place.isEmpty())
         text += QStringLiteral(", ") + entry->place;
     if (server.planned)
-        text += Tr(" (plánovaný)");
+        text += QCoreApplication::translate("hx7", " (plánovaný)");
     return text;
 }
 
@@ -221,7 +216,7 @@ QString NumberText(const Layout &layout, const AddressPlan &plan, int number)
 {
     const PlanNumber *n = plan.Find(number);
     if (!n || n->servers.empty())
-        return Tr("%1: na kolejišti nic").arg(number);
+        return QCoreApplication::translate("hx7", "%1: na kolejišti nic").arg(number);
     QStringList servers;
     for (const PlanServer &s : n->servers)
         servers << ServerText(layout, s);
@@ -259,8 +254,9 @@ QString ReferenceKey(const PlanReference &r)
 QString ReferenceText(const Layout &layout, const PlanReference &r)
 {
     const QString name = EntryName(layout, r.id);
-    return r.turnout ? Tr("%1, cesta %2, výhybka %3").arg(name).arg(r.route).arg(r.turnout)
-                     : Tr("%1, cesta %2, navazující návěst").arg(name).arg(r.route);
+    return r.turnout
+               ? QCoreApplication::translate("hx7", "%1, cesta %2, výhybka %3").arg(name).arg(r.route).arg(r.turnout)
+               : QCoreApplication::translate("hx7", "%1, cesta %2, navazující návěst").arg(name).arg(r.route);
 }
 
 std::vector<LayoutProblem> CheckLayout(const Layout &layout, const AddressPlan &plan, const LayoutState *state)
@@ -302,22 +298,23 @@ QString ProblemText(const Layout &layout, const LayoutProblem &p)
         QStringList servers;
         for (const QString &id : p.ids)
             servers << ServerFromKey(layout, id);
-        return Tr("Čísla povelů %1 obsluhuje více dekodérů: %2.")
+        return QCoreApplication::translate("hx7", "Čísla povelů %1 obsluhuje více dekodérů: %2.")
             .arg(RangeText(p.first, p.last), servers.join(QStringLiteral("; ")));
     }
     case LayoutProblem::RouteTurnout:
-        return Tr("%1, cesta %2: výhybku %3 s číslem %4 na kolejišti nic neovládá.")
+        return QCoreApplication::translate("hx7", "%1, cesta %2: výhybku %3 s číslem %4 na kolejišti nic neovládá.")
             .arg(name)
             .arg(p.route)
             .arg(p.turnout)
             .arg(p.first);
     case LayoutProblem::RouteSignal:
-        return Tr("%1, cesta %2: navazující návěst s číslem %3 na kolejišti nic neovládá.")
+        return QCoreApplication::translate("hx7",
+                                           "%1, cesta %2: navazující návěst s číslem %3 na kolejišti nic neovládá.")
             .arg(name)
             .arg(p.route)
             .arg(p.first);
     case LayoutProblem::Address:
-        return Tr("%1: adresa dekodéru %2 je mimo %3..%4.")
+        return QCoreApplication::translate("hx7", "%1: adresa dekodéru %2 je mimo %3..%4.")
             .arg(name)
             .arg(entry ? entry->AddressCode() : 0)
             .arg(FirstAddressCode)
@@ -326,10 +323,11 @@ QString ProblemText(const Layout &layout, const LayoutProblem &p)
     case LayoutProblem::BadFile:
         return QStringLiteral("%1: %2").arg(name, entry ? entry->problem.simplified() : p.detail);
     case LayoutProblem::Type:
-        return Tr("%1: čeká se %2, modul naposledy ohlásil %3.")
+        return QCoreApplication::translate("hx7", "%1: čeká se %2, modul naposledy ohlásil %3.")
             .arg(name, TypeName(entry ? entry->expectedType : 0), TypeName(p.detail.right(1).at(0).toLatin1()));
     case LayoutProblem::DuplicateId:
-        return Tr("Modul „%1“ je na kolejišti podruhé (%2); druhý se nepoužívá.").arg(p.ids.value(0), p.detail);
+        return QCoreApplication::translate("hx7", "Modul „%1“ je na kolejišti podruhé (%2); druhý se nepoužívá.")
+            .arg(p.ids.value(0), p.detail);
     }
     return {};
 }
