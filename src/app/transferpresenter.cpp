@@ -373,6 +373,7 @@ void TransferPresenter::SignalTableRead()
 
 void TransferPresenter::Finished(TransferOutcome outcome)
 {
+    const auto told = qScopeGuard([this, outcome] { Q_EMIT TransferEnded(outcome); });
     if (outcome == TransferOutcome::Identified)
         return Identified();
     const auto atEnd =

@@ -62,6 +62,9 @@ public:
     void ShowDifferences(const ImageBytes &program, const QList<ByteDifference> &differences,
                          const QString &otherName = {});
 
+    // The bytes the running or last verify found different.
+    int DifferenceCount() const { return int(m_differences.size()); }
+
     // TransferView
     void SetProgress(int position) override;
     void SetProgressVisible(bool visible) override;
@@ -78,6 +81,8 @@ Q_SIGNALS:
     void BackupKept();
     // A version query was answered (not a search, not what a store learnt of the module later).
     void ModuleAnswered(const ModuleIdentity &module);
+    // Every transfer's end, after the presenter has shown it (a version query's too: Identified).
+    void TransferEnded(hx7::TransferOutcome outcome);
     void CloseWindow(); // a transfer the window was to close after has ended well, or "stop and quit" stopped it
 
 private:
