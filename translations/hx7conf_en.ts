@@ -1161,6 +1161,20 @@ Configures HX7, HX7V and HX7S modules over a serial line.
         <source>Modul „%1“ je na kolejišti podruhé (%2); druhý se nepoužívá.</source>
         <translation>The module “%1” is on the layout twice (%2); the second is not used.</translation>
     </message>
+    <message numerus="yes">
+        <source>liší se: %n bajt</source>
+        <translation>
+            <numerusform>differs: %n byte</numerusform>
+            <numerusform>differs: %n bytes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>liší se: %n bajty</source>
+        <translation>
+            <numerusform>differs: %n byte</numerusform>
+            <numerusform>differs: %n bytes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>hx7::EntryDialog</name>
@@ -1280,6 +1294,13 @@ Configures HX7, HX7V and HX7S modules over a serial line.
     <message>
         <source>Přidat ho na kolejiště jako nový modul? Nejdřív se z něj načtou všechna data.</source>
         <translation>Add it to the layout as a new module? All its data are read first.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Konflikt adres na kolejišti: DCC adresu %1 mají %n moduly: %2.</source>
+        <translation>
+            <numerusform>Address conflict on the layout: %n module has decoder address %1: %2.</numerusform>
+            <numerusform>Address conflict on the layout: %n modules have decoder address %1: %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1474,6 +1495,10 @@ Configures HX7, HX7V and HX7S modules over a serial line.
     <message>
         <source>Ko&amp;š…</source>
         <translation>&amp;Trash…</translation>
+    </message>
+    <message>
+        <source>Modul %1 zatím nemá žádnou zálohu.</source>
+        <translation>The module %1 has no backup yet.</translation>
     </message>
 </context>
 <context>

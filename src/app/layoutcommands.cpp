@@ -446,7 +446,9 @@ void LayoutCommands::Identified()
         return Matched(ids.front(), *module, after == AfterIdentify::Compare);
     if (ids.isEmpty())
         return NotOnLayout(*module);
-    const QString text = tr("Konflikt adres na kolejišti: DCC adresu %1 má %n modulů: %2.", nullptr, int(ids.size()))
+    const int n = int(ids.size()); // two or more; Czech says 2-4 and 5 and more in words of their own
+    const QString text = (n <= 4 ? tr("Konflikt adres na kolejišti: DCC adresu %1 mají %n moduly: %2.", nullptr, n)
+                                 : tr("Konflikt adres na kolejišti: DCC adresu %1 má %n modulů: %2.", nullptr, n))
                              .arg(*module->addressCode)
                              .arg(EntryNames(*m_layout, ids).join(QStringLiteral(", ")));
     m_roster->SetNote(text, true);

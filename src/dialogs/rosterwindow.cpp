@@ -210,7 +210,20 @@ RosterWindow::RosterWindow(QWidget *parent) : QDialog(parent)
     EDfiltr = Named(new QLineEdit(this), "EDfiltr");
     EDfiltr->setClearButtonEnabled(true);
     EDfiltr->setPlaceholderText(tr("název, místo, skupina, adresa…"));
+    connect(EDfiltr, &QLineEdit::textChanged, this, &RosterWindow::ApplyFilter);
     auto *LBfiltr = BuddyLabel(tr("&Hledat:"), EDfiltr, this);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(LBkolejiste);
+    layout->addLayout(Row({LBfiltr, EDfiltr}));
+    layout->addWidget(LBnalez);
+    layout->addWidget(BuildTable(), 1);
+    layout->addWidget(BuildButtons());
+    resize(980, 420);
+    Refresh();
+}
+
+QTableWidget *RosterWindow::BuildTable()
+{
     TableModuly = Named(new QTableWidget(0, ColumnCount, this), "TableModuly");
     TableModuly->setAccessibleName(windowTitle());
     TableModuly->setHorizontalHeaderLabels({tr("Název"), tr("Místo"), tr("Skupina"), tr("Typ a verze"), tr("DCC adr."),
@@ -225,20 +238,25 @@ RosterWindow::RosterWindow(QWidget *parent) : QDialog(parent)
     TableModuly->horizontalHeader()->setStretchLastSection(true);
     TableModuly->setSortingEnabled(true);
     TableModuly->sortByColumn(ColName, Qt::AscendingOrder);
-    connect(EDfiltr, &QLineEdit::textChanged, this, &RosterWindow::ApplyFilter);
     connect(TableModuly, &QTableWidget::itemSelectionChanged, this, &RosterWindow::UpdateButtons);
     connect(TableModuly, &QTableWidget::cellDoubleClicked, this, [this] {
         if (const LayoutEntry *e = Selected())
             Q_EMIT OpenRequested(e->id);
     });
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(LBkolejiste);
-    layout->addLayout(Row({LBfiltr, EDfiltr}));
-    layout->addWidget(LBnalez);
-    layout->addWidget(TableModuly, 1);
-    layout->addWidget(BuildButtons());
-    resize(980, 420);
-    Refresh();
+    return TableModuly;
+}
+
+QPushButton *RosterWindow::BuildAddButton(QWidget *box)
+{
+    auto *add = Named(new QPushButton(tr("&Přidat"), box), "BTpridat");
+    add->setAutoDefault(false);
+    auto *menu = new QMenu(add);
+    Named(menu->addAction(tr("Z dat v &programu")), "PridatZProgramu")->setData(int(AddSource::Image));
+    Named(menu->addAction(tr("Ze &souboru…")), "PridatZeSouboru")->setData(int(AddSource::File));
+    Named(menu->addAction(tr("Z připojeného &modulu")), "PridatZModulu")->setData(int(AddSource::Module));
+    connect(menu, &QMenu::triggered, this, [this](QAction *a) { Q_EMIT AddRequested(AddSource(a->data().toInt())); });
+    add->setMenu(menu);
+    return add;
 }
 
 QWidget *RosterWindow::BuildButtons()
@@ -249,14 +267,7 @@ QWidget *RosterWindow::BuildButtons()
         b->setAutoDefault(false); // Enter closes the window, never removes an entry
         return b;
     };
-    QPushButton *add = button(tr("&Přidat"), "BTpridat");
-    auto *addMenu = new QMenu(add);
-    Named(addMenu->addAction(tr("Z dat v &programu")), "PridatZProgramu")->setData(int(AddSource::Image));
-    Named(addMenu->addAction(tr("Ze &souboru…")), "PridatZeSouboru")->setData(int(AddSource::File));
-    Named(addMenu->addAction(tr("Z připojeného &modulu")), "PridatZModulu")->setData(int(AddSource::Module));
-    connect(addMenu, &QMenu::triggered, this,
-            [this](QAction *a) { Q_EMIT AddRequested(AddSource(a->data().toInt())); });
-    add->setMenu(addMenu);
+    QPushButton *add = BuildAddButton(box);
     QPushButton *open = button(tr("&Otevřít"), "BTotevrit");
     QPushButton *edit = button(tr("&Upravit…"), "BTupravit");
     edit->setToolTip(tr("Přejmenovat modul, změnit jeho místo, skupinu, poznámku, očekávaný typ nebo plánovaný"));
@@ -276,10 +287,7 @@ QWidget *RosterWindow::BuildButtons()
     connect(edit, &QPushButton::clicked, this, &RosterWindow::EditClick);
     connect(remove, &QPushButton::clicked, this, &RosterWindow::RemoveClick);
     connect(trash, &QPushButton::clicked, this, &RosterWindow::TrashClick);
-    connect(backups, &QPushButton::clicked, this, [this] {
-        if (const LayoutEntry *e = Selected())
-            Q_EMIT BackupsRequested(e->AddressCode());
-    });
+    connect(backups, &QPushButton::clicked, this, &RosterWindow::BackupsClick);
     connect(find, &QPushButton::clicked, this, &RosterWindow::FindRequested);
     connect(compare, &QPushButton::clicked, this, &RosterWindow::CompareRequested);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -289,6 +297,19 @@ QWidget *RosterWindow::BuildButtons()
     row->setContentsMargins(0, 0, 0, 0);
     box->setLayout(row);
     return box;
+}
+
+void RosterWindow::BackupsClick()
+{
+    const LayoutEntry *e = Selected();
+    if (!e)
+        return;
+    // The backups window would show every module's backups for a decoder address it has none of.
+    if (!e->Usable() || !m_backups || m_backups->List(e->AddressCode()).empty()) {
+        SetNote(tr("Modul %1 zatím nemá žádnou zálohu.").arg(e->name));
+        return;
+    }
+    Q_EMIT BackupsRequested(e->AddressCode());
 }
 
 void RosterWindow::SetLayout(Layout *layout, const LayoutState *state, const BackupStore *backups)

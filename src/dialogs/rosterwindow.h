@@ -76,6 +76,8 @@ Q_SIGNALS:
     void LayoutChanged(); // an entry was edited, removed or brought back here
 
 private:
+    QTableWidget *BuildTable();
+    QPushButton *BuildAddButton(QWidget *box);
     QWidget *BuildButtons();
     void FillRow(int row, const LayoutEntry &entry);
     void ApplyFilter();
@@ -83,6 +85,7 @@ private:
     void EditClick();
     void RemoveClick();
     void TrashClick();
+    void BackupsClick();
     bool WriteEntry(const LayoutEntry &entry);
     const LayoutEntry *Selected() const;
 

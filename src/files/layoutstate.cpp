@@ -51,7 +51,14 @@ QString VerifyResultText(const EntryRecord &record)
         return {};
     if (*record.differing == 0)
         return QCoreApplication::translate("hx7", "v souladu");
-    return QCoreApplication::translate("hx7", "liší se: %n bajtů", nullptr, *record.differing);
+    // A Czech count has three forms (1 bajt, 2 bajty, 5 bajtů): each is a text of its own, in which the English
+    // translation gives its own plural.
+    const int n = *record.differing;
+    if (n == 1)
+        return QCoreApplication::translate("hx7", "liší se: %n bajt", nullptr, n);
+    if (n >= 2 && n <= 4)
+        return QCoreApplication::translate("hx7", "liší se: %n bajty", nullptr, n);
+    return QCoreApplication::translate("hx7", "liší se: %n bajtů", nullptr, n);
 }
 
 QString LastVerifiedText(const EntryRecord &record)

@@ -2,6 +2,7 @@
 // A layout's folder: ids made from names, a round trip through its files, a broken module file that spoils only
 // its own entry, and texts the files cannot hold.
 #include "layout.h"
+#include "layoutstate.h"
 
 #include <QDir>
 #include <QFile>
@@ -158,6 +159,27 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(layout.ConfigPath(e.id)));
         layout.name = name + QStringLiteral("\n");
         QVERIFY(!SaveLayoutFile(layout, &error));
+    }
+
+    // The roster's and hx7ctl's words for the last verify, with the Czech count's three forms.
+    void verifyResultWords_data()
+    {
+        QTest::addColumn<int>("differing"); // -1: never verified
+        QTest::addColumn<QString>("words");
+        QTest::newRow("never") << -1 << "";
+        QTest::newRow("equal") << 0 << "v souladu";
+        QTest::newRow("one") << 1 << "liší se: 1 bajt";
+        QTest::newRow("three") << 3 << "liší se: 3 bajty";
+        QTest::newRow("five") << 5 << "liší se: 5 bajtů";
+    }
+    void verifyResultWords()
+    {
+        QFETCH(int, differing);
+        QFETCH(QString, words);
+        EntryRecord record;
+        if (differing >= 0)
+            record.differing = differing;
+        QCOMPARE(VerifyResultText(record), words);
     }
 
     void aFolderThatIsNoLayout()

@@ -115,15 +115,22 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("codes"); // of the layout's entries a, b, c, ...
         QTest::addColumn<QStringList>("selected");
         QTest::addColumn<QString>("says");
-        QTest::newRow("one") << QList<int>{4, 5, 6} << QStringList{"b"} << "je b (b)";
-        QTest::newRow("none") << QList<int>{4, 6} << QStringList{"novy"} << "na kolejišti není";
-        QTest::newRow("several") << QList<int>{5, 4, 5} << QStringList{"a", "c"} << "Konflikt adres";
+        QTest::addColumn<QString>("button");
+        QTest::newRow("one") << QList<int>{4, 5, 6} << QStringList{"b"} << "je b (b)"
+                             << "BTnajit";
+        QTest::newRow("one, Test comm") << QList<int>{4, 5} << QStringList{"b"} << "je b (b)"
+                                        << "BTtest1";
+        QTest::newRow("none") << QList<int>{4, 6} << QStringList{"novy"} << "na kolejišti není"
+                              << "BTnajit";
+        QTest::newRow("several") << QList<int>{5, 4, 5} << QStringList{"a", "c"} << "Konflikt adres"
+                                 << "BTnajit";
     }
     void findTheConnectedModule()
     {
         QFETCH(QList<int>, codes);
         QFETCH(QStringList, selected);
         QFETCH(QString, says);
+        QFETCH(QString, button);
         App app({QStringLiteral("--type"), QStringLiteral("V"), QStringLiteral("--version"), QStringLiteral("0x14"),
                  QStringLiteral("--address-code"), QStringLiteral("5"), QStringLiteral("--log")});
         const QString folder = app.dir.filePath(QStringLiteral("kolejiste"));
@@ -145,7 +152,8 @@ private Q_SLOTS:
         app.prompts.Shown.clear();
         QElapsedTimer clock;
         clock.start();
-        roster.findChild<QPushButton *>(QStringLiteral("BTnajit"))->click();
+        QWidget *from = button == "BTtest1" ? static_cast<QWidget *>(app.window.get()) : &roster;
+        from->findChild<QPushButton *>(button)->click();
         app.RunUntilIdle();
         QCoreApplication::processEvents(); // the answer is taken from the event loop
         QVERIFY2(clock.elapsed() < 1000 || selected == QStringList{"novy"},
@@ -172,6 +180,43 @@ private Q_SLOTS:
             QCOMPARE(app.window->Document().EntryId(), QStringLiteral("novy"));
             QVERIFY(record.read.isValid());
         }
+    }
+
+    // "Porovnat s kolejištěm": the module found on the layout, compared with its entry's file; the result is
+    // recorded for the entry and shown in the roster.
+    void compareWithTheLayout_data()
+    {
+        QTest::addColumn<int>("changed"); // bytes of the entry's file that differ from the module
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("in step") << 0 << "v souladu";
+        QTest::newRow("two bytes differ") << 2 << "liší se: 2 bajty";
+    }
+    void compareWithTheLayout()
+    {
+        QFETCH(int, changed);
+        QFETCH(QString, shown);
+        App app({QStringLiteral("--address-code"), QStringLiteral("5")});
+        const QString folder = app.dir.filePath(QStringLiteral("kolejiste"));
+        QVERIFY(CreateLayout(folder, QStringLiteral("Lhota"), nullptr));
+        std::optional<Layout> layout = OpenLayout(folder, nullptr);
+        LayoutEntry e;
+        e.id = e.name = QStringLiteral("vjezd");
+        QCOMPARE(LoadConfigText(app.dir.filePath(QStringLiteral("module.txt")), e.image).status, LoadOutcome::Loaded);
+        e.image[AddressCodeByte] = 5;
+        for (int i = 0; i < changed; ++i)
+            e.image[100 + i] ^= 0x11;
+        QVERIFY(SaveEntry(*layout, e, true, nullptr));
+        QVERIFY(app.window->Layouts().OpenFolder(folder));
+        RosterWindow &roster = app.window->Layouts().Roster();
+        roster.findChild<QPushButton *>(QStringLiteral("BTporovnat"))->click();
+        app.RunUntilIdle(); // which module
+        QCoreApplication::processEvents();
+        app.RunUntilIdle(); // the verify
+        QCoreApplication::processEvents();
+        QCOMPARE(app.window->Document().EntryId(), QStringLiteral("vjezd"));
+        QCOMPARE(VerifyResultText(LayoutState(folder).Record(QStringLiteral("vjezd"))), shown);
+        auto *table = roster.findChild<QTableWidget *>(QStringLiteral("TableModuly"));
+        QVERIFY2(table->item(0, 8)->text().endsWith(shown), qPrintable(table->item(0, 8)->text()));
     }
 
     void testCommReadAndOutputTest()
