@@ -145,7 +145,8 @@ void LayoutCommands::New()
     if (!name)
         return;
     QString error;
-    if (!CreateLayout(folder, name->trimmed(), &error)) {
+    const QString named = name->trimmed().isEmpty() ? QFileInfo(folder).fileName() : name->trimmed();
+    if (!CreateLayout(folder, named, &error)) {
         m_prompts.Warning(&m_window, error);
         return;
     }

@@ -33,6 +33,8 @@
 using namespace hx7;
 using namespace hx7test;
 
+Q_DECLARE_METATYPE(std::optional<QString>)
+
 namespace {
 
 struct Fixture {
@@ -168,6 +170,34 @@ private Q_SLOTS:
         QVERIFY(QDir(folder).exists(QStringLiteral("layout.txt")));
     }
 
+    // "Nové kolejiště…": a folder, then its name; the new layout is open at once. A folder that is a layout
+    // already is refused with the reason.
+    void newLayout_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<std::optional<QString>>("name");
+        QTest::addColumn<QString>("opened"); // the open layout's name afterwards; empty: none
+        QTest::newRow("named") << "nove" << std::optional<QString>(QStringLiteral(" Lhota ")) << "Lhota";
+        QTest::newRow("no name given") << "nove" << std::optional<QString>(QString()) << "nove";
+        QTest::newRow("name cancelled") << "nove" << std::optional<QString>() << "";
+        QTest::newRow("folder cancelled") << "" << std::optional<QString>(QStringLiteral("Lhota")) << "";
+        QTest::newRow("a layout already") << "kolejiste" << std::optional<QString>(QStringLiteral("Jiné")) << "";
+    }
+    void newLayout()
+    {
+        QFETCH(QString, folder);
+        QFETCH(std::optional<QString>, name);
+        QFETCH(QString, opened);
+        Fixture f;
+        CreateLayout(f.dir.filePath(QStringLiteral("kolejiste")), QStringLiteral("Lhota"), nullptr);
+        f.prompts.LayoutPath = folder.isEmpty() ? QString() : f.dir.filePath(folder);
+        f.prompts.TextAnswer = name;
+        f.window->findChild<QAction *>(QStringLiteral("NoveKolejiste1"))->trigger();
+        const Layout *layout = f.window->Layouts().Current();
+        QCOMPARE(layout ? layout->name : QString(), opened);
+        QCOMPARE(f.prompts.Shown.filter(QStringLiteral("warning: ")).size(), folder == "kolejiste" ? 1 : 0);
+    }
+
     // Open, change, "Uložit" into the entry; a read keeps the document the entry's; rename; remove to the trash
     // and bring back.
     void openSaveRenameRemove()
@@ -181,6 +211,21 @@ private Q_SLOTS:
         f.click("BTotevrit");
         QCOMPARE(f.window->Document().EntryId(), QStringLiteral("vjezd-lhota"));
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Vjezd Lhota – kolejiště Lhota[*] – HX7  konfigurace"));
+        // A read from a module keeps the document the entry's, modified where the module differs from its file.
+        ImageBytes module = f.data.ConfigImage;
+        module[AddressCodeByte] = 9;
+        f.port.Respond = [&](const QByteArray &frame) {
+            return frame[1] == 'R' ? QByteArray(1, char(module[std::uint8_t(frame[2])])) + '*' : QByteArray();
+        };
+        f.window->ReadData1Click();
+        for (int i = 0; i < 2000 && !f.window->Controller().IsIdle(); ++i)
+            f.window->Timer1Timer();
+        QCoreApplication::processEvents(); // the layout takes the read's end from the event loop
+        QCOMPARE(f.window->Document().EntryId(), QStringLiteral("vjezd-lhota"));
+        QVERIFY(f.window->IsModified());
+        QCOMPARE(f.data.ConfigImage[AddressCodeByte], 9);
+        QVERIFY(
+            LayoutState(f.window->Layouts().Current()->folder).Record(QStringLiteral("vjezd-lhota")).read.isValid());
         f.data.ConfigImage[AddressCodeByte] = 7;
         f.window->Document().Edited(QStringLiteral("adresa"));
         QVERIFY(f.window->IsModified());
@@ -260,6 +305,27 @@ private Q_SLOTS:
         QCOMPARE(f.window->Layouts().Current()->folder, folder);
         QVERIFY(!f.roster().isVisible());
         QCOMPARE(f.window->findChild<QAction *>(QStringLiteral("RecentLayout1"))->data().toString(), folder);
+    }
+
+    // Enter and Escape close the roster window; neither opens, edits nor removes the selected entry.
+    void rosterKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+    }
+    void rosterKeys()
+    {
+        QFETCH(int, key);
+        Fixture f;
+        f.layout({{QStringLiteral("Vjezd"), 5}});
+        f.roster().SelectIds({QStringLiteral("vjezd")});
+        f.table()->setFocus();
+        QTest::keyClick(f.table(), Qt::Key(key));
+        QVERIFY(!f.roster().isVisible());
+        QCOMPARE(f.window->Layouts().Current()->Ids(), QStringList{"vjezd"});
+        QVERIFY(f.window->Document().EntryId().isEmpty());
+        QVERIFY(f.prompts.Shown.isEmpty());
     }
 
     // Enter takes the entry's fields once they are fit, and says why not otherwise; Escape changes nothing.
