@@ -1500,6 +1500,10 @@ Configures HX7, HX7V and HX7S modules over a serial line.
         <source>Modul %1 zatím nemá žádnou zálohu.</source>
         <translation>The module %1 has no backup yet.</translation>
     </message>
+    <message>
+        <source>Tuto DCC adresu má na kolejišti i jiný modul: reagovaly by na stejné povely.</source>
+        <translation>Another module on the layout has this decoder address too: both would react to the same commands.</translation>
+    </message>
 </context>
 <context>
     <name>hx7::StatusLine</name>

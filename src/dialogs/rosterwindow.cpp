@@ -218,7 +218,7 @@ RosterWindow::RosterWindow(QWidget *parent) : QDialog(parent)
     layout->addWidget(LBnalez);
     layout->addWidget(BuildTable(), 1);
     layout->addWidget(BuildButtons());
-    resize(980, 420);
+    resize(1100, 440);
     Refresh();
 }
 
@@ -338,10 +338,34 @@ void RosterWindow::Refresh()
         const auto count = counts.find(e.AddressCode());
         const int backups = e.Usable() && count != counts.end() ? count->second : 0;
         TableModuly->setItem(row, ColBackups, new RosterItem(QString::number(backups), NumberKey(backups)));
+        MarkShared(row, e);
     }
     TableModuly->setSortingEnabled(true);
     SelectIds(selected.isEmpty() ? QStringList() : QStringList{selected});
     ApplyFilter();
+}
+
+// Two modules of one address code react to the same commands: the address says so at once, the layout check
+// says what else serves those numbers.
+void RosterWindow::MarkShared(int row, const LayoutEntry &e)
+{
+    if (!e.Usable())
+        return;
+    const auto shares = std::count_if(m_layout->entries.begin(), m_layout->entries.end(), [&](const LayoutEntry &o) {
+        return o.Usable() && o.AddressCode() == e.AddressCode();
+    });
+    if (shares < 2)
+        return;
+    for (const int column : {ColAddress, ColCommands}) {
+        QTableWidgetItem *item = TableModuly->item(row, column);
+        item->setForeground(QColor(0xb0, 0, 0));
+        item->setFont([&] {
+            QFont bold = item->font();
+            bold.setBold(true);
+            return bold;
+        }());
+        item->setToolTip(tr("Tuto DCC adresu má na kolejišti i jiný modul: reagovaly by na stejné povely."));
+    }
 }
 
 void RosterWindow::FillRow(int row, const LayoutEntry &e)

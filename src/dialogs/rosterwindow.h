@@ -80,6 +80,7 @@ private:
     QPushButton *BuildAddButton(QWidget *box);
     QWidget *BuildButtons();
     void FillRow(int row, const LayoutEntry &entry);
+    void MarkShared(int row, const LayoutEntry &entry);
     void ApplyFilter();
     void UpdateButtons();
     void EditClick();
