@@ -495,14 +495,13 @@ void LayoutCommands::NotOnLayout(const ModuleIdentity &module)
     if (!AskNewEntry(entry) || !m_files.MayReplaceData())
         return;
     m_addAfterRead = entry;
-    m_readsBefore = m_presenter.ReadsTaken();
     m_presenter.StartRead();
 }
 
 void LayoutCommands::ReadTaken()
 {
     std::optional<LayoutEntry> adding = std::exchange(m_addAfterRead, std::nullopt);
-    if (m_presenter.ReadsTaken() == m_readsBefore && adding)
+    if (!m_presenter.LastReadTaken())
         return; // the user kept the edits made while the read ran: the module's bytes went nowhere
     if (adding) {
         adding->image = m_document.Image();

@@ -104,7 +104,6 @@ private:
 
     enum class AfterIdentify { Nothing, Select, Compare } m_afterIdentify = AfterIdentify::Nothing;
     std::optional<LayoutEntry> m_addAfterRead; // "add from the module": the entry its read fills
-    int m_readsBefore = 0;
 };
 
 } // namespace hx7

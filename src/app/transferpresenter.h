@@ -62,6 +62,8 @@ public:
     void ShowDifferences(const ImageBytes &program, const QList<ByteDifference> &differences,
                          const QString &otherName = {});
 
+    // Whether the last read's bytes went into the image (the user may have kept the edits made while it ran).
+    bool LastReadTaken() const { return m_lastReadTaken; }
     // The bytes the running or last verify found different.
     int DifferenceCount() const { return int(m_differences.size()); }
 
@@ -119,6 +121,7 @@ private:
     QString m_lastBackup;                // the backup taken before the running or last overwrite
     ImageBytes m_readStart{};            // the image as it was when the running read began
     int m_readsTaken = 0;                // reads whose bytes went into the image
+    bool m_lastReadTaken = false;
     QElapsedTimer m_transferClock;
     bool m_closeWhenDone = false;       // "wait and close": the window closes when the transfer has ended
     bool m_lastTransferWentWell = true; // neither failed nor stopped

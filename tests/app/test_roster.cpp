@@ -5,6 +5,7 @@
 #include "configtextfile.h"
 #include "fakes.h"
 #include "hx7Main.h"
+#include "layoutcheckwindow.h"
 #include "layoutcommands.h"
 #include "recordingprompts.h"
 #include "rosterwindow.h"
@@ -257,6 +258,26 @@ private Q_SLOTS:
         f.click("BTkos");
         QCOMPARE(f.column(0), (QStringList{"Odjezd", "Vjezd Lhota sudá"}));
         QCOMPARE(FileBytes(config)[AddressCodeByte], 7);
+    }
+
+    // A line of the layout check (or the plan) opens its module as the document, then that route's editor.
+    void checkOpensTheModuleAtTheRoute()
+    {
+        Fixture f;
+        f.layout({{QStringLiteral("Vjezd"), 5}, {QStringLiteral("Odjezd"), 6}});
+        int shownRoute = 0;
+        QString shownEntry;
+        QTimer::singleShot(0, [&] {
+            auto *editor = qobject_cast<TCestaForm1 *>(QApplication::activeModalWidget());
+            QVERIFY(editor);
+            shownRoute = editor->RouteNumber;
+            shownEntry = f.window->Document().EntryId();
+            QVERIFY(editor->Names.Known());
+            editor->reject();
+        });
+        Q_EMIT f.window->findChild<LayoutCheckWindow *>()->OpenRequested(QStringLiteral("odjezd"), 3);
+        QCOMPARE(shownRoute, 3);
+        QCOMPARE(shownEntry, QStringLiteral("odjezd"));
     }
 
     // "Uložit" into an entry someone changed on disk since asks first; No leaves their file as it is.
