@@ -77,7 +77,11 @@ LayoutCommands::LayoutCommands(ConfigDocument &document, Prompts &prompts, const
     m_files.SetNames([this] { return Names(); });
 }
 
-LayoutCommands::~LayoutCommands() = default;
+LayoutCommands::~LayoutCommands()
+{
+    // The roster outlives this object by a little (both belong to the window): it must not see the layout go.
+    m_roster->SetLayout(nullptr, nullptr, nullptr);
+}
 
 CommandNames LayoutCommands::Names() const
 {
