@@ -1302,6 +1302,10 @@ Configures HX7, HX7V and HX7S modules over a serial line.
             <numerusform>Address conflict on the layout: %n modules have decoder address %1: %2.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Kolejiště %1 už neexistuje; ze seznamu posledních kolejišť bylo odebráno.</source>
+        <translation>The layout %1 no longer exists; it was removed from the list of recent layouts.</translation>
+    </message>
 </context>
 <context>
     <name>hx7::MonitorWindow</name>

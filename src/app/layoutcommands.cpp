@@ -99,7 +99,23 @@ void LayoutCommands::SetRecentItems(QList<QAction *> items, QAction *separator)
     m_recentItems = std::move(items);
     m_recentSeparator = separator;
     for (QAction *item : std::as_const(m_recentItems))
-        connect(item, &QAction::triggered, this, [this, item] { OpenFolder(item->data().toString()); });
+        connect(item, &QAction::triggered, this, [this, item] { OpenRecent(item->data().toString()); });
+}
+
+void LayoutCommands::OpenRecent(const QString &folder)
+{
+    if (IsLayoutFolder(folder)) {
+        OpenFolder(folder);
+        return;
+    }
+    // Moved or deleted since (a stick not plugged in): it leaves the list, as a recent file does.
+    const ProfileFile profile(m_settings.path());
+    QStringList folders = RecentLayouts(profile);
+    folders.removeAll(folder);
+    WriteRecentLayouts(profile, folders);
+    FillRecentMenu();
+    m_prompts.Warning(&m_window, tr("Kolejiště %1 už neexistuje; ze seznamu posledních kolejišť bylo odebráno.")
+                                     .arg(QDir::toNativeSeparators(folder)));
 }
 
 void LayoutCommands::FillRecentMenu()

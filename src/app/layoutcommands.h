@@ -72,6 +72,7 @@ Q_SIGNALS:
     void BackupsRequested(int addressCode);
 
 private:
+    void OpenRecent(const QString &folder);
     void Add(RosterWindow::AddSource source);
     void AddFromImage();
     void AddFromFile();

@@ -325,7 +325,12 @@ private Q_SLOTS:
         QVERIFY(f.window->Layouts().Current());
         QCOMPARE(f.window->Layouts().Current()->folder, folder);
         QVERIFY(!f.roster().isVisible());
-        QCOMPARE(f.window->findChild<QAction *>(QStringLiteral("RecentLayout1"))->data().toString(), folder);
+        QAction *recent = f.window->findChild<QAction *>(QStringLiteral("RecentLayout1"));
+        QCOMPARE(recent->data().toString(), folder);
+        QVERIFY(QDir(folder).removeRecursively()); // gone since: the item says so and leaves the list
+        recent->trigger();
+        QCOMPARE(f.prompts.Shown.filter(QStringLiteral("už neexistuje")).size(), 1);
+        QVERIFY(!recent->isVisible());
     }
 
     // Enter and Escape close the roster window; neither opens, edits nor removes the selected entry.
