@@ -762,24 +762,6 @@ type and version, decoder address, what followed</translation>
         <translation>The data in the program have changed and are not saved. Save them?</translation>
     </message>
     <message>
-        <source>Použití: hx7conf [SOUBOR]
-
-Konfigurace modulů HX7, HX7V a HX7S přes sériovou linku.
-
-  SOUBOR      konfigurační soubor, který se po startu načte
-  --help      vypíše tuto nápovědu
-  --version   vypíše verzi programu
-</source>
-        <translation>Usage: hx7conf [FILE]
-
-Configures HX7, HX7V and HX7S modules over a serial line.
-
-  FILE        a configuration file loaded after the start
-  --help      prints this help
-  --version   prints the program&apos;s version
-</translation>
-    </message>
-    <message>
         <source>neznámý argument %1</source>
         <translation>unknown argument %1</translation>
     </message>
@@ -1366,6 +1348,93 @@ connected module&apos;s address.
         <source>Číslo povelu %1 obsluhuje více dekodérů: %2.</source>
         <translation>Command number %1 is served by more than one decoder: %2.</translation>
     </message>
+    <message>
+        <source>Použití: hx7conf [SOUBOR | KOLEJIŠTĚ]
+
+Konfigurace modulů HX7, HX7V a HX7S přes sériovou linku.
+
+  SOUBOR      konfigurační soubor, který se po startu načte
+  KOLEJIŠTĚ   složka kolejiště, které se po startu otevře
+  --help      vypíše tuto nápovědu
+  --version   vypíše verzi programu
+</source>
+        <translation>Usage: hx7conf [FILE | LAYOUT]
+
+Configures HX7, HX7V and HX7S modules over a serial line.
+
+  FILE        a configuration file to load after start-up
+  LAYOUT      a layout folder to open after start-up
+  --help      print this help
+  --version   print the program version
+</translation>
+    </message>
+    <message>
+        <source>Složka nového kolejiště</source>
+        <translation>Folder of the new layout</translation>
+    </message>
+    <message>
+        <source>Otevřít kolejiště</source>
+        <translation>Open layout</translation>
+    </message>
+    <message>
+        <source>%1 (očekávaný)</source>
+        <translation>%1 (expected)</translation>
+    </message>
+    <message>
+        <source>Koš kolejiště</source>
+        <translation>Layout&apos;s trash</translation>
+    </message>
+    <message>
+        <source>%1 (%2), odstraněno %3</source>
+        <translation>%1 (%2), removed %3</translation>
+    </message>
+    <message>
+        <source>Vrátit na kolejiště</source>
+        <translation>Bring back to the layout</translation>
+    </message>
+</context>
+<context>
+    <name>hx7::EntryDialog</name>
+    <message>
+        <source>Nový modul kolejiště</source>
+        <translation>New layout module</translation>
+    </message>
+    <message>
+        <source>Modul kolejiště %1</source>
+        <translation>Layout module %1</translation>
+    </message>
+    <message>
+        <source>neuvedeno</source>
+        <translation>not given</translation>
+    </message>
+    <message>
+        <source>Plánovaný (modul ještě není, jeho adresy jsou rezervované)</source>
+        <translation>Planned (no module yet, its addresses are reserved)</translation>
+    </message>
+    <message>
+        <source>&amp;Název:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Místo:</source>
+        <translation>&amp;Place:</translation>
+    </message>
+    <message>
+        <source>&amp;Skupina:</source>
+        <translation>&amp;Group:</translation>
+    </message>
+    <message>
+        <source>&amp;Poznámka:</source>
+        <translation>&amp;Comment:</translation>
+    </message>
+    <message>
+        <source>Očekávaný &amp;typ:</source>
+        <translation>Expected &amp;type:</translation>
+    </message>
+    <message>
+        <source>Zadejte název modulu.</source>
+        <translation>Enter the module&apos;s name.</translation>
+    </message>
 </context>
 <context>
     <name>hx7::FileCommands</name>
@@ -1407,6 +1476,75 @@ connected module&apos;s address.
     <message>
         <source>Kontrola kolejiště „%1“: nalezené problémy: %2. Dvojklik otevře modul.</source>
         <translation>Check of the layout “%1”: problems found: %2. A double click opens the module.</translation>
+    </message>
+</context>
+<context>
+    <name>hx7::LayoutCommands</name>
+    <message>
+        <source>%1 – kolejiště %2</source>
+        <translation>%1 – layout %2</translation>
+    </message>
+    <message>
+        <source>Kolejiště %1 už neexistuje; ze seznamu posledních kolejišť bylo odebráno.</source>
+        <translation>The layout %1 no longer exists; it was removed from the list of recent layouts.</translation>
+    </message>
+    <message>
+        <source>Název kolejiště:</source>
+        <translation>Name of the layout:</translation>
+    </message>
+    <message>
+        <source>Nejdřív otevřete kolejiště (Kolejiště → Otevřít kolejiště…).</source>
+        <translation>Open a layout first (Layout → Open layout…).</translation>
+    </message>
+    <message>
+        <source>Kolejiště nemá modul „%1“.</source>
+        <translation>The layout has no module “%1”.</translation>
+    </message>
+    <message>
+        <source>Modul %1 kolejiště se od načtení změnil na disku. Přepsat ho?</source>
+        <translation>The layout module %1 has changed on disk since it was read. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>Hledá se připojený modul…</source>
+        <translation>Looking for the connected module…</translation>
+    </message>
+    <message>
+        <source>Modul %1 neodpověděl na čtení své adresy.</source>
+        <translation>The module %1 did not answer the read of its address.</translation>
+    </message>
+    <message>
+        <source>Žádný modul neodpovídá.</source>
+        <translation>No module answers.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Konflikt adres na kolejišti: DCC adresu %1 mají %n moduly: %2.</source>
+        <translation>
+            <numerusform>Address conflict on the layout: %n module has decoder address %1: %2.</numerusform>
+            <numerusform>Address conflict on the layout: %n modules have decoder address %1: %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Konflikt adres na kolejišti: DCC adresu %1 má %n modulů: %2.</source>
+        <translation>
+            <numerusform>Address conflict on the layout: %n module has decoder address %1: %2.</numerusform>
+            <numerusform>Address conflict on the layout: %n modules have decoder address %1: %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Připojený modul %1 (DCC adr. %2) je %3.</source>
+        <translation>The connected module %1 (decoder address %2) is %3.</translation>
+    </message>
+    <message>
+        <source>Kolejiště u něj čeká typ %1.</source>
+        <translation>The layout expects type %1 there.</translation>
+    </message>
+    <message>
+        <source>Připojený modul %1 (DCC adr. %2) na kolejišti není.</source>
+        <translation>The connected module %1 (decoder address %2) is not on the layout.</translation>
+    </message>
+    <message>
+        <source>Přidat ho na kolejiště jako nový modul? Nejdřív se z něj načtou všechna data.</source>
+        <translation>Add it to the layout as a new module? All its data are read first.</translation>
     </message>
 </context>
 <context>
@@ -1505,6 +1643,161 @@ connected module&apos;s address.
     <message>
         <source>Čísel povelů v plánu: %1, v konfliktu: %2, bez dekodéru: %3</source>
         <translation>Command numbers in the plan: %1, in conflict: %2, without a decoder: %3</translation>
+    </message>
+</context>
+<context>
+    <name>hx7::RosterWindow</name>
+    <message>
+        <source>Moduly kolejiště</source>
+        <translation>Layout modules</translation>
+    </message>
+    <message>
+        <source>název, místo, skupina, adresa…</source>
+        <translation>name, place, group, address…</translation>
+    </message>
+    <message>
+        <source>&amp;Hledat:</source>
+        <translation>&amp;Search:</translation>
+    </message>
+    <message>
+        <source>Název</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Místo</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Skupina</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Typ a verze</source>
+        <translation>Type and version</translation>
+    </message>
+    <message>
+        <source>DCC adr.</source>
+        <translation>Decoder addr.</translation>
+    </message>
+    <message>
+        <source>Povely</source>
+        <translation>Accessory addresses</translation>
+    </message>
+    <message>
+        <source>Čteno</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Uloženo</source>
+        <translation>Stored</translation>
+    </message>
+    <message>
+        <source>Ověřeno</source>
+        <translation>Verified</translation>
+    </message>
+    <message>
+        <source>Zálohy</source>
+        <translation>Backups</translation>
+    </message>
+    <message>
+        <source>Plánovaný</source>
+        <translation>Planned</translation>
+    </message>
+    <message>
+        <source>&amp;Přidat</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>Z dat v &amp;programu</source>
+        <translation>From the &amp;program&apos;s data</translation>
+    </message>
+    <message>
+        <source>Ze &amp;souboru…</source>
+        <translation>From a &amp;file…</translation>
+    </message>
+    <message>
+        <source>Z připojeného &amp;modulu</source>
+        <translation>From the connected &amp;module</translation>
+    </message>
+    <message>
+        <source>&amp;Otevřít</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>&amp;Upravit…</source>
+        <translation>&amp;Edit…</translation>
+    </message>
+    <message>
+        <source>Přejmenovat modul, změnit jeho místo, skupinu, poznámku, očekávaný typ nebo plánovaný</source>
+        <translation>Rename the module, change its place, group, comment, expected type or whether it is planned</translation>
+    </message>
+    <message>
+        <source>Odst&amp;ranit…</source>
+        <translation>&amp;Remove…</translation>
+    </message>
+    <message>
+        <source>Ko&amp;š…</source>
+        <translation>&amp;Trash…</translation>
+    </message>
+    <message>
+        <source>&amp;Zálohy</source>
+        <translation>&amp;Backups</translation>
+    </message>
+    <message>
+        <source>&amp;Najít připojený modul</source>
+        <translation>&amp;Find the connected module</translation>
+    </message>
+    <message>
+        <source>Porovnat s &amp;kolejištěm</source>
+        <translation>&amp;Compare with the layout</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Najde připojený modul na kolejišti a porovná ho s jeho souborem; výsledek se zapíše do sloupce Ověřeno</source>
+        <translation>Finds the connected module on the layout and compares it with its file; the result goes into the Verified column</translation>
+    </message>
+    <message>
+        <source>Modul %1 zatím nemá žádnou zálohu.</source>
+        <translation>The module %1 has no backup yet.</translation>
+    </message>
+    <message>
+        <source>Kolejiště %1 (%2)</source>
+        <translation>Layout %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Žádné kolejiště není otevřené (Kolejiště → Otevřít kolejiště…).</source>
+        <translation>No layout is open (Layout → Open layout…).</translation>
+    </message>
+    <message>
+        <source>Tuto DCC adresu má na kolejišti i jiný modul: reagovaly by na stejné povely.</source>
+        <translation>Another module on the layout has this decoder address too: both would react to the same commands.</translation>
+    </message>
+    <message>
+        <source>chybí soubor</source>
+        <translation>file missing</translation>
+    </message>
+    <message>
+        <source>vadný soubor</source>
+        <translation>bad file</translation>
+    </message>
+    <message>
+        <source>ano</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>Modul %1 se od otevření kolejiště změnil na disku. Přepsat jeho popis?</source>
+        <translation>The module %1 has changed on disk since the layout was opened. Overwrite its description?</translation>
+    </message>
+    <message>
+        <source>Odstranit modul %1 z kolejiště? Jeho soubory se přesunou do koše kolejiště, odkud ho lze vrátit.</source>
+        <translation>Remove the module %1 from the layout? Its files go to the layout&apos;s trash, from where it can be brought back.</translation>
+    </message>
+    <message>
+        <source>Koš kolejiště je prázdný.</source>
+        <translation>The layout&apos;s trash is empty.</translation>
     </message>
 </context>
 <context>
@@ -2070,6 +2363,38 @@ connected module&apos;s address.
     <message>
         <source>neuložené změny konfigurace se zahodily</source>
         <translation>unsaved changes to the configuration were discarded</translation>
+    </message>
+    <message>
+        <source>Ko&amp;lejiště     </source>
+        <translation>&amp;Layout</translation>
+    </message>
+    <message>
+        <source>&amp;Moduly kolejiště</source>
+        <translation>Layout &amp;modules</translation>
+    </message>
+    <message>
+        <source>&amp;Nové kolejiště…</source>
+        <translation>&amp;New layout…</translation>
+    </message>
+    <message>
+        <source>&amp;Otevřít kolejiště…</source>
+        <translation>&amp;Open layout…</translation>
+    </message>
+    <message>
+        <source>&amp;Plán adres</source>
+        <translation>Address &amp;plan</translation>
+    </message>
+    <message>
+        <source>&amp;Kontrola kolejiště</source>
+        <translation>Layout &amp;check</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk kolejiště…</source>
+        <translation>P&amp;rint layout…</translation>
+    </message>
+    <message>
+        <source>Kolejiště do P&amp;DF…</source>
+        <translation>Layout to P&amp;DF…</translation>
     </message>
 </context>
 <context>

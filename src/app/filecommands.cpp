@@ -89,6 +89,8 @@ bool FileCommands::SaveAs()
 
 bool FileCommands::SaveInPlace()
 {
+    if (!m_document.EntryId().isEmpty() && m_saveEntry)
+        return m_saveEntry();
     const QString path = m_document.FilePath();
     if (path.isEmpty())
         return SaveAs();
@@ -145,6 +147,8 @@ SheetInfo FileCommands::Sheet() const
     if (const auto &module = m_document.Module())
         info.module = module->AnswerText();
     info.hx7s = m_hx7s && m_hx7s();
+    if (m_names)
+        info.names = m_names();
     return info;
 }
 

@@ -31,6 +31,10 @@ public:
     void FillRecentMenu();
     // What the sheet says beside the image, besides the module: whether it is an HX7S.
     void SetSheetHx7S(std::function<bool()> hx7s) { m_hx7s = std::move(hx7s); }
+    // The open layout's names for the sheet's numbers.
+    void SetNames(std::function<CommandNames()> names) { m_names = std::move(names); }
+    // "Uložit" of a document that is a layout's entry: saved into the entry by the layout.
+    void SetEntrySaver(std::function<bool()> save) { m_saveEntry = std::move(save); }
 
     // Asks about unsaved changes before they are replaced; false when the user chose to stop.
     bool MayReplaceData();
@@ -38,7 +42,7 @@ public:
     void OpenPath(const QString &path); // asks about unsaved changes first
     void OpenRecent(const QString &path);
     bool SaveAs();      // "Uložit data": always asks for a name; false when cancelled or failed
-    bool SaveInPlace(); // "Uložit": into the document's file; asks only without one
+    bool SaveInPlace(); // "Uložit": into the document's file (a layout's entry: through it); asks only without one
     void Print();
     void ExportPdf();
     void CompareWithBackup(const QString &path);
@@ -60,6 +64,8 @@ private:
     QList<QAction *> m_recentItems;
     QAction *m_recentSeparator = nullptr;
     std::function<bool()> m_hx7s;
+    std::function<CommandNames()> m_names;
+    std::function<bool()> m_saveEntry;
 };
 
 } // namespace hx7

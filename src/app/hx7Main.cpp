@@ -12,6 +12,7 @@
 #include "helpwindow.h"
 #include "hx7version.h"
 #include "language.h"
+#include "layoutcommands.h"
 #include "monitorwindow.h"
 #include "prompts.h"
 #include "qtserialport.h"
@@ -21,6 +22,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -47,6 +49,7 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
     setObjectName(QStringLiteral("TMainForm1"));
     m_presenter = new TransferPresenter(m_document, link, prompts, *this);
     m_files = new FileCommands(m_document, prompts, settings, *m_presenter, *this);
+    m_layouts = new LayoutCommands(m_document, prompts, settings, *m_files, *m_presenter, *this);
 
     auto *central = new QWidget(this);
     Table1 = new RouteGrid(this);
@@ -69,6 +72,7 @@ TMainForm1::TMainForm1(SharedData &data, SerialLink &link, const Settings &setti
 
     BuildFileMenu();
     BuildTransferMenu();
+    BuildLayoutMenu();
     BuildInfoMenu();
     m_status = new StatusLine(*statusBar(), link);
     setAcceptDrops(true);
@@ -100,7 +104,11 @@ TMainForm1::~TMainForm1()
 void TMainForm1::BuildBottomRow(QWidget *central, QLayout *layout)
 {
     BTtest1 = Named(new QPushButton(tr("Test comm"), central), "BTtest1");
-    connect(BTtest1, &QPushButton::clicked, this, [this] { Controller().StartVersionQuery(); });
+    // With a layout open the answer also says which of its modules this is: the address code is read too.
+    connect(BTtest1, &QPushButton::clicked, this, [this] {
+        if (!m_layouts->Current() || !m_layouts->Identify())
+            Controller().StartVersionQuery();
+    });
     LBverze1 = Named(new QLabel(QStringLiteral("??"), central), "LBverze1");
     QFont big = LBverze1->font();
     big.setPixelSize(16);
@@ -158,6 +166,37 @@ void TMainForm1::BuildDialogs()
     });
     m_link.SetTrafficLog(&m_trafficLog);
     m_monitor = new MonitorWindow(m_trafficLog, this);
+    ConnectLayouts();
+}
+
+void TMainForm1::ConnectLayouts()
+{
+    connect(m_layouts, &LayoutCommands::NamesChanged, this, [this] {
+        const CommandNames names = m_layouts->Names();
+        Table1->SetNames(names);
+        m_routeDialog->Names = names;
+        RefreshRouteGrid();
+        UpdateTitle(); // an entry renamed
+    });
+    connect(m_layouts, &LayoutCommands::RouteRequested, this, [this](int route) {
+        Table1->setCurrentCell(std::clamp(route, 1, RouteCount) - 1, 0);
+        Table1DblClick();
+    });
+    connect(m_layouts, &LayoutCommands::BackupsRequested, this, &TMainForm1::ShowBackupsOf);
+}
+
+void TMainForm1::ShowBackupsOf(int addressCode)
+{
+    m_backupsWindow->Refresh();
+    // The window's own choice of module, set to this decoder address when it has backups of it.
+    if (auto *filter = m_backupsWindow->findChild<QComboBox *>(QStringLiteral("CBmodul")))
+        filter->setCurrentIndex(std::max(0, filter->findData(addressCode)));
+    ShowWindow(m_backupsWindow);
+}
+
+void TMainForm1::OpenLayoutAtStart(const QString &folder)
+{
+    m_layouts->OpenAtStart(folder);
 }
 
 void TMainForm1::ConnectDocument()
@@ -187,6 +226,7 @@ void TMainForm1::FormCreate()
     Controller().SetVerifyAfterStore(m_storeDialog->VerifyAfterStore);
     RychlyPrenos1->setChecked(Controller().FastMode());
     m_files->FillRecentMenu();
+    m_layouts->FillRecentMenu();
     if (const QByteArray geometry = m_settings.WindowGeometry(); !geometry.isEmpty())
         restoreGeometry(geometry); // kept on the screen's free area if that has shrunk since
     if (!m_link.Open(m_link.ComPortNumber))
@@ -199,8 +239,12 @@ void TMainForm1::UpdateTitle()
 {
     const QString program = tr("HX7  konfigurace");
     const QString path = m_document.FilePath();
-    setWindowTitle(path.isEmpty() ? program + QStringLiteral("[*]")
-                                  : tr("%1[*] – %2").arg(QFileInfo(path).fileName(), program));
+    const QString entry = m_layouts ? m_layouts->EntryTitle() : QString();
+    if (!entry.isEmpty())
+        setWindowTitle(tr("%1[*] – %2").arg(entry, program));
+    else
+        setWindowTitle(path.isEmpty() ? program + QStringLiteral("[*]")
+                                      : tr("%1[*] – %2").arg(QFileInfo(path).fileName(), program));
     setWindowFilePath(path);
     setWindowModified(IsModified());
 }

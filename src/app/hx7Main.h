@@ -36,6 +36,7 @@ class TOKcommDlg;
 class MonitorWindow;
 class RouteGrid;
 class StatusLine;
+class LayoutCommands;
 
 class TMainForm1 : public QMainWindow
 {
@@ -66,6 +67,9 @@ public:
     // SIGTERM (a session logging out): what "stop and quit" does, with the words on stderr, and no question.
     void Terminate();
     void LoadFile(const QString &path); // through the loader, as "Načíst data" loads the file chosen
+    // At start: the layout in folder (the command line's), else the one open when the program last ended.
+    void OpenLayoutAtStart(const QString &folder = {});
+    LayoutCommands &Layouts() { return *m_layouts; }
     void ExportPdf1Click();
     void KonfiguraceModulu1Click();
     // The image differs from what was last loaded, saved, read or stored (the title's modified mark).
@@ -87,7 +91,10 @@ protected:
 private:
     void BuildFileMenu();
     void BuildTransferMenu();
+    void BuildLayoutMenu();
     void BuildInfoMenu();
+    void ConnectLayouts();
+    void ShowBackupsOf(int addressCode);
     void BuildBottomRow(QWidget *central, QLayout *layout);
     void BuildDialogs();
     void ConnectDocument();
@@ -106,6 +113,7 @@ private:
     ConfigDocument m_document;
     TransferPresenter *m_presenter;
     FileCommands *m_files;
+    LayoutCommands *m_layouts = nullptr;
 
     bool BeginPortSearch();
     void EndPortSearch();

@@ -9,6 +9,7 @@
 #include "helpwindow.h"
 #include "hx7version.h"
 #include "language.h"
+#include "layoutcommands.h"
 #include "monitorwindow.h"
 #include "prompts.h"
 
@@ -93,6 +94,25 @@ void TMainForm1::BuildTransferMenu()
     NastpoleSIG1->setVisible(false);
     m_linkActions << NastpoleSIG1;
     m_presenter->SetLinkControls(m_linkActions, BTtest1);
+}
+
+void TMainForm1::BuildLayoutMenu()
+{
+    QMenu *layout = menuBar()->addMenu(tr("Ko&lejiště     "));
+    layout->setObjectName(QStringLiteral("Kolejiste1"));
+    AddAction(layout, "ModulyKolejiste1", tr("&Moduly kolejiště"), [this] { m_layouts->ShowRoster(); });
+    AddAction(layout, "NoveKolejiste1", tr("&Nové kolejiště…"), [this] { m_layouts->New(); });
+    AddAction(layout, "OtevritKolejiste1", tr("&Otevřít kolejiště…"), [this] { m_layouts->Open(); });
+    QAction *recentSeparator = layout->addSeparator();
+    QList<QAction *> recent;
+    for (int i = 0; i < 8; ++i)
+        recent << Named(layout->addAction(QString()), qPrintable(QStringLiteral("RecentLayout%1").arg(i + 1)));
+    m_layouts->SetRecentItems(recent, recentSeparator);
+    layout->addSeparator();
+    AddAction(layout, "PlanAdres1", tr("&Plán adres"), [this] { m_layouts->ShowPlan(); });
+    AddAction(layout, "KontrolaKolejiste1", tr("&Kontrola kolejiště"), [this] { m_layouts->ShowCheck(); });
+    AddAction(layout, "TiskKolejiste1", tr("&Tisk kolejiště…"), [this] { m_layouts->Print(); });
+    AddAction(layout, "KolejistePDF1", tr("Kolejiště do P&DF…"), [this] { m_layouts->ExportPdf(); });
 }
 
 void TMainForm1::BuildInfoMenu()

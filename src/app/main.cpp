@@ -50,11 +50,12 @@ void WatchTerm(hx7::TMainForm1 &window)
 
 QString UsageText()
 {
-    return QCoreApplication::translate("hx7", "Použití: hx7conf [SOUBOR]\n"
+    return QCoreApplication::translate("hx7", "Použití: hx7conf [SOUBOR | KOLEJIŠTĚ]\n"
                                               "\n"
                                               "Konfigurace modulů HX7, HX7V a HX7S přes sériovou linku.\n"
                                               "\n"
                                               "  SOUBOR      konfigurační soubor, který se po startu načte\n"
+                                              "  KOLEJIŠTĚ   složka kolejiště, které se po startu otevře\n"
                                               "  --help      vypíše tuto nápovědu\n"
                                               "  --version   vypíše verzi programu\n");
 }
@@ -105,8 +106,11 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     WatchTerm(window);
     window.FormCreate();
-    // After the start-up sequence, through the same loader as "Načíst data".
-    if (!file.isEmpty())
+    // After the start-up sequence, through the same loader as "Načíst data"; a folder is a layout, opened with
+    // its roster, as the layout menu opens one.
+    const bool layout = !file.isEmpty() && QFileInfo(file).isDir();
+    window.OpenLayoutAtStart(layout ? file : QString());
+    if (!file.isEmpty() && !layout)
         window.LoadFile(file);
     return QApplication::exec();
 }

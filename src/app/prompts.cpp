@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -103,9 +104,10 @@ Prompts::SaveChoice QtPrompts::AskSaveChanges(QWidget *parent)
 Prompts::CloseChoice QtPrompts::AskCloseDuringTransfer(QWidget *parent)
 {
     QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("hx7", "Varování"),
-                    QCoreApplication::translate("hx7", "Probíhá uložení do modulu (záloha, zápis, ověření). Zavřením "
-                                                       "uprostřed zápisu by v modulu zůstala část nových a část starých "
-                                                       "dat."),
+                    QCoreApplication::translate("hx7",
+                                                "Probíhá uložení do modulu (záloha, zápis, ověření). Zavřením "
+                                                "uprostřed zápisu by v modulu zůstala část nových a část starých "
+                                                "dat."),
                     QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("CloseDuringTransfer"));
     QPushButton *wait =
@@ -153,6 +155,29 @@ QString QtPrompts::PdfFileName(QWidget *parent)
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     return Run(&dialog);
+}
+
+QString QtPrompts::LayoutFolder(QWidget *parent, bool forNew)
+{
+    QFileDialog dialog(parent, forNew ? QCoreApplication::translate("hx7", "Složka nového kolejiště")
+                                      : QCoreApplication::translate("hx7", "Otevřít kolejiště"));
+    dialog.setObjectName(QStringLiteral("LayoutDialog1"));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    return Run(&dialog);
+}
+
+std::optional<QString> QtPrompts::AskText(QWidget *parent, const QString &label, const QString &initial)
+{
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("TextDialog1"));
+    dialog.setWindowTitle(QCoreApplication::translate("hx7", "HX7 konfig"));
+    dialog.setLabelText(label);
+    dialog.setTextValue(initial);
+    CentreOnParent(dialog, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
 }
 
 QString QtPrompts::SaveFileName(QWidget *)

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QFileDialog;
 class QWidget;
@@ -31,6 +32,10 @@ public:
     virtual QString SaveFileName(QWidget *parent) = 0; // empty when cancelled
     virtual QString OpenFileName(QWidget *parent) = 0; // empty when cancelled
     virtual QString PdfFileName(QWidget *parent) = 0;  // where to export the sheet; empty when cancelled
+    // A layout's folder: one to make a new layout in (forNew), or one that holds a layout; empty when cancelled.
+    virtual QString LayoutFolder(QWidget *parent, bool forNew) = 0;
+    // A line of text, with initial offered; nothing when cancelled.
+    virtual std::optional<QString> AskText(QWidget *parent, const QString &label, const QString &initial) = 0;
 };
 
 // The real boxes and dialogs. The two file dialogs live as long as this object, so each offers the
@@ -52,6 +57,8 @@ public:
     QString SaveFileName(QWidget *parent) override;
     QString OpenFileName(QWidget *parent) override;
     QString PdfFileName(QWidget *parent) override;
+    QString LayoutFolder(QWidget *parent, bool forNew) override;
+    std::optional<QString> AskText(QWidget *parent, const QString &label, const QString &initial) override;
 
 private:
     std::unique_ptr<QFileDialog> SaveDialog1;

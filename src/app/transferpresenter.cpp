@@ -346,10 +346,10 @@ bool TransferPresenter::ReadTaken()
                                tr("Data z modulu"), tr("Upravenou konfiguraci"))) {
         m_document.Restore(edits);
         ShowStatus(tr("Data z modulu nepřevzata; konfigurace zůstala, jak byla upravena"), 8000);
-        return false;
+        return m_lastReadTaken = false;
     }
     m_document.ReadFromModule();
-    return true;
+    return m_lastReadTaken = true;
 }
 
 void TransferPresenter::Stored()
@@ -373,6 +373,7 @@ void TransferPresenter::SignalTableRead()
 
 void TransferPresenter::Finished(TransferOutcome outcome)
 {
+    const auto told = qScopeGuard([this, outcome] { Q_EMIT TransferEnded(outcome); });
     if (outcome == TransferOutcome::Identified)
         return Identified();
     const auto atEnd =

@@ -62,6 +62,11 @@ public:
     void ShowDifferences(const ImageBytes &program, const QList<ByteDifference> &differences,
                          const QString &otherName = {});
 
+    // Whether the last read's bytes went into the image (the user may have kept the edits made while it ran).
+    bool LastReadTaken() const { return m_lastReadTaken; }
+    // The bytes the running or last verify found different.
+    int DifferenceCount() const { return int(m_differences.size()); }
+
     // TransferView
     void SetProgress(int position) override;
     void SetProgressVisible(bool visible) override;
@@ -78,6 +83,8 @@ Q_SIGNALS:
     void BackupKept();
     // A version query was answered (not a search, not what a store learnt of the module later).
     void ModuleAnswered(const ModuleIdentity &module);
+    // Every transfer's end, after the presenter has shown it (a version query's too: Identified).
+    void TransferEnded(hx7::TransferOutcome outcome);
     void CloseWindow(); // a transfer the window was to close after has ended well, or "stop and quit" stopped it
 
 private:
@@ -114,6 +121,7 @@ private:
     QString m_lastBackup;                // the backup taken before the running or last overwrite
     ImageBytes m_readStart{};            // the image as it was when the running read began
     int m_readsTaken = 0;                // reads whose bytes went into the image
+    bool m_lastReadTaken = false;
     QElapsedTimer m_transferClock;
     bool m_closeWhenDone = false;       // "wait and close": the window closes when the transfer has ended
     bool m_lastTransferWentWell = true; // neither failed nor stopped

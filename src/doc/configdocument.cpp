@@ -121,10 +121,33 @@ bool ConfigDocument::Save(const QString &path, QString *error)
     return true;
 }
 
-void ConfigDocument::ReadFromModule()
+void ConfigDocument::TieToEntry(const QString &id)
+{
+    m_entryId = id;
+    Q_EMIT StateChanged();
+}
+
+void ConfigDocument::WrittenToFile()
+{
+    m_clean = m_data.ConfigImage;
+    SetFile(m_filePath);
+    Q_EMIT StateChanged();
+}
+
+void ConfigDocument::DetachFile()
 {
     SetFile({});
-    m_clean = m_data.ConfigImage;
+    Q_EMIT StateChanged();
+}
+
+void ConfigDocument::ReadFromModule()
+{
+    // The entry's file stays what the module is compared with: the user decides whether to save the module's
+    // bytes into the entry.
+    if (m_entryId.isEmpty()) {
+        SetFile({});
+        m_clean = m_data.ConfigImage;
+    }
     if (m_module)
         m_module->addressCode = m_data.ConfigImage[AddressCodeByte];
     Edited(QCoreApplication::translate("hx7", "čtení z modulu"));
@@ -158,6 +181,8 @@ void ConfigDocument::SetFile(const QString &path)
 {
     const QString folder = Resolved(m_backupFolder) + QLatin1Char('/');
     const bool backup = !path.isEmpty() && !m_backupFolder.isEmpty() && Resolved(path).startsWith(folder);
+    if (path != m_filePath)
+        m_entryId.clear();
     m_filePath = backup ? QString() : path;
     m_fileStamp = m_filePath.isEmpty() ? QDateTime() : QFileInfo(m_filePath).lastModified();
 }

@@ -51,7 +51,18 @@ public:
     LoadOutcome Load(const QString &path);
     bool Save(const QString &path, QString *error);
 
+    // The layout entry this document is (its file is the entry's configuration file); empty when none. A read
+    // from the module keeps the tie; a load or save of another file, or New(), ends it.
+    const QString &EntryId() const { return m_entryId; }
+    void TieToEntry(const QString &id);
+    // The image went into the document's file by another path (the layout saves an entry's files together):
+    // it is clean, and the file's stamp is taken anew.
+    void WrittenToFile();
+    // The file went away (its entry went to the layout's trash): the image stays, with no file to save into.
+    void DetachFile();
+
     // A read put the module's bytes into the image: nothing of it is unsaved, and it is no longer the file's.
+    // A document tied to a layout entry stays the entry's, modified where the module differs from the file.
     void ReadFromModule();
     // A store wrote bytes first..last of bytes: only that range is safe in the module, and only as it was stored.
     void StoredToModule(const ImageBytes &bytes, int first, int last);
@@ -77,6 +88,7 @@ private:
     QString m_filePath;
     QDateTime m_fileStamp; // when the file was last loaded or saved, to tell a change on disk
     QString m_backupFolder;
+    QString m_entryId;
     std::optional<ModuleIdentity> m_module;
 };
 

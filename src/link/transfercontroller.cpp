@@ -114,6 +114,7 @@ int TransferController::TransferState() const
     case PlanStep::Query:
         return VersionWait + m_waited;
     case PlanStep::AddressCheck:
+    case PlanStep::AddressRead:
         v = {AddressCheckSend, AddressWait};
         break;
     case PlanStep::Write:
@@ -173,6 +174,14 @@ bool TransferController::StartVersionQuery()
         return false;
     m_identity.reset();
     return Begin(QueryPlan(), false);
+}
+
+bool TransferController::StartIdentify()
+{
+    if (m_phase != Phase::Idle || !EnsurePort())
+        return false;
+    m_identity.reset();
+    return Begin(IdentifyPlan(), false);
 }
 
 bool TransferController::StartRead()
@@ -295,7 +304,7 @@ void TransferController::StartStep(bool chained)
     default:
         break;
     }
-    if (step.kind != PlanStep::Query && step.kind != PlanStep::AddressCheck) {
+    if (step.kind != PlanStep::Query && step.kind != PlanStep::AddressCheck && step.kind != PlanStep::AddressRead) {
         m_view.SetProgress(0);
         m_view.SetProgressVisible(true);
     }
@@ -321,6 +330,7 @@ void TransferController::Send(bool repeat)
         frame = SignalTableFrame(m_address);
         break;
     case PlanStep::AddressCheck:
+    case PlanStep::AddressRead:
         frame = AddressCheckFrame();
         break;
     default:
@@ -421,9 +431,8 @@ void TransferController::WaitTick(bool counts)
     const int ticks = Step().kind == PlanStep::Query ? VersionWaitTicks : WaitTicks;
     if (m_waited < ticks)
         return;
-    if (Step().kind == PlanStep::Query) {
-        m_phase = Phase::Idle;
-        m_view.Finished(TransferOutcome::Identified);
+    if (Step().kind == PlanStep::Query || Step().kind == PlanStep::AddressRead) {
+        End(TransferOutcome::Identified); // the module as far as it answered
     } else if (Step().kind == PlanStep::AddressCheck) {
         End(TransferOutcome::CommFailed); // no repeat for the address check
     } else {
@@ -437,7 +446,7 @@ ReplyStream::Strictness TransferController::Strictness() const
     // the slow transfer's reading, which the address check has always had, is right there, and a doubt would
     // end the store that a repeat cannot save.
     const PlanStep::Kind kind = Step().kind;
-    if (!Fast() || kind == PlanStep::Query || kind == PlanStep::AddressCheck)
+    if (!Fast() || kind == PlanStep::Query || kind == PlanStep::AddressCheck || kind == PlanStep::AddressRead)
         return ReplyStream::Strictness::Tick;
     return m_pace.AtTickPace() ? ReplyStream::Strictness::Paced : ReplyStream::Strictness::Haste;
 }
@@ -462,7 +471,7 @@ bool TransferController::TakeReply()
 void TransferController::Doubted(ReplyStream::Doubt why)
 {
     // Asked once: the version query then has no answer; a store whose module cannot be told is not begun.
-    if (Step().kind == PlanStep::Query) {
+    if (Step().kind == PlanStep::Query || Step().kind == PlanStep::AddressRead) {
         m_stream.Taint();
         return;
     }
@@ -512,8 +521,16 @@ void TransferController::Took(int value)
     case PlanStep::Query:
         m_identity = ModuleIdentity{static_cast<char>(value >> 8), static_cast<std::uint8_t>(value & 0xFF),
                                     m_link.DeviceName(m_link.ComPortNumber)};
+        if (m_stepIndex + 1 < m_plan.size()) {
+            NextStep(true); // byte 4 at the next tick, at a tick's distance from the answer, as the address check
+            return;
+        }
         m_phase = Phase::Idle;
         m_view.Finished(TransferOutcome::Identified);
+        return;
+    case PlanStep::AddressRead:
+        m_identity->addressCode = value & 0xFF;
+        End(TransferOutcome::Identified);
         return;
     case PlanStep::AddressCheck:
         AddressChecked(value);

@@ -50,6 +50,9 @@ public:
     // Each start does nothing (and returns false) unless the controller is idle. Each one, the factory
     // reset too, first opens the port again when it is not open; when that fails it warns why and sends nothing.
     bool StartVersionQuery();
+    // The version query, then byte 4 read once (no write): Identity() then holds the module with its address
+    // code, or without it when byte 4 had no answer. Ends with Finished(Identified), as the query alone does.
+    bool StartIdentify();
     bool StartRead();
     // Reads only bytes first..last (within 0..248) into the image; the rest of it stays. Finding which module
     // is connected needs its address code (byte 4), at once, not the 25 s of a whole read.

@@ -8,6 +8,7 @@ Exchange ExchangeOfStep(PlanStep::Kind kind)
     switch (kind) {
     case PlanStep::Query:
         return Exchange::Version;
+    case PlanStep::AddressRead:
     case PlanStep::Read:
     case PlanStep::Verify:
     case PlanStep::Backup:
@@ -27,6 +28,7 @@ TransferStep ViewStepOf(PlanStep::Kind kind)
 {
     switch (kind) {
     case PlanStep::Query:
+    case PlanStep::AddressRead: // one step to the user: which module is it
         return TransferStep::Query;
     case PlanStep::Read:
         return TransferStep::Read;
@@ -51,6 +53,10 @@ TransferStep ViewStepOf(PlanStep::Kind kind)
 TransferPlan QueryPlan()
 {
     return {{PlanStep::Query}};
+}
+TransferPlan IdentifyPlan()
+{
+    return {{PlanStep::Query}, {PlanStep::AddressRead, AddressCodeByte, AddressCodeByte}};
 }
 TransferPlan ReadPlan()
 {

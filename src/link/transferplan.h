@@ -15,6 +15,7 @@ namespace hx7 {
 struct PlanStep {
     enum Kind {
         Query,        // the version query
+        AddressRead,  // byte 4 read once after the query: which module of a layout answered
         Read,         // bytes into the image
         Verify,       // bytes compared with the image
         Backup,       // bytes 0..248 kept before an overwrite
@@ -39,6 +40,8 @@ Exchange ExchangeOfStep(PlanStep::Kind kind);
 TransferStep ViewStepOf(PlanStep::Kind kind);
 
 TransferPlan QueryPlan();
+// The query, then the module's address code (byte 4): nothing written, under a second.
+TransferPlan IdentifyPlan();
 TransferPlan ReadPlan();
 TransferPlan VerifyPlan();
 TransferPlan SignalTablePlan();

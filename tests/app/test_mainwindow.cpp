@@ -189,6 +189,13 @@ private Q_SLOTS:
             {"Uloitdatadomodulu1", "Uložit data do modulu"},
             {"NastpoleSIG1", "Načíst  poleSIG"},
             {"Oprogramu1", "O programu"},
+            {"ModulyKolejiste1", "Moduly kolejiště"},
+            {"NoveKolejiste1", "Nové kolejiště…"},
+            {"OtevritKolejiste1", "Otevřít kolejiště…"},
+            {"PlanAdres1", "Plán adres"},
+            {"KontrolaKolejiste1", "Kontrola kolejiště"},
+            {"TiskKolejiste1", "Tisk kolejiště…"},
+            {"KolejistePDF1", "Kolejiště do PDF…"},
         };
         for (const auto &item : items)
             QTest::newRow(item[0]) << QString::fromUtf8(item[0]) << QString::fromUtf8(item[1]);
@@ -211,8 +218,8 @@ private Q_SLOTS:
         QStringList titles;
         for (QAction *a : f.window->menuBar()->actions())
             titles << Shown(a->text());
-        QCOMPARE(titles,
-                 (QStringList{"Soubor       ", "Úpravy    ", "Konfigurace        ", "Přenos       ", "Info    "}));
+        QCOMPARE(titles, (QStringList{"Soubor       ", "Úpravy    ", "Konfigurace        ", "Přenos       ",
+                                      "Kolejiště     ", "Info    "}));
         QCOMPARE(f.window->windowTitle(), QStringLiteral("HX7  konfigurace[*]"));
         QVERIFY(!f.window->isWindowModified());
     }
@@ -1177,7 +1184,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("says");
-        QTest::newRow("help") << QStringList{"--help"} << 0 << "Použití: hx7conf [SOUBOR]";
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "Použití: hx7conf [SOUBOR | KOLEJIŠTĚ]";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "hx7conf ";
         QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << "neznámý argument --bogus";
         QTest::newRow("two files") << QStringList{"a.txt", "b.txt"} << 2 << "neznámý argument b.txt";

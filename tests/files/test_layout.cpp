@@ -4,6 +4,7 @@
 // the check.
 #include "layout.h"
 #include "layoutplan.h"
+#include "layoutstate.h"
 #include "routecodec.h"
 
 #include <QDir>
@@ -569,6 +570,27 @@ private Q_SLOTS:
         for (const LayoutProblem &p : CheckLayout(*layout, MakeAddressPlan(*layout)))
             lines << Line(p);
         QCOMPARE(lines, QStringList{"route-turnout\tvjezd-od-lhoty\t3\t57\tturnout 3"});
+    }
+
+    // The roster's and hx7ctl's words for the last verify, with the Czech count's three forms.
+    void verifyResultWords_data()
+    {
+        QTest::addColumn<int>("differing"); // -1: never verified
+        QTest::addColumn<QString>("words");
+        QTest::newRow("never") << -1 << "";
+        QTest::newRow("equal") << 0 << "v souladu";
+        QTest::newRow("one") << 1 << "liší se: 1 bajt";
+        QTest::newRow("three") << 3 << "liší se: 3 bajty";
+        QTest::newRow("five") << 5 << "liší se: 5 bajtů";
+    }
+    void verifyResultWords()
+    {
+        QFETCH(int, differing);
+        QFETCH(QString, words);
+        EntryRecord record;
+        if (differing >= 0)
+            record.differing = differing;
+        QCOMPARE(VerifyResultText(record), words);
     }
 
     void aFolderThatIsNoLayout()

@@ -4,6 +4,7 @@
 #include "backups.h"
 #include "configtextfile.h"
 #include "hx7Main.h"
+#include "layoutcommands.h"
 #include "qtserialport.h"
 #include "recordingprompts.h"
 #include "simprocess.h"
@@ -13,8 +14,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -105,6 +108,117 @@ class TestAppSim : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // "Najít připojený modul" asks the module (address code 5) and finds its entry on the layout: one is
+    // selected and recorded, none is offered to be added (its read whole), several are an address conflict.
+    void findTheConnectedModule_data()
+    {
+        QTest::addColumn<QList<int>>("codes"); // of the layout's entries a, b, c, ...
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<QString>("says");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("one") << QList<int>{4, 5, 6} << QStringList{"b"} << "je b (b)"
+                             << "BTnajit";
+        QTest::newRow("one, Test comm") << QList<int>{4, 5} << QStringList{"b"} << "je b (b)"
+                                        << "BTtest1";
+        QTest::newRow("none") << QList<int>{4, 6} << QStringList{"novy"} << "na kolejišti není"
+                              << "BTnajit";
+        QTest::newRow("several") << QList<int>{5, 4, 5} << QStringList{"a", "c"} << "Konflikt adres"
+                                 << "BTnajit";
+    }
+    void findTheConnectedModule()
+    {
+        QFETCH(QList<int>, codes);
+        QFETCH(QStringList, selected);
+        QFETCH(QString, says);
+        QFETCH(QString, button);
+        App app({QStringLiteral("--type"), QStringLiteral("V"), QStringLiteral("--version"), QStringLiteral("0x14"),
+                 QStringLiteral("--address-code"), QStringLiteral("5"), QStringLiteral("--log")});
+        const QString folder = app.dir.filePath(QStringLiteral("kolejiste"));
+        QVERIFY(CreateLayout(folder, QStringLiteral("Lhota"), nullptr));
+        std::optional<Layout> layout = OpenLayout(folder, nullptr);
+        for (int i = 0; i < codes.size(); ++i) {
+            LayoutEntry e;
+            e.id = e.name = QString(QChar('a' + i));
+            InitConfigImage(e.image);
+            e.image[AddressCodeByte] = std::uint8_t(codes[i]);
+            QVERIFY(SaveEntry(*layout, e, true, nullptr));
+        }
+        RosterWindow &roster = app.window->Layouts().Roster();
+        roster.EditEntry = [](LayoutEntry &e, const QStringList &) {
+            e.name = QStringLiteral("Nový");
+            return true;
+        };
+        QVERIFY(app.window->Layouts().OpenFolder(folder));
+        app.prompts.Shown.clear();
+        QElapsedTimer clock;
+        clock.start();
+        QWidget *from = button == "BTtest1" ? static_cast<QWidget *>(app.window.get()) : &roster;
+        from->findChild<QPushButton *>(button)->click();
+        app.RunUntilIdle();
+        QCoreApplication::processEvents(); // the answer is taken from the event loop
+        QVERIFY2(clock.elapsed() < 1000 || selected == QStringList{"novy"},
+                 qPrintable(QString::number(clock.elapsed())));
+        app.RunUntilIdle(); // the read of the module to add
+        QCoreApplication::processEvents();
+        const QString note = roster.findChild<QLabel *>(QStringLiteral("LBnalez"))->text();
+        QVERIFY2(note.contains(says), qPrintable(note));
+        QCOMPARE(app.window->Layouts().Current()->Find(selected[0]) != nullptr, true);
+        QStringList shown;
+        auto *table = roster.findChild<QTableWidget *>(QStringLiteral("TableModuly"));
+        for (const QTableWidgetItem *item : table->selectedItems())
+            if (item->column() == 0)
+                shown << item->data(Qt::UserRole).toString();
+        shown.sort();
+        QCOMPARE(shown, selected);
+        QCOMPARE(app.sim->Log().contains("40 57 "), false); // nothing written
+        const EntryRecord record = LayoutState(folder).Record(selected[0]);
+        QCOMPARE(record.identified.isValid(), selected.size() == 1);
+        if (selected.size() == 1)
+            QCOMPARE(record.lastType, 'V');
+        if (selected == QStringList{"novy"}) {
+            QCOMPARE(app.prompts.Shown.filter(QStringLiteral("Přidat ho na kolejiště")).size(), 1);
+            QCOMPARE(app.window->Document().EntryId(), QStringLiteral("novy"));
+            QVERIFY(record.read.isValid());
+        }
+    }
+
+    // "Porovnat s kolejištěm": the module found on the layout, compared with its entry's file; the result is
+    // recorded for the entry and shown in the roster.
+    void compareWithTheLayout_data()
+    {
+        QTest::addColumn<int>("changed"); // bytes of the entry's file that differ from the module
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("in step") << 0 << "v souladu";
+        QTest::newRow("two bytes differ") << 2 << "liší se: 2 bajty";
+    }
+    void compareWithTheLayout()
+    {
+        QFETCH(int, changed);
+        QFETCH(QString, shown);
+        App app({QStringLiteral("--address-code"), QStringLiteral("5")});
+        const QString folder = app.dir.filePath(QStringLiteral("kolejiste"));
+        QVERIFY(CreateLayout(folder, QStringLiteral("Lhota"), nullptr));
+        std::optional<Layout> layout = OpenLayout(folder, nullptr);
+        LayoutEntry e;
+        e.id = e.name = QStringLiteral("vjezd");
+        QCOMPARE(LoadConfigText(app.dir.filePath(QStringLiteral("module.txt")), e.image).status, LoadOutcome::Loaded);
+        e.image[AddressCodeByte] = 5;
+        for (int i = 0; i < changed; ++i)
+            e.image[100 + i] ^= 0x11;
+        QVERIFY(SaveEntry(*layout, e, true, nullptr));
+        QVERIFY(app.window->Layouts().OpenFolder(folder));
+        RosterWindow &roster = app.window->Layouts().Roster();
+        roster.findChild<QPushButton *>(QStringLiteral("BTporovnat"))->click();
+        app.RunUntilIdle(); // which module
+        QCoreApplication::processEvents();
+        app.RunUntilIdle(); // the verify
+        QCoreApplication::processEvents();
+        QCOMPARE(app.window->Document().EntryId(), QStringLiteral("vjezd"));
+        QCOMPARE(VerifyResultText(LayoutState(folder).Record(QStringLiteral("vjezd"))), shown);
+        auto *table = roster.findChild<QTableWidget *>(QStringLiteral("TableModuly"));
+        QVERIFY2(table->item(0, 8)->text().endsWith(shown), qPrintable(table->item(0, 8)->text()));
+    }
+
     void testCommReadAndOutputTest()
     {
         App app({QStringLiteral("--type"), QStringLiteral("S"), QStringLiteral("--version"), QStringLiteral("0x14"),

@@ -1151,7 +1151,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("action");
         QTest::addColumn<bool>("opens");
         for (const char *action :
-             {"version", "read", "verify", "store", "store range", "poleSIG", "one shot", "reset"}) {
+             {"version", "identify", "read", "verify", "store", "store range", "poleSIG", "one shot", "reset"}) {
             QTest::addRow("%s, reopens", action) << action << true;
             QTest::addRow("%s, stays closed", action) << action << false;
         }
@@ -1165,6 +1165,7 @@ private Q_SLOTS:
         rig.port.OpenSucceeds = opens;
         const std::map<QString, std::function<bool()>> start = {
             {"version", [&] { return rig.ctl.StartVersionQuery(); }},
+            {"identify", [&] { return rig.ctl.StartIdentify(); }},
             {"read", [&] { return rig.ctl.StartRead(); }},
             {"verify", [&] { return rig.ctl.StartVerify(); }},
             {"store", [&] { return rig.ctl.StartStore(TransferController::SelectedRoute, 3); }},
@@ -1241,6 +1242,41 @@ private Q_SLOTS:
         QVERIFY(!rig.ctl.Identity());
         QCOMPARE(rig.view.Outcomes, QList<TransferOutcome>{TransferOutcome::Identified});
         QVERIFY(rig.view.Messages.isEmpty());
+    }
+
+    // Which module is it: the query, then byte 4 read once at the next tick, nothing written, within a second
+    // also when byte 4 has no answer; the image stays as it was.
+    void identifyReadsTheAddressCode_data()
+    {
+        QTest::addColumn<bool>("fast");
+        QTest::addColumn<bool>("answers");
+        QTest::addColumn<int>("ticks");
+        for (const bool fast : {false, true}) {
+            // Byte 4 is asked at the tick after the query's answer; unanswered, it is given up after three ticks.
+            QTest::addRow("%s, answered", fast ? "fast" : "tick") << fast << true << (fast ? 1 : 3);
+            QTest::addRow("%s, byte 4 silent", fast ? "fast" : "tick") << fast << false << (fast ? 4 : 5);
+        }
+    }
+    void identifyReadsTheAddressCode()
+    {
+        QFETCH(bool, fast);
+        QFETCH(bool, answers);
+        QFETCH(int, ticks);
+        Rig rig;
+        rig.ctl.SetFastMode(fast);
+        rig.module[AddressCodeByte] = 77;
+        if (!answers)
+            rig.silent = {AddressCodeByte};
+        const ImageBytes before = rig.data.ConfigImage;
+        QVERIFY(rig.ctl.StartIdentify());
+        rig.StartDelivering();
+        QCOMPARE(rig.RunUntilIdle(), ticks);
+        QCOMPARE(rig.port.Written, (QList<QByteArray>{VersionQueryFrame(), AddressCheckFrame()}));
+        QVERIFY(rig.ctl.Identity());
+        QCOMPARE(rig.ctl.Identity()->addressCode, answers ? std::optional(77) : std::nullopt);
+        QCOMPARE(rig.view.Outcomes, QList<TransferOutcome>{TransferOutcome::Identified});
+        QVERIFY(rig.data.ConfigImage == before);
+        QVERIFY(!rig.view.ProgressVisible);
     }
 
     void nestedTicksDuringErrorBoxStayIdle()

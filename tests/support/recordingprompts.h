@@ -47,6 +47,16 @@ public:
     QString SaveFileName(QWidget *) override { return SavePath; }
     QString OpenFileName(QWidget *) override { return OpenPath; }
     QString PdfFileName(QWidget *) override { return PdfPath; }
+    QString LayoutFolder(QWidget *, bool forNew) override
+    {
+        Shown << (forNew ? QStringLiteral("new layout folder?") : QStringLiteral("layout folder?"));
+        return LayoutPath;
+    }
+    std::optional<QString> AskText(QWidget *, const QString &label, const QString &) override
+    {
+        Shown << QStringLiteral("text?: ") + label;
+        return TextAnswer;
+    }
 
     QStringList Shown;
     // Runs while a box is "open", as the event loop of a real message box would.
@@ -58,6 +68,8 @@ public:
     QString SavePath;
     QString OpenPath;
     QString PdfPath;
+    QString LayoutPath;
+    std::optional<QString> TextAnswer;
 
 private:
     void Show(const QString &line)

@@ -35,6 +35,8 @@ public:
     QString SaveFileName(QWidget *) override { return {}; }
     QString OpenFileName(QWidget *) override { return {}; }
     QString PdfFileName(QWidget *) override { return PdfPath; }
+    QString LayoutFolder(QWidget *, bool) override { return {}; }
+    std::optional<QString> AskText(QWidget *, const QString &, const QString &) override { return std::nullopt; }
     QString PdfPath;
 };
 
