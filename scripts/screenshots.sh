@@ -10,13 +10,14 @@ cmake --build build -j"$(nproc)" --target hx7shots hx7sim
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 for language in cs en; do
-    build/tools/hx7sim/hx7sim --type S --version 0x14 --memory tools/screenshots/layout.txt --link "$work/module" \
+    build/tools/hx7sim/hx7sim --type S --version 0x14 --memory tools/screenshots/layout.txt --address-code 6 \
+        --link "$work/module" \
         > "$work/sim.out" &
     sim=$!
     for _ in $(seq 50); do [ -s "$work/sim.out" ] && break; sleep 0.1; done
     mkdir -p "docs/guide/$language/img"
     xvfb-run -a -s "-screen 0 1280x1024x24" build/tools/screenshots/hx7shots "$language" "$work/module" \
-        "docs/guide/$language/img"
+        "docs/guide/$language/img" packaging/demo-layout
     kill $sim; wait $sim 2>/dev/null || true
     # The sheet's first page at a readable size; the PDF itself stays out of the guide.
     pdftoppm -png -r 60 -f 1 -l 1 -singlefile "docs/guide/$language/img/sheet.pdf" "docs/guide/$language/img/sheet"

@@ -1392,6 +1392,18 @@ Configures HX7, HX7V and HX7S modules over a serial line.
         <source>Vrátit na kolejiště</source>
         <translation>Bring back to the layout</translation>
     </message>
+    <message>
+        <source>Exportovat do CSV</source>
+        <translation>Export to CSV</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV pro Excel (*.csv)</source>
+        <translation>CSV for Excel (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>hx7::EntryDialog</name>
@@ -1681,7 +1693,7 @@ Configures HX7, HX7V and HX7S modules over a serial line.
     </message>
     <message>
         <source>Povely</source>
-        <translation>Accessory addresses</translation>
+        <translation>Command numbers</translation>
     </message>
     <message>
         <source>Čteno</source>
@@ -2395,6 +2407,14 @@ Configures HX7, HX7V and HX7S modules over a serial line.
     <message>
         <source>Kolejiště do P&amp;DF…</source>
         <translation>Layout to P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>Moduly do &amp;CSV…</source>
+        <translation>Modules &amp;to CSV…</translation>
+    </message>
+    <message>
+        <source>Plán adres do C&amp;SV…</source>
+        <translation>Address plan to C&amp;SV…</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,7 @@ public:
     QString SaveFileName(QWidget *) override { return {}; }
     QString OpenFileName(QWidget *) override { return {}; }
     QString PdfFileName(QWidget *) override { return {}; }
+    QString CsvFileName(QWidget *, bool *) override { return {}; }
     QString LayoutFolder(QWidget *, bool) override { return {}; }
     std::optional<QString> AskText(QWidget *, const QString &, const QString &) override { return std::nullopt; }
 };

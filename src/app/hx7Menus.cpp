@@ -113,6 +113,8 @@ void TMainForm1::BuildLayoutMenu()
     AddAction(layout, "KontrolaKolejiste1", tr("&Kontrola kolejiště"), [this] { m_layouts->ShowCheck(); });
     AddAction(layout, "TiskKolejiste1", tr("&Tisk kolejiště…"), [this] { m_layouts->Print(); });
     AddAction(layout, "KolejistePDF1", tr("Kolejiště do P&DF…"), [this] { m_layouts->ExportPdf(); });
+    AddAction(layout, "ModulyCSV1", tr("Moduly do &CSV…"), [this] { m_layouts->ExportCsv(false); });
+    AddAction(layout, "PlanCSV1", tr("Plán adres do C&SV…"), [this] { m_layouts->ExportCsv(true); });
 }
 
 void TMainForm1::BuildInfoMenu()

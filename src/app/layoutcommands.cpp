@@ -4,10 +4,12 @@
 #include "configdocument.h"
 #include "filecommands.h"
 #include "layoutcheckwindow.h"
+#include "layoutcsv.h"
 #include "layoutreport.h"
 #include "planwindow.h"
 #include "profile.h"
 #include "prompts.h"
+#include "savefile.h"
 #include "settings.h"
 #include "transferpresenter.h"
 
@@ -273,6 +275,20 @@ void LayoutCommands::Print()
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter *target) { PaintLayoutReport(*target, *m_layout, m_plan); });
     preview.exec();
+}
+
+void LayoutCommands::ExportCsv(bool plan)
+{
+    if (!m_layout)
+        return ShowPlan();
+    bool excel = false;
+    const QString path = m_prompts.CsvFileName(&m_window, &excel);
+    if (path.isEmpty())
+        return;
+    const CsvStyle style = excel ? CsvStyle::Excel : CsvStyle::Rfc4180;
+    QString reason;
+    if (!SaveWhole(path, plan ? PlanCsv(*m_layout, m_plan, style) : RosterCsv(*m_layout, *m_state, style), &reason))
+        m_prompts.Warning(&m_window, reason.isEmpty() ? WriteErrorText(path) : WriteErrorText(path) + '\n' + reason);
 }
 
 void LayoutCommands::ExportPdf()

@@ -56,6 +56,7 @@ public:
     void ShowCheck();
     void Print();
     void ExportPdf();
+    void ExportCsv(bool plan); // the roster, or with plan the address plan
     // The entry's configuration becomes the document (asking about unsaved changes first); route > 0: that
     // route's editor opens then; fromFile: read again from the file when the document has unsaved changes.
     // False when the document is not the entry's.

@@ -157,6 +157,20 @@ QString QtPrompts::PdfFileName(QWidget *parent)
     return Run(&dialog);
 }
 
+QString QtPrompts::CsvFileName(QWidget *parent, bool *excel)
+{
+    QFileDialog dialog(parent, QCoreApplication::translate("hx7", "Exportovat do CSV"));
+    dialog.setObjectName(QStringLiteral("CsvDialog1"));
+    const QString plain = QCoreApplication::translate("hx7", "CSV (*.csv)");
+    const QString forExcel = QCoreApplication::translate("hx7", "CSV pro Excel (*.csv)");
+    dialog.setNameFilters({plain, forExcel});
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const QString path = Run(&dialog);
+    *excel = dialog.selectedNameFilter() == forExcel;
+    return path;
+}
+
 QString QtPrompts::LayoutFolder(QWidget *parent, bool forNew)
 {
     QFileDialog dialog(parent, forNew ? QCoreApplication::translate("hx7", "Složka nového kolejiště")

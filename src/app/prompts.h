@@ -34,6 +34,8 @@ public:
     virtual QString PdfFileName(QWidget *parent) = 0;  // where to export the sheet; empty when cancelled
     // A layout's folder: one to make a new layout in (forNew), or one that holds a layout; empty when cancelled.
     virtual QString LayoutFolder(QWidget *parent, bool forNew) = 0;
+    // Where to export a table as CSV, and for which spreadsheet (*excel: "CSV pro Excel"); empty when cancelled.
+    virtual QString CsvFileName(QWidget *parent, bool *excel) = 0;
     // A line of text, with initial offered; nothing when cancelled.
     virtual std::optional<QString> AskText(QWidget *parent, const QString &label, const QString &initial) = 0;
 };
@@ -58,6 +60,7 @@ public:
     QString OpenFileName(QWidget *parent) override;
     QString PdfFileName(QWidget *parent) override;
     QString LayoutFolder(QWidget *parent, bool forNew) override;
+    QString CsvFileName(QWidget *parent, bool *excel) override;
     std::optional<QString> AskText(QWidget *parent, const QString &label, const QString &initial) override;
 
 private:

@@ -18,6 +18,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <map>
@@ -25,6 +27,16 @@
 namespace hx7 {
 
 namespace {
+
+// "~/kluby/zalesi": the folder as its owner thinks of it, shorter than the whole path.
+QString FolderText(const QString &folder)
+{
+    const QString home = QDir::homePath();
+    const QString path = QDir(folder).absolutePath();
+    if (path.startsWith(home + QLatin1Char('/')))
+        return QDir::toNativeSeparators(QStringLiteral("~") + path.mid(home.size()));
+    return QDir::toNativeSeparators(path);
+}
 
 enum Column {
     ColName,
@@ -324,9 +336,8 @@ void RosterWindow::SetLayout(Layout *layout, const LayoutState *state, const Bac
 void RosterWindow::Refresh()
 {
     const QString selected = SelectedId();
-    LBkolejiste->setText(m_layout
-                             ? tr("Kolejiště %1 (%2)").arg(m_layout->name, QDir::toNativeSeparators(m_layout->folder))
-                             : tr("Žádné kolejiště není otevřené (Kolejiště → Otevřít kolejiště…)."));
+    LBkolejiste->setText(m_layout ? tr("Kolejiště %1 (%2)").arg(m_layout->name, FolderText(m_layout->folder))
+                                  : tr("Žádné kolejiště není otevřené (Kolejiště → Otevřít kolejiště…)."));
     const QSignalBlocker blocker(TableModuly);
     TableModuly->setSortingEnabled(false); // rows stay where they are put while they are filled
     TableModuly->clearContents();
@@ -343,6 +354,20 @@ void RosterWindow::Refresh()
     TableModuly->setSortingEnabled(true);
     SelectIds(selected.isEmpty() ? QStringList() : QStringList{selected});
     ApplyFilter();
+    if (!isVisible())
+        FitWidth();
+}
+
+// As wide as every column needs (the words of some languages are longer), within the screen.
+void RosterWindow::FitWidth()
+{
+    const int table = TableModuly->horizontalHeader()->length() + 2 * TableModuly->frameWidth() +
+                      TableModuly->verticalScrollBar()->sizeHint().width();
+    const QMargins margins = layout()->contentsMargins();
+    int wanted = std::max(table + margins.left() + margins.right(), 1100);
+    if (const QScreen *shown = screen())
+        wanted = std::min(wanted, shown->availableGeometry().width());
+    resize(wanted, height());
 }
 
 // Two modules of one address code react to the same commands: the address says so at once, the layout check

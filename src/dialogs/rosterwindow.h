@@ -76,6 +76,7 @@ Q_SIGNALS:
     void LayoutChanged(); // an entry was edited, removed or brought back here
 
 private:
+    void FitWidth();
     QTableWidget *BuildTable();
     QPushButton *BuildAddButton(QWidget *box);
     QWidget *BuildButtons();

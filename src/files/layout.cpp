@@ -274,6 +274,9 @@ QString MakeEntryId(const QString &name, const QStringList &taken)
 
 bool CreateLayout(const QString &folder, const QString &name, QString *error)
 {
+    QString unasked; // a caller that does not want the reason
+    if (!error)
+        error = &unasked;
     if (QFileInfo::exists(QDir(folder).filePath(LayoutFileName))) {
         *error = QCoreApplication::translate("hx7", "Složka %1 už kolejiště obsahuje.")
                      .arg(QDir::toNativeSeparators(folder));
@@ -307,6 +310,9 @@ void AddFilesWithoutDescription(Layout &layout, const QDir &modules, const QStri
 
 std::optional<Layout> OpenLayout(const QString &folder, QString *error)
 {
+    QString unasked; // a caller that does not want the reason
+    if (!error)
+        error = &unasked;
     QByteArray content;
     if (!ReadWhole(QDir(folder).filePath(LayoutFileName), &content)) {
         *error = QCoreApplication::translate("hx7", "Složka %1 není kolejiště (chybí v ní layout.txt).")
@@ -354,6 +360,9 @@ std::optional<Layout> OpenLayout(const QString &folder, QString *error)
 
 bool SaveLayoutFile(Layout &layout, QString *error)
 {
+    QString unasked; // a caller that does not want the reason
+    if (!error)
+        error = &unasked;
     QStringList texts = layout.groups;
     texts << layout.name;
     for (const OtherDecoder &o : layout.others)
@@ -382,6 +391,9 @@ bool SaveLayoutFile(Layout &layout, QString *error)
 
 bool SaveEntry(Layout &layout, const LayoutEntry &entry, bool withImage, QString *error)
 {
+    QString unasked; // a caller that does not want the reason
+    if (!error)
+        error = &unasked;
     if (const QString why = UnfitEntryText(entry); !why.isEmpty()) {
         *error = why;
         return false;
@@ -429,6 +441,9 @@ bool IsLayoutFolder(const QString &folder)
 
 bool RemoveEntry(Layout &layout, const QString &id, QString *error)
 {
+    QString unasked; // a caller that does not want the reason
+    if (!error)
+        error = &unasked;
     const auto at =
         std::find_if(layout.entries.begin(), layout.entries.end(), [&](const LayoutEntry &e) { return e.id == id; });
     if (at == layout.entries.end()) {
@@ -478,6 +493,9 @@ std::vector<TrashedEntry> ListTrash(const Layout &layout)
 
 bool RestoreEntry(Layout &layout, const QString &trashName, QString *error)
 {
+    QString unasked; // a caller that does not want the reason
+    if (!error)
+        error = &unasked;
     const QDir trash(QDir(layout.folder).filePath(TrashFolder));
     const QString id = trashName.section(QLatin1Char('~'), 0, 0);
     if (!trash.exists(trashName + EntrySuffix) || id.isEmpty()) {

@@ -91,6 +91,7 @@ QString UnfitText(const QString &text);
 // letters or digits gives "modul").
 QString MakeEntryId(const QString &name, const QStringList &taken);
 
+// Every error pointer may be null: the reason is then not given.
 // Makes folder a new, empty layout named name (the folder made when missing); false, with *error, when it already
 // is one or cannot be written.
 bool CreateLayout(const QString &folder, const QString &name, QString *error);

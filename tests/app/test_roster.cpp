@@ -333,6 +333,37 @@ private Q_SLOTS:
         QVERIFY(!recent->isVisible());
     }
 
+    // The menu's CSV exports write the file the dialog named, for the spreadsheet it chose.
+    void exportsCsv_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("excel");
+        QTest::addColumn<QByteArray>("starts");
+        QTest::newRow("roster") << "ModulyCSV1" << false << QByteArray("Id,");
+        QTest::newRow("roster for Excel") << "ModulyCSV1" << true << QByteArray("\xEF\xBB\xBFId;");
+        QTest::newRow("plan") << "PlanCSV1" << false << QByteArray("Číslo povelu,");
+        QTest::newRow("plan for Excel") << "PlanCSV1" << true << QByteArray("\xEF\xBB\xBFČíslo povelu;");
+    }
+    void exportsCsv()
+    {
+        QFETCH(QString, action);
+        QFETCH(bool, excel);
+        QFETCH(QByteArray, starts);
+        Fixture f;
+        f.layout({{QStringLiteral("Vjezd \"Lhota\""), 5}});
+        f.prompts.CsvPath = f.dir.filePath(QStringLiteral("out.csv"));
+        f.prompts.CsvForExcel = excel;
+        f.window->findChild<QAction *>(action)->trigger();
+        QFile file(f.prompts.CsvPath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray csv = file.readAll();
+        QVERIFY2(csv.startsWith(starts), csv.constData());
+        const char separator = excel ? ';' : ',';
+        QVERIFY(csv.contains(action == QLatin1String("ModulyCSV1")
+                                 ? "\"Vjezd \"\"Lhota\"\"\"" + QByteArray(1, separator)
+                                 : "\r\n17" + QByteArray(1, separator)));
+    }
+
     // Enter and Escape close the roster window; neither opens, edits nor removes the selected entry.
     void rosterKeys_data()
     {

@@ -47,6 +47,11 @@ public:
     QString SaveFileName(QWidget *) override { return SavePath; }
     QString OpenFileName(QWidget *) override { return OpenPath; }
     QString PdfFileName(QWidget *) override { return PdfPath; }
+    QString CsvFileName(QWidget *, bool *excel) override
+    {
+        *excel = CsvForExcel;
+        return CsvPath;
+    }
     QString LayoutFolder(QWidget *, bool forNew) override
     {
         Shown << (forNew ? QStringLiteral("new layout folder?") : QStringLiteral("layout folder?"));
@@ -68,6 +73,8 @@ public:
     QString SavePath;
     QString OpenPath;
     QString PdfPath;
+    QString CsvPath;
+    bool CsvForExcel = false;
     QString LayoutPath;
     std::optional<QString> TextAnswer;
 

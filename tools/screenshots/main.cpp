@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // hx7shots: takes the user guide's screenshots from the real program, against the module simulator, so that the
 // pictures show what the program really shows. Run by scripts/screenshots.sh, which starts the simulator.
-// Usage: hx7shots LANGUAGE DEVICE OUTFOLDER
+// Usage: hx7shots LANGUAGE DEVICE OUTFOLDER LAYOUT
 #include "DLGsetCesta1.h"
 #include "DLGstoreData.h"
 #include "hx7Main.h"
 #include "language.h"
+#include "layoutcommands.h"
 #include "prompts.h"
 #include "qtserialport.h"
 
@@ -35,6 +36,7 @@ public:
     QString SaveFileName(QWidget *) override { return {}; }
     QString OpenFileName(QWidget *) override { return {}; }
     QString PdfFileName(QWidget *) override { return PdfPath; }
+    QString CsvFileName(QWidget *, bool *) override { return {}; }
     QString LayoutFolder(QWidget *, bool) override { return {}; }
     std::optional<QString> AskText(QWidget *, const QString &, const QString &) override { return std::nullopt; }
     QString PdfPath;
@@ -57,6 +59,19 @@ bool WaitIdle(hx7::TMainForm1 &window)
     return window.Controller().IsIdle();
 }
 
+// Copies the demo layout, so that its files are never written by a picture.
+bool CopyFolder(const QDir &from, const QString &to)
+{
+    if (!QDir().mkpath(to))
+        return false;
+    for (const QFileInfo &info : from.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString target = QDir(to).filePath(info.fileName());
+        if (info.isDir() ? !CopyFolder(QDir(info.filePath()), target) : !QFile::copy(info.filePath(), target))
+            return false;
+    }
+    return true;
+}
+
 bool Shoot(QWidget *widget, const QString &path)
 {
     widget->show();
@@ -67,12 +82,39 @@ bool Shoot(QWidget *widget, const QString &path)
     return saved;
 }
 
+// The demo layout's roster after "Najít připojený modul" has selected the simulator's entry, and its plan.
+bool ShootLayout(hx7::TMainForm1 &window, const QDir &demo, const QString &copy, const QDir &out)
+{
+    if (!CopyFolder(demo, copy))
+        return false;
+    window.Layouts().OpenAtStart(copy);
+    Wait(300);
+    auto *check = window.findChild<QWidget *>(QStringLiteral("LayoutCheckWindow"));
+    bool ok = check && Shoot(check, out.filePath(QStringLiteral("check.png")));
+    if (check)
+        check->hide();
+    auto *roster = window.findChild<QWidget *>(QStringLiteral("RosterWindow"));
+    if (!roster)
+        return false;
+    roster->show();
+    roster->findChild<QAbstractButton *>(QStringLiteral("BTnajit"))->click();
+    ok = WaitIdle(window) && ok;
+    ok = Shoot(roster, out.filePath(QStringLiteral("roster.png"))) && ok;
+    roster->hide();
+    window.Layouts().ShowPlan();
+    auto *plan = window.findChild<QWidget *>(QStringLiteral("PlanWindow"));
+    ok = plan && Shoot(plan, out.filePath(QStringLiteral("plan.png"))) && ok;
+    if (plan)
+        plan->hide();
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc != 4) {
-        std::fputs("usage: hx7shots LANGUAGE DEVICE OUTFOLDER\n", stderr);
+    if (argc != 5) {
+        std::fputs("usage: hx7shots LANGUAGE DEVICE OUTFOLDER LAYOUT\n", stderr);
         return 2;
     }
     QTemporaryDir home;
@@ -82,6 +124,7 @@ int main(int argc, char *argv[])
     // A private settings and data folder: the user's own stay untouched.
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
     qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+    qputenv("HOME", QFile::encodeName(home.path())); // the roster names the layout's folder from the home folder
     QApplication app(argc, argv);
     hx7::Settings settings(home.filePath(QStringLiteral("hx7conf.ini")));
     QFile ini(settings.path());
@@ -148,6 +191,7 @@ int main(int argc, char *argv[])
     route->setWindowTitle(QCoreApplication::translate("hx7::TMainForm1", "Konfigurace návěstní cesty č.%1").arg(1));
     ok = Shoot(route, out.filePath(QStringLiteral("route.png"))) && ok;
     route->hide();
+    ok = ShootLayout(window, QDir(QString::fromLocal8Bit(argv[4])), home.filePath(QStringLiteral("demo")), out) && ok;
     window.close();
     // The sheet's first page, for the script to turn into a picture.
     ok = QFile::copy(prompts.PdfPath, out.filePath(QStringLiteral("sheet.pdf"))) && ok;
