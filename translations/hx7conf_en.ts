@@ -1404,6 +1404,10 @@ Configures HX7, HX7V and HX7S modules over a serial line.
         <source>CSV pro Excel (*.csv)</source>
         <translation>CSV for Excel (*.csv)</translation>
     </message>
+    <message>
+        <source>Modul %1 neodpověděl na čtení své adresy.</source>
+        <translation type="unfinished">The module %1 did not answer the read of its address.</translation>
+    </message>
 </context>
 <context>
     <name>hx7::EntryDialog</name>

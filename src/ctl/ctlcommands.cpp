@@ -708,19 +708,23 @@ int RunVerify(const CtlRequest &r, CtlIo &io)
     return VerifyFile(s, r.file);
 }
 
-// Asks the connected module for its type and version, then for its address code (byte 4) alone: nothing is
-// written, and it takes a few ticks, not the 25 s of a whole read. ExitOk with module filled in, or what ended it.
+// Asks the connected module for its type and version, then for its address code (byte 4) alone, as the window's
+// "Najít připojený modul" does: nothing is written, and it takes a few ticks, not the 25 s of a whole read. ExitOk
+// with module filled in, or what ended it.
 int AskModule(Session &s, ModuleIdentity &module)
 {
-    if (const int code = s.Run([&] { s.controller.StartVersionQuery(); }); code != ExitOk)
+    if (const int code = s.Run([&] { s.controller.StartIdentify(); }); code != ExitOk)
         return code;
-    if (!s.controller.Identity())
+    const std::optional<ModuleIdentity> said = s.controller.Identity();
+    if (!said)
         return Fail(s.io, QCoreApplication::translate("hx7", "Modul neodpovídá."), ExitCommunication);
-    module = *s.controller.Identity();
-    const int code = s.Transfer([&] { s.controller.StartReadRange(AddressCodeByte, AddressCodeByte); });
-    if (code == ExitOk)
-        module.addressCode = s.data.ConfigImage[AddressCodeByte];
-    return code;
+    if (!said->addressCode)
+        return Fail(
+            s.io,
+            QCoreApplication::translate("hx7", "Modul %1 neodpověděl na čtení své adresy.").arg(said->AnswerText()),
+            ExitCommunication);
+    module = *said;
+    return ExitOk;
 }
 
 // The entries whose module has the address code the connected module has; what they expect and what the module

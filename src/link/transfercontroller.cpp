@@ -189,13 +189,6 @@ bool TransferController::StartRead()
     return m_phase == Phase::Idle && Begin(ReadPlan());
 }
 
-bool TransferController::StartReadRange(int first, int last)
-{
-    if (first < 0 || last > LastTransferAddress || first > last)
-        return false;
-    return m_phase == Phase::Idle && Begin({{PlanStep::Read, first, last}});
-}
-
 bool TransferController::StartVerify()
 {
     return m_phase == Phase::Idle && Begin(VerifyPlan());

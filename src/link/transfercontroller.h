@@ -54,9 +54,6 @@ public:
     // code, or without it when byte 4 had no answer. Ends with Finished(Identified), as the query alone does.
     bool StartIdentify();
     bool StartRead();
-    // Reads only bytes first..last (within 0..248) into the image; the rest of it stays. Finding which module
-    // is connected needs its address code (byte 4), at once, not the 25 s of a whole read.
-    bool StartReadRange(int first, int last);
     bool StartVerify();
     bool StartStore(int storeScope, int selectedRoute);
     // The bytes a store of that scope covers (route 1..24 for SelectedRoute); nothing for no scope.

@@ -782,7 +782,8 @@ private Q_SLOTS:
             "Adresu dekodéru 7 má na kolejišti více modulů: konflikt adres.\n");
         row("another type", Args({"--address-code", "5", "--type", "V"}), 0, "five\n",
             "Modul five má být typu S, připojený modul je HX7V V 1.4.\n");
-        row("address code unread", Args({"--address-code", "5", "--silent", "4"}), 3, "", "Chyba čtení dat !\n");
+        row("address code unread", Args({"--address-code", "5", "--silent", "4"}), 3, "",
+            "Modul HX7S V 1.4 neodpověděl na čtení své adresy.\n");
     }
     void identify()
     {
