@@ -1406,7 +1406,7 @@ Configures HX7, HX7V and HX7S modules over a serial line.
     </message>
     <message>
         <source>Modul %1 neodpověděl na čtení své adresy.</source>
-        <translation type="unfinished">The module %1 did not answer the read of its address.</translation>
+        <translation>The module %1 did not answer the read of its address.</translation>
     </message>
 </context>
 <context>
