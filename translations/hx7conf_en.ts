@@ -1408,6 +1408,10 @@ Configures HX7, HX7V and HX7S modules over a serial line.
         <source>Modul %1 neodpověděl na čtení své adresy.</source>
         <translation>The module %1 did not answer the read of its address.</translation>
     </message>
+    <message>
+        <source>Popis modulu „%1“ obsahuje obě strany nedokončeného sloučení (značky &lt;&lt;&lt;&lt;&lt;&lt;&lt; a &gt;&gt;&gt;&gt;&gt;&gt;&gt;); nejdřív ho opravte v textovém editoru.</source>
+        <translation>The description of the module “%1” holds both sides of an unfinished merge (marks &lt;&lt;&lt;&lt;&lt;&lt;&lt; and &gt;&gt;&gt;&gt;&gt;&gt;&gt;); mend it in a text editor first.</translation>
+    </message>
 </context>
 <context>
     <name>hx7::EntryDialog</name>

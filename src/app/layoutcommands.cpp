@@ -372,7 +372,7 @@ bool LayoutCommands::AskNewEntry(LayoutEntry &entry)
 
 bool LayoutCommands::WriteNewEntry(LayoutEntry entry, bool becomesDocument)
 {
-    entry.id = MakeEntryId(entry.name, m_layout->Ids());
+    entry.id = MakeEntryId(entry.name, TakenIds(*m_layout));
     QString error;
     if (!SaveEntry(*m_layout, entry, true, &error)) {
         m_prompts.Warning(&m_window, error);
@@ -444,8 +444,9 @@ void LayoutCommands::TransferEnded(TransferOutcome outcome)
         break;
     case TransferOutcome::Equal:
     case TransferOutcome::Different:
-        // Only a verify of the entry as its file holds it says whether the module is in step with the layout.
-        if (!id.isEmpty() && !m_document.IsModified())
+        // Only a verify of the entry as its file holds it says whether the module is in step with the layout, and
+        // only when the module has the entry's address code: another board on the line is not this entry.
+        if (!id.isEmpty() && !m_document.IsModified() && !m_presenter.DiffersAt(AddressCodeByte))
             Recorded(m_state->Verified(id, m_presenter.DifferenceCount()), {});
         break;
     default:

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QScopeGuard>
 #include <QStatusBar>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 
 namespace hx7 {
@@ -524,10 +526,17 @@ void TransferPresenter::EndOfTransfer(bool wentWell)
         QTimer::singleShot(0, this, &TransferPresenter::CloseWindow);
 }
 
+bool TransferPresenter::DiffersAt(int address) const
+{
+    return std::any_of(m_differences.begin(), m_differences.end(),
+                       [address](const ByteDifference &d) { return d.address == address; });
+}
+
 bool TransferPresenter::KeepBackup(const ImageBytes &module, const Overwrite &followed, QString *why)
 {
     // The module's type and version, when the last Test comm or search has told them.
-    const BackupStore::Kept kept = m_backups.Keep(module, m_document.Module(), followed);
+    const BackupStore::Kept kept =
+        m_backups.Keep(module, m_document.Module(), followed, QDateTime::currentDateTime(), m_document.EntryId());
     m_lastBackup = kept.path;
     if (kept.path.isEmpty())
         *why = kept.error;

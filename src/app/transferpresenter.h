@@ -66,6 +66,7 @@ public:
     bool LastReadTaken() const { return m_lastReadTaken; }
     // The bytes the running or last verify found different.
     int DifferenceCount() const { return int(m_differences.size()); }
+    bool DiffersAt(int address) const; // the last verify found byte address different
 
     // TransferView
     void SetProgress(int position) override;

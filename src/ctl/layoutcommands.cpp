@@ -82,16 +82,6 @@ bool KeepGroup(Layout &layout, const LayoutEntry &entry, QString *error)
 // The ids an added entry must not take: those of every file in the modules folder (an entry's, the second copy
 // of a merge, a configuration file whose description is lost), which an added entry would overwrite; each in any
 // case, as a file system that ignores case would make them one file.
-QStringList TakenIds(const Layout &layout)
-{
-    QStringList taken;
-    for (const QString &id : layout.Ids())
-        taken << id.toLower();
-    const QFileInfo modules(layout.ConfigPath(QStringLiteral("x")));
-    for (const QFileInfo &file : modules.dir().entryInfoList(QDir::Files))
-        taken << file.completeBaseName().toLower();
-    return taken;
-}
 
 } // namespace
 

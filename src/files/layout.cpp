@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace hx7 {
@@ -18,15 +19,19 @@ const QString ModulesFolder = QStringLiteral("modules");
 const QString EntrySuffix = QStringLiteral(".entry");
 constexpr QLatin1StringView Header("# hx7conf layout 1");
 
-// "key: value" lines; blank lines and lines starting with '#' say nothing. A key may come more than once.
-std::vector<std::pair<QString, QString>> ReadKeyValues(const QByteArray &content)
+// "key: value" lines; blank lines and lines starting with '#' say nothing to the program, but a comment or a line
+// of no key a hand wrote goes to *rest, so that a save writes it back. A key may come more than once.
+std::vector<std::pair<QString, QString>> ReadKeyValues(const QByteArray &content, QStringList *rest = nullptr)
 {
     std::vector<std::pair<QString, QString>> values;
     for (const QByteArray &raw : content.split('\n')) {
         const QString line = QString::fromUtf8(raw).trimmed();
         const qsizetype colon = line.indexOf(QLatin1Char(':'));
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || colon <= 0)
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || colon <= 0) {
+            if (rest && !line.isEmpty() && line != Header)
+                *rest << line;
             continue;
+        }
         values.emplace_back(line.left(colon).trimmed().toLower(), line.mid(colon + 1).trimmed());
     }
     return values;
@@ -58,28 +63,26 @@ QString UnfitEntryText(const LayoutEntry &e)
     return {};
 }
 
-// "12-40 Točna": an other decoder's line.
+// "12-40 Točna", "12 - 40 Točna", "12–40 Točna" (the dash a text editor types) or "12 Točna": an other decoder's line.
 std::optional<OtherDecoder> ParseOther(const QString &value)
 {
-    // A dash typed in a text editor is often the typographic one.
-    const QString range = value.section(QLatin1Char(' '), 0, 0).replace(QChar(0x2013), QLatin1Char('-'));
-    const bool single = !range.contains(QLatin1Char('-'));
-    bool firstOk = false;
-    bool lastOk = false;
+    static const QRegularExpression pattern(
+        QStringLiteral("^(\\d{1,5})(?:\\s*[-\u2013]\\s*(\\d{1,5}))?(?:\\s+(.*))?$"));
+    const QRegularExpressionMatch m = pattern.match(value);
+    if (!m.hasMatch())
+        return std::nullopt;
     OtherDecoder other;
-    other.first = range.section(QLatin1Char('-'), 0, 0).toInt(&firstOk);
-    other.last = single ? other.first : range.section(QLatin1Char('-'), 1, 1).toInt(&lastOk);
-    if (single)
-        lastOk = firstOk;
-    other.name = value.section(QLatin1Char(' '), 1).trimmed();
-    if (!firstOk || !lastOk || other.first < FirstCommand || other.last > LastCommand || other.first > other.last)
+    other.first = m.captured(1).toInt();
+    other.last = m.hasCaptured(2) ? m.captured(2).toInt() : other.first;
+    other.name = m.captured(3).trimmed();
+    if (other.first < FirstCommand || other.last > LastCommand || other.first > other.last)
         return std::nullopt;
     return other;
 }
 
 void ReadEntryFields(LayoutEntry &entry, const QByteArray &content)
 {
-    for (const auto &[key, value] : ReadKeyValues(content)) {
+    for (const auto &[key, value] : ReadKeyValues(content, &entry.unread)) {
         if (key == QLatin1String("name"))
             entry.name = value;
         else if (key == QLatin1String("place"))
@@ -88,10 +91,13 @@ void ReadEntryFields(LayoutEntry &entry, const QByteArray &content)
             entry.group = value;
         else if (key == QLatin1String("comment"))
             entry.comment = value;
-        else if (key == QLatin1String("type") && value.size() == 1 && QStringLiteral("DVS").contains(value))
-            entry.expectedType = value[0].toLatin1();
-        else if (key == QLatin1String("planned"))
+        else if (key == QLatin1String("type") && value.size() == 1 && QStringLiteral("DVS").contains(value.toUpper()))
+            entry.expectedType = value.toUpper()[0].toLatin1();
+        else if (key == QLatin1String("planned") &&
+                 QStringList{QStringLiteral("yes"), QStringLiteral("no")}.contains(value))
             entry.planned = value == QLatin1String("yes");
+        else // a newer version's key, or one written by hand: written back on save
+            entry.unread << key + QStringLiteral(": ") + value;
     }
 }
 
@@ -112,6 +118,25 @@ QString EntryPath(const Layout &layout, const QString &id)
 QDateTime EntryStamp(const Layout &layout, const QString &id)
 {
     return LastChange({EntryPath(layout, id), layout.ConfigPath(id)});
+}
+
+// Each file's time and size: a file copied in with an older time kept (a sync, an unpacked archive) changes it
+// too, where the newest time of the two would not.
+QString Signature(const QStringList &paths)
+{
+    QString signature;
+    for (const QString &path : paths) {
+        const QFileInfo info(path);
+        signature += info.exists()
+                         ? QStringLiteral("%1:%2;").arg(info.lastModified().toMSecsSinceEpoch()).arg(info.size())
+                         : QStringLiteral("-;");
+    }
+    return signature;
+}
+
+QString EntrySignature(const Layout &layout, const QString &id)
+{
+    return Signature({EntryPath(layout, id), layout.ConfigPath(id)});
 }
 
 // Git leaves both sides of a conflict in the file: "<<<<<<<", this side, "=======", the other side, ">>>>>>>";
@@ -147,6 +172,7 @@ LayoutEntry ReadEntry(const Layout &layout, const QString &id, const QByteArray 
     LayoutEntry entry;
     entry.id = id;
     entry.stamp = EntryStamp(layout, id);
+    entry.signature = EntrySignature(layout, id);
     ReadEntryFields(entry, description);
     const QString config = layout.ConfigPath(id);
     if (!QFileInfo::exists(config)) {
@@ -177,6 +203,7 @@ LayoutEntry ReadEntryFile(Layout &layout, const QFileInfo &file)
         entry.problem =
             QCoreApplication::translate("hx7", "Soubor %1 nelze číst.").arg(QDir::toNativeSeparators(file.filePath()));
         entry.stamp = EntryStamp(layout, id);
+        entry.signature = EntrySignature(layout, id);
         return entry;
     }
     const Sides sides = SplitConflict(description);
@@ -215,6 +242,8 @@ QByteArray EntryText(const LayoutEntry &e)
         text += QStringLiteral("type: %1\n").arg(QLatin1Char(e.expectedType));
     if (e.planned)
         text += QStringLiteral("planned: yes\n");
+    for (const QString &line : e.unread)
+        text += line + QLatin1Char('\n');
     return text.toUtf8();
 }
 
@@ -282,6 +311,10 @@ bool CreateLayout(const QString &folder, const QString &name, QString *error)
                      .arg(QDir::toNativeSeparators(folder));
         return false;
     }
+    if (const QString why = UnfitText(name); !why.isEmpty()) {
+        *error = why; // checked before anything is made
+        return false;
+    }
     if (!QDir().mkpath(QDir(folder).filePath(ModulesFolder))) {
         *error = QCoreApplication::translate("hx7", "Složku %1 nelze vytvořit.").arg(QDir::toNativeSeparators(folder));
         return false;
@@ -321,7 +354,7 @@ std::optional<Layout> OpenLayout(const QString &folder, QString *error)
     }
     Layout layout;
     layout.folder = folder;
-    for (const auto &[key, value] : ReadKeyValues(content)) {
+    for (const auto &[key, value] : ReadKeyValues(content, &layout.unread)) {
         if (key == QLatin1String("name"))
             layout.name = value;
         else if (key == QLatin1String("group") && !value.isEmpty())
@@ -333,6 +366,7 @@ std::optional<Layout> OpenLayout(const QString &folder, QString *error)
             layout.unread << key + QStringLiteral(": ") + value;
     }
     layout.stamp = LastChange({QDir(folder).filePath(LayoutFileName)});
+    layout.signature = Signature({QDir(folder).filePath(LayoutFileName)});
     const QDir modules(QDir(folder).filePath(ModulesFolder));
     QStringList seen; // ids as a file system that ignores case sees them
     // A description that is a link to nothing (a clone of another machine's link) is listed too: its entry is
@@ -386,6 +420,7 @@ bool SaveLayoutFile(Layout &layout, QString *error)
         return false;
     }
     layout.stamp = LastChange({path});
+    layout.signature = Signature({path});
     return true;
 }
 
@@ -396,6 +431,15 @@ bool SaveEntry(Layout &layout, const LayoutEntry &entry, bool withImage, QString
         error = &unasked;
     if (const QString why = UnfitEntryText(entry); !why.isEmpty()) {
         *error = why;
+        return false;
+    }
+    // Writing one side of a merge conflict would drop the other clone's change without a word.
+    if (std::any_of(layout.duplicates.begin(), layout.duplicates.end(),
+                    [&](const DuplicateEntry &d) { return d.id == entry.id; })) {
+        *error = QCoreApplication::translate("hx7", "Popis modulu „%1“ obsahuje obě strany nedokončeného sloučení "
+                                                    "(značky <<<<<<< a >>>>>>>); nejdřív ho opravte v textovém "
+                                                    "editoru.")
+                     .arg(entry.id);
         return false;
     }
     if (withImage && !SaveConfigText(layout.ConfigPath(entry.id), entry.image, error))
@@ -414,6 +458,7 @@ bool SaveEntry(Layout &layout, const LayoutEntry &entry, bool withImage, QString
         *at = entry;
     }
     at->stamp = EntryStamp(layout, entry.id);
+    at->signature = EntrySignature(layout, entry.id);
     if (withImage) {
         at->state = LayoutEntry::Ok;
         at->problem.clear();
@@ -427,11 +472,22 @@ bool SaveEntry(Layout &layout, const LayoutEntry &entry, bool withImage, QString
 bool ChangedOnDisk(const Layout &layout, const QString &id)
 {
     if (id.isEmpty())
-        return LastChange({QDir(layout.folder).filePath(LayoutFileName)}) != layout.stamp;
+        return Signature({QDir(layout.folder).filePath(LayoutFileName)}) != layout.signature;
     // An entry that was not there when the layout was read, but whose files are there now, is someone else's
     // new entry: writing one under the same id would replace it.
     const LayoutEntry *entry = layout.Find(id);
-    return entry ? EntryStamp(layout, id) != entry->stamp : EntryStamp(layout, id).isValid();
+    return entry ? EntrySignature(layout, id) != entry->signature : EntryStamp(layout, id).isValid();
+}
+
+QStringList TakenIds(const Layout &layout)
+{
+    QStringList taken;
+    for (const QString &id : layout.Ids())
+        taken << id.toLower();
+    const QDir modules(QDir(layout.folder).filePath(ModulesFolder));
+    for (const QFileInfo &file : modules.entryInfoList(QDir::Files | QDir::System))
+        taken << file.completeBaseName().toLower();
+    return taken;
 }
 
 bool IsLayoutFolder(const QString &folder)
@@ -460,7 +516,12 @@ bool RemoveEntry(Layout &layout, const QString &id, QString *error)
     const QString trashedConfig = trash.filePath(stem + QStringLiteral(".txt"));
     if (!MoveFile(layout.ConfigPath(id), trashedConfig, error))
         return false;
-    if (!MoveFile(EntryPath(layout, id), trash.filePath(stem + EntrySuffix), error)) {
+    // A configuration copied in without a description gets one in the trash, which lists entries by them.
+    const bool described = QFileInfo::exists(EntryPath(layout, id));
+    if (!(described ? MoveFile(EntryPath(layout, id), trash.filePath(stem + EntrySuffix), error)
+                    : SaveWhole(trash.filePath(stem + EntrySuffix), EntryText(*at)))) {
+        if (!described)
+            *error = WriteErrorText(trash.filePath(stem + EntrySuffix));
         // Half in the trash the entry would be neither listed nor restorable: its configuration goes back.
         QFile::rename(trashedConfig, layout.ConfigPath(id));
         return false;
@@ -476,8 +537,8 @@ std::vector<TrashedEntry> ListTrash(const Layout &layout)
     for (const QFileInfo &file : trash.entryInfoList({QStringLiteral("*~*") + EntrySuffix}, QDir::Files)) {
         TrashedEntry t;
         t.trashName = file.completeBaseName();
-        t.id = t.trashName.section(QLatin1Char('~'), 0, 0);
-        t.removed = QDateTime::fromString(t.trashName.section(QLatin1Char('~'), 1), TrashStampFormat);
+        t.id = t.trashName.section(QLatin1Char('~'), 0, -2);
+        t.removed = QDateTime::fromString(t.trashName.section(QLatin1Char('~'), -1), TrashStampFormat);
         QByteArray description;
         ReadWhole(file.filePath(), &description);
         LayoutEntry fields;
@@ -486,7 +547,7 @@ std::vector<TrashedEntry> ListTrash(const Layout &layout)
         trashed.push_back(t);
     }
     std::sort(trashed.begin(), trashed.end(), [](const TrashedEntry &a, const TrashedEntry &b) {
-        return a.trashName.section(QLatin1Char('~'), 1) > b.trashName.section(QLatin1Char('~'), 1);
+        return a.trashName.section(QLatin1Char('~'), -1) > b.trashName.section(QLatin1Char('~'), -1);
     });
     return trashed;
 }
@@ -497,7 +558,7 @@ bool RestoreEntry(Layout &layout, const QString &trashName, QString *error)
     if (!error)
         error = &unasked;
     const QDir trash(QDir(layout.folder).filePath(TrashFolder));
-    const QString id = trashName.section(QLatin1Char('~'), 0, 0);
+    const QString id = trashName.section(QLatin1Char('~'), 0, -2);
     if (!trash.exists(trashName + EntrySuffix) || id.isEmpty()) {
         *error = QCoreApplication::translate("hx7", "V koši kolejiště není „%1“.").arg(trashName);
         return false;

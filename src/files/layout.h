@@ -43,7 +43,9 @@ struct LayoutEntry {
     QString problem;      // why the configuration file could not be used, in the user's language
     ImageBytes image{};   // the module's configuration, when state is Ok
     HeldAddresses held{}; // the bytes its file holds
-    QDateTime stamp;      // when its files last changed on disk, as read (see ChangedOnDisk)
+    QDateTime stamp;      // when its files last changed on disk, as read
+    QString signature;    // its files' times and sizes, as read (see ChangedOnDisk)
+    QStringList unread;   // lines of its description the program does not know: written back on save
 
     bool Usable() const { return state == Ok; }
     int AddressCode() const { return Usable() ? image[AddressCodeByte] : 0; }
@@ -73,6 +75,7 @@ struct Layout {
     std::vector<DuplicateEntry> duplicates;
     QStringList unread; // lines of layout.txt not understood ("other:" with a bad range, unknown keys): written back
     QDateTime stamp;    // of layout.txt, as read
+    QString signature;  // of layout.txt, as read (see ChangedOnDisk)
 
     const LayoutEntry *Find(const QString &id) const;
     LayoutEntry *Find(const QString &id);
@@ -92,6 +95,10 @@ QString UnfitText(const QString &text);
 QString MakeEntryId(const QString &name, const QStringList &taken);
 
 // Every error pointer may be null: the reason is then not given.
+// Every id the folder has or had a file for, lower-cased (a file system may ignore case): what a new entry's id
+// must not be, so that it never writes over files someone else added since the layout was read.
+QStringList TakenIds(const Layout &layout);
+
 // Makes folder a new, empty layout named name (the folder made when missing); false, with *error, when it already
 // is one or cannot be written.
 bool CreateLayout(const QString &folder, const QString &name, QString *error);

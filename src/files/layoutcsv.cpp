@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace hx7 {
 
@@ -24,11 +25,14 @@ QString StateKey(const LayoutEntry &entry)
 
 // A spreadsheet runs a cell that starts with one of these as a formula: a name from a shared layout could make
 // it fetch or run something. The Excel file is read by people, so such a cell gets a leading apostrophe, which
-// the spreadsheet shows as text; the plain CSV is for programs and stays as written.
+// the spreadsheet shows as text; the plain CSV is for programs and stays as written. A range of command numbers
+// ("1-4", "5-8") would be taken for a date the same way, and gets the same apostrophe.
 QString Defused(const QString &field)
 {
     static const QString formulaStarts = QStringLiteral("=+-@");
-    return !field.isEmpty() && formulaStarts.contains(field.front()) ? QLatin1Char('\'') + field : field;
+    static const QRegularExpression range(QStringLiteral("^\\d+-\\d+$"));
+    const bool text = !field.isEmpty() && (formulaStarts.contains(field.front()) || range.match(field).hasMatch());
+    return text ? QLatin1Char('\'') + field : field;
 }
 
 QString Field(QString field, QChar separator)

@@ -100,6 +100,9 @@ void RefusalRows()
     Row("check of no layout", {Args({"layout", "check", "nothing"})}, 2, "",
         "Složka nothing není kolejiště (chybí v ní layout.txt).\n");
     Row("new over a layout", {New, New}, 2, "", "Složka L už kolejiště obsahuje.\n");
+    // Named after its folder, whose name the layout's file cannot hold: refused before anything is made.
+    Row("new, a comma in the folder's name", {Args({"layout", "new", "Klub, Praha"})}, 2, "",
+        "Text „Klub, Praha“ nesmí obsahovat tabulátor, konec řádku ani čárku.\n");
     Row("add, not a configuration", {New, Args({"layout", "add", "L", "text.txt", "--name", "X"})}, 2, "",
         "Neznámý format dat !text.txt\n");
     Row("add, no such file", {New, Args({"layout", "add", "L", "none.txt", "--name", "X"})}, 2, "",
@@ -285,7 +288,7 @@ private Q_SLOTS:
         QVERIFY(layout);
         QCOMPARE(RosterCsv(*layout, LayoutState(QStringLiteral("L"), m_state.path()), CsvStyle::Excel),
                  QByteArray("\xEF\xBB\xBFId;Název;Místo;Skupina;Typ;Adresa dekodéru;Čísla povelů;Soubor;Stav;"
-                            "Naposledy porovnán\r\nvjezd-lhota;\"Vjezd \"\"Lhota\"\"\";'=sever;;S;1;1-4;"
+                            "Naposledy porovnán\r\nvjezd-lhota;\"Vjezd \"\"Lhota\"\"\";'=sever;;S;1;'1-4;"
                             "modules/vjezd-lhota.txt;ok;\r\n"));
     }
 
@@ -303,6 +306,8 @@ private Q_SLOTS:
         QTest::newRow("line breaks") << Args({"a\nb", "c\r\nd"}) << QByteArray("\"a\nb\",\"c\r\nd\"\r\n")
                                      << QByteArray("\"a\nb\";\"c\r\nd\"\r\n");
         QTest::newRow("formula") << Args({"=1+1", "@x"}) << QByteArray("=1+1,@x\r\n") << QByteArray("'=1+1;'@x\r\n");
+        QTest::newRow("a range, not a date")
+            << Args({"1-4", "13-16 x"}) << QByteArray("1-4,13-16 x\r\n") << QByteArray("'1-4;13-16 x\r\n");
         QTest::newRow("empty and accents")
             << Args({"", "Zhlaví"}) << QByteArray(",Zhlaví\r\n") << QByteArray(";Zhlaví\r\n");
     }

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <map>
@@ -163,30 +164,44 @@ private Q_SLOTS:
     }
 
     // A line of layout.txt written by hand: read when it can be, and never lost by the next save when not.
+    // Lines of layout.txt, or of an entry's description, that a hand or a newer version wrote: what the program
+    // reads from them, and that a save writes back what it does not understand.
     void layoutFileLines_data()
     {
+        QTest::addColumn<bool>("entry"); // the line is in modules/a.entry, not in layout.txt
         QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<int>("others"); // other decoders read from it
-        QTest::addColumn<bool>("kept");  // in the saved file as it was
-        QTest::newRow("other decoder") << QByteArray("other: 41-48 Točna") << 1 << true;
-        QTest::newRow("a typographic dash") << QByteArray("other: 41–48 Točna") << 1 << false;
-        QTest::newRow("a range past 2044") << QByteArray("other: 2040-2050 Osvětlení") << 0 << true;
-        QTest::newRow("a key of a newer version") << QByteArray("scale: H0") << 0 << true;
+        QTest::addColumn<int>("last");  // the other decoder's last number read from it; 0 for none
+        QTest::addColumn<bool>("kept"); // in the saved file as it was
+        QTest::newRow("other decoder") << false << QByteArray("other: 41-48 Točna") << 48 << true;
+        QTest::newRow("a typographic dash") << false << QByteArray("other: 41–48 Točna") << 48 << false;
+        QTest::newRow("blanks round the dash") << false << QByteArray("other: 100 - 110 Mezera") << 110 << false;
+        QTest::newRow("a range past 2044") << false << QByteArray("other: 2040-2050 Osvětlení") << 0 << true;
+        QTest::newRow("a key of a newer version") << false << QByteArray("scale: H0") << 0 << true;
+        QTest::newRow("a comment") << false << QByteArray("# Točna je stará") << 0 << true;
+        QTest::newRow("a line of no key") << false << QByteArray("Točna 12-40 bez dvojtečky") << 0 << true;
+        QTest::newRow("entry: a key of its own") << true << QByteArray("owner: Petr") << 0 << true;
+        QTest::newRow("entry: a comment") << true << QByteArray("# deska opravena") << 0 << true;
+        QTest::newRow("entry: an unknown planned") << true << QByteArray("planned: maybe") << 0 << true;
     }
     void layoutFileLines()
     {
+        QFETCH(bool, entry);
         QFETCH(QByteArray, line);
-        QFETCH(int, others);
+        QFETCH(int, last);
         QFETCH(bool, kept);
         QTemporaryDir dir;
         QString error;
-        Write(dir.filePath("layout.txt"), "# hx7conf layout 1\nname: L\n" + line + "\n");
+        NewLayout(dir.path(), {Entry("a", Module(3))});
+        const QString file = dir.filePath(entry ? "modules/a.entry" : "layout.txt");
+        Write(file, Read(file) + line + "\n");
         std::optional<Layout> layout = OpenLayout(dir.path(), &error);
         QVERIFY(layout);
-        QCOMPARE(int(layout->others.size()), others);
-        QVERIFY(SaveLayoutFile(*layout, &error));
-        QCOMPARE(Read(dir.filePath("layout.txt")).contains(line), kept);
-        QCOMPARE(int(OpenLayout(dir.path(), &error)->others.size()), others);
+        QCOMPARE(layout->others.empty() ? 0 : layout->others.front().last, last);
+        QVERIFY(entry ? SaveEntry(*layout, *layout->Find("a"), false, &error) : SaveLayoutFile(*layout, &error));
+        QCOMPARE(Read(file).contains(line), kept);
+        layout = OpenLayout(dir.path(), &error);
+        QCOMPARE(layout->others.empty() ? 0 : layout->others.front().last, last);
+        QCOMPARE(layout->Find("a")->name, QStringLiteral("A"));
     }
 
     // A missing or broken module file, or a description that cannot be read, marks that entry; the rest of the
@@ -271,6 +286,10 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(layout.ConfigPath(e.id)));
         layout.name = name + QStringLiteral("\n");
         QVERIFY(!SaveLayoutFile(layout, &error));
+        // Nor is a layout of that name begun: no folder is left behind.
+        const QString other = dir.filePath(QStringLiteral("other"));
+        QVERIFY(!CreateLayout(other, layout.name, &error));
+        QVERIFY(!QFileInfo::exists(other));
     }
 
     // The numbers a module serves (n..n+3, n = 4b - 3) and the lowest free address code; a negative code is a
@@ -413,8 +432,16 @@ private Q_SLOTS:
                 QVERIFY2(found[i].startsWith(lines[i].chopped(1)), qPrintable(found[i]));
             else
                 QCOMPARE(found[i], lines[i]);
-        if (damage == "conflict" || damage == "diff3")
+        if (damage == "conflict" || damage == "diff3") {
             QCOMPARE(opened->Find("c")->name, QStringLiteral("ours")); // this side, not the base
+            // Saving one side of the conflict would lose the other clone's change: refused, file as it was.
+            const QByteArray marked = Read(dir.filePath("modules/c.entry"));
+            QString error;
+            Layout copy = *opened;
+            QVERIFY(!SaveEntry(copy, *copy.Find("c"), false, &error));
+            QVERIFY(error.contains(QLatin1String("<<<<<<<")));
+            QCOMPARE(Read(dir.filePath("modules/c.entry")), marked);
+        }
     }
 
     // Removed entries go to the trash, come back as they were, and never over an entry that took the id since.
@@ -448,6 +475,12 @@ private Q_SLOTS:
         QCOMPARE(ListTrash(layout).size(), std::size_t(1));
         QCOMPARE(OpenLayout(dir.path(), &error)->Find("a")->AddressCode(), 9);
         QVERIFY(!RemoveEntry(layout, "nobody", &error));
+
+        // A configuration copied in without a description is listed in the trash all the same.
+        QVERIFY(QFile::copy(layout.ConfigPath("b"), layout.ConfigPath("bare")));
+        layout = *OpenLayout(dir.path(), &error);
+        QVERIFY(RemoveEntry(layout, "bare", &error));
+        QCOMPARE(ListTrash(layout).front().id, QStringLiteral("bare"));
     }
 
     // Someone else saved a file of the layout since it was read here: writing now would lose their change.
