@@ -5,6 +5,7 @@
 #include "configsheet.h"
 
 #include "optiontext.h"
+#include "pageunits.h"
 #include "signalpicture.h"
 
 #include <QCoreApplication>
@@ -18,16 +19,8 @@ namespace hx7 {
 
 namespace {
 
-// The sheet is laid out in tenths of a millimetre.
-constexpr qreal Mm = 10;
-qreal Pt(qreal points)
-{
-    return points * 25.4 / 72 * Mm;
-}
+using namespace page;
 
-const QColor Ink(Qt::black);
-const QColor Grey(0x80, 0x80, 0x80);
-const QColor Rule(0xB0, 0xB0, 0xB0);
 const QColor Shade(0xF0, 0xF0, 0xF0);
 
 QString NotInFile()

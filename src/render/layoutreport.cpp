@@ -4,6 +4,7 @@
 #include "layoutreport.h"
 
 #include "configsheet.h"
+#include "pageunits.h"
 #include "routecodec.h"
 
 #include <QCoreApplication>
@@ -14,16 +15,8 @@ namespace hx7 {
 
 namespace {
 
-// Laid out in tenths of a millimetre, as the sheet is.
-constexpr qreal Mm = 10;
-qreal Pt(qreal points)
-{
-    return points * 25.4 / 72 * Mm;
-}
+using namespace page;
 
-const QColor Ink(Qt::black);
-const QColor Grey(0x80, 0x80, 0x80);
-const QColor Rule(0xB0, 0xB0, 0xB0);
 const QColor ConflictInk(0xC0, 0x00, 0x00);
 const QColor ConflictShade(0xFF, 0xE4, 0xE4);
 
