@@ -98,14 +98,8 @@ public:
     }
 
 private:
-    void SetFont(qreal points, bool bold = false)
-    {
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(qRound(Pt(points)));
-        font.setBold(bold);
-        m_painter.setFont(font);
-    }
-    qreal LineHeight() const { return m_painter.fontMetrics().height() * 1.15; }
+    void SetFont(qreal points, bool bold = false) { page::SetFont(m_painter, points, bold); }
+    qreal LineHeight() const { return page::LineHeight(m_painter); }
     // One line of text at y in the columns left..right; returns the y below it.
     qreal Text(qreal x, qreal y, qreal width, const QString &text, const QColor &colour = Ink,
                int flags = Qt::AlignLeft)

@@ -164,14 +164,8 @@ public:
     }
 
 private:
-    void SetFont(qreal points, bool bold = false)
-    {
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(qRound(Pt(points)));
-        font.setBold(bold);
-        m_painter.setFont(font);
-    }
-    qreal LineHeight() const { return m_painter.fontMetrics().height() * 1.15; }
+    void SetFont(qreal points, bool bold = false) { page::SetFont(m_painter, points, bold); }
+    qreal LineHeight() const { return page::LineHeight(m_painter); }
     qreal Width(int column) const
     {
         qreal all = 0;
