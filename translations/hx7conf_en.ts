@@ -48,16 +48,8 @@
         <translation>Cannot ask (no terminal); use --yes.</translation>
     </message>
     <message>
-        <source>--lang je cs nebo en</source>
-        <translation>--lang is cs or en</translation>
-    </message>
-    <message>
         <source>--port potřebuje PORT</source>
         <translation>--port needs PORT</translation>
-    </message>
-    <message>
-        <source>--lang potřebuje cs nebo en</source>
-        <translation>--lang needs cs or en</translation>
     </message>
     <message>
         <source>chybí příkaz</source>
@@ -935,12 +927,6 @@ communication monitor does (time in ms, direction, bytes in hex,
 characters and meaning)</translation>
     </message>
     <message>
-        <source>jazyk výpisů, cs (čeština) nebo en (angličtina); bez --lang jazyk
-nastavený v programu ([Options] Language v hx7conf.ini)</source>
-        <translation>language of the output, cs (Czech) or en (English); without --lang
-the language set in the program ([Options] Language in hx7conf.ini)</translation>
-    </message>
-    <message>
         <source>vypíše použití a skončí</source>
         <translation>prints the usage and ends</translation>
     </message>
@@ -1411,6 +1397,20 @@ Configures HX7, HX7V and HX7S modules over a serial line.
     <message>
         <source>Popis modulu „%1“ obsahuje obě strany nedokončeného sloučení (značky &lt;&lt;&lt;&lt;&lt;&lt;&lt; a &gt;&gt;&gt;&gt;&gt;&gt;&gt;); nejdřív ho opravte v textovém editoru.</source>
         <translation>The description of the module “%1” holds both sides of an unfinished merge (marks &lt;&lt;&lt;&lt;&lt;&lt;&lt; and &gt;&gt;&gt;&gt;&gt;&gt;&gt;); mend it in a text editor first.</translation>
+    </message>
+    <message>
+        <source>--lang potřebuje cs, en nebo de</source>
+        <translation>--lang needs cs, en or de</translation>
+    </message>
+    <message>
+        <source>--lang je cs, en nebo de</source>
+        <translation>--lang is cs, en or de</translation>
+    </message>
+    <message>
+        <source>jazyk výpisů, cs (čeština), en (angličtina) nebo de (němčina); bez
+--lang jazyk nastavený v programu ([Options] Language v hx7conf.ini)</source>
+        <translation>the language of the output, cs (Czech), en (English) or de (German);
+without --lang the one set in the program ([Options] Language in hx7conf.ini)</translation>
     </message>
 </context>
 <context>

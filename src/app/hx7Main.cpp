@@ -217,9 +217,7 @@ void TMainForm1::FormCreate()
     NastpoleSIG1->setVisible(DeveloperMode);
     const QString language = SettingsLanguage(m_settings.path());
     m_language = language; // the language the program started in, which its texts are in
-    findChild<QAction *>(language == QLatin1String("en") ? QStringLiteral("JazykEnglish1")
-                                                         : QStringLiteral("JazykCestina1"))
-        ->setChecked(true);
+    findChild<QAction *>(QString::fromLatin1(LanguageActionName(language)))->setChecked(true);
     Controller().SetFastMode(m_settings.FastTransfer());
     m_storeDialog->SetSafety(m_settings.BackupBeforeStore(), m_settings.VerifyAfterStore());
     Controller().SetBackupBeforeStore(m_storeDialog->BackupBeforeStore);

@@ -38,6 +38,9 @@ class RouteGrid;
 class StatusLine;
 class LayoutCommands;
 
+// The object name of the Jazyk menu's item of a language ("JazykCestina1" for "cs").
+const char *LanguageActionName(const QString &code);
+
 class TMainForm1 : public QMainWindow
 {
     Q_OBJECT
@@ -80,7 +83,7 @@ public:
     void Table1DblClick();
     void KonfiguraceRS2321Click();
     void RychlyPrenos1Click();
-    void JazykClick(const QString &language); // "cs" or "en", from the next start on
+    void JazykClick(const QString &language); // one of LanguageCodes(), from the next start on
     void Oprogramu1Click();
 
 protected:

@@ -21,6 +21,13 @@
 
 namespace hx7 {
 
+const char *LanguageActionName(const QString &code)
+{
+    return code == QLatin1String("en")   ? "JazykEnglish1"
+           : code == QLatin1String("de") ? "JazykDeutsch1"
+                                         : "JazykCestina1";
+}
+
 template <typename Handler>
 QAction *TMainForm1::AddAction(QMenu *menu, const char *name, const QString &text, Handler handler)
 {
@@ -128,9 +135,10 @@ void TMainForm1::BuildInfoMenu()
     QMenu *language = info->addMenu(QStringLiteral("&Jazyk / Language"));
     language->setObjectName(QStringLiteral("Jazyk1"));
     auto *languages = new QActionGroup(this);
-    for (const auto &[name, code, text] : {std::tuple{"JazykCestina1", "cs", QStringLiteral("&Čeština")},
-                                           std::tuple{"JazykEnglish1", "en", QStringLiteral("&English")}}) {
-        QAction *item = AddAction(language, name, text, [this, code] { JazykClick(QLatin1String(code)); });
+    for (const Language &l : Languages()) {
+        const QString code = QString::fromLatin1(l.code);
+        QAction *item = AddAction(language, LanguageActionName(code), QString::fromUtf8(l.ownName),
+                                  [this, code] { JazykClick(code); });
         item->setCheckable(true);
         languages->addAction(item);
     }
@@ -142,8 +150,10 @@ void TMainForm1::JazykClick(const QString &language)
         m_prompts.Warning(this, SettingsWriteErrorText(m_settings.path()));
         return;
     }
+    // Said in every language: the one chosen may be one the user reads and the program does not speak yet.
     m_prompts.Information(this, QStringLiteral("Jazyk se změní po novém spuštění programu.\n"
-                                               "The language changes when the program is started again."));
+                                               "The language changes when the program is started again.\n"
+                                               "Die Sprache wechselt beim nächsten Start des Programms."));
 }
 
 void TMainForm1::Oprogramu1Click()

@@ -25,7 +25,7 @@ struct CtlIo {
     QString layoutStateFolder = DefaultLayoutStateFolder(); // the per-user records of each layout's modules
     SerialPort *port = nullptr;                             // the real port when not given
     Ticker *ticker = nullptr;                               // the 100 ms timer when not given
-    // Installs the translators of "cs" or "en" before anything is said. The program installs them; the
+    // Installs the translators of "cs", "en" or "de" before anything is said. The program installs them; the
     // tests run in one process and leave this empty, so they read the texts as written.
     std::function<void(const QString &language)> installLanguage{};
     // The read end of a pipe that brings each stop signal (SIGINT, SIGTERM, SIGHUP) as a byte holding its

@@ -27,12 +27,12 @@ const CtlOption ProgramOptions[] = {
      .help = QT_TRANSLATE_NOOP("hx7", "vypisuje na stderr každý odeslaný rámec a přijatá data, jako Monitor\n"
                                       "komunikace (čas v ms, směr, bajty hexadecimálně, znaky a význam)")},
     {.name = "--lang",
-     .value = "cs|en",
+     .value = "cs|en|de",
      .text = &CtlRequest::language,
-     .noValue = QT_TRANSLATE_NOOP("hx7", "--lang potřebuje cs nebo en"),
-     .badValue = QT_TRANSLATE_NOOP("hx7", "--lang je cs nebo en"),
-     .help = QT_TRANSLATE_NOOP("hx7", "jazyk výpisů, cs (čeština) nebo en (angličtina); bez --lang jazyk\n"
-                                      "nastavený v programu ([Options] Language v hx7conf.ini)")},
+     .noValue = QT_TRANSLATE_NOOP("hx7", "--lang potřebuje cs, en nebo de"),
+     .badValue = QT_TRANSLATE_NOOP("hx7", "--lang je cs, en nebo de"),
+     .help = QT_TRANSLATE_NOOP("hx7", "jazyk výpisů, cs (čeština), en (angličtina) nebo de (němčina); bez\n"
+                                      "--lang jazyk nastavený v programu ([Options] Language v hx7conf.ini)")},
     {.name = "--help",
      .alias = "-h",
      .answer = CtlRequest::Help,

@@ -19,7 +19,7 @@ struct CtlIo;
 struct CtlRequest {
     enum Kind { Command, Help, Version } kind = Command;
     QString port;     // --port: a device, COMn or auto; empty: the port saved by the program
-    QString language; // --lang, cs or en; empty: the program's setting
+    QString language; // --lang, cs, en or de; empty: the program's setting
     bool fast = false;
     bool trace = false; // the traffic log's lines on stderr
     const CtlCommand *command = nullptr;

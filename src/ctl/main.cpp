@@ -103,8 +103,10 @@ int main(int argc, char *argv[])
             err << question << ' ' << QCoreApplication::translate("hx7", "[a/N]") << ' ';
             err.flush();
             const QString answer = in.readLine().trimmed().toLower();
-            return answer == QLatin1String("a") || answer == QLatin1String("ano") || answer == QLatin1String("y") ||
-                   answer == QLatin1String("yes");
+            // Yes in any of the program's languages, whichever the prompt was in: no language's yes is another's no.
+            static const QStringList yes = {QStringLiteral("a"),   QStringLiteral("ano"), QStringLiteral("y"),
+                                            QStringLiteral("yes"), QStringLiteral("j"),   QStringLiteral("ja")};
+            return yes.contains(answer);
         };
     }
     const int code = hx7::RunCtl(arguments, io);

@@ -14,11 +14,16 @@ class THelpWindow : public QDialog
     Q_OBJECT
 public:
     explicit THelpWindow(QWidget *parent = nullptr);
-    // "cs" or "en"; the guide of that language, from its start.
+    // "cs", "en" or "de"; the guide of that language, from its start.
     void ShowGuide(const QString &language);
     QString Source() const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // Screenshots are wider than a comfortable window: each picture is shown at most as wide as the page.
+    void FitPictures();
     QTextBrowser *TBnapoveda;
 };
 

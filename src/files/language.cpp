@@ -16,10 +16,24 @@ const QString Options = QStringLiteral("Options");
 const QString LanguageKey = QStringLiteral("Language");
 } // namespace
 
+const QList<Language> &Languages()
+{
+    static const QList<Language> languages = {{"cs", "&Čeština"}, {"en", "&English"}, {"de", "&Deutsch"}};
+    return languages;
+}
+
+QStringList LanguageCodes()
+{
+    QStringList codes;
+    for (const Language &l : Languages())
+        codes << QString::fromLatin1(l.code);
+    return codes;
+}
+
 QString SettingsLanguage(const QString &settingsPath)
 {
-    const QString value = ProfileFile(settingsPath).readString(Options, LanguageKey).value_or(QString());
-    return value.compare(QLatin1String("en"), Qt::CaseInsensitive) == 0 ? QStringLiteral("en") : QStringLiteral("cs");
+    const QString value = ProfileFile(settingsPath).readString(Options, LanguageKey).value_or(QString()).toLower();
+    return LanguageCodes().contains(value) ? value : QStringLiteral("cs");
 }
 
 bool WriteSettingsLanguage(const QString &settingsPath, const QString &language)
@@ -29,21 +43,20 @@ bool WriteSettingsLanguage(const QString &settingsPath, const QString &language)
 
 bool InstallLanguage(const QString &language)
 {
+    if (!LanguageCodes().contains(language))
+        return false;
     // The translators live as long as the application: texts are looked up whenever they are shown.
     static QTranslator program;
     static QTranslator qt;
-    if (language == QLatin1String("en")) {
-        // The texts are written in Czech; English comes from the translation built into the program.
-        if (!program.load(QStringLiteral(":/i18n/hx7conf_en.qm")))
+    // The texts are written in Czech; the others come from the translations built into the program.
+    if (language != QLatin1String("cs")) {
+        if (!program.load(QStringLiteral(":/i18n/hx7conf_%1.qm").arg(language)))
             return false;
         QCoreApplication::installTranslator(&program);
-        return true;
     }
-    if (language != QLatin1String("cs"))
-        return false;
-    // Qt's own texts (Ano, Ne, Zrušit, the file dialog) in Czech, like everything else.
-    if (qt.load(QLocale(QLocale::Czech, QLocale::CzechRepublic), QStringLiteral("qtbase"), QStringLiteral("_"),
-                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    // Qt's own texts (Yes, No, Cancel, the file dialog) in the same language; English is Qt's own.
+    if (language != QLatin1String("en") && qt.load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
+                                                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt);
     return true;
 }

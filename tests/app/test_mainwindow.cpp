@@ -7,6 +7,7 @@
 #include "helpwindow.h"
 #include "hx7Main.h"
 #include "hx7version.h"
+#include "language.h"
 #include "recordingprompts.h"
 
 #include <QAbstractButton>
@@ -27,10 +28,13 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextDocument>
 #include <QTimer>
 #include <QTranslator>
@@ -184,6 +188,7 @@ private Q_SLOTS:
             {"MonitorKomunikace1", "Monitor komunikace"},
             {"JazykCestina1", "Čeština"},
             {"JazykEnglish1", "English"},
+            {"JazykDeutsch1", "Deutsch"},
             {"Nastdatazmodulu1", "Načíst data z modulu"},
             {"Verifikovatdatasmodulem1", "Verifikovat data s modulem"},
             {"Uloitdatadomodulu1", "Uložit data do modulu"},
@@ -227,16 +232,16 @@ private Q_SLOTS:
     // In both languages every menu and every item has an accelerator, none used twice in one menu.
     void acceleratorsUniquePerMenu_data()
     {
-        QTest::addColumn<bool>("english");
-        QTest::newRow("cs") << false;
-        QTest::newRow("en") << true;
+        QTest::addColumn<QString>("language");
+        for (const QString &code : hx7::LanguageCodes())
+            QTest::newRow(qPrintable(code)) << code;
     }
     void acceleratorsUniquePerMenu()
     {
-        QFETCH(bool, english);
+        QFETCH(QString, language);
         QTranslator translator;
-        if (english) {
-            QVERIFY(translator.load(QStringLiteral(":/i18n/hx7conf_en.qm")));
+        if (language != QLatin1String("cs")) {
+            QVERIFY(translator.load(QStringLiteral(":/i18n/hx7conf_%1.qm").arg(language)));
             QCoreApplication::installTranslator(&translator);
         }
         Fixture f;
@@ -281,17 +286,36 @@ private Q_SLOTS:
         QCOMPARE(f.action("NastpoleSIG1")->isVisible(), visible);
     }
 
-    // The language menu shows the saved language and saves the choice for the next start.
+    // The language menu shows the saved language (in any case, an unknown one as Czech) and saves the choice for
+    // the next start, saying so in every language.
+    void languageMenu_data()
+    {
+        QTest::addColumn<QByteArray>("saved");
+        QTest::addColumn<QString>("checked");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("en to cs") << QByteArray("en") << "JazykEnglish1"
+                                  << "cs";
+        QTest::newRow("DE to en") << QByteArray("DE") << "JazykDeutsch1"
+                                  << "en";
+        QTest::newRow("unknown to de") << QByteArray("fr") << "JazykCestina1"
+                                       << "de";
+    }
     void languageMenu()
     {
-        Fixture f("[Options]\r\nLanguage=en\r\n");
+        QFETCH(QByteArray, saved);
+        QFETCH(QString, checked);
+        QFETCH(QString, chosen);
+        Fixture f("[Options]\r\nLanguage=" + saved + "\r\n");
         f.start();
-        QVERIFY(f.action("JazykEnglish1")->isChecked());
-        QVERIFY(!f.action("JazykCestina1")->isChecked());
-        f.action("JazykCestina1")->trigger();
-        QVERIFY(f.iniContent().contains("Language=cs\r\n"));
+        for (const QString &code : hx7::LanguageCodes()) {
+            const QString name = QString::fromLatin1(hx7::LanguageActionName(code));
+            QCOMPARE(f.window->findChild<QAction *>(name)->isChecked(), name == checked);
+        }
+        f.window->findChild<QAction *>(QString::fromLatin1(hx7::LanguageActionName(chosen)))->trigger();
+        QVERIFY(f.iniContent().contains("Language=" + chosen.toLatin1() + "\r\n"));
         QCOMPARE(f.prompts.Shown.size(), 1);
         QVERIFY(f.prompts.Shown[0].contains(QStringLiteral("The language changes when the program is started again.")));
+        QVERIFY(f.prompts.Shown[0].contains(QStringLiteral("Die Sprache wechselt beim nächsten Start des Programms.")));
     }
 
     // "Rychlý přenos" starts as saved, switches the controller and is saved at once.
@@ -393,18 +417,13 @@ private Q_SLOTS:
 
     // The guide of each language names every menu item as that language's menu shows it, and every picture
     // and link in it leads somewhere.
-    void guideNamesEveryMenuItem_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("cs") << "cs";
-        QTest::newRow("en") << "en";
-    }
+    void guideNamesEveryMenuItem_data() { acceleratorsUniquePerMenu_data(); }
     void guideNamesEveryMenuItem()
     {
         QFETCH(QString, language);
         QTranslator translator;
-        if (language == "en") {
-            QVERIFY(translator.load(QStringLiteral(":/i18n/hx7conf_en.qm")));
+        if (language != QLatin1String("cs")) {
+            QVERIFY(translator.load(QStringLiteral(":/i18n/hx7conf_%1.qm").arg(language)));
             QCoreApplication::installTranslator(&translator);
         }
         Fixture f;
@@ -466,6 +485,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("guide");
         QTest::newRow("cs") << QByteArray() << "qrc:/guide/cs/index.html";
         QTest::newRow("en") << QByteArray("[Options]\r\nLanguage=en\r\n") << "qrc:/guide/en/index.html";
+        QTest::newRow("de") << QByteArray("[Options]\r\nLanguage=de\r\n") << "qrc:/guide/de/index.html";
     }
     void helpOpensTheGuide()
     {
@@ -479,6 +499,21 @@ private Q_SLOTS:
         auto *help = f.window->findChild<THelpWindow *>(QStringLiteral("THelpWindow"));
         QVERIFY(help && help->isVisible());
         QCOMPARE(help->Source(), guide);
+        // Every picture fits the window, at its first size and narrower, with no scroll bar to the side.
+        auto *browser = help->findChild<QTextBrowser *>();
+        for (const int width : {help->width(), 420}) {
+            help->resize(width, help->height());
+            QTest::qWait(50);
+            QVERIFY2(browser->horizontalScrollBar()->maximum() == 0, qPrintable(QString::number(width)));
+            int images = 0;
+            for (QTextBlock b = browser->document()->begin(); b.isValid(); b = b.next())
+                for (auto it = b.begin(); !it.atEnd(); ++it)
+                    if (it.fragment().charFormat().isImageFormat()) {
+                        ++images;
+                        QVERIFY(it.fragment().charFormat().toImageFormat().width() <= browser->viewport()->width());
+                    }
+            QVERIFY(images > 5);
+        }
     }
 
     // A port that fails at start-up warns once, first line as ever, then why, in words to act on.

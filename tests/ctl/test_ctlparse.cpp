@@ -159,9 +159,10 @@ private Q_SLOTS:
         row("position", Args({"test-output", "turnout", "1", "left"}), true, "poloha je straight nebo diverging");
         row("output kind", Args({"test-output", "lamp", "1", "1"}), true, "test-output turnout|signal");
         row("port without value", Args({"--port"}), true, "--port potřebuje PORT");
-        row("language without value", Args({"--fast", "--lang"}), true, "--lang potřebuje cs nebo en");
-        row("unknown language", Args({"--lang", "xx", "info"}), true, "--lang je cs nebo en");
-        row("unknown language before a missing port", Args({"--lang", "xx", "--port"}), true, "--lang je cs nebo en");
+        row("language without value", Args({"--fast", "--lang"}), true, "--lang potřebuje cs, en nebo de");
+        row("unknown language", Args({"--lang", "xx", "info"}), true, "--lang je cs, en nebo de");
+        row("unknown language before a missing port", Args({"--lang", "xx", "--port"}), true,
+            "--lang je cs, en nebo de");
         row("ports with a port", Args({"--port", "COM1", "ports"}), true, "ports nepoužívá --port");
         row("ports with an argument", Args({"ports", "--all"}), true, "neznámá volba --all");
         row("factory-reset with an argument", Args({"factory-reset", "now"}), true, "přebytečný argument now");
@@ -281,7 +282,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("entry");
         const auto row = [](const char *name, const char *entry) { QTest::newRow(name) << QString::fromUtf8(entry); };
-        row("usage", "Použití: hx7ctl [--port PORT] [--fast] [--trace] [--lang cs|en] PŘÍKAZ [ARGUMENTY]\n\nVolby:\n"
+        row("usage", "Použití: hx7ctl [--port PORT] [--fast] [--trace] [--lang cs|en|de] PŘÍKAZ [ARGUMENTY]\n\nVolby:\n"
                      "  --port PORT               sériový port s modulem, viz PORT níže\n");
         row("option over lines",
             "\n  --trace                   vypisuje na stderr každý odeslaný rámec a přijatá data, "
@@ -359,7 +360,7 @@ private Q_SLOTS:
         qsizetype at = 0;
         for (const char *head :
              {"\\fB\\-\\-port\\fR \\fIPORT\\fR\nSériový port", "\\fB\\-\\-fast\\fR\nRychlý",
-              "\\fB\\-\\-lang\\fR \\fBcs\\fR|\\fBen\\fR\nJazyk", "\\fB\\-\\-help\\fR, \\fB\\-h\\fR\nVypíše použití",
+              "\\fB\\-\\-lang\\fR \\fBcs\\fR|\\fBen\\fR|\\fBde\\fR\nJazyk", "\\fB\\-\\-help\\fR, \\fB\\-h\\fR\nVypíše použití",
               "\\fB\\-\\-version\\fR\n", "\\fBports\\fR [\\fB\\-\\-probe\\fR]\nVypíše sériové porty", "\\fBinfo\\fR\n",
               "\\fBread\\fR \\fIFILE\\fR\n", "\\fBstore\\fR \\fIFILE\\fR [\\fB\\-\\-scope\\fR",
               "\\fBpolesig\\fR [\\fIOUT\\fR]\n", "\\fBtest\\-output\\fR \\fBturnout\\fR \\fIN\\fR",

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The English translation: complete, in step with the code, and loaded when asked for. The program's
-// texts are Czech in the code; lupdate extracts them, and every one must have its English text.
+// The translations: complete, in step with the code, and loaded when asked for. The program's texts are
+// Czech in the code; lupdate extracts them, and every one must have its English and its German text.
 #include "language.h"
 
 #include <QCoreApplication>
@@ -146,15 +146,28 @@ QStringList CzechLiterals(const QString &code)
     return found;
 }
 
+QString TsPath(const QString &language)
+{
+    return QStringLiteral(HX7_SOURCE_DIR "/translations/hx7conf_%1.ts").arg(language);
+}
+
 } // namespace
 
 class TestTranslations : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void everyTextHasItsEnglish()
+    void everyTextIsTranslated_data()
     {
-        const std::set<Message> ts = ReadTs(QStringLiteral(HX7_SOURCE_DIR "/translations/hx7conf_en.ts"));
+        QTest::addColumn<QString>("language");
+        for (const QString &code : hx7::LanguageCodes())
+            if (code != QLatin1String("cs"))
+                QTest::newRow(qPrintable(code)) << code;
+    }
+    void everyTextIsTranslated()
+    {
+        QFETCH(QString, language);
+        const std::set<Message> ts = ReadTs(TsPath(language));
         QVERIFY(ts.size() > 100);
         QStringList missing;
         for (const Message &m : ts)
@@ -163,12 +176,14 @@ private Q_SLOTS:
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
     }
 
-    // The translation file holds exactly the texts the code has (run lupdate when this fails).
+    // Each translation file holds exactly the texts the code has (run lupdate when this fails).
+    void translationFileIsInStepWithTheCode_data() { everyTextIsTranslated_data(); }
     void translationFileIsInStepWithTheCode()
     {
+        QFETCH(QString, language);
         QTemporaryDir dir;
         const std::set<Message> now = Extracted(dir);
-        const std::set<Message> ts = ReadTs(QStringLiteral(HX7_SOURCE_DIR "/translations/hx7conf_en.ts"));
+        const std::set<Message> ts = ReadTs(TsPath(language));
         QVERIFY(!now.empty());
         QStringList differences;
         for (const Message &m : now)
@@ -188,7 +203,8 @@ private Q_SLOTS:
         // Shown as they are in both languages: the language menu names each language in itself.
         const QStringList untranslated = {QStringLiteral("&Jazyk / Language"), QStringLiteral("&Čeština"),
                                           QStringLiteral("Jazyk se změní po novém spuštění programu.\n"
-                                                         "The language changes when the program is started again.")};
+                                                         "The language changes when the program is started again.\n"
+                                                         "Die Sprache wechselt beim nächsten Start des Programms.")};
         QStringList stray;
         QDirIterator files(QStringLiteral(HX7_SOURCE_DIR "/src"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
                            QDir::Files, QDirIterator::Subdirectories);
@@ -225,14 +241,18 @@ private Q_SLOTS:
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
     }
 
-    void englishIsBuiltIn()
+    // Each language's texts are carried inside the program; Czech is the code's own.
+    void everyLanguageIsBuiltIn()
     {
+        for (const QString &code : hx7::LanguageCodes())
+            if (code != QLatin1String("cs"))
+                QVERIFY2(QFile::exists(QStringLiteral(":/i18n/hx7conf_%1.qm").arg(code)), qPrintable(code));
         const char *text = "Chyba čtení dat !";
         QCOMPARE(QCoreApplication::translate("hx7", text), QString::fromUtf8(text));
-        QVERIFY(!hx7::InstallLanguage(QStringLiteral("de")));
-        QVERIFY(hx7::InstallLanguage(QStringLiteral("en")));
-        const QString english = QCoreApplication::translate("hx7", text);
-        QVERIFY(!english.isEmpty() && english != QString::fromUtf8(text));
+        QVERIFY(!hx7::InstallLanguage(QStringLiteral("xx")));
+        QVERIFY(hx7::InstallLanguage(QStringLiteral("de")));
+        const QString german = QCoreApplication::translate("hx7", text);
+        QVERIFY(!german.isEmpty() && german != QString::fromUtf8(text));
     }
 };
 
