@@ -2424,6 +2424,10 @@ ohne --lang die im Programm eingestellte ([Options] Language in hx7conf.ini)</tr
         <source>Svobodný software pod licencí GNU General Public License verze 3 nebo novější (GPL-3.0-or-later), bez jakékoli záruky.</source>
         <translation>Freie Software unter der GNU General Public License, Version 3 oder neuer (GPL-3.0-or-later), ohne jegliche Gewährleistung.</translation>
     </message>
+    <message>
+        <source>Každý modul je příslušenský dekodér DCC pro návěstidla a výhybky.</source>
+        <translation>Jedes Modul ist ein DCC-Zubehördecoder für Signale und Weichen.</translation>
+    </message>
 </context>
 <context>
     <name>hx7::TManualForm2</name>

@@ -2424,6 +2424,10 @@ without --lang the one set in the program ([Options] Language in hx7conf.ini)</t
         <source>Plán adres do C&amp;SV…</source>
         <translation>Address plan to C&amp;SV…</translation>
     </message>
+    <message>
+        <source>Každý modul je příslušenský dekodér DCC pro návěstidla a výhybky.</source>
+        <translation>Each module is a DCC accessory decoder for signals and turnouts.</translation>
+    </message>
 </context>
 <context>
     <name>hx7::TManualForm2</name>

@@ -163,6 +163,7 @@ void TMainForm1::Oprogramu1Click()
     m_prompts.About(this, title,
                     tr(" Konfigurátor  pro HX7, HX7V(M)   V%1").arg(QLatin1String(HX7_VERSION)) + QLatin1Char('\n') +
                         tr("Moduly HX7, HX7V a HX7S, s volbou M (motorové přestavníky) i bez ní") + QLatin1Char('\n') +
+                        tr("Každý modul je příslušenský dekodér DCC pro návěstidla a výhybky.") + QLatin1Char('\n') +
                         tr("Sestaveno s knihovnou Qt %1").arg(QLatin1String(QT_VERSION_STR)) + QStringLiteral("\n\n") +
                         tr("Svobodný software pod licencí GNU General Public License verze 3 nebo novější "
                            "(GPL-3.0-or-later), bez jakékoli záruky."));

@@ -241,6 +241,42 @@ private Q_SLOTS:
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
     }
 
+    // The glossary's words are the program's: for each row, a text holding its Czech word is translated with its
+    // English word, and one with its German word.
+    void glossaryWordsAreTheTranslations()
+    {
+        QFile glossary(QStringLiteral(HX7_SOURCE_DIR "/docs/glossary.md"));
+        QVERIFY(glossary.open(QIODevice::ReadOnly));
+        const std::set<Message> en = ReadTs(TsPath(QStringLiteral("en")));
+        const std::set<Message> de = ReadTs(TsPath(QStringLiteral("de")));
+        // The first word of a cell: before a comma, a slash or a bracket, without quotes.
+        static const QRegularExpression cut(QStringLiteral(" \\(|, | / "));
+        const auto word = [](const QString &cell) {
+            return cell.section(cut, 0, 0).remove(QLatin1Char('"')).trimmed();
+        };
+        const auto found = [](const std::set<Message> &ts, const QString &czech, const QString &translated) {
+            return std::any_of(ts.begin(), ts.end(), [&](const Message &m) {
+                return QString(m.source).remove(QLatin1Char('&')).contains(czech, Qt::CaseInsensitive) &&
+                       QString(m.translation).remove(QLatin1Char('&')).contains(translated, Qt::CaseInsensitive);
+            });
+        };
+        QStringList unmatched;
+        int rows = 0;
+        for (const QString &line : QString::fromUtf8(glossary.readAll()).split(QLatin1Char('\n'))) {
+            const QStringList cells = line.split(QStringLiteral(" | "));
+            if (cells.size() != 4 || !line.startsWith(QLatin1String("| ")) || cells[0] == QLatin1String("| Czech"))
+                continue;
+            ++rows;
+            const QString czech = word(cells[0].mid(2));
+            if (!found(en, czech, word(cells[1])))
+                unmatched << czech + QStringLiteral(" -> ") + word(cells[1]);
+            if (!found(de, czech, word(cells[2])))
+                unmatched << czech + QStringLiteral(" -> ") + word(cells[2]);
+        }
+        QVERIFY(rows > 30);
+        QVERIFY2(unmatched.isEmpty(), qPrintable(unmatched.join(QLatin1Char('\n'))));
+    }
+
     // Each language's texts are carried inside the program; Czech is the code's own.
     void everyLanguageIsBuiltIn()
     {
