@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Takes the user guide's screenshots in both languages from the real program against the module simulator, under
+# Takes the user guide's screenshots in each language from the real program against the module simulator, under
 # Xvfb, into docs/guide/<language>/img/. Run it after a change the pictures show, and commit the pictures.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,7 +9,7 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 cmake --build build -j"$(nproc)" --target hx7shots hx7sim
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
-for language in cs en; do
+for language in cs en de; do
     build/tools/hx7sim/hx7sim --type S --version 0x14 --memory tools/screenshots/layout.txt --address-code 6 \
         --link "$work/module" \
         > "$work/sim.out" &
