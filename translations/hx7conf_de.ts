@@ -341,7 +341,8 @@ Signalbilder mit Abbildungen, Fahrstraßentabelle; mit --hx7s auch HX7S-Eingäng
     </message>
     <message>
         <source>načte poleSIG a zapíše výpis (výchozí poleSIG.txt)</source>
-        <translation>liest die Signaltabelle (poleSIG) des Moduls und schreibt sie als Text (Standard poleSIG.txt)</translation>
+        <translation>liest die Signaltabelle (poleSIG) des Moduls und schreibt sie als Text
+(Standard poleSIG.txt)</translation>
     </message>
     <message>
         <source>vrátí konfiguraci modulu do počátečního nastavení; předtím modul zálohuje</source>
@@ -1222,7 +1223,7 @@ und melden Sie sich neu an.</translation>
     </message>
     <message>
         <source>neznámý rámec</source>
-        <translation>unbekannter Rahmen</translation>
+        <translation>unbekanntes Telegramm</translation>
     </message>
     <message>
         <source>reset modulu</source>

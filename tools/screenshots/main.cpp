@@ -186,7 +186,8 @@ int main(int argc, char *argv[])
     // The sheet as PDF; the script turns its first page into the guide's picture.
     window.ExportPdf1Click();
     auto *route = window.findChild<hx7::TCestaForm1 *>(QStringLiteral("TCestaForm1"));
-    route->RouteEditBuffer = data.RouteTable[0];
+    // Route 1 of the guide's example: turnouts 9 and 10 straight, the speed by the signal at command number 25.
+    route->RouteEditBuffer = hx7::RouteRecord{.TurnoutNumber = {9, 10}, .SpeedCode = (25 + 3) / 2};
     route->RouteNumber = 1;
     route->setWindowTitle(QCoreApplication::translate("hx7::TMainForm1", "Konfigurace návěstní cesty č.%1").arg(1));
     ok = Shoot(route, out.filePath(QStringLiteral("route.png"))) && ok;
