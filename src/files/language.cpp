@@ -45,6 +45,8 @@ bool InstallLanguage(const QString &language)
 {
     if (!LanguageCodes().contains(language))
         return false;
+    // Numbers and dates the program formats itself ("1,4 s") as the language writes them.
+    QLocale::setDefault(QLocale(language));
     // The translators live as long as the application: texts are looked up whenever they are shown.
     static QTranslator program;
     static QTranslator qt;

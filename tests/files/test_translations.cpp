@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
+#include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -289,6 +290,7 @@ private Q_SLOTS:
         QVERIFY(hx7::InstallLanguage(QStringLiteral("de")));
         const QString german = QCoreApplication::translate("hx7", text);
         QVERIFY(!german.isEmpty() && german != QString::fromUtf8(text));
+        QCOMPARE(QLocale().toString(1.4, 'f', 1), QStringLiteral("1,4"));
     }
 };
 
