@@ -775,11 +775,11 @@ Adresse des angeschlossenen Moduls.
     </message>
     <message>
         <source>Ignorovat příkazy vypnutí výstupu</source>
-        <translation>Ausschaltbefehle für Ausgänge ignorieren</translation>
+        <translation>Ausschaltbefehle ignorieren</translation>
     </message>
     <message>
         <source>ignorovat příkazy vypnutí výstupu</source>
-        <translation>Ausschaltbefehle für Ausgänge ignorieren</translation>
+        <translation>Ausschaltbefehle ignorieren</translation>
     </message>
     <message>
         <source>Lze zvolit jen s ochranou sepnutí obou výstupů.</source>

@@ -134,7 +134,8 @@ private:
                 names = std::max(names, metrics.horizontalAdvance(line.name));
                 values = std::max(values, metrics.horizontalAdvance(valueOf(line)));
             }
-        const qreal valueX = std::max(width * 0.5, std::min(names + 3 * Mm, width + reach - values));
+        // A millimetre to spare: the text is drawn with whole-pixel metrics, which may come out a little wider.
+        const qreal valueX = std::max(width * 0.5, std::min(names + 3 * Mm, width + reach - values - 1 * Mm));
         for (const OptionLine &line : m_lines) {
             if (line.field->section != section)
                 continue;
@@ -158,19 +159,26 @@ private:
         SetFont(16, true);
         qreal y = Text(0, 0, w, QCoreApplication::translate("hx7::TFormKonfDCC", "Konfigurace modulu HX7"));
         SetFont(9);
+        const QString file = QCoreApplication::translate("hx7", "Soubor");
+        const QString date = QCoreApplication::translate("hx7::TBackupsWindow", "Datum a čas");
+        const QString module = QCoreApplication::translate("hx7::TBackupsWindow", "Modul");
+        const QString layout = QCoreApplication::translate("hx7", "Kolejiště");
+        // The values begin behind the longest name in the language shown, at least where they always began.
+        qreal names = 30 * Mm;
+        for (const QString &name : {file, date, module, layout})
+            names = std::max(names, m_painter.fontMetrics().horizontalAdvance(name) + 3 * Mm);
         const auto info = [&](const QString &name, const QString &value) {
-            Text(0, y, 30 * Mm, name);
-            y = Text(30 * Mm, y, w - 30 * Mm, value);
+            Text(0, y, names, name);
+            y = Text(names, y, w - names, value);
         };
         if (!m_info.fileName.isEmpty())
-            info(QCoreApplication::translate("hx7", "Soubor"), QFileInfo(m_info.fileName).fileName());
+            info(file, QFileInfo(m_info.fileName).fileName());
         if (m_info.date.isValid())
-            info(QCoreApplication::translate("hx7::TBackupsWindow", "Datum a čas"),
-                 m_info.date.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+            info(date, m_info.date.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
         if (!m_info.module.isEmpty())
-            info(QCoreApplication::translate("hx7::TBackupsWindow", "Modul"), m_info.module);
+            info(module, m_info.module);
         if (!m_info.entry.isEmpty())
-            info(QCoreApplication::translate("hx7", "Kolejiště"), m_info.entry);
+            info(layout, m_info.entry);
 
         y += 2 * Mm;
         SetFont(12, true);
@@ -250,12 +258,24 @@ private:
         const qreal w = m_area.width();
         qreal y = Heading(0, 0, w, QCoreApplication::translate("hx7::TMainForm1", "Návěstní cesty"));
         // poř., náv., six turnouts, the following aspect.
-        // The following aspect takes the most: "by signal 3, repeater" and its Czech must not be cut short.
-        const qreal widths[9] = {10, 17, 18, 18, 18, 18, 18, 18, 45};
+        // The following aspect takes the most: "by signal 507, repeater" in any language must not be cut short;
+        // the other columns share what it leaves.
+        qreal widths[9] = {10, 17, 18, 18, 18, 18, 18, 18, 45};
         qreal scale = 0;
         for (qreal v : widths)
             scale += v;
         scale = w / scale;
+        SetFont(9);
+        RouteRecord longest;
+        longest.SpeedCode = 255; // a whole byte: signal 507, the highest number a route can name
+        longest.RepeatFlag = 1;
+        const qreal follow = m_painter.fontMetrics().horizontalAdvance(RouteGridRow(0, longest).value(8)) + 3 * Mm;
+        if (follow > widths[8] * scale) {
+            const qreal rest = (w - follow) / (w - widths[8] * scale);
+            for (qreal &v : widths)
+                v *= rest;
+            widths[8] = follow / scale;
+        }
         const auto row = [&](const QStringList &cells, bool bold, const QColor &colour, bool shaded) {
             // The header a point smaller: the English turnout heads are longer than the cells.
             SetFont(bold ? 8 : 9, bold);

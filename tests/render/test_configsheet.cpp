@@ -3,12 +3,14 @@
 // report in a process without a display.
 #include "configsheet.h"
 #include "configtextfile.h"
+#include "language.h"
 #include "optiontext.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 using namespace hx7;
 
@@ -198,6 +200,46 @@ private Q_SLOTS:
         QVERIFY(!WriteConfigSheetPdf(path, KnownData(), SheetInfo(), &error));
         QCOMPARE(error, WriteErrorText(path));
         QVERIFY(!QFile::exists(path));
+    }
+
+    // No name or value is cut short on the sheet in any language: the columns follow the texts' widths.
+    void nothingCutInAnyLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &code : LanguageCodes())
+            QTest::newRow(qPrintable(code)) << code;
+    }
+    void nothingCutInAnyLanguage()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        if (language != QLatin1String("cs")) {
+            QVERIFY(translator.load(QStringLiteral(":/i18n/hx7conf_%1.qm").arg(language)));
+            QCoreApplication::installTranslator(&translator);
+        }
+        SharedData data = KnownData();
+        ModuleOptions o = DecodeOptions(data.ConfigImage.data());
+        o.MotorDrive = true;
+        EncodeOptions(o, data.ConfigImage.data());
+        data.RouteTable[1].SpeedCode = 255; // the longest follow-on text: the highest signal number, repeated
+        data.RouteTable[1].RepeatFlag = 1;
+        EncodeRoutes(data.RouteTable, data.ConfigImage.data());
+        SheetInfo info;
+        info.fileName = QStringLiteral("sample.txt");
+        info.date = QDateTime(QDate(2026, 12, 10), QTime(12, 48));
+        info.module = QStringLiteral("HX7S V 1.4");
+        info.entry = QStringLiteral("Stanice");
+        info.hx7s = true;
+        const QString pdf = m_dir.filePath(QStringLiteral("cut.pdf"));
+        QString error;
+        const bool written = WriteConfigSheetPdf(pdf, data, info, &error);
+        QCoreApplication::removeTranslator(&translator);
+        QVERIFY2(written, qPrintable(error));
+        const QString text = PdfText(pdf);
+        QStringList cut;
+        for (qsizetype at = text.indexOf(QChar(0x2026)); at >= 0; at = text.indexOf(QChar(0x2026), at + 1))
+            cut << text.mid(std::max<qsizetype>(0, at - 40), 41);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
     }
 
     // hx7ctl report as a script runs it: no display, no platform chosen.
