@@ -216,7 +216,7 @@ private Q_SLOTS:
             false);
         row("empty language: the program's", Args({"--lang", "", "info"}), command, "info", "", "", false, false,
             false);
-        row("-h after options", Args({"--fast", "--lang", "en", "-h"}), help, "", "", "en", true, false, false);
+        row("-h after options", Args({"--fast", "--lang", "de", "-h"}), help, "", "", "de", true, false, false);
         row("--help, the rest unread", Args({"--help", "erase", "--port"}), help, "", "", "", false, false, false);
         row("--version, the rest unread", Args({"--version", "--lang", "xx"}), version, "", "", "", false, false,
             false);
