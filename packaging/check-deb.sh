@@ -54,8 +54,13 @@ desktop="$share/applications/hx7conf.desktop"
 metainfo="$share/metainfo/org.hx7conf.hx7conf.metainfo.xml"
 icon="$share/icons/hicolor/scalable/apps/hx7conf.svg"
 doc="$share/doc/hx7conf"
-for f in "$desktop" "$metainfo" "$icon" "$share/man/man1/hx7ctl.1.gz" "$share/man/man1/hx7sim.1.gz" \
-    "$share/man/man1/hx7conf.1.gz" "$share/man/en/man1/hx7conf.1.gz" "$doc/copyright" "$doc/changelog.gz"; do
+# The manual pages: Czech where man looks first, English and German under their languages.
+pages=(man1/hx7ctl man1/hx7sim man1/hx7conf en/man1/hx7conf en/man1/hx7ctl de/man1/hx7conf de/man1/hx7ctl)
+manfiles=()
+for page in "${pages[@]}"; do
+    manfiles+=("$share/man/$page.1.gz")
+done
+for f in "$desktop" "$metainfo" "$icon" "${manfiles[@]}" "$doc/copyright" "$doc/changelog.gz"; do
     [ -f "$f" ] || fail "${f#"$root"/} missing"
 done
 { report=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$report" ]; } || fail "desktop-file-validate: $report"
@@ -67,10 +72,19 @@ zcat "$doc/changelog.gz" | head -n1 | grep -q "^hx7conf ($version) " || fail "ch
 grep -qx "Exec=hx7conf %f" "$desktop" || fail "the desktop entry does not start hx7conf"
 grep -qx "Icon=$(basename "$icon" .svg)" "$desktop" || fail "the desktop entry names another icon"
 rsvg-convert -w 48 -h 48 "$icon" -o "$scratch/icon.png" || fail "the icon does not render"
-for page in man1/hx7ctl man1/hx7sim man1/hx7conf en/man1/hx7conf; do
+for page in "${pages[@]}"; do
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$share/man/$page.1.gz" 2>&1 >/dev/null) ||
         fail "man $page: $warnings"
     [ -z "$warnings" ] || fail "man $page: $warnings"
+done
+# man finds each language's page where the package puts it: Czech first, English and German by -L (or the locale).
+for program in hx7conf hx7ctl; do
+    for language in cs en de; do
+        expected="$share/man/$language/man1/$program.1.gz"
+        [ "$language" = cs ] && expected="$share/man/man1/$program.1.gz"
+        found=$(MANPATH="$share/man" man -L "$language" -w "$program" 2>&1) || fail "man -L $language $program: $found"
+        [ "$found" = "$expected" ] || fail "man -L $language $program shows ${found#"$root"/}"
+    done
 done
 
 # Debian's own checker: no error and no warning (an override would need its reason beside it in the package).

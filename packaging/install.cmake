@@ -31,15 +31,21 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/sample-config.txt DESTINATION ${CMAKE_IN
 install(DIRECTORY ${CMAKE_CURRENT_LIST_DIR}/demo-layout DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
 
 # Manual pages carry the project version and are installed compressed, as Debian keeps them; -n leaves the
-# time stamp out, so the same sources give the same package.
-# hx7ctl writes the list of its commands into its page from its command table, as --help shows them.
+# time stamp out, so the same sources give the same package. hx7conf and hx7ctl have a page in each language the
+# program speaks: NAME.1.in in Czech, NAME.en.1.in and NAME.de.1.in beside it.
+# hx7ctl writes the list of its commands into its page from its command table, as --help shows them, and with
+# --lang the texts of the table in the page's language.
 set(manpages)
-foreach(page hx7ctl hx7sim hx7conf hx7conf.en)
+foreach(page hx7ctl hx7ctl.en hx7ctl.de hx7sim hx7conf hx7conf.en hx7conf.de)
     set(roff ${PROJECT_BINARY_DIR}/packaging/${page}.1)
-    if(page STREQUAL hx7ctl)
+    if(page MATCHES "^hx7ctl")
+        set(language)
+        if(page MATCHES "\\.([a-z]+)$")
+            set(language --lang ${CMAKE_MATCH_1})
+        endif()
         configure_file(${CMAKE_CURRENT_LIST_DIR}/${page}.1.in ${roff}.in @ONLY)
         add_custom_command(OUTPUT ${roff}
-                           COMMAND hx7ctl --manual-page ${roff}.in ${roff}
+                           COMMAND hx7ctl ${language} --manual-page ${roff}.in ${roff}
                            DEPENDS hx7ctl ${roff}.in
                            COMMENT "Writing the commands into the manual page ${page}.1"
                            VERBATIM)
@@ -54,11 +60,15 @@ foreach(page hx7ctl hx7sim hx7conf hx7conf.en)
     list(APPEND manpages ${roff}.gz)
 endforeach()
 add_custom_target(hx7_manpages ALL DEPENDS ${manpages})
-# hx7conf's page in Czech, its own language, where man looks first; in English under the English locale.
-list(FILTER manpages EXCLUDE REGEX "hx7conf\\.en\\.1")
-install(FILES ${manpages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${PROJECT_BINARY_DIR}/packaging/hx7conf.en.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/en/man1
-        RENAME hx7conf.1.gz)
+# The Czech pages, the program's own language, where man looks first; the others under their language, where man
+# looks for the locale's language (LANG=de_DE.UTF-8, man -L de).
+foreach(roff ${manpages})
+    if(roff MATCHES "/([a-z0-9]+)\\.([a-z]+)\\.1\\.gz$")
+        install(FILES ${roff} DESTINATION ${CMAKE_INSTALL_MANDIR}/${CMAKE_MATCH_2}/man1 RENAME ${CMAKE_MATCH_1}.1.gz)
+    else()
+        install(FILES ${roff} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    endif()
+endforeach()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME hx7conf)

@@ -154,8 +154,9 @@ QString HelpEntry(const QString &head, const char *text)
 }
 
 struct ManualHead {
-    QString name;     // what follows the marker: "--port", "store"
-    QString synopsis; // what heads the entry: "--port PORT", "store FILE [--scope config|all|route N] ..."
+    QString name;               // what follows the marker: "--port", "store"
+    QString synopsis;           // what heads the entry: "--port PORT", "store FILE [--scope config|all|route N] ..."
+    const char *help = nullptr; // the --help text, which --help shows with the command's last form
 };
 
 // The entries of the man page in its order: the options, then every form of every command.
@@ -163,11 +164,28 @@ QList<ManualHead> ManualHeads()
 {
     QList<ManualHead> heads;
     for (const CtlOption &o : ProgramOptions)
-        heads << ManualHead{QString::fromLatin1(o.name), OptionSynopsis(o)};
-    for (const CtlCommand &c : CtlCommands())
-        for (const QString &synopsis : Synopses(c))
-            heads << ManualHead{QString::fromLatin1(c.name), synopsis};
+        heads << ManualHead{QString::fromLatin1(o.name), OptionSynopsis(o), o.help};
+    for (const CtlCommand &c : CtlCommands()) {
+        const QStringList synopses = Synopses(c);
+        for (qsizetype i = 0; i < synopses.size(); ++i)
+            heads << ManualHead{QString::fromLatin1(c.name), synopses[i], i + 1 == synopses.size() ? c.help : nullptr};
+    }
     return heads;
+}
+
+// The --help text of an entry as a sentence of the page, in the installed language: its lines joined, its first
+// letter capital, a full stop at its end, and nothing roff would take for a request or an escape.
+QString RoffSentence(const char *help)
+{
+    QString text = QCoreApplication::translate("hx7", help).simplified();
+    if (text.isEmpty())
+        return text;
+    text[0] = text[0].toUpper();
+    if (!text.endsWith(QLatin1Char('.')))
+        text += QLatin1Char('.');
+    text.replace(QLatin1Char('\\'), QStringLiteral("\\e")).replace(QLatin1Char('-'), QStringLiteral("\\-"));
+    return text.startsWith(QLatin1Char('.')) || text.startsWith(QLatin1Char('\'')) ? QStringLiteral("\\&") + text
+                                                                                   : text;
 }
 
 // Whether name heads commands of two words ("layout").
@@ -304,7 +322,8 @@ QString ManualPage(const QString &page, QString *error)
     const QString marker = QStringLiteral(".\\\" @");
     QStringList lines = page.split(QLatin1Char('\n'));
     qsizetype next = 0;
-    for (QString &line : lines) {
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString &line = lines[i];
         if (!line.startsWith(marker))
             continue;
         const ManualHead head = heads.value(next++);
@@ -314,6 +333,15 @@ QString ManualPage(const QString &page, QString *error)
             return {};
         }
         line = QStringLiteral(".TP\n") + RoffSynopsis(head.synopsis);
+        // An entry the page says nothing more of than --help does gets the --help text, in the page's language.
+        const QString after = lines.value(i + 1);
+        if (i + 1 == lines.size() || after.startsWith(marker) || after.startsWith(QLatin1String(".SH"))) {
+            if (!head.help) {
+                *error = head.synopsis + QStringLiteral(" has no text in the page");
+                return {};
+            }
+            line += QLatin1Char('\n') + RoffSentence(head.help);
+        }
     }
     if (next < heads.size()) {
         *error = heads[next].synopsis + QStringLiteral(" has no text in the page");

@@ -112,7 +112,9 @@ int ParseNumber(const QString &text, int minimum, int maximum, const QString &wh
 QString CtlHelp();
 // The man page from its template: each line `.\" @name` becomes an entry's head, the next option of the options
 // table (name "--port") and after them the next form of the command table (name "store"); the text under it stays.
-// Empty, with *error set, when an option or a form lacks its text or a text is left over.
+// An entry with no text of its own (the next line another head or a section) gets its --help text, translated into
+// the language installed. Empty, with *error set, when an option or a form lacks its head or both texts, or a text
+// is left over.
 QString ManualPage(const QString &page, QString *error);
 
 } // namespace hx7

@@ -59,9 +59,14 @@ int CatchStopSignals()
     return ends[0];
 }
 
-// hx7ctl --manual-page TEMPLATE PAGE, run by the build: the man page with the options and commands of the tables.
-int WriteManualPage(const QString &from, const QString &to, QTextStream &err)
+// hx7ctl [--lang L] --manual-page TEMPLATE PAGE, run by the build: the man page with the options and commands of
+// the tables, their texts in the page's language. Without --lang the page is Czech, whatever the settings say.
+int WriteManualPage(const QString &language, const QString &from, const QString &to, QTextStream &err)
 {
+    if (!language.isEmpty() && !hx7::InstallLanguage(language)) {
+        err << "hx7ctl --manual-page: no language " << language << '\n';
+        return 1;
+    }
     QFile in(from);
     QString error = QStringLiteral("cannot read ") + from;
     const QString text =
@@ -91,8 +96,11 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (arguments.size() == 3 && arguments[0] == QLatin1String("--manual-page"))
-        return WriteManualPage(arguments[1], arguments[2], err);
+    const qsizetype page = arguments.indexOf(QLatin1String("--manual-page"));
+    if (arguments.size() == 3 && page == 0)
+        return WriteManualPage(QString(), arguments[1], arguments[2], err);
+    if (arguments.size() == 5 && page == 2 && arguments[0] == QLatin1String("--lang"))
+        return WriteManualPage(arguments[1], arguments[3], arguments[4], err);
     QTextStream in(stdin);
     hx7::CtlIo io{.out = out, .err = err};
     io.installLanguage = [](const QString &language) { hx7::InstallLanguage(language); };

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 using namespace hx7;
 using namespace hx7test;
@@ -106,9 +107,10 @@ class TestCtlParse : public QObject
         return {code, out, err};
     }
 
-    static QString ManualTemplate()
+    // The page's template in Czech, or in the language of suffix (".en").
+    static QString ManualTemplate(const QString &suffix = QString())
     {
-        QFile in(QStringLiteral(HX7_SOURCE_DIR "/packaging/hx7ctl.1.in"));
+        QFile in(QStringLiteral(HX7_SOURCE_DIR "/packaging/hx7ctl%1.1.in").arg(suffix));
         return in.open(QIODevice::ReadOnly) ? QString::fromUtf8(in.readAll()) : QString();
     }
 
@@ -358,20 +360,60 @@ private Q_SLOTS:
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QVERIFY(!written.contains(QLatin1String("\n.\\\" @")));
         qsizetype at = 0;
-        for (const char *head :
-             {"\\fB\\-\\-port\\fR \\fIPORT\\fR\nSériový port", "\\fB\\-\\-fast\\fR\nRychlý",
-              "\\fB\\-\\-lang\\fR \\fBcs\\fR|\\fBen\\fR|\\fBde\\fR\nJazyk", "\\fB\\-\\-help\\fR, \\fB\\-h\\fR\nVypíše použití",
-              "\\fB\\-\\-version\\fR\n", "\\fBports\\fR [\\fB\\-\\-probe\\fR]\nVypíše sériové porty", "\\fBinfo\\fR\n",
-              "\\fBread\\fR \\fIFILE\\fR\n", "\\fBstore\\fR \\fIFILE\\fR [\\fB\\-\\-scope\\fR",
-              "\\fBpolesig\\fR [\\fIOUT\\fR]\n", "\\fBtest\\-output\\fR \\fBturnout\\fR \\fIN\\fR",
-              "\\fBtest\\-output\\fR \\fBsignal\\fR \\fIN\\fR \\fIASPECT\\fR\nRozsvítí",
-              "\\fBidentify\\fR \\fIDIR\\fR\nZeptá se",
-              "\\fBlayout\\fR \\fBnew\\fR \\fIDIR\\fR [\\fB\\-\\-name\\fR \\fITEXT\\fR]\n",
-              "\\fBlayout\\fR \\fBreport\\fR \\fIDIR\\fR \\fB\\-\\-pdf\\fR \\fIOUT\\fR\nZapíše"}) {
+        for (const char *head : {"\\fB\\-\\-port\\fR \\fIPORT\\fR\nSériový port", "\\fB\\-\\-fast\\fR\nRychlý",
+                                 "\\fB\\-\\-lang\\fR \\fBcs\\fR|\\fBen\\fR|\\fBde\\fR\nJazyk",
+                                 "\\fB\\-\\-help\\fR, \\fB\\-h\\fR\nVypíše použití", "\\fB\\-\\-version\\fR\n",
+                                 "\\fBports\\fR [\\fB\\-\\-probe\\fR]\nVypíše sériové porty", "\\fBinfo\\fR\n",
+                                 "\\fBread\\fR \\fIFILE\\fR\n", "\\fBstore\\fR \\fIFILE\\fR [\\fB\\-\\-scope\\fR",
+                                 "\\fBpolesig\\fR [\\fIOUT\\fR]\n", "\\fBtest\\-output\\fR \\fBturnout\\fR \\fIN\\fR",
+                                 "\\fBtest\\-output\\fR \\fBsignal\\fR \\fIN\\fR \\fIASPECT\\fR\nRozsvítí",
+                                 "\\fBidentify\\fR \\fIDIR\\fR\nZeptá se",
+                                 "\\fBlayout\\fR \\fBnew\\fR \\fIDIR\\fR [\\fB\\-\\-name\\fR \\fITEXT\\fR]\n",
+                                 "\\fBlayout\\fR \\fBreport\\fR \\fIDIR\\fR \\fB\\-\\-pdf\\fR \\fIOUT\\fR\nZapíše"}) {
             at = written.indexOf(QStringLiteral(".TP\n") + QString::fromUtf8(head), at);
             QVERIFY2(at > 0, head);
         }
         QVERIFY(written.endsWith(page.section(QStringLiteral(".SH NÁVRATOVÝ KÓD"), 1)));
+    }
+
+    // Each language's page has the same heads; an entry the page gives no text of its own has the --help text in
+    // the page's language.
+    void manualPageInLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("entry");
+        const auto row = [](const char *name, const char *language, const char *entry) {
+            QTest::newRow(name) << QString::fromLatin1(language) << QString::fromUtf8(entry);
+        };
+        row("cs --help", "cs", "\\fB\\-\\-help\\fR, \\fB\\-h\\fR\nVypíše použití a skončí.\n");
+        row("cs layout report", "cs",
+            "\\fBlayout\\fR \\fBreport\\fR \\fIDIR\\fR \\fB\\-\\-pdf\\fR \\fIOUT\\fR\nZapíše plán adres a "
+            "konfigurační listy všech modulů do PDF.\n");
+        row("en --port", "en", "\\fB\\-\\-port\\fR \\fIPORT\\fR\nThe serial port of the module:");
+        row("en --help", "en", "\\fB\\-\\-help\\fR, \\fB\\-h\\fR\nPrints the usage and ends.\n");
+        row("en layout report", "en",
+            "\\fBlayout\\fR \\fBreport\\fR \\fIDIR\\fR \\fB\\-\\-pdf\\fR \\fIOUT\\fR\nWrites the address plan and "
+            "every module's configuration sheet as PDF.\n");
+        row("de --port", "de", "\\fB\\-\\-port\\fR \\fIPORT\\fR\nDer serielle Port des Moduls:");
+        row("de --version", "de", "\\fB\\-\\-version\\fR\nGibt die Version aus und beendet sich.\n");
+        row("de layout report", "de",
+            "\\fBlayout\\fR \\fBreport\\fR \\fIDIR\\fR \\fB\\-\\-pdf\\fR \\fIOUT\\fR\nSchreibt den Adressplan und "
+            "die Konfigurationsblätter aller Module als PDF.\n");
+    }
+    void manualPageInLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, entry);
+        QTranslator translator;
+        const bool czech = language == QLatin1String("cs");
+        QVERIFY(czech || translator.load(QStringLiteral(":/i18n/hx7conf_%1.qm").arg(language)));
+        QVERIFY(czech || QCoreApplication::installTranslator(&translator));
+        QString error;
+        const QString written = ManualPage(ManualTemplate(czech ? QString() : QLatin1Char('.') + language), &error);
+        QCoreApplication::removeTranslator(&translator);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY(!written.contains(QLatin1String("\n.\\\" @")));
+        QVERIFY2(written.contains(QStringLiteral(".TP\n") + entry), qPrintable(entry));
     }
 
     // An option or a form without its text, or a text for none, stops the build; the error names it.
@@ -387,7 +429,9 @@ private Q_SLOTS:
         row("text for no command", ".\\\" @info\n", ".\\\" @erase\n", "erase");
         row("text left over", ".SH NÁVRATOVÝ KÓD", ".\\\" @info\nnavíc\n.SH NÁVRATOVÝ KÓD", "no command");
         row("option without text", ".\\\" @--trace\n", "", "--trace");
-        row("last option without text", ".\\\" @--version\nVypíše verzi a skončí.\n", "", "--version");
+        row("form without text, here or in --help", "Přestaví výhybku\n.I N\n(1..4) do přímého nebo odbočného směru.\n",
+            "", "test-output turnout N straight|diverging");
+        row("last option without text", ".\\\" @--version\n", "", "--version");
     }
     void manualPageRefused()
     {
