@@ -53,7 +53,7 @@ Konfiguriert HX7-, HX7V- und HX7S-Module über eine serielle Schnittstelle.
     </message>
     <message>
         <source>Data v programu se změnila a nejsou uložena. Uložit je?</source>
-        <translation>Die Daten im Programm wurden geändert und sind nicht gespeichert. Jetzt speichern?</translation>
+        <translation>Die Daten im Programm wurden geändert und sind noch nicht gespeichert. Änderungen speichern?</translation>
     </message>
     <message>
         <source>Probíhá uložení do modulu (záloha, zápis, ověření). Zavřením uprostřed zápisu by v modulu zůstala část nových a část starých dat.</source>
@@ -65,7 +65,7 @@ Konfiguriert HX7-, HX7V- und HX7S-Module über eine serielle Schnittstelle.
     </message>
     <message>
         <source>Zastavit a zůstat</source>
-        <translation>Stoppen und bleiben</translation>
+        <translation>Stoppen und weiterarbeiten</translation>
     </message>
     <message>
         <source>Zastavit a ukončit</source>
@@ -225,7 +225,7 @@ Konfiguriert HX7-, HX7V- und HX7S-Module über eine serielle Schnittstelle.
     </message>
     <message>
         <source>ports nepoužívá --port</source>
-        <translation>ports nimmt kein --port an</translation>
+        <translation>ports akzeptiert kein --port</translation>
     </message>
     <message>
         <source>Nenalezen žádný sériový port.</source>
@@ -301,7 +301,7 @@ Konfiguriert HX7-, HX7V- und HX7S-Module über eine serielle Schnittstelle.
     </message>
     <message>
         <source>kód návěsti</source>
-        <translation>Signalbegriffscode</translation>
+        <translation>Signalbildcode</translation>
     </message>
     <message>
         <source>vypíše porty: zařízení, popis, VID:PID, COMn;
@@ -336,8 +336,9 @@ prüft mit --verify die geschriebenen Bytes</translation>
     <message>
         <source>zapíše konfigurační list souboru do PDF (dvě strany A4): volby,
 návěstní znaky s obrázky, tabulka cest; s --hx7s i vstupy HX7S</source>
-        <translation>schreibt das Konfigurationsblatt der Datei als PDF (zwei A4-Seiten): Optionen,
-Signalbilder mit Abbildungen, Fahrstraßentabelle; mit --hx7s auch HX7S-Eingänge</translation>
+        <translation>schreibt das Konfigurationsblatt der Datei als PDF (zwei A4-Seiten):
+Optionen, Signalbilder mit Abbildungen, Fahrstraßentabelle; mit --hx7s
+auch die HX7S-Eingänge</translation>
     </message>
     <message>
         <source>načte poleSIG a zapíše výpis (výchozí poleSIG.txt)</source>
@@ -346,19 +347,21 @@ Signalbilder mit Abbildungen, Fahrstraßentabelle; mit --hx7s auch HX7S-Eingäng
     </message>
     <message>
         <source>vrátí konfiguraci modulu do počátečního nastavení; předtím modul zálohuje</source>
-        <translation>setzt die Modulkonfiguration auf Werkseinstellungen zurück; sichert das Modul vorher</translation>
+        <translation>setzt die Modulkonfiguration auf Werkseinstellungen zurück;
+sichert das Modul vorher</translation>
     </message>
     <message>
         <source>vypíše zálohy modulů, nejnovější první: soubor, datum a čas,
 typ a verze, DCC adresa, co následovalo</source>
-        <translation>listet die Modulsicherungen auf, neueste zuerst: Datei, Datum und Uhrzeit,
-Typ und Version, Decoderadresse, was folgte</translation>
+        <translation>listet die Modulsicherungen auf, neueste zuerst: Datei, Datum und
+Uhrzeit, Typ und Version, Decoderadresse, was folgte</translation>
     </message>
     <message>
         <source>najde připojený modul na kolejišti DIR podle adresy dekodéru (nic
 nezapisuje) a vypíše id jeho záznamu; 0 jeden, 1 žádný, 5 více</source>
-        <translation>findet das angeschlossene Modul in der Anlage DIR über die Decoderadresse
-(schreibt nichts) und gibt die ID des Eintrags aus; 0 eins, 1 keins, 5 mehrere</translation>
+        <translation>findet das angeschlossene Modul in der Anlage DIR über seine
+Decoderadresse (schreibt nichts) und gibt die ID seines Eintrags aus;
+0 eins, 1 keins, 5 mehrere</translation>
     </message>
     <message>
         <source>založí ve složce DIR prázdné kolejiště</source>
@@ -380,7 +383,8 @@ und gibt seine ID aus</translation>
     </message>
     <message>
         <source>přidá jiný dekodér, který obsluhuje čísla povelů FIRST..LAST</source>
-        <translation>fügt einen Fremddecoder hinzu, der die Zubehöradressen FIRST..LAST bedient</translation>
+        <translation>fügt einen Fremddecoder hinzu, der die Zubehöradressen
+FIRST..LAST bedient</translation>
     </message>
     <message>
         <source>vypíše moduly: id, název, místo, skupina, typ, adresa dekodéru,
@@ -397,7 +401,7 @@ Zubehöradressen, Datei, Status, zuletzt geprüft</translation>
     <message>
         <source>plán adres: číslo povelu, co ho obsluhuje, co na něj odkazuje;
 s --csv jako CSV se záhlavím</source>
-        <translation>der Adressplan: Zubehöradresse, was sie bedient, was sie verwendet;
+        <translation>der Adressplan: Zubehöradresse, was sie bedient, was auf sie verweist;
 mit --csv als CSV mit Kopfzeile</translation>
     </message>
     <message>
@@ -422,16 +426,16 @@ mit seiner Datei; das Ergebnis wird festgehalten</translation>
         <source>další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem
 100 ms (stejné rámce a stejné časové limity; přenos trvá asi sekundu
 místo 25 s)</source>
-        <translation>das nächste Telegramm geht sofort nach der Antwort des Moduls hinaus, nicht
-erst mit dem nächsten 100-ms-Takt (dieselben Telegramme und Zeitlimits; eine
-Übertragung dauert etwa eine Sekunde statt 25 s)</translation>
+        <translation>das nächste Telegramm wird sofort nach der Antwort des Moduls gesendet,
+nicht erst mit dem nächsten 100-ms-Takt (dieselben Telegramme und
+Zeitlimits; eine Übertragung dauert etwa eine Sekunde statt 25 s)</translation>
     </message>
     <message>
         <source>vypisuje na stderr každý odeslaný rámec a přijatá data, jako Monitor
 komunikace (čas v ms, směr, bajty hexadecimálně, znaky a význam)</source>
-        <translation>gibt jedes gesendete Telegramm und die empfangenen Daten auf stderr aus, wie der
-Kommunikationsmonitor (Zeit in ms, Richtung, Bytes hexadezimal,
-Zeichen und Bedeutung)</translation>
+        <translation>gibt jedes gesendete Telegramm und die empfangenen Daten auf stderr
+aus, wie der Kommunikationsmonitor (Zeit in ms, Richtung, Bytes
+hexadezimal, Zeichen und Bedeutung)</translation>
     </message>
     <message>
         <source>vypíše použití a skončí</source>
@@ -500,7 +504,7 @@ Návratové kódy: 0 v pořádku, 1 data rozdílná, 2 chybné argumenty nebo so
 modulů kolejiště.
 </source>
         <translation>
-Rückgabewerte: 0 Erfolg, 1 Daten abweichend, 2 falsche Argumente oder Datei,
+Rückgabewerte: 0 Erfolg, 1 Daten weichen ab, 2 falsche Argumente oder Datei,
 3 Kommunikationsfehler, 4 abgelehnt, 5 mehrere Module der Anlage haben die
 Adresse des angeschlossenen Moduls.
 </translation>
@@ -735,7 +739,7 @@ Adresse des angeschlossenen Moduls.
     </message>
     <message>
         <source>č. 1. povelu</source>
-        <translation>erste Zubehöradresse</translation>
+        <translation>Erste Zubehöradresse</translation>
     </message>
     <message>
         <source>návěstní znaky</source>
@@ -783,15 +787,15 @@ Adresse des angeschlossenen Moduls.
     </message>
     <message>
         <source>Lze zvolit jen s ochranou sepnutí obou výstupů.</source>
-        <translation>Nur wählbar mit Schutz vor gleichzeitigem Einschalten beider Ausgänge.</translation>
+        <translation>Nur wählbar zusammen mit „Beide Ausgänge nie zugleich einschalten“.</translation>
     </message>
     <message>
         <source>Nezaškrtnuté: zruší i volbu Ignorovat příkazy vypnutí výstupu; OK zapíše %1 = 0.</source>
-        <translation>Nicht angekreuzt: deaktiviert auch die Option Ausschaltbefehle ignorieren; OK schreibt %1 = 0.</translation>
+        <translation>Nicht angekreuzt: deaktiviert auch „Ausschaltbefehle ignorieren“; OK schreibt %1 = 0.</translation>
     </message>
     <message>
         <source>bez ochrany sepnutí obou výstupů ji modul ignoruje</source>
-        <translation>ohne Schutz vor gleichzeitigem Einschalten beider Ausgänge vom Modul ignoriert</translation>
+        <translation>ohne „Beide Ausgänge nie zugleich einschalten“ vom Modul ignoriert</translation>
     </message>
     <message>
         <source>následná rychlost %1</source>
@@ -819,7 +823,7 @@ Adresse des angeschlossenen Moduls.
     </message>
     <message>
         <source>společná kolej náv. %1</source>
-        <translation>gemeinsames Gleis der Signale %1</translation>
+        <translation>Gemeinsames Gleis der Signale %1</translation>
     </message>
     <message>
         <source>Je-li znak náv. %1 sloučen, OK toto pole zruší a zapíše %2 = 1.</source>
@@ -879,7 +883,7 @@ Adresse des angeschlossenen Moduls.
     </message>
     <message>
         <source>%1 × %2 s = %3 s</source>
-        <translation>%1 × %2 s = %3 s</translation>
+        <translation>%1 × %L2 s = %L3 s</translation>
     </message>
     <message>
         <source>poř.</source>
@@ -931,7 +935,7 @@ Adresse des angeschlossenen Moduls.
     </message>
     <message>
         <source>Probíhá přenos: modul lze hledat, až skončí.</source>
-        <translation>Eine Übertragung läuft: Suchen Sie das Modul, wenn sie beendet ist.</translation>
+        <translation>Eine Übertragung läuft: Das Modul kann erst danach gesucht werden.</translation>
     </message>
     <message>
         <source>%1 (očekávaný)</source>
@@ -947,15 +951,15 @@ Adresse des angeschlossenen Moduls.
     </message>
     <message>
         <source>Vrátit na kolejiště</source>
-        <translation>Zurück in die Anlage</translation>
+        <translation>Zurückholen</translation>
     </message>
     <message>
         <source>načtení souboru %1</source>
-        <translation>Datei %1 laden</translation>
+        <translation>Laden der Datei %1</translation>
     </message>
     <message>
         <source>čtení z modulu</source>
-        <translation>aus Modul lesen</translation>
+        <translation>Lesen aus dem Modul</translation>
     </message>
     <message>
         <source>reset do počátečního nastavení</source>
@@ -1167,7 +1171,7 @@ Adresse des angeschlossenen Moduls.
     </message>
     <message>
         <source>zápis %1 = %3%2</source>
-        <translation>schreiben %1 = %3%2</translation>
+        <translation>Schreiben %1 = %3%2</translation>
     </message>
     <message>
         <source>potvrzení zápisu</source>
@@ -1235,11 +1239,11 @@ und melden Sie sich neu an.</translation>
     </message>
     <message>
         <source>test návěstidla %1: návěst %2</source>
-        <translation>Test Signal %1: Signalbegriff %2</translation>
+        <translation>Test Signal %1: Signalbild %2</translation>
     </message>
     <message>
         <source>test návěstidla %1: návěst %2 (neplatná)</source>
-        <translation>Test Signal %1: Signalbegriff %2 (ungültig)</translation>
+        <translation>Test Signal %1: Signalbild %2 (ungültig)</translation>
     </message>
     <message>
         <source>test přestavníku %1: %2</source>
@@ -1619,7 +1623,7 @@ ohne --lang die im Programm eingestellte ([Options] Language in hx7conf.ini)</tr
     <name>hx7::PlanWindow</name>
     <message>
         <source>Číslo</source>
-        <translation>Adresse</translation>
+        <translation>Adr.</translation>
     </message>
     <message>
         <source>Obsluhuje</source>
@@ -1635,7 +1639,7 @@ ohne --lang die im Programm eingestellte ([Options] Language in hx7conf.ini)</tr
     </message>
     <message>
         <source>Dvojklik otevře modul v této cestě</source>
-        <translation>Ein Doppelklick öffnet das Modul bei dieser Fahrstraße</translation>
+        <translation>Ein Doppelklick öffnet das Modul mit dieser Fahrstraße</translation>
     </message>
     <message>
         <source>Toto číslo obsluhuje více dekodérů: na jeden povel reagují všechny</source>
@@ -1643,7 +1647,7 @@ ohne --lang die im Programm eingestellte ([Options] Language in hx7conf.ini)</tr
     </message>
     <message>
         <source>Toto číslo na kolejišti nic neobsluhuje: cesty, které ho uvádějí, se nikdy nesplní</source>
-        <translation>Nichts auf der Anlage bedient diese Adresse: Fahrstraßen, die sie nennen, treffen nie zu</translation>
+        <translation>Nichts auf der Anlage bedient diese Adresse: Fahrstraßen mit dieser Adresse treffen nie zu</translation>
     </message>
     <message>
         <source>Plán adres</source>
@@ -1814,7 +1818,7 @@ ohne --lang die im Programm eingestellte ([Options] Language in hx7conf.ini)</tr
     </message>
     <message>
         <source>Odstranit modul %1 z kolejiště? Jeho soubory se přesunou do koše kolejiště, odkud ho lze vrátit.</source>
-        <translation>Modul %1 aus der Anlage entfernen? Seine Dateien kommen in den Papierkorb der Anlage, aus dem es sich zurückholen lässt.</translation>
+        <translation>Modul %1 aus der Anlage entfernen? Seine Dateien kommen in den Papierkorb der Anlage; von dort lässt es sich zurückholen.</translation>
     </message>
     <message>
         <source>Koš kolejiště je prázdný.</source>
@@ -2133,7 +2137,7 @@ ohne --lang die im Programm eingestellte ([Options] Language in hx7conf.ini)</tr
     </message>
     <message>
         <source>Ochrana sepnutí obou výstupů</source>
-        <translation>Beide Ausgänge nie gleichzeitig einschalten</translation>
+        <translation>Beide Ausgänge nie zugleich einschalten</translation>
     </message>
     <message>
         <source>Ignorovat příkazy vypnutí výstupu  (vypne aut. HX7)</source>
@@ -2153,11 +2157,11 @@ ohne --lang die im Programm eingestellte ([Options] Language in hx7conf.ini)</tr
     </message>
     <message>
         <source>Sloučení  znaku náv. 1A 2A</source>
-        <translation>Signalbilder von Signal 1A 2A zusammenlegen</translation>
+        <translation>Signalbilder der Signale 1A 2A zusammenlegen</translation>
     </message>
     <message>
         <source>Sloučení  znaku náv. 1B 2B</source>
-        <translation>Signalbilder von Signal 1B 2B zusammenlegen</translation>
+        <translation>Signalbilder der Signale 1B 2B zusammenlegen</translation>
     </message>
     <message>
         <source>pro návěsť %1</source>
@@ -2185,7 +2189,7 @@ ohne --lang die im Programm eingestellte ([Options] Language in hx7conf.ini)</tr
     </message>
     <message>
         <source>a zrušit ochranu sepnutí obou výstupů</source>
-        <translation>und „Beide Ausgänge nie gleichzeitig einschalten“ abgewählt</translation>
+        <translation>und „Beide Ausgänge nie zugleich einschalten“ nicht angekreuzt</translation>
     </message>
     <message>
         <source>Změna kteréhokoli znaku přepíše při OK všechny čtyři bajty návěstidla %1 (0x%2 až 0x%3); znak bez výběru se zapíše jako 255.</source>
@@ -2193,7 +2197,7 @@ ohne --lang die im Programm eingestellte ([Options] Language in hx7conf.ini)</tr
     </message>
     <message>
         <source>doba sepnutí [x %1 s]. 0=trvalé sepnutí</source>
-        <translation>Impulsdauer [× %1 s], 0 = dauerhaft ein</translation>
+        <translation>Impulsdauer [× %L1 s], 0 = dauerhaft ein</translation>
     </message>
     <message>
         <source>DCC adr=%1</source>
@@ -2331,7 +2335,7 @@ ohne --lang die im Programm eingestellte ([Options] Language in hx7conf.ini)</tr
     </message>
     <message>
         <source>Další rámec se odešle hned po odpovědi modulu, ne až s dalším taktem 100 ms</source>
-        <translation>Das nächste Telegramm geht hinaus, sobald das Modul antwortet, nicht erst beim nächsten 100-ms-Takt</translation>
+        <translation>Das nächste Telegramm wird gesendet, sobald das Modul antwortet, nicht erst beim nächsten 100-ms-Takt</translation>
     </message>
     <message>
         <source>&amp;Monitor komunikace</source>
@@ -2429,6 +2433,14 @@ ohne --lang die im Programm eingestellte ([Options] Language in hx7conf.ini)</tr
         <source>Každý modul je příslušenský dekodér DCC pro návěstidla a výhybky.</source>
         <translation>Jedes Modul ist ein DCC-Zubehördecoder für Signale und Weichen.</translation>
     </message>
+    <message>
+        <source>&amp;Zpět %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Z&amp;novu %1</source>
+        <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
 </context>
 <context>
     <name>hx7::TManualForm2</name>
@@ -2485,7 +2497,7 @@ ohne --lang die im Programm eingestellte ([Options] Language in hx7conf.ini)</tr
     </message>
     <message>
         <source>Sériové porty (výběrem přiřadíte zařízení zvolenému číslu portu):</source>
-        <translation>Serielle Ports (die Auswahl ordnet ihr Gerät der gewählten Portnummer zu):</translation>
+        <translation>Serielle Ports (wählen Sie einen aus, um sein Gerät der eingestellten Portnummer zuzuordnen):</translation>
     </message>
     <message>
         <source>Sériové porty</source>
@@ -2553,11 +2565,11 @@ ohne --lang die im Programm eingestellte ([Options] Language in hx7conf.ini)</tr
     </message>
     <message>
         <source>Zkouším %1 …</source>
-        <translation>Teste %1 …</translation>
+        <translation>%1 wird abgefragt …</translation>
     </message>
     <message>
         <source>zkouším…</source>
-        <translation>teste…</translation>
+        <translation>wird abgefragt…</translation>
     </message>
     <message>
         <source>nenalezeno</source>
@@ -2715,7 +2727,7 @@ ohne --lang die im Programm eingestellte ([Options] Language in hx7conf.ini)</tr
     </message>
     <message>
         <source>Záloha je zpět v modulu a ověřena: modul je jako před zastaveným uložením.</source>
-        <translation>Die Sicherung ist zurück im Modul und geprüft: Das Modul ist wie vor dem gestoppten Schreiben.</translation>
+        <translation>Die Sicherung wurde ins Modul zurückgeschrieben und geprüft: Das Modul ist wieder wie vor dem gestoppten Schreiben.</translation>
     </message>
     <message>
         <source>Rozdílných bajtů: %1</source>
@@ -2739,11 +2751,11 @@ ohne --lang die im Programm eingestellte ([Options] Language in hx7conf.ini)</tr
     </message>
     <message>
         <source>Uložení do modulu zastaveno.</source>
-        <translation>Schreiben in das Modul gestoppt.</translation>
+        <translation>Schreiben ins Modul gestoppt.</translation>
     </message>
     <message>
         <source>Do modulu se nic nezapsalo.</source>
-        <translation>In das Modul wurde nichts geschrieben.</translation>
+        <translation>Ins Modul wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>Zálohu vrátíte do modulu přes Přenos → Zálohy modulů: Načíst do programu, pak Uložit data do modulu.</source>
@@ -2759,7 +2771,7 @@ ohne --lang die im Programm eingestellte ([Options] Language in hx7conf.ini)</tr
     </message>
     <message>
         <source>Ponechat, jak je</source>
-        <translation>So lassen</translation>
+        <translation>Unverändert lassen</translation>
     </message>
 </context>
 <context>

@@ -2428,6 +2428,14 @@ without --lang the one set in the program ([Options] Language in hx7conf.ini)</t
         <source>Každý modul je příslušenský dekodér DCC pro návěstidla a výhybky.</source>
         <translation>Each module is a DCC accessory decoder for signals and turnouts.</translation>
     </message>
+    <message>
+        <source>&amp;Zpět %1</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message>
+        <source>Z&amp;novu %1</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
 </context>
 <context>
     <name>hx7::TManualForm2</name>

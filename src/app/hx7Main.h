@@ -108,6 +108,7 @@ private:
     static void ShowWindow(QWidget *window); // shown, raised and active
     // A menu item named name that runs handler, a member function or a lambda.
     template <typename Handler> QAction *AddAction(QMenu *menu, const char *name, const QString &text, Handler handler);
+    QAction *StackAction(QUndoStack &stack, bool redo, const QString &word, const QString &withStep);
 
     SharedData &m_data;
     SerialLink &m_link;

@@ -28,6 +28,23 @@ const char *LanguageActionName(const QString &code)
                                          : "JazykCestina1";
 }
 
+// Undo or redo with the step's name. Qt's own actions join the word and the name with a blank; German writes
+// "Rückgängig: Fahrstraße 4", so the caption is one text a translation words as its language does.
+QAction *TMainForm1::StackAction(QUndoStack &stack, bool redo, const QString &word, const QString &withStep)
+{
+    auto *action = new QAction(word, this);
+    const auto update = [action, &stack, redo, word, withStep] {
+        const QString step = redo ? stack.redoText() : stack.undoText();
+        action->setText(step.isEmpty() ? word : withStep.arg(step));
+        action->setEnabled(redo ? stack.canRedo() : stack.canUndo());
+    };
+    connect(&stack, &QUndoStack::indexChanged, action, update);
+    connect(&stack, &QUndoStack::cleanChanged, action, update);
+    connect(action, &QAction::triggered, &stack, redo ? &QUndoStack::redo : &QUndoStack::undo);
+    update();
+    return action;
+}
+
 template <typename Handler>
 QAction *TMainForm1::AddAction(QMenu *menu, const char *name, const QString &text, Handler handler)
 {
@@ -60,9 +77,9 @@ void TMainForm1::BuildFileMenu()
 
     QMenu *edit = MainMenu1->addMenu(tr("Úpr&avy    "));
     edit->setObjectName(QStringLiteral("Upravy1"));
-    QAction *undo = Named(UndoStack().createUndoAction(this, tr("&Zpět")), "Zpet1");
+    QAction *undo = Named(StackAction(UndoStack(), false, tr("&Zpět"), tr("&Zpět %1")), "Zpet1");
     undo->setShortcut(QKeySequence::Undo);
-    QAction *redo = Named(UndoStack().createRedoAction(this, tr("Z&novu")), "Znovu1");
+    QAction *redo = Named(StackAction(UndoStack(), true, tr("Z&novu"), tr("Z&novu %1")), "Znovu1");
     redo->setShortcut(QKeySequence::Redo);
     edit->addActions({undo, redo});
 
@@ -132,7 +149,7 @@ void TMainForm1::BuildInfoMenu()
     })->setShortcut(QKeySequence::HelpContents);
     AddAction(info, "Oprogramu1", tr("&O programu"), &TMainForm1::Oprogramu1Click);
     // Each language is named in itself, so that a user who cannot read the other finds the way back.
-    QMenu *language = info->addMenu(QStringLiteral("&Jazyk / Language"));
+    QMenu *language = info->addMenu(QStringLiteral("&Jazyk / Language / Sprache"));
     language->setObjectName(QStringLiteral("Jazyk1"));
     auto *languages = new QActionGroup(this);
     for (const Language &l : Languages()) {

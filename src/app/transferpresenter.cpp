@@ -273,6 +273,10 @@ void TransferPresenter::StepStarted(TransferStep step, int number, int count)
     if (count > 1)
         text += QStringLiteral(" (") + tr("krok %1 ze %2").arg(number).arg(count) + QLatin1Char(')');
     PBar1->setFormat(text + QStringLiteral(" %1 %p %").arg(QChar(0x2013)));
+    // Wide enough for the step's name in any language, with "100 %" and the bar's margins.
+    PBar1->setMinimumWidth(
+        PBar1->fontMetrics().horizontalAdvance(PBar1->format().replace(QLatin1String("%p"), QLatin1String("100"))) +
+        6 * PBar1->fontMetrics().averageCharWidth());
     if (step != TransferStep::Query)
         ShowStatus(text + QStringLiteral("…"));
     UpdateActions();

@@ -315,9 +315,9 @@ int PulseStepMs(bool motorDrive)
     return motorDrive ? 320 : 40;
 }
 
-QString PulseStepText(bool motorDrive)
+double PulseStepSeconds(bool motorDrive)
 {
-    return QString::number(PulseStepMs(motorDrive) / 1000.0, 'f', 2);
+    return PulseStepMs(motorDrive) / 1000.0;
 }
 
 } // namespace hx7

@@ -99,7 +99,8 @@ QStringList OptionNotes(OptionId id, int index);
 
 // The module counts a pulse in steps of 40 ms, eight times as long for a motor drive.
 int PulseStepMs(bool motorDrive);
-// "0.04", "0.32": the step in seconds.
-QString PulseStepText(bool motorDrive);
+// 0.04, 0.32: the step in seconds. Texts show it with two decimals, as "%1" (a point, the Czech texts' own way)
+// or, where a translation writes "%L1", as that language writes numbers.
+double PulseStepSeconds(bool motorDrive);
 
 } // namespace hx7

@@ -49,7 +49,7 @@ QString PulseLengthText(int pulseLength, bool motorDrive)
     const int stepMs = PulseStepMs(motorDrive);
     return QCoreApplication::translate("hx7", "%1 × %2 s = %3 s")
         .arg(pulseLength)
-        .arg(PulseStepText(motorDrive))
+        .arg(PulseStepSeconds(motorDrive), 0, 'f', 2)
         .arg(pulseLength * stepMs / 1000.0, 0, 'f', 2);
 }
 

@@ -336,7 +336,8 @@ void TFormKonfDCC::CBnavestAChange()
 
 void TFormKonfDCC::CBmotor1Click()
 {
-    Label2txt->setText(tr("doba sepnutí [x %1 s]. 0=trvalé sepnutí").arg(PulseStepText(CBmotor1->isChecked())));
+    Label2txt->setText(
+        tr("doba sepnutí [x %1 s]. 0=trvalé sepnutí").arg(PulseStepSeconds(CBmotor1->isChecked()), 0, 'f', 2));
 }
 
 void TFormKonfDCC::SEadresa1Change()

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 #include <QTableWidget>
 #include <QUrl>
@@ -165,6 +166,7 @@ void TBackupsWindow::FillTable()
             TableZalohy->setItem(row, column, item);
         }
         TableZalohy->item(row, ColWhen)->setToolTip(QDir::toNativeSeparators(e.path));
+        TableZalohy->item(row, ColFollowed)->setToolTip(cells[ColFollowed]);
         if (e.path == selected)
             selectedRow = row;
     }
@@ -172,7 +174,22 @@ void TBackupsWindow::FillTable()
         TableZalohy->selectRow(selectedRow);
     else
         TableZalohy->clearSelection();
+    WidenForColumns();
     UpdateButtons();
+}
+
+// The window grows (never shrinks) until every column shows its text whole, as far as the screen lets it: what
+// followed a backup is long in some languages.
+void TBackupsWindow::WidenForColumns()
+{
+    const QAbstractItemView *view = TableZalohy; // its column hints are public here, protected in QTableView
+    int wanted = width() - TableZalohy->viewport()->width() + 8;
+    for (int column = 0; column < ColumnCount; ++column)
+        wanted += std::max(view->sizeHintForColumn(column), TableZalohy->horizontalHeader()->sectionSizeHint(column));
+    if (const QScreen *shown = screen())
+        wanted = std::min(wanted, shown->availableGeometry().width() - 32);
+    if (wanted > width())
+        resize(wanted, height());
 }
 
 const BackupEntry *TBackupsWindow::Selected() const

@@ -48,6 +48,7 @@ private:
     void FillFilter();
     void FillTable();
     void UpdateButtons();
+    void WidenForColumns();
     void BTslozkaClick();
     void BTsmazatClick();
     const BackupEntry *Selected() const;

@@ -180,6 +180,8 @@ QString ChooseTrashedDialog(QWidget *parent, const std::vector<TrashedEntry> &tr
         item->setData(IdRole, t.trashName);
     }
     list->setCurrentRow(0);
+    // Each removed module's line whole: names, ids and the time are long in every language.
+    list->setMinimumWidth(std::min(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 24, 1000));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
     QPushButton *back =
         buttons->addButton(QCoreApplication::translate("hx7", "Vrátit na kolejiště"), QDialogButtonBox::AcceptRole);

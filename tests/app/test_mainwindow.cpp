@@ -1354,7 +1354,11 @@ private Q_SLOTS:
         QVERIFY(f.window->isWindowModified());
         QUndoStack &undo = f.window->UndoStack();
         QCOMPARE(undo.count(), 1);
+        QCOMPARE(f.action("Zpet1")->text(), QStringLiteral("&Zpět cesta 1"));
+        QVERIFY(!f.action("Znovu1")->isEnabled());
         undo.undo();
+        QCOMPARE(f.action("Zpet1")->text(), QStringLiteral("&Zpět"));
+        QCOMPARE(f.action("Znovu1")->text(), QStringLiteral("Z&novu cesta 1"));
         QCOMPARE(f.row(0).at(8), QStringLiteral("neaktivní def."));
         QVERIFY(!f.window->isWindowModified());
         undo.redo();

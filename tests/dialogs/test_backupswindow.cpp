@@ -112,6 +112,12 @@ private Q_SLOTS:
         combo->setCurrentIndex(index);
         QCOMPARE(combo->currentText(), text);
         QCOMPARE(rig.Column(2), addresses);
+        // What followed each backup is read whole, in the column or in its tooltip.
+        for (int row = 0; row < rig.Table()->rowCount(); ++row) {
+            const QTableWidgetItem *followed = rig.Table()->item(row, 4);
+            QCOMPARE(followed->toolTip(), followed->text());
+            QVERIFY(rig.Table()->columnWidth(4) >= rig.Table()->fontMetrics().horizontalAdvance(followed->text()));
+        }
         rig.window.Refresh(); // keeps the filter while the module has backups
         QCOMPARE(combo->currentIndex(), index);
         // A backup filtered out of sight is no longer selected: nothing to act on.

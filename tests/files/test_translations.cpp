@@ -202,7 +202,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const std::set<Message> now = Extracted(dir);
         // Shown as they are in both languages: the language menu names each language in itself.
-        const QStringList untranslated = {QStringLiteral("&Jazyk / Language"), QStringLiteral("&Čeština"),
+        const QStringList untranslated = {QStringLiteral("&Jazyk / Language / Sprache"), QStringLiteral("&Čeština"),
                                           QStringLiteral("Jazyk se změní po novém spuštění programu.\n"
                                                          "The language changes when the program is started again.\n"
                                                          "Die Sprache wechselt beim nächsten Start des Programms.")};
