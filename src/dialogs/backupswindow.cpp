@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStyle>
 #include <QTableWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -183,7 +184,13 @@ void TBackupsWindow::FillTable()
 void TBackupsWindow::WidenForColumns()
 {
     const QAbstractItemView *view = TableZalohy; // its column hints are public here, protected in QTableView
-    int wanted = width() - TableZalohy->viewport()->width() + 8;
+    // The window's own margins and the table's frame, header and a scroll bar's room, as laid out (also before the
+    // window is first shown, when the table's viewport has no size yet).
+    layout()->activate();
+    const QHeaderView *rows = TableZalohy->verticalHeader();
+    int wanted = width() - TableZalohy->width() + 2 * TableZalohy->frameWidth() +
+                 (rows->isHidden() ? 0 : rows->sizeHint().width()) +
+                 style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, TableZalohy);
     for (int column = 0; column < ColumnCount; ++column)
         wanted += std::max(view->sizeHintForColumn(column), TableZalohy->horizontalHeader()->sectionSizeHint(column));
     if (const QScreen *shown = screen())
