@@ -21,6 +21,18 @@
 
 namespace hx7 {
 
+namespace {
+// The platform's keys for a standard command, or the common ones where it has none: some desktops give Save As
+// and Quit no keys at all, and the guide names Ctrl+Shift+S and Ctrl+Q.
+QList<QKeySequence> KeysOr(QKeySequence::StandardKey key, const QKeySequence &common)
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    if (keys.isEmpty())
+        keys << common;
+    return keys;
+}
+} // namespace
+
 const char *LanguageActionName(const QString &code)
 {
     return code == QLatin1String("en")   ? "JazykEnglish1"
@@ -62,7 +74,7 @@ void TMainForm1::BuildFileMenu()
     Named(file->addAction(tr("&Uložit"), m_files, &FileCommands::SaveInPlace), "Ulozit1")
         ->setShortcut(QKeySequence::Save);
     Named(file->addAction(tr("Uložit &data"), m_files, &FileCommands::SaveAs), "Uloit1")
-        ->setShortcut(QKeySequence::SaveAs);
+        ->setShortcuts(KeysOr(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)));
     file->addSeparator()->setObjectName(QStringLiteral("N5"));
     Named(file->addAction(tr("&Tisk…"), m_files, &FileCommands::Print), "Tisk1")->setShortcut(QKeySequence::Print);
     AddAction(file, "ExportPDF1", tr("Exportovat do &PDF…"), &TMainForm1::ExportPdf1Click);
@@ -73,7 +85,8 @@ void TMainForm1::BuildFileMenu()
         recent << Named(file->addAction(QString()), qPrintable(QStringLiteral("Recent%1").arg(i + 1)));
     m_files->SetRecentItems(recent, recentSeparator);
     file->addSeparator()->setObjectName(QStringLiteral("N2"));
-    AddAction(file, "Exit1", tr("&Exit"), &QWidget::close)->setShortcut(QKeySequence::Quit);
+    AddAction(file, "Exit1", tr("&Exit"), &QWidget::close)
+        ->setShortcuts(KeysOr(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
 
     QMenu *edit = MainMenu1->addMenu(tr("Úpr&avy    "));
     edit->setObjectName(QStringLiteral("Upravy1"));

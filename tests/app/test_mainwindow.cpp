@@ -1038,7 +1038,8 @@ private Q_SLOTS:
         QCOMPARE(from.isEmpty() ? false : file[33] == 0x81, intoOrigin);
         QCOMPARE(f.prompts.Shown.filter(QStringLiteral("se od načtení změnil")).size(), from == "changed file" ? 1 : 0);
         QCOMPARE(f.action("Ulozit1")->shortcut(), QKeySequence(QKeySequence::Save));
-        QCOMPARE(f.action("Uloit1")->shortcut(), QKeySequence(QKeySequence::SaveAs));
+        QCOMPARE(f.action("Uloit1")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+        QCOMPARE(f.action("Exit1")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
     }
 
     // The keys that open an item open the route editor for the selected row.
