@@ -4,6 +4,7 @@
 
 #include "dialogparts.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QEvent>
 #include <QImage>
 #include <QPushButton>
@@ -44,6 +45,10 @@ THelpWindow::THelpWindow(QWidget *parent) : QDialog(parent)
     TBnapoveda->setOpenExternalLinks(true);
     TBnapoveda->viewport()->installEventFilter(this);
     connect(TBnapoveda, &QTextBrowser::sourceChanged, this, &THelpWindow::FitPictures);
+    // Laid out anew (a page loaded, pictures fitted, the width changed): fit again with where each paragraph
+    // begins now. It settles: a second pass finds every picture already at its width and changes nothing.
+    connect(TBnapoveda->document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
+            &THelpWindow::FitPictures, Qt::QueuedConnection);
     auto *BTzavrit = Named(new QPushButton(tr("Zavřít"), this), "BTzavrit");
     BTzavrit->setDefault(true);
     connect(BTzavrit, &QPushButton::clicked, this, &QDialog::accept);

@@ -503,8 +503,8 @@ private Q_SLOTS:
         auto *browser = help->findChild<QTextBrowser *>();
         for (const int width : {help->width(), 640}) {
             help->resize(width, help->height());
-            QTest::qWait(50);
-            QVERIFY2(browser->horizontalScrollBar()->maximum() == 0, qPrintable(QString::number(width)));
+            // The pictures are fitted once the page has been laid out at the new width, a moment later.
+            QTRY_VERIFY2(browser->horizontalScrollBar()->maximum() == 0, qPrintable(QString::number(width)));
             int images = 0;
             for (QTextBlock b = browser->document()->begin(); b.isValid(); b = b.next())
                 for (auto it = b.begin(); !it.atEnd(); ++it)
