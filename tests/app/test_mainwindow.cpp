@@ -9,6 +9,7 @@
 #include "hx7version.h"
 #include "language.h"
 #include "recordingprompts.h"
+#include "translated.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -239,11 +240,8 @@ private Q_SLOTS:
     void acceleratorsUniquePerMenu()
     {
         QFETCH(QString, language);
-        QTranslator translator;
-        if (language != QLatin1String("cs")) {
-            QVERIFY(translator.load(QStringLiteral(":/i18n/hx7conf_%1.qm").arg(language)));
-            QCoreApplication::installTranslator(&translator);
-        }
+        const Translated texts(language);
+        QVERIFY(texts.loaded);
         Fixture f;
         f.start();
         f.settings->WriteRecentFiles({f.dir.filePath("a.txt"), f.dir.filePath("b.txt")});
@@ -263,7 +261,6 @@ private Q_SLOTS:
         check(QStringLiteral("menu bar"), f.window->menuBar()->actions());
         for (QMenu *menu : f.window->findChildren<QMenu *>())
             check(menu->title(), menu->actions());
-        QCoreApplication::removeTranslator(&translator);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
 
@@ -421,11 +418,8 @@ private Q_SLOTS:
     void guideNamesEveryMenuItem()
     {
         QFETCH(QString, language);
-        QTranslator translator;
-        if (language != QLatin1String("cs")) {
-            QVERIFY(translator.load(QStringLiteral(":/i18n/hx7conf_%1.qm").arg(language)));
-            QCoreApplication::installTranslator(&translator);
-        }
+        const Translated texts(language);
+        QVERIFY(texts.loaded);
         Fixture f;
         f.start();
         QFile file(QStringLiteral(":/guide/%1/index.html").arg(language));
@@ -443,7 +437,6 @@ private Q_SLOTS:
             if (!text.contains(Shown(menu->title()).simplified()))
                 missing << Shown(menu->title());
         }
-        QCoreApplication::removeTranslator(&translator);
         static const QRegularExpression links(QStringLiteral("(src|href)=\"([^\"]+)\""));
         for (const QRegularExpressionMatch &m : links.globalMatch(html)) {
             const QString target = m.captured(2);

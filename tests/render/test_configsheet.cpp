@@ -5,12 +5,12 @@
 #include "configtextfile.h"
 #include "language.h"
 #include "optiontext.h"
+#include "translated.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 
 using namespace hx7;
 
@@ -212,11 +212,8 @@ private Q_SLOTS:
     void nothingCutInAnyLanguage()
     {
         QFETCH(QString, language);
-        QTranslator translator;
-        if (language != QLatin1String("cs")) {
-            QVERIFY(translator.load(QStringLiteral(":/i18n/hx7conf_%1.qm").arg(language)));
-            QCoreApplication::installTranslator(&translator);
-        }
+        const Translated texts(language);
+        QVERIFY(texts.loaded);
         SharedData data = KnownData();
         ModuleOptions o = DecodeOptions(data.ConfigImage.data());
         o.MotorDrive = true;
@@ -233,7 +230,6 @@ private Q_SLOTS:
         const QString pdf = m_dir.filePath(QStringLiteral("cut.pdf"));
         QString error;
         const bool written = WriteConfigSheetPdf(pdf, data, info, &error);
-        QCoreApplication::removeTranslator(&translator);
         QVERIFY2(written, qPrintable(error));
         const QString text = PdfText(pdf);
         QStringList cut;
