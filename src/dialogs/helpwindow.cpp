@@ -6,6 +6,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QEvent>
+#include <QFile>
 #include <QImage>
 #include <QPushButton>
 #include <QStyle>
@@ -20,8 +21,9 @@ namespace hx7 {
 
 QString GuideUrl(const QString &language)
 {
-    const bool known = language == QLatin1String("en") || language == QLatin1String("de");
-    return QStringLiteral("qrc:/guide/%1/index.html").arg(known ? language : QStringLiteral("cs"));
+    // A language's guide is the one carried for it; Czech, the program's own, where there is none.
+    const bool carried = QFile::exists(QStringLiteral(":/guide/%1/index.html").arg(language));
+    return QStringLiteral("qrc:/guide/%1/index.html").arg(carried ? language : QStringLiteral("cs"));
 }
 
 namespace {

@@ -38,7 +38,6 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTimer>
-#include <QTranslator>
 #include <QTreeWidget>
 #include <QUndoStack>
 #include <QUrl>
